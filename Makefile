@@ -1,0 +1,46 @@
+# The two commands of the README:
+#   make run   installs what is missing, builds and starts Dunok
+#   make test  installs what is missing, builds (with sanitizers) and runs every test
+.PHONY: run test build deps bench clean
+
+BUILD      ?= build/release
+TEST_BUILD ?= build/test
+JOBS       ?= $(shell nproc)
+
+# Debian 12 packages that building, running and testing Dunok need.
+PACKAGES := build-essential cmake ninja-build pkg-config \
+	qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
+	libsqlite3-dev libicu-dev libsndfile1-dev qt6-multimedia-dev \
+	libx11-dev xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 \
+	pulseaudio pulseaudio-utils bc fonts-dejavu-core
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing: $$missing"; \
+		SUDO=; [ "$$(id -u)" -eq 0 ] || SUDO=sudo; \
+		$$SUDO apt-get update -q && \
+		DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUNOK_BUILD_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@tools/run-dunok.sh $(BUILD)/bin/dunok
+
+test: deps
+	cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDUNOK_SANITIZE=ON
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	cmake -S . -B $(BUILD) -DDUNOK_BUILD_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
+	bench/startup.sh $(BUILD)
+
+clean:
+	rm -rf build

@@ -1,0 +1,193 @@
+#include "app/AppDelegate.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QTimer>
+
+#include "engine/Badge.h"
+#include "mainwindow/MainWindow.h"
+#include "model/Preferences.h"
+#include "model/Store.h"
+#include "model/TimerList.h"
+#include "model/TimerModel.h"
+#include "platform/LauncherEntry.h"
+#include "platform/MessageBox.h"
+#include "platform/ObjectStore.h"
+#include "platform/PreferenceStore.h"
+#include "platform/ResourceFolder.h"
+#include "platform/SingleInstance.h"
+#include "platform/TrayIcon.h"
+#include "platform/UnixSignals.h"
+
+namespace dunok {
+
+AppDelegate::AppDelegate(const QString& storePath, const QString& prefsPath, QObject* parent)
+    : QObject(parent),
+      storePath_(storePath.isEmpty() ? defaultStorePath() : storePath),
+      prefsPath_(prefsPath.isEmpty() ? PreferenceStore::defaultPath() : prefsPath) {}
+
+AppDelegate::~AppDelegate() {
+    delete window_;
+    if (launcherEntry_) removeBadgeDisplay(launcherEntry_);
+    if (tray_) removeBadgeDisplay(tray_);
+    timersArray.clear();
+    alertsArray.clear();
+    if (hasViewContext() && &viewContext() == context_.get()) setViewContext(nullptr);
+    setPreferenceStore(nullptr);
+}
+
+MainWindow* AppDelegate::window() const {
+    return window_.data();
+}
+
+int AppDelegate::start() {
+    prefs_ = std::make_unique<PreferenceStore>(prefsPath_);
+    setPreferenceStore(prefs_.get());
+
+    // The store is opened before the window asks for the list, so that a
+    // store that cannot be opened stops the program before anything shows.
+    context_ = std::make_unique<ManagedObjectContext>(timerDataModel());
+    StoreError error;
+    if (!context_->open(storePath_, &error)) {
+        fatalStoreError(error);
+        return 1;
+    }
+    setViewContext(context_.get());
+
+    QApplication::setWindowIcon(namedImage(QStringLiteral("dunok")));
+    window_ = new MainWindow(*prefs_);
+    connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
+
+    window_->show();
+    // What the first paint does not need comes after it.
+    QTimer::singleShot(0, this, &AppDelegate::applicationDidFinishLaunching);
+    return 0;
+}
+
+int AppDelegate::run() {
+    // First of all, so that a SIGTERM during start-up waits in the socket
+    // and quits in order once the event loop runs, instead of being lost.
+    signals_ = new UnixSignals(this);
+    connect(signals_, &UnixSignals::terminationRequested, this, [this](int) { terminate(); });
+
+    singleInstance_ = new SingleInstance(this);
+    if (singleInstance_->claim() == SingleInstance::Outcome::OtherReopened) {
+        qInfo("Dunok is already running; its window was brought forward.");
+        return 0;
+    }
+    connect(singleInstance_, &SingleInstance::reopenRequested, this,
+            &AppDelegate::reopenFromOutside);
+
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (const int status = start()) return status;
+    return QApplication::exec();
+}
+
+void AppDelegate::applicationDidFinishLaunching() {
+    launcherEntry_ = new LauncherEntry(this);
+    addBadgeDisplay(launcherEntry_);
+    if (TrayIcon::available()) {
+        tray_ = new TrayIcon(this);
+        connect(tray_, &TrayIcon::activated, this, &AppDelegate::reopenFromOutside);
+        connect(tray_, &TrayIcon::showRequested, this, &AppDelegate::menuShowAppPressed);
+        connect(tray_, &TrayIcon::quitRequested, this, &AppDelegate::terminate);
+        addBadgeDisplay(tray_);
+        tray_->show();
+    }
+    updateBadge();
+}
+
+void AppDelegate::reopenFromOutside() {
+    // A user who launches Dunok again, or clicks its tray icon, expects its
+    // window in front even when it is open behind others.
+    if (!window_) return;
+    if (!applicationShouldHandleReopen(window_->isVisible())) {
+        window_->raise();
+        window_->activateWindow();
+    }
+}
+
+bool AppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows) {
+    if (hasVisibleWindows || !window_) return false;
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    updateBadge();
+    return true;
+}
+
+void AppDelegate::menuShowAppPressed() {
+    if (!window_) return;
+    window_->show();
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->raise();
+    window_->activateWindow();
+    updateBadge();
+}
+
+bool AppDelegate::presentError(const StoreError& error) {
+    MessageBox::runModal({QMessageBox::Critical,
+                          QStringLiteral("Dunok"),
+                          error.description,
+                          error.consoleText(),
+                          {tr("OK")}},
+                         window_);
+    // Nothing here can recover from a failed save on the user's behalf.
+    return false;
+}
+
+void AppDelegate::fatalStoreError(const StoreError& error) {
+    const QString text = QStringLiteral("Unresolved error ") + error.consoleText();
+    qCritical().noquote() << text;
+    MessageBox::runModal(
+        {QMessageBox::Critical, QStringLiteral("Dunok"), text, QString(), {tr("Quit")}});
+}
+
+void AppDelegate::saveAction() {
+    if (!context_) return;
+    if (!context_->commitEditing())
+        qWarning().noquote() << metaObject()->className()
+                             << "unable to commit editing before saving";
+    StoreError error;
+    if (context_->hasChanges() && !context_->save(&error)) presentError(error);
+}
+
+AppDelegate::TerminateReply AppDelegate::applicationShouldTerminate() {
+    if (!context_) return TerminateReply::TerminateNow;
+    if (!context_->commitEditing()) {
+        qWarning().noquote() << metaObject()->className()
+                             << "unable to commit editing to terminate";
+        return TerminateReply::TerminateCancel;
+    }
+    if (!context_->hasChanges()) return TerminateReply::TerminateNow;
+    StoreError error;
+    if (context_->save(&error)) return TerminateReply::TerminateNow;
+    if (presentError(error)) return TerminateReply::TerminateCancel;
+
+    const int answer = MessageBox::runModal(
+        {QMessageBox::Warning,
+         QStringLiteral("Dunok"),
+         tr("Could not save changes while quitting. Quit anyway?",
+            "Quit without saves error question message"),
+         tr("Quitting now will lose any changes you have made since the last successful save",
+            "Quit without saves error question info"),
+         {tr("Quit anyway", "Quit anyway button title"), tr("Cancel", "Cancel button title")}},
+        window_);
+    return answer == 1 ? TerminateReply::TerminateCancel : TerminateReply::TerminateNow;
+}
+
+void AppDelegate::applicationWillTerminate() {
+    clearBadge();
+    saveOrder();
+    if (window_) window_->saveFrame();
+}
+
+void AppDelegate::terminate() {
+    if (terminating_) return;
+    if (applicationShouldTerminate() == TerminateReply::TerminateCancel) return;
+    terminating_ = true;
+    applicationWillTerminate();
+    QCoreApplication::quit();
+}
+
+}  // namespace dunok

@@ -1,0 +1,72 @@
+// The application: owns the store, the preferences and the main window for
+// the whole run, brings the window back, and quits in order.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+namespace dunok {
+
+class LauncherEntry;
+class MainWindow;
+class ManagedObjectContext;
+class PreferenceStore;
+class SingleInstance;
+class TrayIcon;
+class UnixSignals;
+struct StoreError;
+
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    enum class TerminateReply { TerminateNow, TerminateCancel };
+
+    // storePath and prefsPath default to the user's data and config folders.
+    explicit AppDelegate(const QString& storePath = QString(), const QString& prefsPath = QString(),
+                         QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    // Opens the store and the window. Returns 0 when the program should go on
+    // into the event loop, or the exit status when it must stop (a store that
+    // cannot be opened).
+    int start();
+    // start(), then the event loop; for main().
+    int run();
+
+    MainWindow* window() const;
+    ManagedObjectContext* persistentContainer() const { return context_.get(); }
+    PreferenceStore* preferences() const { return prefs_.get(); }
+
+    // A dock click or a second launch. With the window visible nothing more
+    // happens; else it comes back. Returns whether it was brought back.
+    bool applicationShouldHandleReopen(bool hasVisibleWindows);
+    // "Show Dunok": the window comes forward whatever its state.
+    void menuShowAppPressed();
+
+    // Saves pending changes; a failure is shown to the user.
+    void saveAction();
+    TerminateReply applicationShouldTerminate();
+    void applicationWillTerminate();
+    // The orderly quit of the menu, the tray and SIGTERM/SIGINT.
+    void terminate();
+
+private:
+    void applicationDidFinishLaunching();
+    void reopenFromOutside();
+    bool presentError(const StoreError& error);
+    void fatalStoreError(const StoreError& error);
+
+    QString storePath_;
+    QString prefsPath_;
+    std::unique_ptr<PreferenceStore> prefs_;
+    std::unique_ptr<ManagedObjectContext> context_;
+    QPointer<MainWindow> window_;
+    SingleInstance* singleInstance_ = nullptr;
+    UnixSignals* signals_ = nullptr;
+    TrayIcon* tray_ = nullptr;
+    LauncherEntry* launcherEntry_ = nullptr;
+    bool terminating_ = false;
+};
+
+}  // namespace dunok

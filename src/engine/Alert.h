@@ -1,0 +1,27 @@
+// A running timer: one entry of the running-timer table.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+namespace dunok {
+
+// A repeating one-second tick that drives one running timer. Cancelling it
+// guarantees that it never fires again.
+class TickSource {
+public:
+    virtual ~TickSource() = default;
+    virtual void invalidate() = 0;
+    virtual bool isValid() const = 0;
+};
+
+struct Alert {
+    QString id;                            // the timer id of the record it times
+    bool isPlaying = false;                // its alarm sound was started at the finish
+    bool isPaused = false;                 // paused by the user
+    std::shared_ptr<TickSource> theTimer;  // none when not ticking
+    qint64 value = 0;                      // remaining seconds
+    qint64 row = 0;                        // the table row it is shown on
+};
+
+}  // namespace dunok

@@ -1,0 +1,38 @@
+// The main window: the timer list as its content, the menu bar, and the
+// memory of its size and place ("mainWindow").
+#pragma once
+
+#include <QMainWindow>
+
+namespace dunok {
+
+class PreferenceStore;
+class ViewController;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static inline const QString frameAutosaveName = QStringLiteral("mainWindow");
+
+    explicit MainWindow(PreferenceStore& prefs, QWidget* parent = nullptr);
+
+    ViewController* viewController() const { return viewController_; }
+    // Stores the window's size and place under its autosave name.
+    void saveFrame();
+
+signals:
+    void quitRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void windowDidLoad();
+    QString frameKey() const;
+
+    PreferenceStore& prefs_;
+    ViewController* viewController_ = nullptr;
+};
+
+}  // namespace dunok

@@ -1,0 +1,28 @@
+// What one cell of the timer list shows, built from the timer list, the
+// running-timer table and the preferences.
+#pragma once
+
+#include <QString>
+
+namespace dunok {
+
+namespace CellIdentifiers {
+inline const QString cellDescription = QStringLiteral("cellDescription");
+inline const QString cellDuration = QStringLiteral("cellDuration");
+}  // namespace CellIdentifiers
+
+struct CellContents {
+    QString identifier;  // empty: no cell for that column
+    QString text;
+    double fontSize = 0.0;  // points
+    QString image;          // a compiled-in image name, or empty
+
+    bool operator==(const CellContents&) const = default;
+};
+
+// Builds the cell of row (an index into timersArray) and column (0 the
+// description, 1 the duration). Also points the row's running timer, if any,
+// at this row.
+CellContents buildCell(int row, int column);
+
+}  // namespace dunok

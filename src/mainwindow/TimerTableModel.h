@@ -1,0 +1,52 @@
+// The timer list as a two-column table model that keeps the built contents
+// of every cell. A cell changes only when the whole table or its row is
+// reloaded, or when the engine writes into it, so a repaint never changes
+// what a row says (a "Finished " time stays the time it finished).
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+
+#include "mainwindow/TimerCell.h"
+
+namespace dunok {
+
+class TimerTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Roles {
+        CellIdentifierRole = Qt::UserRole + 1,
+        FontSizeRole,
+        ImageNameRole,
+    };
+
+    explicit TimerTableModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Rebuilds every row from timersArray.
+    void reloadData();
+    // Rebuilds the given rows in both columns; rows past the end are ignored.
+    void reloadRows(const QList<int>& rows);
+    // Writes into one cell without rebuilding it (a paused countdown).
+    void setCellText(int row, int column, const QString& text, double fontSize);
+    // Takes a row out without rebuilding the others (a deleted timer).
+    void removeRowAt(int row);
+
+    const CellContents& cell(int row, int column) const;
+
+private:
+    struct Row {
+        CellContents description;
+        CellContents duration;
+    };
+    static Row buildRow(int row);
+    QList<Row> rows_;
+};
+
+}  // namespace dunok

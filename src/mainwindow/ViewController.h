@@ -1,0 +1,55 @@
+// The content of the main window: the timer table and the status line. It
+// wires the subsystems together; what each does lives in its own folder.
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+
+namespace dunok {
+
+class PreferenceStore;
+class ProcessActivity;
+class TimerTableModel;
+class TimerTableView;
+
+class ViewController : public QWidget {
+    Q_OBJECT
+public:
+    explicit ViewController(PreferenceStore& prefs, QWidget* parent = nullptr);
+
+    // Window lifecycle, called by the main window.
+    void viewWillAppear();
+    void viewDidAppear();
+    void viewDidDisappear();
+
+    // Refills the list from the store and redraws every row, keeping the
+    // selected row number.
+    void reloadTable();
+    // Redraws the given rows from the list and the running timers.
+    void reloadRows(const QList<int>& rows);
+    // Enabling of the toolbar's items and the status line.
+    void updateToolbar();
+
+    TimerTableView* myTable() const { return myTable_; }
+    TimerTableModel* tableModel() const { return model_; }
+    QLabel* lblCount() const { return lblCount_; }
+    ProcessActivity* activity() const { return activity_; }
+
+signals:
+    // Before the window shows: the application keeps it to bring it back.
+    void willAppear();
+
+private:
+    void viewDidLoad();
+    int rowHeight() const;
+
+    PreferenceStore& prefs_;
+    TimerTableView* myTable_ = nullptr;
+    TimerTableModel* model_ = nullptr;
+    QLabel* lblCount_ = nullptr;
+    ProcessActivity* activity_ = nullptr;
+};
+
+}  // namespace dunok

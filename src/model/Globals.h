@@ -1,0 +1,55 @@
+// The state the whole program shares: the timer list, the running-timer
+// table, the preferences as read at start-up, and the constants they use.
+// Everything here is touched on the GUI thread only.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "engine/Alert.h"
+#include "platform/ObjectStore.h"
+
+namespace dunok {
+
+// A stored timer record ("Timers"): desc, duration, snooze, snoozeOn, sound.
+using TimerRecord = ManagedObjectPtr;
+
+namespace Constants {
+inline const QString appName = QStringLiteral("Dunok");
+inline const QString defSound = QStringLiteral("Vintage Alarm Clock");
+}  // namespace Constants
+
+inline constexpr qint64 defDuration = 300;
+inline constexpr qint64 defSnoozeDuration = 300;
+inline constexpr double defVolume = 0.5;
+inline constexpr double tSize = 14.0;  // list font, points
+inline constexpr double cSize = 16.0;  // countdown font, points
+
+inline constexpr int sortNone = 0;
+inline constexpr int sortDuration = 1;
+inline constexpr int sortDesc = 2;
+
+// The timer list in list order; row r of the table is timersArray[r].
+inline QList<TimerRecord> timersArray;
+// The running-timer table, never stored.
+inline QList<Alert> alertsArray;
+// The timer id of a timer the editor just saved with "start" on.
+inline QString checkID;
+// The table's selection while the window is not shown (-1: none).
+inline int savedSelectedRow = -1;
+// A drop has moved rows that the store does not hold in that order yet.
+inline bool wasReordered = false;
+
+// Preferences, as loaded at start-up (values before the load).
+inline bool prefsNewDatabase = true;
+inline int prefsSort = sortDuration;
+inline QString prefsDefSound = Constants::defSound;
+inline double prefsVolume = defVolume;
+inline bool prefsBringToFront = true;
+inline bool prefsSendNotification = true;
+inline bool prefsHideWhenTimerStarts = false;
+inline bool prefsLargeRows = true;
+inline bool prefsQuietWithMouse = true;
+inline bool prefsCountdownDigits = true;
+
+}  // namespace dunok

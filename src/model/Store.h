@@ -1,0 +1,24 @@
+// Where the program's store lives and how every part reaches its one context.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace dunok {
+
+class ManagedObjectContext;
+struct StoreError;
+
+// $XDG_DATA_HOME/Dunok/TimerModel.sqlite
+QString defaultStorePath();
+
+// The shared context of the store. The application sets where it comes from
+// once at start-up; tests set their own.
+ManagedObjectContext& viewContext();
+void setViewContext(ManagedObjectContext* context);
+bool hasViewContext();
+
+// "Could not save. " + the error's console text, on the debug console.
+void logStoreError(const QString& prefix, const StoreError& error);
+
+}  // namespace dunok

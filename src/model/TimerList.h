@@ -1,0 +1,39 @@
+// Filling the timer list from the store, the ready-made timers of a new
+// user, and rewriting the store in the user's own order.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <utility>
+
+namespace dunok {
+
+class PreferenceStore;
+
+// The nineteen timers a new user starts with, in the order they are stored.
+const QList<std::pair<QString, qint64>>& defaultTimers();
+
+// Refills timersArray from the store in the order of the given sort setting.
+// A failed fetch leaves the list as it was ("Could not fetch. " on the
+// console) and returns false.
+bool populateArray(int sort);
+
+// Whether the list just loaded should be filled with the default timers: it
+// is empty and the store has never been filled.
+bool needsDefaultTimers();
+// Records, in memory and in the preferences, that the defaults are made, so
+// that a list the user emptied stays empty.
+void markDefaultTimersCreated(PreferenceStore& prefs);
+// Stores the nineteen default timers and puts them in timersArray. A record
+// that cannot be saved is reported and skipped; the others are still made.
+void createDefaultEntries();
+
+// Removes every stored timer; records in memory stay readable.
+void deleteAllData();
+
+// Rewrites the store in the order of timersArray when a drop has reordered
+// the list. Delete and re-insert are one transaction: a crash or failure
+// leaves the old order or the new one, never a lost or doubled timer.
+void saveOrder();
+
+}  // namespace dunok

@@ -1,0 +1,34 @@
+#include "model/TimerModel.h"
+
+namespace dunok {
+
+const DataModel& timerDataModel() {
+    static const DataModel model{
+        {EntityDescription{TimersKeys::entity,
+                           {
+                               {TimersKeys::desc, AttributeType::String, QVariant()},
+                               {TimersKeys::duration, AttributeType::Integer64, QVariant()},
+                               {TimersKeys::snooze, AttributeType::Integer64, QVariant(qint64(0))},
+                               {TimersKeys::snoozeOn, AttributeType::Boolean, QVariant(false)},
+                               {TimersKeys::sound, AttributeType::String, QVariant()},
+                           }}}};
+    return model;
+}
+
+QString timerId(const TimerRecord& timer) {
+    return timer->uriRepresentation();
+}
+
+QString timerDesc(const TimerRecord& timer) {
+    return timer->value(TimersKeys::desc).toString();
+}
+
+qint64 timerDuration(const TimerRecord& timer) {
+    return timer->value(TimersKeys::duration).toLongLong();
+}
+
+QString timerSound(const TimerRecord& timer) {
+    return timer->value(TimersKeys::sound).toString();
+}
+
+}  // namespace dunok

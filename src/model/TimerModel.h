@@ -1,0 +1,30 @@
+// The "Timers" entity: the stored timer record and how to read it.
+#pragma once
+
+#include <QString>
+
+#include "model/Globals.h"
+
+namespace dunok {
+
+namespace TimersKeys {
+inline const QString entity = QStringLiteral("Timers");
+inline const QString desc = QStringLiteral("desc");
+inline const QString duration = QStringLiteral("duration");
+inline const QString snooze = QStringLiteral("snooze");
+inline const QString snoozeOn = QStringLiteral("snoozeOn");
+inline const QString sound = QStringLiteral("sound");
+}  // namespace TimersKeys
+
+// The data model of the store "TimerModel": one entity, "Timers", with its
+// attributes and their defaults (snooze 0, snoozeOn false).
+const DataModel& timerDataModel();
+
+// The timer id: the record's URI, the key of its running-timer entry and of
+// its notification.
+QString timerId(const TimerRecord& timer);
+QString timerDesc(const TimerRecord& timer);
+qint64 timerDuration(const TimerRecord& timer);
+QString timerSound(const TimerRecord& timer);
+
+}  // namespace dunok

@@ -1,0 +1,27 @@
+// The count on the program's launcher entry (docks and panels that follow
+// the launcher-entry convention on the session bus).
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+
+#include "engine/Badge.h"
+
+namespace dunok {
+
+class LauncherEntry : public QObject, public BadgeDisplay {
+    Q_OBJECT
+public:
+    static inline const QString interfaceName = QStringLiteral("com.canonical.Unity.LauncherEntry");
+    static inline const QString objectPath = QStringLiteral("/org/dunok/Dunok/LauncherEntry");
+    static inline const QString appUri = QStringLiteral("application://dunok.desktop");
+
+    explicit LauncherEntry(QObject* parent = nullptr);
+
+    void showCount(int count) override;
+    // Sends one Update with these properties; false when no bus is there.
+    bool sendUpdate(const QVariantMap& properties);
+};
+
+}  // namespace dunok

@@ -1,0 +1,49 @@
+#include "platform/ResourceFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+namespace dunok {
+
+namespace {
+QString& overrideFolder() {
+    static QString folder;
+    return folder;
+}
+}  // namespace
+
+QString resourceFolder() {
+    if (!overrideFolder().isEmpty()) return overrideFolder();
+    static const QString found = [] {
+        const QString installed =
+            QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/dunok");
+        if (QFileInfo(installed).isDir()) return installed;
+        return QStringLiteral(DUNOK_BUILD_RESOURCE_DIR);
+    }();
+    return found;
+}
+
+void setResourceFolderForTesting(const QString& folder) {
+    overrideFolder() = folder;
+}
+
+QString resourcePath(const QString& name, const QString& extension, const QString& subdir) {
+    QString path = resourceFolder();
+    if (!subdir.isEmpty()) path += QLatin1Char('/') + subdir;
+    path += QLatin1Char('/') + name + QLatin1Char('.') + extension;
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+QIcon namedImage(const QString& name) {
+    static QHash<QString, QIcon> cache;
+    auto it = cache.constFind(name);
+    if (it != cache.constEnd()) return *it;
+    const QString path = QStringLiteral(":/images/") + name + QStringLiteral(".svg");
+    QIcon icon = QFileInfo::exists(path) ? QIcon(path) : QIcon();
+    cache.insert(name, icon);
+    return icon;
+}
+
+}  // namespace dunok

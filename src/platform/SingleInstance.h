@@ -1,0 +1,41 @@
+// One Dunok per user: the first process owns a name on the session bus, a
+// second launch asks it to bring its window back and then exits.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace dunok {
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.dunok.Dunok")
+
+public:
+    static inline const QString serviceName = QStringLiteral("org.dunok.Dunok");
+    static inline const QString objectPath = QStringLiteral("/org/dunok/Dunok");
+
+    enum class Outcome {
+        Primary,        // this process owns the name (or no bus: runs alone)
+        OtherReopened,  // another Dunok runs and was asked to show itself
+    };
+
+    explicit SingleInstance(QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // Claims the name, or asks its owner to reopen. Without a session bus
+    // the program still runs, and says so once on the console.
+    Outcome claim();
+
+public slots:
+    // Called over D-Bus by a second launch.
+    Q_SCRIPTABLE void Reopen();
+
+signals:
+    void reopenRequested();
+
+private:
+    bool registered_ = false;
+};
+
+}  // namespace dunok

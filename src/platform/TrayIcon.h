@@ -1,0 +1,38 @@
+// The tray icon: the way back to a closed window, and a second place for the
+// running-timer count.
+#pragma once
+
+#include <QObject>
+
+#include "engine/Badge.h"
+
+class QMenu;
+class QSystemTrayIcon;
+
+namespace dunok {
+
+class TrayIcon : public QObject, public BadgeDisplay {
+    Q_OBJECT
+public:
+    explicit TrayIcon(QObject* parent = nullptr);
+    ~TrayIcon() override;
+
+    // Whether a tray host runs; without one the icon is never shown.
+    static bool available();
+    void show();
+
+    void showCount(int count) override;
+    int count() const { return count_; }
+
+signals:
+    void activated();      // a click on the icon
+    void showRequested();  // "Show Dunok" in its menu
+    void quitRequested();  // "Quit Dunok" in its menu
+
+private:
+    QSystemTrayIcon* icon_ = nullptr;
+    QMenu* menu_ = nullptr;
+    int count_ = 0;
+};
+
+}  // namespace dunok

@@ -1,0 +1,25 @@
+// Turns SIGTERM and SIGINT (logout, kill, Ctrl+C) into a Qt signal on the GUI
+// thread, so that they run the same orderly quit as the menu.
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace dunok {
+
+class UnixSignals : public QObject {
+    Q_OBJECT
+public:
+    explicit UnixSignals(QObject* parent = nullptr);
+    ~UnixSignals() override;
+
+signals:
+    void terminationRequested(int signalNumber);
+
+private:
+    void readSignal();
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+}  // namespace dunok

@@ -1,0 +1,76 @@
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QTest>
+
+#include "model/Globals.h"
+#include "model/Store.h"
+#include "model/TimerModel.h"
+#include "platform/ObjectStore.h"
+
+namespace dunok::testing {
+
+TestHome::TestHome() {
+    const QString base = dir_.path();
+    QDir().mkpath(base + "/data");
+    QDir().mkpath(base + "/config");
+    QDir().mkpath(base + "/runtime");
+    QFile::setPermissions(base + "/runtime",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_DATA_HOME", QFile::encodeName(base + "/data"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(base + "/config"));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base + "/runtime"));
+}
+
+QString TestHome::storePath() const {
+    return dir_.path() + "/data/Dunok/TimerModel.sqlite";
+}
+
+QString TestHome::prefsPath() const {
+    return dir_.path() + "/config/Dunok/Dunok.conf";
+}
+
+void resetGlobals() {
+    for (Alert& alert : alertsArray)
+        if (alert.theTimer) alert.theTimer->invalidate();
+    alertsArray.clear();
+    timersArray.clear();
+    checkID.clear();
+    savedSelectedRow = -1;
+    wasReordered = false;
+    prefsNewDatabase = true;
+    prefsSort = sortDuration;
+    prefsDefSound = Constants::defSound;
+    prefsVolume = defVolume;
+    prefsBringToFront = true;
+    prefsSendNotification = true;
+    prefsHideWhenTimerStarts = false;
+    prefsLargeRows = true;
+    prefsQuietWithMouse = true;
+    prefsCountdownDigits = true;
+}
+
+StoreFixture::StoreFixture(const QString& path)
+    : context_(std::make_unique<ManagedObjectContext>(timerDataModel())) {
+    StoreError error;
+    if (!context_->open(path, &error)) qFatal("test store: %s", qPrintable(error.consoleText()));
+    setViewContext(context_.get());
+}
+
+StoreFixture::~StoreFixture() {
+    timersArray.clear();
+    setViewContext(nullptr);
+}
+
+std::shared_ptr<ManagedObject> StoreFixture::addTimer(const QString& desc, qint64 duration,
+                                                      const QString& sound) {
+    auto timer = context_->insertNewObject(TimersKeys::entity);
+    timer->setValue(TimersKeys::desc, desc);
+    timer->setValue(TimersKeys::duration, duration);
+    timer->setValue(TimersKeys::sound, sound);
+    StoreError error;
+    if (!context_->save(&error)) qFatal("test store save: %s", qPrintable(error.consoleText()));
+    return timer;
+}
+
+}  // namespace dunok::testing

@@ -1,0 +1,49 @@
+// Shared set-up for tests: a private home for the XDG folders, a fresh store
+// context, and the program's globals put back to their start values.
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace dunok {
+
+class ManagedObject;
+class ManagedObjectContext;
+class PreferenceStore;
+
+namespace testing {
+
+// Points XDG_DATA_HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR into a fresh
+// temporary folder. Call before anything asks QStandardPaths.
+class TestHome {
+public:
+    TestHome();
+    QString path() const { return dir_.path(); }
+    QString storePath() const;
+    QString prefsPath() const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Every global of the program back to its value at process start.
+void resetGlobals();
+
+// An open context over a store file of its own, installed as the program's
+// shared context until destroyed.
+class StoreFixture {
+public:
+    explicit StoreFixture(const QString& path);
+    ~StoreFixture();
+    ManagedObjectContext& context() { return *context_; }
+    // Inserts and saves one timer; returns it.
+    std::shared_ptr<ManagedObject> addTimer(const QString& desc, qint64 duration,
+                                            const QString& sound = QStringLiteral("Chimes"));
+
+private:
+    std::unique_ptr<ManagedObjectContext> context_;
+};
+
+}  // namespace testing
+}  // namespace dunok
