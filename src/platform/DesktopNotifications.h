@@ -1,0 +1,79 @@
+// The desktop notification that tells the user a timer has finished, through
+// the notification service on the session bus. Clicking it is the way back to
+// the window and the end of the ringing.
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class QDBusMessage;
+class QDBusServiceWatcher;
+
+namespace dunok {
+
+class DesktopNotifications : public QObject {
+    Q_OBJECT
+public:
+    struct Content {
+        QString title;
+        QString subtitle;
+        QString body;
+        QString timerId;
+    };
+
+    static inline const QString serviceName = QStringLiteral("org.freedesktop.Notifications");
+    static inline const QString objectPath = QStringLiteral("/org/freedesktop/Notifications");
+    static inline const QString interfaceName = QStringLiteral("org.freedesktop.Notifications");
+
+    explicit DesktopNotifications(QObject* parent = nullptr);
+
+    // Asks, without waiting, whether a notification service answers. The
+    // console says "Permission granted" or, after the reason, "Permission not
+    // granted".
+    void requestAuthorization();
+
+    // Shows one notification, without waiting for the service. Each one
+    // replaces the one before, so the desktop never piles up stale alarms.
+    void post(const Content& content);
+
+signals:
+    // The user clicked one of our notifications.
+    void clicked(const QString& timerId);
+
+private slots:
+    void onActionInvoked(uint id, const QString& actionKey);
+    void onNotificationClosed(uint id, uint reason);
+
+private:
+    enum class Capabilities {
+        Unknown,   // not asked yet, or to be asked again
+        Asking,    // GetCapabilities is on its way
+        Cached,    // known for the service that owns the name now
+        Uncached,  // settled for the posts waiting now, to be asked again later
+    };
+
+    void askCapabilities();
+    void sendNext();
+    QDBusMessage notifyCall(const Content& content) const;
+    void forgetService();
+
+    bool busAvailable_ = false;
+    QDBusServiceWatcher* serviceWatcher_ = nullptr;
+
+    Capabilities capabilities_ = Capabilities::Unknown;
+    bool bodyMarkup_ = false;
+    // Bumped when the service changes hands, so late answers from the old
+    // owner are not taken for the new one.
+    quint64 serviceGeneration_ = 0;
+
+    // Posts go out one at a time: the next one needs the id the service gave
+    // the one before to replace it.
+    QList<Content> queue_;
+    bool notifyInFlight_ = false;
+    uint lastId_ = 0;
+    QHash<uint, QString> timerIds_;  // notification id -> timer id, while shown
+};
+
+}  // namespace dunok
