@@ -5,11 +5,14 @@
 #include <QTimer>
 
 #include "engine/Badge.h"
+#include "engine/TimerEngine.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/ViewController.h"
 #include "model/Preferences.h"
 #include "model/Store.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
+#include "platform/DesktopNotifications.h"
 #include "platform/LauncherEntry.h"
 #include "platform/MessageBox.h"
 #include "platform/ObjectStore.h"
@@ -95,6 +98,24 @@ void AppDelegate::applicationDidFinishLaunching() {
         tray_->show();
     }
     updateBadge();
+
+    notifications_ = new DesktopNotifications(this);
+    notifications_->requestAuthorization();
+    connect(notifications_, &DesktopNotifications::clicked, this,
+            &AppDelegate::userNotificationCenterDidReceive);
+    if (window_) {
+        connect(window_->viewController()->engine(), &TimerEngine::finishNotification, this,
+                [this](const FinishNotice& n) {
+                    notifications_->post({n.title, n.subtitle, n.body, n.timerId});
+                });
+    }
+}
+
+void AppDelegate::userNotificationCenterDidReceive(const QString& timerId) {
+    // The engine silences and forgets the finished timer; the window comes
+    // forward through the engine's request, shown even when it was closed.
+    if (window_) window_->viewController()->engine()->notificationClicked(timerId);
+    updateBadge();
 }
 
 void AppDelegate::reopenFromOutside() {
@@ -130,7 +151,8 @@ bool AppDelegate::presentError(const StoreError& error) {
                           QStringLiteral("Dunok"),
                           error.description,
                           error.consoleText(),
-                          {tr("OK")}},
+                          {tr("OK")},
+                          QString()},
                          window_);
     // Nothing here can recover from a failed save on the user's behalf.
     return false;
@@ -140,7 +162,7 @@ void AppDelegate::fatalStoreError(const StoreError& error) {
     const QString text = QStringLiteral("Unresolved error ") + error.consoleText();
     qCritical().noquote() << text;
     MessageBox::runModal(
-        {QMessageBox::Critical, QStringLiteral("Dunok"), text, QString(), {tr("Quit")}});
+        {QMessageBox::Critical, QStringLiteral("Dunok"), text, QString(), {tr("Quit")}, QString()});
 }
 
 void AppDelegate::saveAction() {
@@ -171,7 +193,8 @@ AppDelegate::TerminateReply AppDelegate::applicationShouldTerminate() {
             "Quit without saves error question message"),
          tr("Quitting now will lose any changes you have made since the last successful save",
             "Quit without saves error question info"),
-         {tr("Quit anyway", "Quit anyway button title"), tr("Cancel", "Cancel button title")}},
+         {tr("Quit anyway", "Quit anyway button title"), tr("Cancel", "Cancel button title")},
+         QString()},
         window_);
     return answer == 1 ? TerminateReply::TerminateCancel : TerminateReply::TerminateNow;
 }

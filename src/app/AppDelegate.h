@@ -17,6 +17,8 @@ class TrayIcon;
 class UnixSignals;
 struct StoreError;
 
+class DesktopNotifications;
+
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
@@ -53,6 +55,8 @@ public:
 
 private:
     void applicationDidFinishLaunching();
+    // The user clicked a finish notification.
+    void userNotificationCenterDidReceive(const QString& timerId);
     void reopenFromOutside();
     bool presentError(const StoreError& error);
     void fatalStoreError(const StoreError& error);
@@ -65,6 +69,7 @@ private:
     SingleInstance* singleInstance_ = nullptr;
     UnixSignals* signals_ = nullptr;
     TrayIcon* tray_ = nullptr;
+    DesktopNotifications* notifications_ = nullptr;
     LauncherEntry* launcherEntry_ = nullptr;
     bool terminating_ = false;
 };

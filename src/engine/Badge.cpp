@@ -1,6 +1,10 @@
 #include "engine/Badge.h"
 
+#include <algorithm>
+
 #include "engine/RunningTimers.h"
+#include "model/Globals.h"
+#include "model/TimerModel.h"
 
 namespace dunok {
 
@@ -8,35 +12,65 @@ namespace {
 struct Shown {
     BadgeDisplay* display;
     int count;
+    std::optional<NextFinish> next;
 };
 QList<Shown>& displays() {
     static QList<Shown> list;
     return list;
 }
 
-void show(int count) {
+void show(int count, const std::optional<NextFinish>& next) {
     for (Shown& shown : displays()) {
-        if (shown.count == count) continue;
-        shown.count = count;
-        shown.display->showCount(count);
+        if (shown.count != count) {
+            shown.count = count;
+            shown.display->showCount(count);
+        }
+        if (shown.next != next) {
+            shown.next = next;
+            shown.display->showNextFinish(next);
+        }
     }
 }
 }  // namespace
 
+double NextFinish::progress() const {
+    if (duration <= 0) return 1.0;
+    return std::clamp(double(duration - remaining) / double(duration), 0.0, 1.0);
+}
+
 void addBadgeDisplay(BadgeDisplay* display) {
-    displays().append({display, 0});
+    displays().append({display, 0, std::nullopt});
 }
 
 void removeBadgeDisplay(BadgeDisplay* display) {
     displays().removeIf([display](const Shown& s) { return s.display == display; });
 }
 
+std::optional<NextFinish> nextFinish() {
+    const Alert* best = nullptr;
+    for (const Alert& alert : alertsArray) {
+        if (alert.isPaused || alert.value <= 0) continue;
+        if (!best || alert.value < best->value) best = &alert;
+    }
+    if (!best) return std::nullopt;
+    NextFinish next;
+    next.remaining = best->value;
+    next.duration = best->value;
+    if (best->row >= 0 && best->row < timersArray.size() &&
+        timerId(timersArray[int(best->row)]) == best->id) {
+        const TimerRecord& timer = timersArray[int(best->row)];
+        next.description = timerDesc(timer);
+        next.duration = std::max(timerDuration(timer), best->value);
+    }
+    return next;
+}
+
 void updateBadge() {
-    show(getNumAlerts());
+    show(getNumAlerts(), nextFinish());
 }
 
 void clearBadge() {
-    show(0);
+    show(0, std::nullopt);
 }
 
 }  // namespace dunok

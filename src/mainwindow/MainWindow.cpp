@@ -24,6 +24,27 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, this, &MainWindow::quitRequested);
 
+    // Every engine command is also a menu entry with a key, so the timers can
+    // be run from the keyboard.
+    QMenu* timer = menuBar()->addMenu(tr("&Timer"));
+    const auto add = [&](const QString& name, const QString& title, const QKeySequence& key,
+                         void (ViewController::*slot)()) {
+        QAction* action = timer->addAction(title);
+        action->setObjectName(name);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, viewController_, slot);
+        return action;
+    };
+    add(QStringLiteral("miStartStop"), tr("&Start or Stop"), QKeySequence(Qt::Key_Return),
+        &ViewController::tableViewDoubleClick);
+    add(QStringLiteral("miPause"), tr("&Pause or Resume"), QKeySequence(Qt::Key_Space),
+        &ViewController::miPauseClicked);
+    timer->addSeparator();
+    add(QStringLiteral("miReset"), tr("Stop &All Timers"), QKeySequence(tr("Ctrl+.")),
+        &ViewController::resetAlerts);
+    add(QStringLiteral("miSilence"), tr("S&ilence Alarm"), QKeySequence(tr("Ctrl+Shift+S")),
+        &ViewController::silence);
+
     windowDidLoad();
 }
 

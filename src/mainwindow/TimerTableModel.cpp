@@ -103,4 +103,9 @@ void TimerTableModel::removeRowAt(int row) {
     endRemoveRows();
 }
 
+QString TimerTableModel::durationText(int row) const {
+    if (row < 0 || row >= rows_.size()) return QString();
+    return rows_[row].duration.text;
+}
+
 }  // namespace dunok

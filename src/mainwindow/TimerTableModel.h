@@ -7,11 +7,12 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+#include "engine/TimerEngine.h"
 #include "mainwindow/TimerCell.h"
 
 namespace dunok {
 
-class TimerTableModel : public QAbstractTableModel {
+class TimerTableModel : public QAbstractTableModel, public TimerRowDisplay {
     Q_OBJECT
 public:
     enum Roles {
@@ -32,13 +33,18 @@ public:
     // Rebuilds every row from timersArray.
     void reloadData();
     // Rebuilds the given rows in both columns; rows past the end are ignored.
-    void reloadRows(const QList<int>& rows);
+    void reloadRows(const QList<int>& rows) override;
     // Writes into one cell without rebuilding it (a paused countdown).
     void setCellText(int row, int column, const QString& text, double fontSize);
     // Takes a row out without rebuilding the others (a deleted timer).
     void removeRowAt(int row);
 
     const CellContents& cell(int row, int column) const;
+
+    QString durationText(int row) const override;
+    void setDurationText(int row, const QString& text, double fontSize) override {
+        setCellText(row, 1, text, fontSize);
+    }
 
 private:
     struct Row {

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "engine/RunningTimers.h"
+#include "engine/TimerEngine.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
@@ -21,7 +22,7 @@ constexpr int largeRowHeight = 38;
 constexpr int smallRowHeight = 32;
 }  // namespace
 
-ViewController::ViewController(PreferenceStore& prefs, QWidget* parent)
+ViewController::ViewController(PreferenceStore& prefs, QWidget* parent, Clock* clock)
     : QWidget(parent), prefs_(prefs) {
     setObjectName(QStringLiteral("ViewController"));
     myTable_ = new TimerTableView(this);
@@ -42,6 +43,11 @@ ViewController::ViewController(PreferenceStore& prefs, QWidget* parent)
     layout->addLayout(status);
 
     activity_ = new ProcessActivity(this);
+    engine_ = new TimerEngine(*model_, clock ? *clock : systemClock(), this);
+    connect(engine_, &TimerEngine::toolbarNeedsUpdate, this, &ViewController::updateToolbar);
+    connect(engine_, &TimerEngine::bringToFrontRequested, this,
+            &ViewController::bringWindowToFront);
+    connect(engine_, &TimerEngine::closeWindowRequested, this, [this] { window()->close(); });
     viewDidLoad();
 }
 
@@ -55,6 +61,36 @@ void ViewController::viewDidLoad() {
             [this] { updateToolbar(); });
     connect(myTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { updateToolbar(); });
+    connect(myTable_, &QAbstractItemView::doubleClicked, this,
+            &ViewController::tableViewDoubleClick);
+}
+
+void ViewController::tableViewDoubleClick() {
+    engine_->tableViewDoubleClick(myTable_->selectedRow());
+}
+
+void ViewController::miPauseClicked() {
+    engine_->miPauseClicked(myTable_->selectedRow());
+}
+
+void ViewController::resetAlerts() {
+    engine_->resetAlerts();
+}
+
+void ViewController::checkForNewTimers() {
+    engine_->checkForNewTimers();
+}
+
+void ViewController::silence() {
+    engine_->silence();
+}
+
+void ViewController::bringWindowToFront() {
+    QWidget* w = window();
+    w->show();
+    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->raise();
+    w->activateWindow();
 }
 
 void ViewController::viewWillAppear() {

@@ -9,15 +9,19 @@ class QLabel;
 
 namespace dunok {
 
+class Clock;
 class PreferenceStore;
 class ProcessActivity;
+class TimerEngine;
 class TimerTableModel;
 class TimerTableView;
 
 class ViewController : public QWidget {
     Q_OBJECT
 public:
-    explicit ViewController(PreferenceStore& prefs, QWidget* parent = nullptr);
+    // clock drives the countdowns; the system's clock unless a test moves its own.
+    explicit ViewController(PreferenceStore& prefs, QWidget* parent = nullptr,
+                            Clock* clock = nullptr);
 
     // Window lifecycle, called by the main window.
     void viewWillAppear();
@@ -32,6 +36,16 @@ public:
     // Enabling of the toolbar's items and the status line.
     void updateToolbar();
 
+    // The engine's operations, on the table's selected row.
+    void tableViewDoubleClick();
+    void miPauseClicked();
+    void resetAlerts();
+    void checkForNewTimers();
+    void silence();
+    // The finished window comes forward, as after a finish.
+    void bringWindowToFront();
+
+    TimerEngine* engine() const { return engine_; }
     TimerTableView* myTable() const { return myTable_; }
     TimerTableModel* tableModel() const { return model_; }
     QLabel* lblCount() const { return lblCount_; }
@@ -50,6 +64,7 @@ private:
     TimerTableModel* model_ = nullptr;
     QLabel* lblCount_ = nullptr;
     ProcessActivity* activity_ = nullptr;
+    TimerEngine* engine_ = nullptr;
 };
 
 }  // namespace dunok

@@ -5,11 +5,15 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
+#include <optional>
 
 #include "engine/Alert.h"
 #include "platform/ObjectStore.h"
 
 namespace dunok {
+
+class AudioPlayer;
 
 // A stored timer record ("Timers"): desc, duration, snooze, snoozeOn, sound.
 using TimerRecord = ManagedObjectPtr;
@@ -39,6 +43,19 @@ inline QString checkID;
 inline int savedSelectedRow = -1;
 // A drop has moved rows that the store does not hold in that order yet.
 inline bool wasReordered = false;
+
+// The one audio player: the alarm and the editor's sound preview both keep
+// their newest player here, replacing the one before.
+inline std::shared_ptr<AudioPlayer> audioPlayer;
+// The half-second watch that silences the alarm when the mouse moves.
+inline std::shared_ptr<TickSource> mouseTimer;
+// The mouse position when the alarm started.
+inline double mouseX = 0.0;
+inline double mouseY = 0.0;
+
+// The duration the open editor works on, in seconds; both of its duration
+// paths write it and its Save reads it.
+inline std::optional<qint64> chosenDuration;
 
 // Preferences, as loaded at start-up (values before the load).
 inline bool prefsNewDatabase = true;

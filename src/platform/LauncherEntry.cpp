@@ -12,6 +12,17 @@ void LauncherEntry::showCount(int count) {
         {{QStringLiteral("count"), qint64(count)}, {QStringLiteral("count-visible"), count > 0}});
 }
 
+void LauncherEntry::showNextFinish(const std::optional<NextFinish>& next) {
+    const int permille = next ? int(next->progress() * 1000.0) : -1;
+    if (permille == shownPermille_) return;
+    shownPermille_ = permille;
+    if (permille < 0)
+        sendUpdate({{QStringLiteral("progress-visible"), false}});
+    else
+        sendUpdate({{QStringLiteral("progress"), permille / 1000.0},
+                    {QStringLiteral("progress-visible"), true}});
+}
+
 bool LauncherEntry::sendUpdate(const QVariantMap& properties) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return false;

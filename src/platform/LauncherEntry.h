@@ -20,8 +20,13 @@ public:
     explicit LauncherEntry(QObject* parent = nullptr);
 
     void showCount(int count) override;
+    // The progress bar of the next finish; sent only when it moves by a tenth of a percent.
+    void showNextFinish(const std::optional<NextFinish>& next) override;
     // Sends one Update with these properties; false when no bus is there.
     bool sendUpdate(const QVariantMap& properties);
+
+private:
+    int shownPermille_ = -1;  // -1: no progress shown
 };
 
 }  // namespace dunok

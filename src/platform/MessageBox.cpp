@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QPushButton>
 
+#include "platform/ResourceFolder.h"
+
 namespace dunok {
 
 namespace {
@@ -15,6 +17,7 @@ int MessageBox::runModal(const AlertSpec& spec, QWidget* parent) {
     if (!nextAnswers.isEmpty()) return nextAnswers.takeFirst();
     QMessageBox box(parent);
     box.setIcon(spec.icon);
+    if (!spec.iconImage.isEmpty()) box.setIconPixmap(namedImage(spec.iconImage).pixmap(64, 64));
     box.setWindowTitle(spec.windowTitle);
     box.setText(spec.message);
     box.setInformativeText(spec.informativeText);

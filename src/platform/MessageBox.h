@@ -14,6 +14,7 @@ struct AlertSpec {
     QString message;
     QString informativeText;
     QStringList buttons;  // in order; the first is the default button
+    QString iconImage;    // a compiled-in image shown instead of the icon, or empty
 };
 
 class MessageBox {

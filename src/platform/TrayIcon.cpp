@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSystemTrayIcon>
 
+#include "engine/CountdownText.h"
 #include "platform/ResourceFolder.h"
 
 namespace dunok {
@@ -66,6 +67,19 @@ void TrayIcon::show() {
 void TrayIcon::showCount(int count) {
     count_ = count;
     icon_->setIcon(iconWithCount(count));
+}
+
+void TrayIcon::showNextFinish(const std::optional<NextFinish>& next) {
+    QString tip = QApplication::applicationDisplayName();
+    if (next) {
+        const QString name = next->description.isEmpty() ? tr("A timer") : next->description;
+        tip += QLatin1Char('\n') + tr("%1: %2 left").arg(name, toDHMS2(next->remaining, true));
+    }
+    icon_->setToolTip(tip);
+}
+
+QString TrayIcon::toolTip() const {
+    return icon_->toolTip();
 }
 
 }  // namespace dunok

@@ -22,6 +22,9 @@ public:
     void show();
 
     void showCount(int count) override;
+    // The tooltip names the next timer to ring and its time left.
+    void showNextFinish(const std::optional<NextFinish>& next) override;
+    QString toolTip() const;
     int count() const { return count_; }
 
 signals:

@@ -131,6 +131,30 @@ private slots:
         removeBadgeDisplay(&entry);
         QDBusConnection::disconnectFromBus("dock");
     }
+
+    void launcherEntryShowsTheProgressOfTheNextFinish() {
+        QDBusConnection dock = otherConnection("dock2");
+        LauncherListener listener;
+        QVERIFY(dock.connect(QString(), LauncherEntry::objectPath, LauncherEntry::interfaceName,
+                             "Update", &listener, SLOT(Update(QString, QVariantMap))));
+        LauncherEntry entry;
+        entry.showNextFinish(NextFinish{"Tea", 90, 180});
+        entry.showNextFinish(NextFinish{"Tea", 90, 180});  // unchanged: not sent
+        entry.showNextFinish(NextFinish{"Roast", 7199, 7200});
+        entry.showNextFinish(NextFinish{"Roast", 7198, 7200});  // under a tenth of a percent on
+        entry.showNextFinish(NextFinish{"Roast", 7190, 7200});
+        entry.showNextFinish(std::nullopt);
+        QTRY_COMPARE_WITH_TIMEOUT(listener.updates.size(), 4, 5000);
+        QTest::qWait(100);
+        QCOMPARE(listener.updates.size(), 4);
+        QCOMPARE(listener.updates[0].value("progress").toDouble(), 0.5);
+        QCOMPARE(listener.updates[0].value("progress-visible").toBool(), true);
+        QCOMPARE(listener.updates[1].value("progress").toDouble(), 0.0);
+        QCOMPARE(listener.updates[2].value("progress").toDouble(), 0.001);
+        QCOMPARE(listener.updates[3].value("progress-visible").toBool(), false);
+        QVERIFY(!listener.updates[3].contains("progress"));
+        QDBusConnection::disconnectFromBus("dock2");
+    }
 };
 
 QTEST_MAIN(TestSessionBus)

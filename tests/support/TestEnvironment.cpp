@@ -6,6 +6,7 @@
 #include "model/Globals.h"
 #include "model/Store.h"
 #include "model/TimerModel.h"
+#include "platform/AudioPlayer.h"
 #include "platform/ObjectStore.h"
 
 namespace dunok::testing {
@@ -38,6 +39,12 @@ void resetGlobals() {
     checkID.clear();
     savedSelectedRow = -1;
     wasReordered = false;
+    if (audioPlayer) audioPlayer->stop();
+    audioPlayer.reset();
+    if (mouseTimer) mouseTimer->invalidate();
+    mouseTimer.reset();
+    mouseX = 0.0;
+    mouseY = 0.0;
     prefsNewDatabase = true;
     prefsSort = sortDuration;
     prefsDefSound = Constants::defSound;

@@ -1,0 +1,55 @@
+#include "editing/SupMisc.h"
+
+#include <QMouseEvent>
+
+#include "model/Globals.h"
+#include "platform/MessageBox.h"
+
+namespace dunok {
+
+namespace {
+void warn(const QString& title, const QString& message, const QString& informative,
+          const QString& iconImage, QWidget* parent) {
+    AlertSpec spec;
+    spec.icon = QMessageBox::Warning;
+    spec.windowTitle = title;
+    spec.message = message;
+    spec.informativeText = informative;
+    spec.buttons = {QObject::tr("OK")};
+    spec.iconImage = iconImage;
+    MessageBox::runModal(spec, parent);
+}
+}  // namespace
+
+void msgUser(const QString& message, const QString& informative, QWidget* parent) {
+    warn(Constants::appName, message, informative, QString(), parent);
+}
+
+void errUser(const QString& message, const QString& informative, QWidget* parent) {
+    warn(QObject::tr("Error"), message, informative, QString(), parent);
+}
+
+void helpUser(const QString& message, const QString& informative, QWidget* parent) {
+    warn(Constants::appName + QStringLiteral(" Quick Help"), message, informative,
+         QStringLiteral("help80"), parent);
+}
+
+PointingFingerImageView::PointingFingerImageView(QWidget* parent) : QLabel(parent) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PointingFingerImageView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit clicked();
+    QLabel::mousePressEvent(event);
+}
+
+PointingFingerTextField::PointingFingerTextField(QWidget* parent) : QLabel(parent) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PointingFingerTextField::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit clicked();
+    QLabel::mousePressEvent(event);
+}
+
+}  // namespace dunok

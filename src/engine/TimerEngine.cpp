@@ -1,0 +1,249 @@
+#include "engine/TimerEngine.h"
+
+#include <QCursor>
+#include <QDebug>
+
+#include "engine/Alarm.h"
+#include "engine/Badge.h"
+#include "engine/CountdownText.h"
+#include "engine/RunningTimers.h"
+#include "model/Globals.h"
+#include "model/TimerModel.h"
+#include "platform/AudioPlayer.h"
+#include "platform/TickScheduler.h"
+
+namespace dunok {
+
+namespace {
+constexpr qint64 tickIntervalNs = 1'000'000'000;
+constexpr qint64 mouseWatchIntervalNs = 500'000'000;
+}  // namespace
+
+TimerEngine::TimerEngine(TimerRowDisplay& rows, Clock& clock, QObject* parent)
+    : QObject(parent),
+      rows_(rows),
+      scheduler_(std::make_unique<TickScheduler>(clock)),
+      cursor_([] { return QPointF(QCursor::pos()); }) {}
+
+TimerEngine::~TimerEngine() {
+    // Nothing may tick into an engine that is gone.
+    for (Alert& alert : alertsArray)
+        if (alert.theTimer) alert.theTimer->invalidate();
+    if (mouseTimer) mouseTimer->invalidate();
+    mouseTimer.reset();
+}
+
+void TimerEngine::arm(int k) {
+    const QString id = alertsArray[k].id;
+    alertsArray[k].theTimer = scheduler_->schedule([this, id] { handleAlert(id); }, tickIntervalNs);
+}
+
+void TimerEngine::startAt(int row) {
+    const TimerRecord& timer = timersArray[row];
+    Alert alert;
+    alert.id = timerId(timer);
+    alert.value = timerDuration(timer);
+    alert.row = row;
+    alertsArray.append(alert);
+    arm(int(alertsArray.size()) - 1);
+}
+
+void TimerEngine::stopEntry(int k) {
+    if (alertsArray[k].theTimer) alertsArray[k].theTimer->invalidate();
+    alertsArray[k].theTimer.reset();
+    alertsArray.removeAt(k);
+}
+
+void TimerEngine::tableViewDoubleClick(int selectedRow) {
+    const int r = selectedRow;
+    if (r < 0 || r >= timersArray.size()) return;
+    const int k = haveAlertForRow(r);
+    bool started = false;
+    if (k == -1) {
+        if (rows_.durationText(r).contains(QStringLiteral("Finished"))) {
+            rows_.setDurationText(r, toDHMS(timerDuration(timersArray[r])), tSize);
+            if (isAlarmPlaying()) {
+                // A double-click on a ringing row only silences it.
+                stopPlaying();
+                emit toolbarNeedsUpdate();
+                return;
+            }
+        }
+        startAt(r);
+        started = true;
+    } else if (alertsArray[k].isPaused) {
+        alertsArray[k].isPaused = false;
+        arm(k);
+        emit toolbarNeedsUpdate();
+        return;
+    } else {
+        stopEntry(k);
+    }
+    rows_.reloadRows({r});
+    emit toolbarNeedsUpdate();
+    updateBadge();
+    if (started && prefsHideWhenTimerStarts) emit closeWindowRequested();
+}
+
+void TimerEngine::miPauseClicked(int selectedRow) {
+    if (selectedRow < 0 || alertsArray.isEmpty()) return;
+    const int k = haveAlertForRow(selectedRow);
+    if (k == -1) return;
+    if (!alertsArray[k].isPaused) {
+        if (selectedRow < timersArray.size())
+            rows_.setDurationText(
+                selectedRow, QStringLiteral("Paused ") + rows_.durationText(selectedRow), tSize);
+        if (alertsArray[k].theTimer) alertsArray[k].theTimer->invalidate();
+        alertsArray[k].isPaused = true;
+    } else {
+        // The row shows its countdown again at the next tick.
+        alertsArray[k].isPaused = false;
+        arm(k);
+    }
+    emit toolbarNeedsUpdate();
+    // The count stays; what rings next may not.
+    updateBadge();
+}
+
+void TimerEngine::resetAlerts() {
+    if (isAlarmPlaying()) {
+        audioPlayer->stop();
+        emit toolbarNeedsUpdate();
+    }
+    for (int k = int(alertsArray.size()) - 1; k >= 0; --k) {
+        const int row = int(alertsArray[k].row);
+        stopEntry(k);
+        rows_.reloadRows({row});
+    }
+    emit toolbarNeedsUpdate();
+    updateBadge();
+}
+
+void TimerEngine::checkForNewTimers() {
+    for (int i = 0; i < timersArray.size(); ++i) {
+        if (timerId(timersArray[i]) != checkID) continue;
+        startAt(i);
+        rows_.reloadRows({i});
+    }
+    emit toolbarNeedsUpdate();
+    updateBadge();
+}
+
+void TimerEngine::startTimers(const QStringList& ids) {
+    for (int i = 0; i < timersArray.size(); ++i) {
+        const QString id = timerId(timersArray[i]);
+        if (!ids.contains(id) || haveAlertForID(id) != -1) continue;
+        startAt(i);
+        rows_.reloadRows({i});
+    }
+    emit toolbarNeedsUpdate();
+    updateBadge();
+}
+
+void TimerEngine::stopBeforeEditing(int row) {
+    const int k = haveAlertForRow(row);
+    if (k == -1) return;
+    alertsArray[k].isPaused = false;
+    stopEntry(k);
+    rows_.reloadRows({row});
+    emit toolbarNeedsUpdate();
+    updateBadge();
+}
+
+void TimerEngine::silence() {
+    stopPlaying();
+    emit toolbarNeedsUpdate();
+}
+
+void TimerEngine::handleAlert(const QString& id) {
+    if (alertsArray.isEmpty()) return;
+    bool finished = false;
+    const int n = int(alertsArray.size());
+    for (int i = 0; i < n && i < alertsArray.size(); ++i) {
+        if (alertsArray[i].id != id || alertsArray[i].isPaused) continue;
+        if (alertsArray[i].value > 0) --alertsArray[i].value;
+        if (alertsArray[i].value < 1) {
+            finish(i);
+            finished = true;
+        }
+        rows_.reloadRows({int(alertsArray[i].row)});
+    }
+    if (finished) {
+        for (int k = int(alertsArray.size()) - 1; k >= 0; --k)
+            if (!alertsArray[k].theTimer && !alertsArray[k].isPaused) alertsArray.removeAt(k);
+    }
+    emit toolbarNeedsUpdate();
+    updateBadge();
+}
+
+void TimerEngine::finish(int i) {
+    const qint64 row = alertsArray[i].row;
+    // The row is kept current by every reload; a timer whose row is gone
+    // still finishes, only without a record to describe it.
+    const bool haveRecord =
+        row >= 0 && row < timersArray.size() && timerId(timersArray[int(row)]) == alertsArray[i].id;
+    const TimerRecord timer = haveRecord ? timersArray[int(row)] : TimerRecord();
+
+    if (prefsBringToFront) emit bringToFrontRequested();
+    if (prefsSendNotification && timer) {
+        qDebug().noquote() << alertsArray[i].id;
+        emit finishNotification(
+            {timerDesc(timer), QStringLiteral("Duration was ") + toDHMS(timerDuration(timer)),
+             QStringLiteral("Occurred at ") + currentDateTimeStr(), alertsArray[i].id});
+    }
+    if (isAlarmPlaying()) {
+        audioPlayer->stop();
+        emit toolbarNeedsUpdate();
+    }
+    for (Alert& alert : alertsArray) alert.isPlaying = false;
+    // Every alarm's end refreshes the toolbar, not only the first player's,
+    // so that Silence never stays enabled for a sound that has ended.
+    if (timer && playSound(timerSound(timer)))
+        connect(audioPlayer.get(), &AudioPlayer::finished, this,
+                &TimerEngine::audioPlayerDidFinishPlaying);
+    if (prefsQuietWithMouse) startMouseWatch();
+
+    Alert& alert = alertsArray[i];
+    alert.isPlaying = true;
+    alert.isPaused = false;
+    if (alert.theTimer) alert.theTimer->invalidate();
+    alert.theTimer.reset();
+    alert.value = 0;
+}
+
+void TimerEngine::startMouseWatch() {
+    const QPointF pos = cursor_();
+    mouseX = pos.x();
+    mouseY = pos.y();
+    if (mouseTimer) mouseTimer->invalidate();
+    mouseTimer = scheduler_->schedule([this] { detectMouseMove(); }, mouseWatchIntervalNs);
+}
+
+void TimerEngine::detectMouseMove() {
+    const QPointF pos = cursor_();
+    if (pos.x() == mouseX && pos.y() == mouseY) return;
+    if (mouseTimer) mouseTimer->invalidate();
+    mouseTimer.reset();
+    stopPlaying();
+    emit toolbarNeedsUpdate();
+}
+
+void TimerEngine::audioPlayerDidFinishPlaying(bool) {
+    emit toolbarNeedsUpdate();
+}
+
+void TimerEngine::notificationClicked(const QString& id) {
+    stopPlaying();
+    if (!id.isEmpty()) {
+        const int k = haveAlertForID(id);
+        if (k != -1 && alertsArray[k].value < 1) {
+            if (alertsArray[k].isPlaying) stopPlaying();
+            stopEntry(k);
+        }
+    }
+    emit bringToFrontRequested();
+    emit toolbarNeedsUpdate();
+    updateBadge();
+}
+
+}  // namespace dunok

@@ -1,0 +1,97 @@
+// Starting, stopping, pausing, resuming and resetting timers, the one-second
+// tick and the finish: the alarm, the notification, the mouse watch.
+//
+// The engine works on alertsArray and timersArray and tells the window what
+// to do through signals and the small display interface below; it holds no
+// pointer to the window.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointF>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "platform/Clock.h"
+
+namespace dunok {
+
+class TickScheduler;
+
+// What the engine needs of the timer list on screen.
+class TimerRowDisplay {
+public:
+    virtual ~TimerRowDisplay() = default;
+    // The text the row's duration cell shows now (empty when there is no such row).
+    virtual QString durationText(int row) const = 0;
+    // Writes into the duration cell without rebuilding it.
+    virtual void setDurationText(int row, const QString& text, double fontSize) = 0;
+    // Rebuilds the given rows from the lists.
+    virtual void reloadRows(const QList<int>& rows) = 0;
+};
+
+// What the desktop notification of a finish says.
+struct FinishNotice {
+    QString title;
+    QString subtitle;
+    QString body;
+    QString timerId;
+};
+
+class TimerEngine : public QObject {
+    Q_OBJECT
+public:
+    TimerEngine(TimerRowDisplay& rows, Clock& clock = systemClock(), QObject* parent = nullptr);
+    ~TimerEngine() override;
+
+    // A double-click on a row: start, stop, resume, or silence a ringing
+    // finished row. selectedRow -1 does nothing.
+    void tableViewDoubleClick(int selectedRow);
+    // Pause a counting timer, resume a paused one.
+    void miPauseClicked(int selectedRow);
+    // Stop every timer and the alarm.
+    void resetAlerts();
+    // Starts the timer whose id is in checkID (the editor saved it with start on).
+    void checkForNewTimers();
+    // Starts the timers with these ids, each on its row.
+    void startTimers(const QStringList& ids);
+    // Stops the timer on that row, if any, before the editor opens on it.
+    void stopBeforeEditing(int row);
+    // The toolbar's Silence: stops the alarm, leaves the timers alone.
+    void silence();
+    // The tick handler: one second off the timer with that id.
+    void handleAlert(const QString& id);
+    // One look of the mouse watch.
+    void detectMouseMove();
+    // The user clicked a finish notification for that timer id.
+    void notificationClicked(const QString& id);
+
+    // Tests: where the mouse is.
+    void setCursorSource(std::function<QPointF()> source) { cursor_ = std::move(source); }
+    TickScheduler& scheduler() const { return *scheduler_; }
+
+signals:
+    // Toolbar enabling and status line need redoing.
+    void toolbarNeedsUpdate();
+    // The window should come to the front (a finish, a notification click).
+    void bringToFrontRequested();
+    // A timer was started and the preferences ask for the window to close.
+    void closeWindowRequested();
+    // A finish to be told to the desktop.
+    void finishNotification(const FinishNotice& notice);
+
+private:
+    void arm(int k);
+    void startAt(int row);
+    void stopEntry(int k);
+    void finish(int i);
+    void startMouseWatch();
+    void audioPlayerDidFinishPlaying(bool successfully);
+
+    TimerRowDisplay& rows_;
+    std::unique_ptr<TickScheduler> scheduler_;
+    std::function<QPointF()> cursor_;
+};
+
+}  // namespace dunok

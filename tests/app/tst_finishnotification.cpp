@@ -1,0 +1,67 @@
+// A timer's finish as the desktop sees it, with the whole program running: the
+// notification that is posted and a click on it that silences the alarm and
+// brings the closed window back. DUNOK_TEST_NEEDS_DBUS
+#include <QTest>
+
+#include "app/AppDelegate.h"
+#include "engine/Alarm.h"
+#include "engine/TimerEngine.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/TimerTableModel.h"
+#include "mainwindow/ViewController.h"
+#include "model/Globals.h"
+#include "model/TimerModel.h"
+#include "support/FakeNotificationService.h"
+#include "support/TestEnvironment.h"
+
+using namespace dunok;
+
+class TestFinishNotification : public QObject {
+    Q_OBJECT
+private slots:
+    void finishIsPostedAndAClickBringsTheWindowBack() {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"),
+                 "run under dbus-run-session");
+        testing::TestHome home;
+        testing::resetGlobals();
+        testing::ServiceOnBus fake;
+        QVERIFY(fake.start());
+
+        AppDelegate app(home.storePath(), home.prefsPath());
+        QCOMPARE(app.start(), 0);
+        QCoreApplication::processEvents();  // the launch's second half
+        ViewController* vc = app.window()->viewController();
+        int row = -1;
+        for (int r = 0; r < timersArray.size(); ++r)
+            if (timerDesc(timersArray[r]) == QStringLiteral("30 seconds")) row = r;
+        QVERIFY(row >= 0);
+        const QString id = timerId(timersArray[row]);
+
+        vc->engine()->tableViewDoubleClick(row);
+        app.window()->close();  // the user works elsewhere meanwhile
+        QVERIFY(!app.window()->isVisible());
+        for (int tick = 0; tick < 30; ++tick) vc->engine()->handleAlert(id);
+
+        // Bring to front is on by default: the finish already shows the window.
+        QVERIFY(app.window()->isVisible());
+        QVERIFY(isAlarmPlaying());
+        QTRY_COMPARE_WITH_TIMEOUT(fake.service.shown.size(), 1, 10000);
+        const auto& shown = fake.service.shown.first();
+        QCOMPARE(shown.summary, QStringLiteral("30 seconds"));
+        QVERIFY2(shown.body.startsWith(QStringLiteral("Duration was 30s\nOccurred at ")),
+                 qPrintable(shown.body));
+        // A missed alarm is the worst a timer can do: it stays until acted on.
+        QCOMPARE(shown.hints.value("urgency").toInt(), 2);
+        QCOMPARE(shown.expireTimeout, 0);
+        QVERIFY(shown.actions.contains("default"));
+
+        app.window()->close();
+        emit fake.service.ActionInvoked(shown.id, "default");
+        QTRY_VERIFY_WITH_TIMEOUT(app.window()->isVisible(), 10000);
+        QVERIFY(!isAlarmPlaying());
+        QVERIFY(alertsArray.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFinishNotification)
+#include "tst_finishnotification.moc"
