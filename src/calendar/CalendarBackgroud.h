@@ -1,0 +1,28 @@
+// The root of the month calendar's layout: always white, so the calendar
+// looks the same in a light or a dark desktop theme.
+#pragma once
+
+#include <QPalette>
+#include <QWidget>
+
+namespace dunok {
+
+class CalendarBackgroud : public QWidget {
+    Q_OBJECT
+public:
+    explicit CalendarBackgroud(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Black on white whatever the desktop theme says.
+QPalette lightCalendarPalette();
+
+// Builds the calendar's parts as direct children of a new root under
+// `parent`: the title "calendarTittle", the buttons "btnPrevMonth" and
+// "btnNextMonth", the weekday labels "day1".."day7" and the day buttons
+// "c1".."c42" (row by row, seven to a row). The calendar finds them by name.
+CalendarBackgroud* loadMonthCalendarLayout(QWidget* parent);
+
+}  // namespace dunok

@@ -1,0 +1,46 @@
+// One day button of the month calendar. Its whole look is drawn here: the
+// background, the selection disc, today's bar and the day number.
+#pragma once
+
+#include <QAbstractButton>
+#include <QDateTime>
+#include <QPointer>
+#include <optional>
+
+namespace dunok {
+
+class MonthCalendarView;
+
+class CalendarCell : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit CalendarCell(QWidget* parent = nullptr);
+
+    // Supplies the colours.
+    MonthCalendarView* owner() const;
+    void setOwner(MonthCalendarView* owner);
+
+    // The day this button stands for; none for an empty grid position, which
+    // is disabled and draws nothing.
+    std::optional<QDateTime> representedDate() const { return representedDate_; }
+    void setRepresentedDate(std::optional<QDateTime> date);
+    QString dayStr() const { return dayStr_; }
+
+    bool isSelected() const { return selected_; }
+    void setSelected(bool selected);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void drawDayNumber(QPainter& painter, const QColor& color);
+
+    QPointer<MonthCalendarView> owner_;
+    std::optional<QDateTime> representedDate_;
+    QString dayStr_;
+    bool selected_ = false;
+};
+
+}  // namespace dunok
