@@ -1,0 +1,451 @@
+#include "editing/EditController.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDebug>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "calendar/CalendarPopover.h"
+#include "editing/SupMisc.h"
+#include "editing/TargetDate.h"
+#include "engine/Alarm.h"
+#include "engine/CountdownText.h"
+#include "model/Store.h"
+#include "model/TimerModel.h"
+#include "platform/NotificationHub.h"
+#include "platform/ResourceFolder.h"
+#include "platform/WallClock.h"
+
+namespace dunok {
+
+namespace {
+constexpr qint64 secondsPerDay = 86400;
+const QColor validColor(0, 0, 0);
+const QColor errorColor(194, 37, 3);
+
+QLabel* fieldLabel(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+}  // namespace
+
+EditController::EditController(QWidget* parent)
+    : QDialog(parent), savedTime_(wallClock().now()), dateToUse_(wallClock().now()) {
+    setObjectName(QStringLiteral("EditController"));
+    setWindowModality(Qt::WindowModal);
+    buildLayout();
+}
+
+QSlider* EditController::addSlider(const QString& name, int maximum, QLabel** valueLabel) {
+    auto* slider = new QSlider(Qt::Horizontal);
+    slider->setObjectName(name);
+    slider->setRange(0, maximum);
+    slider->setSingleStep(1);
+    slider->setPageStep(maximum > 23 ? 5 : 1);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(maximum > 23 ? 5 : 1);
+    auto* label = new QLabel(QStringLiteral("0"));
+    label->setObjectName(QStringLiteral("lbl") + name.mid(int(qstrlen("slide"))));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 4);
+    *valueLabel = label;
+    return slider;
+}
+
+void EditController::buildLayout() {
+    lblMode_ = new QLabel;
+    lblMode_->setObjectName(QStringLiteral("lblMode"));
+    QFont headingFont = lblMode_->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
+    lblMode_->setFont(headingFont);
+
+    edDescription_ = new QLineEdit;
+    edDescription_->setObjectName(QStringLiteral("edDescription"));
+    edDescription_->setAccessibleName(tr("Description"));
+    edDescription_->setMinimumWidth(edDescription_->fontMetrics().averageCharWidth() * 40);
+
+    pmAlarm_ = new QComboBox;
+    pmAlarm_->setObjectName(QStringLiteral("pmAlarm"));
+    pmAlarm_->setAccessibleName(tr("Alarm sound"));
+    btnPlay_ = new QPushButton(tr("Play"));
+    btnPlay_->setObjectName(QStringLiteral("btnPlay"));
+    btnPlay_->setAccessibleName(tr("Play or stop the sound"));
+    btnPlay_->setToolTip(tr("Plays the chosen sound, or stops a sound that is playing"));
+
+    slideHours_ = addSlider(QStringLiteral("slideHours"), 23, &lblHours_);
+    slideMins_ = addSlider(QStringLiteral("slideMins"), 59, &lblMins_);
+    slideSecs_ = addSlider(QStringLiteral("slideSecs"), 59, &lblSecs_);
+    slideHours_->setAccessibleName(tr("Hours"));
+    slideMins_->setAccessibleName(tr("Minutes"));
+    slideSecs_->setAccessibleName(tr("Seconds"));
+
+    lblDuration_ = new QLabel;
+    lblDuration_->setObjectName(QStringLiteral("lblDuration"));
+    lblDuration_->setAccessibleName(tr("Duration"));
+    // Wide enough for either error text, so the fixed-size sheet never clips it.
+    const QFontMetrics metrics = lblDuration_->fontMetrics();
+    lblDuration_->setMinimumWidth(
+        std::max({metrics.horizontalAdvance(tr("Duration must not be zero.")),
+                  metrics.horizontalAdvance(tr("Date must in the future.")),
+                  metrics.horizontalAdvance(QStringLiteral("9999d  23h  59m 59s"))}));
+
+    edDateTime_ = new TargetDateEdit(wallClock().timeZone());
+    edDateTime_->setObjectName(QStringLiteral("edDateTime"));
+    edDateTime_->setAccessibleName(tr("Ring at date and time"));
+    btnCalendar_ = new QPushButton(tr("Calendar"));
+    btnCalendar_->setObjectName(QStringLiteral("btnCalendar"));
+    btnCalendar_->setAccessibleName(tr("Pick a day from the calendar"));
+
+    cbStart_ = new QCheckBox(tr("Start"));
+    cbStart_->setObjectName(QStringLiteral("cbStart"));
+    cbStart_->setAccessibleName(tr("Start the timer when saved"));
+
+    btnClose_ = new QPushButton(tr("Close"));
+    btnClose_->setObjectName(QStringLiteral("btnClose"));
+    btnSave_ = new QPushButton(tr("Save"));
+    btnSave_->setObjectName(QStringLiteral("btnSave"));
+    btnSave_->setDefault(true);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(fieldLabel(tr("Description:"), edDescription_), 0, 0);
+    grid->addWidget(edDescription_, 0, 1, 1, 3);
+    grid->addWidget(fieldLabel(tr("Sound:"), pmAlarm_), 1, 0);
+    grid->addWidget(pmAlarm_, 1, 1, 1, 2);
+    grid->addWidget(btnPlay_, 1, 3);
+    grid->addWidget(fieldLabel(tr("Hours:"), slideHours_), 2, 0);
+    grid->addWidget(slideHours_, 2, 1, 1, 2);
+    grid->addWidget(lblHours_, 2, 3);
+    grid->addWidget(fieldLabel(tr("Minutes:"), slideMins_), 3, 0);
+    grid->addWidget(slideMins_, 3, 1, 1, 2);
+    grid->addWidget(lblMins_, 3, 3);
+    grid->addWidget(fieldLabel(tr("Seconds:"), slideSecs_), 4, 0);
+    grid->addWidget(slideSecs_, 4, 1, 1, 2);
+    grid->addWidget(lblSecs_, 4, 3);
+    grid->addWidget(fieldLabel(tr("Duration:"), lblDuration_), 5, 0);
+    grid->addWidget(lblDuration_, 5, 1, 1, 3);
+    grid->addWidget(fieldLabel(tr("Ring at:"), edDateTime_), 6, 0);
+    grid->addWidget(edDateTime_, 6, 1, 1, 2);
+    grid->addWidget(btnCalendar_, 6, 3);
+    grid->addWidget(cbStart_, 7, 1, 1, 3);
+    grid->setColumnStretch(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnClose_);
+    buttons->addWidget(btnSave_);
+
+    auto* root = new QVBoxLayout(this);
+    root->addWidget(lblMode_);
+    root->addLayout(grid);
+    root->addLayout(buttons);
+
+    // Top to bottom, as the user reads the sheet; Save last.
+    QWidget* order[] = {edDescription_, pmAlarm_,     btnPlay_, slideHours_, slideMins_, slideSecs_,
+                        edDateTime_,    btnCalendar_, cbStart_, btnClose_,   btnSave_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    connect(btnPlay_, &QPushButton::clicked, this, &EditController::btnPlayPressed);
+    connect(slideHours_, &QSlider::valueChanged, this, &EditController::slideHoursMoved);
+    connect(slideMins_, &QSlider::valueChanged, this, &EditController::slideMinsMoved);
+    connect(slideSecs_, &QSlider::valueChanged, this, &EditController::slideSecsMoved);
+    connect(edDateTime_, &QDateTimeEdit::dateTimeChanged, this, &EditController::edDateTimeAltered);
+    connect(btnCalendar_, &QPushButton::clicked, this, &EditController::showCalendar);
+    connect(btnSave_, &QPushButton::clicked, this, &EditController::btnSavePressed);
+    connect(btnClose_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The caller sets areEditing and the timer after making the sheet, so the
+// controls are filled when it is first shown rather than in the constructor
+// (and before the window takes its size from them).
+void EditController::setVisible(bool visible) {
+    if (visible && !loaded_) {
+        loaded_ = true;
+        viewDidLoad();
+        edDescription_->setFocus();
+    }
+    QDialog::setVisible(visible);
+}
+
+void EditController::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    setFixedSize(size());  // a sheet keeps the size its layout gives it
+}
+
+void EditController::viewDidLoad() {
+    createCalenderPopover();
+    fillSoundList();
+
+    const bool editing = areEditing_.value_or(false);
+    if (editing && currentTimer_) {
+        lblMode_->setText(tr("Edit timer"));
+        edDescription_->setText(timerDesc(currentTimer_));
+        const QVariant duration = currentTimer_->value(TimersKeys::duration);
+        chosenDuration =
+            duration.isNull() ? std::nullopt : std::optional<qint64>(duration.toLongLong());
+        updateDuration();
+        // An empty stored sound would leave the pop-up blank; offer the default.
+        const QString sound = timerSound(currentTimer_);
+        selectSound(sound.isEmpty() ? prefsDefSound : sound);
+        cbStart_->setChecked(false);
+    } else {
+        lblMode_->setText(tr("Add timer"));
+        edDescription_->clear();
+        chosenDuration = defDuration;
+        updateDuration();
+        selectSound(prefsDefSound);
+        cbStart_->setChecked(true);
+    }
+    setWindowTitle(lblMode_->text());
+
+    const qint64 d = chosenDuration.value_or(0);
+    showSliders(d);
+
+    // The picker shows when the timer would ring; its path runs only once the
+    // user touches it, so the sliders' result stands.
+    savedTime_ = wallClock().now().addSecs(d);
+    const QSignalBlocker blocker(edDateTime_);
+    edDateTime_->setMoment(savedTime_);
+}
+
+// Each sound's whole base name is its entry, so every entry plays its own file.
+void EditController::fillSoundList() {
+    pmAlarm_->clear();
+    fileArray_ = soundNames();
+    if (fileArray_.isEmpty())
+        qWarning().noquote() << "No sound files in" << resourceFolder() + QStringLiteral("/Sounds");
+    pmAlarm_->addItems(fileArray_);
+}
+
+// As a pop-up button's title: select the entry with that text, or put one in
+// first (a stored sound whose file is gone stays the timer's sound).
+void EditController::selectSound(const QString& title) {
+    int index = pmAlarm_->findText(title, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        pmAlarm_->insertItem(0, title);
+        index = 0;
+    }
+    pmAlarm_->setCurrentIndex(index);
+}
+
+// The sliders reach only 23:59:59. A timer of a day or more keeps its whole
+// duration: the sliders are disabled and show the part below a day, but the
+// slider rule is not applied to them, since that would cut a two-day timer to
+// its remainder (or refuse a whole number of days as zero) while the user
+// only meant to fix its description. The date picker still changes it.
+void EditController::showSliders(qint64 d) {
+    const bool belowDay = d < secondsPerDay;
+    const qint64 r = d % secondsPerDay;
+    {
+        const QSignalBlocker h(slideHours_), m(slideMins_), s(slideSecs_);
+        slideHours_->setValue(int(r / 3600));
+        slideMins_->setValue(int(r % 3600 / 60));
+        slideSecs_->setValue(int(r % 3600 % 60));
+    }
+    for (QSlider* slider : {slideHours_, slideMins_, slideSecs_}) {
+        slider->setEnabled(belowDay);
+        slider->setToolTip(belowDay ? QString()
+                                    : tr("A duration of a day or more is set with the date "
+                                         "and time below."));
+    }
+    if (belowDay) {
+        slideHoursMoved();
+        slideMinsMoved();
+        slideSecsMoved();
+    } else {
+        lblHours_->setNum(slideHours_->value());
+        lblMins_->setNum(slideMins_->value());
+        lblSecs_->setNum(slideSecs_->value());
+        invalidDuration_ = false;
+        updateDuration();
+    }
+}
+
+void EditController::slideHoursMoved() {
+    lblHours_->setNum(slideHours_->value());
+    calcDurationFromSliders();
+}
+
+void EditController::slideMinsMoved() {
+    lblMins_->setNum(slideMins_->value());
+    calcDurationFromSliders();
+}
+
+void EditController::slideSecsMoved() {
+    lblSecs_->setNum(slideSecs_->value());
+    calcDurationFromSliders();
+}
+
+void EditController::calcDurationFromSliders() {
+    const qint64 t =
+        qint64(slideHours_->value()) * 3600 + slideMins_->value() * 60 + slideSecs_->value();
+    if (t < 1) {
+        showDurationError(tr("Duration must not be zero."));
+        invalidDuration_ = true;
+        return;
+    }
+    invalidDuration_ = false;
+    chosenDuration = t;
+    updateDuration();
+}
+
+void EditController::updateDuration() {
+    QPalette palette = lblDuration_->palette();
+    palette.setColor(QPalette::WindowText, validColor);
+    lblDuration_->setPalette(palette);
+    lblDuration_->setText(toDHMS(chosenDuration.value_or(0)));
+}
+
+void EditController::showDurationError(const QString& text) {
+    QPalette palette = lblDuration_->palette();
+    palette.setColor(QPalette::WindowText, errorColor);
+    lblDuration_->setPalette(palette);
+    lblDuration_->setText(text);
+}
+
+// A press stops whatever the shared player is playing (a preview or a
+// ringing alarm) before it would start anything.
+void EditController::btnPlayPressed() {
+    if (isAlarmPlaying()) {
+        stopPlaying();
+        return;
+    }
+    if (pmAlarm_->currentIndex() < 0) return;
+    const QString name = pmAlarm_->currentText();
+    // The console gets the reason; the user, who pressed play, gets told too.
+    if (!playSound(name))
+        msgUser(tr("Sound not found."),
+                tr("There is no sound file named \"%1\". The timer keeps this sound, but it "
+                   "will ring silently.")
+                    .arg(name),
+                this);
+}
+
+void EditController::btnSavePressed() {
+    if (invalidDuration_) {
+        msgUser(tr("Invalid duration."),
+                tr("Duration cannot be zero, or date and time must not be in the past."), this);
+        return;
+    }
+    if (edDescription_->text().trimmed().isEmpty()) {
+        msgUser(tr("Missing description."), tr("You need to provide a description"), this);
+        return;
+    }
+    if (!hasViewContext() || !viewContext().isOpen()) return;
+
+    const QString id = areEditing_.value_or(false) ? modifyTimer() : insertTimer();
+    if (!id.isEmpty()) {
+        emit timersChanged();
+        if (cbStart_->isChecked()) {
+            checkID = id;
+            emit startRequested();
+        }
+    }
+    accept();
+    NotificationHub::defaultCenter().post(QStringLiteral("ncReturnedFromEdit"));
+}
+
+namespace {
+void writeFields(const TimerRecord& timer, const QString& desc, const QComboBox* pmAlarm) {
+    timer->setValue(TimersKeys::desc, desc);
+    timer->setValue(TimersKeys::duration,
+                    chosenDuration ? QVariant(qint64(*chosenDuration)) : QVariant());
+    timer->setValue(TimersKeys::sound,
+                    pmAlarm->currentIndex() >= 0 ? QVariant(pmAlarm->currentText()) : QVariant());
+}
+}  // namespace
+
+QString EditController::insertTimer() {
+    ManagedObjectContext& context = viewContext();
+    const TimerRecord timer = context.insertNewObject(TimersKeys::entity);
+    if (!timer) return QString();
+    writeFields(timer, edDescription_->text(), pmAlarm_);
+    StoreError error;
+    if (!context.save(&error)) {
+        logStoreError(QStringLiteral("Could not save. "), error);
+        // Abandon the insert, so that a later save cannot store it behind the
+        // user's back after they were told nothing was added.
+        context.deleteObject(timer);
+        return QString();
+    }
+    timersArray.append(timer);
+    return timerId(timer);
+}
+
+QString EditController::modifyTimer() {
+    if (!currentTimer_) return QString();
+    writeFields(currentTimer_, edDescription_->text(), pmAlarm_);
+    StoreError error;
+    if (!viewContext().save(&error)) {
+        logStoreError(QStringLiteral("Could not modify. "), error);
+        return QString();
+    }
+    return timerId(currentTimer_);
+}
+
+void EditController::edDateTimeAltered() {
+    savedTime_ = edDateTime_->moment();
+    calcDurationFromPickers();
+}
+
+void EditController::calcDurationFromPickers() {
+    const std::optional<qint64> secs =
+        secondsToTarget(edDateTime_->moment(), wallClock().now(), edDateTime_->zone());
+    if (!secs) {
+        showDurationError(tr("Date must in the future."));
+        invalidDuration_ = true;
+        return;
+    }
+    // A target in the current minute counts zero seconds from its start;
+    // refused as the sliders refuse zero rather than stored as a timer that
+    // finishes at once.
+    if (*secs < 1) {
+        showDurationError(tr("Duration must not be zero."));
+        invalidDuration_ = true;
+        return;
+    }
+    invalidDuration_ = false;
+    chosenDuration = *secs;
+    updateDuration();
+}
+
+void EditController::createCalenderPopover() {
+    if (calendarPopover_) return;
+    calendarPopover_ = new CalendarPopover(this);
+    calendarView_ = calendarPopover_->calendarView();
+    calendarView_->setDelegate(this);
+}
+
+// The calendar always opens on the day the sheet was opened, whatever the
+// picker shows.
+void EditController::showCalendar() {
+    createCalenderPopover();
+    calendarView_->setDate(dateToUse_);
+    calendarView_->setSelectedDate(dateToUse_);
+    calendarPopover_->showBelow(btnCalendar_);
+}
+
+// The picked day with the picker's time of day; savedTime stays, so picking
+// another day keeps that time.
+void EditController::didSelectDate(const QDateTime& date) {
+    if (calendarPopover_) calendarPopover_->hide();
+    const QTimeZone& zone = edDateTime_->zone();
+    const QTime time = savedTime_.toTimeZone(zone).time();
+    const QDateTime target =
+        momentAt(date.toTimeZone(zone).date(), QTime(time.hour(), time.minute()), zone);
+    {
+        const QSignalBlocker blocker(edDateTime_);
+        edDateTime_->setMoment(target);
+    }
+    calcDurationFromPickers();
+}
+
+}  // namespace dunok

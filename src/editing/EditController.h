@@ -1,0 +1,99 @@
+// The sheet in which one timer is added or changed: its description, its
+// sound, and its duration set either with three sliders or by the moment it
+// is to ring.
+#pragma once
+
+#include <QDateTime>
+#include <QDialog>
+#include <QStringList>
+
+#include "calendar/MonthCalendarView.h"
+#include "model/Globals.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+
+namespace dunok {
+
+class CalendarPopover;
+class TargetDateEdit;
+
+class EditController : public QDialog, public MonthCalendarViewDelegate {
+    Q_OBJECT
+public:
+    explicit EditController(QWidget* parent);
+
+    // Set before the sheet is opened; the controls are filled when it first shows.
+    void setAreEditing(bool editing) { areEditing_ = editing; }
+    void setCurrentTimer(const TimerRecord& timer) { currentTimer_ = timer; }
+
+    void didSelectDate(const QDateTime& date) override;
+    void setVisible(bool visible) override;
+
+signals:
+    // The timer was saved: the main window reloads its table.
+    void timersChanged();
+    // It was saved with "start" on; checkID names it.
+    void startRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildLayout();
+    QSlider* addSlider(const QString& name, int maximum, QLabel** valueLabel);
+    void viewDidLoad();
+    void fillSoundList();
+    void selectSound(const QString& title);
+    void showSliders(qint64 duration);
+
+    void slideHoursMoved();
+    void slideMinsMoved();
+    void slideSecsMoved();
+    void calcDurationFromSliders();
+    void updateDuration();
+    void showDurationError(const QString& text);
+
+    void btnPlayPressed();
+    void btnSavePressed();
+    QString insertTimer();
+    QString modifyTimer();
+
+    void edDateTimeAltered();
+    void calcDurationFromPickers();
+    void showCalendar();
+    void createCalenderPopover();
+
+    std::optional<bool> areEditing_;
+    TimerRecord currentTimer_;
+    bool loaded_ = false;
+    bool invalidDuration_ = false;
+    QStringList fileArray_;
+    QDateTime savedTime_;
+    const QDateTime dateToUse_;
+    CalendarPopover* calendarPopover_ = nullptr;
+    MonthCalendarView* calendarView_ = nullptr;
+
+    QLabel* lblMode_ = nullptr;
+    QLineEdit* edDescription_ = nullptr;
+    QComboBox* pmAlarm_ = nullptr;
+    QPushButton* btnPlay_ = nullptr;
+    QSlider* slideHours_ = nullptr;
+    QSlider* slideMins_ = nullptr;
+    QSlider* slideSecs_ = nullptr;
+    QLabel* lblHours_ = nullptr;
+    QLabel* lblMins_ = nullptr;
+    QLabel* lblSecs_ = nullptr;
+    QLabel* lblDuration_ = nullptr;
+    TargetDateEdit* edDateTime_ = nullptr;
+    QPushButton* btnCalendar_ = nullptr;
+    QCheckBox* cbStart_ = nullptr;
+    QPushButton* btnSave_ = nullptr;
+    QPushButton* btnClose_ = nullptr;
+};
+
+}  // namespace dunok
