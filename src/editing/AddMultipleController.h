@@ -1,0 +1,68 @@
+// The add-multiple sheet: several timers typed as rows of a time and a
+// description, stored together on Save.
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+#include <optional>
+
+#include "editing/TimerRowsTable.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace dunok {
+
+class AddMultipleController : public QDialog {
+    Q_OBJECT
+public:
+    // The identifiers of the two cells of a row, as the fields' object names.
+    struct CellIdentifiers {
+        static inline const QString cellTime = TimerRowsTable::cellTime;
+        static inline const QString cellDescription = TimerRowsTable::cellDescription;
+    };
+
+    explicit AddMultipleController(QWidget* parent = nullptr);
+
+    TimerRowsTable* theTable() const { return theTable_; }
+    QCheckBox* cbStart() const { return cbStart_; }
+    QPushButton* btnSave() const { return btnSave_; }
+    QPushButton* btnCancel() const { return btnCancel_; }
+    QPushButton* btnAddRow() const { return btnAddRow_; }
+    QPushButton* btnRemoveRow() const { return btnRemoveRow_; }
+
+    // Checks every row; stores the timers in row order with the default
+    // sound, closes, reports them and posts "ncReturnedFromAddMultiple". A row
+    // that cannot be used is shown to the user and nothing is stored.
+    void btnSaveClicked();
+    // Closes; nothing is stored or posted.
+    void btnCancelClicked();
+
+signals:
+    // The permanent timer ids of the stored timers, in row order, and whether
+    // the user asked for them to start. Sent after the sheet closed and before
+    // the notification.
+    void timersAdded(const QStringList& timerIds, bool start);
+
+private:
+    struct NewTimer {
+        QString desc;
+        qint64 duration = 0;
+    };
+
+    std::optional<QList<NewTimer>> readRows();
+    bool readRow(int row, QList<NewTimer>& timers);
+    std::optional<QStringList> storeTimers(const QList<NewTimer>& timers);
+    void refuse(int row, int column, const QString& message, const QString& informative);
+    void updateTabOrder();
+
+    TimerRowsTable* theTable_ = nullptr;
+    QPushButton* btnAddRow_ = nullptr;
+    QPushButton* btnRemoveRow_ = nullptr;
+    QCheckBox* cbStart_ = nullptr;
+    QPushButton* btnCancel_ = nullptr;
+    QPushButton* btnSave_ = nullptr;
+};
+
+}  // namespace dunok

@@ -1,0 +1,32 @@
+// Reading a duration the way people type one: "1:30", "1:02:03", "90s",
+// "1h 5m", "2 hours", "1.5h", "45".
+#pragma once
+
+#include <QString>
+
+namespace dunok {
+
+enum class DurationProblem { none, empty, unreadable, zero, tooLong };
+
+struct DurationReading {
+    qint64 seconds = 0;  // valid only when ok()
+    DurationProblem problem = DurationProblem::none;
+    bool ok() const { return problem == DurationProblem::none; }
+};
+
+// A typed timer runs for at most a year; more than that is a slip of the
+// finger, and refusing it keeps every later sum far from overflowing.
+inline constexpr qint64 maxTypedDuration = 365LL * 86400;
+
+// The forms, case and surrounding blanks ignored:
+// - clock form M:SS or H:MM:SS ("1:30" is 1 minute 30 seconds, as on a
+//   kitchen timer); the fields after the first take exactly two digits below 60;
+// - units d, h, m, s (also "hr", "min", "sec", "hours", ...), each at most
+//   once, in any order, with optional blanks or commas between; a number may
+//   have a decimal part as long as the total is whole seconds ("1.5h");
+// - a bare number: seconds on its own ("45"), or the next smaller unit after
+//   a unit ("1h 30" is 1 hour 30 minutes).
+// Digits are ASCII only.
+DurationReading parseDuration(const QString& text);
+
+}  // namespace dunok

@@ -1,0 +1,165 @@
+#include "editing/PrefsController.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "model/Globals.h"
+#include "model/Preferences.h"
+#include "platform/PreferenceStore.h"
+
+namespace dunok {
+
+namespace {
+constexpr int digitsItem = 0;
+}
+
+PrefsController::PrefsController(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("PrefsController"));
+    setWindowTitle(tr("Preferences"));
+    buildLayout();
+
+    connect(slideVol_, &QSlider::valueChanged, this, &PrefsController::updateVolLabel);
+    // clicked and activated come from the user only, not from filling the
+    // controls below.
+    connect(cbLargeRows_, &QCheckBox::clicked, this, [this] { needToUpdateTable_ = true; });
+    connect(pmCountDown_, &QComboBox::activated, this, &PrefsController::pmCountDownClicked);
+    connect(btnSave_, &QPushButton::clicked, this, &PrefsController::btnSavePressed);
+    connect(btnClose_, &QPushButton::clicked, this, &PrefsController::btnClosePressed);
+
+    // Each opening makes a new sheet, so filling it once here is filling it
+    // every time it appears.
+    viewWillAppear();
+}
+
+QCheckBox* PrefsController::makeCheckBox(const QString& name, const QString& text) {
+    auto* box = new QCheckBox(text, this);
+    box->setObjectName(name);
+    box->setAccessibleName(text);
+    return box;
+}
+
+void PrefsController::buildLayout() {
+    slideVol_ = new QSlider(Qt::Horizontal, this);
+    slideVol_->setObjectName(QStringLiteral("slideVol"));
+    slideVol_->setAccessibleName(tr("Alarm volume"));
+    // Tenths of the full volume: 0 to 10 covers 0.0 to 1.0.
+    slideVol_->setRange(0, 10);
+    slideVol_->setSingleStep(1);
+    slideVol_->setPageStep(2);
+    slideVol_->setTickInterval(1);
+    slideVol_->setTickPosition(QSlider::TicksBelow);
+    lblVol_ = new QLabel(this);
+    lblVol_->setObjectName(QStringLiteral("lblVol"));
+    lblVol_->setAccessibleName(tr("Volume in percent"));
+    // Wide enough for "100%", so the slider does not shift as the number grows.
+    lblVol_->setMinimumWidth(lblVol_->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4);
+
+    pmCountDown_ = new QComboBox(this);
+    pmCountDown_->setObjectName(QStringLiteral("pmCountDown"));
+    pmCountDown_->setAccessibleName(tr("Countdown format"));
+    pmCountDown_->addItem(tr("Clock digits (01:05:30)"));
+    pmCountDown_->addItem(tr("Unit letters (1h 5m 30s)"));
+
+    cbHideWhenTimerStarts_ = makeCheckBox(QStringLiteral("cbHideWhenTimerStarts"),
+                                          tr("Close the window when a timer starts"));
+    cbBringToFront_ = makeCheckBox(QStringLiteral("cbBringToFront"),
+                                   tr("Bring Dunok to the front when a timer finishes"));
+    cbSendNotification_ = makeCheckBox(QStringLiteral("cbSendNotification"),
+                                       tr("Send a notification when a timer finishes"));
+    cbLargeRows_ = makeCheckBox(QStringLiteral("cbLargeRows"), tr("Large rows"));
+    cbQuietWithMouse_ = makeCheckBox(QStringLiteral("cbQuietWithMouse"),
+                                     tr("Silence the alarm when the mouse moves"));
+
+    btnClose_ = new QPushButton(tr("Close"), this);
+    btnClose_->setObjectName(QStringLiteral("btnClose"));
+    btnSave_ = new QPushButton(tr("Save"), this);
+    btnSave_->setObjectName(QStringLiteral("btnSave"));
+    btnSave_->setDefault(true);
+
+    auto* volume = new QHBoxLayout;
+    volume->addWidget(slideVol_, 1);
+    volume->addWidget(lblVol_);
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Volume:"), volume);
+    form->addRow(tr("&Countdown:"), pmCountDown_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnClose_);
+    buttons->addWidget(btnSave_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    for (QCheckBox* box : {cbHideWhenTimerStarts_, cbBringToFront_, cbSendNotification_,
+                           cbLargeRows_, cbQuietWithMouse_})
+        layout->addWidget(box);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The form's labels carry the mnemonics of the controls beside them.
+    if (auto* label = qobject_cast<QLabel*>(form->labelForField(volume)))
+        label->setBuddy(slideVol_);
+
+    QWidget* order[] = {slideVol_,         pmCountDown_,        cbHideWhenTimerStarts_,
+                        cbBringToFront_,   cbSendNotification_, cbLargeRows_,
+                        cbQuietWithMouse_, btnClose_,           btnSave_};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void PrefsController::viewWillAppear() {
+    cbHideWhenTimerStarts_->setChecked(prefsHideWhenTimerStarts);
+    cbBringToFront_->setChecked(prefsBringToFront);
+    cbSendNotification_->setChecked(prefsSendNotification);
+    cbLargeRows_->setChecked(prefsLargeRows);
+    cbQuietWithMouse_->setChecked(prefsQuietWithMouse);
+    // Truncated toward zero: a volume of 0.55 shows as 5.
+    slideVol_->setValue(static_cast<int>(prefsVolume * 10.0));
+    updateVolLabel();
+    pmCountDown_->setCurrentIndex(prefsCountdownDigits ? digitsItem : 1);
+}
+
+void PrefsController::updateVolLabel() {
+    lblVol_->setText(QString::number(slideVol_->value() * 10) + QStringLiteral("%"));
+}
+
+// Takes effect at once, also if the sheet is then closed without saving;
+// only Save writes it to the store.
+void PrefsController::pmCountDownClicked(int index) {
+    prefsCountdownDigits = index == digitsItem;
+}
+
+void PrefsController::btnSavePressed() {
+    PreferenceStore& prefs = preferenceStore();
+    prefsBringToFront = cbBringToFront_->isChecked();
+    prefs.setValue(PrefKeys::bringToFront, prefsBringToFront);
+    prefsSendNotification = cbSendNotification_->isChecked();
+    prefs.setValue(PrefKeys::sendNotification, prefsSendNotification);
+    prefsVolume = slideVol_->value() / 10.0;
+    prefs.setValue(PrefKeys::volume, prefsVolume);
+    prefsHideWhenTimerStarts = cbHideWhenTimerStarts_->isChecked();
+    prefs.setValue(PrefKeys::hideWhenTimerStarts, prefsHideWhenTimerStarts);
+    prefsLargeRows = cbLargeRows_->isChecked();
+    prefs.setValue(PrefKeys::largeRows, prefsLargeRows);
+    prefsQuietWithMouse = cbQuietWithMouse_->isChecked();
+    prefs.setValue(PrefKeys::quietWithMouse, prefsQuietWithMouse);
+    prefsCountdownDigits = pmCountDown_->currentIndex() == digitsItem;
+    prefs.setValue(PrefKeys::countdownDigits, prefsCountdownDigits);
+    // A file that cannot be written has said so on the console; the new
+    // settings still hold for this run.
+    prefs.synchronize();
+
+    if (needToUpdateTable_) emit preferencesChanged();
+    accept();
+}
+
+void PrefsController::btnClosePressed() {
+    reject();
+}
+
+}  // namespace dunok

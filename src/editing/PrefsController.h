@@ -1,0 +1,63 @@
+// The preferences sheet: shows the prefs* globals and, on Save, writes them
+// back to the globals and the preference store.
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace dunok {
+
+class PrefsController : public QDialog {
+    Q_OBJECT
+public:
+    explicit PrefsController(QWidget* parent = nullptr);
+
+    QCheckBox* cbHideWhenTimerStarts() const { return cbHideWhenTimerStarts_; }
+    QCheckBox* cbBringToFront() const { return cbBringToFront_; }
+    QCheckBox* cbSendNotification() const { return cbSendNotification_; }
+    QCheckBox* cbLargeRows() const { return cbLargeRows_; }
+    QCheckBox* cbQuietWithMouse() const { return cbQuietWithMouse_; }
+    QSlider* slideVol() const { return slideVol_; }
+    QLabel* lblVol() const { return lblVol_; }
+    QComboBox* pmCountDown() const { return pmCountDown_; }
+    QPushButton* btnSave() const { return btnSave_; }
+    QPushButton* btnClose() const { return btnClose_; }
+    bool needToUpdateTable() const { return needToUpdateTable_; }
+
+    // Writes every setting to its global and the store, then closes.
+    void btnSavePressed();
+    // Closes without writing anything.
+    void btnClosePressed();
+
+signals:
+    // Sent by a save after the large-rows box was clicked: the list must be
+    // rebuilt for its row height. Nothing else the sheet saves needs a
+    // rebuild (a rebuild would also wipe the rows' "Finished" times).
+    void preferencesChanged();
+
+private:
+    QCheckBox* makeCheckBox(const QString& name, const QString& text);
+    void buildLayout();
+    void viewWillAppear();
+    void updateVolLabel();
+    void pmCountDownClicked(int index);
+
+    QCheckBox* cbHideWhenTimerStarts_ = nullptr;
+    QCheckBox* cbBringToFront_ = nullptr;
+    QCheckBox* cbSendNotification_ = nullptr;
+    QCheckBox* cbLargeRows_ = nullptr;
+    QCheckBox* cbQuietWithMouse_ = nullptr;
+    QSlider* slideVol_ = nullptr;
+    QLabel* lblVol_ = nullptr;
+    QComboBox* pmCountDown_ = nullptr;
+    QPushButton* btnSave_ = nullptr;
+    QPushButton* btnClose_ = nullptr;
+    bool needToUpdateTable_ = false;
+};
+
+}  // namespace dunok
