@@ -41,6 +41,7 @@ bench: build
 	cmake -S . -B $(BUILD) -DDUNOK_BUILD_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS)
 	bench/startup.sh $(BUILD)
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/dunok_tick_bench 60
 
 clean:
 	rm -rf build

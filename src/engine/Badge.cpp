@@ -46,12 +46,20 @@ void removeBadgeDisplay(BadgeDisplay* display) {
     displays().removeIf([display](const Shown& s) { return s.display == display; });
 }
 
-std::optional<NextFinish> nextFinish() {
-    const Alert* best = nullptr;
-    for (const Alert& alert : alertsArray) {
-        if (alert.isPaused || alert.value <= 0) continue;
-        if (!best || alert.value < best->value) best = &alert;
-    }
+namespace {
+// The id of the entry the last full look found ringing next, so that a tick
+// need not walk the whole table again.
+QString& nextId() {
+    static QString id;
+    return id;
+}
+
+bool counts(const Alert& alert) {
+    return !alert.isPaused && alert.value > 0;
+}
+
+std::optional<NextFinish> describe(const Alert* best) {
+    nextId() = best ? best->id : QString();
     if (!best) return std::nullopt;
     NextFinish next;
     next.remaining = best->value;
@@ -64,9 +72,34 @@ std::optional<NextFinish> nextFinish() {
     }
     return next;
 }
+}  // namespace
+
+std::optional<NextFinish> nextFinish() {
+    const Alert* best = nullptr;
+    for (const Alert& alert : alertsArray) {
+        if (!counts(alert)) continue;
+        if (!best || alert.value < best->value) best = &alert;
+    }
+    return describe(best);
+}
 
 void updateBadge() {
     show(getNumAlerts(), nextFinish());
+}
+
+void updateBadgeAfterTick(const QString& tickedId) {
+    // A tick only lowers the ticking entry by one: the next finish is either
+    // the one it was, or the ticking entry, if it now has fewer seconds left.
+    const int k = nextId().isEmpty() ? -1 : haveAlertForID(nextId());
+    if (k == -1 || !counts(alertsArray[k])) {
+        updateBadge();
+        return;
+    }
+    const Alert* best = &alertsArray[k];
+    const int t = haveAlertForID(tickedId);
+    if (t != -1 && counts(alertsArray[t]) && alertsArray[t].value < best->value)
+        best = &alertsArray[t];
+    show(getNumAlerts(), describe(best));
 }
 
 void clearBadge() {

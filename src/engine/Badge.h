@@ -38,6 +38,9 @@ std::optional<NextFinish> nextFinish();
 // Shows getNumAlerts() and nextFinish() on every display; a display hears
 // only of what changed.
 void updateBadge();
+// The same after a tick of that timer and no other change of alertsArray,
+// without a walk over the whole table.
+void updateBadgeAfterTick(const QString& tickedId);
 // Takes the badge away (at quit).
 void clearBadge();
 

@@ -17,13 +17,17 @@ namespace dunok {
 namespace {
 constexpr qint64 tickIntervalNs = 1'000'000'000;
 constexpr qint64 mouseWatchIntervalNs = 500'000'000;
+// How late a tick may come so that ticks due close together share a wake-up.
+constexpr qint64 tickCoalescingNs = 3'000'000;
 }  // namespace
 
 TimerEngine::TimerEngine(TimerRowDisplay& rows, Clock& clock, QObject* parent)
     : QObject(parent),
       rows_(rows),
       scheduler_(std::make_unique<TickScheduler>(clock)),
-      cursor_([] { return QPointF(QCursor::pos()); }) {}
+      cursor_([] { return QPointF(QCursor::pos()); }) {
+    scheduler_->setCoalescingNs(tickCoalescingNs);
+}
 
 TimerEngine::~TimerEngine() {
     // Nothing may tick into an engine that is gone.
@@ -157,23 +161,23 @@ void TimerEngine::silence() {
 
 void TimerEngine::handleAlert(const QString& id) {
     if (alertsArray.isEmpty()) return;
-    bool finished = false;
-    const int n = int(alertsArray.size());
-    for (int i = 0; i < n && i < alertsArray.size(); ++i) {
-        if (alertsArray[i].id != id || alertsArray[i].isPaused) continue;
+    // Ids are unique in the table, so the one entry found is the only match.
+    const int i = haveAlertForID(id);
+    if (i != -1 && !alertsArray[i].isPaused) {
         if (alertsArray[i].value > 0) --alertsArray[i].value;
-        if (alertsArray[i].value < 1) {
-            finish(i);
-            finished = true;
-        }
+        const bool finished = alertsArray[i].value < 1;
+        if (finished) finish(i);
         rows_.reloadRows({int(alertsArray[i].row)});
-    }
-    if (finished) {
-        for (int k = int(alertsArray.size()) - 1; k >= 0; --k)
-            if (!alertsArray[k].theTimer && !alertsArray[k].isPaused) alertsArray.removeAt(k);
+        if (finished) {
+            for (int k = int(alertsArray.size()) - 1; k >= 0; --k)
+                if (!alertsArray[k].theTimer && !alertsArray[k].isPaused) alertsArray.removeAt(k);
+            emit toolbarNeedsUpdate();
+            updateBadge();
+            return;
+        }
     }
     emit toolbarNeedsUpdate();
-    updateBadge();
+    updateBadgeAfterTick(id);
 }
 
 void TimerEngine::finish(int i) {

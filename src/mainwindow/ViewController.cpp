@@ -132,7 +132,13 @@ void ViewController::reloadRows(const QList<int>& rows) {
 }
 
 void ViewController::updateToolbar() {
-    lblCount_->setText(statusLineText(getNumAlerts(), pausedCount()));
+    // Every tick asks; the line only changes when a count does.
+    const int count = getNumAlerts();
+    const int paused = pausedCount();
+    if (count == shownCount_ && paused == shownPaused_) return;
+    shownCount_ = count;
+    shownPaused_ = paused;
+    lblCount_->setText(statusLineText(count, paused));
 }
 
 }  // namespace dunok

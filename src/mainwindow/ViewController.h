@@ -65,6 +65,8 @@ private:
     QLabel* lblCount_ = nullptr;
     ProcessActivity* activity_ = nullptr;
     TimerEngine* engine_ = nullptr;
+    int shownCount_ = -1;  // what the status line shows
+    int shownPaused_ = -1;
 };
 
 }  // namespace dunok

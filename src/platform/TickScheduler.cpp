@@ -57,7 +57,13 @@ std::shared_ptr<TickSource> TickScheduler::schedule(std::function<void()> tick, 
     source->startNs_ = clock_.nowNs();
     source->key_ = {source->startNs_ + source->intervalNs_, nextOrder_++};
     queue_.emplace(source->key_, source);
-    if (!timer_.isActive() || source->key_.dueNs < armedDueNs_) armFor(source->key_.dueNs);
+    const qint64 due = source->key_.dueNs;
+    if (!timer_.isActive() || due < armedDueNs_) {
+        armFor(wakeTime());
+    } else if (due > armedDueNs_ && due <= queue_.begin()->first.dueNs + coalescingNs_) {
+        const qint64 wake = wakeTime();  // the window has one more tick
+        if (wake != armedDueNs_) armFor(wake);
+    }
     return source;
 }
 
@@ -84,9 +90,11 @@ void TickScheduler::processDueTicks() {
     const qint64 now = clock_.nowNs();
     if (!queue_.empty() && queue_.begin()->first.dueNs <= now) {
         // Armed right away so that a callback running a nested event loop (a
-        // modal dialog) keeps getting ticks while it waits.
-        timer_.start(0);
-        armedDueNs_ = std::numeric_limits<qint64>::min();
+        // modal dialog) keeps getting ticks while it waits. Armed for the
+        // ticks after this pass, which is what the pass itself will want, so
+        // that the usual pass registers its timer only once.
+        const qint64 wake = wakeTime(now);
+        if (!timer_.isActive() || wake != armedDueNs_) armFor(wake);
     }
 
     struct Depth {
@@ -136,9 +144,25 @@ void TickScheduler::rearm() {
         timer_.stop();
         return;
     }
-    const qint64 dueNs = queue_.begin()->first.dueNs;
+    const qint64 dueNs = wakeTime();
     if (timer_.isActive() && armedDueNs_ == dueNs) return;
     armFor(dueNs);
+}
+
+qint64 TickScheduler::wakeTime(qint64 afterNs) const {
+    // Once a batch is this big, waiting for more saves nothing worth the delay.
+    constexpr int fullBatch = 16;
+    auto it = afterNs == std::numeric_limits<qint64>::min()
+                  ? queue_.begin()
+                  : queue_.upper_bound(Key{afterNs, std::numeric_limits<quint64>::max()});
+    if (it == queue_.end()) return afterNs;  // all due now: come straight back
+    const qint64 first = it->first.dueNs;
+    qint64 wake = first;
+    for (int taken = 0; it != queue_.end() && taken < fullBatch; ++it, ++taken) {
+        if (it->first.dueNs > first + coalescingNs_) break;
+        wake = it->first.dueNs;
+    }
+    return wake;
 }
 
 }  // namespace dunok

@@ -46,6 +46,7 @@ private slots:
     void invalidateStopsCallsMidCatchUp();
     void callbacksMayScheduleSources();
     void idleSchedulerArmsNothing();
+    void closeTicksShareOneWakeUp();
     void ticksKeepComingDuringModalDialog_data();
     void ticksKeepComingDuringModalDialog();
 };
@@ -194,6 +195,44 @@ void TestTickScheduler::callbacksMayScheduleSources() {
     QCOMPARE(calls[5].id, 'a');
     QCOMPARE(calls[6].id, 'b');
     QCOMPARE(calls[6].dueNs, kT0 + 6 * kSec);
+}
+
+void TestTickScheduler::closeTicksShareOneWakeUp() {
+    ManualClock clock(kT0);
+    TickScheduler scheduler(clock);
+    scheduler.setCoalescingNs(3'000'000);
+    QStringList calls;
+    std::vector<std::shared_ptr<TickSource>> sources;
+    // Started 0, 1, 2.5 and 5 ms apart.
+    for (qint64 offsetUs : {0, 1000, 2500, 5000}) {
+        clock.setNs(kT0 + offsetUs * 1000);
+        sources.push_back(
+            scheduler.schedule([&calls, offsetUs] { calls << QString::number(offsetUs); }));
+    }
+    // One wake-up for the first three, at the last of them; the fourth is too far.
+    QCOMPARE(scheduler.nextDueNs(), kT0 + 1'000'000'000);
+    QCOMPARE(scheduler.plannedWakeNs(), kT0 + 1'002'500'000);
+    clock.setNs(kT0 + 1'002'500'000);
+    scheduler.processDueTicks();
+    QCOMPARE(calls, QStringList({"0", "1000", "2500"}));
+    QCOMPARE(scheduler.plannedWakeNs(), kT0 + 1'005'000'000);
+
+    // The next round keeps the grouping, each tick still k seconds from its start.
+    sources[3]->invalidate();
+    clock.setNs(kT0 + 2'002'500'000);
+    scheduler.processDueTicks();
+    QCOMPARE(calls.size(), 6);
+    QCOMPARE(scheduler.plannedWakeNs(), kT0 + 3'002'500'000);
+    for (auto& source : sources) source->invalidate();
+
+    // Ticks due at the same moment wait for nothing.
+    clock.setNs(kT0);
+    auto a = scheduler.schedule([] {});
+    auto b = scheduler.schedule([] {});
+    QCOMPARE(scheduler.plannedWakeNs(), kT0 + kSec);
+    a->invalidate();
+    b->invalidate();
+    QCOMPARE(scheduler.plannedWakeNs(), -1);
 }
 
 void TestTickScheduler::idleSchedulerArmsNothing() {
