@@ -17,6 +17,25 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     setCentralWidget(viewController_);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    const auto command = [this](QMenu* menu, const QString& name, const QString& title,
+                                const QKeySequence& key, void (ViewController::*slot)()) {
+        QAction* action = menu->addAction(title);
+        action->setObjectName(name);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, viewController_, slot);
+        return action;
+    };
+    command(file, QStringLiteral("miNewTimer"), tr("&New Timer..."), QKeySequence::New,
+            &ViewController::addTimer);
+    command(file, QStringLiteral("miAddMultiple"), tr("Add &Multiple Timers..."),
+            QKeySequence(tr("Ctrl+Shift+N")), &ViewController::addMultipleTimers);
+    command(file, QStringLiteral("miEditTimer"), tr("&Edit Timer..."), QKeySequence(tr("Ctrl+E")),
+            &ViewController::editTimer);
+    file->addSeparator();
+    command(file, QStringLiteral("miPreferences"), tr("&Preferences..."),
+            QKeySequence(tr("Ctrl+,")), &ViewController::showPreferences)
+        ->setMenuRole(QAction::PreferencesRole);
+    file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"));
     quit->setObjectName(QStringLiteral("miQuit"));
     quit->setShortcut(QKeySequence::Quit);
@@ -27,23 +46,15 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     // Every engine command is also a menu entry with a key, so the timers can
     // be run from the keyboard.
     QMenu* timer = menuBar()->addMenu(tr("&Timer"));
-    const auto add = [&](const QString& name, const QString& title, const QKeySequence& key,
-                         void (ViewController::*slot)()) {
-        QAction* action = timer->addAction(title);
-        action->setObjectName(name);
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, viewController_, slot);
-        return action;
-    };
-    add(QStringLiteral("miStartStop"), tr("&Start or Stop"), QKeySequence(Qt::Key_Return),
-        &ViewController::tableViewDoubleClick);
-    add(QStringLiteral("miPause"), tr("&Pause or Resume"), QKeySequence(Qt::Key_Space),
-        &ViewController::miPauseClicked);
+    command(timer, QStringLiteral("miStartStop"), tr("&Start or Stop"),
+            QKeySequence(Qt::Key_Return), &ViewController::tableViewDoubleClick);
+    command(timer, QStringLiteral("miPause"), tr("&Pause or Resume"), QKeySequence(Qt::Key_Space),
+            &ViewController::miPauseClicked);
     timer->addSeparator();
-    add(QStringLiteral("miReset"), tr("Stop &All Timers"), QKeySequence(tr("Ctrl+.")),
-        &ViewController::resetAlerts);
-    add(QStringLiteral("miSilence"), tr("S&ilence Alarm"), QKeySequence(tr("Ctrl+Shift+S")),
-        &ViewController::silence);
+    command(timer, QStringLiteral("miReset"), tr("Stop &All Timers"), QKeySequence(tr("Ctrl+.")),
+            &ViewController::resetAlerts);
+    command(timer, QStringLiteral("miSilence"), tr("S&ilence Alarm"),
+            QKeySequence(tr("Ctrl+Shift+S")), &ViewController::silence);
 
     windowDidLoad();
 }

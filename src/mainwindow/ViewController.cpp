@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "editing/Sheets.h"
 #include "engine/RunningTimers.h"
 #include "engine/TimerEngine.h"
 #include "mainwindow/StatusLine.h"
@@ -13,6 +14,7 @@
 #include "model/Globals.h"
 #include "model/Preferences.h"
 #include "model/TimerList.h"
+#include "platform/NotificationHub.h"
 #include "platform/ProcessActivity.h"
 
 namespace dunok {
@@ -63,6 +65,57 @@ void ViewController::viewDidLoad() {
             [this] { updateToolbar(); });
     connect(myTable_, &QAbstractItemView::doubleClicked, this,
             &ViewController::tableViewDoubleClick);
+
+    NotificationHub& hub = NotificationHub::defaultCenter();
+    hub.addObserver(QStringLiteral("ncReturnedFromEdit"), this, [this] { ncReturnedFromEdit(); });
+    hub.addObserver(QStringLiteral("ncReturnedFromAddMultiple"), this,
+                    [this] { ncReturnedFromAddMultiple(); });
+
+    sheets_ = new Sheets(this);
+    connect(sheets_, &Sheets::timersChanged, this, &ViewController::reloadTable);
+    connect(sheets_, &Sheets::startRequested, this, &ViewController::checkForNewTimers);
+    connect(sheets_, &Sheets::timersAdded, this, [this](const QStringList& ids, bool start) {
+        reloadTable();
+        if (start) engine_->startTimers(ids);
+    });
+    connect(sheets_, &Sheets::preferencesChanged, this, &ViewController::reloadTable);
+}
+
+void ViewController::addTimer() {
+    sheets_->addTimer(window());
+}
+
+void ViewController::editTimer() {
+    const int row = myTable_->selectedRow();
+    if (timersArray.isEmpty() || row < 0 || row >= timersArray.size()) return;
+    // The editor works on a stopped timer; cancelling it leaves it stopped.
+    engine_->stopBeforeEditing(row);
+    sheets_->editTimer(window(), timersArray[row]);
+}
+
+void ViewController::addMultipleTimers() {
+    sheets_->addMultipleTimers(window());
+}
+
+void ViewController::showPreferences() {
+    sheets_->showPreferences(window());
+}
+
+void ViewController::selectLastRow() {
+    if (timersArray.isEmpty()) return;
+    const int last = int(timersArray.size()) - 1;
+    myTable_->clearSelection();
+    myTable_->selectRowExactly(last);
+    myTable_->scrollTo(model_->index(last, 0));
+}
+
+void ViewController::ncReturnedFromEdit() {
+    // In a sorted list the new timer is where the order puts it.
+    if (prefsSort == sortNone) selectLastRow();
+}
+
+void ViewController::ncReturnedFromAddMultiple() {
+    selectLastRow();
 }
 
 void ViewController::tableViewDoubleClick() {

@@ -10,6 +10,7 @@ class QLabel;
 namespace dunok {
 
 class Clock;
+class Sheets;
 class PreferenceStore;
 class ProcessActivity;
 class TimerEngine;
@@ -45,6 +46,16 @@ public:
     // The finished window comes forward, as after a finish.
     void bringWindowToFront();
 
+    // The editing sheets over this window.
+    void addTimer();
+    void editTimer();
+    void addMultipleTimers();
+    void showPreferences();
+    // A sheet closed: where the new timers are.
+    void ncReturnedFromEdit();
+    void ncReturnedFromAddMultiple();
+    Sheets* sheets() const { return sheets_; }
+
     TimerEngine* engine() const { return engine_; }
     TimerTableView* myTable() const { return myTable_; }
     TimerTableModel* tableModel() const { return model_; }
@@ -57,6 +68,7 @@ signals:
 
 private:
     void viewDidLoad();
+    void selectLastRow();
     int rowHeight() const;
 
     PreferenceStore& prefs_;
@@ -65,6 +77,7 @@ private:
     QLabel* lblCount_ = nullptr;
     ProcessActivity* activity_ = nullptr;
     TimerEngine* engine_ = nullptr;
+    Sheets* sheets_ = nullptr;
     int shownCount_ = -1;  // what the status line shows
     int shownPaused_ = -1;
 };

@@ -45,6 +45,7 @@ void resetGlobals() {
     mouseTimer.reset();
     mouseX = 0.0;
     mouseY = 0.0;
+    chosenDuration.reset();
     prefsNewDatabase = true;
     prefsSort = sortDuration;
     prefsDefSound = Constants::defSound;

@@ -1,0 +1,51 @@
+#include "editing/Sheets.h"
+
+#include <QDialog>
+
+#include "editing/AddMultipleController.h"
+#include "editing/EditController.h"
+#include "editing/PrefsController.h"
+
+namespace dunok {
+
+QDialog* Sheets::present(QDialog* sheet) {
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    open_ = sheet;
+    sheet->open();
+    return sheet;
+}
+
+QDialog* Sheets::addTimer(QWidget* over) {
+    if (open_) return open_->raise(), open_.data();
+    auto* editor = new EditController(over);
+    editor->setAreEditing(false);
+    connect(editor, &EditController::timersChanged, this, &Sheets::timersChanged);
+    connect(editor, &EditController::startRequested, this, &Sheets::startRequested);
+    return present(editor);
+}
+
+QDialog* Sheets::editTimer(QWidget* over, const TimerRecord& timer) {
+    if (open_) return open_->raise(), open_.data();
+    auto* editor = new EditController(over);
+    editor->setAreEditing(true);
+    editor->setCurrentTimer(timer);
+    connect(editor, &EditController::timersChanged, this, &Sheets::timersChanged);
+    connect(editor, &EditController::startRequested, this, &Sheets::startRequested);
+    return present(editor);
+}
+
+QDialog* Sheets::addMultipleTimers(QWidget* over) {
+    if (open_) return open_->raise(), open_.data();
+    auto* sheet = new AddMultipleController(over);
+    connect(sheet, &AddMultipleController::timersAdded, this, &Sheets::timersAdded);
+    return present(sheet);
+}
+
+QDialog* Sheets::showPreferences(QWidget* over) {
+    if (open_) return open_->raise(), open_.data();
+    auto* sheet = new PrefsController(over);
+    connect(sheet, &PrefsController::preferencesChanged, this, &Sheets::preferencesChanged);
+    return present(sheet);
+}
+
+}  // namespace dunok

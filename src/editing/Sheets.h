@@ -1,0 +1,43 @@
+// Opens the editing sheets over a window and passes on what they did, so the
+// main window only has to say which sheet and react to the outcome.
+#pragma once
+
+#include <QDialog>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include "model/Globals.h"
+
+class QWidget;
+
+namespace dunok {
+
+class Sheets : public QObject {
+    Q_OBJECT
+public:
+    explicit Sheets(QObject* parent = nullptr) : QObject(parent) {}
+
+    // Each opens its sheet window-modal over `over` and returns it (it deletes
+    // itself when closed). While one sheet is open, asking again brings that
+    // one forward instead of stacking a second.
+    QDialog* addTimer(QWidget* over);
+    QDialog* editTimer(QWidget* over, const TimerRecord& timer);
+    QDialog* addMultipleTimers(QWidget* over);
+    QDialog* showPreferences(QWidget* over);
+
+    QDialog* openSheet() const { return open_; }
+
+signals:
+    void timersChanged();   // the editor saved: reload the list
+    void startRequested();  // ... with "start" on: checkID names the timer
+    void timersAdded(const QStringList& timerIds, bool start);
+    void preferencesChanged();
+
+private:
+    QDialog* present(QDialog* sheet);
+
+    QPointer<QDialog> open_;
+};
+
+}  // namespace dunok
