@@ -57,7 +57,6 @@ int AppDelegate::start() {
     }
     setViewContext(context_.get());
 
-    QApplication::setWindowIcon(namedImage(QStringLiteral("dunok")));
     window_ = new MainWindow(*prefs_);
     connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
 
@@ -87,6 +86,9 @@ int AppDelegate::run() {
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
+    // After the first paint: handing every size of the icon to the window
+    // system is not worth keeping the user waiting for the window.
+    QApplication::setWindowIcon(namedImage(QStringLiteral("dunok")));
     launcherEntry_ = new LauncherEntry(this);
     addBadgeDisplay(launcherEntry_);
     if (TrayIcon::available()) {

@@ -40,8 +40,11 @@ QIcon namedImage(const QString& name) {
     static QHash<QString, QIcon> cache;
     auto it = cache.constFind(name);
     if (it != cache.constEnd()) return *it;
-    const QString path = QStringLiteral(":/images/") + name + QStringLiteral(".svg");
-    QIcon icon = QFileInfo::exists(path) ? QIcon(path) : QIcon();
+    // Each image comes rendered at a few sizes; the icon picks the nearest.
+    QIcon icon;
+    const QDir images(QStringLiteral(":/images"));
+    for (const QString& file : images.entryList({name + QStringLiteral("-*.png")}, QDir::Files))
+        icon.addFile(images.filePath(file));
     cache.insert(name, icon);
     return icon;
 }
