@@ -48,7 +48,7 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     QMenu* timer = menuBar()->addMenu(tr("&Timer"));
     command(timer, QStringLiteral("miStartStop"), tr("&Start or Stop"),
             QKeySequence(Qt::Key_Return), &ViewController::tableViewDoubleClick);
-    command(timer, QStringLiteral("miPause"), tr("&Pause or Resume"), QKeySequence(Qt::Key_Space),
+    command(timer, QStringLiteral("miPauseResume"), tr("&Pause or Resume"), QKeySequence(Qt::Key_Space),
             &ViewController::miPauseClicked);
     timer->addSeparator();
     command(timer, QStringLiteral("miReset"), tr("Stop &All Timers"), QKeySequence(tr("Ctrl+.")),
