@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QShowEvent>
 
+#include "mainwindow/TimerToolbar.h"
 #include "mainwindow/ViewController.h"
 #include "platform/PreferenceStore.h"
 
@@ -15,6 +16,9 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     setWindowTitle(QStringLiteral("Dunok"));
     viewController_ = new ViewController(prefs, this);
     setCentralWidget(viewController_);
+    auto* toolbar = new TimerToolbar(this);
+    addToolBar(Qt::TopToolBarArea, toolbar);
+    viewController_->setToolbar(toolbar);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     const auto command = [this](QMenu* menu, const QString& name, const QString& title,
@@ -48,8 +52,8 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     QMenu* timer = menuBar()->addMenu(tr("&Timer"));
     command(timer, QStringLiteral("miStartStop"), tr("&Start or Stop"),
             QKeySequence(Qt::Key_Return), &ViewController::tableViewDoubleClick);
-    command(timer, QStringLiteral("miPauseResume"), tr("&Pause or Resume"), QKeySequence(Qt::Key_Space),
-            &ViewController::miPauseClicked);
+    command(timer, QStringLiteral("miPauseResume"), tr("&Pause or Resume"),
+            QKeySequence(Qt::Key_Space), &ViewController::miPauseClicked);
     timer->addSeparator();
     command(timer, QStringLiteral("miReset"), tr("Stop &All Timers"), QKeySequence(tr("Ctrl+.")),
             &ViewController::resetAlerts);
@@ -64,7 +68,7 @@ QString MainWindow::frameKey() const {
 }
 
 void MainWindow::windowDidLoad() {
-    resize(460, 640);
+    resize(540, 640);
     const QByteArray frame = prefs_.rawValue(frameKey()).toByteArray();
     if (!frame.isEmpty()) restoreGeometry(frame);
 }

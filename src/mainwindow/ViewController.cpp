@@ -1,16 +1,19 @@
 #include "mainwindow/ViewController.h"
 
+#include <QDebug>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "editing/Sheets.h"
+#include "engine/Alarm.h"
 #include "engine/RunningTimers.h"
 #include "engine/TimerEngine.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
+#include "mainwindow/TimerToolbar.h"
 #include "model/Globals.h"
 #include "model/Preferences.h"
 #include "model/TimerList.h"
@@ -184,7 +187,40 @@ void ViewController::reloadRows(const QList<int>& rows) {
     model_->reloadRows(rows);
 }
 
+void ViewController::setToolbar(TimerToolbar* toolbar) {
+    toolbar_ = toolbar;
+    connect(toolbar_, &TimerToolbar::commandRequested, this, &ViewController::btnClick);
+    updateToolbar();
+}
+
+void ViewController::btnClick(const QString& identifier) {
+    using namespace ToolbarIds;
+    if (identifier == tbAddToolbarItem)
+        addTimer();
+    else if (identifier == tbAddMultipleToolbarItem)
+        addMultipleTimers();
+    else if (identifier == tbEditToolbarItem)
+        editTimer();
+    else if (identifier == tbResetToolbarItem)
+        resetAlerts();
+    else if (identifier == tbSilcenceToolbarItem)
+        silence();
+    else if (identifier == tbPreferencesToolbarItem)
+        showPreferences();
+    else
+        qDebug().noquote() << identifier;
+}
+
 void ViewController::updateToolbar() {
+    if (toolbar_) {
+        ToolbarState state;
+        state.hasSelection = myTable_->selectedRow() != -1;
+        state.haveAlerts = !alertsArray.isEmpty();
+        state.haveTimers = !timersArray.isEmpty();
+        state.alarmPlaying = isAlarmPlaying();
+        state.sortLabel = tr("Sort");
+        toolbar_->update(state);
+    }
     // Every tick asks; the line only changes when a count does.
     const int count = getNumAlerts();
     const int paused = pausedCount();

@@ -14,6 +14,7 @@ class Sheets;
 class PreferenceStore;
 class ProcessActivity;
 class TimerEngine;
+class TimerToolbar;
 class TimerTableModel;
 class TimerTableView;
 
@@ -56,6 +57,12 @@ public:
     void ncReturnedFromAddMultiple();
     Sheets* sheets() const { return sheets_; }
 
+    // The window's toolbar, whose items this controller enables and answers.
+    void setToolbar(TimerToolbar* toolbar);
+    TimerToolbar* toolbar() const { return toolbar_; }
+    // A toolbar button's command, by the button's identifier.
+    void btnClick(const QString& identifier);
+
     TimerEngine* engine() const { return engine_; }
     TimerTableView* myTable() const { return myTable_; }
     TimerTableModel* tableModel() const { return model_; }
@@ -78,6 +85,7 @@ private:
     ProcessActivity* activity_ = nullptr;
     TimerEngine* engine_ = nullptr;
     Sheets* sheets_ = nullptr;
+    TimerToolbar* toolbar_ = nullptr;
     int shownCount_ = -1;  // what the status line shows
     int shownPaused_ = -1;
 };
