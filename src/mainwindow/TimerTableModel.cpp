@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QMimeData>
+#include <algorithm>
 
 #include "model/Globals.h"
+#include "model/ListOrder.h"
 #include "platform/ResourceFolder.h"
 
 namespace dunok {
@@ -64,8 +67,51 @@ QVariant TimerTableModel::headerData(int section, Qt::Orientation orientation, i
 }
 
 Qt::ItemFlags TimerTableModel::flags(const QModelIndex& index) const {
-    if (!index.isValid()) return Qt::NoItemFlags;
-    return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    // The space between rows (the root) takes drops. Rows say they take drops
+    // too, only so that the view tells a drop onto a row from one between
+    // rows and can refuse it, rather than turning it into one between.
+    if (!index.isValid()) return Qt::ItemIsDropEnabled;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+}
+
+QStringList TimerTableModel::mimeTypes() const {
+    return {rowsMimeType};
+}
+
+QMimeData* TimerTableModel::mimeData(const QModelIndexList& indexes) const {
+    // The view passes every selected cell: one entry per row.
+    QList<int> rows;
+    for (const QModelIndex& index : indexes)
+        if (index.isValid() && !rows.contains(index.row())) rows << index.row();
+    if (rows.isEmpty()) return nullptr;
+    std::sort(rows.begin(), rows.end());
+    auto* data = new QMimeData;
+    data->setData(rowsMimeType, rowsPayload(rows));
+    return data;
+}
+
+bool TimerTableModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int,
+                                      const QModelIndex& parent) const {
+    if (!data || action != Qt::MoveAction || parent.isValid() || row > rowCount()) return false;
+    const QList<int> rows = rowsFromPayload(data->data(rowsMimeType));
+    return std::any_of(rows.begin(), rows.end(),
+                       [&](int r) { return r >= 0 && r < timersArray.size(); });
+}
+
+bool TimerTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                   int column, const QModelIndex& parent) {
+    if (!canDropMimeData(data, action, row, column, parent)) return false;
+    const DropResult result =
+        dropTimerRows(rowsFromPayload(data->data(rowsMimeType)), row < 0 ? rowCount() : row);
+    if (result.reloaded) {
+        reloadData();
+        emit rowsReordered(result.rows);
+    }
+    return result.accepted;
+}
+
+Qt::DropActions TimerTableModel::supportedDropActions() const {
+    return Qt::MoveAction;
 }
 
 TimerTableModel::Row TimerTableModel::buildRow(int row) {

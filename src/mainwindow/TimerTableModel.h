@@ -30,6 +30,17 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+    // Drag and drop of rows into the user's own order. A drop lands between
+    // rows (row, with no parent; row -1 is below the last); a drop onto a row
+    // is refused. While a timer runs the drop is accepted but nothing moves.
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    Qt::DropActions supportedDropActions() const override;
+
     // Rebuilds every row from timersArray.
     void reloadData();
     // Rebuilds the given rows in both columns; rows past the end are ignored.
@@ -45,6 +56,10 @@ public:
     void setDurationText(int row, const QString& text, double fontSize) override {
         setCellText(row, 1, text, fontSize);
     }
+
+signals:
+    // A drop reloaded the list; rows are where the dropped timers are now.
+    void rowsReordered(const QList<int>& rows);
 
 private:
     struct Row {

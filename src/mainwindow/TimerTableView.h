@@ -21,6 +21,12 @@ public:
 
     void setRowHeight(int height);
     int rowHeightSetting() const;
+
+    // Selects exactly the given rows (where a drop put its timers).
+    void selectRowsExactly(const QList<int>& rows);
+
+protected:
+    void startDrag(Qt::DropActions supportedActions) override;
 };
 
 }  // namespace dunok

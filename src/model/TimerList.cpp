@@ -1,6 +1,8 @@
 #include "model/TimerList.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QSet>
 
 #include "model/Globals.h"
 #include "model/Preferences.h"
@@ -15,25 +17,25 @@ const QList<std::pair<QString, qint64>>& defaultTimers() {
     // the longer list of minute timers together; sorted by duration it still
     // shows first.
     static const QList<std::pair<QString, qint64>> timers{
-        {QStringLiteral("1 minute"), 60},
-        {QStringLiteral("3 minutes"), 180},
-        {QStringLiteral("5 minutes"), 300},
-        {QStringLiteral("10 minutes"), 600},
-        {QStringLiteral("15 minutes"), 900},
-        {QStringLiteral("20 minutes"), 1200},
-        {QStringLiteral("25 minutes"), 1500},
-        {QStringLiteral("30 minutes"), 1800},
-        {QStringLiteral("35 minutes"), 2100},
-        {QStringLiteral("40 minutes"), 2400},
-        {QStringLiteral("45 minutes"), 2700},
-        {QStringLiteral("50 minutes"), 3000},
-        {QStringLiteral("55 minutes"), 3300},
-        {QStringLiteral("1 hour"), 3600},
-        {QStringLiteral("1 hour 15 minutes"), 4500},
-        {QStringLiteral("1 hour 30 minutes"), 5400},
-        {QStringLiteral("1 hour 45 minutes"), 6300},
-        {QStringLiteral("2 hours"), 7200},
-        {QStringLiteral("30 seconds"), 30},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "1 minute")), 60},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "3 minutes")), 180},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "5 minutes")), 300},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "10 minutes")), 600},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "15 minutes")), 900},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "20 minutes")), 1200},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "25 minutes")), 1500},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "30 minutes")), 1800},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "35 minutes")), 2100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "40 minutes")), 2400},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "45 minutes")), 2700},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "50 minutes")), 3000},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "55 minutes")), 3300},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "1 hour")), 3600},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "1 hour 15 minutes")), 4500},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "1 hour 30 minutes")), 5400},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "1 hour 45 minutes")), 6300},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "2 hours")), 7200},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TimerList", "30 seconds")), 30},
     };
     return timers;
 }
@@ -70,7 +72,10 @@ void createDefaultEntries() {
     timersArray.clear();
     for (const auto& [desc, duration] : defaultTimers()) {
         TimerRecord timer = context.insertNewObject(TimersKeys::entity);
-        timer->setValue(TimersKeys::desc, desc);
+        // Named in the language of the first start; from then on the names
+        // are the user's own data, like any name the user typed.
+        timer->setValue(TimersKeys::desc,
+                        QCoreApplication::translate("TimerList", desc.toUtf8().constData()));
         timer->setValue(TimersKeys::duration, duration);
         timer->setValue(TimersKeys::sound, prefsDefSound);
         timer->setValue(TimersKeys::snoozeOn, false);
@@ -93,16 +98,43 @@ void deleteAllData() {
         qWarning().noquote() << QStringLiteral("Delete Timers: ") + error.description;
 }
 
-void saveOrder() {
-    if (!wasReordered || timersArray.isEmpty()) return;
+namespace {
+// The rewrite replaces every stored timer by the list's copies, so the list
+// must be the store: each stored record exactly once and nothing else. A
+// list that is not (a reload was missed) would lose or double timers.
+bool listIsTheStore(ManagedObjectContext& context, StoreError* error) {
+    const auto stored = context.fetch({TimersKeys::entity, {}}, error);
+    if (!stored) return false;
+    QSet<const ManagedObject*> inStore, inList;
+    for (const TimerRecord& timer : *stored)
+        if (timer->isPersistent()) inStore.insert(timer.get());
+    for (const TimerRecord& timer : std::as_const(timersArray)) {
+        if (!timer->isPersistent() || inList.contains(timer.get())) break;
+        inList.insert(timer.get());
+    }
+    if (inList.size() == timersArray.size() && inList == inStore) return true;
+    *error = {QStringLiteral("The timer list does not match the store %1").arg(context.path()),
+              {{QStringLiteral("path"), context.path()}}};
+    return false;
+}
+}  // namespace
+
+bool saveOrder() {
+    if (!wasReordered || timersArray.isEmpty()) return true;
+    wasReordered = false;
 
     ManagedObjectContext& context = viewContext();
-    StoreError error;
+    StoreError bodyError, error;
+    bool deleteFailed = false;
+    // Delete and re-insert are one transaction: a failure, a crash or a kill
+    // part-way leaves the file with the old rows, never some of each. On
+    // failure the context is put back too, the list's records standing for
+    // the stored rows again.
     const bool rewritten = context.performTransaction(
         [&] {
-            StoreError inner;
-            if (!context.executeBatchDelete(TimersKeys::entity, &inner)) {
-                qWarning().noquote() << QStringLiteral("Delete Timers: ") + inner.description;
+            if (!listIsTheStore(context, &bodyError)) return false;
+            if (!context.executeBatchDelete(TimersKeys::entity, &bodyError)) {
+                deleteFailed = true;
                 return false;
             }
             for (const TimerRecord& old : std::as_const(timersArray)) {
@@ -110,21 +142,17 @@ void saveOrder() {
                 copy->setValue(TimersKeys::desc, timerDesc(old));
                 copy->setValue(TimersKeys::duration, timerDuration(old));
                 copy->setValue(TimersKeys::sound, timerSound(old));
-                if (!context.save(&inner)) {
-                    logStoreError(QStringLiteral("Could not save. "), inner);
-                    return false;
-                }
             }
-            return true;
+            return context.save(&bodyError);
         },
         &error);
-    if (!rewritten) {
-        // The transaction put the old order back whole; drop the copies that
-        // never reached the file so that a later save cannot write them.
-        context.rollback();
-        logStoreError(QStringLiteral("Could not save. "), error);
-    }
-    wasReordered = false;
+    if (rewritten) return true;
+    if (deleteFailed)
+        qWarning().noquote() << QStringLiteral("Delete Timers: ") + bodyError.description;
+    else
+        logStoreError(QStringLiteral("Could not save. "),
+                      bodyError.description.isEmpty() ? error : bodyError);
+    return false;
 }
 
 }  // namespace dunok

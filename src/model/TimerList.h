@@ -10,7 +10,8 @@ namespace dunok {
 
 class PreferenceStore;
 
-// The nineteen timers a new user starts with, in the order they are stored.
+// The nineteen timers a new user starts with, in the order they are stored;
+// their names in English, stored translated.
 const QList<std::pair<QString, qint64>>& defaultTimers();
 
 // Refills timersArray from the store in the order of the given sort setting.
@@ -32,8 +33,11 @@ void createDefaultEntries();
 void deleteAllData();
 
 // Rewrites the store in the order of timersArray when a drop has reordered
-// the list. Delete and re-insert are one transaction: a crash or failure
-// leaves the old order or the new one, never a lost or doubled timer.
-void saveOrder();
+// the list (wasReordered), and clears wasReordered. Delete and re-insert are
+// one transaction: a crash or failure leaves the old order or the new one,
+// never a lost or doubled timer. Every timer gets a new record and id; the
+// list keeps the old objects until reloaded. A list that is not exactly the
+// stored timers is refused. False when the store kept the old order.
+bool saveOrder();
 
 }  // namespace dunok

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -310,7 +311,10 @@ bool ManagedObjectContext::prepare(Statement& statement, const QString& sql,
     if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &statement.handle, nullptr) ==
         SQLITE_OK)
         return true;
-    if (error) *error = sqliteError(QStringLiteral("The store %1 could not be read").arg(path_));
+    if (error)
+        *error =
+            sqliteError(QCoreApplication::translate("ObjectStore", "The store %1 could not be read")
+                            .arg(path_));
     return false;
 }
 
@@ -323,8 +327,9 @@ bool ManagedObjectContext::exec(const QString& sql, const QVariantList& binds, b
             --failWrites_;
             if (error) {
                 const QString message = QString::fromUtf8(sqlite3_errstr(SQLITE_IOERR));
-                error->description =
-                    QStringLiteral("The store %1 could not be written (%2)").arg(path_, message);
+                error->description = QCoreApplication::translate(
+                                         "ObjectStore", "The store %1 could not be written (%2)")
+                                         .arg(path_, message);
                 error->userInfo = {{QStringLiteral("path"), path_},
                                    {QStringLiteral("sqliteCode"), SQLITE_IOERR},
                                    {QStringLiteral("sqliteMessage"), message},
@@ -340,7 +345,10 @@ bool ManagedObjectContext::exec(const QString& sql, const QVariantList& binds, b
     while ((rc = sqlite3_step(statement.handle)) == SQLITE_ROW) {
     }
     if (rc == SQLITE_DONE) return true;
-    if (error) *error = sqliteError(QStringLiteral("The store %1 could not be written").arg(path_));
+    if (error)
+        *error = sqliteError(
+            QCoreApplication::translate("ObjectStore", "The store %1 could not be written")
+                .arg(path_));
     return false;
 }
 
@@ -358,7 +366,9 @@ bool ManagedObjectContext::begin(StoreError* error) {
             transactionLost_ = true;
             if (error) {
                 error->description =
-                    QStringLiteral("The store %1 had already given up the enclosing transaction")
+                    QCoreApplication::translate(
+                        "ObjectStore",
+                        "The store %1 had already given up the enclosing transaction")
                         .arg(path_);
                 error->userInfo = {{QStringLiteral("path"), path_}};
             }
@@ -376,8 +386,9 @@ bool ManagedObjectContext::commit(StoreError* error) {
         const bool ok = !transactionLost_ && exec(QStringLiteral("COMMIT"), {}, false, error);
         if (!ok) {
             if (transactionLost_ && error) {
-                error->description =
-                    QStringLiteral("The store %1 rolled the transaction back").arg(path_);
+                error->description = QCoreApplication::translate(
+                                         "ObjectStore", "The store %1 rolled the transaction back")
+                                         .arg(path_);
                 error->userInfo = {{QStringLiteral("path"), path_}};
             }
             rollbackTransaction();
@@ -438,12 +449,17 @@ bool ManagedObjectContext::checkFile(StoreError* error) const {
     struct stat status {};
     if (::stat(native.constData(), &status) != 0) {
         if (error)
-            *error = fileError(QStringLiteral("The store %1 cannot be examined").arg(path_), errno);
+            *error = fileError(
+                QCoreApplication::translate("ObjectStore", "The store %1 cannot be examined")
+                    .arg(path_),
+                errno);
         return false;
     }
     if (!S_ISREG(status.st_mode)) {
         if (error) {
-            error->description = QStringLiteral("The store %1 is not a regular file").arg(path_);
+            error->description =
+                QCoreApplication::translate("ObjectStore", "The store %1 is not a regular file")
+                    .arg(path_);
             error->userInfo = {{QStringLiteral("path"), path_}};
         }
         return false;
@@ -454,7 +470,9 @@ bool ManagedObjectContext::checkFile(StoreError* error) const {
     const int fd = ::open(native.constData(), O_RDWR | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         if (error)
-            *error = fileError(QStringLiteral("The store %1 cannot be read and written").arg(path_),
+            *error = fileError(QCoreApplication::translate(
+                                   "ObjectStore", "The store %1 cannot be read and written")
+                                   .arg(path_),
                                errno);
         return false;
     }
@@ -465,7 +483,8 @@ bool ManagedObjectContext::checkFile(StoreError* error) const {
     if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) !=
         0) {
         if (error)
-            *error = fileError(QStringLiteral("The folder %1 of the store %2 cannot be written")
+            *error = fileError(QCoreApplication::translate(
+                                   "ObjectStore", "The folder %1 of the store %2 cannot be written")
                                    .arg(folder, path_),
                                errno);
         return false;
@@ -479,10 +498,14 @@ bool ManagedObjectContext::checkSchema(bool* isEmpty, bool* hasMetadata, StoreEr
     auto unreadable = [&]() {
         if (error) {
             const int code = sqlite3_errcode(db_);
-            const QString what = code == SQLITE_NOTADB    ? QStringLiteral("is not a database")
-                                 : code == SQLITE_CORRUPT ? QStringLiteral("is damaged")
-                                                          : QStringLiteral("could not be read");
-            *error = sqliteError(QStringLiteral("The store %1 %2").arg(path_, what));
+            const QString what =
+                code == SQLITE_NOTADB
+                    ? QCoreApplication::translate("ObjectStore", "is not a database")
+                : code == SQLITE_CORRUPT
+                    ? QCoreApplication::translate("ObjectStore", "is damaged")
+                    : QCoreApplication::translate("ObjectStore", "could not be read");
+            *error = sqliteError(
+                QCoreApplication::translate("ObjectStore", "The store %1 %2").arg(path_, what));
         }
         return false;
     };
@@ -504,14 +527,16 @@ bool ManagedObjectContext::checkSchema(bool* isEmpty, bool* hasMetadata, StoreEr
     auto refuse = [&](const QString& why) {
         if (error) {
             error->description =
-                QStringLiteral("The store %1 holds other data: %2").arg(path_, why);
+                QCoreApplication::translate("ObjectStore", "The store %1 holds other data: %2")
+                    .arg(path_, why);
             error->userInfo = {{QStringLiteral("path"), path_}};
         }
         return false;
     };
     for (const EntityDescription& entity : link_->model.entities) {
         if (!names.contains(entity.name))
-            return refuse(QStringLiteral("it has no table %1").arg(sqlName(entity.name)));
+            return refuse(QCoreApplication::translate("ObjectStore", "it has no table %1")
+                              .arg(sqlName(entity.name)));
         Statement columns;
         if (!prepare(columns, QStringLiteral("SELECT name FROM pragma_table_info(?1)"), error))
             return false;
@@ -521,16 +546,20 @@ bool ManagedObjectContext::checkSchema(bool* isEmpty, bool* hasMetadata, StoreEr
             present.insert(columnValue(columns.handle, 0, AttributeType::String).toString());
         if (rc != SQLITE_DONE) {
             if (error)
-                *error = sqliteError(QStringLiteral("The store %1 could not be read").arg(path_));
+                *error = sqliteError(
+                    QCoreApplication::translate("ObjectStore", "The store %1 could not be read")
+                        .arg(path_));
             return false;
         }
         if (!present.contains(QStringLiteral("id")))
             return refuse(
-                QStringLiteral("table %1 has no column \"id\"").arg(sqlName(entity.name)));
+                QCoreApplication::translate("ObjectStore", "table %1 has no column \"id\"")
+                    .arg(sqlName(entity.name)));
         for (const AttributeDescription& attribute : entity.attributes) {
             if (!present.contains(attribute.name))
-                return refuse(QStringLiteral("table %1 has no column %2")
-                                  .arg(sqlName(entity.name), sqlName(attribute.name)));
+                return refuse(
+                    QCoreApplication::translate("ObjectStore", "table %1 has no column %2")
+                        .arg(sqlName(entity.name), sqlName(attribute.name)));
         }
     }
     return true;
@@ -550,7 +579,9 @@ bool ManagedObjectContext::readStoreUuid(StoreError* error) {
     }
     if (rc != SQLITE_DONE) {
         if (error)
-            *error = sqliteError(QStringLiteral("The store %1 could not be read").arg(path_));
+            *error = sqliteError(
+                QCoreApplication::translate("ObjectStore", "The store %1 could not be read")
+                    .arg(path_));
         return false;
     }
     storeUuid_.clear();
@@ -599,15 +630,17 @@ bool ManagedObjectContext::createSchema(StoreError* error) {
 bool ManagedObjectContext::open(const QString& path, StoreError* error) {
     if (db_) {
         if (error) {
-            error->description =
-                QStringLiteral("A store is already open at %1, not opening %2").arg(path_, path);
+            error->description = QCoreApplication::translate(
+                                     "ObjectStore", "A store is already open at %1, not opening %2")
+                                     .arg(path_, path);
             error->userInfo = {{QStringLiteral("path"), path}};
         }
         return false;
     }
     if (path.isEmpty()) {
         if (error) {
-            error->description = QStringLiteral("No path was given for the store");
+            error->description =
+                QCoreApplication::translate("ObjectStore", "No path was given for the store");
             error->userInfo = {{QStringLiteral("path"), path}};
         }
         return false;
@@ -633,9 +666,10 @@ bool ManagedObjectContext::open(const QString& path, StoreError* error) {
     int errorNumber = 0;
     if (!makeFolder(folder, &errorNumber)) {
         if (error)
-            *error = fileError(
-                QStringLiteral("The folder %1 of the store could not be created").arg(folder),
-                errorNumber);
+            *error = fileError(QCoreApplication::translate(
+                                   "ObjectStore", "The folder %1 of the store could not be created")
+                                   .arg(folder),
+                               errorNumber);
         return fail();
     }
     // Made here rather than by SQLite so that it is user-only from its first
@@ -647,8 +681,10 @@ bool ManagedObjectContext::open(const QString& path, StoreError* error) {
         ::close(fd);
     } else if (errno != EEXIST) {
         if (error)
-            *error =
-                fileError(QStringLiteral("The store %1 could not be created").arg(path_), errno);
+            *error = fileError(
+                QCoreApplication::translate("ObjectStore", "The store %1 could not be created")
+                    .arg(path_),
+                errno);
         return fail();
     } else if (!checkFile(error)) {
         return fail();
@@ -660,10 +696,13 @@ bool ManagedObjectContext::open(const QString& path, StoreError* error) {
     if (rc != SQLITE_OK) {
         if (error) {
             if (db_)
-                *error = sqliteError(QStringLiteral("The store %1 could not be opened").arg(path_));
+                *error = sqliteError(
+                    QCoreApplication::translate("ObjectStore", "The store %1 could not be opened")
+                        .arg(path_));
             else
                 *error = {
-                    QStringLiteral("The store %1 could not be opened (%2)")
+                    QCoreApplication::translate("ObjectStore",
+                                                "The store %1 could not be opened (%2)")
                         .arg(path_, QString::fromUtf8(sqlite3_errstr(rc))),
                     {{QStringLiteral("path"), path_},
                      {QStringLiteral("sqliteCode"), rc},
@@ -789,16 +828,17 @@ std::optional<QList<ManagedObjectPtr>> ManagedObjectContext::fetch(const FetchRe
         }
         return std::nullopt;
     };
-    if (!db_) return refuse(QStringLiteral("No store is open"));
+    if (!db_) return refuse(QCoreApplication::translate("ObjectStore", "No store is open"));
     const EntityDescription* entity = link_->model.entity(request.entityName);
     if (!entity)
-        return refuse(
-            QStringLiteral("The data model has no entity %1").arg(sqlName(request.entityName)));
+        return refuse(QCoreApplication::translate("ObjectStore", "The data model has no entity %1")
+                          .arg(sqlName(request.entityName)));
     std::vector<const AttributeDescription*> sortAttributes;
     for (const SortDescriptor& descriptor : request.sortDescriptors) {
         const AttributeDescription* attribute = entity->attribute(descriptor.key);
         if (!attribute)
-            return refuse(QStringLiteral("The entity %1 has no attribute %2 to sort by")
+            return refuse(QCoreApplication::translate(
+                              "ObjectStore", "The entity %1 has no attribute %2 to sort by")
                               .arg(sqlName(entity->name), sqlName(descriptor.key)));
         sortAttributes.push_back(attribute);
     }
@@ -820,7 +860,9 @@ std::optional<QList<ManagedObjectPtr>> ManagedObjectContext::fetch(const FetchRe
     }
     if (rc != SQLITE_DONE) {
         if (error)
-            *error = sqliteError(QStringLiteral("The store %1 could not be read").arg(path_));
+            *error = sqliteError(
+                QCoreApplication::translate("ObjectStore", "The store %1 could not be read")
+                    .arg(path_));
         return std::nullopt;
     }
     for (const ManagedObjectPtr& object : inserted_)
@@ -897,13 +939,16 @@ void ManagedObjectContext::deleteObject(const ManagedObjectPtr& object) {
 
 bool ManagedObjectContext::executeBatchDelete(const QString& entityName, StoreError* error) {
     if (!db_) {
-        if (error) *error = {QStringLiteral("No store is open"), {{QStringLiteral("path"), path_}}};
+        if (error)
+            *error = {QCoreApplication::translate("ObjectStore", "No store is open"),
+                      {{QStringLiteral("path"), path_}}};
         return false;
     }
     const EntityDescription* entity = link_->model.entity(entityName);
     if (!entity) {
         if (error)
-            *error = {QStringLiteral("The data model has no entity %1").arg(sqlName(entityName)),
+            *error = {QCoreApplication::translate("ObjectStore", "The data model has no entity %1")
+                          .arg(sqlName(entityName)),
                       {{QStringLiteral("path"), path_}}};
         return false;
     }
@@ -938,7 +983,9 @@ bool ManagedObjectContext::hasChanges() const {
 
 bool ManagedObjectContext::save(StoreError* error) {
     if (!db_) {
-        if (error) *error = {QStringLiteral("No store is open"), {{QStringLiteral("path"), path_}}};
+        if (error)
+            *error = {QCoreApplication::translate("ObjectStore", "No store is open"),
+                      {{QStringLiteral("path"), path_}}};
         return false;
     }
     if (!hasChanges()) {
@@ -1107,7 +1154,9 @@ void ManagedObjectContext::restoreSnapshot(Snapshot& snapshot) {
 bool ManagedObjectContext::performTransaction(const std::function<bool()>& body,
                                               StoreError* error) {
     if (!db_) {
-        if (error) *error = {QStringLiteral("No store is open"), {{QStringLiteral("path"), path_}}};
+        if (error)
+            *error = {QCoreApplication::translate("ObjectStore", "No store is open"),
+                      {{QStringLiteral("path"), path_}}};
         return false;
     }
     Snapshot snapshot = takeSnapshot();
@@ -1133,8 +1182,9 @@ bool ManagedObjectContext::performTransaction(const std::function<bool()>& body,
         rollbackTransaction();
         restoreSnapshot(snapshot);
         if (error) {
-            error->description =
-                QStringLiteral("The transaction on the store %1 was abandoned").arg(path_);
+            error->description = QCoreApplication::translate(
+                                     "ObjectStore", "The transaction on the store %1 was abandoned")
+                                     .arg(path_);
             error->userInfo = {{QStringLiteral("path"), path_}};
         }
         return false;

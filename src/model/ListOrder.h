@@ -1,0 +1,54 @@
+// The order of the timer list: the sort setting and its cycle, and the
+// user's own order made by dragging rows.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include "model/Globals.h"
+
+namespace dunok {
+
+class PreferenceStore;
+
+// The drag payload's type. Its data are the dragged rows' indices in
+// decimal, one per line ("3" for row 3 alone).
+inline const QString rowsMimeType = QStringLiteral("public.data");
+
+// The sort setting's name: "Time", "Name", and "Custom" for every other value.
+QString sortString(int sort);
+
+// The sort command's step: Custom, Time, Name, Custom again; a value outside
+// the cycle (an old or damaged preference) goes to Custom. The new setting is
+// written to the preferences at once. The caller then reloads the table and
+// relabels the toolbar. Returns the new setting.
+int cycleSortOrder(PreferenceStore& prefs);
+
+QByteArray rowsPayload(QList<int> rows);
+// The row indices a payload names, in its order. A line that is not a
+// decimal number is skipped.
+QList<int> rowsFromPayload(const QByteArray& payload);
+
+// Moves the given rows of list, in their list order, to sit together just
+// above dropRow (0 to list.size(); anything outside is clamped). Indices out
+// of range or repeated are ignored. Returns whether any row was dropped, and
+// in newRows where the dropped rows now are.
+bool moveRows(QList<TimerRecord>& list, QList<int> rows, int dropRow,
+              QList<int>* newRows = nullptr);
+
+struct DropResult {
+    bool accepted = false;  // the list had timers and the payload named a row
+    bool reloaded = false;  // timersArray was reloaded from the store
+    QList<int> rows;        // where the dropped timers are now
+};
+
+// A drop of rows above dropRow: with no timer running or paused, moves them
+// in timersArray, makes the order custom for this run (the stored sort
+// setting stays), rewrites the store in the new order and reloads
+// timersArray from it. While a timer runs nothing moves, since a rewrite
+// gives every timer a new id. If the rewrite fails the old order is
+// reloaded, and rows says where the dropped timers are in it.
+DropResult dropTimerRows(const QList<int>& rows, int dropRow);
+
+}  // namespace dunok
