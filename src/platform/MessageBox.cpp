@@ -1,7 +1,9 @@
 #include "platform/MessageBox.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QPushButton>
+#include <QTimer>
 
 #include "platform/ResourceFolder.h"
 
@@ -10,12 +12,9 @@ namespace dunok {
 namespace {
 QList<int> nextAnswers;
 QList<AlertSpec> shown;
-}  // namespace
 
-int MessageBox::runModal(const AlertSpec& spec, QWidget* parent) {
-    shown.append(spec);
-    if (!nextAnswers.isEmpty()) return nextAnswers.takeFirst();
-    QMessageBox box(parent);
+// Sets the box up as the spec says; returns its buttons in the spec's order.
+QList<QPushButton*> setUp(QMessageBox& box, const AlertSpec& spec) {
     box.setIcon(spec.icon);
     if (!spec.iconImage.isEmpty()) box.setIconPixmap(namedImage(spec.iconImage).pixmap(64, 64));
     box.setWindowTitle(spec.windowTitle);
@@ -28,9 +27,46 @@ int MessageBox::runModal(const AlertSpec& spec, QWidget* parent) {
     if (buttons.isEmpty()) buttons.append(box.addButton(QMessageBox::Ok));
     box.setDefaultButton(buttons.first());
     box.setEscapeButton(buttons.last());
-    box.exec();
+    return buttons;
+}
+
+// A box closed without a button (its window closed) counts as the last one.
+int chosenIndex(const QMessageBox& box, const QList<QPushButton*>& buttons) {
     const int chosen = int(buttons.indexOf(static_cast<QPushButton*>(box.clickedButton())));
     return chosen < 0 ? int(buttons.size()) - 1 : chosen;
+}
+}  // namespace
+
+int MessageBox::runModal(const AlertSpec& spec, QWidget* parent) {
+    shown.append(spec);
+    if (!nextAnswers.isEmpty()) return nextAnswers.takeFirst();
+    QMessageBox box(parent);
+    const QList<QPushButton*> buttons = setUp(box, spec);
+    box.exec();
+    return chosenIndex(box, buttons);
+}
+
+void MessageBox::beginSheetModal(const AlertSpec& spec, QWidget* parent,
+                                 std::function<void(int)> finished) {
+    shown.append(spec);
+    QObject* context = parent ? static_cast<QObject*>(parent) : QCoreApplication::instance();
+    if (!nextAnswers.isEmpty()) {
+        const int answer = nextAnswers.takeFirst();
+        // As from a real sheet, the answer comes after the caller has returned.
+        QTimer::singleShot(0, context, [answer, finished = std::move(finished)] {
+            if (finished) finished(answer);
+        });
+        return;
+    }
+    auto* box = new QMessageBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    const QList<QPushButton*> buttons = setUp(*box, spec);
+    QObject::connect(box, &QMessageBox::finished, box,
+                     [box, buttons, finished = std::move(finished)] {
+                         if (finished) finished(chosenIndex(*box, buttons));
+                     });
+    box->open();
 }
 
 void MessageBox::setNextAnswer(int buttonIndex) {

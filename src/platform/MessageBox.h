@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace dunok {
@@ -22,6 +23,12 @@ public:
     // Shows the alert modally and returns the index of the chosen button
     // (0 for the first). Escape chooses the last button.
     static int runModal(const AlertSpec& spec, QWidget* parent = nullptr);
+    // Shows the alert as a sheet: modal to parent's window only, so the
+    // window behind it goes on updating. Returns at once; finished gets the
+    // chosen button index later, from the event loop (also when a test
+    // answered it), unless parent is gone by then.
+    static void beginSheetModal(const AlertSpec& spec, QWidget* parent,
+                                std::function<void(int)> finished);
 
     // Tests: the next alert is not shown but answered with this button index
     // (answers queue up, one per alert).

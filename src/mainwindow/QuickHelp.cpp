@@ -1,0 +1,53 @@
+#include "mainwindow/QuickHelp.h"
+
+#include <QKeyEvent>
+
+#include "model/Globals.h"
+#include "platform/ResourceFolder.h"
+
+namespace dunok {
+
+namespace {
+constexpr int iconSize = 24;
+}
+
+QuickHelp::QuickHelp(QWidget* parent) : PointingFingerImageView(parent) {
+    setObjectName(QStringLiteral("quickHelp"));
+    setPixmap(namedImage(QStringLiteral("help80")).pixmap(iconSize, iconSize));
+    setFixedSize(iconSize, iconSize);
+    setToolTip(tr("Quick help"));
+    setAccessibleName(tr("Quick help"));
+    // An image is not focusable by default; keyboard users reach it with Tab.
+    setFocusPolicy(Qt::TabFocus);
+    connect(this, &PointingFingerImageView::clicked, this, &QuickHelp::quickHelpClicked);
+}
+
+QString QuickHelp::message() {
+    return tr(
+        "Double-click a timer to start or stop it.\n"
+        "Right-click a timer to duplicate it, pause or resume it.\n"
+        "You can resume a paused timer by double-clicking it.");
+}
+
+QString QuickHelp::informativeText() {
+    return tr("For comprehensive help, select '%1 Help' from the 'Help' menu.")
+        .arg(Constants::appName);
+}
+
+void QuickHelp::quickHelpClicked() {
+    helpUser(message(), informativeText(), window());
+}
+
+void QuickHelp::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            quickHelpClicked();
+            return;
+        default:
+            PointingFingerImageView::keyPressEvent(event);
+    }
+}
+
+}  // namespace dunok

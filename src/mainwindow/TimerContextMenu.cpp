@@ -1,0 +1,72 @@
+#include "mainwindow/TimerContextMenu.h"
+
+#include "engine/RunningTimers.h"
+#include "mainwindow/TimerTableView.h"
+#include "model/Globals.h"
+#include "model/TimerModel.h"
+
+namespace dunok {
+
+namespace {
+// The description between straight double quotes, as it is: a quote in it
+// stays unescaped, only an ampersand is doubled so that it is not taken for
+// a keyboard accelerator.
+QString quoted(const QString& desc) {
+    QString shown = desc;
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
+}  // namespace
+
+TimerContextMenu::TimerContextMenu(QWidget* parent) : QMenu(parent) {
+    setObjectName(QStringLiteral("timerContextMenu"));
+    setAccessibleName(tr("Timer commands"));
+    miDuplicate_ = addAction(tr("Duplicate"));
+    miDuplicate_->setObjectName(QStringLiteral("miDuplicate"));
+    miPause_ = addAction(tr("Pause timer"));
+    miPause_->setObjectName(QStringLiteral("miPause"));
+    for (QAction* item : actions()) item->setEnabled(false);
+    connect(miDuplicate_, &QAction::triggered, this, [this] { emit duplicateRequested(row_); });
+    connect(miPause_, &QAction::triggered, this, [this] { emit pauseRequested(row_); });
+}
+
+void TimerContextMenu::install(TimerTableView* table) {
+    table_ = table;
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    // A scroll area reports the position in its viewport's coordinates.
+    connect(table, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (!table_) return;
+        menuWillOpen(table_->rowAt(pos.y()));
+        popup(table_->viewport()->mapToGlobal(pos));
+    });
+}
+
+void TimerContextMenu::menuWillOpen(int clickedRow) {
+    if (!table_) return;
+    // Both commands work on the selected row, so a right-click makes the
+    // clicked row the selection; a click below the rows keeps the selection.
+    if (!timersArray.isEmpty() && clickedRow >= 0) table_->selectRowExactly(clickedRow);
+    // Nothing stays enabled from an earlier opening for a timer that may no
+    // longer be selected.
+    for (QAction* item : actions()) item->setEnabled(false);
+    row_ = table_->selectedRow();
+    if (row_ < 0 || row_ >= timersArray.size()) return;
+    prepareItems(row_);
+}
+
+void TimerContextMenu::prepareItems(int row) {
+    const QString name = quoted(timerDesc(timersArray[row]));
+    miDuplicate_->setText(tr("Duplicate %1").arg(name));
+    miDuplicate_->setEnabled(true);
+
+    if (alertsArray.isEmpty()) return;
+    // The rows the entries know may predate a reorder or a deletion.
+    refreshAlertRows();
+    const int k = haveAlertForRow(row);
+    const bool paused = k != -1 && alertsArray[k].isPaused;
+    miPause_->setText((paused ? tr("Resume timer %1") : tr("Pause timer %1")).arg(name));
+    // A paused timer is resumed from here too, as the quick help promises.
+    miPause_->setEnabled(k != -1);
+}
+
+}  // namespace dunok

@@ -1,0 +1,40 @@
+// The timer list's right-click menu: duplicate the timer under the pointer,
+// or pause or resume it. Each opening selects the clicked row and names its
+// timer in the items.
+#pragma once
+
+#include <QMenu>
+
+namespace dunok {
+
+class TimerTableView;
+
+class TimerContextMenu : public QMenu {
+    Q_OBJECT
+public:
+    explicit TimerContextMenu(QWidget* parent = nullptr);
+
+    // Opens this menu on a right-click in table.
+    void install(TimerTableView* table);
+
+    // Before the menu shows: selects clickedRow (when it is a row) and sets
+    // the items' titles and enabled states for the selected timer.
+    void menuWillOpen(int clickedRow);
+
+    QAction* miDuplicate() const { return miDuplicate_; }
+    QAction* miPause() const { return miPause_; }
+
+signals:
+    void duplicateRequested(int row);
+    void pauseRequested(int row);
+
+private:
+    void prepareItems(int row);
+
+    TimerTableView* table_ = nullptr;
+    QAction* miDuplicate_ = nullptr;
+    QAction* miPause_ = nullptr;
+    int row_ = -1;  // the timer the items name
+};
+
+}  // namespace dunok
