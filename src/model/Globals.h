@@ -21,6 +21,7 @@ using TimerRecord = ManagedObjectPtr;
 namespace Constants {
 inline const QString appName = QStringLiteral("Dunok");
 inline const QString defSound = QStringLiteral("Vintage Alarm Clock");
+inline const QString website = QStringLiteral("https://dunok.org/");
 }  // namespace Constants
 
 inline constexpr qint64 defDuration = 300;
