@@ -4,6 +4,7 @@
 #include <QDebug>
 #include <QTimer>
 
+#include "app/HelpCommands.h"
 #include "engine/Badge.h"
 #include "engine/TimerEngine.h"
 #include "mainwindow/MainWindow.h"
@@ -59,6 +60,8 @@ int AppDelegate::start() {
 
     window_ = new MainWindow(*prefs_);
     connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
+    connect(window_, &MainWindow::helpRequested, this, [this] { showHelp(window_); });
+    connect(window_, &MainWindow::websiteRequested, this, [this] { showWebsite(window_); });
 
     window_->show();
     // What the first paint does not need comes after it.

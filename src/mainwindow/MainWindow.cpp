@@ -55,10 +55,24 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     command(timer, QStringLiteral("miPauseResume"), tr("&Pause or Resume"),
             QKeySequence(Qt::Key_Space), &ViewController::miPauseClicked);
     timer->addSeparator();
+    command(timer, QStringLiteral("miDuplicateTimer"), tr("&Duplicate"), QKeySequence(tr("Ctrl+D")),
+            &ViewController::menuDuplicateTimerPressed);
+    command(timer, QStringLiteral("miDeleteTimers"), tr("De&lete..."),
+            QKeySequence(QKeySequence::Delete), &ViewController::deleteTimers);
+    timer->addSeparator();
     command(timer, QStringLiteral("miReset"), tr("Stop &All Timers"), QKeySequence(tr("Ctrl+.")),
             &ViewController::resetAlerts);
     command(timer, QStringLiteral("miSilence"), tr("S&ilence Alarm"),
             QKeySequence(tr("Ctrl+Shift+S")), &ViewController::silence);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* helpAction = help->addAction(tr("Dunok Help"));
+    helpAction->setObjectName(QStringLiteral("miHelp"));
+    helpAction->setShortcut(QKeySequence::HelpContents);
+    connect(helpAction, &QAction::triggered, this, &MainWindow::helpRequested);
+    QAction* website = help->addAction(tr("Dunok Website"));
+    website->setObjectName(QStringLiteral("miWebsite"));
+    connect(website, &QAction::triggered, this, &MainWindow::websiteRequested);
 
     windowDidLoad();
 }

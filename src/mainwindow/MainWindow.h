@@ -22,6 +22,9 @@ public:
 
 signals:
     void quitRequested();
+    // The Help menu's commands, answered by the application.
+    void helpRequested();
+    void websiteRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

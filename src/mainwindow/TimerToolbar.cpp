@@ -15,23 +15,32 @@ constexpr int fixedSpace = 16;
 
 const QList<ToolbarItem>& toolbarItems() {
     using namespace ToolbarIds;
+    // Titles and tooltips are marked for translation here and translated
+    // where the buttons are made.
     static const QList<ToolbarItem> items = {
-        {QStringLiteral("Add"), QStringLiteral("img_add"), tbAddToolbarItem,
-         QStringLiteral("Create a new timer.")},
-        {QStringLiteral("Add"), QStringLiteral("img_addmultiple"), tbAddMultipleToolbarItem,
-         QStringLiteral("Create multiple timers.")},
-        {QStringLiteral("Edit"), QStringLiteral("img_edit"), tbEditToolbarItem, QString()},
-        {QStringLiteral("Delete"), QStringLiteral("img_delete"), tbDeleteToolbarItem, QString()},
+        {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Add")), QStringLiteral("img_add"),
+         tbAddToolbarItem,
+         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Create a new timer."))},
+        {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Add")),
+         QStringLiteral("img_addmultiple"), tbAddMultipleToolbarItem,
+         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Create multiple timers."))},
+        {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Edit")),
+         QStringLiteral("img_edit"), tbEditToolbarItem, QString()},
+        {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Delete")),
+         QStringLiteral("img_delete"), tbDeleteToolbarItem, QString()},
         {QStringLiteral("irrelevant"), QString(), strSetSpace, QString()},
-        {QStringLiteral("Sort"), QStringLiteral("img_sort1"), tbSortToolbarItem,
-         QStringLiteral("Sort by custom, name or time")},
-        {QStringLiteral("Reset"), QStringLiteral("img_reset1"), tbResetToolbarItem,
-         QStringLiteral("Stop all timers")},
-        {QStringLiteral("Silence"), QStringLiteral("img_mute1"), tbSilcenceToolbarItem,
-         QStringLiteral("Silence any active alarms")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Sort")),
+         QStringLiteral("img_sort1"), tbSortToolbarItem,
+         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Sort by custom, name or time"))},
+        {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Reset")),
+         QStringLiteral("img_reset1"), tbResetToolbarItem,
+         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Stop all timers"))},
+        {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Silence")),
+         QStringLiteral("img_mute1"), tbSilcenceToolbarItem,
+         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Silence any active alarms"))},
         {QStringLiteral("irrelevant"), QString(), strFlexibleSpace, QString()},
-        {QStringLiteral("Preferences"), QStringLiteral("img_prefs"), tbPreferencesToolbarItem,
-         QString()},
+        {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Preferences")),
+         QStringLiteral("img_prefs"), tbPreferencesToolbarItem, QString()},
     };
     return items;
 }

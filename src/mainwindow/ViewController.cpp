@@ -10,12 +10,16 @@
 #include "engine/Alarm.h"
 #include "engine/RunningTimers.h"
 #include "engine/TimerEngine.h"
+#include "mainwindow/QuickHelp.h"
 #include "mainwindow/StatusLine.h"
+#include "mainwindow/TimerContextMenu.h"
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
 #include "mainwindow/TimerToolbar.h"
 #include "model/Globals.h"
+#include "model/ListOrder.h"
 #include "model/Preferences.h"
+#include "model/TimerEdits.h"
 #include "model/TimerList.h"
 #include "platform/NotificationHub.h"
 #include "platform/ProcessActivity.h"
@@ -45,6 +49,7 @@ ViewController::ViewController(PreferenceStore& prefs, QWidget* parent, Clock* c
     auto* status = new QHBoxLayout;
     status->setContentsMargins(10, 0, 10, 0);
     status->addWidget(lblCount_, 1);
+    status->addWidget(new QuickHelp(this));
     layout->addLayout(status);
 
     activity_ = new ProcessActivity(this);
@@ -60,7 +65,7 @@ void ViewController::viewDidLoad() {
     loadPreferences(prefs_);
     // Held for the whole run: a timer must ring on time, so the session is
     // asked not to idle into sleep while Dunok runs.
-    activity_->begin(QStringLiteral("Dunok"), QStringLiteral("Good Reason"));
+    activity_->begin(QStringLiteral("Dunok"), tr("Good Reason"));
 
     connect(myTable_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { updateToolbar(); });
@@ -68,6 +73,14 @@ void ViewController::viewDidLoad() {
             [this] { updateToolbar(); });
     connect(myTable_, &QAbstractItemView::doubleClicked, this,
             &ViewController::tableViewDoubleClick);
+
+    auto* contextMenu = new TimerContextMenu(myTable_);
+    contextMenu->install(myTable_);
+    connect(contextMenu, &TimerContextMenu::duplicateRequested, this,
+            &ViewController::duplicateRow);
+    connect(contextMenu, &TimerContextMenu::pauseRequested, this, &ViewController::miPauseClicked);
+    // The model has reloaded and the view selected the moved rows already.
+    connect(model_, &TimerTableModel::rowsReordered, this, &ViewController::updateToolbar);
 
     NotificationHub& hub = NotificationHub::defaultCenter();
     hub.addObserver(QStringLiteral("ncReturnedFromEdit"), this, [this] { ncReturnedFromEdit(); });
@@ -82,6 +95,34 @@ void ViewController::viewDidLoad() {
         if (start) engine_->startTimers(ids);
     });
     connect(sheets_, &Sheets::preferencesChanged, this, &ViewController::reloadTable);
+}
+
+void ViewController::duplicateRow(int row) {
+    // The copy goes where a new timer goes, and is selected like one.
+    if (!duplicateTimer(row)) return;
+    reloadTable();
+    ncReturnedFromEdit();
+}
+
+void ViewController::sortTimers() {
+    cycleSortOrder(prefs_);
+    updateToolbar();
+    reloadTable();
+}
+
+void ViewController::menuDuplicateTimerPressed() {
+    duplicateRow(myTable_->selectedRow());
+}
+
+void ViewController::deleteTimers() {
+    const QList<int> rows = myTable_->selectedRows();
+    if (rows.isEmpty()) return;
+    confirmDeleteTimers(window(), int(rows.size()), [this, rows] {
+        deleteTimerRows(rows, {[this](int row) {
+                            model_->removeRowAt(row);
+                            updateToolbar();
+                        }});
+    });
 }
 
 void ViewController::addTimer() {
@@ -201,6 +242,10 @@ void ViewController::btnClick(const QString& identifier) {
         addMultipleTimers();
     else if (identifier == tbEditToolbarItem)
         editTimer();
+    else if (identifier == tbDeleteToolbarItem)
+        deleteTimers();
+    else if (identifier == tbSortToolbarItem)
+        sortTimers();
     else if (identifier == tbResetToolbarItem)
         resetAlerts();
     else if (identifier == tbSilcenceToolbarItem)
@@ -218,7 +263,7 @@ void ViewController::updateToolbar() {
         state.haveAlerts = !alertsArray.isEmpty();
         state.haveTimers = !timersArray.isEmpty();
         state.alarmPlaying = isAlarmPlaying();
-        state.sortLabel = tr("Sort");
+        state.sortLabel = sortString(prefsSort);
         toolbar_->update(state);
     }
     // Every tick asks; the line only changes when a count does.

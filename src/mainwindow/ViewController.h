@@ -57,6 +57,12 @@ public:
     void ncReturnedFromAddMultiple();
     Sheets* sheets() const { return sheets_; }
 
+    // Duplicate the selected timer; delete the selected timers after asking.
+    void menuDuplicateTimerPressed();
+    void deleteTimers();
+    // Steps to the next order: custom, time, name.
+    void sortTimers();
+
     // The window's toolbar, whose items this controller enables and answers.
     void setToolbar(TimerToolbar* toolbar);
     TimerToolbar* toolbar() const { return toolbar_; }
@@ -76,6 +82,7 @@ signals:
 private:
     void viewDidLoad();
     void selectLastRow();
+    void duplicateRow(int row);
     int rowHeight() const;
 
     PreferenceStore& prefs_;

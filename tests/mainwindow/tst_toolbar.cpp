@@ -139,6 +139,23 @@ private slots:
         QVERIFY(log.contains(QStringLiteral("NoSuchItem")));
     }
 
+    void sortCyclesAndRelabelsItself() {
+        open(true);
+        QToolButton* sort = bar()->button(tbSortToolbarItem);
+        QStringList labels{sort->text()};
+        QStringList firsts;
+        for (int i = 0; i < 3; ++i) {
+            const int before = prefsSort;
+            sort->click();
+            QTRY_VERIFY(prefsSort != before);
+            labels << sort->text();
+            firsts << timerDesc(timersArray[0]);
+        }
+        QCOMPARE(labels, QStringList({"Custom", "Time", "Name", "Custom"}));
+        QCOMPARE(firsts, QStringList({"Tea", "Egg", "Tea"}));  // by time, by name, as stored
+        QCOMPARE(PreferenceStore(home->prefsPath()).integer(PrefKeys::sort), sortNone);
+    }
+
     void statusLineGroupsItsNumbers() {
         const QLocale english(QLocale::English, QLocale::UnitedStates);
         QCOMPARE(statusLineText(1500, 0, english), QStringLiteral("1,500 active timers"));
