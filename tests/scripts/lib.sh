@@ -12,16 +12,55 @@ setup_home() {
     trap cleanup EXIT
 }
 
+# start_session_bus [bare]: "bare" leaves out the services the system would
+# start on demand, so that no program the test did not start answers on it.
 start_session_bus() {
-    local out
-    out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+    local out config=(--session)
+    if [[ ${1:-} == bare ]]; then
+        cat >"$work/bus.conf" <<EOF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=$XDG_RUNTIME_DIR</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+EOF
+        config=(--config-file="$work/bus.conf")
+    fi
+    out=$(dbus-daemon "${config[@]}" --fork --print-address=1 --print-pid=1)
     export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")
     pids_to_stop+=("$(sed -n 2p <<<"$out")")
 }
 
+# Newest first, so that a program goes before the bus or display it uses;
+# each gets a moment to end before it is killed outright, so nothing the test
+# started outlives it.
 cleanup() {
-    for pid in "${pids_to_stop[@]}"; do kill "$pid" 2>/dev/null || true; done
+    local i pid
+    for (( i = ${#pids_to_stop[@]} - 1; i >= 0; i-- )); do
+        pid=${pids_to_stop[i]}
+        kill "$pid" 2>/dev/null || continue
+        wait_until 5 process_gone "$pid" || kill -KILL "$pid" 2>/dev/null || true
+    done
     rm -rf "$work"
+}
+
+# start_xvfb: a virtual display on the first free display number, exported
+# as DISPLAY once the server accepts clients.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" \
+        >"$work/xvfb.log" 2>&1 &
+    pids_to_stop+=("$!")
+    wait_until 10 grep -q '^[0-9]' "$work/display" ||
+        fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    DISPLAY=:$(head -1 "$work/display")
+    export DISPLAY
 }
 
 # wait_until SECONDS command...: polls every 50 ms.
