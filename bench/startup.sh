@@ -1,48 +1,162 @@
 #!/usr/bin/env bash
 # Start-up benchmark: launch to first mapped window, and memory a second
-# later, for Dunok and for a bare Qt table window, under a private Xvfb and
-# D-Bus session. Usage: bench/startup.sh BUILD_DIR [RUNS]
+# later, for a bare Qt table window, Dunok, and the desktop timers Debian ships
+# (KTimer, GNOME Clocks) as references, side by side on one private Xvfb.
+# Usage: bench/startup.sh BUILD_DIR [RUNS]
+# BENCH_VERBOSE=1 shows, for every launch, each window mapped and which one
+# counted, and the helper processes whose memory was added.
+#
+# Each program gets its own home (HOME and the XDG folders) and its own D-Bus
+# session bus, kept for the whole run. One unmeasured warm-up launch each does
+# the first-run work (Dunok writes its store, the others their settings), fills
+# the page cache and starts whatever services the program asks its bus for, as
+# a desktop session would already have them; every measured launch then finds
+# the same state. Launches go round-robin, the order turning each round, so
+# that other load on the machine falls on every program alike.
+#
+# Memory is resident memory (RSS) one second after the window is mapped:
+#   own      the program and every process it started itself (summed);
+#   helpers  services its private bus started for it (accessibility bus,
+#            settings daemon, ...), which a desktop session shares between
+#            programs; shown apart and added in the last ratio only.
 set -euo pipefail
 build=${1:?usage: startup.sh BUILD_DIR [RUNS]}
 runs=${2:-15}
 mapwait=$build/bench/dunok_mapwait
-bare=$build/bench/dunok_bare_table
-dunok=$build/bin/dunok
-for f in "$mapwait" "$bare" "$dunok"; do [[ -x $f ]] || { echo "missing $f (build first)" >&2; exit 1; }; done
+for f in "$mapwait" "$build/bench/dunok_bare_table" "$build/bin/dunok"; do
+    [[ -x $f ]] || { echo "missing $f (build first)" >&2; exit 1; }
+done
+
+# key | name shown | command
+programs=(
+    "bare|bare Qt table|$build/bench/dunok_bare_table"
+    "dunok|Dunok|$build/bin/dunok"
+    "ktimer|KTimer|ktimer"
+    "clocks|GNOME Clocks|gnome-clocks"
+)
+declare -A name cmd
+keys=()
+for p in "${programs[@]}"; do
+    IFS='|' read -r key shown command <<< "$p"
+    if ! command -v "$command" > /dev/null; then
+        echo "$shown: not installed ($command), skipped; 'make bench' installs it"
+        continue
+    fi
+    keys+=("$key"); name[$key]=$shown; cmd[$key]=$command
+done
 
 work=$(mktemp -d)
-display=:$(( 150 + RANDOM % 50 ))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | {
-    read -r addr; read -r pid; echo "export DBUS_SESSION_BUS_ADDRESS='$addr'; dbuspid=$pid"; })"
-trap 'kill $xvfb $dbuspid 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY=$display XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
-sleep 1
-
-measure() { # label, command...
-    local label=$1; shift
-    local maps=() rss=()
-    "$mapwait" "$@" >/dev/null  # warm the page cache
-    for _ in $(seq "$runs"); do
-        read -r m r < <("$mapwait" "$@" | sed -E 's/map_ms=([0-9.]+) rss_kb=([0-9-]+)/\1 \2/')
-        maps+=("$m"); rss+=("$r")
+declare -A buspid busaddr tag
+xvfb=
+cleanup() {
+    local k p
+    for k in "${keys[@]}"; do
+        [[ -n ${tag[$k]:-} ]] || continue
+        # The bus's services, found by the mark they inherited from it.
+        grep -lz "^DUNOK_BENCH_HELPER=${tag[$k]}\$" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3 \
+            | while read -r p; do kill "$p" 2>/dev/null || true; done || true
     done
-    printf '%s\n' "${maps[@]}" | sort -n > "$work/maps"
-    printf '%s\n' "${rss[@]}" | sort -n > "$work/rss"
-    local n=${#maps[@]}
-    local med=$(sed -n "$(( (n + 1) / 2 ))p" "$work/maps")
-    local min=$(head -1 "$work/maps") max=$(tail -1 "$work/maps")
-    local rmed=$(sed -n "$(( (n + 1) / 2 ))p" "$work/rss")
-    printf '%-12s launch-to-map median %7.1f ms (min %.1f, max %.1f)   RSS median %6.1f MB   (%d runs)\n' \
-        "$label" "$med" "$min" "$max" "$(echo "$rmed / 1024" | bc -l)" "$n"
-    echo "$med $rmed" > "$work/$label.result"
+    if [[ -n $xvfb ]]; then kill "$xvfb" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Settings of the caller's desktop must not leak into the programs.
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER XDG_CURRENT_DESKTOP XDG_SESSION_TYPE \
+      DBUS_SESSION_BUS_ADDRESS GTK_MODULES QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME
+
+# A random high display: other people's tools on this machine take the low
+# numbers and some clear their locks. Xvfb refuses a number in use; then try
+# another. It writes the number to fd 3 once it accepts clients.
+for _ in 1 2 3 4 5; do
+    : > "$work/display"
+    Xvfb ":$(( 300 + RANDOM % 600 ))" -displayfd 3 -screen 0 1280x800x24 -nolisten tcp \
+        3> "$work/display" > /dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 100); do
+        [[ -s $work/display ]] && break
+        kill -0 "$xvfb" 2>/dev/null || break
+        sleep 0.1
+    done
+    [[ -s $work/display ]] && break
+    kill "$xvfb" 2>/dev/null || true
+    xvfb=
+done
+[[ -n $xvfb ]] || { echo "Xvfb did not start" >&2; exit 1; }
+DISPLAY=:$(head -1 "$work/display")
+export DISPLAY
+
+session_env() { # key: the environment of that program's session
+    local home=$work/home-$1
+    echo HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
+         XDG_CACHE_HOME="$home/cache" XDG_STATE_HOME="$home/state" XDG_RUNTIME_DIR="$home/run"
+}
+for k in "${keys[@]}"; do
+    home=$work/home-$k
+    mkdir -p "$home"/{data,config,cache,state}
+    mkdir -m 700 "$home/run"
+    tag[$k]=$k-$$-$RANDOM
+    # shellcheck disable=SC2046 # session_env's words are meant to split
+    { read -r "busaddr[$k]"; read -r "buspid[$k]"; } < <(
+        env $(session_env "$k") DUNOK_BENCH_HELPER="${tag[$k]}" \
+            dbus-daemon --session --fork --print-address=1 --print-pid=1)
+done
+
+verbose=()
+[[ ${BENCH_VERBOSE:-} == 1 ]] && verbose=(-v)
+launch() { # key: one measured launch, appends its figures to $work/KEY
+    local k=$1 out
+    # shellcheck disable=SC2046
+    if out=$(env $(session_env "$k") DBUS_SESSION_BUS_ADDRESS="${busaddr[$k]}" \
+             "$mapwait" "${verbose[@]}" -g "${tag[$k]}" -x "${buspid[$k]}" "${cmd[$k]}" \
+             2> "$work/$k.err"); then
+        if (( ${#verbose[@]} )); then sed "s/^/${name[$k]}: /" "$work/$k.err" >&2; echo "${name[$k]}: $out" >&2; fi
+        echo "$out" | sed -E 's/[a-z_]+=//g' >> "$work/$k"
+    else
+        echo "${name[$k]}: a launch failed: $(tail -1 "$work/$k.err")" >&2
+    fi
 }
 
-measure bare-table "$bare"
-# Dunok with the list of a new user already in its store (the first run made it).
-measure dunok "$dunok"
-read -r bmap brss < "$work/bare-table.result"
-read -r dmap drss < "$work/dunok.result"
-printf 'Dunok / bare table: start-up %.2fx, memory %.2fx\n' \
-    "$(echo "$dmap / $bmap" | bc -l)" "$(echo "$drss / $brss" | bc -l)"
+echo "Start-up under Xvfb $DISPLAY: one warm-up and $runs measured launches each; load: $(cut -d' ' -f1-3 /proc/loadavg)"
+for k in "${keys[@]}"; do  # the warm-up: shown as the first start, not counted
+    launch "$k"
+    if [[ -s $work/$k ]]; then mv "$work/$k" "$work/$k.first"; else echo nan > "$work/$k.first"; fi
+    : > "$work/$k"
+done
+n=${#keys[@]}
+for round in $(seq 0 $(( runs - 1 ))); do
+    for j in $(seq 0 $(( n - 1 ))); do launch "${keys[$(( (round + j) % n ))]}"; done
+done
+
+# Medians of each column of $work/KEY: map_ms rss tree procs helper helpers.
+median() { # key column
+    cut -d' ' -f"$2" "$work/$1" | sort -n | awk '{ v[NR] = $1 } END {
+        if (NR == 0) print "nan"; else if (NR % 2) print v[(NR + 1) / 2];
+        else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+declare -A map own helper count
+printf '\n%-14s %9s %8s %8s %8s   %9s %9s %9s   %s\n' program "start ms" min max first "own MB" "helpers" "total" runs
+for k in "${keys[@]}"; do
+    count[$k]=$(wc -l < "$work/$k")
+    (( count[$k] > 0 )) || { echo "${name[$k]}: no launch succeeded" >&2; continue; }
+    map[$k]=$(median "$k" 1); own[$k]=$(median "$k" 3); helper[$k]=$(median "$k" 5)
+    lo=$(cut -d' ' -f1 "$work/$k" | sort -n | sed -n 1p)
+    hi=$(cut -d' ' -f1 "$work/$k" | sort -n | tail -1)
+    awk -v s="${name[$k]}" -v m="${map[$k]}" -v lo="$lo" -v hi="$hi" -v f="$(cut -d' ' -f1 "$work/$k.first")" \
+        -v o="${own[$k]}" \
+        -v h="${helper[$k]}" -v c="${count[$k]}" -v p="$(median "$k" 4)" -v hp="$(median "$k" 6)" \
+        'BEGIN { printf "%-14s %9.1f %8.1f %8.1f %8.1f   %9.1f %9.1f %9.1f   %d   (%d process%s, %d helper%s)\n",
+                 s, m, lo, hi, f, o / 1024, h / 1024, (o + h) / 1024, c,
+                 p, p == 1 ? "" : "es", hp, hp == 1 ? "" : "s" }'
+done
+echo "(medians; 'first' is the one warm-up launch: a new user's first start, from disk when the cache"
+echo " is cold; 'own' is the program and what it forked, 'helpers' what its D-Bus session started)"
+
+for ref in ktimer clocks; do
+    [[ -n ${map[dunok]:-} && -n ${map[$ref]:-} ]] || continue
+    awk -v n="${name[$ref]}" -v dm="${map[dunok]}" -v rm="${map[$ref]}" -v dmem="${own[dunok]}" \
+        -v rmem="${own[$ref]}" -v dh="${helper[dunok]}" -v rh="${helper[$ref]}" \
+        'BEGIN { printf "Dunok / %-12s start-up %.2fx   memory %.2fx (with helpers %.2fx)\n",
+                 n, dm / rm, dmem / rmem, (dmem + dh) / (rmem + rh) }'
+done
+echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
