@@ -1,7 +1,7 @@
 # The two commands of the README:
 #   make run   installs what is missing, builds and starts Dunok
 #   make test  installs what is missing, builds (with sanitizers) and runs every test
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench deb clean
 
 BUILD      ?= build/release
 TEST_BUILD ?= build/test
@@ -10,9 +10,11 @@ JOBS       ?= $(shell nproc)
 # Debian 12 packages that building, running and testing Dunok need.
 PACKAGES := build-essential cmake ninja-build pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
-	libsqlite3-dev libicu-dev libsndfile1-dev qt6-multimedia-dev \
+	qt6-l10n-tools qt6-tools-dev qt6-translations-l10n \
+	libsqlite3-dev sqlite3 libicu-dev libsndfile1-dev qt6-multimedia-dev \
 	libx11-dev xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 \
-	pulseaudio pulseaudio-utils bc fonts-dejavu-core
+	pulseaudio pulseaudio-utils bc fonts-dejavu-core \
+	appstream desktop-file-utils dpkg-dev strace
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -37,11 +39,27 @@ test: deps
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The desktop timers Debian ships, as yardsticks for the start-up benchmark.
+BENCH_PACKAGES := ktimer gnome-clocks
+
 bench: build
+	@missing=$$(for p in $(BENCH_PACKAGES); do \
+		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing: $$missing"; \
+		SUDO=; [ "$$(id -u)" -eq 0 ] || SUDO=sudo; \
+		$$SUDO apt-get update -q && \
+		DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -q --no-install-recommends $$missing; \
+	fi
 	cmake -S . -B $(BUILD) -DDUNOK_BUILD_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS)
 	bench/startup.sh $(BUILD)
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/dunok_tick_bench 60
+
+# The Debian package of the release build, in $(BUILD)/.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf build

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QPixmap>
 
 namespace dunok {
 
@@ -17,8 +18,11 @@ QString& overrideFolder() {
 QString resourceFolder() {
     if (!overrideFolder().isEmpty()) return overrideFolder();
     static const QString found = [] {
+        // Relative to the program, as installed, so that the whole tree can
+        // live under any prefix; the build tree has the same layout.
         const QString installed =
-            QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/dunok");
+            QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                            QStringLiteral("/" DUNOK_RESOURCE_DIR_FROM_BINDIR));
         if (QFileInfo(installed).isDir()) return installed;
         return QStringLiteral(DUNOK_BUILD_RESOURCE_DIR);
     }();
@@ -43,8 +47,9 @@ QIcon namedImage(const QString& name) {
     // Each image comes rendered at a few sizes; the icon picks the nearest.
     QIcon icon;
     const QDir images(QStringLiteral(":/images"));
+    // Read as PNG by name, so that no image-format plugin is loaded to guess.
     for (const QString& file : images.entryList({name + QStringLiteral("-*.png")}, QDir::Files))
-        icon.addFile(images.filePath(file));
+        icon.addPixmap(QPixmap(images.filePath(file), "PNG"));
     cache.insert(name, icon);
     return icon;
 }
