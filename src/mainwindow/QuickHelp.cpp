@@ -13,7 +13,6 @@ constexpr int iconSize = 24;
 
 QuickHelp::QuickHelp(QWidget* parent) : PointingFingerImageView(parent) {
     setObjectName(QStringLiteral("quickHelp"));
-    setPixmap(namedImage(QStringLiteral("help80")).pixmap(iconSize, iconSize));
     setFixedSize(iconSize, iconSize);
     setToolTip(tr("Quick help"));
     setAccessibleName(tr("Quick help"));
@@ -32,6 +31,14 @@ QString QuickHelp::message() {
 QString QuickHelp::informativeText() {
     return tr("For comprehensive help, select '%1 Help' from the 'Help' menu.")
         .arg(Constants::appName);
+}
+
+void QuickHelp::paintEvent(QPaintEvent* event) {
+    // The image is read at the first paint, not when the window is built, so
+    // it does not hold up the window's first appearance.
+    if (!pixmap().isNull() || !isVisible()) return PointingFingerImageView::paintEvent(event);
+    setPixmap(namedImage(QStringLiteral("help80")).pixmap(iconSize, iconSize));
+    PointingFingerImageView::paintEvent(event);
 }
 
 void QuickHelp::quickHelpClicked() {

@@ -19,6 +19,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace dunok

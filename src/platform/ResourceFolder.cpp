@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QPixmap>
 
 namespace dunok {
 
@@ -47,9 +46,12 @@ QIcon namedImage(const QString& name) {
     // Each image comes rendered at a few sizes; the icon picks the nearest.
     QIcon icon;
     const QDir images(QStringLiteral(":/images"));
-    // Read as PNG by name, so that no image-format plugin is loaded to guess.
-    for (const QString& file : images.entryList({name + QStringLiteral("-*.png")}, QDir::Files))
-        icon.addPixmap(QPixmap(images.filePath(file), "PNG"));
+    // The size is in the file name (NAME-SIZE.png): told it, the icon reads a
+    // file only when that size is first drawn, not all of them up front.
+    for (const QString& file : images.entryList({name + QStringLiteral("-*.png")}, QDir::Files)) {
+        const int size = QStringView(file).sliced(name.size() + 1).chopped(4).toInt();
+        if (size > 0) icon.addFile(images.filePath(file), QSize(size, size));
+    }
     cache.insert(name, icon);
     return icon;
 }

@@ -172,7 +172,8 @@ private slots:
     void quickHelpExplainsTheList() {
         QuickHelp help;
         help.show();
-        QVERIFY(!help.pixmap().isNull());
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        QTRY_VERIFY(!help.pixmap().isNull());  // read at the first paint
         QVERIFY(!namedImage("help80").isNull());
         QCOMPARE(help.cursor().shape(), Qt::PointingHandCursor);
 
