@@ -17,21 +17,8 @@
 using namespace dunok;
 
 namespace {
-class IdleTick : public TickSource {
-public:
-    void invalidate() override { valid = false; }
-    bool isValid() const override { return valid; }
-    bool valid = true;
-};
-
 Alert entryFor(int row, bool paused) {
-    Alert alert;
-    alert.id = timerId(timersArray[row]);
-    alert.value = 60;
-    alert.isPaused = paused;
-    alert.theTimer = paused ? nullptr : std::make_shared<IdleTick>();
-    alert.row = -1;  // the menu must find the row itself
-    return alert;
+    return testing::runningAlert(timersArray[row], 60, paused);
 }
 }  // namespace
 

@@ -19,23 +19,8 @@
 using namespace dunok;
 
 namespace {
-// A tick source that is only ever cancelled, for entries the tests put in
-// the running-timer table by hand.
-class IdleTick : public TickSource {
-public:
-    void invalidate() override { valid = false; }
-    bool isValid() const override { return valid; }
-    bool valid = true;
-};
-
 Alert runningAlert(const TimerRecord& timer, qint64 value, bool paused = false) {
-    Alert alert;
-    alert.id = timerId(timer);
-    alert.value = value;
-    alert.isPaused = paused;
-    alert.theTimer = paused ? nullptr : std::make_shared<IdleTick>();
-    alert.row = -1;  // the list view must find the row itself
-    return alert;
+    return testing::runningAlert(timer, value, paused);
 }
 }  // namespace
 

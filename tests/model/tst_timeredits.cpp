@@ -18,21 +18,8 @@
 using namespace dunok;
 
 namespace {
-class IdleTick : public TickSource {
-public:
-    void invalidate() override { valid = false; }
-    bool isValid() const override { return valid; }
-    bool valid = true;
-};
-
 Alert entryFor(int row, bool paused) {
-    Alert alert;
-    alert.id = timerId(timersArray[row]);
-    alert.value = 60;
-    alert.isPaused = paused;
-    alert.theTimer = paused ? nullptr : std::make_shared<IdleTick>();
-    alert.row = -1;  // as if the row had not been drawn since a change
-    return alert;
+    return testing::runningAlert(timersArray[row], 60, paused);
 }
 
 QStringList descriptions(const QList<TimerRecord>& timers) {

@@ -31,6 +31,16 @@ QString TestHome::prefsPath() const {
     return dir_.path() + "/config/Dunok/Dunok.conf";
 }
 
+Alert runningAlert(const TimerRecord& timer, qint64 value, bool paused) {
+    Alert alert;
+    alert.id = timerId(timer);
+    alert.value = value;
+    alert.isPaused = paused;
+    alert.theTimer = paused ? nullptr : std::make_shared<IdleTick>();
+    alert.row = -1;
+    return alert;
+}
+
 void resetGlobals() {
     for (Alert& alert : alertsArray)
         if (alert.theTimer) alert.theTimer->invalidate();

@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "engine/Alert.h"
+#include "model/Globals.h"
+
 namespace dunok {
 
 class ManagedObject;
@@ -26,6 +29,19 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// A tick source that is only ever cancelled, for entries that tests put in
+// the running-timer table by hand.
+class IdleTick : public TickSource {
+public:
+    void invalidate() override { valid = false; }
+    bool isValid() const override { return valid; }
+    bool valid = true;
+};
+
+// An entry of the running-timer table for that timer, with row -1 so that the
+// code under test has to find the row itself; a paused one has no tick.
+Alert runningAlert(const TimerRecord& timer, qint64 value, bool paused = false);
 
 // Every global of the program back to its value at process start.
 void resetGlobals();
