@@ -50,13 +50,16 @@ CalendarBackgroud* loadMonthCalendarLayout(QWidget* parent) {
     grid->setSpacing(0);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto* prev = arrowButton(root, "btnPrevMonth", Qt::LeftArrow, "Previous month");
-    auto* next = arrowButton(root, "btnNextMonth", Qt::RightArrow, "Next month");
+    auto* prev = arrowButton(root, "btnPrevMonth", Qt::LeftArrow,
+                             QT_TRANSLATE_NOOP("MonthCalendarView", "Previous month"));
+    auto* next = arrowButton(root, "btnNextMonth", Qt::RightArrow,
+                             QT_TRANSLATE_NOOP("MonthCalendarView", "Next month"));
     auto* title = new QLabel(root);
     title->setObjectName(QStringLiteral("calendarTittle"));
     title->setAlignment(Qt::AlignCenter);
     title->setFocusPolicy(Qt::TabFocus);
-    title->setAccessibleDescription(trCalendar("Shows the current month"));
+    title->setAccessibleDescription(
+        trCalendar(QT_TRANSLATE_NOOP("MonthCalendarView", "Shows the current month")));
     QFont titleFont = title->font();
     titleFont.setBold(true);
     title->setFont(titleFont);

@@ -1,5 +1,6 @@
 #include "editing/SupMisc.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 #include "model/Globals.h"
@@ -15,7 +16,7 @@ void warn(const QString& title, const QString& message, const QString& informati
     spec.windowTitle = title;
     spec.message = message;
     spec.informativeText = informative;
-    spec.buttons = {QObject::tr("OK")};
+    spec.buttons = {QCoreApplication::translate("SupMisc", "OK")};
     spec.iconImage = iconImage;
     MessageBox::runModal(spec, parent);
 }
@@ -26,12 +27,12 @@ void msgUser(const QString& message, const QString& informative, QWidget* parent
 }
 
 void errUser(const QString& message, const QString& informative, QWidget* parent) {
-    warn(QObject::tr("Error"), message, informative, QString(), parent);
+    warn(QCoreApplication::translate("SupMisc", "Error"), message, informative, QString(), parent);
 }
 
 void helpUser(const QString& message, const QString& informative, QWidget* parent) {
-    warn(Constants::appName + QStringLiteral(" Quick Help"), message, informative,
-         QStringLiteral("help80"), parent);
+    warn(QCoreApplication::translate("SupMisc", "%1 Quick Help").arg(Constants::appName), message,
+         informative, QStringLiteral("help80"), parent);
 }
 
 PointingFingerImageView::PointingFingerImageView(QWidget* parent) : QLabel(parent) {

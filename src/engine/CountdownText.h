@@ -11,6 +11,11 @@ QString toDHMS(qint64 tSecs);
 // Clock form: "01:05:30", "1d 00:00:00" with pad true.
 QString toDHMS2(qint64 tSecs, bool pad);
 
+// "Finished 10:00:00 AM": the row of a timer that has rung, with the time.
+QString finishedText(const QString& time);
+// Whether a row's text is one that finishedText made.
+bool isFinishedText(const QString& text);
+
 // The time of day with seconds, in the medium style of the user's locale.
 QString currentTimeStr();
 // The date and time of day with seconds, both in the medium style.

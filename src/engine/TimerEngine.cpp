@@ -64,7 +64,7 @@ void TimerEngine::tableViewDoubleClick(int selectedRow) {
     const int k = haveAlertForRow(r);
     bool started = false;
     if (k == -1) {
-        if (rows_.durationText(r).contains(QStringLiteral("Finished"))) {
+        if (isFinishedText(rows_.durationText(r))) {
             rows_.setDurationText(r, toDHMS(timerDuration(timersArray[r])), tSize);
             if (isAlarmPlaying()) {
                 // A double-click on a ringing row only silences it.
@@ -95,8 +95,8 @@ void TimerEngine::miPauseClicked(int selectedRow) {
     if (k == -1) return;
     if (!alertsArray[k].isPaused) {
         if (selectedRow < timersArray.size())
-            rows_.setDurationText(
-                selectedRow, QStringLiteral("Paused ") + rows_.durationText(selectedRow), tSize);
+            rows_.setDurationText(selectedRow, tr("Paused %1").arg(rows_.durationText(selectedRow)),
+                                  tSize);
         if (alertsArray[k].theTimer) alertsArray[k].theTimer->invalidate();
         alertsArray[k].isPaused = true;
     } else {
@@ -192,8 +192,8 @@ void TimerEngine::finish(int i) {
     if (prefsSendNotification && timer) {
         qDebug().noquote() << alertsArray[i].id;
         emit finishNotification(
-            {timerDesc(timer), QStringLiteral("Duration was ") + toDHMS(timerDuration(timer)),
-             QStringLiteral("Occurred at ") + currentDateTimeStr(), alertsArray[i].id});
+            {timerDesc(timer), tr("Duration was %1").arg(toDHMS(timerDuration(timer))),
+             tr("Occurred at %1").arg(currentDateTimeStr()), alertsArray[i].id});
     }
     if (isAlarmPlaying()) {
         audioPlayer->stop();

@@ -1,5 +1,9 @@
 #include "mainwindow/StatusLine.h"
 
+#include <QCoreApplication>
+
+#include "app/Translations.h"
+
 namespace dunok {
 
 QString statusLineText(int alerts, int paused, const QLocale& locale) {
@@ -7,10 +11,13 @@ QString statusLineText(int alerts, int paused, const QLocale& locale) {
     QString pausedPart;
     if (paused > 0) {
         active = qMax(0, alerts - paused);
-        pausedPart = QStringLiteral(" (") + locale.toString(paused) + QStringLiteral(" paused)");
+        pausedPart =
+            QLatin1Char(' ') +
+            QCoreApplication::translate("StatusLine", "(%1 paused)").arg(locale.toString(paused));
     }
-    return locale.toString(active) + QStringLiteral(" active timer") +
-           (active == 1 ? QString() : QStringLiteral("s")) + pausedPart;
+    return translateCount("StatusLine", QT_TRANSLATE_N_NOOP("StatusLine", "%Ln active timer(s)"),
+                          active, locale) +
+           pausedPart;
 }
 
 }  // namespace dunok

@@ -26,7 +26,7 @@ CellContents buildCell(int row, int column) {
         if (k != -1 && !alertsArray[k].isPaused) {
             const Alert& alert = alertsArray[k];
             if (alert.value <= 0) {
-                cell.text = QStringLiteral("Finished ") + currentTimeStr();
+                cell.text = finishedText(currentTimeStr());
             } else {
                 cell.image = QStringLiteral("timerfull22");
                 cell.fontSize = cSize;

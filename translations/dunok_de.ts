@@ -1,0 +1,948 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CountdownText</name>
+    <message>
+        <source>Finished %1</source>
+        <translation>Abgelaufen um %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommands</name>
+    <message>
+        <source>Help not found.</source>
+        <translation>Hilfe nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Could not locate help.</source>
+        <translation>Die Hilfe konnte nicht gefunden werden.</translation>
+    </message>
+    <message>
+        <source>Could not display help </source>
+        <translation>Die Hilfe konnte nicht angezeigt werden: </translation>
+    </message>
+    <message>
+        <source>Unable to open webpage.</source>
+        <translation>Die Webseite konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ListOrder</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+</context>
+<context>
+    <name>MonthCalendarView</name>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Shows the current month</source>
+        <translation>Zeigt den aktuellen Monat</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectStore</name>
+    <message>
+        <source>The store %1 could not be read</source>
+        <translation>Der Datenspeicher %1 konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The store %1 could not be written (%2)</source>
+        <translation>Der Datenspeicher %1 konnte nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>The store %1 could not be written</source>
+        <translation>Der Datenspeicher %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The store %1 had already given up the enclosing transaction</source>
+        <translation>Der Datenspeicher %1 hatte die umgebende Transaktion bereits aufgegeben</translation>
+    </message>
+    <message>
+        <source>The store %1 rolled the transaction back</source>
+        <translation>Der Datenspeicher %1 hat die Transaktion zurückgenommen</translation>
+    </message>
+    <message>
+        <source>The store %1 cannot be examined</source>
+        <translation>Der Datenspeicher %1 kann nicht geprüft werden</translation>
+    </message>
+    <message>
+        <source>The store %1 is not a regular file</source>
+        <translation>Der Datenspeicher %1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The store %1 cannot be read and written</source>
+        <translation>Der Datenspeicher %1 kann nicht gelesen und geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The folder %1 of the store %2 cannot be written</source>
+        <translation>In den Ordner %1 des Datenspeichers %2 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>is not a database</source>
+        <translation>ist keine Datenbank</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>ist beschädigt</translation>
+    </message>
+    <message>
+        <source>could not be read</source>
+        <translation>konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The store %1 %2</source>
+        <translation>Der Datenspeicher %1 %2</translation>
+    </message>
+    <message>
+        <source>The store %1 holds other data: %2</source>
+        <translation>Der Datenspeicher %1 enthält andere Daten: %2</translation>
+    </message>
+    <message>
+        <source>it has no table %1</source>
+        <translation>ihm fehlt die Tabelle %1</translation>
+    </message>
+    <message>
+        <source>table %1 has no column &quot;id&quot;</source>
+        <translation>der Tabelle %1 fehlt die Spalte &quot;id&quot;</translation>
+    </message>
+    <message>
+        <source>table %1 has no column %2</source>
+        <translation>der Tabelle %1 fehlt die Spalte %2</translation>
+    </message>
+    <message>
+        <source>A store is already open at %1, not opening %2</source>
+        <translation>Unter %1 ist bereits ein Datenspeicher geöffnet, %2 wird nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>No path was given for the store</source>
+        <translation>Für den Datenspeicher wurde kein Pfad angegeben</translation>
+    </message>
+    <message>
+        <source>The folder %1 of the store could not be created</source>
+        <translation>Der Ordner %1 für den Datenspeicher konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The store %1 could not be created</source>
+        <translation>Der Datenspeicher %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The store %1 could not be opened</source>
+        <translation>Der Datenspeicher %1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The store %1 could not be opened (%2)</source>
+        <translation>Der Datenspeicher %1 konnte nicht geöffnet werden (%2)</translation>
+    </message>
+    <message>
+        <source>No store is open</source>
+        <translation>Es ist kein Datenspeicher geöffnet</translation>
+    </message>
+    <message>
+        <source>The data model has no entity %1</source>
+        <translation>Das Datenmodell hat keine Entität %1</translation>
+    </message>
+    <message>
+        <source>The entity %1 has no attribute %2 to sort by</source>
+        <translation>Die Entität %1 hat kein Attribut %2, nach dem sortiert werden kann</translation>
+    </message>
+    <message>
+        <source>The transaction on the store %1 was abandoned</source>
+        <translation>Die Transaktion auf dem Datenspeicher %1 wurde abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>(%1 paused)</source>
+        <translation>(%1 pausiert)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln active timer(s)</source>
+        <translation>
+            <numerusform>%Ln aktiver Timer</numerusform>
+            <numerusform>%Ln aktive Timer</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SupMisc</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>%1 Quick Help</source>
+        <translation>%1-Kurzhilfe</translation>
+    </message>
+</context>
+<context>
+    <name>TimerEdits</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Delete the timer</source>
+        <translation>Timer löschen</translation>
+    </message>
+    <message>
+        <source>Delete the selected timers</source>
+        <translation>Ausgewählte Timer löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the %1?</source>
+        <translation>Möchten Sie %1 wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>timer</source>
+        <translation>den Timer</translation>
+    </message>
+    <message>
+        <source>selected timers</source>
+        <translation>die ausgewählten Timer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TimerList</name>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>3 minutes</source>
+        <translation>3 Minuten</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 Minuten</translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation>10 Minuten</translation>
+    </message>
+    <message>
+        <source>15 minutes</source>
+        <translation>15 Minuten</translation>
+    </message>
+    <message>
+        <source>20 minutes</source>
+        <translation>20 Minuten</translation>
+    </message>
+    <message>
+        <source>25 minutes</source>
+        <translation>25 Minuten</translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation>30 Minuten</translation>
+    </message>
+    <message>
+        <source>35 minutes</source>
+        <translation>35 Minuten</translation>
+    </message>
+    <message>
+        <source>40 minutes</source>
+        <translation>40 Minuten</translation>
+    </message>
+    <message>
+        <source>45 minutes</source>
+        <translation>45 Minuten</translation>
+    </message>
+    <message>
+        <source>50 minutes</source>
+        <translation>50 Minuten</translation>
+    </message>
+    <message>
+        <source>55 minutes</source>
+        <translation>55 Minuten</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>1 hour 15 minutes</source>
+        <translation>1 Stunde 15 Minuten</translation>
+    </message>
+    <message>
+        <source>1 hour 30 minutes</source>
+        <translation>1 Stunde 30 Minuten</translation>
+    </message>
+    <message>
+        <source>1 hour 45 minutes</source>
+        <translation>1 Stunde 45 Minuten</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation>2 Stunden</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>30 Sekunden</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::AddMultipleController</name>
+    <message>
+        <source>Add Multiple Timers</source>
+        <translation>Mehrere Timer anlegen</translation>
+    </message>
+    <message>
+        <source>Add row</source>
+        <translation>Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove row</source>
+        <translation>Zeile entfernen</translation>
+    </message>
+    <message>
+        <source>Times such as 1:30, 90s, 1h 5m, 2h, or 45 (seconds).</source>
+        <translation>Zeiten wie 1:30, 90s, 1h 5m, 2h oder 45 (Sekunden).</translation>
+    </message>
+    <message>
+        <source>Start the new timers</source>
+        <translation>Die neuen Timer starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Invalid duration.</source>
+        <translation>Ungültige Dauer.</translation>
+    </message>
+    <message>
+        <source>Missing duration.</source>
+        <translation>Dauer fehlt.</translation>
+    </message>
+    <message>
+        <source>Row %1 needs a duration, such as 5m or 1:30.</source>
+        <translation>Zeile %1 braucht eine Dauer, etwa 5m oder 1:30.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2 is not a duration. Type it as 1:30, 90s, 1h 5m, 2h, or 45 (seconds).</source>
+        <translation>Zeile %1: %2 ist keine Dauer. Geben Sie sie als 1:30, 90s, 1h 5m, 2h oder 45 (Sekunden) ein.</translation>
+    </message>
+    <message>
+        <source>Row %1: the duration cannot be zero.</source>
+        <translation>Zeile %1: Die Dauer darf nicht null sein.</translation>
+    </message>
+    <message>
+        <source>Row %1: a timer can run for at most 365 days.</source>
+        <translation>Zeile %1: Ein Timer kann höchstens 365 Tage laufen.</translation>
+    </message>
+    <message>
+        <source>Missing description.</source>
+        <translation>Beschreibung fehlt.</translation>
+    </message>
+    <message>
+        <source>Row %1 needs a description.</source>
+        <translation>Zeile %1 braucht eine Beschreibung.</translation>
+    </message>
+    <message>
+        <source>No timers to add.</source>
+        <translation>Keine Timer zum Anlegen.</translation>
+    </message>
+    <message>
+        <source>Type a duration and a description in a row, or press Cancel.</source>
+        <translation>Geben Sie in einer Zeile eine Dauer und eine Beschreibung ein, oder klicken Sie auf „Abbrechen“.</translation>
+    </message>
+    <message>
+        <source>Could not save the timers.</source>
+        <translation>Die Timer konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was added and your rows are still here. Try Save again.</source>
+        <translation>Es wurde nichts angelegt, Ihre Zeilen sind noch da. Versuchen Sie es noch einmal mit „Speichern“.</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::AppDelegate</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Could not save changes while quitting. Quit anyway?</source>
+        <comment>Quit without saves error question message</comment>
+        <translation>Die Änderungen konnten beim Beenden nicht gespeichert werden. Trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>Quitting now will lose any changes you have made since the last successful save</source>
+        <comment>Quit without saves error question info</comment>
+        <translation>Wenn Sie jetzt beenden, gehen alle Änderungen seit dem letzten erfolgreichen Speichern verloren</translation>
+    </message>
+    <message>
+        <source>Quit anyway</source>
+        <comment>Quit anyway button title</comment>
+        <translation>Trotzdem beenden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>Cancel button title</comment>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::CalendarCell</name>
+    <message>
+        <source>Selected</source>
+        <translation>Ausgewählt</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::CalendarPopover</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::DesktopNotifications</name>
+    <message>
+        <source>Show Dunok</source>
+        <translation>Dunok anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::EditController</name>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Alarm sound</source>
+        <translation>Alarmton</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Play or stop the sound</source>
+        <translation>Ton abspielen oder anhalten</translation>
+    </message>
+    <message>
+        <source>Plays the chosen sound, or stops a sound that is playing</source>
+        <translation>Spielt den gewählten Ton ab oder hält einen laufenden Ton an</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Duration must not be zero.</source>
+        <translation>Die Dauer darf nicht null sein.</translation>
+    </message>
+    <message>
+        <source>Date must in the future.</source>
+        <translation>Das Datum muss in der Zukunft liegen.</translation>
+    </message>
+    <message>
+        <source>Ring at date and time</source>
+        <translation>Datum und Uhrzeit zum Klingeln</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Pick a day from the calendar</source>
+        <translation>Einen Tag im Kalender wählen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Start the timer when saved</source>
+        <translation>Den Timer beim Speichern starten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Sound:</source>
+        <translation>Ton:</translation>
+    </message>
+    <message>
+        <source>Hours:</source>
+        <translation>Stunden:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minuten:</translation>
+    </message>
+    <message>
+        <source>Seconds:</source>
+        <translation>Sekunden:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <source>Ring at:</source>
+        <translation>Klingeln am:</translation>
+    </message>
+    <message>
+        <source>Edit timer</source>
+        <translation>Timer bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add timer</source>
+        <translation>Timer anlegen</translation>
+    </message>
+    <message>
+        <source>A duration of a day or more is set with the date and time below.</source>
+        <translation>Eine Dauer von einem Tag oder mehr wird unten mit Datum und Uhrzeit eingestellt.</translation>
+    </message>
+    <message>
+        <source>Sound not found.</source>
+        <translation>Ton nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>There is no sound file named &quot;%1&quot;. The timer keeps this sound, but it will ring silently.</source>
+        <translation>Es gibt keine Tondatei namens „%1“. Der Timer behält diesen Ton, klingelt aber lautlos.</translation>
+    </message>
+    <message>
+        <source>Invalid duration.</source>
+        <translation>Ungültige Dauer.</translation>
+    </message>
+    <message>
+        <source>Duration cannot be zero, or date and time must not be in the past.</source>
+        <translation>Die Dauer darf nicht null sein, und Datum und Uhrzeit dürfen nicht in der Vergangenheit liegen.</translation>
+    </message>
+    <message>
+        <source>Missing description.</source>
+        <translation>Beschreibung fehlt.</translation>
+    </message>
+    <message>
+        <source>You need to provide a description</source>
+        <translation>Sie müssen eine Beschreibung angeben</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Timer...</source>
+        <translation>&amp;Neuer Timer …</translation>
+    </message>
+    <message>
+        <source>Add &amp;Multiple Timers...</source>
+        <translation>&amp;Mehrere Timer anlegen …</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+N</source>
+        <translation>Ctrl+Shift+N</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Timer...</source>
+        <translation>Timer be&amp;arbeiten …</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Einstellungen …</translation>
+    </message>
+    <message>
+        <source>Ctrl+,</source>
+        <translation>Ctrl+,</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Timer</source>
+        <translation>&amp;Timer</translation>
+    </message>
+    <message>
+        <source>&amp;Start or Stop</source>
+        <translation>&amp;Starten oder Stoppen</translation>
+    </message>
+    <message>
+        <source>&amp;Pause or Resume</source>
+        <translation>&amp;Pausieren oder Fortsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate</source>
+        <translation>&amp;Duplizieren</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>De&amp;lete...</source>
+        <translation>&amp;Löschen …</translation>
+    </message>
+    <message>
+        <source>Stop &amp;All Timers</source>
+        <translation>&amp;Alle Timer stoppen</translation>
+    </message>
+    <message>
+        <source>Ctrl+.</source>
+        <translation>Ctrl+.</translation>
+    </message>
+    <message>
+        <source>S&amp;ilence Alarm</source>
+        <translation>Alarm stu&amp;mmschalten</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Dunok Help</source>
+        <translation>Dunok-Hilfe</translation>
+    </message>
+    <message>
+        <source>Dunok Website</source>
+        <translation>Dunok-Website</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::MonthCalendarView</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::PrefsController</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Alarm volume</source>
+        <translation>Alarmlautstärke</translation>
+    </message>
+    <message>
+        <source>Volume in percent</source>
+        <translation>Lautstärke in Prozent</translation>
+    </message>
+    <message>
+        <source>Countdown format</source>
+        <translation>Format des Countdowns</translation>
+    </message>
+    <message>
+        <source>Clock digits (01:05:30)</source>
+        <translation>Uhrformat (01:05:30)</translation>
+    </message>
+    <message>
+        <source>Unit letters (1h 5m 30s)</source>
+        <translation>Einheiten (1h 5m 30s)</translation>
+    </message>
+    <message>
+        <source>Close the window when a timer starts</source>
+        <translation>Fenster schließen, wenn ein Timer startet</translation>
+    </message>
+    <message>
+        <source>Bring Dunok to the front when a timer finishes</source>
+        <translation>Dunok in den Vordergrund holen, wenn ein Timer abläuft</translation>
+    </message>
+    <message>
+        <source>Send a notification when a timer finishes</source>
+        <translation>Benachrichtigung senden, wenn ein Timer abläuft</translation>
+    </message>
+    <message>
+        <source>Large rows</source>
+        <translation>Große Zeilen</translation>
+    </message>
+    <message>
+        <source>Silence the alarm when the mouse moves</source>
+        <translation>Alarm stummschalten, wenn die Maus bewegt wird</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Lautstärke:</translation>
+    </message>
+    <message>
+        <source>&amp;Countdown:</source>
+        <translation>&amp;Countdown:</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::QuickHelp</name>
+    <message>
+        <source>Quick help</source>
+        <translation>Kurzhilfe</translation>
+    </message>
+    <message>
+        <source>Double-click a timer to start or stop it.
+Right-click a timer to duplicate it, pause or resume it.
+You can resume a paused timer by double-clicking it.</source>
+        <translation>Doppelklicken Sie auf einen Timer, um ihn zu starten oder zu stoppen.
+Klicken Sie mit der rechten Maustaste auf einen Timer, um ihn zu duplizieren, zu pausieren oder fortzusetzen.
+Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
+    </message>
+    <message>
+        <source>For comprehensive help, select &apos;%1 Help&apos; from the &apos;Help&apos; menu.</source>
+        <translation>Ausführliche Hilfe finden Sie unter „%1-Hilfe“ im Menü „Hilfe“.</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::TimerContextMenu</name>
+    <message>
+        <source>Timer commands</source>
+        <translation>Timer-Befehle</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Timer pausieren</translation>
+    </message>
+    <message>
+        <source>Duplicate %1</source>
+        <translation>%1 duplizieren</translation>
+    </message>
+    <message>
+        <source>Resume timer %1</source>
+        <translation>Timer %1 fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause timer %1</source>
+        <translation>Timer %1 pausieren</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::TimerEngine</name>
+    <message>
+        <source>Paused %1</source>
+        <translation>Pausiert %1</translation>
+    </message>
+    <message>
+        <source>Duration was %1</source>
+        <translation>Dauer: %1</translation>
+    </message>
+    <message>
+        <source>Occurred at %1</source>
+        <translation>Abgelaufen am %1</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::TimerRowsTable</name>
+    <message>
+        <source>New timers</source>
+        <translation>Neue Timer</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>1h 30m</source>
+        <translation>1h 30m</translation>
+    </message>
+    <message>
+        <source>A description</source>
+        <translation>Eine Beschreibung</translation>
+    </message>
+    <message>
+        <source>Time, row %1</source>
+        <translation>Zeit, Zeile %1</translation>
+    </message>
+    <message>
+        <source>Description, row %1</source>
+        <translation>Beschreibung, Zeile %1</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::TimerTableModel</name>
+    <message>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::TimerTableView</name>
+    <message>
+        <source>Timers</source>
+        <translation>Timer</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::TimerToolbar</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Add multiple</source>
+        <translation>Mehrere anlegen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Create a new timer.</source>
+        <translation>Einen neuen Timer anlegen.</translation>
+    </message>
+    <message>
+        <source>Create multiple timers.</source>
+        <translation>Mehrere Timer anlegen.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by custom, name or time</source>
+        <translation>Nach eigener Reihenfolge, Name oder Zeit sortieren</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Stop all timers</source>
+        <translation>Alle Timer stoppen</translation>
+    </message>
+    <message>
+        <source>Silence</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Silence any active alarms</source>
+        <translation>Alle klingelnden Alarme stummschalten</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::TrayIcon</name>
+    <message>
+        <source>Show Dunok</source>
+        <translation>Dunok anzeigen</translation>
+    </message>
+    <message>
+        <source>Quit Dunok</source>
+        <translation>Dunok beenden</translation>
+    </message>
+    <message>
+        <source>A timer</source>
+        <translation>Ein Timer</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <translation>%1: noch %2</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::ViewController</name>
+    <message>
+        <source>Active timers</source>
+        <translation>Aktive Timer</translation>
+    </message>
+    <message>
+        <source>Good Reason</source>
+        <translation>Guter Grund</translation>
+    </message>
+</context>
+</TS>
