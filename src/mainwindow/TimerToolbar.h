@@ -2,6 +2,7 @@
 // command button dispatching on its identifier.
 #pragma once
 
+#include <QIcon>
 #include <QList>
 #include <QString>
 #include <QToolBar>
@@ -29,6 +30,10 @@ struct ToolbarItem {
     QString identifier;
     QString tooltip;
 };
+
+// The icon as it reads on this palette: on a dark one, its dark lines are
+// redrawn in the text colour.
+QIcon iconForPalette(const QIcon& icon, const QPalette& palette);
 
 // The items in toolbar order.
 const QList<ToolbarItem>& toolbarItems();

@@ -17,6 +17,7 @@
 #include "model/Preferences.h"
 #include "model/TimerModel.h"
 #include "platform/PreferenceStore.h"
+#include "platform/ResourceFolder.h"
 #include "support/MessageLog.h"
 #include "support/TestEnvironment.h"
 
@@ -154,6 +155,36 @@ private slots:
         QCOMPARE(labels, QStringList({"Custom", "Time", "Name", "Custom"}));
         QCOMPARE(firsts, QStringList({"Tea", "Egg", "Tea"}));  // by time, by name, as stored
         QCOMPARE(PreferenceStore(home->prefsPath()).integer(PrefKeys::sort), sortNone);
+    }
+
+    void iconsStayVisibleOnADarkWindow() {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        const QIcon prefs = namedImage(QStringLiteral("img_prefs"));
+        QCOMPARE(iconForPalette(prefs, QPalette(Qt::white)).cacheKey(), prefs.cacheKey());
+        // Count the dark line pixels before and after.
+        const auto darkInk = [](const QImage& image) {
+            int n = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (c.alpha() > 128 && c.valueF() < 0.4) ++n;
+                }
+            return n;
+        };
+        const QImage before = prefs.pixmap(40, 40).toImage();
+        const QImage after = iconForPalette(prefs, dark).pixmap(40, 40).toImage();
+        QVERIFY(darkInk(before) > 20);
+        QCOMPARE(darkInk(after), 0);
+        // The teal accent of the sort image keeps its colour.
+        const QImage sort = iconForPalette(namedImage("img_sort1"), dark).pixmap(40, 40).toImage();
+        bool teal = false;
+        for (int y = 0; y < sort.height() && !teal; ++y)
+            for (int x = 0; x < sort.width() && !teal; ++x)
+                teal = sort.pixelColor(x, y).hsvSaturationF() > 0.6 &&
+                       sort.pixelColor(x, y).alpha() > 200;
+        QVERIFY(teal);
     }
 
     void statusLineGroupsItsNumbers() {
