@@ -17,15 +17,7 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	appstream desktop-file-utils dpkg-dev strace
 
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
-		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
-	done); \
-	if [ -n "$$missing" ]; then \
-		echo "Installing: $$missing"; \
-		SUDO=; [ "$$(id -u)" -eq 0 ] || SUDO=sudo; \
-		$$SUDO apt-get update -q && \
-		DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -q --no-install-recommends $$missing; \
-	fi
+	@tools/install-missing.sh $(PACKAGES)
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUNOK_BUILD_TESTS=OFF
@@ -43,15 +35,7 @@ test: deps
 BENCH_PACKAGES := ktimer gnome-clocks
 
 bench: build
-	@missing=$$(for p in $(BENCH_PACKAGES); do \
-		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
-	done); \
-	if [ -n "$$missing" ]; then \
-		echo "Installing: $$missing"; \
-		SUDO=; [ "$$(id -u)" -eq 0 ] || SUDO=sudo; \
-		$$SUDO apt-get update -q && \
-		DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -q --no-install-recommends $$missing; \
-	fi
+	@tools/install-missing.sh $(BENCH_PACKAGES)
 	cmake -S . -B $(BUILD) -DDUNOK_BUILD_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS)
 	bench/startup.sh $(BUILD)
