@@ -13,7 +13,7 @@ namespace {
 QList<int> nextAnswers;
 QList<AlertSpec> shown;
 
-// Sets the box up as the spec says; returns its buttons in the spec's order.
+// Sets the box up from an AlertSpec; returns its buttons in the order given.
 QList<QPushButton*> setUp(QMessageBox& box, const AlertSpec& spec) {
     box.setIcon(spec.icon);
     if (!spec.iconImage.isEmpty()) box.setIconPixmap(namedImage(spec.iconImage).pixmap(64, 64));
