@@ -167,11 +167,8 @@ std::optional<QStringList> AddMultipleController::storeTimers(const QList<NewTim
     ManagedObjectContext& context = viewContext();
     QList<TimerRecord> records;
     for (const NewTimer& timer : timers) {
-        TimerRecord record = context.insertNewObject(TimersKeys::entity);
+        TimerRecord record = insertTimer(context, timer.desc, timer.duration, prefsDefSound);
         if (!record) break;
-        record->setValue(TimersKeys::desc, timer.desc);
-        record->setValue(TimersKeys::duration, timer.duration);
-        record->setValue(TimersKeys::sound, prefsDefSound);
         records.append(record);
     }
     StoreError error;

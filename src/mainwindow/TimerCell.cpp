@@ -7,34 +7,39 @@
 
 namespace dunok {
 
-CellContents buildCell(int row, int column) {
-    CellContents cell;
-    if (row < 0 || row >= timersArray.size()) return cell;
+RowContents buildRowCells(int row) {
+    RowContents cells;
+    if (row < 0 || row >= timersArray.size()) return cells;
     const TimerRecord& timer = timersArray[row];
+    // One lookup for both cells: a redrawn row is on every tick's path.
     const int k = haveAlertForID(timerId(timer));
     if (k != -1) alertsArray[k].row = row;
 
-    if (column == 0) {
-        cell.identifier = CellIdentifiers::cellDescription;
-        cell.image = k != -1 ? QStringLiteral("timerfull22") : QStringLiteral("timer22");
-        cell.text = timerDesc(timer);
-        cell.fontSize = tSize;
-    } else if (column == 1) {
-        cell.identifier = CellIdentifiers::cellDuration;
-        cell.text = toDHMS(timerDuration(timer));
-        cell.fontSize = tSize;
-        if (k != -1 && !alertsArray[k].isPaused) {
-            const Alert& alert = alertsArray[k];
-            if (alert.value <= 0) {
-                cell.text = finishedText(currentTimeStr());
-            } else {
-                cell.image = QStringLiteral("timerfull22");
-                cell.fontSize = cSize;
-                cell.text = prefsCountdownDigits ? toDHMS2(alert.value, true) : toDHMS(alert.value);
-            }
-        }
+    CellContents& description = cells.description;
+    description.identifier = CellIdentifiers::cellDescription;
+    description.image = k != -1 ? QStringLiteral("timerfull22") : QStringLiteral("timer22");
+    description.text = timerDesc(timer);
+    description.fontSize = tSize;
+
+    CellContents& duration = cells.duration;
+    duration.identifier = CellIdentifiers::cellDuration;
+    duration.fontSize = tSize;
+    if (k == -1 || alertsArray[k].isPaused) {
+        duration.text = toDHMS(timerDuration(timer));
+    } else if (const Alert& alert = alertsArray[k]; alert.value <= 0) {
+        duration.text = finishedText(currentTimeStr());
+    } else {
+        duration.image = QStringLiteral("timerfull22");
+        duration.fontSize = cSize;
+        duration.text = prefsCountdownDigits ? toDHMS2(alert.value, true) : toDHMS(alert.value);
     }
-    return cell;
+    return cells;
+}
+
+CellContents buildCell(int row, int column) {
+    if (column == 0) return buildRowCells(row).description;
+    if (column == 1) return buildRowCells(row).duration;
+    return {};
 }
 
 }  // namespace dunok

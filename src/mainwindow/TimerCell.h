@@ -20,6 +20,13 @@ struct CellContents {
     bool operator==(const CellContents&) const = default;
 };
 
+// Both cells of a row.
+struct RowContents {
+    CellContents description;
+    CellContents duration;
+};
+RowContents buildRowCells(int row);
+
 // Builds the cell of row (an index into timersArray) and column (0 the
 // description, 1 the duration). Also points the row's running timer, if any,
 // at this row.

@@ -30,7 +30,7 @@ int TimerTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 const CellContents& TimerTableModel::cell(int row, int column) const {
-    const Row& r = rows_.at(row);
+    const RowContents& r = rows_.at(row);
     return column == 0 ? r.description : r.duration;
 }
 
@@ -114,23 +114,23 @@ Qt::DropActions TimerTableModel::supportedDropActions() const {
     return Qt::MoveAction;
 }
 
-TimerTableModel::Row TimerTableModel::buildRow(int row) {
-    return {buildCell(row, 0), buildCell(row, 1)};
-}
-
 void TimerTableModel::reloadData() {
     beginResetModel();
     rows_.clear();
     rows_.reserve(timersArray.size());
-    for (int r = 0; r < timersArray.size(); ++r) rows_.append(buildRow(r));
+    for (int r = 0; r < timersArray.size(); ++r) rows_.append(buildRowCells(r));
     endResetModel();
 }
 
 void TimerTableModel::reloadRows(const QList<int>& rows) {
     for (int r : rows) {
         if (r < 0 || r >= rows_.size()) continue;
-        rows_[r] = buildRow(r);
-        emit dataChanged(index(r, 0), index(r, 1));
+        RowContents built = buildRowCells(r);
+        // A tick changes only the countdown: the view repaints what changed.
+        const int first = built.description == rows_[r].description ? 1 : 0;
+        const int last = built.duration == rows_[r].duration ? 0 : 1;
+        rows_[r] = std::move(built);
+        if (first <= last) emit dataChanged(index(r, first), index(r, last));
     }
 }
 

@@ -62,12 +62,7 @@ signals:
     void rowsReordered(const QList<int>& rows);
 
 private:
-    struct Row {
-        CellContents description;
-        CellContents duration;
-    };
-    static Row buildRow(int row);
-    QList<Row> rows_;
+    QList<RowContents> rows_;
 };
 
 }  // namespace dunok

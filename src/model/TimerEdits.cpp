@@ -32,11 +32,9 @@ TimerRecord duplicateTimer(int row) {
     if (timersArray.isEmpty() || row < 0 || row >= timersArray.size()) return nullptr;
     const TimerRecord source = timersArray[row];
     ManagedObjectContext& context = viewContext();
-    TimerRecord copy = context.insertNewObject(TimersKeys::entity);
+    TimerRecord copy =
+        insertTimer(context, timerDesc(source), timerDuration(source), timerSound(source));
     if (!copy) return nullptr;
-    copy->setValue(TimersKeys::desc, timerDesc(source));
-    copy->setValue(TimersKeys::duration, timerDuration(source));
-    copy->setValue(TimersKeys::sound, timerSound(source));
     StoreError error;
     if (!context.save(&error)) {
         logStoreError(QStringLiteral("Could not duplicate. "), error);

@@ -77,13 +77,11 @@ void createDefaultEntries() {
     const bool committed = context.performTransaction(
         [&] {
             for (const auto& [desc, duration] : defaultTimers()) {
-                TimerRecord timer = context.insertNewObject(TimersKeys::entity);
                 // Named in the language of the first start; from then on the
                 // names are the user's own data, like any name the user typed.
-                timer->setValue(TimersKeys::desc, QCoreApplication::translate(
-                                                      "TimerList", desc.toUtf8().constData()));
-                timer->setValue(TimersKeys::duration, duration);
-                timer->setValue(TimersKeys::sound, prefsDefSound);
+                TimerRecord timer = insertTimer(
+                    context, QCoreApplication::translate("TimerList", desc.toUtf8().constData()),
+                    duration, prefsDefSound);
                 timer->setValue(TimersKeys::snoozeOn, false);
                 timer->setValue(TimersKeys::snooze, defSnoozeDuration);
                 StoreError error;
@@ -151,12 +149,8 @@ bool saveOrder() {
                 deleteFailed = true;
                 return false;
             }
-            for (const TimerRecord& old : std::as_const(timersArray)) {
-                TimerRecord copy = context.insertNewObject(TimersKeys::entity);
-                copy->setValue(TimersKeys::desc, timerDesc(old));
-                copy->setValue(TimersKeys::duration, timerDuration(old));
-                copy->setValue(TimersKeys::sound, timerSound(old));
-            }
+            for (const TimerRecord& old : std::as_const(timersArray))
+                insertTimer(context, timerDesc(old), timerDuration(old), timerSound(old));
             return context.save(&bodyError);
         },
         &error);

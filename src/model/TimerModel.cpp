@@ -31,4 +31,14 @@ QString timerSound(const TimerRecord& timer) {
     return timer->value(TimersKeys::sound).toString();
 }
 
+TimerRecord insertTimer(ManagedObjectContext& context, const QString& desc, qint64 duration,
+                        const QString& sound) {
+    TimerRecord timer = context.insertNewObject(TimersKeys::entity);
+    if (!timer) return timer;
+    timer->setValue(TimersKeys::desc, desc);
+    timer->setValue(TimersKeys::duration, duration);
+    timer->setValue(TimersKeys::sound, sound);
+    return timer;
+}
+
 }  // namespace dunok

@@ -27,4 +27,9 @@ QString timerDesc(const TimerRecord& timer);
 qint64 timerDuration(const TimerRecord& timer);
 QString timerSound(const TimerRecord& timer);
 
+// A new record with these fields in the context, not saved yet; null when no
+// store is open.
+TimerRecord insertTimer(ManagedObjectContext& context, const QString& desc, qint64 duration,
+                        const QString& sound);
+
 }  // namespace dunok
