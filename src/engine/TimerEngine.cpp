@@ -111,7 +111,7 @@ void TimerEngine::miPauseClicked(int selectedRow) {
 
 void TimerEngine::resetAlerts() {
     if (isAlarmPlaying()) {
-        audioPlayer->stop();
+        stopPlaying();
         emit toolbarNeedsUpdate();
     }
     for (int k = int(alertsArray.size()) - 1; k >= 0; --k) {
@@ -147,7 +147,6 @@ void TimerEngine::startTimers(const QStringList& ids) {
 void TimerEngine::stopBeforeEditing(int row) {
     const int k = haveAlertForRow(row);
     if (k == -1) return;
-    alertsArray[k].isPaused = false;
     stopEntry(k);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
@@ -196,7 +195,7 @@ void TimerEngine::finish(int i) {
              tr("Occurred at %1").arg(currentDateTimeStr()), alertsArray[i].id});
     }
     if (isAlarmPlaying()) {
-        audioPlayer->stop();
+        stopPlaying();
         emit toolbarNeedsUpdate();
     }
     for (Alert& alert : alertsArray) alert.isPlaying = false;
@@ -240,10 +239,8 @@ void TimerEngine::notificationClicked(const QString& id) {
     stopPlaying();
     if (!id.isEmpty()) {
         const int k = haveAlertForID(id);
-        if (k != -1 && alertsArray[k].value < 1) {
-            if (alertsArray[k].isPlaying) stopPlaying();
-            stopEntry(k);
-        }
+        // The sound was stopped above; a finished entry still here goes.
+        if (k != -1 && alertsArray[k].value < 1) stopEntry(k);
     }
     emit bringToFrontRequested();
     emit toolbarNeedsUpdate();
