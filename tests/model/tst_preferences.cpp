@@ -1,130 +1,58 @@
-// Loading the preferences at start-up: the first run's defaults as the next
-// run reads them, and what each stored value turns into.
+// Loading the preferences: a first run's defaults as the next run reads them, and stored values.
 #include <QDir>
-#include <QFile>
 #include <QTest>
 
-#include "model/Globals.h"
 #include "model/Preferences.h"
 #include "platform/PreferenceStore.h"
-#include "support/MessageLog.h"
 #include "support/TestEnvironment.h"
 
 using namespace dunok;
-
-namespace {
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-}  // namespace
+using namespace dunok::PrefKeys;
 
 class TestPreferences : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testing::TestHome> home;
 
-    void load() {
+    // A start-up over a file holding these bytes, or over no file at all.
+    void load(const QByteArray& bytes = {}) {
+        QDir().mkpath(QFileInfo(home->prefsPath()).path());
+        if (QFile file(home->prefsPath()); !bytes.isEmpty() && file.open(QIODevice::WriteOnly))
+            file.write(bytes);
         PreferenceStore prefs(home->prefsPath());
         loadPreferences(prefs);
     }
-    // A file an earlier run left, with these lines below havePrefs.
-    void loadStored(const QByteArray& lines) {
-        writeFile(home->prefsPath(), "[General]\nhavePrefs=100\n" + lines);
-        load();
-    }
 
 private slots:
-    void init() {
-        home = std::make_unique<testing::TestHome>();
-        testing::resetGlobals();
-    }
-    void cleanup() {
-        setPreferenceStore(nullptr);
-        testing::resetGlobals();
-        home.reset();
-    }
+    void init() { home = std::make_unique<testing::TestHome>(); }
 
     void firstRunWritesTheDefaults() {
-        prefsSort = sortDesc;
-        prefsVolume = 0.1;
-        prefsQuietWithMouse = true;
-        load();
-        QCOMPARE(prefsSort, sortDuration);
-        QCOMPARE(prefsVolume, 0.5);
-        QVERIFY(!prefsQuietWithMouse);
-        // What the next run reads.
-        const PreferenceStore next(home->prefsPath());
-        QCOMPARE(next.integer(PrefKeys::havePrefs), 100);
-        for (const QString& key :
-             {PrefKeys::newDatabase, PrefKeys::bringToFront, PrefKeys::sendNotification,
-              PrefKeys::largeRows, PrefKeys::countdownDigits})
+        load();  // prefsQuietWithMouse starts on
+        QVERIFY(prefsSort == sortDuration && prefsVolume == 0.5 && !prefsQuietWithMouse);
+        const PreferenceStore next(home->prefsPath());  // what the next run reads
+        for (auto key : {newDatabase, bringToFront, sendNotification, largeRows, countdownDigits})
             QVERIFY2(next.boolean(key), qPrintable(key));
-        for (const QString& key : {PrefKeys::hideWhenTimerStarts, PrefKeys::quietWithMouse})
+        for (auto key : {hideWhenTimerStarts, quietWithMouse})
             QVERIFY2(next.contains(key) && !next.boolean(key), qPrintable(key));
-        QCOMPARE(next.integer(PrefKeys::sort), sortDuration);
-        QCOMPARE(next.floating(PrefKeys::volume), 0.5);
-        QCOMPARE(next.string(PrefKeys::defSound), std::optional<QString>("Vintage Alarm Clock"));
+        QVERIFY(next.integer(havePrefs) == 100 && next.integer(sort) == sortDuration &&
+                next.floating(volume) == 0.5);
+        QCOMPARE(next.string(defSound), std::optional<QString>("Vintage Alarm Clock"));
     }
 
     void storedValues() {
         prefsDefSound = "Chimes";  // with none stored, the sound in use stays
-        loadStored(
-            "prefsSort=2\nprefsLargeRows=false\nprefsQuietWithMouse=yes\n"
-            "prefsBringToFront=abc\nprefsCountdownDigits=1\n");
-        QCOMPARE(prefsSort, sortDesc);
-        QCOMPARE(prefsDefSound, QString("Chimes"));
-        QVERIFY(prefsLargeRows);  // on whatever is stored
-        QVERIFY(prefsQuietWithMouse);
-        QVERIFY(!prefsBringToFront);
-        QVERIFY(prefsCountdownDigits);
-        QVERIFY(!prefsNewDatabase && !prefsSendNotification);  // missing
-        QCOMPARE(prefsVolume, 0.0);                            // missing
-
-        loadStored("prefsDefSound=Bells\n");
-        QCOMPARE(prefsDefSound, QString("Bells"));
-        QCOMPARE(prefsSort, sortNone);
+        load(
+            "[General]\nhavePrefs=100\nprefsSort=2\nprefsLargeRows=false\nprefsVolume=1.5\n"
+            "prefsQuietWithMouse=yes\nprefsBringToFront=abc\n");
+        QVERIFY(prefsSort == sortDesc && prefsDefSound == "Chimes" && prefsVolume == 0.5);
+        QVERIFY(prefsLargeRows && prefsQuietWithMouse && !prefsBringToFront && !prefsNewDatabase);
+        load("[General]\nhavePrefs=100\nprefsVolume=0.0\n");
+        QCOMPARE(prefsVolume, 0.0);  // silent stays silent
     }
 
-    void volume_data() {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<double>("loaded");
-        QTest::newRow("in range") << QByteArray("prefsVolume=0.7\n") << 0.7;
-        QTest::newRow("silent") << QByteArray("prefsVolume=0.0\n") << 0.0;
-        QTest::newRow("too loud") << QByteArray("prefsVolume=1.5\n") << 0.5;
-        QTest::newRow("negative") << QByteArray("prefsVolume=-0.1\n") << 0.5;
-    }
-    void volume() {
-        QFETCH(QByteArray, line);
-        QFETCH(double, loaded);
-        loadStored(line);
-        QCOMPARE(prefsVolume, loaded);
-    }
-
-    void unreadableOrUnwritableFiles() {
-        const QByteArray junk("\0\x01\x02\xff prefsSort=2", 16);
-        writeFile(home->prefsPath(), junk);
-        testing::MessageLog log;
-        load();
-        QCOMPARE(prefsSort, sortDuration);
-        QCOMPARE(PreferenceStore(home->prefsPath()).integer(PrefKeys::havePrefs), 100);
-        QCOMPARE(log.countStartingWith("Preferences file"), 1);
-
-        // No folder can be made: the defaults still hold for this run.
-        home = std::make_unique<testing::TestHome>();
-        writeFile(QFileInfo(home->prefsPath()).absolutePath(), "not a folder");
-        prefsQuietWithMouse = true;
-        load();
-        QVERIFY(!prefsQuietWithMouse);
-        QVERIFY(log.contains("could not be written"));
-    }
-
-    void sharedStore() {
-        PreferenceStore prefs(home->prefsPath());
-        setPreferenceStore(&prefs);
-        QCOMPARE(&preferenceStore(), &prefs);
+    void garbageFileGetsTheDefaults() {
+        load(QByteArray("\0\x01\x02\xff prefsSort=2", 16));
+        QVERIFY(prefsSort == sortDuration && PreferenceStore(home->prefsPath()).integer(havePrefs));
     }
 };
 
