@@ -174,6 +174,18 @@ private slots:
             QVERIFY(!QFile::exists(path_ + "-journal"));
         }
     }
+
+    void folderThatCannotBeMadeIsReported() {
+        // A file where the store's folder should be: no permission trick needed.
+        const QString blocker = dir_.filePath("blocker");
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x"));
+        file.close();
+        StoreError error;
+        QVERIFY(!openStore(blocker + "/Dunok/TimerModel.sqlite", &error));
+        QVERIFY2(error.description.contains("could not be created"), qPrintable(error.description));
+        QCOMPARE(QFileInfo(blocker).size(), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestObjectStore)
