@@ -17,19 +17,8 @@ class TestListOrder : public QObject {
     std::unique_ptr<testing::TestHome> home;
     std::unique_ptr<testing::StoreFixture> store;
 
-    static QString names(const QList<TimerRecord>& list = timersArray) {
-        QStringList out;
-        for (const TimerRecord& t : list) out << timerDesc(t);
-        return out.join("");
-    }
-    // The store as a new process would find it, in store order.
-    QString stored() const {
-        ManagedObjectContext fresh(timerDataModel());
-        StoreError error;
-        if (!fresh.open(home->storePath(), &error)) return "<unopenable>";
-        const auto all = fresh.fetch({TimersKeys::entity, {}}, &error);
-        return all ? names(*all) : "<unreadable>";
-    }
+    static QString names() { return testing::descriptions(timersArray, ""); }
+    QString stored() const { return testing::storedDescriptions(home->storePath(), ""); }
 private slots:
     // A first run, sorted by time: the timers stored as 43210 show as 01234.
     void init() {

@@ -13,18 +13,8 @@ class TestTimerEdits : public QObject {
     Q_OBJECT
     std::unique_ptr<testing::TestHome> home;
     std::unique_ptr<testing::StoreFixture> store;
-    static QString names(const QList<TimerRecord>& list = timersArray) {
-        QStringList out;
-        for (const TimerRecord& t : list) out << timerDesc(t);
-        return out.join(",");
-    }
-    QString stored() const {
-        ManagedObjectContext reader(timerDataModel());
-        StoreError error;
-        if (!reader.open(home->storePath(), &error)) return "<unopenable>";
-        const auto all = reader.fetch({TimersKeys::entity, {}}, &error);
-        return all ? names(*all) : "<unreadable>";
-    }
+    static QString names() { return testing::descriptions(timersArray, ","); }
+    QString stored() const { return testing::storedDescriptions(home->storePath(), ","); }
 private slots:
     void init() {
         store.reset();

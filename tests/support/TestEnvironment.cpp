@@ -41,6 +41,20 @@ Alert runningAlert(const TimerRecord& timer, qint64 value, bool paused) {
     return alert;
 }
 
+QString descriptions(const QList<TimerRecord>& list, const QString& separator) {
+    QStringList out;
+    for (const TimerRecord& t : list) out << timerDesc(t);
+    return out.join(separator);
+}
+
+QString storedDescriptions(const QString& storePath, const QString& separator) {
+    ManagedObjectContext reader(timerDataModel());
+    StoreError error;
+    if (!reader.open(storePath, &error)) return QStringLiteral("<unopenable>");
+    const auto all = reader.fetch({TimersKeys::entity, {}}, &error);
+    return all ? descriptions(*all, separator) : QStringLiteral("<unreadable>");
+}
+
 void resetGlobals() {
     for (Alert& alert : alertsArray)
         if (alert.theTimer) alert.theTimer->invalidate();

@@ -43,6 +43,11 @@ public:
 // code under test has to find the row itself; a paused one has no tick.
 Alert runningAlert(const TimerRecord& timer, qint64 value, bool paused = false);
 
+// The descriptions of a list, joined; and those of the store at storePath
+// as a new process would find it, in store order.
+QString descriptions(const QList<TimerRecord>& list, const QString& separator);
+QString storedDescriptions(const QString& storePath, const QString& separator);
+
 // Every global of the program back to its value at process start.
 void resetGlobals();
 
