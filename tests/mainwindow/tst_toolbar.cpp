@@ -1,5 +1,6 @@
 // The toolbar and the status line: which commands can be used when, what they do.
 #include <QDialog>
+#include <QPainter>
 #include <QTest>
 #include <QToolButton>
 
@@ -67,6 +68,33 @@ private slots:
         }
         QCOMPARE(seen, QStringList({"Custom", "Time", "Tea", "Name", "Egg", "Custom", "Tea"}));
         QCOMPARE(statusLineText(1501, 1, QLocale("en")), "1,500 active timers (1 paused)");
+    }
+    void imagesComeAtTheSizeDrawn() {
+        const QIcon icon = namedImage("img_add");
+        QCOMPARE(icon.availableSizes(), QList<QSize>({{40, 40}, {80, 80}}));
+        // Scaled down to what is asked for, never up.
+        for (const auto& [asked, got] : {std::pair{16, 16}, {32, 32}, {64, 64}, {200, 80}})
+            QCOMPARE(icon.pixmap(asked, asked).size(), QSize(got, got));
+        QVERIFY(namedImage("no-such-image").isNull());
+
+        // On a high-density screen the larger image is drawn, not the small one enlarged.
+        QImage sharp(64, 64, QImage::Format_ARGB32_Premultiplied);
+        sharp.setDevicePixelRatio(2);
+        sharp.fill(Qt::transparent);
+        QPainter painter(&sharp);
+        icon.paint(&painter, QRect(0, 0, 32, 32));
+        painter.end();
+        sharp.setDevicePixelRatio(1);
+        QCOMPARE(sharp, QPixmap(":/images/img_add-80.png")
+                            .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                            .toImage()
+                            .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+
+        // A disabled button's image is the style's greyed one.
+        const QImage normal = icon.pixmap(40, 40).toImage();
+        const QImage disabled = icon.pixmap(40, 40, QIcon::Disabled).toImage();
+        QCOMPARE(disabled.size(), normal.size());
+        QVERIFY(disabled != normal);
     }
     void iconsStayVisibleOnADarkWindow() {
         const QPalette dark{QColor(40, 40, 40)};
