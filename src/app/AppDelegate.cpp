@@ -63,9 +63,12 @@ int AppDelegate::start() {
     connect(window_, &MainWindow::helpRequested, this, [this] { showHelp(window_); });
     connect(window_, &MainWindow::websiteRequested, this, [this] { showWebsite(window_); });
 
+    // What the first sight of the list does not need waits until it is on
+    // screen; a window that is never drawn (started minimised) delays it by
+    // a second at most.
+    connect(window_, &MainWindow::firstPainted, this, &AppDelegate::applicationDidFinishLaunching);
+    QTimer::singleShot(1000, this, &AppDelegate::applicationDidFinishLaunching);
     window_->show();
-    // What the first paint does not need comes after it.
-    QTimer::singleShot(0, this, &AppDelegate::applicationDidFinishLaunching);
     return 0;
 }
 
@@ -89,6 +92,8 @@ int AppDelegate::run() {
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
+    if (launched_) return;
+    launched_ = true;
     // After the first paint: handing every size of the icon to the window
     // system is not worth keeping the user waiting for the window.
     QApplication::setWindowIcon(namedImage(QStringLiteral("dunok")));

@@ -72,6 +72,7 @@ private:
     DesktopNotifications* notifications_ = nullptr;
     LauncherEntry* launcherEntry_ = nullptr;
     bool terminating_ = false;
+    bool launched_ = false;  // applicationDidFinishLaunching() has run
 };
 
 }  // namespace dunok

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QShowEvent>
+#include <QTimer>
 
 #include "mainwindow/TimerToolbar.h"
 #include "mainwindow/ViewController.h"
@@ -90,6 +91,16 @@ void MainWindow::windowDidLoad() {
 void MainWindow::saveFrame() {
     prefs_.setValue(frameKey(), saveGeometry());
     prefs_.synchronize();
+}
+
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Paint && !painted_) {
+        painted_ = true;
+        // Queued, so that it comes after this paint has reached the screen.
+        QTimer::singleShot(0, this, &MainWindow::firstPainted);
+    }
+    return handled;
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

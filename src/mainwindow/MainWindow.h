@@ -25,8 +25,12 @@ signals:
     // The Help menu's commands, answered by the application.
     void helpRequested();
     void websiteRequested();
+    // The window has been drawn for the first time: work that the first
+    // sight of the list does not need can start now.
+    void firstPainted();
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -36,6 +40,7 @@ private:
 
     PreferenceStore& prefs_;
     ViewController* viewController_ = nullptr;
+    bool painted_ = false;
 };
 
 }  // namespace dunok

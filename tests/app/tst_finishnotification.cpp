@@ -1,5 +1,6 @@
 // A timer's finish with the whole program running: the notification posted, and a click on it
 // that silences the alarm and brings the closed window back. DUNOK_TEST_NEEDS_DBUS
+#include <QSignalSpy>
 #include <QTest>
 
 #include "app/AppDelegate.h"
@@ -26,7 +27,8 @@ private slots:
 
         AppDelegate app(home.storePath(), home.prefsPath());
         QCOMPARE(app.start(), 0);
-        QCoreApplication::processEvents();  // the launch's second half
+        // The launch's second half (notifications among it) follows the first paint.
+        QVERIFY(QSignalSpy(app.window(), &MainWindow::firstPainted).wait());
         ViewController* vc = app.window()->viewController();
         int row = -1;
         for (int r = 0; r < timersArray.size(); ++r)
