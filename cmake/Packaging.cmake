@@ -19,8 +19,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Dunok developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-# dpkg-shlibdeps finds the libraries the program links. Qt loads its X11
-# platform plugin at run time, so no linker dependency names that package.
+# dpkg-shlibdeps finds the libraries that the program and its sound module
+# link. Qt loads its X11 platform plugin at run time, so no linker dependency
+# names that package.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -3,26 +3,27 @@
 // is reported while the user is still looking at the editor rather than when the alarm is due.
 #pragma once
 
-#include <QAudioDevice>
-#include <QAudioFormat>
 #include <QObject>
 #include <QString>
-#include <cstddef>
 #include <memory>
 #include <vector>
 
-class QAudioSink;
 class QTimer;
 
 namespace dunok {
 
-class SampleSource;
+namespace sound {
+class Backend;
+class Output;
+}  // namespace sound
 
 class AudioPlayer : public QObject {
     Q_OBJECT
 public:
     // Decodes the whole file (CAF, WAV, AIFF, FLAC, Ogg...). On failure returns nullptr and sets
-    // *error to the reason, for a message that starts "Couldn't load sound file".
+    // *error to the reason, for a message that starts "Couldn't load sound file". The first call
+    // loads the sound module; when that fails, so does this and every later call, naming the
+    // module and why.
     static std::unique_ptr<AudioPlayer> create(const QString& path, QString* error);
     ~AudioPlayer() override;
 
@@ -47,11 +48,12 @@ signals:
     void finished(bool successfully);
 
 private:
-    AudioPlayer(std::vector<float> samples, int rate, int channels);
+    class Events;
 
-    bool startOutput();
+    AudioPlayer(sound::Backend& backend, std::vector<float> samples, int rate, int channels);
+
     void playSilently();
-    void onSinkState(int state);
+    void outputEnded(bool successfully);
     void finish(bool successfully);
 
     std::vector<float> samples_;  // interleaved, full scale = 1
@@ -63,27 +65,15 @@ private:
     // Tells a queued end-of-play apart from one belonging to an earlier play().
     unsigned generation_ = 0;
 
-    // The samples as the device wants them, when it cannot take the file's own rate or channels.
-    std::vector<float> converted_;
-
     QTimer* silentTimer_ = nullptr;
-    QAudioDevice device_;
-    std::unique_ptr<SampleSource> source_;
-    std::unique_ptr<QAudioSink> sink_;  // after source_: the sink reads it until it is destroyed
+    sound::Backend& backend_;
+    std::unique_ptr<Events> events_;
+    // Made at the first play; after samples_ and events_, which it uses until it is destroyed.
+    std::unique_ptr<sound::Output> output_;
 };
 
-// The sample conversions behind the player, public so they can be checked without a sound device.
-namespace audio {
-
-// Linear resampling and channel mapping of interleaved samples: mono is copied to every output
-// channel, several channels going to mono are averaged, otherwise channels map by position.
-std::vector<float> convert(const std::vector<float>& in, int inRate, int inChannels, int outRate,
-                           int outChannels);
-
-// Writes count samples scaled by volume in the given format, clipped to full scale.
-void encode(const float* in, std::size_t count, double volume, QAudioFormat::SampleFormat format,
-            char* out);
-
-}  // namespace audio
+// For tests: load the sound module from this file instead of searching for it (an empty string
+// restores the search). The next create() loads it anew.
+void setSoundModuleForTesting(const QString& path);
 
 }  // namespace dunok

@@ -1,4 +1,5 @@
 // The alarm player. The output is picked once per process: only a child run reaches a server.
+#include <dlfcn.h>
 #include <sndfile.h>
 
 #include <QProcess>
@@ -8,6 +9,7 @@
 #include <numeric>
 
 #include "platform/AudioPlayer.h"
+#include "platform/sound/SampleCodec.h"
 
 using namespace dunok;
 
@@ -58,6 +60,19 @@ private slots:
         }
     }
 
+    void aSoundModuleThatCannotBeLoadedIsNamedWithTheLoadersReason() {
+        const QString missing = dir_.filePath("no-such-module.so");
+        QVERIFY(!dlopen(QFile::encodeName(missing).constData(), RTLD_NOW));
+        const QString loaderSays = QString::fromLocal8Bit(dlerror());
+        setSoundModuleForTesting(missing);
+        QString error;
+        const bool made = bool(AudioPlayer::create(tone_, &error));
+        setSoundModuleForTesting(QString());
+        QVERIFY(!made);
+        QVERIFY2(error.contains(missing) && error.contains(loaderSays), qPrintable(error));
+        QVERIFY(AudioPlayer::create(tone_, &error));  // the search finds the real one again
+    }
+
     void volumeIsLinearAndClamped() {
         auto player = AudioPlayer::create(tone_, nullptr);
         player->setVolume(1.7);
@@ -67,7 +82,7 @@ private slots:
         // Clipping comes after scaling: 1.5 at half volume is 0.75, not a clipped 1.0 halved.
         const float in[] = {0.9f, 1.5f};
         qint16 out[2];
-        audio::encode(in, 2, 0.5, QAudioFormat::Int16, reinterpret_cast<char*>(out));
+        audio::encode(in, 2, 0.5, audio::SampleFormat::Int16, reinterpret_cast<char*>(out));
         QCOMPARE(out[0], qint16(14745));
         QCOMPARE(out[1], qint16(24575));
     }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # An install under a prefix of its own (as /opt/dunok would be) is a complete
 # desktop program: the launcher entry's program and icons are there, and the
-# installed program shows its window and uses its own help and sounds, not the
-# build tree's.
+# installed program shows its window and uses its own help, sounds and sound
+# module, not the build tree's.
 source "$(dirname "$0")/lib.sh"
 build=$2
 setup_home
@@ -47,6 +47,13 @@ wait_until 20 test -s "$work/opened" || fail "Help opened nothing"
 xdotool windowfocus --sync "$window" key ctrl+n
 sounds_listed() { grep -q "openat(.*\"$prefix/share/dunok/Sounds\".*O_DIRECTORY.*) = [0-9]" "$work/files"; }
 wait_until 20 sounds_listed || fail "the installed Dunok did not list $prefix/share/dunok/Sounds"
-! grep "\"$build/share/dunok" "$work/files" || fail "the installed Dunok looked into the build tree"
+# Its Play button (the description, the sound, then Play) is the first sound, which loads the
+# sound module: the installed one too.
+editor=$(xdotool search --onlyvisible --class dunok | grep -vx "$window" | head -1) ||
+    fail "no editor window"
+xdotool windowfocus --sync "$editor" key --delay 100 Tab Tab space
+module_loaded() { grep -q "openat(.*\"$prefix/lib[^\"]*/dunok/dunok-sound\.so\".*) = [0-9]" "$work/files"; }
+wait_until 20 module_loaded || fail "the installed Dunok did not load its own sound module"
+! grep -E "\"$build/(share|lib)/" "$work/files" || fail "the installed Dunok looked into the build tree"
 stop "$dunok" TERM "$tracer"
 echo "PASS"
