@@ -62,6 +62,11 @@ int AppDelegate::start() {
     connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
     connect(window_, &MainWindow::helpRequested, this, [this] { showHelp(window_); });
     connect(window_, &MainWindow::websiteRequested, this, [this] { showWebsite(window_); });
+    if (singleInstance_ &&
+        singleInstance_->finishClaim() == SingleInstance::Outcome::OtherReopened) {
+        qInfo("Dunok is already running; its window was brought forward.");
+        return alreadyRunning;
+    }
 
     // What the first sight of the list does not need waits until it is on
     // screen; a window that is never drawn (started minimised) delays it by
@@ -78,16 +83,15 @@ int AppDelegate::run() {
     signals_ = new UnixSignals(this);
     connect(signals_, &UnixSignals::terminationRequested, this, [this](int) { terminate(); });
 
+    // One Dunok per user: the bus is asked while the window is built, and
+    // has answered before the window shows.
     singleInstance_ = new SingleInstance(this);
-    if (singleInstance_->claim() == SingleInstance::Outcome::OtherReopened) {
-        qInfo("Dunok is already running; its window was brought forward.");
-        return 0;
-    }
     connect(singleInstance_, &SingleInstance::reopenRequested, this,
             &AppDelegate::reopenFromOutside);
+    singleInstance_->beginClaim();
 
     QApplication::setQuitOnLastWindowClosed(false);
-    if (const int status = start()) return status;
+    if (const int status = start()) return status == alreadyRunning ? 0 : status;
     return QApplication::exec();
 }
 

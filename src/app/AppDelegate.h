@@ -54,6 +54,10 @@ public:
     void terminate();
 
 private:
+    // start()'s answer when another Dunok runs and has been asked to show
+    // itself: this one stops, successfully.
+    static constexpr int alreadyRunning = -1;
+
     void applicationDidFinishLaunching();
     // The user clicked a finish notification.
     void userNotificationCenterDidReceive(const QString& timerId);

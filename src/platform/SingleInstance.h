@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <thread>
 
 namespace dunok {
 
@@ -26,6 +27,12 @@ public:
     // Claims the name, or asks its owner to reopen. Without a session bus
     // the program still runs, and says so once on the console.
     Outcome claim();
+    // claim() in two halves: the bus is reached and asked for the name on a
+    // thread of its own, so that the window can be built meanwhile; the
+    // second half waits for that and, when the name is taken, asks its owner
+    // to reopen.
+    void beginClaim();
+    Outcome finishClaim();
 
 public slots:
     // Called over D-Bus by a second launch.
@@ -35,6 +42,13 @@ signals:
     void reopenRequested();
 
 private:
+    enum class Claimed { NoBus, Owned, Taken };
+    void claimOnThread();
+
+    std::thread claiming_;
+    // Written by the claiming thread, read after it has been joined.
+    Claimed claimed_ = Claimed::NoBus;
+    QString busError_;
     bool registered_ = false;
 };
 
