@@ -24,7 +24,6 @@ public:
     // is disabled and draws nothing.
     std::optional<QDateTime> representedDate() const { return representedDate_; }
     void setRepresentedDate(std::optional<QDateTime> date);
-    QString dayStr() const { return dayStr_; }
 
     bool isSelected() const { return selected_; }
     void setSelected(bool selected);

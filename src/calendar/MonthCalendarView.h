@@ -31,7 +31,6 @@ public:
 
     explicit MonthCalendarView(QWidget* parent = nullptr);
 
-    MonthCalendarViewDelegate* delegate() const { return delegate_; }
     void setDelegate(MonthCalendarViewDelegate* d);  // not owned; may be null
 
     // Any moment of the month on display, kept as the start of its day.

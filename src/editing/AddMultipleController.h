@@ -17,20 +17,12 @@ namespace dunok {
 class AddMultipleController : public QDialog {
     Q_OBJECT
 public:
-    // The identifiers of the two cells of a row, as the fields' object names.
-    struct CellIdentifiers {
-        static inline const QString cellTime = TimerRowsTable::cellTime;
-        static inline const QString cellDescription = TimerRowsTable::cellDescription;
-    };
-
     explicit AddMultipleController(QWidget* parent = nullptr);
 
     TimerRowsTable* theTable() const { return theTable_; }
     QCheckBox* cbStart() const { return cbStart_; }
     QPushButton* btnSave() const { return btnSave_; }
     QPushButton* btnCancel() const { return btnCancel_; }
-    QPushButton* btnAddRow() const { return btnAddRow_; }
-    QPushButton* btnRemoveRow() const { return btnRemoveRow_; }
 
     // Checks every row; stores the timers in row order with the default
     // sound, closes, reports them and posts "ncReturnedFromAddMultiple". A row

@@ -27,7 +27,6 @@ public:
     QComboBox* pmCountDown() const { return pmCountDown_; }
     QPushButton* btnSave() const { return btnSave_; }
     QPushButton* btnClose() const { return btnClose_; }
-    bool needToUpdateTable() const { return needToUpdateTable_; }
 
     // Writes every setting to its global and the store, then closes.
     void btnSavePressed();

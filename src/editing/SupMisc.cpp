@@ -44,13 +44,4 @@ void PointingFingerImageView::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
 }
 
-PointingFingerTextField::PointingFingerTextField(QWidget* parent) : QLabel(parent) {
-    setCursor(Qt::PointingHandCursor);
-}
-
-void PointingFingerTextField::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit clicked();
-    QLabel::mousePressEvent(event);
-}
-
 }  // namespace dunok

@@ -28,17 +28,4 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
-// A text that can be clicked: the pointing hand over all of it.
-class PointingFingerTextField : public QLabel {
-    Q_OBJECT
-public:
-    explicit PointingFingerTextField(QWidget* parent = nullptr);
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-};
-
 }  // namespace dunok

@@ -17,7 +17,6 @@ public:
 
 struct Alert {
     QString id;                            // the timer id of the record it times
-    bool isPlaying = false;                // its alarm sound was started at the finish
     bool isPaused = false;                 // paused by the user
     std::shared_ptr<TickSource> theTimer;  // none when not ticking
     qint64 value = 0;                      // remaining seconds

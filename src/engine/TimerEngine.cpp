@@ -52,6 +52,12 @@ void TimerEngine::startAt(int row) {
     arm(int(alertsArray.size()) - 1);
 }
 
+void TimerEngine::resume(int k) {
+    // The row shows its countdown again at the next tick.
+    alertsArray[k].isPaused = false;
+    arm(k);
+}
+
 void TimerEngine::stopEntry(int k) {
     if (alertsArray[k].theTimer) alertsArray[k].theTimer->invalidate();
     alertsArray[k].theTimer.reset();
@@ -76,9 +82,9 @@ void TimerEngine::tableViewDoubleClick(int selectedRow) {
         startAt(r);
         started = true;
     } else if (alertsArray[k].isPaused) {
-        alertsArray[k].isPaused = false;
-        arm(k);
+        resume(k);
         emit toolbarNeedsUpdate();
+        updateBadge();
         return;
     } else {
         stopEntry(k);
@@ -100,9 +106,7 @@ void TimerEngine::miPauseClicked(int selectedRow) {
         if (alertsArray[k].theTimer) alertsArray[k].theTimer->invalidate();
         alertsArray[k].isPaused = true;
     } else {
-        // The row shows its countdown again at the next tick.
-        alertsArray[k].isPaused = false;
-        arm(k);
+        resume(k);
     }
     emit toolbarNeedsUpdate();
     // The count stays; what rings next may not.
@@ -110,10 +114,7 @@ void TimerEngine::miPauseClicked(int selectedRow) {
 }
 
 void TimerEngine::resetAlerts() {
-    if (isAlarmPlaying()) {
-        stopPlaying();
-        emit toolbarNeedsUpdate();
-    }
+    stopPlaying();
     for (int k = int(alertsArray.size()) - 1; k >= 0; --k) {
         const int row = int(alertsArray[k].row);
         stopEntry(k);
@@ -175,7 +176,8 @@ void TimerEngine::handleAlert(const QString& id) {
             return;
         }
     }
-    emit toolbarNeedsUpdate();
+    // A plain tick changes only the row and the badge: what the toolbar and
+    // the status line show stays as it was.
     updateBadgeAfterTick(id);
 }
 
@@ -194,11 +196,8 @@ void TimerEngine::finish(int i) {
             {timerDesc(timer), tr("Duration was %1").arg(toDHMS(timerDuration(timer))),
              tr("Occurred at %1").arg(currentDateTimeStr()), alertsArray[i].id});
     }
-    if (isAlarmPlaying()) {
-        stopPlaying();
-        emit toolbarNeedsUpdate();
-    }
-    for (Alert& alert : alertsArray) alert.isPlaying = false;
+    // The caller refreshes the toolbar once the finished entry is settled.
+    stopPlaying();
     // Every alarm's end refreshes the toolbar, not only the first player's,
     // so that Silence never stays enabled for a sound that has ended.
     if (timer && playSound(timerSound(timer)))
@@ -207,7 +206,6 @@ void TimerEngine::finish(int i) {
     if (prefsQuietWithMouse) startMouseWatch();
 
     Alert& alert = alertsArray[i];
-    alert.isPlaying = true;
     alert.isPaused = false;
     if (alert.theTimer) alert.theTimer->invalidate();
     alert.theTimer.reset();

@@ -83,6 +83,7 @@ signals:
 
 private:
     void arm(int k);
+    void resume(int k);
     void startAt(int row);
     void stopEntry(int k);
     void finish(int i);

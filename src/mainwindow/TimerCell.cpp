@@ -36,10 +36,4 @@ RowContents buildRowCells(int row) {
     return cells;
 }
 
-CellContents buildCell(int row, int column) {
-    if (column == 0) return buildRowCells(row).description;
-    if (column == 1) return buildRowCells(row).duration;
-    return {};
-}
-
 }  // namespace dunok

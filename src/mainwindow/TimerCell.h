@@ -27,9 +27,4 @@ struct RowContents {
 };
 RowContents buildRowCells(int row);
 
-// Builds the cell of row (an index into timersArray) and column (0 the
-// description, 1 the duration). Also points the row's running timer, if any,
-// at this row.
-CellContents buildCell(int row, int column);
-
 }  // namespace dunok

@@ -84,10 +84,6 @@ void TimerTableView::setRowHeight(int height) {
     verticalHeader()->setDefaultSectionSize(height);
 }
 
-int TimerTableView::rowHeightSetting() const {
-    return verticalHeader()->defaultSectionSize();
-}
-
 void TimerTableView::selectRowsExactly(const QList<int>& rows) {
     if (!model() || !selectionModel()) return;
     QItemSelection selection;

@@ -20,7 +20,6 @@ public:
     void selectRowExactly(int row);
 
     void setRowHeight(int height);
-    int rowHeightSetting() const;
 
     // Selects exactly the given rows (where a drop put its timers).
     void selectRowsExactly(const QList<int>& rows);

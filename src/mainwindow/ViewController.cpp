@@ -191,7 +191,6 @@ void ViewController::bringWindowToFront() {
 }
 
 void ViewController::viewWillAppear() {
-    emit willAppear();
     updateToolbar();
 }
 
@@ -222,10 +221,6 @@ void ViewController::reloadTable() {
     model_->reloadData();
     if (selected != -1) myTable_->selectRowExactly(selected);
     updateToolbar();
-}
-
-void ViewController::reloadRows(const QList<int>& rows) {
-    model_->reloadRows(rows);
 }
 
 void ViewController::setToolbar(TimerToolbar* toolbar) {
@@ -266,13 +261,7 @@ void ViewController::updateToolbar() {
         state.sortLabel = sortString(prefsSort);
         toolbar_->update(state);
     }
-    // Every tick asks; the line only changes when a count does.
-    const int count = getNumAlerts();
-    const int paused = pausedCount();
-    if (count == shownCount_ && paused == shownPaused_) return;
-    shownCount_ = count;
-    shownPaused_ = paused;
-    lblCount_->setText(statusLineText(count, paused));
+    lblCount_->setText(statusLineText(getNumAlerts(), pausedCount()));
 }
 
 }  // namespace dunok

@@ -33,8 +33,6 @@ public:
     // Refills the list from the store and redraws every row, keeping the
     // selected row number.
     void reloadTable();
-    // Redraws the given rows from the list and the running timers.
-    void reloadRows(const QList<int>& rows);
     // Enabling of the toolbar's items and the status line.
     void updateToolbar();
 
@@ -73,11 +71,6 @@ public:
     TimerTableView* myTable() const { return myTable_; }
     TimerTableModel* tableModel() const { return model_; }
     QLabel* lblCount() const { return lblCount_; }
-    ProcessActivity* activity() const { return activity_; }
-
-signals:
-    // Before the window shows: the application keeps it to bring it back.
-    void willAppear();
 
 private:
     void viewDidLoad();
@@ -93,8 +86,6 @@ private:
     TimerEngine* engine_ = nullptr;
     Sheets* sheets_ = nullptr;
     TimerToolbar* toolbar_ = nullptr;
-    int shownCount_ = -1;  // what the status line shows
-    int shownPaused_ = -1;
 };
 
 }  // namespace dunok

@@ -61,7 +61,6 @@ public:
     void processDueTicks();
 
     // The earliest due tick, or -1 when nothing is scheduled.
-    qint64 nextDueNs() const { return queue_.empty() ? -1 : queue_.begin()->first.dueNs; }
 
     // Whether a wake-up is pending. False whenever nothing is scheduled.
     bool isArmed() const { return timer_.isActive(); }

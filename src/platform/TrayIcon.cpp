@@ -65,7 +65,6 @@ void TrayIcon::show() {
 }
 
 void TrayIcon::showCount(int count) {
-    count_ = count;
     icon_->setIcon(iconWithCount(count));
 }
 
@@ -76,10 +75,6 @@ void TrayIcon::showNextFinish(const std::optional<NextFinish>& next) {
         tip += QLatin1Char('\n') + tr("%1: %2 left").arg(name, toDHMS2(next->remaining, true));
     }
     icon_->setToolTip(tip);
-}
-
-QString TrayIcon::toolTip() const {
-    return icon_->toolTip();
 }
 
 }  // namespace dunok

@@ -24,8 +24,6 @@ public:
     void showCount(int count) override;
     // The tooltip names the next timer to ring and its time left.
     void showNextFinish(const std::optional<NextFinish>& next) override;
-    QString toolTip() const;
-    int count() const { return count_; }
 
 signals:
     void activated();      // a click on the icon
@@ -35,7 +33,6 @@ signals:
 private:
     QSystemTrayIcon* icon_ = nullptr;
     QMenu* menu_ = nullptr;
-    int count_ = 0;
 };
 
 }  // namespace dunok

@@ -61,7 +61,7 @@ private slots:
         alertsArray << testing::runningAlert(timersArray[0], 179)
                     << testing::runningAlert(timersArray[1], 300, true)
                     << testing::runningAlert(timersArray[2], 0);
-        vc.reloadRows({0, 1, 2});
+        vc.tableModel()->reloadRows({0, 1, 2});
         QCOMPARE(rowText(vc, 0), QString("Tea timerfull22 14 | 2m 59s timerfull22 16"));
         QCOMPARE(rowText(vc, 1), QString("Pasta timerfull22 14 | 9m - 14"));  // paused
         const QRegularExpression finished("^Eggs timerfull22 14 \\| Finished \\d.* - 14$");
