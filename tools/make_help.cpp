@@ -34,9 +34,9 @@
 #include "model/Preferences.h"
 #include "model/Store.h"
 #include "model/TimerModel.h"
+#include "platform/NamedImage.h"
 #include "platform/ObjectStore.h"
 #include "platform/PreferenceStore.h"
-#include "platform/ResourceFolder.h"
 
 using namespace dunok;
 

@@ -16,9 +16,9 @@
 #include "platform/DesktopNotifications.h"
 #include "platform/LauncherEntry.h"
 #include "platform/MessageBox.h"
+#include "platform/NamedImage.h"
 #include "platform/ObjectStore.h"
 #include "platform/PreferenceStore.h"
-#include "platform/ResourceFolder.h"
 #include "platform/SingleInstance.h"
 #include "platform/TrayIcon.h"
 #include "platform/UnixSignals.h"
@@ -96,8 +96,7 @@ int AppDelegate::run() {
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
-    if (launched_) return;
-    launched_ = true;
+    if (launcherEntry_) return;  // ran already
     // After the first paint: handing every size of the icon to the window
     // system is not worth keeping the user waiting for the window.
     QApplication::setWindowIcon(namedImage(QStringLiteral("dunok")));
@@ -144,19 +143,14 @@ void AppDelegate::reopenFromOutside() {
 
 bool AppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows) {
     if (hasVisibleWindows || !window_) return false;
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    window_->bringToFront();
     updateBadge();
     return true;
 }
 
 void AppDelegate::menuShowAppPressed() {
     if (!window_) return;
-    window_->show();
-    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
-    window_->raise();
-    window_->activateWindow();
+    window_->bringToFront();
     updateBadge();
 }
 

@@ -29,9 +29,14 @@ public:
                          QObject* parent = nullptr);
     ~AppDelegate() override;
 
+    // start()'s answer when another Dunok runs and has been asked to show
+    // itself: this one stops, successfully.
+    static constexpr int alreadyRunning = -1;
+
     // Opens the store and the window. Returns 0 when the program should go on
-    // into the event loop, or the exit status when it must stop (a store that
-    // cannot be opened).
+    // into the event loop; otherwise it must stop, with that exit status (a
+    // store that cannot be opened), or with alreadyRunning when run() has
+    // found another Dunok and asked it to show itself.
     int start();
     // start(), then the event loop; for main().
     int run();
@@ -54,10 +59,6 @@ public:
     void terminate();
 
 private:
-    // start()'s answer when another Dunok runs and has been asked to show
-    // itself: this one stops, successfully.
-    static constexpr int alreadyRunning = -1;
-
     void applicationDidFinishLaunching();
     // The user clicked a finish notification.
     void userNotificationCenterDidReceive(const QString& timerId);
@@ -76,7 +77,6 @@ private:
     DesktopNotifications* notifications_ = nullptr;
     LauncherEntry* launcherEntry_ = nullptr;
     bool terminating_ = false;
-    bool launched_ = false;  // applicationDidFinishLaunching() has run
 };
 
 }  // namespace dunok

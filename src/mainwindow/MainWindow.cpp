@@ -5,6 +5,7 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include "engine/TimerEngine.h"
 #include "mainwindow/TimerToolbar.h"
 #include "mainwindow/ViewController.h"
 #include "platform/PreferenceStore.h"
@@ -20,6 +21,8 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     auto* toolbar = new TimerToolbar(this);
     addToolBar(Qt::TopToolBarArea, toolbar);
     viewController_->setToolbar(toolbar);
+    connect(viewController_->engine(), &TimerEngine::bringToFrontRequested, this,
+            &MainWindow::bringToFront);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     const auto command = [this](QMenu* menu, const QString& name, const QString& title,
@@ -86,6 +89,13 @@ void MainWindow::windowDidLoad() {
     resize(540, 640);
     const QByteArray frame = prefs_.rawValue(frameKey()).toByteArray();
     if (!frame.isEmpty()) restoreGeometry(frame);
+}
+
+void MainWindow::bringToFront() {
+    show();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
 }
 
 void MainWindow::saveFrame() {

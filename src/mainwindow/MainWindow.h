@@ -19,6 +19,9 @@ public:
     ViewController* viewController() const { return viewController_; }
     // Stores the window's size and place under its autosave name.
     void saveFrame();
+    // Shows the window in front of the others, also when it was closed or
+    // minimised.
+    void bringToFront();
 
 signals:
     void quitRequested();

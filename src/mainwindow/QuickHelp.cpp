@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 
 #include "model/Globals.h"
-#include "platform/ResourceFolder.h"
+#include "platform/NamedImage.h"
 
 namespace dunok {
 

@@ -7,7 +7,7 @@
 
 #include "model/Globals.h"
 #include "model/ListOrder.h"
-#include "platform/ResourceFolder.h"
+#include "platform/NamedImage.h"
 
 namespace dunok {
 

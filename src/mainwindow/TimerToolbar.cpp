@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "platform/ResourceFolder.h"
+#include "platform/NamedImage.h"
 
 namespace dunok {
 

@@ -55,8 +55,6 @@ ViewController::ViewController(PreferenceStore& prefs, QWidget* parent, Clock* c
     activity_ = new ProcessActivity(this);
     engine_ = new TimerEngine(*model_, clock ? *clock : systemClock(), this);
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, this, &ViewController::updateToolbar);
-    connect(engine_, &TimerEngine::bringToFrontRequested, this,
-            &ViewController::bringWindowToFront);
     connect(engine_, &TimerEngine::closeWindowRequested, this, [this] { window()->close(); });
     viewDidLoad();
 }
@@ -180,14 +178,6 @@ void ViewController::checkForNewTimers() {
 
 void ViewController::silence() {
     engine_->silence();
-}
-
-void ViewController::bringWindowToFront() {
-    QWidget* w = window();
-    w->show();
-    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-    w->raise();
-    w->activateWindow();
 }
 
 void ViewController::viewWillAppear() {

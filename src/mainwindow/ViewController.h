@@ -42,8 +42,6 @@ public:
     void resetAlerts();
     void checkForNewTimers();
     void silence();
-    // The finished window comes forward, as after a finish.
-    void bringWindowToFront();
 
     // The editing sheets over this window.
     void addTimer();

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "platform/ResourceFolder.h"
+#include "platform/NamedImage.h"
 
 namespace dunok {
 

@@ -1,7 +1,6 @@
-// The program's resource folder (sounds, help) and its compiled-in images.
+// The program's resource folder: sounds and help.
 #pragma once
 
-#include <QIcon>
 #include <QString>
 
 namespace dunok {
@@ -16,8 +15,5 @@ void setResourceFolderForTesting(const QString& folder);
 // string when there is no such file.
 QString resourcePath(const QString& name, const QString& extension,
                      const QString& subdir = QString());
-
-// A compiled-in image by name ("timer22"); a null icon for an unknown name.
-QIcon namedImage(const QString& name);
 
 }  // namespace dunok

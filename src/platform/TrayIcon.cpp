@@ -6,7 +6,7 @@
 #include <QSystemTrayIcon>
 
 #include "engine/CountdownText.h"
-#include "platform/ResourceFolder.h"
+#include "platform/NamedImage.h"
 
 namespace dunok {
 

@@ -13,8 +13,8 @@
 #include "mainwindow/ViewController.h"
 #include "model/Preferences.h"
 #include "model/TimerModel.h"
+#include "platform/NamedImage.h"
 #include "platform/PreferenceStore.h"
-#include "platform/ResourceFolder.h"
 #include "support/TestEnvironment.h"
 
 using namespace dunok;
