@@ -49,8 +49,10 @@ sounds_listed() { grep -q "openat(.*\"$prefix/share/dunok/Sounds\".*O_DIRECTORY.
 wait_until 20 sounds_listed || fail "the installed Dunok did not list $prefix/share/dunok/Sounds"
 # Its Play button (the description, the sound, then Play) is the first sound, which loads the
 # sound module: the installed one too.
-editor=$(xdotool search --onlyvisible --class dunok | grep -vx "$window" | head -1) ||
-    fail "no editor window"
+# The sounds are listed while the editor is built, before it shows.
+editor_window() { xdotool search --onlyvisible --class dunok | grep -vx "$window" | grep -m1 .; }
+wait_until 20 editor_window > /dev/null || fail "no editor window"
+editor=$(editor_window)
 xdotool windowfocus --sync "$editor" key --delay 100 Tab Tab space
 module_loaded() { grep -q "openat(.*\"$prefix/lib[^\"]*/dunok/dunok-sound\.so\".*) = [0-9]" "$work/files"; }
 wait_until 20 module_loaded || fail "the installed Dunok did not load its own sound module"
