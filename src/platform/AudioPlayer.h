@@ -72,8 +72,4 @@ private:
     std::unique_ptr<sound::Output> output_;
 };
 
-// For tests: load the sound module from this file instead of searching for it (an empty string
-// restores the search). The next create() loads it anew.
-void setSoundModuleForTesting(const QString& path);
-
 }  // namespace dunok

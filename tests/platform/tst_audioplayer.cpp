@@ -9,6 +9,7 @@
 #include <numeric>
 
 #include "platform/AudioPlayer.h"
+#include "platform/SoundBackend.h"
 #include "platform/sound/SampleCodec.h"
 
 using namespace dunok;
