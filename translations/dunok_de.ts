@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>DeleteConfirmation</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Delete the timer</source>
+        <translation>Timer löschen</translation>
+    </message>
+    <message>
+        <source>Delete the selected timers</source>
+        <translation>Ausgewählte Timer löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the %1?</source>
+        <translation>Möchten Sie %1 wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>timer</source>
+        <translation>den Timer</translation>
+    </message>
+    <message>
+        <source>selected timers</source>
+        <translation>die ausgewählten Timer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>HelpCommands</name>
     <message>
         <source>Help not found.</source>
@@ -195,41 +230,6 @@
     <message>
         <source>%1 Quick Help</source>
         <translation>%1-Kurzhilfe</translation>
-    </message>
-</context>
-<context>
-    <name>TimerEdits</name>
-    <message>
-        <source>Confirm</source>
-        <translation>Bestätigen</translation>
-    </message>
-    <message>
-        <source>Delete the timer</source>
-        <translation>Timer löschen</translation>
-    </message>
-    <message>
-        <source>Delete the selected timers</source>
-        <translation>Ausgewählte Timer löschen</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete the %1?</source>
-        <translation>Möchten Sie %1 wirklich löschen?</translation>
-    </message>
-    <message>
-        <source>timer</source>
-        <translation>den Timer</translation>
-    </message>
-    <message>
-        <source>selected timers</source>
-        <translation>die ausgewählten Timer</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

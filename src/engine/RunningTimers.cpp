@@ -51,6 +51,11 @@ int haveAlertForID(const QString& id) {
     return -1;
 }
 
+void removeAlert(int k) {
+    if (alertsArray[k].theTimer) alertsArray[k].theTimer->invalidate();
+    alertsArray.removeAt(k);
+}
+
 void refreshAlertRows() {
     if (alertsArray.isEmpty()) return;
     QHash<QString, qint64> rowOf;

@@ -1,4 +1,4 @@
-// Lookups in the running-timer table (alertsArray).
+// Lookups in the running-timer table (alertsArray), and its upkeep.
 #pragma once
 
 #include <QString>
@@ -17,5 +17,8 @@ int haveAlertForID(const QString& id);
 // list also covers rows that were removed or not drawn, so a tick never
 // redraws, and a finish never reads, the wrong row.
 void refreshAlertRows();
+
+// Takes entry k out of the table for good; its tick never comes again.
+void removeAlert(int k);
 
 }  // namespace dunok

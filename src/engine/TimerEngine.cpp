@@ -58,12 +58,6 @@ void TimerEngine::resume(int k) {
     arm(k);
 }
 
-void TimerEngine::stopEntry(int k) {
-    if (alertsArray[k].theTimer) alertsArray[k].theTimer->invalidate();
-    alertsArray[k].theTimer.reset();
-    alertsArray.removeAt(k);
-}
-
 void TimerEngine::tableViewDoubleClick(int selectedRow) {
     const int r = selectedRow;
     if (r < 0 || r >= timersArray.size()) return;
@@ -87,7 +81,7 @@ void TimerEngine::tableViewDoubleClick(int selectedRow) {
         updateBadge();
         return;
     } else {
-        stopEntry(k);
+        removeAlert(k);
     }
     rows_.reloadRows({r});
     emit toolbarNeedsUpdate();
@@ -117,7 +111,7 @@ void TimerEngine::resetAlerts() {
     stopPlaying();
     for (int k = int(alertsArray.size()) - 1; k >= 0; --k) {
         const int row = int(alertsArray[k].row);
-        stopEntry(k);
+        removeAlert(k);
         rows_.reloadRows({row});
     }
     emit toolbarNeedsUpdate();
@@ -148,7 +142,7 @@ void TimerEngine::startTimers(const QStringList& ids) {
 void TimerEngine::stopBeforeEditing(int row) {
     const int k = haveAlertForRow(row);
     if (k == -1) return;
-    stopEntry(k);
+    removeAlert(k);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
     updateBadge();
@@ -238,7 +232,7 @@ void TimerEngine::notificationClicked(const QString& id) {
     if (!id.isEmpty()) {
         const int k = haveAlertForID(id);
         // The sound was stopped above; a finished entry still here goes.
-        if (k != -1 && alertsArray[k].value < 1) stopEntry(k);
+        if (k != -1 && alertsArray[k].value < 1) removeAlert(k);
     }
     emit bringToFrontRequested();
     emit toolbarNeedsUpdate();

@@ -85,7 +85,6 @@ private:
     void arm(int k);
     void resume(int k);
     void startAt(int row);
-    void stopEntry(int k);
     void finish(int i);
     void startMouseWatch();
     void audioPlayerDidFinishPlaying(bool successfully);

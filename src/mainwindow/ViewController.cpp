@@ -10,6 +10,7 @@
 #include "engine/Alarm.h"
 #include "engine/RunningTimers.h"
 #include "engine/TimerEngine.h"
+#include "mainwindow/DeleteConfirmation.h"
 #include "mainwindow/QuickHelp.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/TimerContextMenu.h"
@@ -116,10 +117,8 @@ void ViewController::deleteTimers() {
     const QList<int> rows = myTable_->selectedRows();
     if (rows.isEmpty()) return;
     confirmDeleteTimers(window(), int(rows.size()), [this, rows] {
-        deleteTimerRows(rows, {[this](int row) {
-                            model_->removeRowAt(row);
-                            updateToolbar();
-                        }});
+        deleteTimerRows(rows, [this](int row) { model_->removeRowAt(row); });
+        updateToolbar();
     });
 }
 

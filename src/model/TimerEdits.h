@@ -1,5 +1,5 @@
 // The two list commands that change the set of timers without the editor:
-// duplicating one timer and deleting the selected ones after asking.
+// duplicating one timer and deleting the selected ones.
 #pragma once
 
 #include <QList>
@@ -7,11 +7,7 @@
 
 #include "model/Globals.h"
 
-class QWidget;
-
 namespace dunok {
-
-struct AlertSpec;
 
 // Stores a copy of the timer on that row (its description, duration and
 // sound; a new record, never running). Returns the copy, or nullptr when
@@ -20,26 +16,13 @@ struct AlertSpec;
 // caller reloads it, which puts the copy where the sort order says.
 TimerRecord duplicateTimer(int row);
 
-// The confirmation for deleting count timers, in the singular or the plural.
-AlertSpec deleteConfirmation(int count);
-
-// Asks, in a sheet over window, whether to delete the count selected timers
-// and calls confirmed once the user chose "Delete". Asks nothing when the
-// list is empty or count is 0.
-void confirmDeleteTimers(QWidget* window, int count, std::function<void()> confirmed);
-
-// What the list on screen has to follow while rows are deleted.
-struct DeletedRows {
-    // Called once row has left timersArray and the store.
-    std::function<void(int row)> removed;
-};
-
 // Deletes the timers on the given rows from the store and from timersArray,
 // the last row first so that the rows still to go keep their numbers. A
 // running or paused timer stops and leaves alertsArray. Each deletion is
 // saved on its own; one whose save fails is rolled back and leaves its row,
-// its record and its running timer as they were. Returns how many were
+// its record and its running timer as they were. removed is called with each
+// row once it has left timersArray and the store. Returns how many were
 // deleted.
-int deleteTimerRows(const QList<int>& rows, const DeletedRows& display = {});
+int deleteTimerRows(const QList<int>& rows, const std::function<void(int row)>& removed = {});
 
 }  // namespace dunok

@@ -6,6 +6,7 @@
 
 #include "editing/Sheets.h"
 #include "engine/TimerEngine.h"
+#include "mainwindow/DeleteConfirmation.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/TimerTableView.h"
@@ -13,6 +14,7 @@
 #include "mainwindow/ViewController.h"
 #include "model/Preferences.h"
 #include "model/TimerModel.h"
+#include "platform/MessageBox.h"
 #include "platform/NamedImage.h"
 #include "platform/PreferenceStore.h"
 #include "support/TestEnvironment.h"
@@ -68,6 +70,23 @@ private slots:
         }
         QCOMPARE(seen, QStringList({"Custom", "Time", "Tea", "Name", "Egg", "Custom", "Tea"}));
         QCOMPARE(statusLineText(1501, 1, QLocale("en")), "1,500 active timers (1 paused)");
+    }
+    void confirmationSpeaksOfOneOrOfSeveralAndCancelKeepsAll() {
+        const AlertSpec one = deleteConfirmation(1), three = deleteConfirmation(3);
+        QCOMPARE(QStringList({one.windowTitle, one.message, one.informativeText}) + one.buttons,
+                 QStringList({"Confirm", "Delete the timer",
+                              "Are you sure you want to delete the timer?", "Delete", "Cancel"}));
+        QCOMPARE(QStringList({three.message, three.informativeText}),
+                 QStringList({"Delete the selected timers",
+                              "Are you sure you want to delete the selected timers?"}));
+        testing::TestHome home;
+        testing::StoreFixture store(home.storePath());
+        timersArray = {store.addTimer("A", 30)};  // with no timers nothing is asked
+        MessageBox::setNextAnswer(1);             // Cancel to the first question,
+        MessageBox::setNextAnswer(0);             // Delete to the second
+        QList<int> confirmed;
+        for (int i : {0, 1}) confirmDeleteTimers(nullptr, 3, [&, i] { confirmed << i; });
+        QTRY_COMPARE(confirmed, QList<int>{1});
     }
     void imagesComeAtTheSizeDrawn() {
         const QIcon icon = namedImage("img_add");

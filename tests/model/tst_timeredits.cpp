@@ -4,7 +4,6 @@
 #include "model/TimerEdits.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
-#include "platform/MessageBox.h"
 #include "support/TestEnvironment.h"
 
 using namespace dunok;
@@ -31,20 +30,6 @@ private slots:
         QCOMPARE(stored(), "A,B,C,D,E,A");
         QCOMPARE(timerDuration(copy), qint64(300));
         QCOMPARE(timerSound(copy), QString("Harp"));
-    }
-    void confirmationSpeaksOfOneOrOfSeveralAndCancelKeepsAll() {
-        const AlertSpec one = deleteConfirmation(1), three = deleteConfirmation(3);
-        QCOMPARE(QStringList({one.windowTitle, one.message, one.informativeText}) + one.buttons,
-                 QStringList({"Confirm", "Delete the timer",
-                              "Are you sure you want to delete the timer?", "Delete", "Cancel"}));
-        QCOMPARE(QStringList({three.message, three.informativeText}),
-                 QStringList({"Delete the selected timers",
-                              "Are you sure you want to delete the selected timers?"}));
-        MessageBox::setNextAnswer(1);  // Cancel to the first question,
-        MessageBox::setNextAnswer(0);  // Delete to the second
-        QList<int> confirmed;
-        for (int i : {0, 1}) confirmDeleteTimers(nullptr, 3, [&, i] { confirmed << i; });
-        QTRY_COMPARE(confirmed, QList<int>{1});
     }
     void deletingEndsTheTimersAndAFailedSaveChangesNothing() {
         for (int row : {1, 3, 4})
