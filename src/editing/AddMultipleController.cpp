@@ -171,13 +171,12 @@ std::optional<QStringList> AddMultipleController::storeTimers(const QList<NewTim
         if (!record) break;
         records.append(record);
     }
-    StoreError error;
-    const bool saved = records.size() == timers.size() && context.save(&error);
-    if (!saved) {
-        if (records.size() == timers.size())
-            logStoreError(QStringLiteral("Could not save. "), error);
+    const bool inserted = records.size() == timers.size();
+    if (!inserted) {
         // Unsaved inserts would otherwise ride along with the next save.
         for (const TimerRecord& record : std::as_const(records)) context.deleteObject(record);
+    }
+    if (!inserted || !saveNewTimers(context, records, QStringLiteral("Could not save. "))) {
         msgUser(tr("Could not save the timers."),
                 tr("Nothing was added and your rows are still here. Try Save again."), this);
         return std::nullopt;

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "calendar/CalendarPopover.h"
 #include "editing/SupMisc.h"
@@ -121,15 +122,16 @@ void EditController::buildLayout() {
     grid->addWidget(fieldLabel(tr("Sound:"), pmAlarm_), 1, 0);
     grid->addWidget(pmAlarm_, 1, 1, 1, 2);
     grid->addWidget(btnPlay_, 1, 3);
-    grid->addWidget(fieldLabel(tr("Hours:"), slideHours_), 2, 0);
-    grid->addWidget(slideHours_, 2, 1, 1, 2);
-    grid->addWidget(lblHours_, 2, 3);
-    grid->addWidget(fieldLabel(tr("Minutes:"), slideMins_), 3, 0);
-    grid->addWidget(slideMins_, 3, 1, 1, 2);
-    grid->addWidget(lblMins_, 3, 3);
-    grid->addWidget(fieldLabel(tr("Seconds:"), slideSecs_), 4, 0);
-    grid->addWidget(slideSecs_, 4, 1, 1, 2);
-    grid->addWidget(lblSecs_, 4, 3);
+    const std::tuple<QString, QSlider*, QLabel*> sliderRows[] = {
+        {tr("Hours:"), slideHours_, lblHours_},
+        {tr("Minutes:"), slideMins_, lblMins_},
+        {tr("Seconds:"), slideSecs_, lblSecs_}};
+    int row = 2;
+    for (const auto& [title, slider, value] : sliderRows) {
+        grid->addWidget(fieldLabel(title, slider), row, 0);
+        grid->addWidget(slider, row, 1, 1, 2);
+        grid->addWidget(value, row++, 3);
+    }
     grid->addWidget(fieldLabel(tr("Duration:"), lblDuration_), 5, 0);
     grid->addWidget(lblDuration_, 5, 1, 1, 3);
     grid->addWidget(fieldLabel(tr("Ring at:"), edDateTime_), 6, 0);
@@ -154,9 +156,8 @@ void EditController::buildLayout() {
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(btnPlay_, &QPushButton::clicked, this, &EditController::btnPlayPressed);
-    connect(slideHours_, &QSlider::valueChanged, this, &EditController::slideHoursMoved);
-    connect(slideMins_, &QSlider::valueChanged, this, &EditController::slideMinsMoved);
-    connect(slideSecs_, &QSlider::valueChanged, this, &EditController::slideSecsMoved);
+    for (QSlider* slider : {slideHours_, slideMins_, slideSecs_})
+        connect(slider, &QSlider::valueChanged, this, &EditController::slidersMoved);
     connect(edDateTime_, &QDateTimeEdit::dateTimeChanged, this, &EditController::edDateTimeAltered);
     connect(btnCalendar_, &QPushButton::clicked, this, &EditController::showCalendar);
     connect(btnSave_, &QPushButton::clicked, this, &EditController::btnSavePressed);
@@ -181,7 +182,6 @@ void EditController::showEvent(QShowEvent* event) {
 }
 
 void EditController::viewDidLoad() {
-    createCalenderPopover();
     fillSoundList();
 
     const bool editing = areEditing_.value_or(false);
@@ -257,30 +257,22 @@ void EditController::showSliders(qint64 d) {
                                          "and time below."));
     }
     if (belowDay) {
-        slideHoursMoved();
-        slideMinsMoved();
-        slideSecsMoved();
+        slidersMoved();
     } else {
-        lblHours_->setNum(slideHours_->value());
-        lblMins_->setNum(slideMins_->value());
-        lblSecs_->setNum(slideSecs_->value());
+        showSliderValues();
         invalidDuration_ = false;
         updateDuration();
     }
 }
 
-void EditController::slideHoursMoved() {
+void EditController::showSliderValues() {
     lblHours_->setNum(slideHours_->value());
-    calcDurationFromSliders();
-}
-
-void EditController::slideMinsMoved() {
     lblMins_->setNum(slideMins_->value());
-    calcDurationFromSliders();
+    lblSecs_->setNum(slideSecs_->value());
 }
 
-void EditController::slideSecsMoved() {
-    lblSecs_->setNum(slideSecs_->value());
+void EditController::slidersMoved() {
+    showSliderValues();
     calcDurationFromSliders();
 }
 
@@ -341,7 +333,7 @@ void EditController::btnSavePressed() {
     }
     if (!hasViewContext() || !viewContext().isOpen()) return;
 
-    const QString id = areEditing_.value_or(false) ? modifyTimer() : insertTimer();
+    const QString id = areEditing_.value_or(false) ? modifyTimer() : addNewTimer();
     if (!id.isEmpty()) {
         emit timersChanged();
         if (cbStart_->isChecked()) {
@@ -363,19 +355,12 @@ void writeFields(const TimerRecord& timer, const QString& desc, const QComboBox*
 }
 }  // namespace
 
-QString EditController::insertTimer() {
+QString EditController::addNewTimer() {
     ManagedObjectContext& context = viewContext();
     const TimerRecord timer = context.insertNewObject(TimersKeys::entity);
     if (!timer) return QString();
     writeFields(timer, edDescription_->text(), pmAlarm_);
-    StoreError error;
-    if (!context.save(&error)) {
-        logStoreError(QStringLiteral("Could not save. "), error);
-        // Abandon the insert, so that a later save cannot store it behind the
-        // user's back after they were told nothing was added.
-        context.deleteObject(timer);
-        return QString();
-    }
+    if (!saveNewTimers(context, {timer}, QStringLiteral("Could not save. "))) return QString();
     timersArray.append(timer);
     return timerId(timer);
 }

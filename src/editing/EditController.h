@@ -51,16 +51,16 @@ private:
     void selectSound(const QString& title);
     void showSliders(qint64 duration);
 
-    void slideHoursMoved();
-    void slideMinsMoved();
-    void slideSecsMoved();
+    // Any slider moved: the three values shown, and the duration they make.
+    void slidersMoved();
+    void showSliderValues();
     void calcDurationFromSliders();
     void updateDuration();
     void showDurationError(const QString& text);
 
     void btnPlayPressed();
     void btnSavePressed();
-    QString insertTimer();
+    QString addNewTimer();
     QString modifyTimer();
 
     void edDateTimeAltered();

@@ -15,15 +15,8 @@ TimerRecord duplicateTimer(int row) {
     ManagedObjectContext& context = viewContext();
     TimerRecord copy =
         insertTimer(context, timerDesc(source), timerDuration(source), timerSound(source));
-    if (!copy) return nullptr;
-    StoreError error;
-    if (!context.save(&error)) {
-        logStoreError(QStringLiteral("Could not duplicate. "), error);
-        // Left pending, the copy would reach the store with the next save
-        // without ever having been shown.
-        context.deleteObject(copy);
+    if (!copy || !saveNewTimers(context, {copy}, QStringLiteral("Could not duplicate. ")))
         return nullptr;
-    }
     return copy;
 }
 

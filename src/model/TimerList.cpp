@@ -84,15 +84,8 @@ void createDefaultEntries() {
                     duration, prefsDefSound);
                 timer->setValue(TimersKeys::snoozeOn, false);
                 timer->setValue(TimersKeys::snooze, defSnoozeDuration);
-                StoreError error;
-                if (context.save(&error)) {
+                if (saveNewTimers(context, {timer}, QStringLiteral("Could not save. ")))
                     timersArray.append(timer);
-                } else {
-                    logStoreError(QStringLiteral("Could not save. "), error);
-                    // Without this the failed record would ride along with the
-                    // next record's save and appear behind the list's back.
-                    context.deleteObject(timer);
-                }
             }
             return true;
         },

@@ -1,5 +1,7 @@
 #include "model/TimerModel.h"
 
+#include "model/Store.h"
+
 namespace dunok {
 
 const DataModel& timerDataModel() {
@@ -39,6 +41,15 @@ TimerRecord insertTimer(ManagedObjectContext& context, const QString& desc, qint
     timer->setValue(TimersKeys::duration, duration);
     timer->setValue(TimersKeys::sound, sound);
     return timer;
+}
+
+bool saveNewTimers(ManagedObjectContext& context, const QList<TimerRecord>& records,
+                   const QString& failureText) {
+    StoreError error;
+    if (context.save(&error)) return true;
+    logStoreError(failureText, error);
+    for (const TimerRecord& record : records) context.deleteObject(record);
+    return false;
 }
 
 }  // namespace dunok

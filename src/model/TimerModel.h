@@ -31,5 +31,11 @@ QString timerSound(const TimerRecord& timer);
 // store is open.
 TimerRecord insertTimer(ManagedObjectContext& context, const QString& desc, qint64 duration,
                         const QString& sound);
+// Saves new records. When that fails, prints failureText and the error on the
+// console and drops the records again: left pending, they would reach the
+// store with the next save, behind the list's back. Returns whether they were
+// saved.
+bool saveNewTimers(ManagedObjectContext& context, const QList<TimerRecord>& records,
+                   const QString& failureText);
 
 }  // namespace dunok
