@@ -4,12 +4,18 @@
 #include <QLocale>
 #include <QPainter>
 
-#include "calendar/MonthCalendarView.h"
 #include "platform/WallClock.h"
 
 namespace dunok {
 
 namespace {
+// The calendar is drawn in its own colours, like a paper calendar, whatever
+// the theme: black days on white, the picked day on a red disc, today over a
+// green bar.
+const QColor backgroundColor(Qt::white);
+const QColor textColor(Qt::black);
+const QColor selectionColor(Qt::red);
+const QColor todayMarkerColor(Qt::green);
 const QColor pastDayColor(128, 128, 128);
 // Sizes are in device-independent pixels, like the button's own geometry.
 constexpr int dayFontSize = 15;
@@ -26,15 +32,6 @@ CalendarCell::CalendarCell(QWidget* parent) : QAbstractButton(parent) {
     // Focus comes from the keyboard only, so a mouse click leaves no focus ring.
     setFocusPolicy(Qt::TabFocus);
     setEnabled(false);
-}
-
-MonthCalendarView* CalendarCell::owner() const {
-    return owner_;
-}
-
-void CalendarCell::setOwner(MonthCalendarView* owner) {
-    owner_ = owner;
-    update();
 }
 
 void CalendarCell::setRepresentedDate(std::optional<QDateTime> date) {
@@ -68,30 +65,26 @@ void CalendarCell::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF bounds(rect());
-    const QColor background = owner_ ? owner_->backgroundColor() : QColor();
-    const QColor selection = owner_ ? owner_->selectionColor() : QColor();
-    const QColor marker = owner_ ? owner_->todayMarkerColor() : QColor();
-    const QColor text = owner_ ? owner_->textColor() : QColor();
 
-    if (background.isValid()) painter.fillRect(bounds, background);
-    if (selected_ && selection.isValid()) {
+    painter.fillRect(bounds, backgroundColor);
+    if (selected_) {
         const QRectF disc =
             bounds.adjusted(discInset, discInset, -discInset, -discInset).translated(0, discDrop);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(selection);
+        painter.setBrush(selectionColor);
         painter.drawEllipse(disc);
     }
     const QTimeZone zone = wallClock().timeZone();
     const QDate day = dayIn(*representedDate_, zone);
     const QDate today = dayIn(wallClock().now(), zone);
-    if (day == today && marker.isValid()) {
+    if (day == today) {
         // A bar along the bottom edge; half its width falls outside the button.
-        QPen pen(marker, todayBarWidth);
+        QPen pen(todayMarkerColor, todayBarWidth);
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
         painter.drawLine(bounds.bottomLeft(), bounds.bottomRight());
     }
-    drawDayNumber(painter, day < today ? pastDayColor : text);
+    drawDayNumber(painter, day < today ? pastDayColor : textColor);
 
     if (hasFocus()) {
         // Keyboard users need to see where they are.

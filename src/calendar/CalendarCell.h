@@ -4,21 +4,14 @@
 
 #include <QAbstractButton>
 #include <QDateTime>
-#include <QPointer>
 #include <optional>
 
 namespace dunok {
-
-class MonthCalendarView;
 
 class CalendarCell : public QAbstractButton {
     Q_OBJECT
 public:
     explicit CalendarCell(QWidget* parent = nullptr);
-
-    // Supplies the colours.
-    MonthCalendarView* owner() const;
-    void setOwner(MonthCalendarView* owner);
 
     // The day this button stands for; none for an empty grid position, which
     // is disabled and draws nothing.
@@ -36,7 +29,6 @@ protected:
 private:
     void drawDayNumber(QPainter& painter, const QColor& color);
 
-    QPointer<MonthCalendarView> owner_;
     std::optional<QDateTime> representedDate_;
     QString dayStr_;
     bool selected_ = false;

@@ -26,10 +26,6 @@ Qt::DayOfWeek qtDayOfWeek(int weekday) {
 }  // namespace
 
 MonthCalendarView::MonthCalendarView(QWidget* parent) : QWidget(parent) {
-    backgroundColor_ = Qt::white;
-    textColor_ = Qt::black;
-    selectionColor_ = Qt::red;
-    todayMarkerColor_ = Qt::green;
     date_ = toUTC(wallClock().now());
 
     setPalette(lightCalendarPalette());
@@ -56,7 +52,6 @@ void MonthCalendarView::buildGrid() {
                 viewByID(QStringLiteral("c%1").arg(row * columns + column + 1)));
             Q_ASSERT(cell);
             connect(cell, &QAbstractButton::clicked, this, [this, cell] { cellClicked(cell); });
-            cell->setOwner(this);
             dayCells_[row][column] = cell;
         }
     }
@@ -81,10 +76,6 @@ void MonthCalendarView::setWeekdayLabels() {
     }
 }
 
-void MonthCalendarView::setDelegate(MonthCalendarViewDelegate* d) {
-    delegate_ = d;
-}
-
 void MonthCalendarView::setDate(std::optional<QDateTime> date) {
     if (!date || !date->isValid()) {
         date_.reset();
@@ -102,26 +93,6 @@ void MonthCalendarView::setSelectedDate(std::optional<QDateTime> date) {
     }
     selectedDate_ = toUTC(*date);
     setCellSelectedStatusBy(selectedDate_);
-}
-
-void MonthCalendarView::setBackgroundColor(const QColor& c) {
-    backgroundColor_ = c;
-    update();
-}
-
-void MonthCalendarView::setTextColor(const QColor& c) {
-    textColor_ = c;
-    update();
-}
-
-void MonthCalendarView::setSelectionColor(const QColor& c) {
-    selectionColor_ = c;
-    update();
-}
-
-void MonthCalendarView::setTodayMarkerColor(const QColor& c) {
-    todayMarkerColor_ = c;
-    update();
 }
 
 void MonthCalendarView::nextMonth() {
@@ -159,7 +130,6 @@ void MonthCalendarView::cellClicked(CalendarCell* cell) {
         for (CalendarCell* c : row) c->setSelected(false);
     cell->setSelected(true);
     setSelectedDate(cell->representedDate());
-    if (delegate_) delegate_->didSelectDate(*selectedDate_);
     emit dateSelected(*selectedDate_);
 }
 

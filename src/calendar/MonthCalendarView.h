@@ -3,7 +3,6 @@
 // knows nothing of timers; the picked day goes to its delegate.
 #pragma once
 
-#include <QColor>
 #include <QDateTime>
 #include <QWidget>
 #include <array>
@@ -16,13 +15,6 @@ namespace dunok {
 class CalendarBackgroud;
 class CalendarCell;
 
-class MonthCalendarViewDelegate {
-public:
-    virtual ~MonthCalendarViewDelegate() = default;
-    // Called with the start of the picked day in the user's time zone.
-    virtual void didSelectDate(const QDateTime& date) = 0;
-};
-
 class MonthCalendarView : public QWidget {
     Q_OBJECT
 public:
@@ -31,23 +23,12 @@ public:
 
     explicit MonthCalendarView(QWidget* parent = nullptr);
 
-    void setDelegate(MonthCalendarViewDelegate* d);  // not owned; may be null
-
     // Any moment of the month on display, kept as the start of its day.
     std::optional<QDateTime> date() const { return date_; }
     void setDate(std::optional<QDateTime> date);
     // The picked day, kept as the start of its day. Without it the grid is empty.
     std::optional<QDateTime> selectedDate() const { return selectedDate_; }
     void setSelectedDate(std::optional<QDateTime> date);
-
-    QColor backgroundColor() const { return backgroundColor_; }
-    void setBackgroundColor(const QColor& c);
-    QColor textColor() const { return textColor_; }
-    void setTextColor(const QColor& c);
-    QColor selectionColor() const { return selectionColor_; }
-    void setSelectionColor(const QColor& c);
-    QColor todayMarkerColor() const { return todayMarkerColor_; }
-    void setTodayMarkerColor(const QColor& c);
 
     void nextMonth();
     void prevMonth();
@@ -72,7 +53,7 @@ public:
     QWidget* viewByID(const QString& id) const;
 
 signals:
-    // Emitted with the delegate call, with the same date.
+    // A day was picked: the start of that day in the user's time zone.
     void dateSelected(const QDateTime& date);
 
 protected:
@@ -83,13 +64,8 @@ private:
     void buildGrid();
     void setWeekdayLabels();
 
-    MonthCalendarViewDelegate* delegate_ = nullptr;
     std::optional<QDateTime> date_;
     std::optional<QDateTime> selectedDate_;
-    QColor backgroundColor_;
-    QColor textColor_;
-    QColor selectionColor_;
-    QColor todayMarkerColor_;
 
     CalendarBackgroud* root_ = nullptr;
     QLabel* calendarTittle_ = nullptr;

@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "calendar/CalendarPopover.h"
+#include "calendar/MonthCalendarView.h"
 #include "editing/SupMisc.h"
 #include "editing/TargetDate.h"
 #include "engine/Alarm.h"
@@ -406,7 +407,7 @@ void EditController::createCalenderPopover() {
     if (calendarPopover_) return;
     calendarPopover_ = new CalendarPopover(this);
     calendarView_ = calendarPopover_->calendarView();
-    calendarView_->setDelegate(this);
+    connect(calendarView_, &MonthCalendarView::dateSelected, this, &EditController::didSelectDate);
 }
 
 // The calendar always opens on the day the sheet was opened, whatever the

@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QStringList>
 
-#include "calendar/MonthCalendarView.h"
 #include "model/Globals.h"
 
 class QCheckBox;
@@ -20,9 +19,10 @@ class QSlider;
 namespace dunok {
 
 class CalendarPopover;
+class MonthCalendarView;
 class TargetDateEdit;
 
-class EditController : public QDialog, public MonthCalendarViewDelegate {
+class EditController : public QDialog {
     Q_OBJECT
 public:
     explicit EditController(QWidget* parent);
@@ -31,7 +31,9 @@ public:
     void setAreEditing(bool editing) { areEditing_ = editing; }
     void setCurrentTimer(const TimerRecord& timer) { currentTimer_ = timer; }
 
-    void didSelectDate(const QDateTime& date) override;
+    // A day picked in the calendar, as the start of that day in the user's
+    // time zone.
+    void didSelectDate(const QDateTime& date);
     void setVisible(bool visible) override;
 
 signals:
