@@ -580,6 +580,14 @@
         <source>You need to provide a description</source>
         <translation>Sie müssen eine Beschreibung angeben</translation>
     </message>
+    <message>
+        <source>Could not save the timer.</source>
+        <translation>Der Timer konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved and what you typed is still here. Try Save again.</source>
+        <translation>Es wurde nichts gespeichert, und Ihre Eingaben sind noch da. Versuchen Sie erneut zu speichern.</translation>
+    </message>
 </context>
 <context>
     <name>dunok::MainWindow</name>

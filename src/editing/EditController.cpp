@@ -335,12 +335,16 @@ void EditController::btnSavePressed() {
     if (!hasViewContext() || !viewContext().isOpen()) return;
 
     const QString id = areEditing_.value_or(false) ? modifyTimer() : addNewTimer();
-    if (!id.isEmpty()) {
-        emit timersChanged();
-        if (cbStart_->isChecked()) {
-            checkID = id;
-            emit startRequested();
-        }
+    if (id.isEmpty()) {
+        // The sheet stays with what was typed, so that nothing is lost.
+        msgUser(tr("Could not save the timer."),
+                tr("Nothing was saved and what you typed is still here. Try Save again."), this);
+        return;
+    }
+    emit timersChanged();
+    if (cbStart_->isChecked()) {
+        checkID = id;
+        emit startRequested();
     }
     accept();
     NotificationHub::defaultCenter().post(QStringLiteral("ncReturnedFromEdit"));
@@ -372,6 +376,8 @@ QString EditController::modifyTimer() {
     StoreError error;
     if (!viewContext().save(&error)) {
         logStoreError(QStringLiteral("Could not modify. "), error);
+        // Pending, the change would reach the store with some later save.
+        viewContext().rollback();
         return QString();
     }
     return timerId(currentTimer_);

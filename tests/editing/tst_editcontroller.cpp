@@ -101,6 +101,10 @@ private slots:
         saveIsRefused("Missing description.", "You need to provide a description", " \t ");
         desc()->setText("  Tea ");
         ctl<QComboBox>("pmAlarm")->setCurrentText("Bell");
+        store->context().failNextWrites(1);
+        saveIsRefused("Could not save the timer.",
+                      "Nothing was saved and what you typed is still here. Try Save again.",
+                      "  Tea ");
         QTest::keyClick(desc(), Qt::Key_Return);
         const auto stored = storedTimers();
         QVERIFY(!dlg->isVisible() && start.count() == 1 && stored.size() == 1);
