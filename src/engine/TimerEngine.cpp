@@ -119,13 +119,7 @@ void TimerEngine::resetAlerts() {
 }
 
 void TimerEngine::checkForNewTimers() {
-    for (int i = 0; i < timersArray.size(); ++i) {
-        if (timerId(timersArray[i]) != checkID) continue;
-        startAt(i);
-        rows_.reloadRows({i});
-    }
-    emit toolbarNeedsUpdate();
-    updateBadge();
+    startTimers({checkID});
 }
 
 void TimerEngine::startTimers(const QStringList& ids) {

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "engine/TimerEngine.h"
+#include "mainwindow/TimerTableView.h"
 #include "mainwindow/TimerToolbar.h"
 #include "mainwindow/ViewController.h"
 #include "platform/PreferenceStore.h"
@@ -54,10 +55,16 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     // Every engine command is also a menu entry with a key, so the timers can
     // be run from the keyboard.
     QMenu* timer = menuBar()->addMenu(tr("&Timer"));
-    command(timer, QStringLiteral("miStartStop"), tr("&Start or Stop"),
-            QKeySequence(Qt::Key_Return), &ViewController::tableViewDoubleClick);
-    command(timer, QStringLiteral("miPauseResume"), tr("&Pause or Resume"),
-            QKeySequence(Qt::Key_Space), &ViewController::miPauseClicked);
+    // Return and Space are the list's keys: a focused button or the help
+    // label keeps them for itself.
+    for (QAction* listKey :
+         {command(timer, QStringLiteral("miStartStop"), tr("&Start or Stop"),
+                  QKeySequence(Qt::Key_Return), &ViewController::tableViewDoubleClick),
+          command(timer, QStringLiteral("miPauseResume"), tr("&Pause or Resume"),
+                  QKeySequence(Qt::Key_Space), &ViewController::miPauseClicked)}) {
+        listKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        viewController_->myTable()->addAction(listKey);
+    }
     timer->addSeparator();
     command(timer, QStringLiteral("miDuplicateTimer"), tr("&Duplicate"), QKeySequence(tr("Ctrl+D")),
             &ViewController::menuDuplicateTimerPressed);

@@ -88,6 +88,34 @@ private slots:
         for (int i : {0, 1}) confirmDeleteTimers(nullptr, 3, [&, i] { confirmed << i; });
         QTRY_COMPARE(confirmed, QList<int>{1});
     }
+    void returnAndSpaceBelongToTheList() {
+        testing::TestHome home;
+        testing::StoreFixture store(home.storePath());
+        PreferenceStore prefs(home.prefsPath());
+        prefs.setValue(PrefKeys::havePrefs, 100);
+        prefs.setValue(PrefKeys::newDatabase, false);
+        store.addTimer("Tea", 60);
+        MainWindow window(prefs);
+        ViewController* vc = window.viewController();
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        vc->myTable()->selectRowExactly(0);
+        vc->myTable()->setFocus();
+        QTest::keyClick(vc->myTable(), Qt::Key_Return);  // starts the selected timer
+        QCOMPARE(alertsArray.size(), 1);
+        // A focused button takes Space as a click of its own, and the timer runs on.
+        QToolButton* sort = vc->toolbar()->button(tbSortToolbarItem);
+        const QString label = sort->text();
+        sort->setFocus();
+        QTest::keyClick(sort, Qt::Key_Space);
+        QTRY_VERIFY(sort->text() != label);
+        QVERIFY(!alertsArray[0].isPaused);
+        vc->myTable()->setFocus();
+        QTest::keyClick(vc->myTable(), Qt::Key_Space);  // in the list it pauses
+        QVERIFY(alertsArray[0].isPaused);
+        vc->resetAlerts();
+    }
     void imagesComeAtTheSizeDrawn() {
         const QIcon icon = namedImage("img_add");
         QCOMPARE(icon.availableSizes(), QList<QSize>({{40, 40}, {80, 80}}));
