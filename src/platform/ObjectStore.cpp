@@ -297,6 +297,16 @@ StoreError ManagedObjectContext::sqliteError(const QString& what) const {
     return error;
 }
 
+StoreError ManagedObjectContext::readError() const {
+    return sqliteError(
+        QCoreApplication::translate("ObjectStore", "The store %1 could not be read").arg(path_));
+}
+
+StoreError ManagedObjectContext::notOpenError() const {
+    return {QCoreApplication::translate("ObjectStore", "No store is open"),
+            {{QStringLiteral("path"), path_}}};
+}
+
 StoreError ManagedObjectContext::fileError(const QString& description, int errorNumber) const {
     StoreError error;
     error.description = QStringLiteral("%1 (%2)").arg(description, systemMessage(errorNumber));
@@ -311,10 +321,7 @@ bool ManagedObjectContext::prepare(Statement& statement, const QString& sql,
     if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &statement.handle, nullptr) ==
         SQLITE_OK)
         return true;
-    if (error)
-        *error =
-            sqliteError(QCoreApplication::translate("ObjectStore", "The store %1 could not be read")
-                            .arg(path_));
+    if (error) *error = readError();
     return false;
 }
 
@@ -545,10 +552,7 @@ bool ManagedObjectContext::checkSchema(bool* isEmpty, bool* hasMetadata, StoreEr
         while ((rc = sqlite3_step(columns.handle)) == SQLITE_ROW)
             present.insert(columnValue(columns.handle, 0, AttributeType::String).toString());
         if (rc != SQLITE_DONE) {
-            if (error)
-                *error = sqliteError(
-                    QCoreApplication::translate("ObjectStore", "The store %1 could not be read")
-                        .arg(path_));
+            if (error) *error = readError();
             return false;
         }
         if (!present.contains(QStringLiteral("id")))
@@ -578,10 +582,7 @@ bool ManagedObjectContext::readStoreUuid(StoreError* error) {
         return true;
     }
     if (rc != SQLITE_DONE) {
-        if (error)
-            *error = sqliteError(
-                QCoreApplication::translate("ObjectStore", "The store %1 could not be read")
-                    .arg(path_));
+        if (error) *error = readError();
         return false;
     }
     storeUuid_.clear();
@@ -859,10 +860,7 @@ std::optional<QList<ManagedObjectPtr>> ManagedObjectContext::fetch(const FetchRe
             result.append(std::move(object));
     }
     if (rc != SQLITE_DONE) {
-        if (error)
-            *error = sqliteError(
-                QCoreApplication::translate("ObjectStore", "The store %1 could not be read")
-                    .arg(path_));
+        if (error) *error = readError();
         return std::nullopt;
     }
     for (const ManagedObjectPtr& object : inserted_)
@@ -939,9 +937,7 @@ void ManagedObjectContext::deleteObject(const ManagedObjectPtr& object) {
 
 bool ManagedObjectContext::executeBatchDelete(const QString& entityName, StoreError* error) {
     if (!db_) {
-        if (error)
-            *error = {QCoreApplication::translate("ObjectStore", "No store is open"),
-                      {{QStringLiteral("path"), path_}}};
+        if (error) *error = notOpenError();
         return false;
     }
     const EntityDescription* entity = link_->model.entity(entityName);
@@ -983,9 +979,7 @@ bool ManagedObjectContext::hasChanges() const {
 
 bool ManagedObjectContext::save(StoreError* error) {
     if (!db_) {
-        if (error)
-            *error = {QCoreApplication::translate("ObjectStore", "No store is open"),
-                      {{QStringLiteral("path"), path_}}};
+        if (error) *error = notOpenError();
         return false;
     }
     if (!hasChanges()) {
@@ -1154,9 +1148,7 @@ void ManagedObjectContext::restoreSnapshot(Snapshot& snapshot) {
 bool ManagedObjectContext::performTransaction(const std::function<bool()>& body,
                                               StoreError* error) {
     if (!db_) {
-        if (error)
-            *error = {QCoreApplication::translate("ObjectStore", "No store is open"),
-                      {{QStringLiteral("path"), path_}}};
+        if (error) *error = notOpenError();
         return false;
     }
     Snapshot snapshot = takeSnapshot();

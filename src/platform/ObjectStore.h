@@ -198,6 +198,8 @@ private:
     bool commit(StoreError* error);
     void rollbackTransaction();
     StoreError sqliteError(const QString& what) const;
+    StoreError readError() const;     // "The store ... could not be read", with SQLite's reason
+    StoreError notOpenError() const;  // "No store is open"
     StoreError fileError(const QString& description, int errorNumber) const;
     bool checkFile(StoreError* error) const;
     bool checkSchema(bool* isEmpty, bool* hasMetadata, StoreError* error);
