@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/Alarm.h"
 #include "engine/TimerEngine.h"
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
@@ -181,6 +182,7 @@ int main(int argc, char** argv) {
 
     bool met = true;
     {
+        SharedPlayer player;  // the finish rings as in the program
         Screen screen;
         screen.model.reloadData();
         met = runScenario(screen, "started together", 0, seconds) && met;

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/HelpCommands.h"
+#include "engine/Alarm.h"
 #include "engine/Badge.h"
 #include "engine/TimerEngine.h"
 #include "mainwindow/MainWindow.h"
@@ -31,13 +32,28 @@ AppDelegate::AppDelegate(const QString& storePath, const QString& prefsPath, QOb
       prefsPath_(prefsPath.isEmpty() ? PreferenceStore::defaultPath() : prefsPath) {}
 
 AppDelegate::~AppDelegate() {
-    delete window_;
-    if (launcherEntry_) removeBadgeDisplay(launcherEntry_);
-    if (tray_) removeBadgeDisplay(tray_);
+    tearDown();
     timersArray.clear();
     alertsArray.clear();
     if (hasViewContext() && &viewContext() == context_.get()) setViewContext(nullptr);
     setPreferenceStore(nullptr);
+}
+
+void AppDelegate::tearDown() {
+    launched_ = true;
+    if (window_) window_->viewController()->engine()->shutDown();
+    player_.reset();
+    delete window_;
+    if (tray_) removeBadgeDisplay(tray_);
+    delete tray_;
+    tray_ = nullptr;
+    delete notifications_;
+    notifications_ = nullptr;
+    if (launcherEntry_) removeBadgeDisplay(launcherEntry_);
+    delete launcherEntry_;
+    launcherEntry_ = nullptr;
+    delete singleInstance_;
+    singleInstance_ = nullptr;
 }
 
 MainWindow* AppDelegate::window() const {
@@ -58,6 +74,7 @@ int AppDelegate::start() {
     }
     setViewContext(context_.get());
 
+    player_ = std::make_unique<SharedPlayer>();
     window_ = new MainWindow(*prefs_);
     connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
     connect(window_, &MainWindow::helpRequested, this, [this] { showHelp(window_); });
@@ -92,11 +109,15 @@ int AppDelegate::run() {
 
     QApplication::setQuitOnLastWindowClosed(false);
     if (const int status = start()) return status == alreadyRunning ? 0 : status;
-    return QApplication::exec();
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &AppDelegate::tearDown);
+    const int status = QApplication::exec();
+    tearDown();  // in case the loop ended without aboutToQuit
+    return status;
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
-    if (launcherEntry_) return;  // ran already
+    if (launched_) return;  // ran already, or the program is winding down
+    launched_ = true;
     // After the first paint: handing every size of the icon to the window
     // system is not worth keeping the user waiting for the window.
     QApplication::setWindowIcon(namedImage(QStringLiteral("dunok")));
@@ -218,6 +239,8 @@ void AppDelegate::terminate() {
     if (applicationShouldTerminate() == TerminateReply::TerminateCancel) return;
     terminating_ = true;
     applicationWillTerminate();
+    // Silent at once, whatever the event loop still delivers on its way out.
+    if (window_) window_->viewController()->engine()->shutDown();
     QCoreApplication::quit();
 }
 

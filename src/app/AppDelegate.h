@@ -12,6 +12,7 @@ class LauncherEntry;
 class MainWindow;
 class ManagedObjectContext;
 class PreferenceStore;
+class SharedPlayer;
 class SingleInstance;
 class TrayIcon;
 class UnixSignals;
@@ -57,6 +58,12 @@ public:
     void applicationWillTerminate();
     // The orderly quit of the menu, the tray and SIGTERM/SIGINT.
     void terminate();
+    // Ends, in order, everything that talks to the sound system, the display
+    // or the bus: the alarm, the mouse watch and the ticks, then the player,
+    // the window with its sheets, the tray, the notifications, the badge and
+    // the single-instance name. Runs as the event loop ends (and from the
+    // destructor), so that nothing is left for exit() to tear down after Qt.
+    void tearDown();
 
 private:
     void applicationDidFinishLaunching();
@@ -70,6 +77,7 @@ private:
     QString prefsPath_;
     std::unique_ptr<PreferenceStore> prefs_;
     std::unique_ptr<ManagedObjectContext> context_;
+    std::unique_ptr<SharedPlayer> player_;
     QPointer<MainWindow> window_;
     SingleInstance* singleInstance_ = nullptr;
     UnixSignals* signals_ = nullptr;
@@ -77,6 +85,7 @@ private:
     DesktopNotifications* notifications_ = nullptr;
     LauncherEntry* launcherEntry_ = nullptr;
     bool terminating_ = false;
+    bool launched_ = false;
 };
 
 }  // namespace dunok

@@ -4,8 +4,35 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace dunok {
+
+class AudioPlayer;
+
+// Owns the one audio player for as long as it lives. The program keeps one for
+// its run and ends it at quit, before the event loop and the sound system go;
+// each test keeps one for its cases. Only one is current at a time: a newer one
+// takes over and hands back to the older when it ends. While none lives,
+// nothing can play.
+class SharedPlayer {
+public:
+    SharedPlayer();
+    // Stops what plays and destroys the player.
+    ~SharedPlayer();
+    SharedPlayer(const SharedPlayer&) = delete;
+    SharedPlayer& operator=(const SharedPlayer&) = delete;
+
+    static SharedPlayer* current();
+    // Makes player the one audioPlayer names; the one before is destroyed.
+    void replace(std::unique_ptr<AudioPlayer> player);
+    // Stops and destroys the player; audioPlayer names none.
+    void release();
+
+private:
+    std::unique_ptr<AudioPlayer> player_;
+    SharedPlayer* previous_ = nullptr;
+};
 
 // The file of a sound name ("Sounds/NAME.caf" in the resource folder), or an
 // empty string when there is none.
@@ -13,9 +40,10 @@ QString soundFilePath(const QString& soundName);
 // The sound names on offer: the base names of the folder's .caf files.
 QStringList soundNames();
 
-// Plays the named sound once at prefsVolume and keeps its player in
-// audioPlayer. A sound that cannot be loaded writes "Couldn't load sound file"
-// (and why) to the console, leaves audioPlayer as it was and returns false.
+// Plays the named sound once at prefsVolume through the current SharedPlayer,
+// whose player audioPlayer then names. A sound that cannot be loaded (or no
+// SharedPlayer alive) writes "Couldn't load sound file" (and why) to the
+// console, leaves audioPlayer as it was and returns false.
 bool playSound(const QString& soundName);
 // Stops audioPlayer if it is playing; nothing else.
 void stopPlaying();

@@ -31,10 +31,17 @@ TimerEngine::TimerEngine(TimerRowDisplay& rows, Clock& clock, QObject* parent)
 
 TimerEngine::~TimerEngine() {
     // Nothing may tick into an engine that is gone.
-    for (Alert& alert : alertsArray)
-        if (alert.theTimer) alert.theTimer->invalidate();
+    shutDown();
+}
+
+void TimerEngine::shutDown() {
+    stopPlaying();
     if (mouseTimer) mouseTimer->invalidate();
     mouseTimer.reset();
+    for (Alert& alert : alertsArray) {
+        if (alert.theTimer) alert.theTimer->invalidate();
+        alert.theTimer.reset();
+    }
 }
 
 void TimerEngine::arm(int k) {
@@ -189,7 +196,7 @@ void TimerEngine::finish(int i) {
     // Every alarm's end refreshes the toolbar, not only the first player's,
     // so that Silence never stays enabled for a sound that has ended.
     if (timer && playSound(timerSound(timer)))
-        connect(audioPlayer.get(), &AudioPlayer::finished, this,
+        connect(audioPlayer, &AudioPlayer::finished, this,
                 &TimerEngine::audioPlayerDidFinishPlaying);
     if (prefsQuietWithMouse) startMouseWatch();
 

@@ -66,6 +66,10 @@ public:
     void detectMouseMove();
     // The user clicked a finish notification for that timer id.
     void notificationClicked(const QString& id);
+    // Quit: the alarm or preview stops, then the mouse watch, then every
+    // timer's tick, so that nothing sounds or fires while the program winds
+    // down. The running-timer table keeps its entries.
+    void shutDown();
 
     // Tests: where the mouse is.
     void setCursorSource(std::function<QPointF()> source) { cursor_ = std::move(source); }

@@ -45,9 +45,12 @@ inline int savedSelectedRow = -1;
 // A drop has moved rows that the store does not hold in that order yet.
 inline bool wasReordered = false;
 
-// The one audio player: the alarm and the editor's sound preview both keep
-// their newest player here, replacing the one before.
-inline std::shared_ptr<AudioPlayer> audioPlayer;
+// The one audio player: the alarm and the editor's sound preview both play
+// through it, each new sound replacing the one before. Only a reference: its
+// owner is the SharedPlayer of engine/Alarm.h, which the program ends while
+// Qt and the sound system are still up. A global that owned it would be torn
+// down by exit() after them, in the middle of a sound.
+inline AudioPlayer* audioPlayer = nullptr;
 // The half-second watch that silences the alarm when the mouse moves.
 inline std::shared_ptr<TickSource> mouseTimer;
 // The mouse position when the alarm started.

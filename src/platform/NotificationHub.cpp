@@ -1,10 +1,16 @@
 #include "platform/NotificationHub.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+
 namespace dunok {
 
 NotificationHub& NotificationHub::defaultCenter() {
-    static NotificationHub hub;
-    return hub;
+    // The application's child, so that it goes with the application and not
+    // at exit(), after Qt.
+    static QPointer<NotificationHub> hub;
+    if (!hub) hub = new NotificationHub(QCoreApplication::instance());
+    return *hub;
 }
 
 QMetaObject::Connection NotificationHub::addObserver(const QString& name, QObject* context,

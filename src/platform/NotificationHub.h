@@ -12,7 +12,8 @@ namespace dunok {
 class NotificationHub : public QObject {
     Q_OBJECT
 public:
-    // The program's one hub.
+    explicit NotificationHub(QObject* parent = nullptr) : QObject(parent) {}
+    // The program's one hub, made on first use as the application's child.
     static NotificationHub& defaultCenter();
 
     // Calls handler on every post of name until context is destroyed.

@@ -1,4 +1,5 @@
 // Running timers as the user drives them, to the finish and its alarm. The clock moves by hand.
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -26,6 +27,7 @@ class TestTimerEngine : public QObject {
     };
 
     std::unique_ptr<testing::TestHome> home;
+    std::unique_ptr<SharedPlayer> player;
     std::unique_ptr<testing::StoreFixture> store;
     ManualClock clock;
     std::unique_ptr<TimerTableModel> model;
@@ -50,6 +52,7 @@ private slots:
     void init() {
         home = std::make_unique<testing::TestHome>();
         testing::resetGlobals();
+        player = std::make_unique<SharedPlayer>();
         store = std::make_unique<testing::StoreFixture>(home->storePath());
         for (auto [desc, secs] :
              {std::pair("Zero", 0), {"One", 1}, {"Three", 3}, {"Tea", 180}, {"Egg", 300}})
@@ -70,6 +73,7 @@ private slots:
         removeBadgeDisplay(&badge);
         engine.reset();
         testing::resetGlobals();
+        player.reset();
         model.reset();
         store.reset();
     }
@@ -105,11 +109,11 @@ private slots:
         for (int row : {Zero, One, Broken, Three, Tea}) click(row);
         advance(second);
         QVERIFY(finished(Zero) && finished(One) && !finished(Broken));
-        const std::shared_ptr<AudioPlayer> first = audioPlayer;
+        const QPointer<AudioPlayer> first = audioPlayer;
         QVERIFY(first && first->isPlaying());
         advance(59 * second);  // the machine slept
         QVERIFY(finished(Broken) && finished(Three));
-        QVERIFY(!first->isPlaying() && audioPlayer->isPlaying());  // the newer finish rings
+        QVERIFY(!first && audioPlayer->isPlaying());  // the newer finish rings, the older is gone
         QCOMPARE(log.countStartingWith(QStringLiteral("Couldn't load sound file")), 1);
         QCOMPARE(notices.size(), 4);
         QCOMPARE(alertsArray.size(), 1);
@@ -190,6 +194,29 @@ private slots:
         QVERIFY(text(Tea) == QStringLiteral("3m") && text(Three) == QStringLiteral("3s"));
         QVERIFY(badge.counts.last() == 0 && !badge.nexts.last());
         QCOMPARE(engine->scheduler().activeCount(), 1);  // only the mouse watch is left
+    }
+
+    void quittingSilencesEverythingAndNothingRingsAfter() {
+        testing::MessageLog log;
+        for (int row : {Three, Tea, Egg}) click(row);
+        pause(Egg);
+        advance(3 * second);  // Three rings, the mouse watch looks
+        QVERIFY(isAlarmPlaying() && mouseTimer && engine->scheduler().activeCount() == 2);
+
+        engine->shutDown();
+        QVERIFY(!isAlarmPlaying() && !mouseTimer);
+        QCOMPARE(engine->scheduler().activeCount(), 0);
+        QVERIFY(!engine->scheduler().isArmed());  // no wake-up is left to fire into the quit
+        QCOMPARE(alertsArray.size(), 2);          // what ran is still known, only stilled
+        advance(300 * second);
+        QCOMPARE(left(Tea), 177);
+        QVERIFY(notices.size() == 1 && !isAlarmPlaying());
+
+        // With the player's owner gone nothing can sound, and the program says why.
+        player.reset();
+        QVERIFY(!audioPlayer);
+        QVERIFY(!playSound(QStringLiteral("Chimes")));
+        QCOMPARE(log.countStartingWith(QStringLiteral("Couldn't load sound file")), 1);
     }
 };
 

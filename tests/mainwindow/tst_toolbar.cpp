@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "editing/Sheets.h"
+#include "engine/Alarm.h"
 #include "engine/TimerEngine.h"
 #include "mainwindow/DeleteConfirmation.h"
 #include "mainwindow/MainWindow.h"
@@ -28,6 +29,7 @@ private slots:
     void itemsFollowTheListTheSelectionAndTheTimers() {
         testing::TestHome home;
         testing::StoreFixture store(home.storePath());
+        SharedPlayer player;  // the finish below rings
         PreferenceStore prefs(home.prefsPath());
         prefs.setValue(PrefKeys::havePrefs, 100);
         prefs.setValue(PrefKeys::newDatabase, false);  // no default timers for an empty list

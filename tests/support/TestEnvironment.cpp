@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QTest>
 
+#include "engine/Alarm.h"
 #include "model/Globals.h"
 #include "model/Store.h"
 #include "model/TimerModel.h"
@@ -63,8 +64,7 @@ void resetGlobals() {
     checkID.clear();
     savedSelectedRow = -1;
     wasReordered = false;
-    if (audioPlayer) audioPlayer->stop();
-    audioPlayer.reset();
+    if (SharedPlayer* player = SharedPlayer::current()) player->release();
     if (mouseTimer) mouseTimer->invalidate();
     mouseTimer.reset();
     mouseX = 0.0;
