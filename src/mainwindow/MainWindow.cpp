@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "engine/TimerEngine.h"
+#include "mainwindow/QuitKey.h"
 #include "mainwindow/TimerTableView.h"
 #include "mainwindow/TimerToolbar.h"
 #include "mainwindow/ViewController.h"
@@ -47,10 +48,11 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"));
     quit->setObjectName(QStringLiteral("miQuit"));
-    quit->setShortcut(QKeySequence::Quit);
+    quit->setShortcut(QuitKey::sequence());
     quit->setShortcutContext(Qt::ApplicationShortcut);
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, this, &MainWindow::quitRequested);
+    connect(new QuitKey(this), &QuitKey::pressed, this, &MainWindow::quitRequested);
 
     // Every engine command is also a menu entry with a key, so the timers can
     // be run from the keyboard.

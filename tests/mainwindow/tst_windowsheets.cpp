@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "editing/AddMultipleController.h"
@@ -83,6 +84,35 @@ private slots:
         QCOMPARE(started(), QStringList({"Bread 300", "Roast 7200", "Steep 90"}));
         QCOMPARE(table->selectedRow(), 5);
         QCOMPARE(vc->lblCount()->text(), "3 active timers");
+    }
+
+    void ctrlQQuitsOnceFromTheWindowAndFromASheet() {
+        testing::TestHome home;
+        testing::StoreFixture store(home.storePath());
+        PreferenceStore prefs(home.prefsPath());
+        prefs.setValue(PrefKeys::havePrefs, 100);
+        prefs.setValue(PrefKeys::newDatabase, false);
+        MainWindow window(prefs);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSignalSpy quits(&window, &MainWindow::quitRequested);
+        QTest::keyClick(window.viewController()->myTable(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(quits.count(), 1);  // the menu's shortcut, and only it
+
+        // The sheet blocks the window and with it the menu's shortcut.
+        window.findChild<QAction*>("miNewTimer")->trigger();
+        QDialog* editor = window.viewController()->sheets()->openSheet();
+        QVERIFY(editor);
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        auto* description = editor->findChild<QLineEdit*>("edDescription");
+        QTest::keyClick(description, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(quits.count(), 2);
+        QCOMPARE(description->text(), QString());  // the key went no further
+        QTest::keyClick(description, Qt::Key_Q);   // a plain q is typed as ever
+        QCOMPARE(description->text(), "q");
+        QCOMPARE(quits.count(), 2);
+        editor->reject();
     }
 };
 
