@@ -14,7 +14,8 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	libsqlite3-dev sqlite3 libicu-dev libsndfile1-dev qt6-multimedia-dev \
 	libx11-dev xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 \
 	pulseaudio pulseaudio-utils bc fonts-dejavu-core \
-	appstream desktop-file-utils dpkg-dev strace
+	appstream desktop-file-utils dpkg-dev strace \
+	openbox trayer
 
 deps:
 	@tools/install-missing.sh $(PACKAGES)

@@ -1,0 +1,85 @@
+# Helpers for tests that run the real program on a desktop made of the real
+# parts Debian ships: a sound server, a window manager, a tray host, a
+# notification daemon. Source after lib.sh, and call setup_home first.
+
+# A PulseAudio of our own with one null sink as the default device, in this
+# home's runtime folder; exports nothing but what lib.sh set up.
+start_sound_server() {
+    start pulse pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+        --load=module-native-protocol-unix --load="module-null-sink sink_name=test"
+    pulse_pid=$pid
+    wait_until 15 sound_server_up || fail "the sound server did not start"
+    pactl set-default-sink test
+}
+
+sound_server_up() { pactl info >/dev/null 2>&1; }
+
+# Whether some program's sound is playing on the server right now.
+sound_playing() { [[ -n $(pactl list short sink-inputs 2>/dev/null) ]]; }
+
+start_window_manager() {
+    start openbox openbox --sm-disable
+    wm_pid=$pid
+    wait_until 10 window_manager_present || fail "openbox did not take the display"
+}
+window_manager_present() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# An XEmbed tray in the top right corner of the screen.
+start_tray_host() {
+    start trayer trayer --edge top --align right --widthtype request --height 32 \
+        --transparent false --SetDockType true
+    tray_pid=$pid
+    wait_until 10 tray_manager_present || fail "the tray host did not start"
+}
+tray_manager_present() { [[ -n $(xdotool search --classname trayer 2>/dev/null) ]]; }
+
+# Dunok's windows, one per line: id, width, height, name.
+dunok_windows() {
+    local w
+    for w in $(xdotool search --onlyvisible --class dunok 2>/dev/null); do
+        local geometry
+        geometry=$(xdotool getwindowgeometry "$w" 2>/dev/null | sed -n 's/.*Geometry: //p') || continue
+        printf '%s %s %s\n' "$w" "${geometry/x/ }" "$(xdotool getwindowname "$w" 2>/dev/null)"
+    done
+}
+# The main window: the one named "Dunok" that is large.
+main_window() { dunok_windows | awk '$4 == "Dunok" && $2 > 200 { print $1; exit }'; }
+# The editor sheet.
+editor_window() { dunok_windows | awk '/ — Dunok$/ && $4 != "Dunok" { print $1; exit }'; }
+# The tray icon: the small window embedded in the tray host.
+tray_icon_window() { dunok_windows | awk '$2 <= 64 && $3 <= 64 { print $1; exit }'; }
+# The calendar popover: a month's grid, smaller than the main window.
+popover_window() { dunok_windows | awk '$4 == "Dunok" && $2 < 400 && $3 >= 120 { print $1; exit }'; }
+# The tray icon's menu: two entries, low and wide.
+tray_menu_window() { dunok_windows | awk '$4 == "Dunok" && $2 > 64 && $3 < 120 { print $1; exit }'; }
+have_tray_menu() { [[ -n $(tray_menu_window) ]]; }
+
+have_main_window() { [[ -n $(main_window) ]]; }
+have_editor() { [[ -n $(editor_window) ]]; }
+have_popover() { [[ -n $(popover_window) ]]; }
+have_tray_icon() { [[ -n $(tray_icon_window) ]]; }
+
+# Preferences for a returning user (no default timers), sorted by duration.
+# Extra KEY=VALUE lines may follow.
+write_prefs() {
+    mkdir -p "$XDG_CONFIG_HOME/Dunok"
+    { printf '[General]\nhavePrefs=100\nprefsSort=1\n'; printf '%s\n' "$@"; } \
+        >"$XDG_CONFIG_HOME/Dunok/Dunok.conf"
+}
+
+# make_store DUNOK [SQL]: a store as Dunok itself writes it, then filled with SQL.
+make_store() {
+    local store=$XDG_DATA_HOME/Dunok/TimerModel.sqlite
+    [[ -f $store ]] || {
+        start prepare env QT_QPA_PLATFORM=offscreen "$1"
+        wait_until 60 sqlite3 -readonly "$store" 'SELECT 1 FROM Timers' >/dev/null 2>&1 ||
+            fail "Dunok made no store"
+        stop "$pid"
+    }
+    [[ -z ${2:-} ]] || sqlite3 "$store" "$2"
+}
+
+# Sanitizer and crash reports in a log.
+has_crash_report() {
+    grep -qE 'ERROR: AddressSanitizer|ERROR: LeakSanitizer|runtime error:|SUMMARY: UndefinedBehavior|Segmentation fault|Aborted|terminate called' "$1"
+}
