@@ -137,6 +137,9 @@ void AppDelegate::applicationDidFinishLaunching() {
     notifications_->requestAuthorization();
     connect(notifications_, &DesktopNotifications::clicked, this,
             &AppDelegate::userNotificationCenterDidReceive);
+    connect(notifications_, &DesktopNotifications::dismissed, this, [this](const QString& id) {
+        if (window_) window_->viewController()->engine()->notificationDismissed(id);
+    });
     if (window_) {
         connect(window_->viewController()->engine(), &TimerEngine::finishNotification, this,
                 [this](const FinishNotice& n) {

@@ -34,6 +34,13 @@ TimerEngine::~TimerEngine() {
     shutDown();
 }
 
+void TimerEngine::notificationDismissed(const QString& id) {
+    // Only this timer's own alarm: a newer finish or a preview plays on.
+    if (id.isEmpty() || id != alarmId_ || !alarmPlayer_ || audioPlayer != alarmPlayer_) return;
+    stopPlaying();
+    emit toolbarNeedsUpdate();
+}
+
 void TimerEngine::shutDown() {
     stopPlaying();
     if (mouseTimer) mouseTimer->invalidate();
@@ -195,9 +202,12 @@ void TimerEngine::finish(int i) {
     stopPlaying();
     // Every alarm's end refreshes the toolbar, not only the first player's,
     // so that Silence never stays enabled for a sound that has ended.
-    if (timer && playSound(timerSound(timer)))
+    if (timer && playSound(timerSound(timer))) {
         connect(audioPlayer, &AudioPlayer::finished, this,
                 &TimerEngine::audioPlayerDidFinishPlaying);
+        alarmPlayer_ = audioPlayer;
+        alarmId_ = alertsArray[i].id;
+    }
     if (prefsQuietWithMouse) startMouseWatch();
 
     Alert& alert = alertsArray[i];

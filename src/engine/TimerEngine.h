@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -17,6 +18,7 @@
 
 namespace dunok {
 
+class AudioPlayer;
 class TickScheduler;
 
 // What the engine needs of the timer list on screen.
@@ -66,6 +68,8 @@ public:
     void detectMouseMove();
     // The user clicked a finish notification for that timer id.
     void notificationClicked(const QString& id);
+    // The user dismissed it: that timer's alarm, if it still rings, stops.
+    void notificationDismissed(const QString& id);
     // Quit: the alarm or preview stops, then the mouse watch, then every
     // timer's tick, so that nothing sounds or fires while the program winds
     // down. The running-timer table keeps its entries.
@@ -96,6 +100,9 @@ private:
     TimerRowDisplay& rows_;
     std::unique_ptr<TickScheduler> scheduler_;
     std::function<QPointF()> cursor_;
+    // The last finish's alarm, while its player is the one playing.
+    QPointer<AudioPlayer> alarmPlayer_;
+    QString alarmId_;
 };
 
 }  // namespace dunok

@@ -23,6 +23,8 @@ constexpr uchar urgencyCritical = 2;
 constexpr int expireNever = 0;
 
 const QString defaultAction = QStringLiteral("default");
+// NotificationClosed's reason when the user dismissed it.
+constexpr uint closedByUser = 2;
 
 // Services that render markup in the body would eat what the user typed as
 // "<b>" or "&"; these three are the ones that markup reacts to.
@@ -200,14 +202,26 @@ void DesktopNotifications::onActionInvoked(uint id, const QString& actionKey) {
     // Other programs' notifications come through the same service.
     const auto it = timerIds_.constFind(id);
     if (it == timerIds_.constEnd()) return;
-    emit clicked(it.value());
+    const QString timerId = it.value();
+    close(id);
+    emit clicked(timerId);
 }
 
 void DesktopNotifications::onNotificationClosed(uint id, uint reason) {
-    Q_UNUSED(reason);
-    timerIds_.remove(id);
+    const QString timerId = timerIds_.take(id);
     // Nothing is left on screen to replace.
     if (id == lastId_) lastId_ = 0;
+    if (reason == closedByUser && !timerId.isEmpty()) emit dismissed(timerId);
+}
+
+void DesktopNotifications::close(uint id) {
+    // Forgotten first: the service's NotificationClosed for it is then no
+    // dismissal by the user.
+    timerIds_.remove(id);
+    if (id == lastId_) lastId_ = 0;
+    QDBusMessage call = serviceCall(QStringLiteral("CloseNotification"));
+    call << id;
+    QDBusConnection::sessionBus().asyncCall(call, callTimeoutMs);
 }
 
 }  // namespace dunok

@@ -39,8 +39,12 @@ public:
     void post(const Content& content);
 
 signals:
-    // The user clicked one of our notifications.
+    // The user clicked one of our notifications (its default action). It is
+    // then taken off the screen, also where the service leaves it up.
     void clicked(const QString& timerId);
+    // The user dismissed one of ours without clicking it: on some desktops
+    // that is what a plain click does.
+    void dismissed(const QString& timerId);
 
 private slots:
     void onActionInvoked(uint id, const QString& actionKey);
@@ -58,6 +62,7 @@ private:
     void sendNext();
     QDBusMessage notifyCall(const Content& content) const;
     void forgetService();
+    void close(uint id);
 
     bool busAvailable_ = false;
     QDBusServiceWatcher* serviceWatcher_ = nullptr;

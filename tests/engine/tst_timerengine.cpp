@@ -196,6 +196,23 @@ private slots:
         QCOMPARE(engine->scheduler().activeCount(), 1);  // only the mouse watch is left
     }
 
+    void dismissingANotificationSilencesOnlyItsOwnAlarm() {
+        click(Three);
+        click(One);
+        advance(second);  // One rings
+        const QString one = timerId(timersArray[One]), three = timerId(timersArray[Three]);
+        engine->notificationDismissed(three);  // not the one ringing
+        QVERIFY(isAlarmPlaying());
+        advance(2 * second);  // Three rings now; One's notice is old news
+        engine->notificationDismissed(one);
+        QVERIFY(isAlarmPlaying());
+        engine->notificationDismissed(three);
+        QVERIFY(!isAlarmPlaying());
+        QVERIFY(playSound(QStringLiteral("Chimes")));  // the editor's preview
+        engine->notificationDismissed(three);
+        QVERIFY(isAlarmPlaying());
+    }
+
     void quittingSilencesEverythingAndNothingRingsAfter() {
         testing::MessageLog log;
         for (int row : {Three, Tea, Egg}) click(row);

@@ -45,14 +45,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 3, 10000);
         QCOMPARE(shown[1].replacesId, shown[0].id);
         QCOMPARE(shown[2].replacesId, shown[1].id);
-        // Signals arrive in order: the click on ours shows the others were passed over.
-        emit fake.service.ActionInvoked(shown[2].id + 50, "default");  // another program's
-        emit fake.service.ActionInvoked(shown[2].id, "snooze");
-        emit fake.service.ActionInvoked(shown[2].id, "default");
-        QVERIFY(clicked.wait(10000));
-        QCOMPARE(clicked.size(), 1);
-        QCOMPARE(clicked[0][0].toString(), QString("t-3"));
-
         // A service error is reported; the alarm after it still replaces the last one shown.
         fake.service.failWith = "Too many notifications";
         notifications.post({"Tea", "", "", "t-4"});
@@ -61,6 +53,33 @@ private slots:
         notifications.post({"Tea", "", "", "t-5"});
         QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 4, 10000);
         QCOMPARE(shown[3].replacesId, shown[2].id);
+
+        // Signals arrive in order: the click on ours shows the others were passed over.
+        emit fake.service.ActionInvoked(shown[3].id + 50, "default");  // another program's
+        emit fake.service.ActionInvoked(shown[3].id, "snooze");
+        emit fake.service.ActionInvoked(shown[3].id, "default");
+        QVERIFY(clicked.wait(10000));
+        QCOMPARE(clicked.size(), 1);
+        QCOMPARE(clicked[0][0].toString(), QString("t-5"));
+        // Acted on, it leaves the screen, and that is no dismissal by the user.
+        QSignalSpy dismissed(&notifications, &DesktopNotifications::dismissed);
+        QTRY_COMPARE_WITH_TIMEOUT(fake.service.closed, QList<uint>{shown[3].id}, 10000);
+        notifications.post({"Egg", "", "", "t-6"});
+        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 5, 10000);
+        QCOMPARE(shown[4].replacesId, 0u);  // nothing of ours is left to replace
+
+        // Expired, it says nothing; dismissed by the user, it names its timer, once.
+        emit fake.service.NotificationClosed(shown[4].id, 1);
+        notifications.post({"Egg", "", "", "t-7"});
+        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 6, 10000);
+        emit fake.service.NotificationClosed(shown[5].id, 2);
+        emit fake.service.NotificationClosed(shown[5].id, 2);
+        // The reply to a later post comes after both signals.
+        notifications.post({"Egg", "", "", "t-8"});
+        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 7, 10000);
+        QCOMPARE(dismissed.size(), 1);
+        QCOMPARE(dismissed[0][0].toString(), QString("t-7"));
+        QCOMPARE(clicked.size(), 1);
     }
 
     void withoutAServiceTheConsoleSaysWhy() {

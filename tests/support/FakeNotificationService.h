@@ -23,6 +23,7 @@ public:
         int expireTimeout;
     };
     QList<Shown> shown;
+    QList<uint> closed;  // by CloseNotification
     QStringList capabilities{"body", "actions"};
     QString failWith;  // when set, Notify fails with this message
     uint lastId = 6;
@@ -41,6 +42,10 @@ public slots:
         return lastId;
     }
     QStringList GetCapabilities() { return capabilities; }
+    void CloseNotification(uint id) {
+        closed.append(id);
+        emit NotificationClosed(id, 3);
+    }
     QString GetServerInformation(QString& vendor, QString& version, QString& specVersion) {
         vendor = version = specVersion = "1.2";
         return "fake";
@@ -48,6 +53,7 @@ public slots:
 
 signals:
     void ActionInvoked(uint id, const QString& actionKey);
+    void NotificationClosed(uint id, uint reason);
 };
 
 // The service on a connection of its own, as the daemon would be.
