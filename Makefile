@@ -15,7 +15,7 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	libx11-dev xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 \
 	pulseaudio pulseaudio-utils bc fonts-dejavu-core \
 	appstream desktop-file-utils dpkg-dev strace \
-	openbox trayer
+	openbox trayer dunst libnotify-bin wmctrl x11-utils
 
 deps:
 	@tools/install-missing.sh $(PACKAGES)

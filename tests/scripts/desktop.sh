@@ -50,8 +50,27 @@ editor_window() { dunok_windows | awk '/ — Dunok$/ && $4 != "Dunok" { print $1
 tray_icon_window() { dunok_windows | awk '$2 <= 64 && $3 <= 64 { print $1; exit }'; }
 # The calendar popover: a month's grid, smaller than the main window.
 popover_window() { dunok_windows | awk '$4 == "Dunok" && $2 < 400 && $3 >= 120 { print $1; exit }'; }
-# The tray icon's menu: two entries, low and wide.
-tray_menu_window() { dunok_windows | awk '$4 == "Dunok" && $2 > 64 && $3 < 120 { print $1; exit }'; }
+# What the window says it is, as the window manager reads it: NORMAL, DIALOG,
+# POPUP_MENU, TOOLTIP...
+window_type() {
+    # The first type given is the one meant; the others are fallbacks.
+    xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null |
+        sed -n 's/^[^=]*= _NET_WM_WINDOW_TYPE_\([A-Z_]*\).*/\1/p'
+}
+# The first of Dunok's windows of that type.
+window_of_type() {
+    local w
+    for w in $(dunok_windows | awk '{ print $1 }'); do
+        [[ $(window_type "$w") == "$1" ]] && { echo "$w"; return 0; }
+    done
+    return 1
+}
+# The tray icon's menu: two entries, low and wide; not a tooltip.
+tray_menu_window() {
+    dunok_windows | awk '$4 == "Dunok" && $2 > 64 && $3 < 120 { print $1 }' | while read -r w; do
+        [[ $(window_type "$w") != TOOLTIP ]] && { echo "$w"; break; }
+    done
+}
 have_tray_menu() { [[ -n $(tray_menu_window) ]]; }
 
 have_main_window() { [[ -n $(main_window) ]]; }

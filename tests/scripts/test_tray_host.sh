@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Dunok in a real XEmbed tray (trayer) under a real window manager: its icon
+# appears in the tray, shows the number of running timers (a red disc drawn on
+# it), its tooltip gains a line for the next timer to ring, its menu brings a
+# closed window back, a click on it too, and its menu's Quit ends Dunok.
+here=$(dirname "$0")
+source "$here/lib.sh"
+source "$here/desktop.sh"
+dunok=$1
+setup_home
+start_xvfb
+start_session_bus
+start_window_manager
+start_tray_host
+write_prefs prefsSendNotification=false prefsBringToFront=false
+make_store "$dunok" "INSERT INTO Timers (desc, duration, sound) VALUES
+    ('Tea', 3000, 'Chimes'), ('Stew', 3600, 'Chimes')"
+start dunok env QT_QPA_PLATFORM=xcb "$dunok"
+app=$pid
+wait_until 60 have_main_window || fail "no Dunok window appeared"
+wait_until 30 have_tray_icon || fail "no icon appeared in the tray"
+icon=$(tray_icon_window)
+# Inside the tray's panel, not a window of its own on the desktop.
+[[ $(xwininfo -id "$icon" -tree | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p') != \
+    $(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p') ]] ||
+    fail "the icon is a top-level window, not embedded in the tray"
+
+# Pixels of the count's red disc in the icon as the tray shows it.
+red_pixels() {
+    import -window "$icon" -depth 8 txt:- 2>/dev/null |
+        awk -F'[()]' 'NR > 1 { split($2, c, ","); if (c[1] > 170 && c[2] < 90 && c[3] < 90) n++ }
+                      END { print n + 0 }'
+}
+((($(red_pixels)) == 0)) || fail "the icon shows a count with no timer running"
+
+# The tooltip shown while the pointer rests on the icon: its height.
+tooltip_window() { window_of_type TOOLTIP; }
+no_tooltip() { ! tooltip_window >/dev/null; }
+tooltip_height() {
+    xdotool mousemove 500 400 # away, until the last hover's tooltip has gone
+    wait_until 10 no_tooltip || return 1
+    xdotool mousemove --window "$icon" 10 10 mousemove_relative 1 1
+    local tip=""
+    wait_until 10 tooltip_window >/dev/null && tip=$(tooltip_window)
+    [[ -n $tip ]] || return 1
+    dunok_windows | awk -v w="$tip" '$1 == w { print $3 }'
+}
+have_tooltip() { tooltip_height >/dev/null; }
+wait_until 20 have_tooltip || fail "no tooltip over the icon"
+idle_tip=$(tooltip_height)
+
+w=$(main_window)
+xdotool windowactivate --sync "$w"
+xdotool key Down Up Return Down Return # both timers start
+icon_counts() { (($(red_pixels) > 10)); }
+wait_until 10 icon_counts || fail "the icon does not count the running timers"
+running_tip=$(tooltip_height) || fail "no tooltip over the icon while timers run"
+((running_tip > idle_tip)) ||
+    fail "the tooltip did not gain the next timer's line ($idle_tip px, then $running_tip px)"
+
+# Closed, the window comes back from the menu's first entry, and from a click.
+wmctrl -c Dunok
+main_window_gone() { ! have_main_window; }
+wait_until 10 main_window_gone || fail "the window did not close"
+xdotool mousemove --window "$icon" 10 10 click 3
+wait_until 10 have_tray_menu || fail "the icon's menu did not open"
+xdotool key Down Return # Show Dunok
+wait_until 10 have_main_window || fail "the menu's Show did not bring the window back"
+wmctrl -c Dunok
+wait_until 10 main_window_gone || fail "the window did not close again"
+xdotool mousemove --window "$icon" 10 10 click 1
+wait_until 10 have_main_window || fail "a click on the icon did not bring the window back"
+
+xdotool mousemove --window "$icon" 10 10 click 3
+wait_until 10 have_tray_menu || fail "the icon's menu did not open again"
+xdotool key Up Return # Quit Dunok
+wait_until 30 process_gone "$app" || fail "the menu's Quit did not end Dunok"
+status=0
+wait "$app" || status=$?
+((status == 0)) || fail "Quit from the tray ended with status $status"
+echo "PASS"
