@@ -18,10 +18,19 @@ sound_server_up() { pactl info >/dev/null 2>&1; }
 sound_playing() { [[ -n $(pactl list short sink-inputs 2>/dev/null) ]]; }
 
 start_window_manager() {
-    start openbox openbox --sm-disable
-    wm_pid=$pid
-    wait_until 10 window_manager_present || fail "openbox did not take the display"
+    local attempt
+    # Now and then openbox finds a display that has only just come up not yet
+    # open to it, and gives up at once; a second try finds it open.
+    for attempt in 1 2 3; do
+        start openbox openbox --sm-disable
+        wm_pid=$pid
+        wait_until 10 window_manager_or_gone "$wm_pid"
+        window_manager_present && return 0
+        cp "$work/openbox.log" "$work/openbox-$attempt.log"
+    done
+    fail "openbox did not take the display"
 }
+window_manager_or_gone() { window_manager_present || process_gone "$1"; }
 window_manager_present() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # An XEmbed tray in the top right corner of the screen.
