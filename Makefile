@@ -15,7 +15,8 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	libx11-dev xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 \
 	pulseaudio pulseaudio-utils bc fonts-dejavu-core \
 	appstream desktop-file-utils dpkg-dev strace \
-	openbox trayer dunst libnotify-bin wmctrl x11-utils
+	openbox trayer dunst libnotify-bin wmctrl x11-utils \
+	at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
 
 deps:
 	@tools/install-missing.sh $(PACKAGES)

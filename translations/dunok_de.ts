@@ -477,10 +477,6 @@
         <translation>Sekunden</translation>
     </message>
     <message>
-        <source>Duration</source>
-        <translation>Dauer</translation>
-    </message>
-    <message>
         <source>Duration must not be zero.</source>
         <translation>Die Dauer darf nicht null sein.</translation>
     </message>
@@ -700,10 +696,6 @@
     <message>
         <source>Alarm volume</source>
         <translation>Alarmlautstärke</translation>
-    </message>
-    <message>
-        <source>Volume in percent</source>
-        <translation>Lautstärke in Prozent</translation>
     </message>
     <message>
         <source>Countdown format</source>
@@ -944,10 +936,6 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
 </context>
 <context>
     <name>dunok::ViewController</name>
-    <message>
-        <source>Active timers</source>
-        <translation>Aktive Timer</translation>
-    </message>
     <message>
         <source>Good Reason</source>
         <translation>Guter Grund</translation>

@@ -32,6 +32,12 @@ CalendarCell::CalendarCell(QWidget* parent) : QAbstractButton(parent) {
     // Focus comes from the keyboard only, so a mouse click leaves no focus ring.
     setFocusPolicy(Qt::TabFocus);
     setEnabled(false);
+    // An empty position keeps its place in the grid, so that a month with
+    // fewer weeks does not pull the days together.
+    QSizePolicy policy = sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
+    setVisible(false);
 }
 
 void CalendarCell::setRepresentedDate(std::optional<QDateTime> date) {
@@ -45,8 +51,10 @@ void CalendarCell::setRepresentedDate(std::optional<QDateTime> date) {
         setAccessibleName(QString());
     }
     setText(dayStr_);
-    // An empty position cannot be clicked; past days can.
+    // An empty position cannot be clicked; past days can. It is hidden too,
+    // so that a screen reader meets no blank button before the first day.
     setEnabled(date.has_value());
+    setVisible(date.has_value());
     update();
 }
 

@@ -14,7 +14,7 @@ public:
     explicit CalendarCell(QWidget* parent = nullptr);
 
     // The day this button stands for; none for an empty grid position, which
-    // is disabled and draws nothing.
+    // is disabled and hidden.
     std::optional<QDateTime> representedDate() const { return representedDate_; }
     void setRepresentedDate(std::optional<QDateTime> date);
 

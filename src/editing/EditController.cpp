@@ -92,7 +92,8 @@ void EditController::buildLayout() {
 
     lblDuration_ = new QLabel;
     lblDuration_->setObjectName(QStringLiteral("lblDuration"));
-    lblDuration_->setAccessibleName(tr("Duration"));
+    // Named by what it shows, the duration or the error; "Duration:" beside it
+    // labels it.
     // Wide enough for either error text, so the fixed-size sheet never clips it.
     const QFontMetrics metrics = lblDuration_->fontMetrics();
     lblDuration_->setMinimumWidth(

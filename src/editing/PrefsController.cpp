@@ -56,7 +56,7 @@ void PrefsController::buildLayout() {
     slideVol_->setTickPosition(QSlider::TicksBelow);
     lblVol_ = new QLabel(this);
     lblVol_->setObjectName(QStringLiteral("lblVol"));
-    lblVol_->setAccessibleName(tr("Volume in percent"));
+    // A screen reader reads the percentage itself; the slider is named.
     // Wide enough for "100%", so the slider does not shift as the number grows.
     lblVol_->setMinimumWidth(lblVol_->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4);
 

@@ -41,7 +41,8 @@ ViewController::ViewController(PreferenceStore& prefs, QWidget* parent, Clock* c
 
     lblCount_ = new QLabel(this);
     lblCount_->setObjectName(QStringLiteral("lblCount"));
-    lblCount_->setAccessibleName(tr("Active timers"));
+    // No accessible name of its own: a screen reader then reads the count
+    // itself, which a fixed name would hide.
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 6);

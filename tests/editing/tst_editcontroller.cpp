@@ -90,6 +90,10 @@ private slots:
         ctl("slideMins")->setValue(0);
         QCOMPARE(shown(), QString("Duration must not be zero."));
         QCOMPARE(ink(), QColor(194, 37, 3));  // red
+        // A screen reader reads out the error itself.
+        QCOMPARE(QAccessible::queryAccessibleInterface(ctl<QLabel>("lblDuration"))
+                     ->text(QAccessible::Name),
+                 shown());
         saveIsRefused("Invalid duration.", badDuration, "Tea");
         picker()->setMoment(berlinTime(3, 20, 9, 59));  // the clock is at 10:00:45
         QCOMPARE(shown(), QString("Date must in the future."));

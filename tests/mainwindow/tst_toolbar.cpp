@@ -1,5 +1,7 @@
 // The toolbar and the status line: which commands can be used when, what they do.
+#include <QAccessible>
 #include <QDialog>
+#include <QLabel>
 #include <QPainter>
 #include <QTest>
 #include <QToolButton>
@@ -53,6 +55,10 @@ private slots:
         QCOMPARE(enabled(), "Add AddMultiple Edit Delete Sort Preferences");
         vc->tableViewDoubleClick();
         QCOMPARE(enabled(), "Add AddMultiple Edit Delete Sort Reset Preferences");
+        // A screen reader reads the status line by what it says.
+        QCOMPARE(QAccessible::queryAccessibleInterface(window.findChild<QLabel*>("lblCount"))
+                     ->text(QAccessible::Name),
+                 "1 active timer");
         vc->engine()->handleAlert(timerId(timersArray[0]));  // it rings, and is done
         QCOMPARE(enabled(), "Add AddMultiple Edit Delete Sort Silcence Preferences");
         button(tbSilcenceToolbarItem)->click();

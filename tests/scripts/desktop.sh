@@ -111,3 +111,22 @@ make_store() {
 has_crash_report() {
     grep -qE 'ERROR: AddressSanitizer|ERROR: LeakSanitizer|runtime error:|SUMMARY: UndefinedBehavior|Segmentation fault|Aborted|terminate called' "$1"
 }
+
+# The accessibility bus that screen readers use, announced on the session bus
+# (and, on X, on the display): start it after the display and the session bus.
+# Qt programs join it when QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 is set, as they
+# do when a screen reader runs.
+start_accessibility_bus() {
+    start atspi /usr/libexec/at-spi-bus-launcher --launch-immediately
+    wait_until 10 accessibility_bus_up || fail "the accessibility bus did not start"
+}
+accessibility_bus_up() {
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress 2>/dev/null | grep -q 'unix:'
+}
+# probe COMMAND...: reads or works Dunok over that bus (atspi_probe.py tells
+# what it can do); Debian's own Python has the bindings. What went wrong goes
+# to probe.log.
+probe_script=$(dirname "${BASH_SOURCE[0]}")/atspi_probe.py
+probe() { /usr/bin/python3 "$probe_script" "$@" 2>>"$work/probe.log"; }
+
