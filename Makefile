@@ -16,7 +16,8 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	pulseaudio pulseaudio-utils bc fonts-dejavu-core \
 	appstream desktop-file-utils dpkg-dev strace \
 	openbox trayer dunst libnotify-bin wmctrl x11-utils \
-	at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
+	at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi weston qt6-wayland \
+	libwayland-dev wayland-protocols sway
 
 deps:
 	@tools/install-missing.sh $(PACKAGES)

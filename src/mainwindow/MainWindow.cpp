@@ -11,6 +11,7 @@
 #include "mainwindow/TimerToolbar.h"
 #include "mainwindow/ViewController.h"
 #include "platform/PreferenceStore.h"
+#include "platform/WindowActivation.h"
 
 namespace dunok {
 
@@ -90,6 +91,8 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     windowDidLoad();
 }
 
+MainWindow::~MainWindow() = default;
+
 QString MainWindow::frameKey() const {
     return QStringLiteral("windowFrames/") + frameAutosaveName;
 }
@@ -103,8 +106,8 @@ void MainWindow::windowDidLoad() {
 void MainWindow::bringToFront() {
     show();
     setWindowState(windowState() & ~Qt::WindowMinimized);
-    raise();
-    activateWindow();
+    if (!activation_) activation_ = std::make_unique<WindowActivation>();
+    activation_->request(this);
 }
 
 void MainWindow::saveFrame() {

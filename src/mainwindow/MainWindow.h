@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 namespace dunok {
 
 class PreferenceStore;
 class ViewController;
+class WindowActivation;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -15,6 +17,7 @@ public:
     static inline const QString frameAutosaveName = QStringLiteral("mainWindow");
 
     explicit MainWindow(PreferenceStore& prefs, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     ViewController* viewController() const { return viewController_; }
     // Stores the window's size and place under its autosave name.
@@ -44,6 +47,7 @@ private:
     PreferenceStore& prefs_;
     ViewController* viewController_ = nullptr;
     bool painted_ = false;
+    std::unique_ptr<WindowActivation> activation_;
 };
 
 }  // namespace dunok

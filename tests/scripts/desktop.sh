@@ -130,3 +130,48 @@ accessibility_bus_up() {
 probe_script=$(dirname "${BASH_SOURCE[0]}")/atspi_probe.py
 probe() { /usr/bin/python3 "$probe_script" "$@" 2>>"$work/probe.log"; }
 
+# A Wayland compositor of our own, with no screen, exported as WAYLAND_DISPLAY.
+start_compositor() {
+    start weston weston --backend=headless-backend.so --socket=wayland-test --idle-time=0 \
+        --no-config
+    compositor_pid=$pid
+    wait_until 10 test -S "$XDG_RUNTIME_DIR/wayland-test" || fail "weston did not start"
+    export WAYLAND_DISPLAY=wayland-test
+}
+
+# sway, with no screen, as a compositor that offers xdg-activation, exported
+# as WAYLAND_DISPLAY (a path: its runtime folder is its own). It refuses to run
+# as root, so as root it runs as nobody, in a folder that user owns. Told to
+# focus a window that asks for activation, as a user who wants that sets it.
+start_sway() {
+    local home=$work/sway
+    mkdir -p "$home" && chmod 755 "$work"
+    printf '%s\n' 'output HEADLESS-1 resolution 1280x800' 'focus_on_window_activation focus' \
+        >"$home/config"
+    chmod 644 "$home/config"
+    local as=()
+    if [[ $(id -u) -eq 0 ]]; then
+        chown nobody:nogroup "$home"
+        as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    fi
+    chmod 700 "$home"
+    start sway env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home" \
+        WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        "${as[@]}" sway -c "$home/config"
+    compositor_pid=$pid
+    wait_until 10 test -S "$home/wayland-1" || fail "sway did not start"
+    export WAYLAND_DISPLAY=$home/wayland-1
+    sway_ipc=$(ls "$home"/sway-ipc.*.sock)
+}
+
+# The app_id of the window sway has focused, or nothing.
+sway_focused() {
+    swaymsg -s "$sway_ipc" -t get_tree 2>/dev/null | /usr/bin/python3 -c '
+import json, sys
+def walk(node):
+    if node.get("focused") and node.get("type") in ("con", "floating_con"):
+        print(node.get("app_id") or "")
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        walk(child)
+walk(json.load(sys.stdin))'
+}
