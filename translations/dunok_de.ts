@@ -218,6 +218,17 @@
     </message>
 </context>
 <context>
+    <name>Store</name>
+    <message>
+        <source>The disk that holds your timers is full. Make room on it and try again.</source>
+        <translation>Der Datenträger mit Ihren Timern ist voll. Schaffen Sie dort Platz und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file that holds your timers. Close it and try again.</source>
+        <translation>Ein anderes Programm verwendet die Datei mit Ihren Timern. Schließen Sie es und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
     <name>SupMisc</name>
     <message>
         <source>OK</source>
@@ -939,6 +950,30 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
     <message>
         <source>Good Reason</source>
         <translation>Guter Grund</translation>
+    </message>
+    <message>
+        <source>Could not keep the new order.</source>
+        <translation>Die neue Reihenfolge konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The timers are in their old order again.</source>
+        <translation>Die Timer stehen wieder in ihrer alten Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>Could not duplicate the timer.</source>
+        <translation>Der Timer konnte nicht dupliziert werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was added to the list.</source>
+        <translation>Der Liste wurde nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Could not delete every timer.</source>
+        <translation>Nicht alle Timer konnten gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The timers that are still in the list are still stored.</source>
+        <translation>Die Timer, die noch in der Liste stehen, sind weiterhin gespeichert.</translation>
     </message>
 </context>
 </TS>

@@ -159,10 +159,7 @@ void AppDelegate::reopenFromOutside() {
     // A user who launches Dunok again, or clicks its tray icon, expects its
     // window in front even when it is open behind others.
     if (!window_) return;
-    if (!applicationShouldHandleReopen(window_->isVisible())) {
-        window_->raise();
-        window_->activateWindow();
-    }
+    if (!applicationShouldHandleReopen(window_->isVisible())) window_->bringToFront();
 }
 
 bool AppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows) {
@@ -193,8 +190,13 @@ bool AppDelegate::presentError(const StoreError& error) {
 void AppDelegate::fatalStoreError(const StoreError& error) {
     const QString text = QStringLiteral("Unresolved error ") + error.consoleText();
     qCritical().noquote() << text;
-    MessageBox::runModal(
-        {QMessageBox::Critical, QStringLiteral("Dunok"), text, QString(), {tr("Quit")}, QString()});
+    // A lock or a full disk is something the user can end; say which.
+    MessageBox::runModal({QMessageBox::Critical,
+                          QStringLiteral("Dunok"),
+                          text,
+                          storeTroubleText(error, QString()),
+                          {tr("Quit")},
+                          QString()});
 }
 
 void AppDelegate::saveAction() {

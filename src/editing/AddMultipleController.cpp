@@ -176,9 +176,12 @@ std::optional<QStringList> AddMultipleController::storeTimers(const QList<NewTim
         // Unsaved inserts would otherwise ride along with the next save.
         for (const TimerRecord& record : std::as_const(records)) context.deleteObject(record);
     }
-    if (!inserted || !saveNewTimers(context, records, QStringLiteral("Could not save. "))) {
+    StoreError error;
+    if (!inserted || !saveNewTimers(context, records, QStringLiteral("Could not save. "), &error)) {
         msgUser(tr("Could not save the timers."),
-                tr("Nothing was added and your rows are still here. Try Save again."), this);
+                storeTroubleText(error, tr("Nothing was added and your rows are still here. Try "
+                                           "Save again.")),
+                this);
         return std::nullopt;
     }
     QStringList ids;

@@ -11,6 +11,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
 #include <tuple>
 
 #include "calendar/CalendarPopover.h"
@@ -189,10 +191,17 @@ void EditController::viewDidLoad() {
     const bool editing = areEditing_.value_or(false);
     if (editing && currentTimer_) {
         lblMode_->setText(tr("Edit timer"));
-        edDescription_->setText(timerDesc(currentTimer_));
-        const QVariant duration = currentTimer_->value(TimersKeys::duration);
-        chosenDuration =
-            duration.isNull() ? std::nullopt : std::optional<qint64>(duration.toLongLong());
+        const QString description = timerDesc(currentTimer_);
+        // A line edit keeps 32767 characters by default; a longer stored
+        // description would be cut short by a save that only meant to change
+        // the duration.
+        edDescription_->setMaxLength(std::max(
+            edDescription_->maxLength(), int(std::min<qsizetype>(description.size(), INT_MAX))));
+        edDescription_->setText(description);
+        // As the list shows it: clamped to what a timer can run for.
+        chosenDuration = currentTimer_->value(TimersKeys::duration).isNull()
+                             ? std::nullopt
+                             : std::optional<qint64>(timerDuration(currentTimer_));
         updateDuration();
         // An empty stored sound would leave the pop-up blank; offer the default.
         const QString sound = timerSound(currentTimer_);
@@ -335,11 +344,14 @@ void EditController::btnSavePressed() {
     }
     if (!hasViewContext() || !viewContext().isOpen()) return;
 
-    const QString id = areEditing_.value_or(false) ? modifyTimer() : addNewTimer();
+    StoreError error;
+    const QString id = areEditing_.value_or(false) ? modifyTimer(&error) : addNewTimer(&error);
     if (id.isEmpty()) {
         // The sheet stays with what was typed, so that nothing is lost.
         msgUser(tr("Could not save the timer."),
-                tr("Nothing was saved and what you typed is still here. Try Save again."), this);
+                storeTroubleText(error, tr("Nothing was saved and what you typed is still here. "
+                                           "Try Save again.")),
+                this);
         return;
     }
     emit timersChanged();
@@ -361,22 +373,22 @@ void writeFields(const TimerRecord& timer, const QString& desc, const QComboBox*
 }
 }  // namespace
 
-QString EditController::addNewTimer() {
+QString EditController::addNewTimer(StoreError* error) {
     ManagedObjectContext& context = viewContext();
     const TimerRecord timer = context.insertNewObject(TimersKeys::entity);
     if (!timer) return QString();
     writeFields(timer, edDescription_->text(), pmAlarm_);
-    if (!saveNewTimers(context, {timer}, QStringLiteral("Could not save. "))) return QString();
+    if (!saveNewTimers(context, {timer}, QStringLiteral("Could not save. "), error))
+        return QString();
     timersArray.append(timer);
     return timerId(timer);
 }
 
-QString EditController::modifyTimer() {
+QString EditController::modifyTimer(StoreError* error) {
     if (!currentTimer_) return QString();
     writeFields(currentTimer_, edDescription_->text(), pmAlarm_);
-    StoreError error;
-    if (!viewContext().save(&error)) {
-        logStoreError(QStringLiteral("Could not modify. "), error);
+    if (!viewContext().save(error)) {
+        logStoreError(QStringLiteral("Could not modify. "), *error);
         // Pending, the change would reach the store with some later save.
         viewContext().rollback();
         return QString();
@@ -406,7 +418,9 @@ void EditController::calcDurationFromPickers() {
         return;
     }
     invalidDuration_ = false;
-    chosenDuration = *secs;
+    // The picker reaches the year 9999; a timer runs a hundred years at most,
+    // and the line shows the duration that Save will store.
+    chosenDuration = std::min(*secs, maxTimerDuration);
     updateDuration();
 }
 

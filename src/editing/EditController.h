@@ -62,8 +62,9 @@ private:
 
     void btnPlayPressed();
     void btnSavePressed();
-    QString addNewTimer();
-    QString modifyTimer();
+    // The saved timer's id, or empty with why in *error.
+    QString addNewTimer(StoreError* error);
+    QString modifyTimer(StoreError* error);
 
     void edDateTimeAltered();
     void calcDurationFromPickers();

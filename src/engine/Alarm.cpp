@@ -45,8 +45,17 @@ void SharedPlayer::release() {
     replace(nullptr);
 }
 
+bool isSoundName(const QString& name) {
+    // Anything that could reach past the folder's own files is refused: a
+    // separator, "." and "..", a hidden file (the list never offers one), and
+    // a NUL, at which the file system would cut the name short.
+    return !name.isEmpty() && !name.startsWith(QLatin1Char('.')) &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QChar(0));
+}
+
 QString soundFilePath(const QString& soundName) {
-    if (soundName.isEmpty()) return QString();
+    if (!isSoundName(soundName)) return QString();
     return resourcePath(soundName, soundExtension, soundsFolder);
 }
 
@@ -62,14 +71,30 @@ QStringList soundNames() {
 }
 
 bool playSound(const QString& soundName) {
+    // The store may name no sound, or a path (an old version, another
+    // program, a damaged file). The editor offers the default sound for such a
+    // timer, so that is what rings; the name itself is never opened.
+    QString name = soundName;
+    if (!isSoundName(name)) {
+        name = isSoundName(prefsDefSound) ? prefsDefSound : Constants::defSound;
+        QString shown = soundName.left(100);
+        shown.replace(QChar(0), QLatin1String("\\0"));
+        qWarning().noquote() << (soundName.isEmpty()
+                                     ? QStringLiteral("Playing the default sound \"%1\": the "
+                                                      "timer names no sound")
+                                           .arg(name)
+                                     : QStringLiteral("Playing the default sound \"%1\" instead "
+                                                      "of \"%2\", which is not a sound name")
+                                           .arg(name, shown));
+    }
     QString error;
-    const QString path = soundFilePath(soundName);
+    const QString path = soundFilePath(name);
     std::unique_ptr<AudioPlayer> player;
     SharedPlayer* owner = SharedPlayer::current();
     if (!owner)
         error = QStringLiteral("no sound can play while Dunok is quitting");
     else if (path.isEmpty())
-        error = QStringLiteral("there is no sound named \"%1\"").arg(soundName);
+        error = QStringLiteral("there is no sound named \"%1\"").arg(name);
     else
         player = AudioPlayer::create(path, &error);
     if (!player) {

@@ -34,14 +34,19 @@ private:
     SharedPlayer* previous_ = nullptr;
 };
 
+// Whether a name can be a sound's: a plain file name, not empty, not hidden,
+// no path. Only such a name is ever looked up in the sounds folder.
+bool isSoundName(const QString& name);
 // The file of a sound name ("Sounds/NAME.caf" in the resource folder), or an
-// empty string when there is none.
+// empty string when there is none or the name is not a sound name.
 QString soundFilePath(const QString& soundName);
 // The sound names on offer: the base names of the folder's .caf files.
 QStringList soundNames();
 
 // Plays the named sound once at prefsVolume through the current SharedPlayer,
-// whose player audioPlayer then names. A sound that cannot be loaded (or no
+// whose player audioPlayer then names. A name that is empty or not a sound
+// name plays the default sound instead, and says so on the console
+// ("Playing the default sound ..."). A sound that cannot be loaded (or no
 // SharedPlayer alive) writes "Couldn't load sound file" (and why) to the
 // console, leaves audioPlayer as it was and returns false.
 bool playSound(const QString& soundName);

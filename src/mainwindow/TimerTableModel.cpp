@@ -107,6 +107,7 @@ bool TimerTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action,
         reloadData();
         emit rowsReordered(result.rows);
     }
+    if (result.refused) emit orderRefused(*result.refused);
     return result.accepted;
 }
 

@@ -9,6 +9,7 @@
 
 #include "engine/TimerEngine.h"
 #include "mainwindow/TimerCell.h"
+#include "platform/ObjectStore.h"
 
 namespace dunok {
 
@@ -60,6 +61,8 @@ public:
 signals:
     // A drop reloaded the list; rows are where the dropped timers are now.
     void rowsReordered(const QList<int>& rows);
+    // The store refused a drop's new order; the list shows the old one again.
+    void orderRefused(const dunok::StoreError& error);
 
 private:
     QList<RowContents> rows_;

@@ -4,9 +4,11 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "editing/Sheets.h"
+#include "editing/SupMisc.h"
 #include "engine/Alarm.h"
 #include "engine/RunningTimers.h"
 #include "engine/TimerEngine.h"
@@ -20,6 +22,7 @@
 #include "model/Globals.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
+#include "model/Store.h"
 #include "model/TimerEdits.h"
 #include "model/TimerList.h"
 #include "platform/NotificationHub.h"
@@ -81,6 +84,15 @@ void ViewController::viewDidLoad() {
     connect(contextMenu, &TimerContextMenu::pauseRequested, this, &ViewController::miPauseClicked);
     // The model has reloaded and the view selected the moved rows already.
     connect(model_, &TimerTableModel::rowsReordered, this, &ViewController::updateToolbar);
+    // Told once the drag is over: an alert inside the drop would run its own
+    // loop while the drag still holds the mouse.
+    connect(model_, &TimerTableModel::orderRefused, this, [this](const StoreError& error) {
+        QTimer::singleShot(0, this, [this, error] {
+            msgUser(tr("Could not keep the new order."),
+                    storeTroubleText(error, tr("The timers are in their old order again.")),
+                    window());
+        });
+    });
 
     NotificationHub& hub = NotificationHub::defaultCenter();
     hub.addObserver(QStringLiteral("ncReturnedFromEdit"), this, [this] { ncReturnedFromEdit(); });
@@ -99,7 +111,13 @@ void ViewController::viewDidLoad() {
 
 void ViewController::duplicateRow(int row) {
     // The copy goes where a new timer goes, and is selected like one.
-    if (!duplicateTimer(row)) return;
+    if (row < 0 || row >= timersArray.size()) return;
+    StoreError error;
+    if (!duplicateTimer(row, &error)) {
+        msgUser(tr("Could not duplicate the timer."),
+                storeTroubleText(error, tr("Nothing was added to the list.")), window());
+        return;
+    }
     reloadTable();
     ncReturnedFromEdit();
 }
@@ -118,8 +136,15 @@ void ViewController::deleteTimers() {
     const QList<int> rows = myTable_->selectedRows();
     if (rows.isEmpty()) return;
     confirmDeleteTimers(window(), int(rows.size()), [this, rows] {
-        deleteTimerRows(rows, [this](int row) { model_->removeRowAt(row); });
+        StoreError error;
+        const int deleted = deleteTimerRows(
+            rows, [this](int row) { model_->removeRowAt(row); }, &error);
         updateToolbar();
+        if (deleted < rows.size())
+            msgUser(tr("Could not delete every timer."),
+                    storeTroubleText(error, tr("The timers that are still in the list are still "
+                                               "stored.")),
+                    window());
     });
 }
 

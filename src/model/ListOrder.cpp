@@ -83,7 +83,9 @@ DropResult dropTimerRows(const QList<int>& rows, int dropRow) {
     wasReordered = true;
     prefsSort = sortNone;
 
-    const bool rewritten = saveOrder();
+    StoreError error;
+    const bool rewritten = saveOrder(&error);
+    if (!rewritten) result.refused = error;
     // A failed rewrite leaves the list as it was before the drop, sorted as
     // it was; its records are the very objects the list held before.
     if (!rewritten) prefsSort = sortBefore;

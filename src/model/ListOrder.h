@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 
 #include "model/Globals.h"
 
@@ -41,6 +42,9 @@ struct DropResult {
     bool accepted = false;  // the list had timers and the payload named a row
     bool reloaded = false;  // timersArray was reloaded from the store
     QList<int> rows;        // where the dropped timers are now
+    // Set when the store refused the new order, with why; the list then
+    // shows the old one.
+    std::optional<StoreError> refused;
 };
 
 // A drop of rows above dropRow: with no timer running or paused, moves them

@@ -1,5 +1,6 @@
 #include "model/Store.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QStandardPaths>
 
@@ -31,6 +32,25 @@ bool hasViewContext() {
 
 void logStoreError(const QString& prefix, const StoreError& error) {
     qWarning().noquote() << prefix + error.consoleText();
+}
+
+QString storeTroubleText(const StoreError& error, const QString& consequence) {
+    QString cause;
+    switch (error.cause()) {
+        case StoreError::Cause::DiskFull:
+            cause = QCoreApplication::translate(
+                "Store", "The disk that holds your timers is full. Make room on it and try again.");
+            break;
+        case StoreError::Cause::InUse:
+            cause = QCoreApplication::translate(
+                "Store",
+                "Another program is using the file that holds your timers. Close it and try "
+                "again.");
+            break;
+        case StoreError::Cause::Other:
+            return consequence;
+    }
+    return consequence.isEmpty() ? cause : cause + QLatin1Char(' ') + consequence;
 }
 
 }  // namespace dunok

@@ -21,4 +21,9 @@ bool hasViewContext();
 // "Could not save. " + the error's console text, on the debug console.
 void logStoreError(const QString& prefix, const StoreError& error);
 
+// For an alert about a change the store refused: what the user can do
+// something about (a full disk, another program holding the file) as a
+// sentence, then `consequence`; `consequence` alone for anything else.
+QString storeTroubleText(const StoreError& error, const QString& consequence);
+
 }  // namespace dunok

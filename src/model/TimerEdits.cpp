@@ -9,18 +9,19 @@
 
 namespace dunok {
 
-TimerRecord duplicateTimer(int row) {
+TimerRecord duplicateTimer(int row, StoreError* error) {
     if (timersArray.isEmpty() || row < 0 || row >= timersArray.size()) return nullptr;
     const TimerRecord source = timersArray[row];
     ManagedObjectContext& context = viewContext();
     TimerRecord copy =
         insertTimer(context, timerDesc(source), timerDuration(source), timerSound(source));
-    if (!copy || !saveNewTimers(context, {copy}, QStringLiteral("Could not duplicate. ")))
+    if (!copy || !saveNewTimers(context, {copy}, QStringLiteral("Could not duplicate. "), error))
         return nullptr;
     return copy;
 }
 
-int deleteTimerRows(const QList<int>& rows, const std::function<void(int row)>& removed) {
+int deleteTimerRows(const QList<int>& rows, const std::function<void(int row)>& removed,
+                    StoreError* why) {
     const QSet<int> chosen(rows.begin(), rows.end());
     ManagedObjectContext& context = viewContext();
     int deleted = 0;
@@ -31,6 +32,8 @@ int deleteTimerRows(const QList<int>& rows, const std::function<void(int row)>& 
         context.deleteObject(timer);
         StoreError error;
         if (!context.save(&error)) {
+            logStoreError(QStringLiteral("Could not delete. "), error);
+            if (why && why->description.isEmpty()) *why = error;
             // The deletion stays pending otherwise, and the next save of
             // anything would take the record out of the store behind the
             // list's back.

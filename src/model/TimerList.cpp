@@ -124,7 +124,7 @@ bool listIsTheStore(ManagedObjectContext& context, StoreError* error) {
 }
 }  // namespace
 
-bool saveOrder() {
+bool saveOrder(StoreError* why) {
     if (!wasReordered || timersArray.isEmpty()) return true;
     wasReordered = false;
 
@@ -142,17 +142,26 @@ bool saveOrder() {
                 deleteFailed = true;
                 return false;
             }
-            for (const TimerRecord& old : std::as_const(timersArray))
-                insertTimer(context, timerDesc(old), timerDuration(old), timerSound(old));
+            // A move is no edit: each copy takes the values as the file holds
+            // them, a NULL as NULL and a duration the list shows clamped as
+            // it was stored.
+            for (const TimerRecord& old : std::as_const(timersArray)) {
+                const TimerRecord copy = context.insertNewObject(TimersKeys::entity);
+                if (!copy) return false;
+                for (const QString& key :
+                     {TimersKeys::desc, TimersKeys::duration, TimersKeys::sound})
+                    copy->setValue(key, old->value(key));
+            }
             return context.save(&bodyError);
         },
         &error);
     if (rewritten) return true;
+    const StoreError& cause = bodyError.description.isEmpty() ? error : bodyError;
     if (deleteFailed)
         qWarning().noquote() << QStringLiteral("Delete Timers: ") + bodyError.description;
     else
-        logStoreError(QStringLiteral("Could not save. "),
-                      bodyError.description.isEmpty() ? error : bodyError);
+        logStoreError(QStringLiteral("Could not save. "), cause);
+    if (why) *why = cause;
     return false;
 }
 

@@ -37,7 +37,9 @@ void deleteAllData();
 // one transaction: a crash or failure leaves the old order or the new one,
 // never a lost or doubled timer. Every timer gets a new record and id; the
 // list keeps the old objects until reloaded. A list that is not exactly the
-// stored timers is refused. False when the store kept the old order.
-bool saveOrder();
+// stored timers is refused. False when the store kept the old order, and
+// then why in *error when given.
+struct StoreError;
+bool saveOrder(StoreError* error = nullptr);
 
 }  // namespace dunok

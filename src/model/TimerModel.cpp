@@ -1,5 +1,7 @@
 #include "model/TimerModel.h"
 
+#include <algorithm>
+
 #include "model/Store.h"
 
 namespace dunok {
@@ -26,7 +28,7 @@ QString timerDesc(const TimerRecord& timer) {
 }
 
 qint64 timerDuration(const TimerRecord& timer) {
-    return timer->value(TimersKeys::duration).toLongLong();
+    return std::clamp<qint64>(timer->value(TimersKeys::duration).toLongLong(), 0, maxTimerDuration);
 }
 
 QString timerSound(const TimerRecord& timer) {
@@ -44,10 +46,11 @@ TimerRecord insertTimer(ManagedObjectContext& context, const QString& desc, qint
 }
 
 bool saveNewTimers(ManagedObjectContext& context, const QList<TimerRecord>& records,
-                   const QString& failureText) {
+                   const QString& failureText, StoreError* why) {
     StoreError error;
     if (context.save(&error)) return true;
     logStoreError(failureText, error);
+    if (why) *why = error;
     for (const TimerRecord& record : records) context.deleteObject(record);
     return false;
 }

@@ -16,6 +16,14 @@ inline const QString snoozeOn = QStringLiteral("snoozeOn");
 inline const QString sound = QStringLiteral("sound");
 }  // namespace TimersKeys
 
+// The longest countdown a timer runs: a hundred years of 365.25 days, less a
+// second. The store may hold anything in a duration (another program, an old
+// version, a damaged file); whatever it holds is read as 0 to this, so that
+// the list, the editor, a running timer and its texts all work with the same
+// number and no sum with it can overflow. The record itself keeps what the
+// file says until the user saves the row.
+inline constexpr qint64 maxTimerDuration = 36525LL * 86400 - 1;
+
 // The data model of the store "TimerModel": one entity, "Timers", with its
 // attributes and their defaults (snooze 0, snoozeOn false).
 const DataModel& timerDataModel();
@@ -24,6 +32,8 @@ const DataModel& timerDataModel();
 // its notification.
 QString timerId(const TimerRecord& timer);
 QString timerDesc(const TimerRecord& timer);
+// The stored duration in seconds, clamped to 0 ... maxTimerDuration; a NULL
+// duration reads as 0.
 qint64 timerDuration(const TimerRecord& timer);
 QString timerSound(const TimerRecord& timer);
 
@@ -34,8 +44,8 @@ TimerRecord insertTimer(ManagedObjectContext& context, const QString& desc, qint
 // Saves new records. When that fails, prints failureText and the error on the
 // console and drops the records again: left pending, they would reach the
 // store with the next save, behind the list's back. Returns whether they were
-// saved.
+// saved; on failure, why in *error when given.
 bool saveNewTimers(ManagedObjectContext& context, const QList<TimerRecord>& records,
-                   const QString& failureText);
+                   const QString& failureText, StoreError* error = nullptr);
 
 }  // namespace dunok

@@ -42,6 +42,7 @@ namespace {
 const QString kMetadataTable = QStringLiteral("DunokMetadata");
 const QString kUuidKey = QStringLiteral("storeUUID");
 constexpr int kBusyTimeoutMs = 5000;
+int busyTimeoutMs = kBusyTimeoutMs;
 
 QString quoted(const QString& identifier) {
     QString text = identifier;
@@ -208,6 +209,21 @@ QString StoreError::consoleText() const {
         pairs << it.key() + QStringLiteral(" = ") + it.value().toString();
     return description + QStringLiteral(", {") + pairs.join(QStringLiteral("; ")) +
            QLatin1Char('}');
+}
+
+StoreError::Cause StoreError::cause() const {
+    if (!userInfo.contains(QStringLiteral("sqliteCode"))) return Cause::Other;
+    // The extended code's low byte is the primary one (SQLITE_IOERR_WRITE is
+    // an IOERR); a full disk and a held lock each have one of their own.
+    switch (userInfo.value(QStringLiteral("sqliteCode")).toInt() & 0xff) {
+        case SQLITE_FULL:
+            return Cause::DiskFull;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return Cause::InUse;
+        default:
+            return Cause::Other;
+    }
 }
 
 // ---- ManagedObject --------------------------------------------------------
@@ -714,7 +730,7 @@ bool ManagedObjectContext::open(const QString& path, StoreError* error) {
     sqlite3_extended_result_codes(db_, 1);
     // A second copy of the program (or a backup tool) may hold the file for a
     // moment; wait for it rather than failing a save at once.
-    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    sqlite3_busy_timeout(db_, busyTimeoutMs);
 
     bool isEmpty = false;
     bool hasMetadata = false;
@@ -725,6 +741,10 @@ bool ManagedObjectContext::open(const QString& path, StoreError* error) {
     if (storeUuid_.isEmpty() && !createSchema(error)) return fail();
     link_->storeUuid = storeUuid_;
     return true;
+}
+
+void ManagedObjectContext::setBusyTimeout(int milliseconds) {
+    busyTimeoutMs = milliseconds;
 }
 
 // ---- records ------------------------------------------------------------------

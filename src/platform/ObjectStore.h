@@ -53,6 +53,12 @@ struct StoreError {
     // "description, {key = value; ...}": the text that follows a prefix such
     // as "Could not save. " on the console.
     QString consoleText() const;
+
+    // What the user can do something about: a full disk (make room), or
+    // another program holding the file longer than the busy timeout (close
+    // it). Other failures are Other.
+    enum class Cause { Other, DiskFull, InUse };
+    Cause cause() const;
 };
 
 class ManagedObjectContext;
@@ -131,6 +137,9 @@ public:
     // cannot be read or written, one whose folder cannot be written, and an
     // SQLite database that holds other tables but not this model's.
     bool open(const QString& path, StoreError* error);
+    // How long a store opened from now on waits for another program's lock
+    // before a read or save fails as InUse (5 s unless set; tests shorten it).
+    static void setBusyTimeout(int milliseconds);
     bool isOpen() const { return db_ != nullptr; }
     const QString& storeUuid() const { return storeUuid_; }
     const QString& path() const { return path_; }

@@ -1,0 +1,337 @@
+// Rows that another program, an old version or a damaged file left in the
+// store: NULLs, durations no one could type, sound names that point out of
+// the sounds folder, huge texts, a huge list. They load, show, start, tick and
+// ring like any other, and the file stays as it was.
+#include <sqlite3.h>
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include "editing/EditController.h"
+#include "editing/TargetDate.h"
+#include "engine/Alarm.h"
+#include "engine/RunningTimers.h"
+#include "engine/TimerEngine.h"
+#include "mainwindow/TimerTableModel.h"
+#include "mainwindow/TimerTableView.h"
+#include "mainwindow/ViewController.h"
+#include "model/ListOrder.h"
+#include "model/Preferences.h"
+#include "model/TimerList.h"
+#include "model/TimerModel.h"
+#include "platform/AudioPlayer.h"
+#include "platform/PreferenceStore.h"
+#include "platform/ResourceFolder.h"
+#include "platform/TickScheduler.h"
+#include "platform/WallClock.h"
+#include "support/MessageLog.h"
+#include "support/TestEnvironment.h"
+
+using namespace dunok;
+
+namespace {
+constexpr qint64 second = 1'000'000'000;
+const QString fallbackPrefix = QStringLiteral("Playing the default sound");
+const QString maxText = QStringLiteral("36524d  23h  59m 59s");
+
+// Runs SQL on the file as another program would; false on any error.
+bool rawExec(const QString& path, const QString& sql) {
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK;
+    char* message = nullptr;
+    ok = ok && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message) == SQLITE_OK;
+    if (message) qWarning("raw SQL: %s", message);
+    sqlite3_free(message);
+    sqlite3_close(db);
+    return ok;
+}
+
+// Bytes and modification time of the store: what "left as it was" covers.
+QByteArray fingerprint(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return "missing";
+    return file.readAll() + QFileInfo(file).lastModified().toString(Qt::ISODateWithMs).toUtf8();
+}
+
+double soundLength(const QString& path) {
+    QString error;
+    const auto player = AudioPlayer::create(path, &error);
+    return player ? player->duration() : -1.0;
+}
+}  // namespace
+
+class TestDamagedRows : public QObject {
+    Q_OBJECT
+
+    testing::TestHome home;
+    QString resources;  // the sounds folder's parent, of the test's own
+    QString bait;       // a real sound outside the sounds folder, without its extension
+    QHash<QString, double> lengths;
+    FixedWallClock wall{QDateTime(QDate(2024, 3, 20), QTime(10, 0), QTimeZone::utc()),
+                        QTimeZone::utc()};
+    std::unique_ptr<SharedPlayer> player;
+    std::unique_ptr<testing::StoreFixture> store;
+
+private slots:
+    void initTestCase() {
+        // Three sounds of different lengths, so that what rings tells which file was opened.
+        const QString shipped = resourceFolder() + "/Sounds/";
+        resources = home.path() + "/share/dunok";
+        // "../../etc/passwd" from the sounds folder.
+        QVERIFY(QDir().mkpath(resources + "/Sounds/sub") &&
+                QDir().mkpath(home.path() + "/share/etc"));
+        bait = home.path() + "/share/etc/passwd";
+        const std::pair<QString, QString> copies[] = {
+            {"Vintage Alarm Clock", resources + "/Sounds/Vintage Alarm Clock.caf"},
+            {"Chimes", resources + "/Sounds/Chimes.caf"},
+            {"Chimes", resources + "/Sounds/sub/Chimes.caf"},
+            {"Marimba", bait + ".caf"},
+            {"Marimba", resources + "/bait.caf"}};
+        for (const auto& [name, to] : copies) QVERIFY(QFile::copy(shipped + name + ".caf", to));
+        setResourceFolderForTesting(resources);
+        for (const QString name : {"Vintage Alarm Clock", "Chimes"})
+            lengths[name] = soundLength(resources + "/Sounds/" + name + ".caf");
+        lengths["bait"] = soundLength(bait + ".caf");
+        QCOMPARE(QSet<double>(lengths.begin(), lengths.end()).size(), 3);
+        QVERIFY(!lengths.values().contains(-1.0));
+        setWallClock(&wall);
+    }
+
+    void cleanupTestCase() {
+        setWallClock(nullptr);
+        setResourceFolderForTesting(QString());
+    }
+
+    void init() {
+        testing::resetGlobals();
+        player = std::make_unique<SharedPlayer>();
+        QFile::remove(home.storePath());
+        store = std::make_unique<testing::StoreFixture>(home.storePath());
+    }
+
+    void cleanup() {
+        testing::resetGlobals();
+        player.reset();
+        store.reset();
+    }
+
+    // One row as the file holds it: desc, duration, snooze, snoozeOn, sound.
+    void oneStrangeRowLoadsRunsAndStaysStored_data() {
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<qint64>("seconds");     // what list, editor and engine work with
+        QTest::addColumn<QString>("listed");     // the row before it is started
+        QTest::addColumn<QString>("afterTick");  // a second after its start, when still running
+        QTest::addColumn<QString>("edited");     // the editor's duration line
+        QTest::addColumn<QString>("rings");      // the sound heard, when it finished in that second
+
+        const QString zero = "Duration must not be zero.";
+        const QString maxLeft = "36524d 23:59:58";
+        const QString def = "Vintage Alarm Clock";
+        QTest::newRow("every column NULL") << "NULL, NULL, NULL, NULL, NULL" << 0ll << "0"
+                                           << "" << zero << def;
+        QTest::newRow("negative") << "'a', -5, 0, 0, 'Chimes'" << 0ll << "0"
+                                  << "" << zero << "Chimes";
+        QTest::newRow("most negative") << "'a', -9223372036854775808, -1, 7, 'Chimes'" << 0ll << "0"
+                                       << "" << zero << "Chimes";
+        QTest::newRow("zero") << "'a', 0, 0, 0, 'Chimes'" << 0ll << "0"
+                              << "" << zero << "Chimes";
+        QTest::newRow("text for a duration") << "'a', 'soon', 'x', 'y', 'Chimes'" << 0ll << "0"
+                                             << "" << zero << "Chimes";
+        const qint64 max = maxTimerDuration;
+        QTest::newRow("the maximum")
+            << "'a', 3155759999, 0, 0, 'Chimes'" << max << maxText << maxLeft << maxText << "";
+        QTest::newRow("a second over the maximum")
+            << "'a', 3155760000, 0, 0, 'Chimes'" << max << maxText << maxLeft << maxText << "";
+        QTest::newRow("largest int64") << "'a', 9223372036854775807, 0, 0, 'Chimes'" << max
+                                       << maxText << maxLeft << maxText << "";
+        QTest::newRow("largest int64 less one") << "'a', 9223372036854775806, 0, 0, 'Chimes'" << max
+                                                << maxText << maxLeft << maxText << "";
+        QTest::newRow("a real far too large")
+            << "'a', 1e300, 0, 0, 'Chimes'" << max << maxText << maxLeft << maxText << "";
+
+        // A sound is a name in the sounds folder, never a path: anything else rings the default.
+        QTest::newRow("sound climbing out to a real file")
+            << "'a', 1, 0, 0, '../../etc/passwd'" << 1ll << "1s"
+            << ""
+            << "1s" << def;
+        QTest::newRow("sound climbing out of the folder")
+            << "'a', 1, 0, 0, '../bait'" << 1ll << "1s"
+            << ""
+            << "1s" << def;
+        QTest::newRow("sound as an absolute path")
+            << QString("'a', 1, 0, 0, '%1'").arg(bait) << 1ll << "1s"
+            << ""
+            << "1s" << def;
+        QTest::newRow("sound in a subfolder") << "'a', 1, 0, 0, 'sub/Chimes'" << 1ll << "1s"
+                                              << ""
+                                              << "1s" << def;
+        QTest::newRow("sound with a backslash") << "'a', 1, 0, 0, '..\\..\\bait'" << 1ll << "1s"
+                                                << ""
+                                                << "1s" << def;
+        QTest::newRow("sound named dot dot") << "'a', 1, 0, 0, '..'" << 1ll << "1s"
+                                             << ""
+                                             << "1s" << def;
+        QTest::newRow("empty sound") << "'a', 1, 0, 0, ''" << 1ll << "1s"
+                                     << ""
+                                     << "1s" << def;
+        QTest::newRow("sound with a NUL")
+            << "'a', 1, 0, 0, 'Chimes' || char(0) || '/../bait'" << 1ll << "1s"
+            << ""
+            << "1s" << def;
+
+        QTest::newRow("100,000-character description")
+            << "hex(zeroblob(50000)), 61, NULL, NULL, 'Chimes'" << 61ll << "1m 1s"
+            << "00:01:00"
+            << "1m 1s"
+            << "";
+    }
+    void oneStrangeRowLoadsRunsAndStaysStored() {
+        QFETCH(QString, values);
+        QFETCH(qint64, seconds);
+        QFETCH(QString, afterTick);
+        QFETCH(QString, rings);
+        const QString path = home.storePath();
+        QVERIFY(rawExec(path,
+                        "INSERT INTO Timers (desc, duration, snooze, snoozeOn, sound) "
+                        "VALUES (" +
+                            values + ")"));
+        const QByteArray before = fingerprint(path);
+        testing::MessageLog log;
+
+        QVERIFY(populateArray(sortDuration));
+        QCOMPARE(timersArray.size(), 1);
+        const TimerRecord timer = timersArray[0];
+        QCOMPARE(timerDuration(timer), seconds);
+        TimerTableModel model;
+        model.reloadData();
+        QCOMPARE(model.data(model.index(0, 0)).toString(), timerDesc(timer));
+        QTEST(model.data(model.index(0, 1)).toString(), "listed");
+
+        // The editor opens on what the list shows, and closing it changes nothing.
+        {
+            EditController editor(nullptr);
+            editor.setAreEditing(true);
+            editor.setCurrentTimer(timer);
+            editor.open();
+            QTEST(editor.findChild<QLabel*>("lblDuration")->text(), "edited");
+            QCOMPARE(editor.findChild<QLineEdit*>("edDescription")->text(), timerDesc(timer));
+            if (seconds > 0)
+                QCOMPARE(editor.findChild<TargetDateEdit*>("edDateTime")->moment(),
+                         wall.now().addSecs(seconds));
+            editor.reject();
+        }
+
+        ManualClock clock(5 * second);
+        TimerEngine engine(model, clock);
+        engine.setCursorSource([] { return QPointF(); });
+        QList<FinishNotice> notices;
+        connect(&engine, &TimerEngine::finishNotification, [&](auto n) { notices << n; });
+        engine.tableViewDoubleClick(0);
+        QCOMPARE(alertsArray.size(), 1);
+        clock.advanceNs(second);
+        engine.scheduler().processDueTicks();
+        if (!rings.isEmpty()) {
+            // Finished: the notice and the row say so, and the right file rings.
+            QVERIFY2(alertsArray.isEmpty(), qPrintable(model.data(model.index(0, 1)).toString()));
+            QVERIFY(model.data(model.index(0, 1)).toString().startsWith("Finished "));
+            QCOMPARE(notices.size(), 1);
+            QVERIFY(notices[0].subtitle.startsWith("Duration was "));
+            QVERIFY(isAlarmPlaying());
+            QCOMPARE(audioPlayer->duration(), lengths.value(rings));
+            QCOMPARE(log.countStartingWith(fallbackPrefix), rings == "Chimes" ? 0 : 1);
+        } else {
+            QCOMPARE(model.data(model.index(0, 1)).toString(), afterTick);
+            QCOMPARE(alertsArray[0].value, seconds - 1);
+            engine.miPauseClicked(0);
+            QCOMPARE(model.data(model.index(0, 1)).toString(), "Paused " + afterTick);
+            engine.miPauseClicked(0);
+            clock.advanceNs(3 * second);  // a short sleep: every missed tick is delivered
+            engine.scheduler().processDueTicks();
+            QCOMPARE(alertsArray[0].value, seconds - 4);
+            engine.resetAlerts();
+        }
+        QCOMPARE(log.countStartingWith("Couldn't load sound file"), 0);
+
+        // Shown clamped, kept as stored: nothing was written, and a reload reads it all again.
+        QVERIFY(!store->context().hasChanges());
+        QVERIFY(populateArray(sortDesc) && timersArray.size() == 1);
+        QCOMPARE(fingerprint(path), before);
+    }
+
+    // A drag rewrites the whole store in the new order; it moves rows, it does not
+    // edit them, so a NULL or an out-of-range duration goes back as it was.
+    void reorderingKeepsWhatTheFileHeld() {
+        const QString path = home.storePath();
+        const QString rows =
+            "(NULL, NULL, NULL, NULL, NULL), ('big', 9223372036854775807, 0, 0, "
+            "'../x'), ('neg', -3, 0, 0, 'Chimes')";
+        QVERIFY(rawExec(path,
+                        "INSERT INTO Timers (desc, duration, snooze, snoozeOn, sound) "
+                        "VALUES " +
+                            rows));
+        QVERIFY(populateArray(sortNone));
+        QVERIFY(dropTimerRows({0}, 3).reloaded);
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+        sqlite3_stmt* select = nullptr;
+        sqlite3_prepare_v2(db,
+                           "SELECT quote(desc) || ' ' || quote(duration) || ' ' || quote(sound) "
+                           "FROM Timers ORDER BY id",
+                           -1, &select, nullptr);
+        QStringList stored;
+        while (sqlite3_step(select) == SQLITE_ROW)
+            stored << QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(select, 0)));
+        sqlite3_finalize(select);
+        sqlite3_close(db);
+        QCOMPARE(stored, QStringList({"'big' 9223372036854775807 '../x'", "'neg' -3 'Chimes'",
+                                      "NULL NULL NULL"}));
+    }
+
+    // Ten thousand rows of every kind: the window's own start-up loads and shows them all,
+    // and timers anywhere in the list run.
+    void tenThousandRowsLoadAndRun() {
+        const QString path = home.storePath();
+        QVERIFY(rawExec(
+            path,
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000) "
+            "INSERT INTO Timers (desc, duration, snooze, snoozeOn, sound) SELECT "
+            "CASE WHEN i % 7 = 0 THEN NULL ELSE 'Timer ' || i END, "
+            "CASE i % 5 WHEN 0 THEN NULL WHEN 1 THEN -i WHEN 2 THEN 9223372036854775807 - i "
+            "ELSE i END, NULL, NULL, "
+            "CASE i % 3 WHEN 0 THEN '../../etc/passwd' WHEN 1 THEN NULL ELSE 'Chimes' END FROM n"));
+        const QByteArray before = fingerprint(path);
+        PreferenceStore prefs(home.prefsPath());
+        prefs.setValue(PrefKeys::havePrefs, 100);
+        prefs.setValue(PrefKeys::sort, sortDuration);
+        prefs.synchronize();
+
+        ManualClock clock;
+        ViewController vc(prefs, nullptr, &clock);
+        vc.resize(400, 600);
+        vc.show();
+        vc.viewDidAppear();
+        QVERIFY(QTest::qWaitForWindowExposed(&vc));
+        TimerTableModel& model = *vc.tableModel();
+        QCOMPARE(model.rowCount(), 10000);
+        QCOMPARE(model.data(model.index(0, 1)).toString(), "0");  // sorted by duration
+        QCOMPARE(model.data(model.index(9999, 1)).toString(), maxText);
+        vc.myTable()->scrollToBottom();  // the view asks for the last rows too
+        QCoreApplication::processEvents();
+
+        for (int row : {0, 5000, 9999}) vc.engine()->tableViewDoubleClick(row);
+        QCOMPARE(alertsArray.size(), 3);
+        clock.advanceNs(second);
+        vc.engine()->scheduler().processDueTicks();
+        QCOMPARE(alertsArray.size(), 2);  // the zero-second one has rung
+        QVERIFY(model.data(model.index(0, 1)).toString().startsWith("Finished "));
+        // Counting down in units, as the stored preferences ask.
+        QCOMPARE(model.data(model.index(9999, 1)).toString(), QString("36524d  23h  59m 58s"));
+        vc.resetAlerts();
+        QVERIFY(!store->context().hasChanges());
+        QCOMPARE(fingerprint(path), before);
+    }
+};
+
+QTEST_MAIN(TestDamagedRows)
+#include "tst_damagedrows.moc"
