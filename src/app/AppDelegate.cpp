@@ -15,6 +15,7 @@
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/DesktopNotifications.h"
+#include "platform/DisplayLoss.h"
 #include "platform/LauncherEntry.h"
 #include "platform/MessageBox.h"
 #include "platform/NamedImage.h"
@@ -110,8 +111,10 @@ int AppDelegate::run() {
     QApplication::setQuitOnLastWindowClosed(false);
     if (const int status = start()) return status == alreadyRunning ? 0 : status;
     connect(qApp, &QCoreApplication::aboutToQuit, this, &AppDelegate::tearDown);
+    watchDisplayOnQuit();
     const int status = QApplication::exec();
     tearDown();  // in case the loop ended without aboutToQuit
+    stopWatchingDisplay();
     return status;
 }
 
@@ -244,6 +247,7 @@ void AppDelegate::terminate() {
     if (applicationShouldTerminate() == TerminateReply::TerminateCancel) return;
     terminating_ = true;
     applicationWillTerminate();
+    quitRequested();
     // Silent at once, whatever the event loop still delivers on its way out.
     if (window_) window_->viewController()->engine()->shutDown();
     QCoreApplication::quit();

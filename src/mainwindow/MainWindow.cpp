@@ -19,6 +19,10 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     : QMainWindow(parent), prefs_(prefs) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Dunok"));
+    frameSaver_ = new QTimer(this);
+    frameSaver_->setSingleShot(true);
+    frameSaver_->setInterval(1000);
+    connect(frameSaver_, &QTimer::timeout, this, &MainWindow::saveFrame);
     viewController_ = new ViewController(prefs, this);
     setCentralWidget(viewController_);
     auto* toolbar = new TimerToolbar(this);
@@ -111,6 +115,7 @@ void MainWindow::bringToFront() {
 }
 
 void MainWindow::saveFrame() {
+    frameSaver_->stop();
     prefs_.setValue(frameKey(), saveGeometry());
     prefs_.synchronize();
 }
@@ -131,6 +136,16 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (event->spontaneous()) return;
     viewController_->viewWillAppear();
     viewController_->viewDidAppear();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (isVisible()) frameSaver_->start();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (isVisible()) frameSaver_->start();
 }
 
 void MainWindow::hideEvent(QHideEvent* event) {

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <memory>
 
+class QTimer;
+
 namespace dunok {
 
 class PreferenceStore;
@@ -39,6 +41,8 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void windowDidLoad();
@@ -47,6 +51,9 @@ private:
     PreferenceStore& prefs_;
     ViewController* viewController_ = nullptr;
     bool painted_ = false;
+    // A second after the user last moved or resized the window, its frame is
+    // stored: a session that ends without a proper quit keeps it too.
+    QTimer* frameSaver_ = nullptr;
     std::unique_ptr<WindowActivation> activation_;
 };
 

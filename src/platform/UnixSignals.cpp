@@ -5,6 +5,7 @@
 
 #include <QDebug>
 #include <QSocketNotifier>
+#include <atomic>
 #include <csignal>
 
 namespace dunok {
@@ -13,8 +14,11 @@ namespace {
 // Written by the handler, read on the GUI thread: only async-signal-safe
 // calls happen inside the handler itself.
 int signalPipe[2] = {-1, -1};
+std::atomic<bool> arrived{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
 
 void onSignal(int number) {
+    arrived = true;
     const unsigned char byte = static_cast<unsigned char>(number);
     [[maybe_unused]] ssize_t n = ::write(signalPipe[0], &byte, 1);
 }
@@ -25,6 +29,7 @@ UnixSignals::UnixSignals(QObject* parent) : QObject(parent) {
         qWarning("SIGTERM and SIGINT will end Dunok without saving: no socket pair.");
         return;
     }
+    arrived = false;
     notifier_ = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &UnixSignals::readSignal);
 
@@ -43,6 +48,10 @@ UnixSignals::~UnixSignals() {
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);
     signalPipe[0] = signalPipe[1] = -1;
+}
+
+bool UnixSignals::terminationArrived() {
+    return arrived.load();
 }
 
 void UnixSignals::readSignal() {

@@ -14,6 +14,11 @@ public:
     explicit UnixSignals(QObject* parent = nullptr);
     ~UnixSignals() override;
 
+    // Whether SIGTERM or SIGINT arrived since the last UnixSignals was made,
+    // even if the event loop has not delivered it yet. Safe from an exit
+    // handler.
+    static bool terminationArrived();
+
 signals:
     void terminationRequested(int signalNumber);
 

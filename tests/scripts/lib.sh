@@ -39,6 +39,7 @@ start_session_bus() {
 
 # A display on the first free number, exported once the server takes clients.
 start_xvfb() {
+    rm -f "$work/display" # a display before this one must not be taken for it
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
     pids_to_stop+=("$!")
     wait_until 10 grep -q '^[0-9]' "$work/display" || fail "Xvfb did not start"

@@ -185,8 +185,9 @@ job() {
         make_store "$dunok" "$(timers_sql "$seconds" "$batch")"
     }
     (export QT_QPA_PLATFORM=offscreen; start_session_bus
+     template_bus=${pids_to_stop[-1]}
      make_template short 1 0; make_template due 2 0; make_template many 1 100
-     kill "${pids_to_stop[-1]}" 2>/dev/null)
+     kill "$template_bus" 2>/dev/null)
     export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
     local cell i
     for cell in "${cells[@]}"; do
