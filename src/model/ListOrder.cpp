@@ -75,28 +75,27 @@ DropResult dropTimerRows(const QList<int>& rows, int dropRow) {
     result.accepted = true;
     if (!alertsArray.isEmpty()) return result;
 
-    // To find the dropped timers again should the store keep the old order.
-    QList<TimerRecord> droppedRecords;
-    for (int r : std::as_const(newRows)) droppedRecords << reordered[r];
-    const int sortBefore = prefsSort;
+    const QList<TimerRecord> before = timersArray;
     timersArray = reordered;
     wasReordered = true;
+    const int sortBefore = prefsSort;
     prefsSort = sortNone;
 
     StoreError error;
-    const bool rewritten = saveOrder(&error);
-    if (!rewritten) result.refused = error;
-    // A failed rewrite leaves the list as it was before the drop, sorted as
-    // it was; its records are the very objects the list held before.
-    if (!rewritten) prefsSort = sortBefore;
-    populateArray(prefsSort);
-    result.reloaded = true;
-    if (rewritten) {
+    if (saveOrder(&error)) {
+        populateArray(prefsSort);
         result.rows = newRows;
     } else {
-        for (const TimerRecord& timer : std::as_const(droppedRecords))
-            if (const qsizetype at = timersArray.indexOf(timer); at >= 0) result.rows << int(at);
+        // The store kept the old order and the old records, which are the
+        // very objects the list held: it goes back to them as they were, also
+        // when the store cannot even be read just now.
+        result.refused = error;
+        prefsSort = sortBefore;
+        for (int r : std::as_const(newRows))
+            if (const qsizetype at = before.indexOf(reordered[r]); at >= 0) result.rows << int(at);
+        timersArray = before;
     }
+    result.reloaded = true;
     return result;
 }
 

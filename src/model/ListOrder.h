@@ -40,7 +40,7 @@ bool moveRows(QList<TimerRecord>& list, QList<int> rows, int dropRow,
 
 struct DropResult {
     bool accepted = false;  // the list had timers and the payload named a row
-    bool reloaded = false;  // timersArray was reloaded from the store
+    bool reloaded = false;  // timersArray was rebuilt: from the store, or as it was
     QList<int> rows;        // where the dropped timers are now
     // Set when the store refused the new order, with why; the list then
     // shows the old one.
@@ -52,7 +52,8 @@ struct DropResult {
 // setting stays), rewrites the store in the new order and reloads
 // timersArray from it. While a timer runs nothing moves, since a rewrite
 // gives every timer a new id. If the rewrite fails the old order is
-// reloaded, and rows says where the dropped timers are in it.
+// put back as it was (the store may not even be readable then), and rows
+// says where the dropped timers are in it.
 DropResult dropTimerRows(const QList<int>& rows, int dropRow);
 
 }  // namespace dunok
