@@ -125,59 +125,42 @@ private slots:
         QTest::addColumn<QString>("rings");      // the sound heard, when it finished in that second
 
         const QString zero = "Duration must not be zero.";
-        const QString maxLeft = "36524d 23:59:58";
         const QString def = "Vintage Alarm Clock";
         QTest::newRow("every column NULL") << "NULL, NULL, NULL, NULL, NULL" << 0ll << "0"
                                            << "" << zero << def;
-        QTest::newRow("negative") << "'a', -5, 0, 0, 'Chimes'" << 0ll << "0"
-                                  << "" << zero << "Chimes";
-        QTest::newRow("most negative") << "'a', -9223372036854775808, -1, 7, 'Chimes'" << 0ll << "0"
-                                       << "" << zero << "Chimes";
-        QTest::newRow("zero") << "'a', 0, 0, 0, 'Chimes'" << 0ll << "0"
-                              << "" << zero << "Chimes";
-        QTest::newRow("text for a duration") << "'a', 'soon', 'x', 'y', 'Chimes'" << 0ll << "0"
-                                             << "" << zero << "Chimes";
-        const qint64 max = maxTimerDuration;
-        QTest::newRow("the maximum")
-            << "'a', 3155759999, 0, 0, 'Chimes'" << max << maxText << maxLeft << maxText << "";
-        QTest::newRow("a second over the maximum")
-            << "'a', 3155760000, 0, 0, 'Chimes'" << max << maxText << maxLeft << maxText << "";
-        QTest::newRow("largest int64") << "'a', 9223372036854775807, 0, 0, 'Chimes'" << max
-                                       << maxText << maxLeft << maxText << "";
-        QTest::newRow("largest int64 less one") << "'a', 9223372036854775806, 0, 0, 'Chimes'" << max
-                                                << maxText << maxLeft << maxText << "";
-        QTest::newRow("a real far too large")
-            << "'a', 1e300, 0, 0, 'Chimes'" << max << maxText << maxLeft << maxText << "";
-
+        // Nothing to count down: listed as 0, and it rings at its start.
+        const std::pair<const char*, QString> none[] = {
+            {"negative", "-5, 0, 0"},
+            {"most negative", "-9223372036854775808, -1, 7"},
+            {"zero", "0, 0, 0"},
+            {"text for a duration", "'soon', 'x', 'y'"}};
+        for (const auto& [name, columns] : none)
+            QTest::newRow(name) << "'a', " + columns + ", 'Chimes'" << 0ll << "0"
+                                << "" << zero << "Chimes";
+        // More than a hundred years: read as the longest a timer runs.
+        const std::pair<const char*, QString> huge[] = {
+            {"the maximum", "3155759999"},
+            {"a second over the maximum", "3155760000"},
+            {"largest int64", "9223372036854775807"},
+            {"largest int64 less one", "9223372036854775806"},
+            {"a real far too large", "1e300"}};
+        for (const auto& [name, duration] : huge)
+            QTest::newRow(name) << "'a', " + duration + ", 0, 0, 'Chimes'" << maxTimerDuration
+                                << maxText << "36524d 23:59:58" << maxText << "";
         // A sound is a name in the sounds folder, never a path: anything else rings the default.
-        QTest::newRow("sound climbing out to a real file")
-            << "'a', 1, 0, 0, '../../etc/passwd'" << 1ll << "1s"
-            << ""
-            << "1s" << def;
-        QTest::newRow("sound climbing out of the folder")
-            << "'a', 1, 0, 0, '../bait'" << 1ll << "1s"
-            << ""
-            << "1s" << def;
-        QTest::newRow("sound as an absolute path")
-            << QString("'a', 1, 0, 0, '%1'").arg(bait) << 1ll << "1s"
-            << ""
-            << "1s" << def;
-        QTest::newRow("sound in a subfolder") << "'a', 1, 0, 0, 'sub/Chimes'" << 1ll << "1s"
-                                              << ""
-                                              << "1s" << def;
-        QTest::newRow("sound with a backslash") << "'a', 1, 0, 0, '..\\..\\bait'" << 1ll << "1s"
-                                                << ""
-                                                << "1s" << def;
-        QTest::newRow("sound named dot dot") << "'a', 1, 0, 0, '..'" << 1ll << "1s"
-                                             << ""
-                                             << "1s" << def;
-        QTest::newRow("empty sound") << "'a', 1, 0, 0, ''" << 1ll << "1s"
-                                     << ""
-                                     << "1s" << def;
-        QTest::newRow("sound with a NUL")
-            << "'a', 1, 0, 0, 'Chimes' || char(0) || '/../bait'" << 1ll << "1s"
-            << ""
-            << "1s" << def;
+        const std::pair<const char*, QString> notNames[] = {
+            {"sound climbing out to a real file", "'../../etc/passwd'"},
+            {"sound climbing out of the folder", "'../bait'"},
+            {"sound as an absolute path", "'" + bait + "'"},
+            {"sound in a subfolder", "'sub/Chimes'"},
+            {"sound with a backslash", "'..\\..\\bait'"},
+            {"sound named dot dot", "'..'"},
+            {"empty sound", "''"},
+            {"sound with a NUL", "'Chimes' || char(0) || '/../bait'"}};
+        for (const auto& [name, sound] : notNames)
+            QTest::newRow(name) << "'a', 1, 0, 0, " + sound << 1ll << "1s"
+                                << ""
+                                << "1s" << def;
 
         QTest::newRow("100,000-character description")
             << "hex(zeroblob(50000)), 61, NULL, NULL, 'Chimes'" << 61ll << "1m 1s"

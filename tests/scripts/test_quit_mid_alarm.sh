@@ -5,7 +5,7 @@
 # SIGTERM, by the tray's Quit, with the editor's preview playing in its sheet,
 # and at a logout that takes the display, the bus and the sound server away
 # right after SIGTERM, also before Dunok could even begin to quit. Every quit must end with status 0, without a sanitizer
-# report, and leave the store whole. (tests/stress/quit_matrix.sh runs the same
+# report, and leave the store whole. (bench/quit_matrix.sh runs the same
 # quits by the hundred.)
 here=$(dirname "$0")
 source "$here/lib.sh"

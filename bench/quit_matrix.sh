@@ -4,7 +4,7 @@
 # hour at 50 runs a cell); tests/scripts/test_quit_mid_alarm.sh runs a few of
 # the same quits under the sanitizers on every test run.
 #
-#   tests/stress/quit_matrix.sh DUNOK [RUNS] [JOBS] [CELL...]
+#   bench/quit_matrix.sh DUNOK [RUNS] [JOBS] [CELL...]
 #
 # A cell is METHOD/MOMENT with METHOD one of ctrlq term int tray and MOMENT one
 # of alarm preview sheet calendar many due, or the cell "logout". Every cell by
@@ -15,8 +15,8 @@
 # report in the log, store damaged, and runs where the moment was never reached
 # (not quits, counted apart).
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../scripts/lib.sh"
-source "$here/../scripts/desktop.sh"
+source "$here/../tests/scripts/lib.sh"
+source "$here/../tests/scripts/desktop.sh"
 set +e  # a failing step is counted, not fatal
 dunok=$(readlink -f "$1")
 runs=${2:-50}
