@@ -114,7 +114,6 @@ int AppDelegate::run() {
     watchDisplayOnQuit();
     const int status = QApplication::exec();
     tearDown();  // in case the loop ended without aboutToQuit
-    stopWatchingDisplay();
     return status;
 }
 

@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <atomic>
 #include <cstdlib>
@@ -32,6 +33,15 @@ void quitWithoutDisplay() {
     [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, text, sizeof text - 1);
     ::_exit(0);
 }
+
+// Runs inside the application object's destructor, after every window and
+// the program's own objects are gone and just before Qt closes the
+// connection. Until here, tearing the windows down may still meet the broken
+// connection; after here, the connection is no longer ours to look at.
+void lastLookAtDisplay() {
+    quitWithoutDisplay();
+    watchedConnection = nullptr;
+}
 }  // namespace
 
 void watchDisplayOnQuit() {
@@ -50,15 +60,13 @@ void watchDisplayOnQuit() {
     std::call_once(registered, [] { std::atexit(quitWithoutDisplay); });
     quitAsked = false;
     watchedConnection = x11->connection();
+    qRemovePostRoutine(lastLookAtDisplay);
+    qAddPostRoutine(lastLookAtDisplay);
 #endif
 }
 
 void quitRequested() {
     quitAsked = true;
-}
-
-void stopWatchingDisplay() {
-    watchedConnection = nullptr;
 }
 
 }  // namespace dunok

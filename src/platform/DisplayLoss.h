@@ -7,7 +7,7 @@
 
 namespace dunok {
 
-// From now until stopWatchingDisplay(), an exit() while the X connection is
+// From now until the application object is destroyed, an exit() while the X connection is
 // broken and a quit was asked for (quitRequested(), or SIGTERM or SIGINT
 // arrived) ends the program at once with status 0, saying so on the console.
 // Everything the user made is in the store already by then; an exit() with
@@ -15,8 +15,5 @@ namespace dunok {
 void watchDisplayOnQuit();
 // The user quit, and what quitting saves is saved.
 void quitRequested();
-// Back to Qt's own handling; before the application object goes, whose
-// connection would be looked at otherwise.
-void stopWatchingDisplay();
 
 }  // namespace dunok

@@ -83,6 +83,7 @@ tray_menu_window() {
 have_tray_menu() { [[ -n $(tray_menu_window) ]]; }
 
 have_main_window() { [[ -n $(main_window) ]]; }
+main_window_gone() { ! have_main_window; }
 have_editor() { [[ -n $(editor_window) ]]; }
 have_popover() { [[ -n $(popover_window) ]]; }
 have_tray_icon() { [[ -n $(tray_icon_window) ]]; }

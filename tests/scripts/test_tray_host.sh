@@ -60,7 +60,6 @@ running_tip=$(tooltip_height) || fail "no tooltip over the icon while timers run
 
 # Closed, the window comes back from the menu's first entry, and from a click.
 wmctrl -c Dunok
-main_window_gone() { ! have_main_window; }
 wait_until 10 main_window_gone || fail "the window did not close"
 xdotool mousemove --window "$icon" 10 10 click 3
 wait_until 10 have_tray_menu || fail "the icon's menu did not open"

@@ -57,7 +57,6 @@ finish_in_front() {
     wait_until 10 sound_stopped || fail "$1: the key did not reach Dunok's list"
 }
 sound_stopped() { ! sound_playing; }
-main_window_gone() { ! have_main_window; }
 
 finish_in_front behind
 finish_in_front minimised
