@@ -323,6 +323,21 @@
     </message>
 </context>
 <context>
+    <name>TimerModel</name>
+    <message>
+        <source>%1h</source>
+        <translation>%1 Std.</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>Snooze %1</source>
+        <translation>Schlummern %1</translation>
+    </message>
+</context>
+<context>
     <name>dunok::AddMultipleController</name>
     <message>
         <source>Add Multiple Timers</source>
@@ -451,6 +466,10 @@
     <message>
         <source>Show Dunok</source>
         <translation>Dunok anzeigen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
     </message>
 </context>
 <context>
@@ -594,6 +613,10 @@
     <message>
         <source>Nothing was saved and what you typed is still here. Try Save again.</source>
         <translation>Es wurde nichts gespeichert, und Ihre Eingaben sind noch da. Versuchen Sie erneut zu speichern.</translation>
+    </message>
+    <message>
+        <source>Invalid snooze length.</source>
+        <translation>Ungültige Schlummerdauer.</translation>
     </message>
 </context>
 <context>
@@ -756,6 +779,26 @@
         <source>&amp;Countdown:</source>
         <translation>&amp;Countdown:</translation>
     </message>
+    <message>
+        <source>Repeat the alarm until it is silenced</source>
+        <translation>Alarm wiederholen, bis er stummgeschaltet wird</translation>
+    </message>
+    <message>
+        <source>Repeat the alarm for at most</source>
+        <translation>Alarm höchstens so lange wiederholen</translation>
+    </message>
+    <message>
+        <source>For at &amp;most:</source>
+        <translation>&amp;Höchstens:</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
 </context>
 <context>
     <name>dunok::QuickHelp</name>
@@ -774,6 +817,29 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
     <message>
         <source>For comprehensive help, select &apos;%1 Help&apos; from the &apos;Help&apos; menu.</source>
         <translation>Ausführliche Hilfe finden Sie unter „%1-Hilfe“ im Menü „Hilfe“.</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::SnoozeField</name>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
+    </message>
+    <message>
+        <source>Offer a snooze when the timer rings</source>
+        <translation>Beim Klingeln Schlummern anbieten</translation>
+    </message>
+    <message>
+        <source>Snooze length in minutes</source>
+        <translation>Schlummerdauer in Minuten</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> Min.</translation>
+    </message>
+    <message>
+        <source>A snooze lasts from 1 minute to 1 day (1440 minutes).</source>
+        <translation>Schlummern dauert 1 Minute bis 1 Tag (1440 Minuten).</translation>
     </message>
 </context>
 <context>
@@ -801,6 +867,10 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
     <message>
         <source>Pause timer %1</source>
         <translation>Timer %1 pausieren</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
     </message>
 </context>
 <context>

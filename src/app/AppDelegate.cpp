@@ -139,13 +139,18 @@ void AppDelegate::applicationDidFinishLaunching() {
     notifications_->requestAuthorization();
     connect(notifications_, &DesktopNotifications::clicked, this,
             &AppDelegate::userNotificationCenterDidReceive);
-    connect(notifications_, &DesktopNotifications::dismissed, this, [this](const QString& id) {
-        if (window_) window_->viewController()->engine()->notificationDismissed(id);
+    // Stop is a dismissal that the user asked for by name.
+    for (auto signal : {&DesktopNotifications::dismissed, &DesktopNotifications::stopChosen})
+        connect(notifications_, signal, this, [this](const QString& id) {
+            if (window_) window_->viewController()->engine()->notificationDismissed(id);
+        });
+    connect(notifications_, &DesktopNotifications::snoozeChosen, this, [this](const QString& id) {
+        if (window_) window_->viewController()->engine()->snooze(id);
     });
     if (window_) {
         connect(window_->viewController()->engine(), &TimerEngine::finishNotification, this,
                 [this](const FinishNotice& n) {
-                    notifications_->post({n.title, n.subtitle, n.body, n.timerId});
+                    notifications_->post({n.title, n.subtitle, n.body, n.timerId, n.snoozeLabel});
                 });
     }
 }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -17,6 +18,7 @@
 
 #include "calendar/CalendarPopover.h"
 #include "calendar/MonthCalendarView.h"
+#include "editing/SnoozeField.h"
 #include "editing/SupMisc.h"
 #include "editing/TargetDate.h"
 #include "engine/Alarm.h"
@@ -110,6 +112,8 @@ void EditController::buildLayout() {
     btnCalendar_->setObjectName(QStringLiteral("btnCalendar"));
     btnCalendar_->setAccessibleName(tr("Pick a day from the calendar"));
 
+    snooze_ = new SnoozeField(this);
+
     cbStart_ = new QCheckBox(tr("Start"));
     cbStart_->setObjectName(QStringLiteral("cbStart"));
     cbStart_->setAccessibleName(tr("Start the timer when saved"));
@@ -141,7 +145,9 @@ void EditController::buildLayout() {
     grid->addWidget(fieldLabel(tr("Ring at:"), edDateTime_), 6, 0);
     grid->addWidget(edDateTime_, 6, 1, 1, 2);
     grid->addWidget(btnCalendar_, 6, 3);
-    grid->addWidget(cbStart_, 7, 1, 1, 3);
+    grid->addWidget(snooze_->cbSnooze(), 7, 1);
+    grid->addWidget(snooze_->spinSnooze(), 7, 2);
+    grid->addWidget(cbStart_, 8, 1, 1, 3);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -155,8 +161,10 @@ void EditController::buildLayout() {
     root->addLayout(buttons);
 
     // Top to bottom, as the user reads the sheet; Save last.
-    QWidget* order[] = {edDescription_, pmAlarm_,     btnPlay_, slideHours_, slideMins_, slideSecs_,
-                        edDateTime_,    btnCalendar_, cbStart_, btnClose_,   btnSave_};
+    QWidget* order[] = {
+        edDescription_, pmAlarm_,    btnPlay_,     slideHours_,         slideMins_,
+        slideSecs_,     edDateTime_, btnCalendar_, snooze_->cbSnooze(), snooze_->spinSnooze(),
+        cbStart_,       btnClose_,   btnSave_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(btnPlay_, &QPushButton::clicked, this, &EditController::btnPlayPressed);
@@ -206,6 +214,7 @@ void EditController::viewDidLoad() {
         // An empty stored sound would leave the pop-up blank; offer the default.
         const QString sound = timerSound(currentTimer_);
         selectSound(sound.isEmpty() ? prefsDefSound : sound);
+        snooze_->load(currentTimer_);
         cbStart_->setChecked(false);
     } else {
         lblMode_->setText(tr("Add timer"));
@@ -213,6 +222,7 @@ void EditController::viewDidLoad() {
         chosenDuration = defDuration;
         updateDuration();
         selectSound(prefsDefSound);
+        snooze_->load(nullptr);
         cbStart_->setChecked(true);
     }
     setWindowTitle(lblMode_->text());
@@ -342,6 +352,10 @@ void EditController::btnSavePressed() {
         msgUser(tr("Missing description."), tr("You need to provide a description"), this);
         return;
     }
+    if (const QString problem = snooze_->problem(); !problem.isEmpty()) {
+        msgUser(tr("Invalid snooze length."), problem, this);
+        return;
+    }
     if (!hasViewContext() || !viewContext().isOpen()) return;
 
     StoreError error;
@@ -378,6 +392,7 @@ QString EditController::addNewTimer(StoreError* error) {
     const TimerRecord timer = context.insertNewObject(TimersKeys::entity);
     if (!timer) return QString();
     writeFields(timer, edDescription_->text(), pmAlarm_);
+    snooze_->write(timer);
     if (!saveNewTimers(context, {timer}, QStringLiteral("Could not save. "), error))
         return QString();
     timersArray.append(timer);
@@ -387,6 +402,7 @@ QString EditController::addNewTimer(StoreError* error) {
 QString EditController::modifyTimer(StoreError* error) {
     if (!currentTimer_) return QString();
     writeFields(currentTimer_, edDescription_->text(), pmAlarm_);
+    snooze_->write(currentTimer_);
     if (!viewContext().save(error)) {
         logStoreError(QStringLiteral("Could not modify. "), *error);
         // Pending, the change would reach the store with some later save.

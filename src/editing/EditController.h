@@ -20,6 +20,7 @@ namespace dunok {
 
 class CalendarPopover;
 class MonthCalendarView;
+class SnoozeField;
 class TargetDateEdit;
 
 class EditController : public QDialog {
@@ -94,6 +95,7 @@ private:
     QLabel* lblDuration_ = nullptr;
     TargetDateEdit* edDateTime_ = nullptr;
     QPushButton* btnCalendar_ = nullptr;
+    SnoozeField* snooze_ = nullptr;
     QCheckBox* cbStart_ = nullptr;
     QPushButton* btnSave_ = nullptr;
     QPushButton* btnClose_ = nullptr;

@@ -75,6 +75,15 @@ void PrefsController::buildLayout() {
     cbLargeRows_ = makeCheckBox(QStringLiteral("cbLargeRows"), tr("Large rows"));
     cbQuietWithMouse_ = makeCheckBox(QStringLiteral("cbQuietWithMouse"),
                                      tr("Silence the alarm when the mouse moves"));
+    cbRepeatAlarm_ =
+        makeCheckBox(QStringLiteral("cbRepeatAlarm"), tr("Repeat the alarm until it is silenced"));
+    pmRepeatLimit_ = new QComboBox(this);
+    pmRepeatLimit_->setObjectName(QStringLiteral("pmRepeatLimit"));
+    pmRepeatLimit_->setAccessibleName(tr("Repeat the alarm for at most"));
+    for (const int minutes : repeatLimitChoices)
+        pmRepeatLimit_->addItem(minutes == 1 ? tr("1 minute") : tr("%1 minutes").arg(minutes),
+                                minutes);
+    connect(cbRepeatAlarm_, &QCheckBox::toggled, pmRepeatLimit_, &QWidget::setEnabled);
 
     btnClose_ = new QPushButton(tr("Close"), this);
     btnClose_->setObjectName(QStringLiteral("btnClose"));
@@ -96,8 +105,12 @@ void PrefsController::buildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     for (QCheckBox* box : {cbHideWhenTimerStarts_, cbBringToFront_, cbSendNotification_,
-                           cbLargeRows_, cbQuietWithMouse_})
+                           cbLargeRows_, cbQuietWithMouse_, cbRepeatAlarm_})
         layout->addWidget(box);
+    auto* limit = new QFormLayout;
+    limit->setContentsMargins(24, 0, 0, 0);  // under the box it belongs to
+    limit->addRow(tr("For at &most:"), pmRepeatLimit_);
+    layout->addLayout(limit);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -106,9 +119,17 @@ void PrefsController::buildLayout() {
     if (auto* label = qobject_cast<QLabel*>(form->labelForField(volume)))
         label->setBuddy(slideVol_);
 
-    QWidget* order[] = {slideVol_,         pmCountDown_,        cbHideWhenTimerStarts_,
-                        cbBringToFront_,   cbSendNotification_, cbLargeRows_,
-                        cbQuietWithMouse_, btnClose_,           btnSave_};
+    QWidget* order[] = {slideVol_,
+                        pmCountDown_,
+                        cbHideWhenTimerStarts_,
+                        cbBringToFront_,
+                        cbSendNotification_,
+                        cbLargeRows_,
+                        cbQuietWithMouse_,
+                        cbRepeatAlarm_,
+                        pmRepeatLimit_,
+                        btnClose_,
+                        btnSave_};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -122,6 +143,9 @@ void PrefsController::viewWillAppear() {
     slideVol_->setValue(static_cast<int>(prefsVolume * 10.0));
     updateVolLabel();
     pmCountDown_->setCurrentIndex(prefsCountdownDigits ? digitsItem : 1);
+    cbRepeatAlarm_->setChecked(prefsRepeatAlarm);
+    pmRepeatLimit_->setCurrentIndex(pmRepeatLimit_->findData(prefsRepeatLimitMinutes));
+    pmRepeatLimit_->setEnabled(prefsRepeatAlarm);
 }
 
 void PrefsController::updateVolLabel() {
@@ -150,6 +174,10 @@ void PrefsController::btnSavePressed() {
     prefs.setValue(PrefKeys::quietWithMouse, prefsQuietWithMouse);
     prefsCountdownDigits = pmCountDown_->currentIndex() == digitsItem;
     prefs.setValue(PrefKeys::countdownDigits, prefsCountdownDigits);
+    prefsRepeatAlarm = cbRepeatAlarm_->isChecked();
+    prefs.setValue(PrefKeys::repeatAlarm, prefsRepeatAlarm);
+    prefsRepeatLimitMinutes = pmRepeatLimit_->currentData().toInt();
+    prefs.setValue(PrefKeys::repeatLimit, prefsRepeatLimitMinutes);
     // A file that cannot be written has said so on the console; the new
     // settings still hold for this run.
     prefs.synchronize();

@@ -25,6 +25,8 @@ public:
     QSlider* slideVol() const { return slideVol_; }
     QLabel* lblVol() const { return lblVol_; }
     QComboBox* pmCountDown() const { return pmCountDown_; }
+    QCheckBox* cbRepeatAlarm() const { return cbRepeatAlarm_; }
+    QComboBox* pmRepeatLimit() const { return pmRepeatLimit_; }
     QPushButton* btnSave() const { return btnSave_; }
     QPushButton* btnClose() const { return btnClose_; }
 
@@ -54,6 +56,8 @@ private:
     QSlider* slideVol_ = nullptr;
     QLabel* lblVol_ = nullptr;
     QComboBox* pmCountDown_ = nullptr;
+    QCheckBox* cbRepeatAlarm_ = nullptr;
+    QComboBox* pmRepeatLimit_ = nullptr;
     QPushButton* btnSave_ = nullptr;
     QPushButton* btnClose_ = nullptr;
     bool needToUpdateTable_ = false;

@@ -4,12 +4,12 @@
 #include <QDebug>
 
 #include "engine/Alarm.h"
+#include "engine/AlarmRing.h"
 #include "engine/Badge.h"
 #include "engine/CountdownText.h"
 #include "engine/RunningTimers.h"
 #include "model/Globals.h"
 #include "model/TimerModel.h"
-#include "platform/AudioPlayer.h"
 #include "platform/TickScheduler.h"
 
 namespace dunok {
@@ -25,8 +25,12 @@ TimerEngine::TimerEngine(TimerRowDisplay& rows, Clock& clock, QObject* parent)
     : QObject(parent),
       rows_(rows),
       scheduler_(std::make_unique<TickScheduler>(clock)),
-      cursor_([] { return QPointF(QCursor::pos()); }) {
+      cursor_([] { return QPointF(QCursor::pos()); }),
+      ring_(std::make_unique<AlarmRing>(*scheduler_, clock)) {
     scheduler_->setCoalescingNs(tickCoalescingNs);
+    // Every alarm's end refreshes the toolbar, so that Silence never stays
+    // enabled for a sound that has ended.
+    connect(ring_.get(), &AlarmRing::stateChanged, this, &TimerEngine::toolbarNeedsUpdate);
 }
 
 TimerEngine::~TimerEngine() {
@@ -36,13 +40,39 @@ TimerEngine::~TimerEngine() {
 
 void TimerEngine::notificationDismissed(const QString& id) {
     // Only this timer's own alarm: a newer finish or a preview plays on.
-    if (id.isEmpty() || id != alarmId_ || !alarmPlayer_ || audioPlayer != alarmPlayer_) return;
-    stopPlaying();
+    if (id.isEmpty() || id != ring_->ringingId()) return;
+    ring_->silence();
     emit toolbarNeedsUpdate();
 }
 
-void TimerEngine::shutDown() {
+bool TimerEngine::isRinging() const {
+    return ring_->isRinging();
+}
+
+void TimerEngine::silenceAll() {
+    ring_->silence();
     stopPlaying();
+}
+
+void TimerEngine::snooze(const QString& id) {
+    int row = -1;
+    for (int r = 0; r < timersArray.size() && row == -1; ++r)
+        if (timerId(timersArray[r]) == id) row = r;
+    // The timer was deleted since its notification went up.
+    if (row == -1 || id.isEmpty()) return;
+    if (id == ring_->ringingId()) ring_->silence();
+    if (!timerSnoozeOn(timersArray[row]) || haveAlertForID(id) != -1) {
+        emit toolbarNeedsUpdate();
+        return;
+    }
+    startAt(row, timerSnooze(timersArray[row]));
+    rows_.reloadRows({row});
+    emit toolbarNeedsUpdate();
+    updateBadge();
+}
+
+void TimerEngine::shutDown() {
+    silenceAll();
     if (mouseTimer) mouseTimer->invalidate();
     mouseTimer.reset();
     for (Alert& alert : alertsArray) {
@@ -56,11 +86,11 @@ void TimerEngine::arm(int k) {
     alertsArray[k].theTimer = scheduler_->schedule([this, id] { handleAlert(id); }, tickIntervalNs);
 }
 
-void TimerEngine::startAt(int row) {
+void TimerEngine::startAt(int row, qint64 seconds) {
     const TimerRecord& timer = timersArray[row];
     Alert alert;
     alert.id = timerId(timer);
-    alert.value = timerDuration(timer);
+    alert.value = seconds;
     alert.row = row;
     alertsArray.append(alert);
     arm(int(alertsArray.size()) - 1);
@@ -80,14 +110,14 @@ void TimerEngine::tableViewDoubleClick(int selectedRow) {
     if (k == -1) {
         if (isFinishedText(rows_.durationText(r))) {
             rows_.setDurationText(r, toDHMS(timerDuration(timersArray[r])), tSize);
-            if (isAlarmPlaying()) {
+            if (isRinging() || isAlarmPlaying()) {
                 // A double-click on a ringing row only silences it.
-                stopPlaying();
+                silenceAll();
                 emit toolbarNeedsUpdate();
                 return;
             }
         }
-        startAt(r);
+        startAt(r, timerDuration(timersArray[r]));
         started = true;
     } else if (alertsArray[k].isPaused) {
         resume(k);
@@ -122,7 +152,7 @@ void TimerEngine::miPauseClicked(int selectedRow) {
 }
 
 void TimerEngine::resetAlerts() {
-    stopPlaying();
+    silenceAll();
     for (int k = int(alertsArray.size()) - 1; k >= 0; --k) {
         const int row = int(alertsArray[k].row);
         removeAlert(k);
@@ -140,7 +170,7 @@ void TimerEngine::startTimers(const QStringList& ids) {
     for (int i = 0; i < timersArray.size(); ++i) {
         const QString id = timerId(timersArray[i]);
         if (!ids.contains(id) || haveAlertForID(id) != -1) continue;
-        startAt(i);
+        startAt(i, timerDuration(timersArray[i]));
         rows_.reloadRows({i});
     }
     emit toolbarNeedsUpdate();
@@ -157,7 +187,7 @@ void TimerEngine::stopBeforeEditing(int row) {
 }
 
 void TimerEngine::silence() {
-    stopPlaying();
+    silenceAll();
     emit toolbarNeedsUpdate();
 }
 
@@ -196,18 +226,13 @@ void TimerEngine::finish(int i) {
         qDebug().noquote() << alertsArray[i].id;
         emit finishNotification(
             {timerDesc(timer), tr("Duration was %1").arg(toDHMS(timerDuration(timer))),
-             tr("Occurred at %1").arg(currentDateTimeStr()), alertsArray[i].id});
+             tr("Occurred at %1").arg(currentDateTimeStr()), alertsArray[i].id,
+             timerSnoozeOn(timer) ? snoozeLabel(timerSnooze(timer)) : QString()});
     }
     // The caller refreshes the toolbar once the finished entry is settled.
-    stopPlaying();
-    // Every alarm's end refreshes the toolbar, not only the first player's,
-    // so that Silence never stays enabled for a sound that has ended.
-    if (timer && playSound(timerSound(timer))) {
-        connect(audioPlayer, &AudioPlayer::finished, this,
-                &TimerEngine::audioPlayerDidFinishPlaying);
-        alarmPlayer_ = audioPlayer;
-        alarmId_ = alertsArray[i].id;
-    }
+    // A newer finish replaces the alarm that rang before.
+    silenceAll();
+    if (timer) ring_->ring(alertsArray[i].id, timerSound(timer));
     if (prefsQuietWithMouse) startMouseWatch();
 
     Alert& alert = alertsArray[i];
@@ -230,16 +255,12 @@ void TimerEngine::detectMouseMove() {
     if (pos.x() == mouseX && pos.y() == mouseY) return;
     if (mouseTimer) mouseTimer->invalidate();
     mouseTimer.reset();
-    stopPlaying();
-    emit toolbarNeedsUpdate();
-}
-
-void TimerEngine::audioPlayerDidFinishPlaying(bool) {
+    silenceAll();
     emit toolbarNeedsUpdate();
 }
 
 void TimerEngine::notificationClicked(const QString& id) {
-    stopPlaying();
+    silenceAll();
     if (!id.isEmpty()) {
         const int k = haveAlertForID(id);
         // The sound was stopped above; a finished entry still here goes.

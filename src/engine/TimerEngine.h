@@ -9,7 +9,6 @@
 #include <QList>
 #include <QObject>
 #include <QPointF>
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -18,7 +17,7 @@
 
 namespace dunok {
 
-class AudioPlayer;
+class AlarmRing;
 class TickScheduler;
 
 // What the engine needs of the timer list on screen.
@@ -39,6 +38,9 @@ struct FinishNotice {
     QString subtitle;
     QString body;
     QString timerId;
+    // The snooze command's label ("Snooze 5m"); empty when the timer does
+    // not snooze.
+    QString snoozeLabel = {};
 };
 
 class TimerEngine : public QObject {
@@ -68,8 +70,15 @@ public:
     void detectMouseMove();
     // The user clicked a finish notification for that timer id.
     void notificationClicked(const QString& id);
-    // The user dismissed it: that timer's alarm, if it still rings, stops.
+    // The user dismissed it, or chose its Stop: that timer's alarm, if it
+    // still rings, stops.
     void notificationDismissed(const QString& id);
+    // Snooze for the timer with that id: its alarm stops and it runs again
+    // for its snooze length. Nothing happens for a timer that is gone, that
+    // runs already, or that does not snooze.
+    void snooze(const QString& id);
+    // An alarm sounds, or waits to sound again.
+    bool isRinging() const;
     // Quit: the alarm or preview stops, then the mouse watch, then every
     // timer's tick, so that nothing sounds or fires while the program winds
     // down. The running-timer table keeps its entries.
@@ -92,17 +101,16 @@ signals:
 private:
     void arm(int k);
     void resume(int k);
-    void startAt(int row);
+    void startAt(int row, qint64 seconds);
     void finish(int i);
     void startMouseWatch();
-    void audioPlayerDidFinishPlaying(bool successfully);
+    // The alarm and the editor's preview, whichever sounds.
+    void silenceAll();
 
     TimerRowDisplay& rows_;
     std::unique_ptr<TickScheduler> scheduler_;
     std::function<QPointF()> cursor_;
-    // The last finish's alarm, while its player is the one playing.
-    QPointer<AudioPlayer> alarmPlayer_;
-    QString alarmId_;
+    std::unique_ptr<AlarmRing> ring_;
 };
 
 }  // namespace dunok

@@ -1,6 +1,8 @@
 #include "mainwindow/TimerContextMenu.h"
 
+#include "engine/CountdownText.h"
 #include "engine/RunningTimers.h"
+#include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
 #include "model/Globals.h"
 #include "model/TimerModel.h"
@@ -25,9 +27,12 @@ TimerContextMenu::TimerContextMenu(QWidget* parent) : QMenu(parent) {
     miDuplicate_->setObjectName(QStringLiteral("miDuplicate"));
     miPause_ = addAction(tr("Pause timer"));
     miPause_->setObjectName(QStringLiteral("miPause"));
+    miSnooze_ = addAction(tr("Snooze"));
+    miSnooze_->setObjectName(QStringLiteral("miSnooze"));
     for (QAction* item : actions()) item->setEnabled(false);
     connect(miDuplicate_, &QAction::triggered, this, [this] { emit duplicateRequested(row_); });
     connect(miPause_, &QAction::triggered, this, [this] { emit pauseRequested(row_); });
+    connect(miSnooze_, &QAction::triggered, this, [this] { emit snoozeRequested(row_); });
 }
 
 void TimerContextMenu::install(TimerTableView* table) {
@@ -58,6 +63,14 @@ void TimerContextMenu::prepareItems(int row) {
     const QString name = quoted(timerDesc(timersArray[row]));
     miDuplicate_->setText(tr("Duplicate %1").arg(name));
     miDuplicate_->setEnabled(true);
+
+    // Once it has rung and until it runs again, a snoozing timer offers its
+    // snooze here as on its notification.
+    const TimerRecord& timer = timersArray[row];
+    miSnooze_->setText(timerSnoozeOn(timer) ? snoozeLabel(timerSnooze(timer)) : tr("Snooze"));
+    const auto* rows = qobject_cast<const TimerTableModel*>(table_->model());
+    miSnooze_->setEnabled(timerSnoozeOn(timer) && rows && isFinishedText(rows->durationText(row)) &&
+                          haveAlertForID(timerId(timer)) == -1);
 
     if (alertsArray.isEmpty()) return;
     // The rows the entries know may predate a reorder or a deletion.

@@ -1,6 +1,6 @@
 // The timer list's right-click menu: duplicate the timer under the pointer,
-// or pause or resume it. Each opening selects the clicked row and names its
-// timer in the items.
+// pause or resume it, or snooze it once it has rung. Each opening selects the clicked row and names
+// its timer in the items.
 #pragma once
 
 #include <QMenu>
@@ -23,10 +23,12 @@ public:
 
     QAction* miDuplicate() const { return miDuplicate_; }
     QAction* miPause() const { return miPause_; }
+    QAction* miSnooze() const { return miSnooze_; }
 
 signals:
     void duplicateRequested(int row);
     void pauseRequested(int row);
+    void snoozeRequested(int row);
 
 private:
     void prepareItems(int row);
@@ -34,6 +36,7 @@ private:
     TimerTableView* table_ = nullptr;
     QAction* miDuplicate_ = nullptr;
     QAction* miPause_ = nullptr;
+    QAction* miSnooze_ = nullptr;
     int row_ = -1;  // the timer the items name
 };
 

@@ -25,6 +25,7 @@
 #include "model/Store.h"
 #include "model/TimerEdits.h"
 #include "model/TimerList.h"
+#include "model/TimerModel.h"
 #include "platform/NotificationHub.h"
 #include "platform/ProcessActivity.h"
 
@@ -82,6 +83,9 @@ void ViewController::viewDidLoad() {
     connect(contextMenu, &TimerContextMenu::duplicateRequested, this,
             &ViewController::duplicateRow);
     connect(contextMenu, &TimerContextMenu::pauseRequested, this, &ViewController::miPauseClicked);
+    connect(contextMenu, &TimerContextMenu::snoozeRequested, this, [this](int row) {
+        if (row >= 0 && row < timersArray.size()) engine_->snooze(timerId(timersArray[row]));
+    });
     // The model has reloaded and the view selected the moved rows already.
     connect(model_, &TimerTableModel::rowsReordered, this, &ViewController::updateToolbar);
     // Told once the drag is over: an alert inside the drop would run its own
@@ -272,7 +276,7 @@ void ViewController::updateToolbar() {
         state.hasSelection = myTable_->selectedRow() != -1;
         state.haveAlerts = !alertsArray.isEmpty();
         state.haveTimers = !timersArray.isEmpty();
-        state.alarmPlaying = isAlarmPlaying();
+        state.alarmPlaying = engine_->isRinging() || isAlarmPlaying();
         state.sortLabel = sortString(prefsSort);
         toolbar_->update(state);
     }

@@ -72,5 +72,11 @@ inline bool prefsHideWhenTimerStarts = false;
 inline bool prefsLargeRows = true;
 inline bool prefsQuietWithMouse = true;
 inline bool prefsCountdownDigits = true;
+// Ring again after each play until silenced, for at most the limit.
+inline bool prefsRepeatAlarm = false;
+inline constexpr int defRepeatLimitMinutes = 5;
+inline int prefsRepeatLimitMinutes = defRepeatLimitMinutes;
+// The limits the preferences offer, in minutes.
+inline constexpr int repeatLimitChoices[] = {1, 5, 15};
 
 }  // namespace dunok

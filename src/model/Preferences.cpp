@@ -1,5 +1,7 @@
 #include "model/Preferences.h"
 
+#include <algorithm>
+
 #include "model/Globals.h"
 #include "platform/PreferenceStore.h"
 
@@ -26,6 +28,9 @@ void writeFirstRunDefaults(PreferenceStore& prefs) {
     prefsLargeRows = true;
     prefsQuietWithMouse = false;
     prefsCountdownDigits = true;
+    // Not written: a missing key already reads as this.
+    prefsRepeatAlarm = false;
+    prefsRepeatLimitMinutes = defRepeatLimitMinutes;
 
     prefs.setValue(PrefKeys::newDatabase, prefsNewDatabase);
     prefs.setValue(PrefKeys::sort, prefsSort);
@@ -60,6 +65,16 @@ void readStoredPreferences(const PreferenceStore& prefs) {
     // one reads 0.0 and stays silent rather than being guessed at.
     const double volume = prefs.floating(PrefKeys::volume);
     prefsVolume = (volume < 0.0 || volume > 1.0) ? defVolume : volume;
+
+    // Files from before the repeat existed have neither key: off, and the
+    // default limit should it be switched on. A limit the sheet does not
+    // offer is a hand edit and gets the default too.
+    prefsRepeatAlarm = prefs.boolean(PrefKeys::repeatAlarm);
+    const qint64 limit = prefs.integer(PrefKeys::repeatLimit);
+    prefsRepeatLimitMinutes =
+        std::ranges::find(repeatLimitChoices, limit) != std::end(repeatLimitChoices)
+            ? int(limit)
+            : defRepeatLimitMinutes;
 }
 
 }  // namespace

@@ -19,6 +19,8 @@ inline const QString hideWhenTimerStarts = QStringLiteral("prefsHideWhenTimerSta
 inline const QString largeRows = QStringLiteral("prefsLargeRows");
 inline const QString quietWithMouse = QStringLiteral("prefsQuietWithMouse");
 inline const QString countdownDigits = QStringLiteral("prefsCountdownDigits");
+inline const QString repeatAlarm = QStringLiteral("prefsRepeatAlarm");
+inline const QString repeatLimit = QStringLiteral("prefsRepeatLimit");
 }  // namespace PrefKeys
 
 // On a first run (havePrefs 0 or missing) writes havePrefs 100 and the ten

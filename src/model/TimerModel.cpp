@@ -1,5 +1,7 @@
 #include "model/TimerModel.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <algorithm>
 
 #include "model/Store.h"
@@ -33,6 +35,28 @@ qint64 timerDuration(const TimerRecord& timer) {
 
 QString timerSound(const TimerRecord& timer) {
     return timer->value(TimersKeys::sound).toString();
+}
+
+bool timerSnoozeOn(const TimerRecord& timer) {
+    return timer->value(TimersKeys::snoozeOn).toBool();
+}
+
+qint64 timerSnooze(const TimerRecord& timer) {
+    bool ok = false;
+    const qint64 seconds = timer->value(TimersKeys::snooze).toLongLong(&ok);
+    if (!ok || seconds < minSnoozeDuration || seconds > maxSnoozeDuration || seconds % 60 != 0)
+        return defSnoozeDuration;
+    return seconds;
+}
+
+QString snoozeLabel(qint64 seconds) {
+    const qint64 hours = seconds / 3600;
+    const qint64 minutes = seconds % 3600 / 60;
+    QStringList parts;
+    if (hours > 0) parts << QCoreApplication::translate("TimerModel", "%1h").arg(hours);
+    if (minutes > 0 || hours == 0)
+        parts << QCoreApplication::translate("TimerModel", "%1m").arg(minutes);
+    return QCoreApplication::translate("TimerModel", "Snooze %1").arg(parts.join(QLatin1Char(' ')));
 }
 
 TimerRecord insertTimer(ManagedObjectContext& context, const QString& desc, qint64 duration,

@@ -37,6 +37,17 @@ QString timerDesc(const TimerRecord& timer);
 qint64 timerDuration(const TimerRecord& timer);
 QString timerSound(const TimerRecord& timer);
 
+// A snooze runs for a minute to a day.
+inline constexpr qint64 minSnoozeDuration = 60;
+inline constexpr qint64 maxSnoozeDuration = 86400;
+bool timerSnoozeOn(const TimerRecord& timer);
+// The snooze length in seconds. A stored length that is not a whole number
+// of minutes from a minute to a day (the entity's default 0, or a hand
+// edit) reads as defSnoozeDuration, so a snooze never rings at once.
+qint64 timerSnooze(const TimerRecord& timer);
+// "Snooze 5m", "Snooze 1h 30m": the label of the snooze command.
+QString snoozeLabel(qint64 seconds);
+
 // A new record with these fields in the context, not saved yet; null when no
 // store is open.
 TimerRecord insertTimer(ManagedObjectContext& context, const QString& desc, qint64 duration,

@@ -23,6 +23,8 @@ constexpr uchar urgencyCritical = 2;
 constexpr int expireNever = 0;
 
 const QString defaultAction = QStringLiteral("default");
+const QString snoozeAction = QStringLiteral("snooze");
+const QString stopAction = QStringLiteral("stop");
 // NotificationClosed's reason when the user dismissed it.
 constexpr uint closedByUser = 2;
 
@@ -131,9 +133,11 @@ void DesktopNotifications::askCapabilities() {
                     // Plain text is safe with any service; the Notify that
                     // follows reports the error itself.
                     bodyMarkup_ = false;
+                    actions_ = false;
                     capabilities_ = Capabilities::Uncached;
                 } else {
                     bodyMarkup_ = reply.value().contains(QStringLiteral("body-markup"));
+                    actions_ = reply.value().contains(QStringLiteral("actions"));
                     capabilities_ = Capabilities::Cached;
                 }
                 sendNext();
@@ -154,7 +158,8 @@ void DesktopNotifications::sendNext() {
     auto* watcher = new QDBusPendingCallWatcher(
         QDBusConnection::sessionBus().asyncCall(notifyCall(content), callTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, generation, timerId = content.timerId](QDBusPendingCallWatcher* w) {
+            [this, generation, timerId = content.timerId,
+             snoozable = offersSnooze(content)](QDBusPendingCallWatcher* w) {
                 QDBusPendingReply<uint> reply = *w;
                 w->deleteLater();
                 notifyInFlight_ = false;
@@ -165,6 +170,10 @@ void DesktopNotifications::sendNext() {
                     if (generation == serviceGeneration_) {
                         lastId_ = reply.value();
                         timerIds_.insert(lastId_, timerId);
+                        if (snoozable)
+                            snoozable_.insert(lastId_);
+                        else
+                            snoozable_.remove(lastId_);
                     }
                     qDebug().noquote() << "Notification Register Success";
                 }
@@ -176,7 +185,11 @@ QDBusMessage DesktopNotifications::notifyCall(const Content& content) const {
     QString body = content.subtitle + QLatin1Char('\n') + content.body;
     if (bodyMarkup_) body = escapeMarkup(body);
 
-    const QStringList actions{defaultAction, tr("Show Dunok")};
+    QStringList actions{defaultAction, tr("Show Dunok")};
+    // A service without buttons would offer the extra actions nowhere, or
+    // in a menu of its own that the user never asked for.
+    if (offersSnooze(content))
+        actions << snoozeAction << content.snoozeLabel << stopAction << tr("Stop");
     const QVariantMap hints{
         {QStringLiteral("urgency"), QVariant::fromValue(urgencyCritical)},
         {QStringLiteral("desktop-entry"), QStringLiteral("dunok")},
@@ -189,26 +202,42 @@ QDBusMessage DesktopNotifications::notifyCall(const Content& content) const {
     return call;
 }
 
+bool DesktopNotifications::offersSnooze(const Content& content) const {
+    return actions_ && !content.snoozeLabel.isEmpty();
+}
+
 void DesktopNotifications::forgetService() {
     ++serviceGeneration_;
     capabilities_ = Capabilities::Unknown;
     bodyMarkup_ = false;
+    actions_ = false;
     lastId_ = 0;
     timerIds_.clear();
+    snoozable_.clear();
 }
 
 void DesktopNotifications::onActionInvoked(uint id, const QString& actionKey) {
-    if (actionKey != defaultAction) return;
-    // Other programs' notifications come through the same service.
+    // Other programs' notifications come through the same service, and only
+    // what ours offered can be chosen on them.
     const auto it = timerIds_.constFind(id);
     if (it == timerIds_.constEnd()) return;
+    const bool offered =
+        actionKey == defaultAction ||
+        ((actionKey == snoozeAction || actionKey == stopAction) && snoozable_.contains(id));
+    if (!offered) return;
     const QString timerId = it.value();
     close(id);
-    emit clicked(timerId);
+    if (actionKey == snoozeAction)
+        emit snoozeChosen(timerId);
+    else if (actionKey == stopAction)
+        emit stopChosen(timerId);
+    else
+        emit clicked(timerId);
 }
 
 void DesktopNotifications::onNotificationClosed(uint id, uint reason) {
     const QString timerId = timerIds_.take(id);
+    snoozable_.remove(id);
     // Nothing is left on screen to replace.
     if (id == lastId_) lastId_ = 0;
     if (reason == closedByUser && !timerId.isEmpty()) emit dismissed(timerId);
@@ -218,6 +247,7 @@ void DesktopNotifications::close(uint id) {
     // Forgotten first: the service's NotificationClosed for it is then no
     // dismissal by the user.
     timerIds_.remove(id);
+    snoozable_.remove(id);
     if (id == lastId_) lastId_ = 0;
     QDBusMessage call = serviceCall(QStringLiteral("CloseNotification"));
     call << id;

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 class QDBusMessage;
@@ -21,6 +22,9 @@ public:
         QString subtitle;
         QString body;
         QString timerId;
+        // With a label ("Snooze 5m"), the notification offers Snooze and
+        // Stop where the service shows actions.
+        QString snoozeLabel = {};
     };
 
     static inline const QString serviceName = QStringLiteral("org.freedesktop.Notifications");
@@ -45,6 +49,9 @@ signals:
     // The user dismissed one of ours without clicking it: on some desktops
     // that is what a plain click does.
     void dismissed(const QString& timerId);
+    // Its Snooze or Stop was chosen; it is taken off the screen.
+    void snoozeChosen(const QString& timerId);
+    void stopChosen(const QString& timerId);
 
 private slots:
     void onActionInvoked(uint id, const QString& actionKey);
@@ -61,6 +68,7 @@ private:
     void askCapabilities();
     void sendNext();
     QDBusMessage notifyCall(const Content& content) const;
+    bool offersSnooze(const Content& content) const;
     void forgetService();
     void close(uint id);
 
@@ -69,6 +77,7 @@ private:
 
     Capabilities capabilities_ = Capabilities::Unknown;
     bool bodyMarkup_ = false;
+    bool actions_ = false;
     // Bumped when the service changes hands, so late answers from the old
     // owner are not taken for the new one.
     quint64 serviceGeneration_ = 0;
@@ -79,6 +88,7 @@ private:
     bool notifyInFlight_ = false;
     uint lastId_ = 0;
     QHash<uint, QString> timerIds_;  // notification id -> timer id, while shown
+    QSet<uint> snoozable_;           // the shown ones that offer Snooze and Stop
 };
 
 }  // namespace dunok

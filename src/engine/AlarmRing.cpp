@@ -1,0 +1,84 @@
+#include "engine/AlarmRing.h"
+
+#include "engine/Alarm.h"
+#include "engine/Alert.h"
+#include "model/Globals.h"
+#include "platform/AudioPlayer.h"
+#include "platform/Clock.h"
+#include "platform/TickScheduler.h"
+
+namespace dunok {
+
+AlarmRing::AlarmRing(TickScheduler& scheduler, Clock& clock, QObject* parent)
+    : QObject(parent), scheduler_(scheduler), clock_(clock) {}
+
+AlarmRing::~AlarmRing() {
+    if (pause_) pause_->invalidate();
+}
+
+bool AlarmRing::ring(const QString& timerId, const QString& soundName) {
+    end();
+    stopPlaying();
+    if (!playSound(soundName)) return false;
+    player_ = audioPlayer;
+    timerId_ = timerId;
+    connect(audioPlayer, &AudioPlayer::finished, this, &AlarmRing::played);
+    repeating_ = prefsRepeatAlarm;
+    repeatUntilNs_ = clock_.nowNs() + qint64(prefsRepeatLimitMinutes) * 60 * 1'000'000'000;
+    return true;
+}
+
+void AlarmRing::silence() {
+    const bool wasRinging = isRinging();
+    if (player_ && player_ == audioPlayer) stopPlaying();
+    end();
+    if (wasRinging) emit stateChanged();
+}
+
+QString AlarmRing::ringingId() const {
+    return isRinging() ? timerId_ : QString();
+}
+
+bool AlarmRing::isRinging() const {
+    // A preview that took the shared player ended the alarm with its sound.
+    if (!player_ || player_ != audioPlayer) return false;
+    return player_->isPlaying() || (pause_ && pause_->isValid());
+}
+
+void AlarmRing::played(bool successfully) {
+    // Without a working output, playing again would only keep time with
+    // nothing heard.
+    const bool again = successfully && repeating_ && player_ && player_ == audioPlayer &&
+                       clock_.nowNs() + repeatPauseNs < repeatUntilNs_;
+    if (!again) {
+        end();
+        emit stateChanged();
+        return;
+    }
+    pause_ = scheduler_.schedule([this] { playAgain(); }, repeatPauseNs);
+}
+
+void AlarmRing::playAgain() {
+    if (pause_) pause_->invalidate();
+    pause_.reset();
+    if (!player_ || player_ != audioPlayer) {
+        end();
+        emit stateChanged();
+        return;
+    }
+    // The same player: the sound is decoded already, and the volume may
+    // have been changed in the preferences meanwhile.
+    player_->setVolume(prefsVolume);
+    player_->play();
+}
+
+void AlarmRing::end() {
+    if (pause_) pause_->invalidate();
+    pause_.reset();
+    if (player_) disconnect(player_, &AudioPlayer::finished, this, &AlarmRing::played);
+    player_ = nullptr;
+    timerId_.clear();
+    repeating_ = false;
+}
+
+}  // namespace dunok

@@ -1,0 +1,226 @@
+// The alarm that repeats until silenced, and snooze, with the clock moved by
+// hand. The end of a play is told by hand too: the test stops the player
+// and sends its finished() as the sound output would.
+#include <QSignalSpy>
+#include <QTest>
+
+#include "engine/Alarm.h"
+#include "engine/AlarmRing.h"
+#include "engine/RunningTimers.h"
+#include "engine/TimerEngine.h"
+#include "mainwindow/TimerTableModel.h"
+#include "model/TimerList.h"
+#include "model/TimerModel.h"
+#include "platform/AudioPlayer.h"
+#include "platform/TickScheduler.h"
+#include "support/TestEnvironment.h"
+
+using namespace dunok;
+
+class TestAlarmRing : public QObject {
+    Q_OBJECT
+    static constexpr qint64 second = 1'000'000'000;
+
+    std::unique_ptr<testing::TestHome> home;
+    std::unique_ptr<SharedPlayer> player;
+    std::unique_ptr<testing::StoreFixture> store;
+    ManualClock clock;
+    std::unique_ptr<TimerTableModel> model;
+    std::unique_ptr<TimerEngine> engine;
+    QList<FinishNotice> notices;
+
+    enum Row { Two, Egg, Tea };  // in duration order
+
+    void advance(qint64 ns) {
+        clock.advanceNs(ns);
+        engine->scheduler().processDueTicks();
+    }
+    void seconds(int n) {
+        for (int i = 0; i < n; ++i) advance(second);
+    }
+    // The sound has been heard to its end, `length` after it began.
+    void playEnds(qint64 length) {
+        QVERIFY(isAlarmPlaying());
+        clock.advanceNs(length);
+        AudioPlayer* playing = audioPlayer;
+        playing->stop();
+        emit playing->finished(true);
+        engine->scheduler().processDueTicks();
+    }
+    QString id(int row) const { return timerId(timersArray[row]); }
+    void ringTwo() {
+        engine->tableViewDoubleClick(Two);
+        seconds(2);
+        QVERIFY(engine->isRinging() && isAlarmPlaying());
+    }
+
+private slots:
+    void init() {
+        home = std::make_unique<testing::TestHome>();
+        testing::resetGlobals();
+        player = std::make_unique<SharedPlayer>();
+        store = std::make_unique<testing::StoreFixture>(home->storePath());
+        store->addTimer("Two", 2);
+        auto egg = store->addTimer("Egg", 240);
+        egg->setValue(TimersKeys::snoozeOn, true);
+        egg->setValue(TimersKeys::snooze, qint64(120));
+        store->addTimer("Tea", 300);
+        populateArray(sortDuration);
+        model = std::make_unique<TimerTableModel>();
+        model->reloadData();
+        engine = std::make_unique<TimerEngine>(*model, clock);
+        notices.clear();
+        connect(engine.get(), &TimerEngine::finishNotification, [this](auto n) { notices << n; });
+    }
+    void cleanup() {
+        engine.reset();
+        testing::resetGlobals();
+        player.reset();
+        model.reset();
+        store.reset();
+    }
+
+    void playsOnceWhenRepeatIsOff() {
+        QSignalSpy toolbar(engine.get(), &TimerEngine::toolbarNeedsUpdate);
+        ringTwo();
+        toolbar.clear();
+        playEnds(3 * second);
+        QVERIFY(!engine->isRinging());
+        QVERIFY(toolbar.count() > 0);  // Silence is no longer on offer
+        seconds(5);
+        QVERIFY(!isAlarmPlaying());
+    }
+
+    void repeatsAfterAPauseUntilItsLimit() {
+        prefsRepeatAlarm = true;
+        prefsRepeatLimitMinutes = 1;
+        ringTwo();
+        AudioPlayer* alarm = audioPlayer;
+        int plays = 1;
+        // Twenty seconds of sound a time: plays begin at 0, 21 and 42 s; the
+        // one after 63 s would start past the minute.
+        while (true) {
+            playEnds(20 * second);
+            if (!engine->isRinging()) break;
+            QVERIFY(!isAlarmPlaying());  // the pause
+            advance(AlarmRing::repeatPauseNs - 1);
+            QVERIFY(!isAlarmPlaying());
+            advance(1);
+            QVERIFY(isAlarmPlaying());
+            QCOMPARE(audioPlayer, alarm);  // the decoded sound is kept, not loaded again
+            ++plays;
+            QVERIFY(plays < 10);
+        }
+        QCOMPARE(plays, 3);
+        seconds(5);
+        QVERIFY(!isAlarmPlaying());
+    }
+
+    void everyWayOfSilencingEndsTheRepeat_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("inPause");
+        for (const char* how : {"silence", "double-click", "mouse", "notification", "dismissed",
+                                "reset", "new finish", "preview"}) {
+            QTest::addRow("%s while playing", how) << QString(how) << false;
+            QTest::addRow("%s in the pause", how) << QString(how) << true;
+        }
+    }
+    void everyWayOfSilencingEndsTheRepeat() {
+        QFETCH(QString, how);
+        QFETCH(bool, inPause);
+        prefsRepeatAlarm = true;
+        prefsQuietWithMouse = how == "mouse";
+        QPointF mouse(10, 10);
+        engine->setCursorSource([&mouse] { return mouse; });
+        if (how == "new finish") engine->tableViewDoubleClick(Egg);
+        ringTwo();
+        const QString ringing = id(Two);
+        if (inPause) playEnds(3 * second);
+        QVERIFY(engine->isRinging());
+
+        if (how == "silence") engine->silence();
+        if (how == "double-click") engine->tableViewDoubleClick(Two);
+        if (how == "mouse") {
+            mouse = QPointF(11, 10);
+            advance(second / 2);
+        }
+        if (how == "notification") engine->notificationClicked(ringing);
+        if (how == "dismissed") engine->notificationDismissed(ringing);
+        if (how == "reset") engine->resetAlerts();
+        if (how == "new finish") seconds(240 - 2 - (inPause ? 4 : 0));
+        if (how == "preview") QVERIFY(playSound(QStringLiteral("Chimes")));
+
+        QCOMPARE(engine->isRinging(), how == "new finish");
+        AudioPlayer* after = audioPlayer;
+        const bool soundAfter = isAlarmPlaying();
+        seconds(3);
+        if (how == "new finish") {
+            QCOMPARE(notices.last().timerId, id(Egg));  // the egg rings, Two is over
+            QVERIFY(isAlarmPlaying());
+        } else {
+            // Nothing of Two's comes back: what plays now is the preview, or nothing.
+            QCOMPARE(audioPlayer, after);
+            QCOMPARE(isAlarmPlaying(), soundAfter);
+            QCOMPARE(soundAfter, how == "preview");
+        }
+    }
+
+    void snoozeRunsTheTimerAgainForItsSnoozeLength() {
+        engine->tableViewDoubleClick(Egg);
+        seconds(240);
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(notices[0].snoozeLabel, QStringLiteral("Snooze 2m"));
+        QVERIFY(engine->isRinging() && alertsArray.isEmpty());
+
+        engine->snooze(id(Egg));
+        QVERIFY(!engine->isRinging() && !isAlarmPlaying());
+        QCOMPARE(getNumAlerts(), 1);  // counted in the badge and the status line
+        QCOMPARE(alertsArray[0].value, 120);
+        QCOMPARE(model->durationText(Egg), QStringLiteral("00:02:00"));
+        engine->snooze(id(Egg));  // a second snooze while it runs changes nothing
+        QCOMPARE(getNumAlerts(), 1);
+        seconds(119);
+        QCOMPARE(notices.size(), 1);
+        seconds(1);
+        QCOMPARE(notices.size(), 2);  // on time, and it can snooze again
+        QCOMPARE(notices[1].snoozeLabel, QStringLiteral("Snooze 2m"));
+        QVERIFY(engine->isRinging() && alertsArray.isEmpty());
+    }
+
+    void snoozeForwhatCannotSnoozeDoesNothing() {
+        ringTwo();
+        QVERIFY(notices[0].snoozeLabel.isEmpty());  // Two has no snooze
+        engine->snooze(id(Two));
+        QVERIFY(alertsArray.isEmpty());
+        // A timer deleted since its notification went up, or an id from
+        // nowhere: no entry, no crash, and the alarm of another timer rings on.
+        engine->tableViewDoubleClick(Egg);
+        seconds(240);
+        const QString egg = id(Egg);
+        timersArray.removeAt(Egg);
+        engine->snooze(egg);
+        engine->snooze(QString());
+        engine->snooze(QStringLiteral("x-coredata://nowhere/Timers/p99"));
+        QVERIFY(alertsArray.isEmpty());
+    }
+
+    void storedSnoozeLengthsReadSafely_data() {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<qint64>("used");
+        QTest::newRow("entity default 0") << QVariant(qint64(0)) << qint64(300);
+        QTest::newRow("negative") << QVariant(qint64(-60)) << qint64(300);
+        QTest::newRow("a day") << QVariant(qint64(86400)) << qint64(86400);
+        QTest::newRow("over a day") << QVariant(qint64(86460)) << qint64(300);
+        QTest::newRow("not whole minutes") << QVariant(qint64(90)) << qint64(300);
+        QTest::newRow("NULL") << QVariant() << qint64(300);
+    }
+    void storedSnoozeLengthsReadSafely() {
+        QFETCH(QVariant, stored);
+        QFETCH(qint64, used);
+        timersArray[Egg]->setValue(TimersKeys::snooze, stored);
+        QCOMPARE(timerSnooze(timersArray[Egg]), used);
+    }
+};
+
+QTEST_MAIN(TestAlarmRing)
+#include "tst_alarmring.moc"
