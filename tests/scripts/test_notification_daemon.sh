@@ -5,7 +5,9 @@
 # after the user closed the window, brings the window back, silences the
 # alarm that still rings and takes the notification off the screen. Dismissed
 # instead (what a plain click does with Debian's settings for dunst), it
-# silences the alarm and leaves the window alone.
+# silences the alarm and leaves the window alone. For a timer that snoozes, the
+# daemon's own action menu offers "Snooze 1m" and "Stop": Snooze silences it
+# and runs the timer again (the launcher count says so), Stop silences it.
 here=$(dirname "$0")
 source "$here/lib.sh"
 source "$here/desktop.sh"
@@ -15,9 +17,13 @@ start_xvfb
 start_session_bus
 start_sound_server
 start_window_manager
-# The daemon's own configuration as Debian installs it; it starts by owning
-# the notification service on the bus.
-start dunst dunst
+# The daemon's own configuration as Debian installs it, except that its action
+# menu, normally dmenu, picks the entry named in $work/pick; it starts by
+# owning the notification service on the bus.
+printf '#!/bin/sh\ngrep -m1 -F "$(cat %s)"\n' "$work/pick" >"$work/menu"
+chmod +x "$work/menu"
+sed "s|^ *dmenu = .*|    dmenu = $work/menu|" /etc/xdg/dunst/dunstrc >"$work/dunstrc"
+start dunst dunst -config "$work/dunstrc"
 notification_service_up() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications |
@@ -27,7 +33,11 @@ wait_until 20 notification_service_up || fail "dunst did not take the notificati
 
 write_prefs prefsSendNotification=true prefsQuietWithMouse=false prefsBringToFront=true
 make_store "$dunok" "INSERT INTO Timers (desc, duration, sound) VALUES
-    ('Quick egg', 2, 'Vintage Alarm Clock'), ('Slow stew', 3600, 'Vintage Alarm Clock')"
+    ('Quick egg', 2, 'Vintage Alarm Clock'), ('Slow stew', 3600, 'Vintage Alarm Clock');
+    INSERT INTO Timers (desc, duration, sound, snoozeOn, snooze) VALUES
+    ('Snoozy egg', 3, 'Vintage Alarm Clock', 1, 60)"
+start launcher dbus-monitor --session "interface='com.canonical.Unity.LauncherEntry'"
+launcher_count() { [[ $(grep -o 'int64 [0-9]*$' "$work/launcher.log" | tail -1) == "int64 $1" ]]; }
 start dunok env QT_QPA_PLATFORM=xcb "$dunok"
 app=$pid
 wait_until 60 have_main_window || fail "no Dunok window appeared"
@@ -75,6 +85,34 @@ wait_until 10 sound_playing || fail "the second alarm was not heard"
 dunstctl close
 wait_until 10 silent || fail "dismissing the notification left the alarm ringing"
 have_main_window || fail "the window went away"
+
+# The snoozing timer, with the daemon's menu used as a user would.
+choose() {
+    echo "$1" >"$work/pick"
+    dunstctl context
+}
+xdotool key Down # the snoozy egg, below the quick one
+# ring_snoozy WHAT: starts it and waits for its finish to ring and show.
+ring_snoozy() {
+    xdotool key Return
+    wait_until 10 launcher_count 1 || fail "$1: the snoozy egg did not start"
+    wait_until 10 launcher_count 0 || fail "$1: the snoozy egg did not finish"
+    wait_until 30 displayed 1 || fail "$1: the snoozy egg's finish was not shown"
+    wait_until 10 sound_playing || fail "$1: the snoozy egg was not heard"
+}
+ring_snoozy snooze
+choose "Snooze 1m"
+wait_until 10 silent || fail "Snooze left the alarm ringing"
+wait_until 10 launcher_count 1 || fail "Snooze did not run the timer again"
+wait_until 10 only_history || fail "Snooze left the notification on screen"
+xdotool key Return # the snoozed run stops like any running timer
+wait_until 10 launcher_count 0 || fail "the snoozed run did not stop"
+
+ring_snoozy stop
+choose "Stop"
+wait_until 10 silent || fail "Stop left the alarm ringing"
+wait_until 10 only_history || fail "Stop left the notification on screen"
+launcher_count 0 || fail "Stop started the timer"
 
 stop "$app"
 echo "PASS"
