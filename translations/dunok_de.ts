@@ -338,6 +338,49 @@
     </message>
 </context>
 <context>
+    <name>dunok</name>
+    <message>
+        <source>My sound</source>
+        <translation>Mein Klang</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not there any more.</source>
+        <translation>„%1“ ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file.</source>
+        <translation>„%1“ ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation>„%1“ ist leer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large for an alarm sound: %2 MB at most.</source>
+        <translation>„%1“ ist zu groß für einen Alarmklang: höchstens %2 MB.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a sound that Dunok can play.</source>
+        <translation>„%1“ ist kein Klang, den Dunok abspielen kann.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be copied into %2: %3</source>
+        <translation>„%1“ konnte nicht nach %2 kopiert werden: %3</translation>
+    </message>
+    <message>
+        <source>Other Sound</source>
+        <translation>Anderer Klang</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.flac *.ogg *.oga *.opus *.caf *.aif *.aiff);;All files (*)</source>
+        <translation>Klänge (*.wav *.flac *.ogg *.oga *.opus *.caf *.aif *.aiff);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>dunok::AddMultipleController</name>
     <message>
         <source>Add Multiple Timers</source>
@@ -617,6 +660,14 @@
     <message>
         <source>Invalid snooze length.</source>
         <translation>Ungültige Schlummerdauer.</translation>
+    </message>
+    <message>
+        <source>Other sound…</source>
+        <translation>Anderer Klang…</translation>
+    </message>
+    <message>
+        <source>Could not add the sound.</source>
+        <translation>Der Klang konnte nicht hinzugefügt werden.</translation>
     </message>
 </context>
 <context>

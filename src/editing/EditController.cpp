@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QSpinBox>
 #include <QSlider>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
@@ -19,6 +19,7 @@
 #include "calendar/CalendarPopover.h"
 #include "calendar/MonthCalendarView.h"
 #include "editing/SnoozeField.h"
+#include "editing/SoundImport.h"
 #include "editing/SupMisc.h"
 #include "editing/TargetDate.h"
 #include "engine/Alarm.h"
@@ -33,6 +34,8 @@ namespace dunok {
 
 namespace {
 constexpr qint64 secondsPerDay = 86400;
+// Marks the sound pop-up's last entry, whatever a sound may be called.
+const QString otherSoundItem = QStringLiteral("dunok-other-sound");
 const QColor validColor(0, 0, 0);
 const QColor errorColor(194, 37, 3);
 
@@ -168,6 +171,7 @@ void EditController::buildLayout() {
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(btnPlay_, &QPushButton::clicked, this, &EditController::btnPlayPressed);
+    connect(pmAlarm_, &QComboBox::activated, this, &EditController::soundActivated);
     for (QSlider* slider : {slideHours_, slideMins_, slideSecs_})
         connect(slider, &QSlider::valueChanged, this, &EditController::slidersMoved);
     connect(edDateTime_, &QDateTimeEdit::dateTimeChanged, this, &EditController::edDateTimeAltered);
@@ -244,6 +248,27 @@ void EditController::fillSoundList() {
     if (fileArray_.isEmpty())
         qWarning().noquote() << "No sound files in" << resourceFolder() + QStringLiteral("/Sounds");
     pmAlarm_->addItems(fileArray_);
+    pmAlarm_->insertSeparator(pmAlarm_->count());
+    pmAlarm_->addItem(tr("Other sound…"), otherSoundItem);
+}
+
+// "Other sound…" asks for a file and, once it is copied in, selects it; a
+// refused file is named in an alert, and the sound chosen before stays.
+void EditController::soundActivated(int index) {
+    if (pmAlarm_->itemData(index) != otherSoundItem) {
+        lastSound_ = pmAlarm_->itemText(index);
+        return;
+    }
+    QString chosen = lastSound_;
+    if (const QString path = chooseSoundFile(this); !path.isEmpty()) {
+        const SoundImport added = importSound(path);
+        if (added.name.isEmpty())
+            msgUser(tr("Could not add the sound."), added.error, this);
+        else
+            chosen = added.name;
+    }
+    fillSoundList();
+    selectSound(chosen);
 }
 
 // As a pop-up button's title: select the entry with that text, or put one in
@@ -255,6 +280,7 @@ void EditController::selectSound(const QString& title) {
         index = 0;
     }
     pmAlarm_->setCurrentIndex(index);
+    lastSound_ = title;
 }
 
 // The sliders reach only 23:59:59. A timer of a day or more keeps its whole

@@ -52,6 +52,7 @@ private:
     void viewDidLoad();
     void fillSoundList();
     void selectSound(const QString& title);
+    void soundActivated(int index);
     void showSliders(qint64 duration);
 
     // Any slider moved: the three values shown, and the duration they make.
@@ -77,6 +78,7 @@ private:
     bool loaded_ = false;
     bool invalidDuration_ = false;
     QStringList fileArray_;
+    QString lastSound_;  // the sound chosen before "Other sound…"
     QDateTime savedTime_;
     const QDateTime dateToUse_;
     CalendarPopover* calendarPopover_ = nullptr;

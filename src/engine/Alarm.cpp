@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QStandardPaths>
 
 #include "model/Globals.h"
 #include "platform/AudioPlayer.h"
@@ -54,23 +55,45 @@ bool isSoundName(const QString& name) {
            !name.contains(QChar(0));
 }
 
+QString userSoundsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Dunok/Sounds");
+}
+
+namespace {
+QString userSoundPath(const QString& soundName) {
+    const QDir dir(userSoundsFolder());
+    // The name's own dots are part of it: "Bell 1.5" is the file "Bell 1.5.wav".
+    for (const QFileInfo& file : dir.entryInfoList(QDir::Files | QDir::Readable, QDir::Name))
+        if (file.completeBaseName() == soundName) return file.filePath();
+    return QString();
+}
+}  // namespace
+
 QString soundFilePath(const QString& soundName) {
     if (!isSoundName(soundName)) return QString();
-    return resourcePath(soundName, soundExtension, soundsFolder);
+    const QString builtIn = resourcePath(soundName, soundExtension, soundsFolder);
+    return builtIn.isEmpty() ? userSoundPath(soundName) : builtIn;
 }
 
 QStringList soundNames() {
-    const QString folder = resourceFolder();
-    if (folder.isEmpty()) return {};
     QStringList names;
-    const QDir dir(folder + QLatin1Char('/') + soundsFolder);
-    const QStringList files =
-        dir.entryList({QStringLiteral("*.") + soundExtension}, QDir::Files, QDir::Name);
-    for (const QString& file : files) names.append(file.chopped(soundExtension.size() + 1));
-    return names;
+    if (const QString folder = resourceFolder(); !folder.isEmpty()) {
+        const QDir dir(folder + QLatin1Char('/') + soundsFolder);
+        const QStringList files =
+            dir.entryList({QStringLiteral("*.") + soundExtension}, QDir::Files, QDir::Name);
+        for (const QString& file : files) names.append(file.chopped(soundExtension.size() + 1));
+    }
+    QStringList own;
+    for (const QFileInfo& file :
+         QDir(userSoundsFolder()).entryInfoList(QDir::Files | QDir::Readable, QDir::Name)) {
+        const QString name = file.completeBaseName();
+        if (isSoundName(name) && !names.contains(name) && !own.contains(name)) own.append(name);
+    }
+    return names + own;
 }
 
-bool playSound(const QString& soundName) {
+bool playSound(const QString& soundName, MissingSound missing) {
     // The store may name no sound, or a path (an old version, another
     // program, a damaged file). The editor offers the default sound for such a
     // timer, so that is what rings; the name itself is never opened.
@@ -87,8 +110,17 @@ bool playSound(const QString& soundName) {
                                                       "of \"%2\", which is not a sound name")
                                            .arg(name, shown));
     }
+    QString path = soundFilePath(name);
+    const QString fallback = isSoundName(prefsDefSound) ? prefsDefSound : Constants::defSound;
+    if (path.isEmpty() && missing == MissingSound::PlaysDefault && name != fallback) {
+        qWarning().noquote() << QStringLiteral(
+                                    "Playing the default sound \"%1\" instead of \"%2\", whose "
+                                    "file is missing")
+                                    .arg(fallback, name);
+        name = fallback;
+        path = soundFilePath(name);
+    }
     QString error;
-    const QString path = soundFilePath(name);
     std::unique_ptr<AudioPlayer> player;
     SharedPlayer* owner = SharedPlayer::current();
     if (!owner)

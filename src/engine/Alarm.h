@@ -37,19 +37,27 @@ private:
 // Whether a name can be a sound's: a plain file name, not empty, not hidden,
 // no path. Only such a name is ever looked up in the sounds folder.
 bool isSoundName(const QString& name);
-// The file of a sound name ("Sounds/NAME.caf" in the resource folder), or an
-// empty string when there is none or the name is not a sound name.
+// The user's own sounds: $XDG_DATA_HOME/Dunok/Sounds, any file that the
+// sound module decodes, named by its base name.
+QString userSoundsFolder();
+// The file of a sound name: "Sounds/NAME.caf" in the resource folder, else
+// the user's file of that base name; an empty string when there is none or
+// the name is not a sound name.
 QString soundFilePath(const QString& soundName);
-// The sound names on offer: the base names of the folder's .caf files.
+// The sound names on offer: the base names of the resource folder's .caf
+// files, then the user's own sounds whose names those do not take.
 QStringList soundNames();
+
+enum class MissingSound { Fails, PlaysDefault };
 
 // Plays the named sound once at prefsVolume through the current SharedPlayer,
 // whose player audioPlayer then names. A name that is empty or not a sound
 // name plays the default sound instead, and says so on the console
-// ("Playing the default sound ..."). A sound that cannot be loaded (or no
-// SharedPlayer alive) writes "Couldn't load sound file" (and why) to the
-// console, leaves audioPlayer as it was and returns false.
-bool playSound(const QString& soundName);
+// ("Playing the default sound ..."); so does a sound whose file is gone, when
+// asked to (an alarm must be heard; a preview should say it cannot play). A sound that cannot be
+// loaded (or no SharedPlayer alive) writes "Couldn't load sound file" (and why) to the console,
+// leaves audioPlayer as it was and returns false.
+bool playSound(const QString& soundName, MissingSound missing = MissingSound::Fails);
 // Stops audioPlayer if it is playing; nothing else.
 void stopPlaying();
 // Whether audioPlayer exists and is playing.

@@ -19,7 +19,7 @@ AlarmRing::~AlarmRing() {
 bool AlarmRing::ring(const QString& timerId, const QString& soundName) {
     end();
     stopPlaying();
-    if (!playSound(soundName)) return false;
+    if (!playSound(soundName, MissingSound::PlaysDefault)) return false;
     player_ = audioPlayer;
     timerId_ = timerId;
     connect(audioPlayer, &AudioPlayer::finished, this, &AlarmRing::played);
