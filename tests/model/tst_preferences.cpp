@@ -50,6 +50,25 @@ private slots:
         QCOMPARE(prefsVolume, 0.0);  // silent stays silent
     }
 
+    // Older files lack the repeat; a limit the sheet does not offer is a hand edit.
+    void repeatLimitReadsOnlyOfferedChoices() {
+        const std::pair<const char*, int> limits[] = {{"", 5},
+                                                      {"prefsRepeatLimit=1\n", 1},
+                                                      {"prefsRepeatLimit=15\n", 15},
+                                                      {"prefsRepeatLimit=7\n", 5},
+                                                      {"prefsRepeatLimit=-1\n", 5},
+                                                      {"prefsRepeatLimit=abc\n", 5}};
+        for (const auto& [line, minutes] : limits) {
+            prefsRepeatLimitMinutes = 0;
+            load(QByteArray("[General]\nhavePrefs=100\nprefsRepeatAlarm=true\n") + line);
+            QVERIFY(prefsRepeatAlarm);
+            QCOMPARE(prefsRepeatLimitMinutes, minutes);
+        }
+        prefsRepeatAlarm = true;
+        load("[General]\nhavePrefs=100\n");
+        QVERIFY(!prefsRepeatAlarm);
+    }
+
     void garbageFileGetsTheDefaults() {
         load(QByteArray("\0\x01\x02\xff prefsSort=2", 16));
         QVERIFY(prefsSort == sortDuration && PreferenceStore(home->prefsPath()).integer(havePrefs));
