@@ -18,13 +18,7 @@ class TestAddMultiple : public QObject {
     std::unique_ptr<AddMultipleController> sheet;
     std::unique_ptr<QSignalSpy> added;  // timersAdded
 
-    QStringList stored() {  // "description seconds" of each stored timer
-        QStringList timers;
-        const auto records = store->context().fetch({TimersKeys::entity, {}}, nullptr);
-        for (const TimerRecord& t : *records)
-            timers << timerDesc(t) + " " + QString::number(timerDuration(t));
-        return timers;
-    }
+    QStringList stored() { return testing::storedTimers(home.storePath()); }
     void fill(const QStringList& cells) {  // time, description, time, ...
         TimerRowsTable* table = sheet->theTable();
         while (table->rowCount() * 2 < cells.size()) table->addRow();
@@ -59,7 +53,7 @@ private slots:
     void saveStoresEveryRowInOrder() {
         fill({"1:30", "Tea", "", "  ", "1h 5m", " Roast ", "45", "Eggs", "", ""});
         sheet->btnSave()->click();
-        QCOMPARE(stored(), (QStringList{"Tea 90", " Roast  3900", "Eggs 45"}));
+        QCOMPARE(stored(), (QStringList{"Tea/90", " Roast /3900", "Eggs/45"}));
         QStringList ids;
         for (const TimerRecord& timer : timersArray) ids << timerId(timer);
         QVERIFY(!sheet->isVisible() && added->count() == 1 && !added->at(0)[1].toBool());
@@ -75,7 +69,7 @@ private slots:
         saveIsRefused("Could not save the timers.", "Nothing was added");
         QCOMPARE(typed(), (QStringList{"1:30", "Tea", "5m", "Pasta", "2h", "Roast"}));
         sheet->btnSave()->click();  // the failed save's inserts must not come along
-        QCOMPARE(stored(), (QStringList{"Tea 90", "Pasta 300", "Roast 7200"}));
+        QCOMPARE(stored(), (QStringList{"Tea/90", "Pasta/300", "Roast/7200"}));
         QCOMPARE(added->count(), 1);
     }
 

@@ -55,11 +55,7 @@ class TestEditController : public QObject {
         QCOMPARE(alert->informativeText, why);
         QVERIFY(dlg->isVisible() && desc()->text() == typed && storedTimers().isEmpty());
     }
-    QList<ManagedObjectPtr> storedTimers() {  // as a fresh read of the file finds them
-        ManagedObjectContext other(timerDataModel());
-        if (!other.open(home.storePath(), nullptr)) return {};
-        return other.fetch({TimersKeys::entity, {}}, nullptr).value_or(QList<ManagedObjectPtr>{});
-    }
+    QList<TimerRecord> storedTimers() { return testing::storedRecords(home.storePath()); }
 
 private slots:
     void init() {

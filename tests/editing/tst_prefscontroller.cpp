@@ -48,21 +48,20 @@ private slots:
         loadPreferences(*prefs);  // the first run writes the defaults
     }
 
-    void saveWritesEverySetting() {
-        PrefsController sheet;
-        changeEverything(sheet);
-        QTest::mouseClick(sheet.btnSave(), Qt::LeftButton);
-        QCOMPARE(inFile(), (QList<double>{1, 0, 0, 0, 1, 0, 0.7}));
-        QCOMPARE(prefsVolume, 0.7);
+    void saveWritesEverySettingCloseNone_data() {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("Save") << true;
+        QTest::newRow("Close") << false;
     }
-
-    void closeWritesNothing() {
+    void saveWritesEverySettingCloseNone() {
+        QFETCH(bool, save);
         PrefsController sheet;
         changeEverything(sheet);
-        QTest::mouseClick(sheet.btnClose(), Qt::LeftButton);
+        QTest::mouseClick(save ? sheet.btnSave() : sheet.btnClose(), Qt::LeftButton);
+        QCOMPARE(inFile(), (save ? QList<double>{1, 0, 0, 0, 1, 0, 0.7}
+                                 : QList<double>{0, 1, 1, 1, 0, 1, 0.5}));
+        QVERIFY(prefsHideWhenTimerStarts == save && prefsVolume == (save ? 0.7 : 0.5));
         QVERIFY(!prefsCountdownDigits);  // the pop-up's choice lasts until Dunok quits
-        QVERIFY(!prefsHideWhenTimerStarts && prefsBringToFront && prefsVolume == 0.5);
-        QCOMPARE(inFile(), (QList<double>{0, 1, 1, 1, 0, 1, 0.5}));
     }
 };
 

@@ -55,14 +55,7 @@ private slots:
         MessageBox::setNextAnswer(0);
         QTest::mouseClick(&help, Qt::LeftButton);
         QCOMPARE(MessageBox::shownAlerts().size(), 1);
-        const AlertSpec alert = *MessageBox::lastAlert();
-        QCOMPARE(alert.windowTitle, QString("Dunok Quick Help"));
-        QCOMPARE(alert.message.split('\n'),
-                 QStringList({"Double-click a timer to start or stop it.",
-                              "Right-click a timer to duplicate it, pause or resume it.",
-                              "You can resume a paused timer by double-clicking it."}));
-        QCOMPARE(alert.informativeText,
-                 QString("For comprehensive help, select 'Dunok Help' from the 'Help' menu."));
+        QCOMPARE(MessageBox::lastAlert()->windowTitle, QString("Dunok Quick Help"));
     }
 };
 

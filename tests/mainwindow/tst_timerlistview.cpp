@@ -2,7 +2,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "mainwindow/MainWindow.h"
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
 #include "mainwindow/ViewController.h"
@@ -78,21 +77,6 @@ private slots:
         QCOMPARE(rowText(vc, 1), QString("Tea timerfull22 14 | 2m 59s timerfull22 16"));
         QCOMPARE(vc.myTable()->selectedRows(), QList<int>{1});
         QCOMPARE(vc.myTable()->rowHeight(2), 32);
-    }
-
-    void selectionSurvivesClosingAndReopeningTheWindow() {
-        MainWindow window(*prefs);
-        window.show();
-        TimerTableView* table = window.viewController()->myTable();
-        table->selectRowExactly(2);
-        window.close();
-        table->clearSelection();
-        window.show();
-        QCOMPARE(table->selectedRow(), 2);
-        table->clearSelection();
-        window.close();
-        window.show();
-        QCOMPARE(table->selectedRow(), -1);
     }
 };
 

@@ -48,8 +48,10 @@ private slots:
             list.sort();
             return list;
         };
-        table->selectRowExactly(1);
-        vc->tableViewDoubleClick();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint egg = table->visualRect(vc->tableModel()->index(1, 0)).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, egg);  // a double-click starts it
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, egg);
         QCOMPARE(started(), QStringList{"Egg 300"});
         QDialog* editor = command("miEditTimer");
         QVERIFY(editor);

@@ -17,8 +17,8 @@ class TestListOrder : public QObject {
     std::unique_ptr<testing::TestHome> home;
     std::unique_ptr<testing::StoreFixture> store;
 
-    static QString names() { return testing::descriptions(timersArray, ""); }
-    QString stored() const { return testing::storedDescriptions(home->storePath(), ""); }
+    static QString names() { return testing::descriptions().join(""); }
+    QString stored() const { return testing::storedDescriptions(home->storePath()).join(""); }
 private slots:
     // A first run, sorted by time: the timers stored as 43210 show as 01234.
     void init() {
@@ -78,7 +78,7 @@ private slots:
             QCOMPARE(stored(), "43210");
             QCOMPARE(timersArray, before);              // the very records the user saw
             QCOMPARE(result.rows, QList<int>({0, 2}));  // where the dropped ones still are
-            QVERIFY(!store->context().hasChanges());
+            QVERIFY(!store->context().hasChanges() && !wasReordered);  // nothing left to retry
         }
         store->addTimer("5", 1);  // a later save writes nothing left behind
         QCOMPARE(stored(), "432105");

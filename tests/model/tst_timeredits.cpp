@@ -12,8 +12,8 @@ class TestTimerEdits : public QObject {
     Q_OBJECT
     std::unique_ptr<testing::TestHome> home;
     std::unique_ptr<testing::StoreFixture> store;
-    static QString names() { return testing::descriptions(timersArray, ","); }
-    QString stored() const { return testing::storedDescriptions(home->storePath(), ","); }
+    static QString names() { return testing::descriptions().join(","); }
+    QString stored() const { return testing::storedDescriptions(home->storePath()).join(","); }
 private slots:
     void init() {
         store.reset();

@@ -21,9 +21,13 @@ private slots:
         testing::MessageLog log;
         DesktopNotifications notifications;
         QSignalSpy clicked(&notifications, &DesktopNotifications::clicked);
+        // Posts and waits for the service's answer, the nth of ours.
+        const auto post = [&](const DesktopNotifications::Content& notice, int nth) {
+            notifications.post(notice);
+            QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), nth, 10000);
+        };
         notifications.requestAuthorization();
-        notifications.post({"Tea & <cake>", "Duration was 30s", "Occurred at 10:15 & <b>", "t-1"});
-        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 1, 10000);
+        post({"Tea & <cake>", "Duration was 30s", "Occurred at 10:15 & <b>", "t-1"}, 1);
         QTRY_VERIFY_WITH_TIMEOUT(log.messages().contains("Permission granted"), 10000);
         const auto& shown = fake.service.shown;
         QCOMPARE(shown[0].app + "|" + shown[0].icon, QString("Dunok|dunok"));
@@ -41,8 +45,7 @@ private slots:
         QCOMPARE(shown[0].hints.value("x-dunok-timer-id").toString(), QString("t-1"));
         // Posted back to back: the last one still has to know the id of the one before it.
         notifications.post({"Tea", "", "", "t-2"});
-        notifications.post({"Tea", "", "", "t-3"});
-        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 3, 10000);
+        post({"Tea", "", "", "t-3"}, 3);
         QCOMPARE(shown[1].replacesId, shown[0].id);
         QCOMPARE(shown[2].replacesId, shown[1].id);
         // A service error is reported; the alarm after it still replaces the last one shown.
@@ -50,8 +53,7 @@ private slots:
         notifications.post({"Tea", "", "", "t-4"});
         QTRY_VERIFY_WITH_TIMEOUT(log.messages().contains("Too many notifications"), 10000);
         fake.service.failWith.clear();
-        notifications.post({"Tea", "", "", "t-5"});
-        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 4, 10000);
+        post({"Tea", "", "", "t-5"}, 4);
         QCOMPARE(shown[3].replacesId, shown[2].id);
 
         // Signals arrive in order: the click on ours shows the others were passed over.
@@ -64,19 +66,16 @@ private slots:
         // Acted on, it leaves the screen, and that is no dismissal by the user.
         QSignalSpy dismissed(&notifications, &DesktopNotifications::dismissed);
         QTRY_COMPARE_WITH_TIMEOUT(fake.service.closed, QList<uint>{shown[3].id}, 10000);
-        notifications.post({"Egg", "", "", "t-6"});
-        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 5, 10000);
+        post({"Egg", "", "", "t-6"}, 5);
         QCOMPARE(shown[4].replacesId, 0u);  // nothing of ours is left to replace
 
         // Expired, it says nothing; dismissed by the user, it names its timer, once.
         emit fake.service.NotificationClosed(shown[4].id, 1);
-        notifications.post({"Egg", "", "", "t-7"});
-        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 6, 10000);
+        post({"Egg", "", "", "t-7"}, 6);
         emit fake.service.NotificationClosed(shown[5].id, 2);
         emit fake.service.NotificationClosed(shown[5].id, 2);
         // The reply to a later post comes after both signals.
-        notifications.post({"Egg", "", "", "t-8"});
-        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 7, 10000);
+        post({"Egg", "", "", "t-8"}, 7);
         QCOMPARE(dismissed.size(), 1);
         QCOMPARE(dismissed[0][0].toString(), QString("t-7"));
         QCOMPARE(clicked.size(), 1);

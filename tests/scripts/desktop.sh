@@ -1,19 +1,16 @@
 # Helpers for tests that run the real program on a desktop made of the real
-# parts Debian ships: a sound server, a window manager, a tray host, a
-# notification daemon. Source after lib.sh, and call setup_home first.
+# parts Debian ships. Source after lib.sh, and call setup_home first. The pids
+# of the sound server, window manager and tray are in pulse_pid, wm_pid, tray_pid.
 
 # A PulseAudio of our own with one null sink as the default device, in this
-# home's runtime folder; exports nothing but what lib.sh set up.
+# home's runtime folder.
 start_sound_server() {
     start pulse pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
         --load=module-native-protocol-unix --load="module-null-sink sink_name=test"
     pulse_pid=$pid
-    wait_until 15 sound_server_up || fail "the sound server did not start"
+    wait_until 15 eval 'pactl info >/dev/null 2>&1' || fail "the sound server did not start"
     pactl set-default-sink test
 }
-
-sound_server_up() { pactl info >/dev/null 2>&1; }
-
 # Whether some program's sound is playing on the server right now.
 sound_playing() { [[ -n $(pactl list short sink-inputs 2>/dev/null) ]]; }
 
@@ -24,13 +21,12 @@ start_window_manager() {
     for attempt in 1 2 3; do
         start openbox openbox --sm-disable
         wm_pid=$pid
-        wait_until 10 window_manager_or_gone "$wm_pid"
+        wait_until 10 eval 'window_manager_present || process_gone $wm_pid'
         window_manager_present && return 0
         cp "$work/openbox.log" "$work/openbox-$attempt.log"
     done
     fail "openbox did not take the display"
 }
-window_manager_or_gone() { window_manager_present || process_gone "$1"; }
 window_manager_present() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # An XEmbed tray in the top right corner of the screen.
@@ -38,9 +34,9 @@ start_tray_host() {
     start trayer trayer --edge top --align right --widthtype request --height 32 \
         --transparent false --SetDockType true
     tray_pid=$pid
-    wait_until 10 tray_manager_present || fail "the tray host did not start"
+    wait_until 10 eval '[[ -n $(xdotool search --classname trayer 2>/dev/null) ]]' ||
+        fail "the tray host did not start"
 }
-tray_manager_present() { [[ -n $(xdotool search --classname trayer 2>/dev/null) ]]; }
 
 # Dunok's windows, one per line: id, width, height, name.
 dunok_windows() {
@@ -59,10 +55,9 @@ editor_window() { dunok_windows | awk '/ — Dunok$/ && $4 != "Dunok" { print $1
 tray_icon_window() { dunok_windows | awk '$2 <= 64 && $3 <= 64 { print $1; exit }'; }
 # The calendar popover: a month's grid, smaller than the main window.
 popover_window() { dunok_windows | awk '$4 == "Dunok" && $2 < 400 && $3 >= 120 { print $1; exit }'; }
-# What the window says it is, as the window manager reads it: NORMAL, DIALOG,
-# POPUP_MENU, TOOLTIP...
+# What the window says it is to the window manager (NORMAL, DIALOG, TOOLTIP...):
+# the first type given is the one meant, the others are fallbacks.
 window_type() {
-    # The first type given is the one meant; the others are fallbacks.
     xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null |
         sed -n 's/^[^=]*= _NET_WM_WINDOW_TYPE_\([A-Z_]*\).*/\1/p'
 }
@@ -81,7 +76,6 @@ tray_menu_window() {
     done
 }
 have_tray_menu() { [[ -n $(tray_menu_window) ]]; }
-
 have_main_window() { [[ -n $(main_window) ]]; }
 main_window_gone() { ! have_main_window; }
 have_editor() { [[ -n $(editor_window) ]]; }
@@ -119,11 +113,8 @@ has_crash_report() {
 # do when a screen reader runs.
 start_accessibility_bus() {
     start atspi /usr/libexec/at-spi-bus-launcher --launch-immediately
-    wait_until 10 accessibility_bus_up || fail "the accessibility bus did not start"
-}
-accessibility_bus_up() {
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-        org.a11y.Bus.GetAddress 2>/dev/null | grep -q 'unix:'
+    wait_until 10 eval 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress 2>/dev/null | grep -q unix:' || fail "the accessibility bus did not start"
 }
 # probe COMMAND...: reads or works Dunok over that bus (atspi_probe.py tells
 # what it can do); Debian's own Python has the bindings. What went wrong goes
@@ -135,7 +126,6 @@ probe() { /usr/bin/python3 "$probe_script" "$@" 2>>"$work/probe.log"; }
 start_compositor() {
     start weston weston --backend=headless-backend.so --socket=wayland-test --idle-time=0 \
         --no-config
-    compositor_pid=$pid
     wait_until 10 test -S "$XDG_RUNTIME_DIR/wayland-test" || fail "weston did not start"
     export WAYLAND_DISPLAY=wayland-test
 }
@@ -159,7 +149,6 @@ start_sway() {
     start sway env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home" \
         WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
         "${as[@]}" sway -c "$home/config"
-    compositor_pid=$pid
     wait_until 10 test -S "$home/wayland-1" || fail "sway did not start"
     export WAYLAND_DISPLAY=$home/wayland-1
     sway_ipc=$(ls "$home"/sway-ipc.*.sock)

@@ -25,24 +25,15 @@ for row in $'30 seconds\t30s' $'1 minute\t1m'; do
 done
 [[ $(probe status) == "0 active timers" ]] || fail "the status line reads '$(probe status)'"
 
-# The first timer (30 seconds), started from the keyboard.
+# The first timer (30 seconds), started from the keyboard, counts down in its
+# cell in the clock form a new user has: 00:00:29, 00:00:28...
 xdotool windowfocus --sync "$(main_window)"
 xdotool key Down Up Return
 countdown() { probe cell 0 1; }
-# The seconds a countdown text stands for, in either of its forms: 29s, 00:00:29.
-seconds_of() {
-    if [[ $1 =~ ^([0-9]+)s$ ]]; then
-        echo "${BASH_REMATCH[1]}"
-    elif [[ $1 =~ ^([0-9]+):([0-9]{2}):([0-9]{2})$ ]]; then
-        echo $((10#${BASH_REMATCH[1]} * 3600 + 10#${BASH_REMATCH[2]} * 60 + 10#${BASH_REMATCH[3]}))
-    else
-        return 1
-    fi
-}
-below() { local left; left=$(seconds_of "$(countdown)") && ((left < $1)); }
+below() { [[ $(countdown) =~ ^00:00:([0-9]{2})$ ]] && ((10#${BASH_REMATCH[1]} < 10#$1)); }
 wait_until 10 below 30 || fail "the started timer's cell reads '$(countdown)', no countdown"
 first=$(countdown)
-wait_until 5 below "$(seconds_of "$first")" || fail "the countdown stays at '$first'"
+wait_until 5 below "${first##*:}" || fail "the countdown stays at '$first'"
 echo "the countdown read '$first', then '$(countdown)'"
 [[ $(probe status) == "1 active timer" ]] || fail "the status line reads '$(probe status)'"
 

@@ -2,7 +2,7 @@
 # Dunok in a real XEmbed tray (trayer) under a real window manager: its icon
 # appears in the tray, shows the number of running timers (a red disc drawn on
 # it), its tooltip gains a line for the next timer to ring, its menu brings a
-# closed window back, a click on it too, and its menu's Quit ends Dunok.
+# closed window back, and a click on it too.
 here=$(dirname "$0")
 source "$here/lib.sh"
 source "$here/desktop.sh"
@@ -69,12 +69,5 @@ wmctrl -c Dunok
 wait_until 10 main_window_gone || fail "the window did not close again"
 xdotool mousemove --window "$icon" 10 10 click 1
 wait_until 10 have_main_window || fail "a click on the icon did not bring the window back"
-
-xdotool mousemove --window "$icon" 10 10 click 3
-wait_until 10 have_tray_menu || fail "the icon's menu did not open again"
-xdotool key Up Return # Quit Dunok
-wait_until 30 process_gone "$app" || fail "the menu's Quit did not end Dunok"
-status=0
-wait "$app" || status=$?
-((status == 0)) || fail "Quit from the tray ended with status $status"
+stop "$app"
 echo "PASS"

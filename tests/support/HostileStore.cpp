@@ -6,36 +6,25 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QThread>
 #include <cerrno>
 #include <cstring>
 
 #include "model/Globals.h"
-#include "model/TimerModel.h"
-#include "platform/ObjectStore.h"
+#include "support/TestEnvironment.h"
 
 namespace dunok::testing {
 
 namespace {
 constexpr qint64 kPage = 4096;
 
-QString systemError(const char* what) {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what),
-                                        QString::fromLocal8Bit(strerror(errno)));
-}
-
-QString entry(const TimerRecord& timer) {
-    return timerDesc(timer) + QLatin1Char('/') + QString::number(timerDuration(timer));
-}
-
-// Polls until the predicate holds; the holder is another process, so there
-// is nothing to wait on but the file itself.
+// Polls: the holder is another process, so there is nothing to wait on but the file.
 template <typename Predicate>
-bool waitFor(Predicate predicate, int milliseconds = 10000) {
-    const QDeadlineTimer deadline(milliseconds);
+bool waitFor(Predicate predicate) {
+    const QDeadlineTimer deadline(10000);
     while (!predicate()) {
         if (deadline.hasExpired()) return false;
         QThread::msleep(20);
@@ -45,31 +34,22 @@ bool waitFor(Predicate predicate, int milliseconds = 10000) {
 }  // namespace
 
 SmallDisk::SmallDisk() {
-    if (!dir_.isValid()) {
-        why_ = QStringLiteral("no folder to mount on");
-        return;
-    }
-    // A private copy of the mount table: the disk is nobody else's business,
-    // and the kernel takes it away with the process whatever way it ends.
-    if (::unshare(CLONE_NEWNS) != 0) {
-        why_ = systemError("unshare(CLONE_NEWNS)");
-        return;
-    }
-    if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-        why_ = systemError("making / private");
-        return;
-    }
+    // A private copy of the mount table: the kernel takes the disk away with
+    // the process whatever way it ends.
     const QByteArray target = QFile::encodeName(dir_.path());
-    if (::mount("tmpfs", target.constData(), "tmpfs", MS_NOSUID | MS_NODEV,
-                "size=256k,mode=0700") != 0) {
-        why_ = systemError("mount -t tmpfs");
-        return;
-    }
-    mounted_ = true;
+    const char* failed = ::unshare(CLONE_NEWNS) != 0 ? "unshare(CLONE_NEWNS)"
+                         : ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+                             ? "making / private"
+                         : ::mount("tmpfs", target.constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+                                   "size=256k,mode=0700") != 0
+                             ? "mount -t tmpfs"
+                             : nullptr;
+    if (failed)
+        why_ = QStringLiteral("%1: %2").arg(failed, QString::fromLocal8Bit(strerror(errno)));
 }
 
 SmallDisk::~SmallDisk() {
-    if (mounted_) ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
+    if (isMounted()) ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
 }
 
 bool SmallDisk::fillLeaving(int pages) {
@@ -78,20 +58,12 @@ bool SmallDisk::fillLeaving(int pages) {
     if (fd < 0) return false;
     const QByteArray block(kPage, 'f');
     qint64 size = 0;
-    bool full = false;
-    for (;;) {
-        const ssize_t written = ::write(fd, block.constData(), size_t(block.size()));
-        if (written < 0) {
-            full = errno == ENOSPC;
-            break;
-        }
+    ssize_t written;
+    while ((written = ::write(fd, block.constData(), size_t(block.size()))) == block.size())
         size += written;
-        if (written < block.size()) {
-            full = true;
-            break;
-        }
-    }
+    const bool full = written >= 0 || errno == ENOSPC;
     // Whole pages only, so that each page given back is one the store can use.
+    size += std::max<ssize_t>(written, 0);
     size -= size % kPage;
     const bool ok = full && size >= pages * kPage && ::ftruncate(fd, size - pages * kPage) == 0;
     ::close(fd);
@@ -99,19 +71,16 @@ bool SmallDisk::fillLeaving(int pages) {
 }
 
 void SmallDisk::empty() {
-    QDir disk(dir_.path());
-    for (const QString& name :
-         disk.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-        QFileInfo(disk.filePath(name)).isDir() ? void(QDir(disk.filePath(name)).removeRecursively())
-                                               : void(disk.remove(name));
+    for (const QFileInfo& entry :
+         QDir(dir_.path()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+        entry.isDir() ? void(QDir(entry.filePath()).removeRecursively())
+                      : void(QFile::remove(entry.filePath()));
 }
 
 StoreLock::StoreLock(const QString& storePath) : path_(storePath) {
-    holder_.setProgram(QStringLiteral("sqlite3"));
-    holder_.setArguments({storePath});
     holder_.setStandardOutputFile(QProcess::nullDevice());
     holder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    holder_.start();
+    holder_.start(QStringLiteral("sqlite3"), {storePath});
     if (!holder_.waitForStarted(10000)) {
         why_ = QStringLiteral("the sqlite3 shell did not start: ") + holder_.errorString();
         return;
@@ -123,9 +92,8 @@ StoreLock::StoreLock(const QString& storePath) : path_(storePath) {
 }
 
 StoreLock::~StoreLock() {
-    if (holder_.state() == QProcess::NotRunning) return;
     holder_.closeWriteChannel();  // the shell ends, and the lock with it
-    if (!holder_.waitForFinished(10000)) {
+    if (holder_.state() != QProcess::NotRunning && !holder_.waitForFinished(10000)) {
         holder_.kill();
         holder_.waitForFinished(10000);
     }
@@ -160,48 +128,31 @@ bool storeIsLocked(const QString& storePath) {
     return locked;
 }
 
-QString integrityCheck(const QString& storePath) {
+QStringList sql(const QString& path, const QString& statements) {
     sqlite3* db = nullptr;
-    QString result;
-    if (sqlite3_open_v2(QFile::encodeName(storePath).constData(), &db, SQLITE_OPEN_READWRITE,
-                        nullptr) != SQLITE_OK) {
-        result = QStringLiteral("cannot open: ") + QString::fromUtf8(sqlite3_errmsg(db));
-    } else {
-        sqlite3_busy_timeout(db, 5000);
-        auto first = [](void* out, int, char** values, char**) {
-            auto* text = static_cast<QString*>(out);
-            if (text->isEmpty()) *text = QString::fromUtf8(values[0] ? values[0] : "NULL");
-            return 0;
-        };
-        if (sqlite3_exec(db, "PRAGMA integrity_check", first, &result, nullptr) != SQLITE_OK)
-            result = QStringLiteral("cannot check: ") + QString::fromUtf8(sqlite3_errmsg(db));
-    }
+    QStringList rows;
+    auto first = [](void* out, int, char** values, char**) {
+        static_cast<QStringList*>(out)->append(QString::fromUtf8(values[0] ? values[0] : "NULL"));
+        return 0;
+    };
+    if (sqlite3_open(QFile::encodeName(path).constData(), &db) != SQLITE_OK ||
+        sqlite3_busy_timeout(db, 5000) != SQLITE_OK ||
+        sqlite3_exec(db, statements.toUtf8().constData(), first, &rows, nullptr) != SQLITE_OK)
+        rows = QStringList{QStringLiteral("error: ") + QString::fromUtf8(sqlite3_errmsg(db))};
     sqlite3_close(db);
-    return result;
+    return rows;
 }
 
-QStringList storedTimers(const QString& storePath) {
-    ManagedObjectContext reader(timerDataModel());
-    StoreError error;
-    if (!reader.open(storePath, &error)) return {QStringLiteral("<unopenable>")};
-    const auto all = reader.fetch({TimersKeys::entity, {}}, &error);
-    if (!all) return {QStringLiteral("<unreadable>")};
-    QStringList out;
-    for (const TimerRecord& timer : *all) out << entry(timer);
-    return out;
-}
-
-QStringList listedTimers() {
-    QStringList out;
-    for (const TimerRecord& timer : std::as_const(timersArray)) out << entry(timer);
-    return out;
+QByteArray fingerprint(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return "missing";
+    return file.readAll() + QFileInfo(file).lastModified().toString(Qt::ISODateWithMs).toUtf8();
 }
 
 QString listAgainstStore(const QString& storePath, const QStringList& shown) {
-    const QString integrity = integrityCheck(storePath);
-    if (integrity != QLatin1String("ok")) return QStringLiteral("integrity_check: ") + integrity;
-    QStringList stored = storedTimers(storePath), listed = listedTimers();
-    QStringList names;
+    const QStringList integrity = sql(storePath, QStringLiteral("PRAGMA integrity_check"));
+    if (integrity != QStringList{"ok"}) return "integrity_check: " + integrity.join(u", ");
+    QStringList stored = storedTimers(storePath), listed = entries(), names;
     for (const QString& timer : std::as_const(listed))
         names << timer.section(QLatin1Char('/'), 0, -2);
     if (names != shown)

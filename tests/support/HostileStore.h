@@ -1,6 +1,6 @@
 // Real faults for the store: a disk of its own that can be filled to the last
-// page, another process holding the store's lock, and what a fresh reader
-// finds in the file afterwards.
+// page, another process holding the store's lock, and what another reader of
+// the file finds in it.
 #pragma once
 
 #include <QProcess>
@@ -10,30 +10,24 @@
 
 namespace dunok::testing {
 
-// A 256 KiB tmpfs mounted for this process alone: it is mounted in a mount
-// namespace of the process's own, so that it goes away with the process even
-// when a test crashes, and it is unmounted explicitly on destruction. Needs
-// root (or CAP_SYS_ADMIN); isMounted() says whether it worked, why() why not.
+// A 256 KiB tmpfs in a mount namespace of this process's own, so that it goes
+// away with the process even when a test crashes. Needs root (or
+// CAP_SYS_ADMIN); isMounted() says whether it worked, why() why not.
 class SmallDisk {
 public:
     SmallDisk();
     ~SmallDisk();
-    SmallDisk(const SmallDisk&) = delete;
-    SmallDisk& operator=(const SmallDisk&) = delete;
-
-    bool isMounted() const { return mounted_; }
+    bool isMounted() const { return why_.isEmpty(); }
     QString why() const { return why_; }
     QString path() const { return dir_.path(); }
-
-    // Writes a filler file until the disk refuses a byte more, then gives
-    // back `pages` pages of 4 KiB. False if the disk never filled.
+    // Fills the disk until it refuses a byte more, then gives back `pages`
+    // pages of 4 KiB. False if the disk never filled.
     bool fillLeaving(int pages);
-    // Removes the filler and everything else on the disk.
+    // Removes everything on the disk.
     void empty();
 
 private:
     QTemporaryDir dir_;
-    bool mounted_ = false;
     QString why_;
 };
 
@@ -43,16 +37,12 @@ class StoreLock {
 public:
     explicit StoreLock(const QString& storePath);
     ~StoreLock();
-    StoreLock(const StoreLock&) = delete;
-    StoreLock& operator=(const StoreLock&) = delete;
-
     // The holder runs and the store refuses a reader that does not wait.
     bool isHeld() const;
     QString why() const { return why_; }
     // Ends the transaction and waits until the store is free.
     bool release();
-    // The holder lets go on its own a second after this call, while the
-    // caller may already be waiting for the store.
+    // The holder lets go on its own a second after this call.
     void releaseSoon();
 
 private:
@@ -63,17 +53,14 @@ private:
 
 // Whether a reader that does not wait is refused by a lock on the store.
 bool storeIsLocked(const QString& storePath);
-// PRAGMA integrity_check as a fresh connection sees the file: "ok" for a
-// whole store, else the first problem or the error.
-QString integrityCheck(const QString& storePath);
-// "desc/duration" of every stored timer in store order, as a new run of the
-// program finds them; {"<unopenable>"} or {"<unreadable>"} when it cannot.
-QStringList storedTimers(const QString& storePath);
-// The same for the program's timer list.
-QStringList listedTimers();
-// Empty when the file is whole, the program's list holds what the file holds
-// (in the file's order unless a sort is on) and `shown` (the table's first
-// column, top to bottom) is that list; else what differs.
+// Runs SQL on the file as another program would: the first column of each
+// row it returns, NULL as "NULL", or {"error: ..."}.
+QStringList sql(const QString& path, const QString& statements);
+// Bytes and modification time of a file: what "left as it was" covers.
+QByteArray fingerprint(const QString& path);
+// Empty when the file passes integrity_check, the program's list holds what
+// the file holds (in the file's order unless a sort is on) and `shown` (the
+// table's first column, top to bottom) is that list; else what differs.
 QString listAgainstStore(const QString& storePath, const QStringList& shown);
 
 }  // namespace dunok::testing

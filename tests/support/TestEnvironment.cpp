@@ -24,14 +24,6 @@ TestHome::TestHome() {
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base + "/runtime"));
 }
 
-QString TestHome::storePath() const {
-    return dir_.path() + "/data/Dunok/TimerModel.sqlite";
-}
-
-QString TestHome::prefsPath() const {
-    return dir_.path() + "/config/Dunok/Dunok.conf";
-}
-
 Alert runningAlert(const TimerRecord& timer, qint64 value, bool paused) {
     Alert alert;
     alert.id = timerId(timer);
@@ -42,18 +34,25 @@ Alert runningAlert(const TimerRecord& timer, qint64 value, bool paused) {
     return alert;
 }
 
-QString descriptions(const QList<TimerRecord>& list, const QString& separator) {
-    QStringList out;
-    for (const TimerRecord& t : list) out << timerDesc(t);
-    return out.join(separator);
-}
-
-QString storedDescriptions(const QString& storePath, const QString& separator) {
+QList<TimerRecord> storedRecords(const QString& storePath) {
     ManagedObjectContext reader(timerDataModel());
     StoreError error;
-    if (!reader.open(storePath, &error)) return QStringLiteral("<unopenable>");
-    const auto all = reader.fetch({TimersKeys::entity, {}}, &error);
-    return all ? descriptions(*all, separator) : QStringLiteral("<unreadable>");
+    std::optional<QList<TimerRecord>> all;
+    if (reader.open(storePath, &error)) all = reader.fetch({TimersKeys::entity, {}}, &error);
+    if (!all) qWarning("reading %s: %s", qPrintable(storePath), qPrintable(error.consoleText()));
+    return all.value_or(QList<TimerRecord>());
+}
+
+QStringList entries(const QList<TimerRecord>& list) {
+    QStringList out;
+    for (const TimerRecord& t : list) out << timerDesc(t) + '/' + QString::number(timerDuration(t));
+    return out;
+}
+
+QStringList descriptions(const QList<TimerRecord>& list) {
+    QStringList out;
+    for (const TimerRecord& t : list) out << timerDesc(t);
+    return out;
 }
 
 void resetGlobals() {

@@ -13,7 +13,6 @@ namespace dunok {
 
 class ManagedObject;
 class ManagedObjectContext;
-class PreferenceStore;
 
 namespace testing {
 
@@ -23,8 +22,8 @@ class TestHome {
 public:
     TestHome();
     QString path() const { return dir_.path(); }
-    QString storePath() const;
-    QString prefsPath() const;
+    QString storePath() const { return dir_.path() + "/data/Dunok/TimerModel.sqlite"; }
+    QString prefsPath() const { return dir_.path() + "/config/Dunok/Dunok.conf"; }
 
 private:
     QTemporaryDir dir_;
@@ -43,10 +42,19 @@ public:
 // code under test has to find the row itself; a paused one has no tick.
 Alert runningAlert(const TimerRecord& timer, qint64 value, bool paused = false);
 
-// The descriptions of a list, joined; and those of the store at storePath
-// as a new process would find it, in store order.
-QString descriptions(const QList<TimerRecord>& list, const QString& separator);
-QString storedDescriptions(const QString& storePath, const QString& separator);
+// The timers of the store at storePath as a new run of the program finds
+// them, in store order; none when it cannot read them.
+QList<TimerRecord> storedRecords(const QString& storePath);
+// "description/seconds" of each timer of a list, or of the store.
+QStringList entries(const QList<TimerRecord>& list = timersArray);
+inline QStringList storedTimers(const QString& storePath) {
+    return entries(storedRecords(storePath));
+}
+// The descriptions of a list, or of the store.
+QStringList descriptions(const QList<TimerRecord>& list = timersArray);
+inline QStringList storedDescriptions(const QString& storePath) {
+    return descriptions(storedRecords(storePath));
+}
 
 // Every global of the program back to its value at process start.
 void resetGlobals();
