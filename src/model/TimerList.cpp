@@ -142,14 +142,15 @@ bool saveOrder(StoreError* why) {
                 deleteFailed = true;
                 return false;
             }
-            // A move is no edit: each copy takes the values as the file holds
+            // A move is no edit: each copy takes every value as the file holds
             // them, a NULL as NULL and a duration the list shows clamped as
             // it was stored.
             for (const TimerRecord& old : std::as_const(timersArray)) {
                 const TimerRecord copy = context.insertNewObject(TimersKeys::entity);
                 if (!copy) return false;
                 for (const QString& key :
-                     {TimersKeys::desc, TimersKeys::duration, TimersKeys::sound})
+                     {TimersKeys::desc, TimersKeys::duration, TimersKeys::sound, TimersKeys::snooze,
+                      TimersKeys::snoozeOn})
                     copy->setValue(key, old->value(key));
             }
             return context.save(&bodyError);

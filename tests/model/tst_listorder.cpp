@@ -68,6 +68,16 @@ private slots:
         QVERIFY(populateArray(prefsSort));
         QCOMPARE(names(), order);
     }
+    // A drag rewrites every record: the snooze a timer was given moves with it.
+    void dropKeepsEachTimersSnooze() {
+        timersArray[1]->setValue(TimersKeys::snoozeOn, true);
+        timersArray[1]->setValue(TimersKeys::snooze, qint64(600));
+        QVERIFY(viewContext().save(nullptr));
+        QVERIFY(dropTimerRows({1}, 4).reloaded);
+        QCOMPARE(names(), "02314");
+        QVERIFY(timerSnoozeOn(timersArray[3]) && timerSnooze(timersArray[3]) == 600);
+        QVERIFY(!timerSnoozeOn(timersArray[0]));
+    }
     void failedRewriteLeavesTheOldOrderAndEveryTimerOnce() {
         const QList<TimerRecord> before = timersArray;
         for (int after : {0, 1, 5}) {  // writes that succeed: the delete, then one per timer
