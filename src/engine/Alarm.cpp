@@ -94,12 +94,13 @@ QStringList soundNames() {
 }
 
 bool playSound(const QString& soundName, MissingSound missing) {
+    const QString fallback = isSoundName(prefsDefSound) ? prefsDefSound : Constants::defSound;
     // The store may name no sound, or a path (an old version, another
     // program, a damaged file). The editor offers the default sound for such a
     // timer, so that is what rings; the name itself is never opened.
     QString name = soundName;
     if (!isSoundName(name)) {
-        name = isSoundName(prefsDefSound) ? prefsDefSound : Constants::defSound;
+        name = fallback;
         QString shown = soundName.left(100);
         shown.replace(QChar(0), QLatin1String("\\0"));
         qWarning().noquote() << (soundName.isEmpty()
@@ -111,7 +112,6 @@ bool playSound(const QString& soundName, MissingSound missing) {
                                            .arg(name, shown));
     }
     QString path = soundFilePath(name);
-    const QString fallback = isSoundName(prefsDefSound) ? prefsDefSound : Constants::defSound;
     if (path.isEmpty() && missing == MissingSound::PlaysDefault && name != fallback) {
         qWarning().noquote() << QStringLiteral(
                                     "Playing the default sound \"%1\" instead of \"%2\", whose "

@@ -30,9 +30,14 @@ bool AlarmRing::ring(const QString& timerId, const QString& soundName) {
 
 void AlarmRing::silence() {
     const bool wasRinging = isRinging();
-    if (player_ && player_ == audioPlayer) stopPlaying();
+    if (ownsPlayer()) stopPlaying();
     end();
     if (wasRinging) emit stateChanged();
+}
+
+bool AlarmRing::ownsPlayer() const {
+    // A preview that took the shared player ended the alarm with its sound.
+    return player_ && player_ == audioPlayer;
 }
 
 QString AlarmRing::ringingId() const {
@@ -40,15 +45,14 @@ QString AlarmRing::ringingId() const {
 }
 
 bool AlarmRing::isRinging() const {
-    // A preview that took the shared player ended the alarm with its sound.
-    if (!player_ || player_ != audioPlayer) return false;
+    if (!ownsPlayer()) return false;
     return player_->isPlaying() || (pause_ && pause_->isValid());
 }
 
 void AlarmRing::played(bool successfully) {
     // Without a working output, playing again would only keep time with
     // nothing heard.
-    const bool again = successfully && repeating_ && player_ && player_ == audioPlayer &&
+    const bool again = successfully && repeating_ && ownsPlayer() &&
                        clock_.nowNs() + repeatPauseNs < repeatUntilNs_;
     if (!again) {
         end();
@@ -61,7 +65,7 @@ void AlarmRing::played(bool successfully) {
 void AlarmRing::playAgain() {
     if (pause_) pause_->invalidate();
     pause_.reset();
-    if (!player_ || player_ != audioPlayer) {
+    if (!ownsPlayer()) {
         end();
         emit stateChanged();
         return;

@@ -44,6 +44,7 @@ private:
     void played(bool successfully);
     void playAgain();
     void end();
+    bool ownsPlayer() const;
 
     TickScheduler& scheduler_;
     Clock& clock_;

@@ -45,6 +45,16 @@ class TestSnoozeEdit : public QObject {
                 rows[0]->value(TimersKeys::snooze).toLongLong()};
     }
 
+    // The editor on a stored timer that snoozes for 3 minutes.
+    void openStoredEgg() {
+        const TimerRecord egg = store->addTimer("Egg", 240);
+        egg->setValue(TimersKeys::snoozeOn, true);
+        egg->setValue(TimersKeys::snooze, qint64(180));
+        QVERIFY(viewContext().save(nullptr));
+        timersArray = {egg};
+        open(egg);
+    }
+
 private slots:
     void init() {
         setWallClock(&clock);
@@ -79,12 +89,7 @@ private slots:
     void lengthOutsideAMinuteToADayIsRefused() {
         QFETCH(int, typed);
         QFETCH(bool, refused);
-        const TimerRecord egg = store->addTimer("Egg", 240);
-        egg->setValue(TimersKeys::snoozeOn, true);
-        egg->setValue(TimersKeys::snooze, qint64(180));
-        QVERIFY(viewContext().save(nullptr));
-        timersArray = {egg};
-        open(egg);
+        openStoredEgg();
         QVERIFY(box()->isChecked());
         QCOMPARE(minutes()->value(), 3);
         minutes()->setValue(typed);
@@ -102,12 +107,7 @@ private slots:
     }
 
     void switchedOffKeepsItsLengthAndIsNotChecked() {
-        const TimerRecord egg = store->addTimer("Egg", 240);
-        egg->setValue(TimersKeys::snoozeOn, true);
-        egg->setValue(TimersKeys::snooze, qint64(180));
-        QVERIFY(viewContext().save(nullptr));
-        timersArray = {egg};
-        open(egg);
+        openStoredEgg();
         minutes()->setValue(0);
         box()->click();
         QVERIFY(!save());
