@@ -34,11 +34,7 @@ test: deps
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# The desktop timers Debian ships, as yardsticks for the start-up benchmark.
-BENCH_PACKAGES := ktimer gnome-clocks
-
 bench: build
-	@tools/install-missing.sh $(BENCH_PACKAGES)
 	cmake -S . -B $(BUILD) -DDUNOK_BUILD_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS)
 	bench/startup.sh $(BUILD)

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Start-up benchmark: launch to first mapped window, and memory a second
-# later, for a bare Qt table window, Dunok, and the desktop timers Debian ships
-# (KTimer, GNOME Clocks) as references, side by side on one private Xvfb.
+# later, for a bare Qt table window (the floor any Qt program pays) and Dunok,
+# side by side on one private Xvfb.
 # Usage: bench/startup.sh BUILD_DIR [RUNS]
 # BENCH_VERBOSE=1 shows, for every launch, each window mapped and which one
 # counted, and the helper processes whose memory was added.
 #
 # Each program gets its own home (HOME and the XDG folders) and its own D-Bus
 # session bus, kept for the whole run. One unmeasured warm-up launch each does
-# the first-run work (Dunok writes its store, the others their settings), fills
+# the first-run work (Dunok writes its store), fills
 # the page cache and starts whatever services the program asks its bus for, as
 # a desktop session would already have them; every measured launch then finds
 # the same state. Launches go round-robin, the order turning each round, so
@@ -31,16 +31,14 @@ done
 programs=(
     "bare|bare Qt table|$build/bench/dunok_bare_table"
     "dunok|Dunok|$build/bin/dunok"
-    "ktimer|KTimer|ktimer"
-    "clocks|GNOME Clocks|gnome-clocks"
 )
 declare -A name cmd
 keys=()
 for p in "${programs[@]}"; do
     IFS='|' read -r key shown command <<< "$p"
     if ! command -v "$command" > /dev/null; then
-        echo "$shown: not installed ($command), skipped; 'make bench' installs it"
-        continue
+        echo "$shown: not found ($command)" >&2
+        exit 1
     fi
     keys+=("$key"); name[$key]=$shown; cmd[$key]=$command
 done
@@ -152,7 +150,7 @@ done
 echo "(medians; 'first' is the one warm-up launch: a new user's first start, from disk when the cache"
 echo " is cold; 'own' is the program and what it forked, 'helpers' what its D-Bus session started)"
 
-for ref in ktimer clocks; do
+for ref in bare; do
     [[ -n ${map[dunok]:-} && -n ${map[$ref]:-} ]] || continue
     awk -v n="${name[$ref]}" -v dm="${map[dunok]}" -v rm="${map[$ref]}" -v dmem="${own[dunok]}" \
         -v rmem="${own[$ref]}" -v dh="${helper[dunok]}" -v rh="${helper[$ref]}" \
