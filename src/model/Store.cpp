@@ -47,6 +47,12 @@ QString storeTroubleText(const StoreError& error, const QString& consequence) {
                 "Another program is using the file that holds your timers. Close it and try "
                 "again.");
             break;
+        case StoreError::Cause::NewerStore:
+            cause = QCoreApplication::translate(
+                "Store",
+                "Your timers were saved by a newer version of Dunok. Use that version; this one "
+                "leaves the file as it is.");
+            break;
         case StoreError::Cause::Other:
             return consequence;
     }

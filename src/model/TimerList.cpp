@@ -1,6 +1,7 @@
 #include "model/TimerList.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QDebug>
 #include <QSet>
 
@@ -40,6 +41,44 @@ const QList<std::pair<QString, qint64>>& defaultTimers() {
     return timers;
 }
 
+namespace {
+QList<TimerRecord>& oneOffTimers() {
+    static QList<TimerRecord> timers;
+    return timers;
+}
+
+// Those that no longer run are dropped here, so a one-off finished or
+// stopped leaves the list at its next reload.
+void appendOneOffTimers() {
+    QList<TimerRecord>& timers = oneOffTimers();
+    timers.removeIf([](const TimerRecord& timer) {
+        const QString id = timerId(timer);
+        return std::none_of(alertsArray.cbegin(), alertsArray.cend(),
+                            [&](const Alert& alert) { return alert.id == id && alert.value > 0; });
+    });
+    timersArray << timers;
+}
+
+// The list without its one-off timers: what the store holds.
+QList<TimerRecord> storedTimers() {
+    QList<TimerRecord> stored = timersArray;
+    stored.removeIf([](const TimerRecord& timer) { return oneOffTimers().contains(timer); });
+    return stored;
+}
+}  // namespace
+
+TimerRecord addOneOffTimer(const QString& desc, qint64 duration) {
+    ManagedObjectContext& context = viewContext();
+    TimerRecord timer = insertTimer(context, desc, duration, prefsDefSound);
+    if (!timer) return timer;
+    // Deleting a record never saved only takes it out of the context: it
+    // stays readable, keeps its own id and can never reach the file.
+    context.deleteObject(timer);
+    oneOffTimers() << timer;
+    timersArray << timer;
+    return timer;
+}
+
 bool populateArray(int sort) {
     FetchRequest request{TimersKeys::entity, {}};
     if (sort == sortDuration)
@@ -54,6 +93,7 @@ bool populateArray(int sort) {
         return false;
     }
     timersArray = std::move(*result);
+    appendOneOffTimers();
     return true;
 }
 
@@ -113,11 +153,12 @@ bool listIsTheStore(ManagedObjectContext& context, StoreError* error) {
     QSet<const ManagedObject*> inStore, inList;
     for (const TimerRecord& timer : *stored)
         if (timer->isPersistent()) inStore.insert(timer.get());
-    for (const TimerRecord& timer : std::as_const(timersArray)) {
+    const QList<TimerRecord> list = storedTimers();
+    for (const TimerRecord& timer : list) {
         if (!timer->isPersistent() || inList.contains(timer.get())) break;
         inList.insert(timer.get());
     }
-    if (inList.size() == timersArray.size() && inList == inStore) return true;
+    if (inList.size() == list.size() && inList == inStore) return true;
     *error = {QStringLiteral("The timer list does not match the store %1").arg(context.path()),
               {{QStringLiteral("path"), context.path()}}};
     return false;
@@ -145,13 +186,14 @@ bool saveOrder(StoreError* why) {
             // A move is no edit: each copy takes every value as the file holds
             // them, a NULL as NULL and a duration the list shows clamped as
             // it was stored.
-            for (const TimerRecord& old : std::as_const(timersArray)) {
+            for (const TimerRecord& old : storedTimers()) {
                 const TimerRecord copy = context.insertNewObject(TimersKeys::entity);
                 if (!copy) return false;
-                for (const QString& key :
-                     {TimersKeys::desc, TimersKeys::duration, TimersKeys::sound, TimersKeys::snooze,
-                      TimersKeys::snoozeOn})
-                    copy->setValue(key, old->value(key));
+                // Every attribute the model has, so that one added later is
+                // not lost to a drag.
+                for (const AttributeDescription& attribute :
+                     timerDataModel().entity(TimersKeys::entity)->attributes)
+                    copy->setValue(attribute.name, old->value(attribute.name));
             }
             return context.save(&bodyError);
         },

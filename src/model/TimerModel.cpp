@@ -17,7 +17,10 @@ const DataModel& timerDataModel() {
                                {TimersKeys::snooze, AttributeType::Integer64, QVariant(qint64(0))},
                                {TimersKeys::snoozeOn, AttributeType::Boolean, QVariant(false)},
                                {TimersKeys::sound, AttributeType::String, QVariant()},
-                           }}}};
+                               {TimersKeys::dueAt, AttributeType::Integer64, QVariant(), 2},
+                               {TimersKeys::pausedLeft, AttributeType::Integer64, QVariant(), 2},
+                           }}},
+        2};
     return model;
 }
 

@@ -14,6 +14,11 @@ inline const QString duration = QStringLiteral("duration");
 inline const QString snooze = QStringLiteral("snooze");
 inline const QString snoozeOn = QStringLiteral("snoozeOn");
 inline const QString sound = QStringLiteral("sound");
+// Kept only while "Keep running timers across restarts" is on: when a running
+// timer is due, in milliseconds since the epoch (wall clock), and how many
+// seconds a paused one has left. NULL when the timer is neither.
+inline const QString dueAt = QStringLiteral("dueAt");
+inline const QString pausedLeft = QStringLiteral("pausedLeft");
 }  // namespace TimersKeys
 
 // The longest countdown a timer runs: a hundred years of 365.25 days, less a
@@ -25,7 +30,8 @@ inline const QString sound = QStringLiteral("sound");
 inline constexpr qint64 maxTimerDuration = 36525LL * 86400 - 1;
 
 // The data model of the store "TimerModel": one entity, "Timers", with its
-// attributes and their defaults (snooze 0, snoozeOn false).
+// attributes and their defaults (snooze 0, snoozeOn false). Version 2 added
+// dueAt and pausedLeft.
 const DataModel& timerDataModel();
 
 // The timer id: the record's URI, the key of its running-timer entry and of

@@ -113,6 +113,16 @@ QString columnType(AttributeType type) {
     return type == AttributeType::String ? QStringLiteral("TEXT") : QStringLiteral("INTEGER");
 }
 
+QString columnDefinition(const AttributeDescription& attribute) {
+    QString column = quoted(attribute.name) + QLatin1Char(' ') + columnType(attribute.type);
+    const std::optional<QVariant> defaultValue = normalized(attribute.type, attribute.defaultValue);
+    // DEFAULT takes no parameter; the literal is built from the model, never
+    // from user data, and is escaped all the same.
+    if (defaultValue && !defaultValue->isNull())
+        column += QStringLiteral(" DEFAULT ") + sqlLiteral(*defaultValue);
+    return column;
+}
+
 int bindValue(sqlite3_stmt* statement, int index, const QVariant& value) {
     if (!value.isValid() || value.isNull()) return sqlite3_bind_null(statement, index);
     switch (value.typeId()) {
@@ -212,6 +222,7 @@ QString StoreError::consoleText() const {
 }
 
 StoreError::Cause StoreError::cause() const {
+    if (userInfo.contains(QStringLiteral("storeVersion"))) return Cause::NewerStore;
     if (!userInfo.contains(QStringLiteral("sqliteCode"))) return Cause::Other;
     // The extended code's low byte is the primary one (SQLITE_IOERR_WRITE is
     // an IOERR); a full disk and a held lock each have one of their own.
@@ -517,7 +528,7 @@ bool ManagedObjectContext::checkFile(StoreError* error) const {
 
 // Reads the schema only. A file that is not SQLite fails here, at its first
 // read; a database that holds tables but not this model's is someone else's.
-bool ManagedObjectContext::checkSchema(bool* isEmpty, bool* hasMetadata, StoreError* error) {
+bool ManagedObjectContext::checkSchema(SchemaState* state, StoreError* error) {
     auto unreadable = [&]() {
         if (error) {
             const int code = sqlite3_errcode(db_);
@@ -543,9 +554,30 @@ bool ManagedObjectContext::checkSchema(bool* isEmpty, bool* hasMetadata, StoreEr
         if (!name.startsWith(QLatin1String("sqlite_"))) names.insert(name);
     }
     if (rc != SQLITE_DONE) return unreadable();
-    *isEmpty = names.isEmpty();
-    *hasMetadata = names.contains(kMetadataTable);
-    if (*isEmpty) return true;
+    state->isEmpty = names.isEmpty();
+    state->hasMetadata = names.contains(kMetadataTable);
+    if (state->isEmpty) return true;
+
+    Statement version;
+    if (!prepare(version, QStringLiteral("PRAGMA user_version"), error)) return false;
+    if (sqlite3_step(version.handle) != SQLITE_ROW) return unreadable();
+    state->version = sqlite3_column_int(version.handle, 0);
+    const int model = link_->model.version;
+    if (state->version > model) {
+        if (error) {
+            error->description =
+                QCoreApplication::translate("ObjectStore",
+                                            "The store %1 was written by a newer version of "
+                                            "Dunok (store version %2; this one reads up to %3)")
+                    .arg(path_)
+                    .arg(state->version)
+                    .arg(model);
+            error->userInfo = {{QStringLiteral("path"), path_},
+                               {QStringLiteral("storeVersion"), state->version}};
+        }
+        return false;
+    }
+    const int readsAs = std::max(state->version, 1);
 
     auto refuse = [&](const QString& why) {
         if (error) {
@@ -576,10 +608,13 @@ bool ManagedObjectContext::checkSchema(bool* isEmpty, bool* hasMetadata, StoreEr
                 QCoreApplication::translate("ObjectStore", "table %1 has no column \"id\"")
                     .arg(sqlName(entity.name)));
         for (const AttributeDescription& attribute : entity.attributes) {
-            if (!present.contains(attribute.name))
-                return refuse(
-                    QCoreApplication::translate("ObjectStore", "table %1 has no column %2")
-                        .arg(sqlName(entity.name), sqlName(attribute.name)));
+            if (present.contains(attribute.name)) continue;
+            if (attribute.since > readsAs) {
+                state->missing.emplace_back(entity.name, &attribute);
+                continue;
+            }
+            return refuse(QCoreApplication::translate("ObjectStore", "table %1 has no column %2")
+                              .arg(sqlName(entity.name), sqlName(attribute.name)));
         }
     }
     return true;
@@ -605,6 +640,28 @@ bool ManagedObjectContext::readStoreUuid(StoreError* error) {
     return true;
 }
 
+// One transaction, so that a store is either at the old version with all of
+// its records or at the new one with all of them; a failure leaves the file
+// exactly as it was.
+bool ManagedObjectContext::upgradeSchema(const SchemaState& state, StoreError* error) {
+    if (!begin(error)) return false;
+    for (const auto& [table, attribute] : state.missing) {
+        if (!exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
+                      .arg(quoted(table), columnDefinition(*attribute)),
+                  {}, true, error)) {
+            rollbackTransaction();
+            return false;
+        }
+    }
+    // PRAGMA takes no parameter; the number comes from the model.
+    if (!exec(QStringLiteral("PRAGMA user_version = %1").arg(link_->model.version), {}, true,
+              error)) {
+        rollbackTransaction();
+        return false;
+    }
+    return commit(error);
+}
+
 bool ManagedObjectContext::createSchema(StoreError* error) {
     if (!begin(error)) return false;
     QStringList statements;
@@ -614,16 +671,8 @@ bool ManagedObjectContext::createSchema(StoreError* error) {
         // AUTOINCREMENT never hands out an id again, even after the newest rows
         // were deleted, so ascending id is always the order of insertion.
         QStringList columns{QStringLiteral("id INTEGER PRIMARY KEY AUTOINCREMENT")};
-        for (const AttributeDescription& attribute : entity.attributes) {
-            QString column = quoted(attribute.name) + QLatin1Char(' ') + columnType(attribute.type);
-            const std::optional<QVariant> defaultValue =
-                normalized(attribute.type, attribute.defaultValue);
-            // DEFAULT takes no parameter; the literal is built from the model,
-            // never from user data, and is escaped all the same.
-            if (defaultValue && !defaultValue->isNull())
-                column += QStringLiteral(" DEFAULT ") + sqlLiteral(*defaultValue);
-            columns << column;
-        }
+        for (const AttributeDescription& attribute : entity.attributes)
+            columns << columnDefinition(attribute);
         statements << QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)")
                           .arg(quoted(entity.name), columns.join(QStringLiteral(", ")));
     }
@@ -632,6 +681,11 @@ bool ManagedObjectContext::createSchema(StoreError* error) {
             rollbackTransaction();
             return false;
         }
+    }
+    if (!exec(QStringLiteral("PRAGMA user_version = %1").arg(link_->model.version), {}, false,
+              error)) {
+        rollbackTransaction();
+        return false;
     }
     const QString uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
     if (!exec(QStringLiteral("INSERT OR IGNORE INTO %1 (key, value) VALUES (?1, ?2)")
@@ -676,6 +730,7 @@ bool ManagedObjectContext::open(const QString& path, StoreError* error) {
         if (created) ::unlink(native.constData());
         path_.clear();
         storeUuid_.clear();
+        storeVersion_ = 0;
         return false;
     };
 
@@ -732,13 +787,15 @@ bool ManagedObjectContext::open(const QString& path, StoreError* error) {
     // moment; wait for it rather than failing a save at once.
     sqlite3_busy_timeout(db_, busyTimeoutMs);
 
-    bool isEmpty = false;
-    bool hasMetadata = false;
-    if (!checkSchema(&isEmpty, &hasMetadata, error)) return fail();
-    if (hasMetadata && !readStoreUuid(error)) return fail();
-    // Only a fresh store (or one whose UUID went missing) is written to here;
-    // a store in order is opened without a single write.
+    SchemaState state;
+    if (!checkSchema(&state, error)) return fail();
+    if (state.hasMetadata && !readStoreUuid(error)) return fail();
+    // Only a fresh store, an older one, or one whose UUID went missing is
+    // written to here; a store in order is opened without a single write.
+    if (!state.isEmpty && state.version < link_->model.version && !upgradeSchema(state, error))
+        return fail();
     if (storeUuid_.isEmpty() && !createSchema(error)) return fail();
+    storeVersion_ = link_->model.version;
     link_->storeUuid = storeUuid_;
     return true;
 }

@@ -29,6 +29,9 @@ struct AttributeDescription {
     QString name;
     AttributeType type = AttributeType::String;
     QVariant defaultValue;  // a null QVariant: the column is NULL until written
+    // The version of the data model that added the attribute. A store of an
+    // older version gets the column, with its default, when it is opened.
+    int since = 1;
 };
 
 struct EntityDescription {
@@ -40,6 +43,9 @@ struct EntityDescription {
 
 struct DataModel {
     std::vector<EntityDescription> entities;
+    // Kept in the file's user_version. 0 is a store written before versions
+    // were kept: it reads as version 1.
+    int version = 1;
 
     const EntityDescription* entity(const QString& name) const;
 };
@@ -54,10 +60,11 @@ struct StoreError {
     // as "Could not save. " on the console.
     QString consoleText() const;
 
-    // What the user can do something about: a full disk (make room), or
+    // What the user can do something about: a full disk (make room),
     // another program holding the file longer than the busy timeout (close
-    // it). Other failures are Other.
-    enum class Cause { Other, DiskFull, InUse };
+    // it), or a store that a newer version of the program wrote (use that
+    // one). Other failures are Other.
+    enum class Cause { Other, DiskFull, InUse, NewerStore };
     Cause cause() const;
 };
 
@@ -134,9 +141,15 @@ public:
     // Opens (creating if absent) the store file at path. Creates the folder
     // (user-only) and the file (user-only) when missing. Refuses, leaving the
     // file exactly as it was, a file that is not an SQLite database, one that
-    // cannot be read or written, one whose folder cannot be written, and an
-    // SQLite database that holds other tables but not this model's.
+    // cannot be read or written, one whose folder cannot be written, an
+    // SQLite database that holds other tables but not this model's, and a
+    // store of a newer model version than this one. A store of an older
+    // version is brought up to this one in a single transaction: the columns
+    // it lacks are added with their defaults and every record is kept; if
+    // that fails, the file stays as it was.
     bool open(const QString& path, StoreError* error);
+    // The model version the open store is at (after any upgrade).
+    int storeVersion() const { return storeVersion_; }
     // How long a store opened from now on waits for another program's lock
     // before a read or save fails as InUse (5 s unless set; tests shorten it).
     static void setBusyTimeout(int milliseconds);
@@ -211,8 +224,16 @@ private:
     StoreError notOpenError() const;  // "No store is open"
     StoreError fileError(const QString& description, int errorNumber) const;
     bool checkFile(StoreError* error) const;
-    bool checkSchema(bool* isEmpty, bool* hasMetadata, StoreError* error);
+    struct SchemaState {
+        bool isEmpty = false;
+        bool hasMetadata = false;
+        int version = 0;  // the file's user_version
+        // Columns an older store lacks: (table, attribute).
+        std::vector<std::pair<QString, const AttributeDescription*>> missing;
+    };
+    bool checkSchema(SchemaState* state, StoreError* error);
     bool createSchema(StoreError* error);
+    bool upgradeSchema(const SchemaState& state, StoreError* error);
     bool readStoreUuid(StoreError* error);
     QString selectSql(const EntityDescription& entity) const;
     ManagedObjectPtr objectForRow(const EntityDescription& entity, qint64 rowId,
@@ -228,6 +249,7 @@ private:
     sqlite3* db_ = nullptr;
     QString path_;
     QString storeUuid_;
+    int storeVersion_ = 0;
     qint64 nextTempId_ = 1;
     int transactionDepth_ = 0;  // BEGIN plus the SAVEPOINTs nested in it
     int bodyDepth_ = 0;         // performTransaction bodies running
