@@ -16,22 +16,31 @@ class TestPrefsController : public QObject {
     testing::TestHome home;
     std::unique_ptr<PreferenceStore> prefs;
 
-    // What the next run reads from the file alone: the switches, then the volume.
+    // What the next run reads from the file alone: the switches, then the
+    // volume and the repeat limit.
     QList<double> inFile() {
         const PreferenceStore next(home.prefsPath());
         QList<double> values;
         for (const QString& key :
              {PrefKeys::hideWhenTimerStarts, PrefKeys::bringToFront, PrefKeys::sendNotification,
-              PrefKeys::largeRows, PrefKeys::quietWithMouse, PrefKeys::countdownDigits})
+              PrefKeys::largeRows, PrefKeys::quietWithMouse, PrefKeys::countdownDigits,
+              PrefKeys::repeatAlarm})
             values << next.boolean(key);
-        return values << next.floating(PrefKeys::volume);
+        return values << next.floating(PrefKeys::volume) << next.integer(PrefKeys::repeatLimit);
     }
-    // Every box clicked, the volume moved to 7 and the unit letters chosen.
+    // Every box clicked, the volume moved to 7, the repeat limit set to 15
+    // minutes and the unit letters chosen.
     void changeEverything(PrefsController& sheet) {
+        // The limit only means something once the alarm repeats.
+        QVERIFY(!sheet.pmRepeatLimit()->isEnabled());
         for (QCheckBox* box :
              {sheet.cbHideWhenTimerStarts(), sheet.cbBringToFront(), sheet.cbSendNotification(),
-              sheet.cbLargeRows(), sheet.cbQuietWithMouse()})
+              sheet.cbLargeRows(), sheet.cbQuietWithMouse(), sheet.cbRepeatAlarm()})
             QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(sheet.pmRepeatLimit()->isEnabled());
+        QCOMPARE(sheet.pmRepeatLimit()->currentText(), QString("5 minutes"));
+        QTest::keyClick(sheet.pmRepeatLimit(), Qt::Key_Down);
+        QCOMPARE(sheet.pmRepeatLimit()->currentText(), QString("15 minutes"));
         sheet.slideVol()->setValue(7);
         QCOMPARE(sheet.lblVol()->text(), QString("70%"));
         QTest::keyClick(sheet.pmCountDown(), Qt::Key_Down);
@@ -58,9 +67,11 @@ private slots:
         PrefsController sheet;
         changeEverything(sheet);
         QTest::mouseClick(save ? sheet.btnSave() : sheet.btnClose(), Qt::LeftButton);
-        QCOMPARE(inFile(), (save ? QList<double>{1, 0, 0, 0, 1, 0, 0.7}
-                                 : QList<double>{0, 1, 1, 1, 0, 1, 0.5}));
+        // The first run writes no repeat keys, and Close leaves them missing.
+        QCOMPARE(inFile(), (save ? QList<double>{1, 0, 0, 0, 1, 0, 1, 0.7, 15}
+                                 : QList<double>{0, 1, 1, 1, 0, 1, 0, 0.5, 0}));
         QVERIFY(prefsHideWhenTimerStarts == save && prefsVolume == (save ? 0.7 : 0.5));
+        QVERIFY(prefsRepeatAlarm == save && prefsRepeatLimitMinutes == (save ? 15 : 5));
         QVERIFY(!prefsCountdownDigits);  // the pop-up's choice lasts until Dunok quits
     }
 };

@@ -1,12 +1,15 @@
 // The timer list's right-click menu and the quick-help icon.
 #include <QContextMenuEvent>
+#include <QSignalSpy>
 #include <QTest>
 
+#include "engine/CountdownText.h"
 #include "mainwindow/QuickHelp.h"
 #include "mainwindow/TimerContextMenu.h"
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
 #include "model/TimerList.h"
+#include "model/TimerModel.h"
 #include "platform/MessageBox.h"
 #include "support/TestEnvironment.h"
 
@@ -18,7 +21,11 @@ private slots:
     void itemsNameTheClickedTimerAndFollowItsState() {
         testing::TestHome home;
         testing::StoreFixture store(home.storePath());
-        for (const char* name : {"Tea", "Pasta", "Eggs"}) store.addTimer(name, 60);
+        for (const char* name : {"Tea", "Pasta"}) store.addTimer(name, 60);
+        auto eggs = store.addTimer("Eggs", 60);
+        eggs->setValue(TimersKeys::snoozeOn, true);
+        eggs->setValue(TimersKeys::snooze, 120);
+        QVERIFY(store.context().save(nullptr));
         QVERIFY(populateArray(sortNone));
         TimerTableView table;
         auto* model = new TimerTableModel(&table);
@@ -34,20 +41,36 @@ private slots:
             QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
             QCoreApplication::sendEvent(viewport, &event);
             QStringList items;
-            for (QAction* item : {menu->miDuplicate(), menu->miPause()})
+            for (QAction* item : {menu->miDuplicate(), menu->miPause(), menu->miSnooze()})
                 items << item->text() + (item->isEnabled() ? "" : " (off)");
             return items;
         };
         table.selectRowExactly(0);
-        QCOMPARE(menuAt(2), QStringList({"Duplicate \"Eggs\"", "Pause timer (off)"}));
+        QCOMPARE(menuAt(2),
+                 QStringList({"Duplicate \"Eggs\"", "Pause timer (off)", "Snooze 2m (off)"}));
         QCOMPARE(table.selectedRow(), 2);
         for (bool paused : {false, true})  // Tea runs, Pasta is paused
             alertsArray << testing::runningAlert(timersArray[paused], 60, paused);
-        QCOMPARE(menuAt(0), QStringList({"Duplicate \"Tea\"", "Pause timer \"Tea\""}));
+        QCOMPARE(menuAt(0),
+                 QStringList({"Duplicate \"Tea\"", "Pause timer \"Tea\"", "Snooze (off)"}));
         table.clearSelection();  // nothing can be done, whatever the last opening enabled
-        QCOMPARE(menuAt(-1), QStringList({"Duplicate \"Tea\" (off)", "Pause timer \"Tea\" (off)"}));
-        QCOMPARE(menuAt(1), QStringList({"Duplicate \"Pasta\"", "Resume timer \"Pasta\""}));
-        QCOMPARE(menuAt(2), QStringList({"Duplicate \"Eggs\"", "Pause timer \"Eggs\" (off)"}));
+        QCOMPARE(menuAt(-1), QStringList({"Duplicate \"Tea\" (off)", "Pause timer \"Tea\" (off)",
+                                          "Snooze (off)"}));
+        QCOMPARE(menuAt(1),
+                 QStringList({"Duplicate \"Pasta\"", "Resume timer \"Pasta\"", "Snooze (off)"}));
+        QCOMPARE(menuAt(2), QStringList({"Duplicate \"Eggs\"", "Pause timer \"Eggs\" (off)",
+                                         "Snooze 2m (off)"}));
+
+        // Only a snoozing timer that has rung offers its snooze, for its row.
+        model->setDurationText(2, finishedText("10:00:00 AM"), 13);
+        QCOMPARE(menuAt(2),
+                 QStringList({"Duplicate \"Eggs\"", "Pause timer \"Eggs\" (off)", "Snooze 2m"}));
+        QSignalSpy snoozed(menu, &TimerContextMenu::snoozeRequested);
+        menu->miSnooze()->trigger();
+        QCOMPARE(snoozed.size(), 1);
+        QCOMPARE(snoozed.first().first().toInt(), 2);
+        model->setDurationText(0, finishedText("10:00:00 AM"), 13);
+        QCOMPARE(menuAt(0).last(), QString("Snooze (off)"));  // Tea does not snooze
     }
     void quickHelpExplainsTheList() {
         QuickHelp help;
