@@ -13,8 +13,8 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	qt6-l10n-tools qt6-tools-dev qt6-translations-l10n \
 	libsqlite3-dev sqlite3 libicu-dev libsndfile1-dev qt6-multimedia-dev \
 	libx11-dev xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 \
-	pulseaudio pulseaudio-utils bc fonts-dejavu-core \
-	appstream desktop-file-utils dpkg-dev strace \
+	pulseaudio pulseaudio-utils libpulse-dev bc fonts-dejavu-core \
+	appstream desktop-file-utils dpkg-dev strace man-db groff-base \
 	openbox trayer dunst libnotify-bin wmctrl x11-utils \
 	at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi weston qt6-wayland \
 	libwayland-dev wayland-protocols sway
@@ -39,6 +39,7 @@ bench: build
 	cmake --build $(BUILD) -j $(JOBS)
 	bench/startup.sh $(BUILD)
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/dunok_tick_bench 60
+	bench/alarm_latency.sh $(BUILD)
 
 # The Debian package of the release build, in $(BUILD)/.
 deb: build

@@ -34,7 +34,7 @@ protected:
 class Output {
 public:
     virtual ~Output() = default;
-    // Plays the samples once from the start, after a short silence and followed by one, on what
+    // Plays the samples once from the start, followed by a short silence, on what
     // is now the default device (a change of default since the last play is followed). False
     // when no output could be opened; nothing is reported then.
     virtual bool play() = 0;

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QIODevice>
 #include <QMediaDevices>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -24,9 +25,11 @@ namespace {
 // early. Ending every sound with this much silence means that by the time it goes idle the real
 // end has been heard, and stopping it then cuts nothing.
 constexpr double kTailSeconds = 0.3;
-// A new stream loses its first few tens of milliseconds: the server starts it before the first
-// buffer arrives and skips ahead to keep time. Starting with silence gives it something to lose.
-constexpr double kLeadSeconds = 0.1;
+// How far ahead of the speaker the samples are written: what the server would choose itself, and
+// enough that a GUI thread held up for a while does not leave a gap in the alarm.
+constexpr double kBufferSeconds = 2.0;
+// How often the buffer is topped up, well within it.
+constexpr int kFeedIntervalMs = 50;
 
 std::optional<audio::SampleFormat> sampleFormatOf(QAudioFormat::SampleFormat format) {
     switch (format) {
@@ -57,9 +60,8 @@ QAudioFormat chooseFormat(const QAudioDevice& device, int rate, int channels) {
     return device.preferredFormat();
 }
 
-// What the sink pulls from: a little silence, the samples at the current volume, then the silent
-// tail. The volume is read at every pull, so turning it down during an alarm is heard within a
-// buffer.
+// What is written to the sink: the samples at the current volume, then the silent tail. The
+// volume is read at every read, so turning it down during an alarm is heard within a buffer.
 class SampleSource : public QIODevice {
 public:
     explicit SampleSource(const OutputListener& listener) : listener_(listener) {}
@@ -73,12 +75,22 @@ public:
             return static_cast<std::size_t>(std::ceil(seconds * rate)) *
                    static_cast<std::size_t>(channels);
         };
-        lead_ = samplesFor(kLeadSeconds);
-        total_ = lead_ + samples->size() + samplesFor(kTailSeconds);
+        total_ = samples->size() + samplesFor(kTailSeconds);
         pos_ = 0;
     }
     void rewind() { pos_ = 0; }
     bool finished() const { return pos_ >= total_; }
+    // Lengthens the silence after the sound so that the whole comes to at least this many bytes.
+    void extendTo(qint64 bytes) {
+        const auto frameBytes = static_cast<qint64>(audio::bytesPerSample(format_) * channels_);
+        if (frameBytes <= 0 || bytes <= totalBytes()) return;
+        total_ = static_cast<std::size_t>((bytes + frameBytes - 1) / frameBytes) *
+                 static_cast<std::size_t>(channels_);
+    }
+    qint64 totalBytes() const {
+        return static_cast<qint64>(total_ *
+                                   static_cast<std::size_t>(audio::bytesPerSample(format_)));
+    }
 
     bool isSequential() const override { return true; }
     bool atEnd() const override { return finished(); }
@@ -95,17 +107,17 @@ protected:
         const auto frames = static_cast<std::size_t>(maxSize) / (sampleBytes * channels_);
         const std::size_t count = std::min(frames * channels_, total_ - pos_);
 
-        const std::size_t soundBegin = lead_, soundEnd = lead_ + samples_->size();
+        const std::size_t soundEnd = samples_->size();
         const double gain = listener_.volume();
         for (std::size_t done = 0; done < count;) {
             const std::size_t at = pos_ + done;
             char* out = data + done * sampleBytes;
             std::size_t n;
-            if (at >= soundBegin && at < soundEnd) {
+            if (at < soundEnd) {
                 n = std::min(count - done, soundEnd - at);
-                audio::encode(samples_->data() + (at - soundBegin), n, gain, format_, out);
+                audio::encode(samples_->data() + at, n, gain, format_, out);
             } else {
-                n = std::min(count - done, (at < soundBegin ? soundBegin : total_) - at);
+                n = std::min(count - done, total_ - at);
                 // Unsigned 8-bit silence sits at mid-scale, not at zero.
                 std::memset(out, format_ == audio::SampleFormat::UInt8 ? 0x80 : 0, n * sampleBytes);
             }
@@ -121,8 +133,7 @@ private:
     const std::vector<float>* samples_ = nullptr;
     audio::SampleFormat format_ = audio::SampleFormat::Float;
     int channels_ = 0;
-    std::size_t lead_ = 0;   // samples of silence before the sound
-    std::size_t total_ = 0;  // samples, silence before and after included
+    std::size_t total_ = 0;  // samples, the silence after included
     std::size_t pos_ = 0;
 };
 
@@ -133,10 +144,14 @@ public:
           rate_(rate),
           channels_(channels),
           listener_(listener),
-          source_(listener) {}
+          source_(listener) {
+        feedTimer_.setInterval(kFeedIntervalMs);
+        QObject::connect(&feedTimer_, &QTimer::timeout, [this] { feed(); });
+    }
 
     ~SinkOutput() override {
         active_ = false;
+        feedTimer_.stop();
         if (!sink_) return;
         QObject::disconnect(stateConnection_);
         sink_->stop();
@@ -171,6 +186,11 @@ public:
                 sink_.reset();
                 return false;
             }
+            // The first write fills the whole buffer, so the server starts the stream at once.
+            // No larger than the sound: a stream waits for a full buffer before it starts.
+            sink_->setBufferSize(std::min(
+                source_.totalBytes(),
+                static_cast<qint64>(format.bytesForDuration(qint64(kBufferSeconds * 1e6)))));
             stateConnection_ =
                 QObject::connect(sink_.get(), &QAudioSink::stateChanged, sink_.get(),
                                  [this](QAudio::State state) { onSinkState(state); });
@@ -179,31 +199,60 @@ public:
         source_.rewind();
         if (!source_.isOpen()) source_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
         active_ = true;
-        sink_->start(&source_);
+        // Written to rather than left to pull: a sink that pulls asks for its first buffer only a
+        // period after it starts, and then a period at a time, so the start of the alarm would
+        // wait for that. Written, the whole first buffer is there before the stream starts,
+        // and nothing at the start is lost either.
+        stream_ = sink_->start();
         // Without a sound server the start fails on the spot, without any state change.
-        if (sink_->error() == QAudio::OpenError || sink_->state() == QAudio::StoppedState) {
+        if (!stream_ || sink_->error() == QAudio::OpenError ||
+            sink_->state() == QAudio::StoppedState) {
             active_ = false;
             dropSink();
             return false;
         }
+        // The server may have chosen a larger buffer than asked for; a sound shorter than it would
+        // never start.
+        source_.extendTo(sink_->bufferSize());
+        feed();
+        if (active_ && !source_.finished()) feedTimer_.start();
         return true;
     }
 
     void stop() override {
         // Cleared first: stopping the sink reports a state change that must not read as an end.
         active_ = false;
+        feedTimer_.stop();
+        stream_ = nullptr;  // the sink's own, gone with the stop
         if (sink_) sink_->stop();
     }
 
 private:
     void dropSink() {
+        feedTimer_.stop();
+        stream_ = nullptr;
         if (sink_) QObject::disconnect(stateConnection_);
         sink_.reset();
     }
 
+    // Tops the sink's buffer up with what comes next.
+    void feed() {
+        while (active_ && stream_ && !source_.finished()) {
+            const qint64 room = sink_->bytesFree();
+            if (room <= 0) break;
+            chunk_.resize(static_cast<std::size_t>(room));
+            const qint64 got = source_.read(chunk_.data(), room);
+            // A write the stream does not take means it broke; the sink reports that.
+            if (got <= 0 || stream_->write(chunk_.data(), got) < got) break;
+        }
+        if (source_.finished()) feedTimer_.stop();
+    }
+
     void onSinkState(QAudio::State state) {
         if (!active_ || !sink_) return;
-        const bool ended = state == QAudio::IdleState && source_.finished();
+        // The sink's own state too: an idle reported before a restart may arrive after it.
+        const bool ended =
+            state == QAudio::IdleState && sink_->state() == QAudio::IdleState && source_.finished();
         const bool broken = state == QAudio::StoppedState && sink_->error() != QAudio::NoError;
         if (!ended && !broken) return;  // an underrun part-way through is not the end
         active_ = false;
@@ -220,8 +269,11 @@ private:
     std::vector<float> converted_;
     QAudioDevice device_;
     SampleSource source_;
+    std::vector<char> chunk_;  // one write's bytes
+    QTimer feedTimer_;
+    QIODevice* stream_ = nullptr;  // what the sink takes writes through, while it plays
     QMetaObject::Connection stateConnection_;
-    std::unique_ptr<QAudioSink> sink_;  // after source_: the sink reads it until it is destroyed
+    std::unique_ptr<QAudioSink> sink_;  // last: gone before what fed it
 };
 
 class FileBackend final : public Backend {
