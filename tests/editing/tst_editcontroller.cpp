@@ -1,5 +1,6 @@
 // The timer editor as a user drives it: what it opens with, how the sliders
-// and the target date become a duration, what Save refuses and stores.
+// and the target date become a duration, what Save refuses and stores, and
+// the snooze, whose length a switched-off snooze keeps.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -43,19 +44,40 @@ class TestEditController : public QObject {
     QColor ink() { return ctl<QLabel>("lblDuration")->palette().color(QPalette::WindowText); }
     QLineEdit* desc() { return ctl<QLineEdit>("edDescription"); }
     TargetDateEdit* picker() { return ctl<TargetDateEdit>("edDateTime"); }
-    void save() { ctl<QPushButton>("btnSave")->click(); }
-    // Save shows this alert; the sheet stays with what was typed, nothing stored.
-    void saveIsRefused(const QString& message, const QString& why, const QString& typed) {
+    QCheckBox* snoozeBox() { return ctl<QCheckBox>("cbSnooze"); }
+    QSpinBox* snoozeMinutes() { return ctl<QSpinBox>("spinSnooze"); }
+    // Save, with "OK" ready: the alert it showed, if any.
+    std::optional<AlertSpec> save() {
         MessageBox::clearLastAlert();
         MessageBox::setNextAnswer(0);
-        save();
-        const std::optional<AlertSpec> alert = MessageBox::lastAlert();
+        ctl<QPushButton>("btnSave")->click();
+        return MessageBox::lastAlert();
+    }
+    // Save shows this alert; the sheet stays with what was typed, nothing stored.
+    void saveIsRefused(const QString& message, const QString& why, const QString& typed) {
+        const std::optional<AlertSpec> alert = save();
         QVERIFY(alert && alert->windowTitle == "Dunok");
         QCOMPARE(alert->message, message);
         QCOMPARE(alert->informativeText, why);
         QVERIFY(dlg->isVisible() && desc()->text() == typed && storedTimers().isEmpty());
     }
     QList<TimerRecord> storedTimers() { return testing::storedRecords(home.storePath()); }
+    // (snoozeOn, snooze) of the one stored timer, as a fresh read finds it.
+    std::pair<bool, qint64> storedSnooze() {
+        const auto rows = storedTimers();
+        if (rows.size() != 1) return {};
+        return {rows[0]->value(TimersKeys::snoozeOn).toBool(),
+                rows[0]->value(TimersKeys::snooze).toLongLong()};
+    }
+    // The editor on a stored timer that snoozes for 3 minutes.
+    void openStoredEgg() {
+        const TimerRecord egg = store->addTimer("Egg", 240);
+        egg->setValue(TimersKeys::snoozeOn, true);
+        egg->setValue(TimersKeys::snooze, qint64(180));
+        QVERIFY(store->context().save(nullptr));
+        timersArray = {egg};
+        open(egg);
+    }
 
 private slots:
     void init() {
@@ -77,6 +99,8 @@ private slots:
         QCOMPARE(shown(), QString("5m"));
         QCOMPARE(ctl("slideMins")->value(), 5);
         QCOMPARE(ctl<QComboBox>("pmAlarm")->currentText(), QString("Vintage Alarm Clock"));
+        QVERIFY(!snoozeBox()->isChecked() && !snoozeMinutes()->isEnabled());
+        QCOMPARE(snoozeMinutes()->value(), 5);
         desc()->setText("Tea");
         QTest::keyClick(desc(), Qt::Key_Escape);
         QVERIFY(!dlg->isVisible() && storedTimers().isEmpty());
@@ -101,6 +125,9 @@ private slots:
         saveIsRefused("Missing description.", "You need to provide a description", " \t ");
         desc()->setText("  Tea ");
         ctl<QComboBox>("pmAlarm")->setCurrentText("Bell");
+        snoozeBox()->click();
+        QVERIFY(snoozeMinutes()->isEnabled());
+        snoozeMinutes()->setValue(10);
         store->context().failNextWrites(1);
         saveIsRefused("Could not save the timer.",
                       "Nothing was saved and what you typed is still here. Try Save again.",
@@ -112,6 +139,7 @@ private slots:
         QCOMPARE(timerDesc(stored[0]), QString("  Tea "));
         QCOMPARE(timerDuration(stored[0]), qint64(3603));
         QCOMPARE(timerSound(stored[0]), QString("Bell"));
+        QCOMPARE(storedSnooze(), std::make_pair(true, qint64(600)));
     }
 
     // The sliders cannot hold a day: they are disabled, and the duration stands.
@@ -137,6 +165,40 @@ private slots:
         QVERIFY(!dlg->isVisible() && stored.size() == 1);
         QCOMPARE(timerDesc(stored[0]), QString("Soft eggs"));
         QCOMPARE(timerDuration(stored[0]), seconds);
+    }
+
+    // Only a snooze that is on has its length checked; one switched off keeps it.
+    void snoozeLengthIsAMinuteToADay_data() {
+        QTest::addColumn<int>("typed");
+        QTest::addColumn<bool>("off");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("0") << 0 << false << true;
+        QTest::newRow("1") << 1 << false << false;
+        QTest::newRow("a day") << 1440 << false << false;
+        QTest::newRow("a day and a minute") << 1441 << false << true;
+        QTest::newRow("widest") << 99999 << false << true;
+        QTest::newRow("0, switched off") << 0 << true << false;
+    }
+    void snoozeLengthIsAMinuteToADay() {
+        QFETCH(int, typed);
+        QFETCH(bool, off);
+        QFETCH(bool, refused);
+        openStoredEgg();
+        QVERIFY(snoozeBox()->isChecked());
+        QCOMPARE(snoozeMinutes()->value(), 3);
+        snoozeMinutes()->setValue(typed);
+        if (off) snoozeBox()->click();
+        const std::optional<AlertSpec> alert = save();
+        QCOMPARE(bool(alert), refused);
+        if (refused) {
+            QCOMPARE(alert->message, QString("Invalid snooze length."));
+            QCOMPARE(alert->informativeText,
+                     QString("A snooze lasts from 1 minute to 1 day (1440 minutes)."));
+            QVERIFY(dlg->isVisible() && snoozeMinutes()->value() == typed);
+            QCOMPARE(storedSnooze(), std::make_pair(true, qint64(180)));
+        } else {
+            QCOMPARE(storedSnooze(), std::make_pair(!off, off ? 180 : qint64(typed) * 60));
+        }
     }
 
     // From the current minute's start, across clock changes; a skipped 02:30 is 03:30.

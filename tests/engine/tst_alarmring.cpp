@@ -7,34 +7,15 @@
 #include "engine/Alarm.h"
 #include "engine/AlarmRing.h"
 #include "engine/RunningTimers.h"
-#include "engine/TimerEngine.h"
-#include "mainwindow/TimerTableModel.h"
-#include "model/TimerList.h"
-#include "model/TimerModel.h"
-#include "platform/AudioPlayer.h"
-#include "platform/TickScheduler.h"
-#include "support/TestEnvironment.h"
+#include "support/EngineFixture.h"
 
 using namespace dunok;
 
-class TestAlarmRing : public QObject {
+class TestAlarmRing : public QObject, testing::EngineFixture {
     Q_OBJECT
-    static constexpr qint64 second = 1'000'000'000;
-
-    std::unique_ptr<testing::TestHome> home;
-    std::unique_ptr<SharedPlayer> player;
-    std::unique_ptr<testing::StoreFixture> store;
-    ManualClock clock;
-    std::unique_ptr<TimerTableModel> model;
-    std::unique_ptr<TimerEngine> engine;
-    QList<FinishNotice> notices;
 
     enum Row { Two, Egg, Tea };  // in duration order
 
-    void advance(qint64 ns) {
-        clock.advanceNs(ns);
-        engine->scheduler().processDueTicks();
-    }
     void seconds(int n) {
         for (int i = 0; i < n; ++i) advance(second);
     }
@@ -47,7 +28,6 @@ class TestAlarmRing : public QObject {
         emit playing->finished(true);
         engine->scheduler().processDueTicks();
     }
-    QString id(int row) const { return timerId(timersArray[row]); }
     void ringTwo() {
         engine->tableViewDoubleClick(Two);
         seconds(2);
@@ -56,29 +36,15 @@ class TestAlarmRing : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<testing::TestHome>();
-        testing::resetGlobals();
-        player = std::make_unique<SharedPlayer>();
-        store = std::make_unique<testing::StoreFixture>(home->storePath());
-        store->addTimer("Two", 2);
-        auto egg = store->addTimer("Egg", 240);
-        egg->setValue(TimersKeys::snoozeOn, true);
-        egg->setValue(TimersKeys::snooze, qint64(120));
-        store->addTimer("Tea", 300);
-        populateArray(sortDuration);
-        model = std::make_unique<TimerTableModel>();
-        model->reloadData();
-        engine = std::make_unique<TimerEngine>(*model, clock);
-        notices.clear();
-        connect(engine.get(), &TimerEngine::finishNotification, [this](auto n) { notices << n; });
+        setUpEngine([](testing::StoreFixture& store) {
+            store.addTimer("Two", 2);
+            auto egg = store.addTimer("Egg", 240);
+            egg->setValue(TimersKeys::snoozeOn, true);
+            egg->setValue(TimersKeys::snooze, qint64(120));
+            store.addTimer("Tea", 300);
+        });
     }
-    void cleanup() {
-        engine.reset();
-        testing::resetGlobals();
-        player.reset();
-        model.reset();
-        store.reset();
-    }
+    void cleanup() { tearDownEngine(); }
 
     void playsOnceWhenRepeatIsOff() {
         QSignalSpy toolbar(engine.get(), &TimerEngine::toolbarNeedsUpdate);

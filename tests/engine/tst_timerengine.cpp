@@ -6,19 +6,13 @@
 #include "engine/Alarm.h"
 #include "engine/Badge.h"
 #include "engine/RunningTimers.h"
-#include "mainwindow/TimerTableModel.h"
-#include "model/TimerList.h"
-#include "model/TimerModel.h"
-#include "platform/AudioPlayer.h"
-#include "platform/TickScheduler.h"
+#include "support/EngineFixture.h"
 #include "support/MessageLog.h"
-#include "support/TestEnvironment.h"
 
 using namespace dunok;
 
-class TestTimerEngine : public QObject {
+class TestTimerEngine : public QObject, testing::EngineFixture {
     Q_OBJECT
-    static constexpr qint64 second = 1'000'000'000;
     struct RecordingBadge : BadgeDisplay {
         void showCount(int count) override { counts.append(count); }
         void showNextFinish(const std::optional<NextFinish>& next) override { nexts.append(next); }
@@ -26,14 +20,7 @@ class TestTimerEngine : public QObject {
         QList<std::optional<NextFinish>> nexts;
     };
 
-    std::unique_ptr<testing::TestHome> home;
-    std::unique_ptr<SharedPlayer> player;
-    std::unique_ptr<testing::StoreFixture> store;
-    ManualClock clock;
-    std::unique_ptr<TimerTableModel> model;
-    std::unique_ptr<TimerEngine> engine;
     RecordingBadge badge;
-    QList<FinishNotice> notices;
     QPointF mouse;
 
     enum Row { Zero, One, Broken, Three, Tea, Egg };  // in duration order, the list's default
@@ -43,39 +30,23 @@ class TestTimerEngine : public QObject {
     void click(int row) { engine->tableViewDoubleClick(row); }
     void pause(int row) { engine->miPauseClicked(row); }
     qint64 left(int row) const { return alertsArray[haveAlertForRow(row)].value; }
-    void advance(qint64 ns) {
-        clock.advanceNs(ns);
-        engine->scheduler().processDueTicks();
-    }
 
 private slots:
     void init() {
-        home = std::make_unique<testing::TestHome>();
-        testing::resetGlobals();
-        player = std::make_unique<SharedPlayer>();
-        store = std::make_unique<testing::StoreFixture>(home->storePath());
-        for (auto [desc, secs] :
-             {std::pair("Zero", 0), {"One", 1}, {"Three", 3}, {"Tea", 180}, {"Egg", 300}})
-            store->addTimer(desc, secs);
-        store->addTimer("Broken", 2, "No Such Sound");
-        populateArray(sortDuration);
-        model = std::make_unique<TimerTableModel>();
-        model->reloadData();
-        engine = std::make_unique<TimerEngine>(*model, clock);
+        setUpEngine([](testing::StoreFixture& store) {
+            for (auto [desc, secs] :
+                 {std::pair("Zero", 0), {"One", 1}, {"Three", 3}, {"Tea", 180}, {"Egg", 300}})
+                store.addTimer(desc, secs);
+            store.addTimer("Broken", 2, "No Such Sound");
+        });
         engine->setCursorSource([this] { return mouse; });
-        notices.clear();
-        connect(engine.get(), &TimerEngine::finishNotification, [this](auto n) { notices << n; });
         badge = RecordingBadge();
         addBadgeDisplay(&badge);
     }
 
     void cleanup() {
         removeBadgeDisplay(&badge);
-        engine.reset();
-        testing::resetGlobals();
-        player.reset();
-        model.reset();
-        store.reset();
+        tearDownEngine();
     }
 
     void startStopAndFinishOnTheLastTick() {
@@ -101,7 +72,7 @@ private slots:
         QCOMPARE(notices[0].title, QStringLiteral("Three"));
         QCOMPARE(notices[0].subtitle, QStringLiteral("Duration was 3s"));
         QVERIFY(notices[0].body.startsWith(QStringLiteral("Occurred at ")));
-        QCOMPARE(notices[0].timerId, timerId(timersArray[Three]));
+        QCOMPARE(notices[0].timerId, id(Three));
     }
 
     void shortTimersAMissingSoundAndASleepAllFinishNewestRinging() {
@@ -130,14 +101,14 @@ private slots:
         advance(18 * second);
         pause(Tea);
         advance(60 * second);
-        engine->handleAlert(timerId(timersArray[Tea]));  // a stray tick does not move it either
+        engine->handleAlert(id(Tea));  // a stray tick does not move it either
         QCOMPARE(text(Tea), QStringLiteral("Paused 00:02:42"));
         QCOMPARE(badge.counts.last(), 1);  // a paused timer still counts
         click(Tea);                        // resumes: neither restarted nor stopped
         advance(second);
         QCOMPARE(text(Tea), QStringLiteral("00:02:41"));
         click(Tea);
-        checkID = timerId(timersArray[Egg]);
+        checkID = id(Egg);
         engine->checkForNewTimers();  // nor does the editor's start close it
         QCOMPARE(closes.count(), 1);
     }
@@ -203,7 +174,7 @@ private slots:
         click(Three);
         click(One);
         advance(second);  // One rings
-        const QString one = timerId(timersArray[One]), three = timerId(timersArray[Three]);
+        const QString one = id(One), three = id(Three);
         engine->notificationDismissed(three);  // not the one ringing
         QVERIFY(isAlarmPlaying());
         advance(2 * second);  // Three rings now; One's notice is old news

@@ -1,17 +1,24 @@
-// The toolbar and the status line: which commands can be used when, what they do.
-#include <QAccessible>
+// The toolbar, the status line and the window's sheets: which commands can be
+// used when and what they do; editing stops a running timer, saved timers
+// start, selected.
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
+#include "editing/AddMultipleController.h"
 #include "editing/Sheets.h"
 #include "engine/Alarm.h"
 #include "engine/TimerEngine.h"
 #include "mainwindow/DeleteConfirmation.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/StatusLine.h"
+#include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
 #include "mainwindow/TimerToolbar.h"
 #include "mainwindow/ViewController.h"
@@ -25,17 +32,27 @@
 using namespace dunok;
 using namespace dunok::ToolbarIds;
 
+namespace {
+// A returning user: an empty list gets no ready-made timers.
+struct ReturningUser {
+    testing::TestHome home;
+    testing::StoreFixture store{home.storePath()};
+    PreferenceStore prefs{home.prefsPath()};
+    ReturningUser() {
+        prefs.setValue(PrefKeys::havePrefs, 100);
+        prefs.setValue(PrefKeys::newDatabase, false);
+    }
+};
+}  // namespace
+
 class TestToolbar : public QObject {
     Q_OBJECT
 private slots:
+    void init() { testing::resetGlobals(); }  // each test as a fresh run of its own
     void itemsFollowTheListTheSelectionAndTheTimers() {
-        testing::TestHome home;
-        testing::StoreFixture store(home.storePath());
+        ReturningUser user;
         SharedPlayer player;  // the finish below rings
-        PreferenceStore prefs(home.prefsPath());
-        prefs.setValue(PrefKeys::havePrefs, 100);
-        prefs.setValue(PrefKeys::newDatabase, false);  // no default timers for an empty list
-        MainWindow window(prefs);
+        MainWindow window(user.prefs);
         ViewController* vc = window.viewController();
         const auto button = [&](const QString& id) { return vc->toolbar()->button(id); };
         // The items that can be clicked now, in toolbar order, named short.
@@ -47,18 +64,14 @@ private slots:
             return names.join(' ');
         };
         QCOMPARE(enabled(), "Add AddMultiple Preferences");
-        store.addTimer("Tea", 1);
-        store.addTimer("Egg", 300);
+        user.store.addTimer("Tea", 1);
+        user.store.addTimer("Egg", 300);
         vc->reloadTable();
         QCOMPARE(enabled(), "Add AddMultiple Sort Preferences");
         vc->myTable()->selectRowExactly(0);  // Tea, one second
         QCOMPARE(enabled(), "Add AddMultiple Edit Delete Sort Preferences");
         vc->tableViewDoubleClick();
         QCOMPARE(enabled(), "Add AddMultiple Edit Delete Sort Reset Preferences");
-        // A screen reader reads the status line by what it says.
-        QCOMPARE(QAccessible::queryAccessibleInterface(window.findChild<QLabel*>("lblCount"))
-                     ->text(QAccessible::Name),
-                 "1 active timer");
         vc->engine()->handleAlert(timerId(timersArray[0]));  // it rings, and is done
         QCOMPARE(enabled(), "Add AddMultiple Edit Delete Sort Silcence Preferences");
         button(tbSilcenceToolbarItem)->click();
@@ -79,6 +92,92 @@ private slots:
         QCOMPARE(seen, QStringList({"Custom", "Time", "Tea", "Name", "Egg", "Custom", "Tea"}));
         QCOMPARE(statusLineText(1501, 1, QLocale("en")), "1,500 active timers (1 paused)");
     }
+    void sheetsStopStartAndSelectTimers() {
+        ReturningUser user;
+        user.prefs.setValue(PrefKeys::sort, sortNone);
+        for (const char* name : {"Tea", "Egg", "Pasta"}) user.store.addTimer(name, 300);
+        MainWindow window(user.prefs);
+        window.show();
+        ViewController* vc = window.viewController();
+        TimerTableView* table = vc->myTable();
+        const auto command = [&](const char* name) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed sheets
+            window.findChild<QAction*>(name)->trigger();
+            return vc->sheets()->openSheet();
+        };
+        // The running timers, by name and seconds left.
+        const auto started = [] {
+            QStringList list;
+            for (const Alert& alert : std::as_const(alertsArray))
+                list << timerDesc(timersArray[alert.row]) + " " + QString::number(alert.value);
+            list.sort();
+            return list;
+        };
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint egg = table->visualRect(vc->tableModel()->index(1, 0)).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, egg);  // a double-click starts it
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, egg);
+        QCOMPARE(started(), QStringList{"Egg 300"});
+        QDialog* editor = command("miEditTimer");
+        QVERIFY(editor);
+        QVERIFY(alertsArray.isEmpty());  // stopped before the editor opened
+        QCOMPARE(vc->tableModel()->cell(1, 1).text, "5m");
+        editor->reject();  // cancelled: it stays stopped
+        QVERIFY(alertsArray.isEmpty());
+
+        editor = command("miNewTimer");
+        editor->findChild<QLineEdit*>("edDescription")->setText("Bread");
+        editor->findChild<QCheckBox*>("cbStart")->setChecked(true);
+        editor->findChild<QPushButton*>("btnSave")->click();
+        QCOMPARE(started(), QStringList{"Bread 300"});  // the editor's default time
+        QCOMPARE(table->selectedRow(), 3);              // custom order: at the bottom
+        QCOMPARE(timersArray.size(), 4);
+
+        // Sorted, an edit keeps the selected row and an addition selects the last.
+        prefsSort = sortDesc;
+        vc->reloadTable();  // Bread, Egg, Pasta, Tea
+        table->selectRowExactly(1);
+        vc->ncReturnedFromEdit();
+        QCOMPARE(table->selectedRow(), 1);
+        auto* adder = qobject_cast<AddMultipleController*>(command("miAddMultiple"));
+        QVERIFY(adder);
+        TimerRowsTable* rows = adder->theTable();
+        rows->timeField(0)->setText("1:30");
+        rows->descriptionField(0)->setText("Steep");
+        rows->timeField(rows->addRow())->setText("2h");
+        rows->descriptionField(1)->setText("Roast");
+        adder->cbStart()->setChecked(true);
+        adder->btnSave()->click();
+        QCOMPARE(started(), QStringList({"Bread 300", "Roast 7200", "Steep 90"}));
+        QCOMPARE(table->selectedRow(), 5);
+        QCOMPARE(vc->lblCount()->text(), "3 active timers");
+    }
+
+    void ctrlQQuitsOnceFromTheWindowAndFromASheet() {
+        ReturningUser user;
+        MainWindow window(user.prefs);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSignalSpy quits(&window, &MainWindow::quitRequested);
+        QTest::keyClick(window.viewController()->myTable(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(quits.count(), 1);  // the menu's shortcut, and only it
+
+        // The sheet blocks the window and with it the menu's shortcut.
+        window.findChild<QAction*>("miNewTimer")->trigger();
+        QDialog* editor = window.viewController()->sheets()->openSheet();
+        QVERIFY(editor);
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        auto* description = editor->findChild<QLineEdit*>("edDescription");
+        QTest::keyClick(description, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(quits.count(), 2);
+        QCOMPARE(description->text(), QString());  // the key went no further
+        QTest::keyClick(description, Qt::Key_Q);   // a plain q is typed as ever
+        QCOMPARE(description->text(), "q");
+        QCOMPARE(quits.count(), 2);
+        editor->reject();
+    }
+
     void deleteIsAskedOfOneOrOfSeveralAndCancelKeepsAll() {
         QVERIFY(deleteConfirmation(1).message != deleteConfirmation(3).message);
         testing::TestHome home;
@@ -91,13 +190,9 @@ private slots:
         QTRY_COMPARE(confirmed, QList<int>{1});
     }
     void returnAndSpaceBelongToTheList() {
-        testing::TestHome home;
-        testing::StoreFixture store(home.storePath());
-        PreferenceStore prefs(home.prefsPath());
-        prefs.setValue(PrefKeys::havePrefs, 100);
-        prefs.setValue(PrefKeys::newDatabase, false);
-        store.addTimer("Tea", 60);
-        MainWindow window(prefs);
+        ReturningUser user;
+        user.store.addTimer("Tea", 60);
+        MainWindow window(user.prefs);
         ViewController* vc = window.viewController();
         window.show();
         window.activateWindow();

@@ -1,0 +1,60 @@
+// A timer engine over a store of its own and a list sorted by duration, with
+// a clock that moves only when the test moves it.
+#pragma once
+
+#include <memory>
+
+#include "engine/TimerEngine.h"
+#include "mainwindow/TimerTableModel.h"
+#include "model/TimerList.h"
+#include "model/TimerModel.h"
+#include "platform/AudioPlayer.h"
+#include "platform/TickScheduler.h"
+#include "support/TestEnvironment.h"
+
+namespace dunok::testing {
+
+class EngineFixture {
+protected:
+    static constexpr qint64 second = 1'000'000'000;
+
+    // `fill` stores the timers before the list is read.
+    template <typename Fill>
+    void setUpEngine(Fill fill) {
+        home = std::make_unique<TestHome>();
+        resetGlobals();
+        player = std::make_unique<SharedPlayer>();
+        store = std::make_unique<StoreFixture>(home->storePath());
+        fill(*store);
+        populateArray(sortDuration);
+        model = std::make_unique<TimerTableModel>();
+        model->reloadData();
+        engine = std::make_unique<TimerEngine>(*model, clock);
+        notices.clear();
+        QObject::connect(engine.get(), &TimerEngine::finishNotification,
+                         [this](const FinishNotice& n) { notices << n; });
+    }
+    // The engine goes first: stopping its timers still reaches the player and the table.
+    void tearDownEngine() {
+        engine.reset();
+        resetGlobals();
+        player.reset();
+        model.reset();
+        store.reset();
+    }
+    void advance(qint64 ns) {
+        clock.advanceNs(ns);
+        engine->scheduler().processDueTicks();
+    }
+    static QString id(int row) { return timerId(timersArray[row]); }
+
+    std::unique_ptr<TestHome> home;
+    std::unique_ptr<SharedPlayer> player;
+    std::unique_ptr<StoreFixture> store;
+    ManualClock clock;
+    std::unique_ptr<TimerTableModel> model;
+    std::unique_ptr<TimerEngine> engine;
+    QList<FinishNotice> notices;
+};
+
+}  // namespace dunok::testing
