@@ -2,10 +2,175 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Autostart</name>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>its folder could not be made</source>
+        <translation>ihr Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Starts Dunok in the tray when you log in</source>
+        <translation>Startet Dunok beim Anmelden im Infobereich</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Start the timer called NAME, or a new timer that runs for DURATION (&quot;90s&quot;, &quot;1:30&quot;, &quot;1h 5m&quot;).</source>
+        <translation>Startet den Timer namens NAME oder einen neuen Timer, der DAUER lang läuft (&quot;90s&quot;, &quot;1:30&quot;, &quot;1h 5m&quot;).</translation>
+    </message>
+    <message>
+        <source>NAME|DURATION</source>
+        <translation>NAME|DAUER</translation>
+    </message>
+    <message>
+        <source>With --start DURATION: the new timer&apos;s name.</source>
+        <translation>Mit --start DAUER: der Name des neuen Timers.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>With --start DURATION: keep the new timer in the list.</source>
+        <translation>Mit --start DAUER: den neuen Timer in der Liste behalten.</translation>
+    </message>
+    <message>
+        <source>Stop the timer called NAME.</source>
+        <translation>Hält den Timer namens NAME an.</translation>
+    </message>
+    <message>
+        <source>Pause the timer called NAME.</source>
+        <translation>Pausiert den Timer namens NAME.</translation>
+    </message>
+    <message>
+        <source>Resume the paused timer called NAME.</source>
+        <translation>Setzt den pausierten Timer namens NAME fort.</translation>
+    </message>
+    <message>
+        <source>Stop every timer.</source>
+        <translation>Hält alle Timer an.</translation>
+    </message>
+    <message>
+        <source>Silence the alarm.</source>
+        <translation>Bringt den Alarm zum Schweigen.</translation>
+    </message>
+    <message>
+        <source>Print every timer: name, state and time left, tab-separated, one a line.</source>
+        <translation>Gibt jeden Timer aus: Name, Zustand und Restzeit, durch Tabulatoren getrennt, einer je Zeile.</translation>
+    </message>
+    <message>
+        <source>Bring Dunok&apos;s window forward.</source>
+        <translation>Holt das Fenster von Dunok nach vorn.</translation>
+    </message>
+    <message>
+        <source>Start with the window hidden (in the tray).</source>
+        <translation>Startet mit verborgenem Fenster (im Infobereich).</translation>
+    </message>
+    <message>
+        <source>Open the editor for a new timer.</source>
+        <translation>Öffnet den Editor für einen neuen Timer.</translation>
+    </message>
+    <message>
+        <source>Named countdown timers that ring at zero.</source>
+        <translation>Benannte Countdown-Timer, die bei null klingeln.</translation>
+    </message>
+    <message>
+        <source>A timer name cannot be empty.</source>
+        <translation>Ein Timername darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>A timer name cannot contain quotes or line breaks.</source>
+        <translation>Ein Timername darf keine Anführungszeichen oder Zeilenumbrüche enthalten.</translation>
+    </message>
+    <message>
+        <source>Dunok did not answer: %1</source>
+        <translation>Dunok hat nicht geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>Could not read the timers in %1: %2</source>
+        <translation>Die Timer in %1 konnten nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is neither a timer nor a duration such as 90s, 1:30 or 1h 5m.</source>
+        <translation>„%1“ ist weder ein Timer noch eine Dauer wie 90s, 1:30 oder 1h 5m.</translation>
+    </message>
+    <message>
+        <source>“%1” matches more than one timer:</source>
+        <translation>„%1“ passt auf mehr als einen Timer:</translation>
+    </message>
+    <message>
+        <source>There is no timer “%1”, and no timers are stored.</source>
+        <translation>Es gibt keinen Timer „%1“, und es sind keine Timer gespeichert.</translation>
+    </message>
+    <message>
+        <source>There is no timer “%1”. The timers are:</source>
+        <translation>Es gibt keinen Timer „%1“. Die Timer sind:</translation>
+    </message>
+    <message>
+        <source>No session bus: Dunok cannot be reached.</source>
+        <translation>Kein Sitzungsbus: Dunok ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>Could not start Dunok: %1</source>
+        <translation>Dunok konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>Dunok was started but did not appear on the session bus.</source>
+        <translation>Dunok wurde gestartet, erschien aber nicht auf dem Sitzungsbus.</translation>
+    </message>
+    <message>
+        <source>Dunok is not running, so no timer is.</source>
+        <translation>Dunok läuft nicht, also läuft auch kein Timer.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument “%1”.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Give one of --start, --stop, --pause, --resume, --stop-all, --silence and --list at a time.</source>
+        <translation>Geben Sie jeweils nur eines von --start, --stop, --pause, --resume, --stop-all, --silence und --list an.</translation>
+    </message>
+    <message>
+        <source>--name and --save go with --start.</source>
+        <translation>--name und --save gehören zu --start.</translation>
+    </message>
+    <message>
+        <source>--hidden and --new start the program; give them without other commands.</source>
+        <translation>--hidden und --new starten das Programm; geben Sie sie ohne andere Befehle an.</translation>
+    </message>
+    <message>
+        <source>
+Exit status: 0 done, 1 no such timer (or several match), 2 usage error,
+3 Dunok could not be reached or started, 4 the timer is running already,
+not running, or not paused.
+</source>
+        <translation>
+Exit-Status: 0 erledigt, 1 kein solcher Timer (oder mehrere passen), 2 Aufruffehler,
+3 Dunok war nicht erreichbar oder startbar, 4 der Timer läuft schon,
+läuft nicht oder ist nicht pausiert.
+</translation>
+    </message>
+    <message>
+        <source>Try “dunok --help” for the options.</source>
+        <translation>Die Optionen zeigt „dunok --help“.</translation>
+    </message>
+</context>
+<context>
     <name>CountdownText</name>
     <message>
         <source>Finished %1</source>
         <translation>Abgelaufen um %1</translation>
+    </message>
+</context>
+<context>
+    <name>DBusControl</name>
+    <message>
+        <source>Dunok is still starting.</source>
+        <translation>Dunok startet noch.</translation>
     </message>
 </context>
 <context>
@@ -202,6 +367,10 @@
         <source>The transaction on the store %1 was abandoned</source>
         <translation>Die Transaktion auf dem Datenspeicher %1 wurde abgebrochen</translation>
     </message>
+    <message>
+        <source>The store %1 was written by a newer version of Dunok (store version %2; this one reads up to %3)</source>
+        <translation>Der Speicher %1 wurde von einer neueren Version von Dunok geschrieben (Speicherversion %2; diese liest bis %3)</translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -227,6 +396,10 @@
         <source>Another program is using the file that holds your timers. Close it and try again.</source>
         <translation>Ein anderes Programm verwendet die Datei mit Ihren Timern. Schließen Sie es und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>Your timers were saved by a newer version of Dunok. Use that version; this one leaves the file as it is.</source>
+        <translation>Ihre Timer wurden von einer neueren Version von Dunok gespeichert. Verwenden Sie diese Version; diese hier lässt die Datei, wie sie ist.</translation>
+    </message>
 </context>
 <context>
     <name>SupMisc</name>
@@ -241,6 +414,57 @@
     <message>
         <source>%1 Quick Help</source>
         <translation>%1-Kurzhilfe</translation>
+    </message>
+</context>
+<context>
+    <name>TimerCommands</name>
+    <message>
+        <source>%1 timer</source>
+        <translation>%1-Timer</translation>
+    </message>
+    <message>
+        <source>A timer name cannot contain quotes or line breaks.</source>
+        <translation>Ein Timername darf keine Anführungszeichen oder Zeilenumbrüche enthalten.</translation>
+    </message>
+    <message>
+        <source>“%1” matches more than one timer:</source>
+        <translation>„%1“ passt auf mehr als einen Timer:</translation>
+    </message>
+    <message>
+        <source>There is no timer “%1”, and no timers are stored.</source>
+        <translation>Es gibt keinen Timer „%1“, und es sind keine Timer gespeichert.</translation>
+    </message>
+    <message>
+        <source>There is no timer “%1”. The timers are:</source>
+        <translation>Es gibt keinen Timer „%1“. Die Timer sind:</translation>
+    </message>
+    <message>
+        <source>“%1” is running or paused already; nothing changed.</source>
+        <translation>„%1“ läuft schon oder ist pausiert; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>“%1” is not running.</source>
+        <translation>„%1“ läuft nicht.</translation>
+    </message>
+    <message>
+        <source>“%1” is not counting down.</source>
+        <translation>„%1“ zählt nicht herunter.</translation>
+    </message>
+    <message>
+        <source>“%1” is not paused.</source>
+        <translation>„%1“ ist nicht pausiert.</translation>
+    </message>
+    <message>
+        <source>A timer runs for a second to a year, not %1 seconds.</source>
+        <translation>Ein Timer läuft eine Sekunde bis ein Jahr, nicht %1 Sekunden.</translation>
+    </message>
+    <message>
+        <source>The new timer could not be saved.</source>
+        <translation>Der neue Timer konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>No store is open.</source>
+        <translation>Kein Speicher ist geöffnet.</translation>
     </message>
 </context>
 <context>
@@ -850,6 +1074,26 @@
         <source>%1 minutes</source>
         <translation>%1 Minuten</translation>
     </message>
+    <message>
+        <source>Keep running timers across restarts</source>
+        <translation>Laufende Timer über Neustarts hinweg behalten</translation>
+    </message>
+    <message>
+        <source>Start Dunok when I log in</source>
+        <translation>Dunok beim Anmelden starten</translation>
+    </message>
+    <message>
+        <source>Dunok could not be set to start when you log in.</source>
+        <translation>Dunok konnte nicht so eingestellt werden, dass es beim Anmelden startet.</translation>
+    </message>
+    <message>
+        <source>Dunok could not be kept from starting when you log in.</source>
+        <translation>Dunok konnte nicht davon abgehalten werden, beim Anmelden zu starten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>dunok::QuickHelp</name>
@@ -937,6 +1181,10 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
     <message>
         <source>Occurred at %1</source>
         <translation>Abgelaufen am %1</translation>
+    </message>
+    <message>
+        <source>Finished while Dunok was closed, at %1</source>
+        <translation>Abgelaufen, während Dunok geschlossen war: %1</translation>
     </message>
 </context>
 <context>

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDebug>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/HelpCommands.h"
+#include "app/TimerCommands.h"
 #include "engine/Alarm.h"
 #include "engine/Badge.h"
 #include "engine/TimerEngine.h"
@@ -14,6 +16,7 @@
 #include "model/Store.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
+#include "platform/DBusControl.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/DisplayLoss.h"
 #include "platform/LauncherEntry.h"
@@ -42,6 +45,9 @@ AppDelegate::~AppDelegate() {
 
 void AppDelegate::tearDown() {
     launched_ = true;
+    // No command from the bus may reach the engine as it goes.
+    if (control_) control_->setCommands(nullptr);
+    commands_.reset();
     if (window_) window_->viewController()->engine()->shutDown();
     player_.reset();
     delete window_;
@@ -55,6 +61,9 @@ void AppDelegate::tearDown() {
     launcherEntry_ = nullptr;
     delete singleInstance_;
     singleInstance_ = nullptr;
+    // Off the bus by now: nothing can call it while it goes.
+    delete control_;
+    control_ = nullptr;
 }
 
 MainWindow* AppDelegate::window() const {
@@ -82,16 +91,28 @@ int AppDelegate::start() {
     connect(window_, &MainWindow::websiteRequested, this, [this] { showWebsite(window_); });
     if (singleInstance_ &&
         singleInstance_->finishClaim() == SingleInstance::Outcome::OtherReopened) {
-        qInfo("Dunok is already running; its window was brought forward.");
+        if (launch_ == Launch::Hidden)
+            qInfo("Dunok is already running.");
+        else
+            qInfo("Dunok is already running; its window was brought forward.");
         return alreadyRunning;
     }
+
+    connectControl();
 
     // What the first sight of the list does not need waits until it is on
     // screen; a window that is never drawn (started minimised) delays it by
     // a second at most.
     connect(window_, &MainWindow::firstPainted, this, &AppDelegate::applicationDidFinishLaunching);
     QTimer::singleShot(1000, this, &AppDelegate::applicationDidFinishLaunching);
+    if (launch_ == Launch::Hidden) {
+        // The list is loaded as a shown window would load it, so that the
+        // bus finds the timers.
+        window_->viewController()->viewDidAppear();
+        return 0;
+    }
     window_->show();
+    if (launch_ == Launch::NewTimer) window_->viewController()->addTimer();
     return 0;
 }
 
@@ -104,8 +125,12 @@ int AppDelegate::run() {
     // One Dunok per user: the bus is asked while the window is built, and
     // has answered before the window shows.
     singleInstance_ = new SingleInstance(this);
-    connect(singleInstance_, &SingleInstance::reopenRequested, this,
-            &AppDelegate::reopenFromOutside);
+    control_ = new DBusControl(this);
+    connect(control_, &DBusControl::reopenRequested, this, &AppDelegate::reopenFromOutside);
+    singleInstance_->setExportedObject(control_);
+    if (launch_ != Launch::Shown)
+        singleInstance_->setHandOverMethod(launch_ == Launch::Hidden ? QString()
+                                                                     : QStringLiteral("NewTimer"));
     singleInstance_->beginClaim();
 
     QApplication::setQuitOnLastWindowClosed(false);
@@ -152,7 +177,38 @@ void AppDelegate::applicationDidFinishLaunching() {
                 [this](const FinishNotice& n) {
                     notifications_->post({n.title, n.subtitle, n.body, n.timerId, n.snoozeLabel});
                 });
+        // Now that a finish while Dunok was closed can be told.
+        window_->viewController()->restoreTimers();
     }
+}
+
+void AppDelegate::connectControl() {
+    if (!control_ || !window_) return;
+    ViewController* view = window_->viewController();
+    TimerEngine* engine = view->engine();
+    commands_ = std::make_unique<TimerCommands>(
+        *engine,
+        TimerCommands::Window{[view] { view->reloadTable(); }, [this] { menuShowAppPressed(); },
+                              [this, view] {
+                                  menuShowAppPressed();
+                                  view->addTimer();
+                              }});
+    control_->setCommands(commands_.get());
+    const auto descOf = [](const QString& id) {
+        for (const TimerRecord& timer : std::as_const(timersArray))
+            if (timerId(timer) == id) return timerDesc(timer);
+        return QString();
+    };
+    connect(engine, &TimerEngine::timerStarted, control_,
+            [this, descOf](const QString& id) { control_->noteStarted(descOf(id)); });
+    connect(engine, &TimerEngine::timerFinished, control_,
+            [this, descOf](const QString& id) { control_->noteFinished(descOf(id)); });
+    // Every start, stop and finish refreshes the toolbar; the count of
+    // timers still counting or paused is taken then.
+    connect(engine, &TimerEngine::toolbarNeedsUpdate, control_, [this] {
+        control_->noteRunningCount(int(std::count_if(alertsArray.cbegin(), alertsArray.cend(),
+                                                     [](const Alert& a) { return a.value > 0; })));
+    });
 }
 
 void AppDelegate::userNotificationCenterDidReceive(const QString& timerId) {
@@ -250,6 +306,7 @@ void AppDelegate::terminate() {
     if (terminating_) return;
     if (applicationShouldTerminate() == TerminateReply::TerminateCancel) return;
     terminating_ = true;
+    if (window_) window_->viewController()->quitting();
     applicationWillTerminate();
     quitRequested();
     // Silent at once, whatever the event loop still delivers on its way out.

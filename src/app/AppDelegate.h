@@ -19,6 +19,8 @@ class UnixSignals;
 struct StoreError;
 
 class DesktopNotifications;
+class DBusControl;
+class TimerCommands;
 
 class AppDelegate : public QObject {
     Q_OBJECT
@@ -29,6 +31,13 @@ public:
     explicit AppDelegate(const QString& storePath = QString(), const QString& prefsPath = QString(),
                          QObject* parent = nullptr);
     ~AppDelegate() override;
+
+    // How the program comes up: its window shown, hidden (the tray and the
+    // bus can bring it), or shown with the editor of a new timer open. When
+    // another Dunok runs, it is asked to show itself, left alone, or asked
+    // to open that editor.
+    enum class Launch { Shown, Hidden, NewTimer };
+    void setLaunch(Launch launch) { launch_ = launch; }
 
     // start()'s answer when another Dunok runs and has been asked to show
     // itself: this one stops, successfully.
@@ -70,6 +79,8 @@ private:
     // The user clicked a finish notification.
     void userNotificationCenterDidReceive(const QString& timerId);
     void reopenFromOutside();
+    // The bus's commands and signals, once the window's engine exists.
+    void connectControl();
     bool presentError(const StoreError& error);
     void fatalStoreError(const StoreError& error);
 
@@ -84,6 +95,9 @@ private:
     TrayIcon* tray_ = nullptr;
     DesktopNotifications* notifications_ = nullptr;
     LauncherEntry* launcherEntry_ = nullptr;
+    DBusControl* control_ = nullptr;
+    std::unique_ptr<TimerCommands> commands_;
+    Launch launch_ = Launch::Shown;
     bool terminating_ = false;
     bool launched_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDebug>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +12,8 @@
 
 #include "model/Globals.h"
 #include "model/Preferences.h"
+#include "platform/Autostart.h"
+#include "platform/MessageBox.h"
 #include "platform/PreferenceStore.h"
 
 namespace dunok {
@@ -84,6 +87,10 @@ void PrefsController::buildLayout() {
         pmRepeatLimit_->addItem(minutes == 1 ? tr("1 minute") : tr("%1 minutes").arg(minutes),
                                 minutes);
     connect(cbRepeatAlarm_, &QCheckBox::toggled, pmRepeatLimit_, &QWidget::setEnabled);
+    cbKeepTimers_ =
+        makeCheckBox(QStringLiteral("cbKeepTimers"), tr("Keep running timers across restarts"));
+    cbStartAtLogin_ =
+        makeCheckBox(QStringLiteral("cbStartAtLogin"), tr("Start Dunok when I log in"));
 
     btnClose_ = new QPushButton(tr("Close"), this);
     btnClose_->setObjectName(QStringLiteral("btnClose"));
@@ -111,6 +118,8 @@ void PrefsController::buildLayout() {
     limit->setContentsMargins(24, 0, 0, 0);  // under the box it belongs to
     limit->addRow(tr("For at &most:"), pmRepeatLimit_);
     layout->addLayout(limit);
+    layout->addWidget(cbKeepTimers_);
+    layout->addWidget(cbStartAtLogin_);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -119,16 +128,10 @@ void PrefsController::buildLayout() {
     if (auto* label = qobject_cast<QLabel*>(form->labelForField(volume)))
         label->setBuddy(slideVol_);
 
-    QWidget* order[] = {slideVol_,
-                        pmCountDown_,
-                        cbHideWhenTimerStarts_,
-                        cbBringToFront_,
-                        cbSendNotification_,
-                        cbLargeRows_,
-                        cbQuietWithMouse_,
-                        cbRepeatAlarm_,
-                        pmRepeatLimit_,
-                        btnClose_,
+    QWidget* order[] = {slideVol_,         pmCountDown_,        cbHideWhenTimerStarts_,
+                        cbBringToFront_,   cbSendNotification_, cbLargeRows_,
+                        cbQuietWithMouse_, cbRepeatAlarm_,      pmRepeatLimit_,
+                        cbKeepTimers_,     cbStartAtLogin_,     btnClose_,
                         btnSave_};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
@@ -146,6 +149,10 @@ void PrefsController::viewWillAppear() {
     cbRepeatAlarm_->setChecked(prefsRepeatAlarm);
     pmRepeatLimit_->setCurrentIndex(pmRepeatLimit_->findData(prefsRepeatLimitMinutes));
     pmRepeatLimit_->setEnabled(prefsRepeatAlarm);
+    cbKeepTimers_->setChecked(prefsKeepTimers);
+    // The entry in the autostart folder is the setting: removed or switched
+    // off elsewhere, the box shows it.
+    cbStartAtLogin_->setChecked(startsAtLogin());
 }
 
 void PrefsController::updateVolLabel() {
@@ -159,6 +166,25 @@ void PrefsController::pmCountDownClicked(int index) {
 }
 
 void PrefsController::btnSavePressed() {
+    // First, since it alone can fail: the sheet then stays open with
+    // everything the user set, and nothing is saved yet.
+    if (cbStartAtLogin_->isChecked() != startsAtLogin()) {
+        QString error;
+        if (!setStartsAtLogin(cbStartAtLogin_->isChecked(), &error)) {
+            qWarning().noquote() << error;
+            MessageBox::runModal(
+                {QMessageBox::Warning,
+                 QStringLiteral("Dunok"),
+                 cbStartAtLogin_->isChecked()
+                     ? tr("Dunok could not be set to start when you log in.")
+                     : tr("Dunok could not be kept from starting when you log in."),
+                 error,
+                 {tr("OK")},
+                 QString()},
+                this);
+            return;
+        }
+    }
     PreferenceStore& prefs = preferenceStore();
     prefsBringToFront = cbBringToFront_->isChecked();
     prefs.setValue(PrefKeys::bringToFront, prefsBringToFront);
@@ -178,6 +204,10 @@ void PrefsController::btnSavePressed() {
     prefs.setValue(PrefKeys::repeatAlarm, prefsRepeatAlarm);
     prefsRepeatLimitMinutes = pmRepeatLimit_->currentData().toInt();
     prefs.setValue(PrefKeys::repeatLimit, prefsRepeatLimitMinutes);
+    // The running timers are written, or forgotten, at once.
+    if (prefsKeepTimers != cbKeepTimers_->isChecked()) needToUpdateTable_ = true;
+    prefsKeepTimers = cbKeepTimers_->isChecked();
+    prefs.setValue(PrefKeys::keepTimers, prefsKeepTimers);
     // A file that cannot be written has said so on the console; the new
     // settings still hold for this run.
     prefs.synchronize();

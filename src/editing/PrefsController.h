@@ -27,6 +27,8 @@ public:
     QComboBox* pmCountDown() const { return pmCountDown_; }
     QCheckBox* cbRepeatAlarm() const { return cbRepeatAlarm_; }
     QComboBox* pmRepeatLimit() const { return pmRepeatLimit_; }
+    QCheckBox* cbKeepTimers() const { return cbKeepTimers_; }
+    QCheckBox* cbStartAtLogin() const { return cbStartAtLogin_; }
     QPushButton* btnSave() const { return btnSave_; }
     QPushButton* btnClose() const { return btnClose_; }
 
@@ -58,6 +60,8 @@ private:
     QComboBox* pmCountDown_ = nullptr;
     QCheckBox* cbRepeatAlarm_ = nullptr;
     QComboBox* pmRepeatLimit_ = nullptr;
+    QCheckBox* cbKeepTimers_ = nullptr;
+    QCheckBox* cbStartAtLogin_ = nullptr;
     QPushButton* btnSave_ = nullptr;
     QPushButton* btnClose_ = nullptr;
     bool needToUpdateTable_ = false;

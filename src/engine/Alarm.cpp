@@ -2,9 +2,9 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QStandardPaths>
 
 #include "model/Globals.h"
+#include "model/Store.h"
 #include "platform/AudioPlayer.h"
 #include "platform/ResourceFolder.h"
 
@@ -56,8 +56,7 @@ bool isSoundName(const QString& name) {
 }
 
 QString userSoundsFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Dunok/Sounds");
+    return dataFolder() + QStringLiteral("/Sounds");
 }
 
 namespace {

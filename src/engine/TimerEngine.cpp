@@ -2,6 +2,8 @@
 
 #include <QCursor>
 #include <QDebug>
+#include <QLocale>
+#include <algorithm>
 
 #include "engine/Alarm.h"
 #include "engine/AlarmRing.h"
@@ -94,6 +96,7 @@ void TimerEngine::startAt(int row, qint64 seconds) {
     alert.row = row;
     alertsArray.append(alert);
     arm(int(alertsArray.size()) - 1);
+    emit timerStarted(alert.id);
 }
 
 void TimerEngine::resume(int k) {
@@ -191,6 +194,50 @@ void TimerEngine::silence() {
     emit toolbarNeedsUpdate();
 }
 
+namespace {
+int rowOfTimer(const QString& id) {
+    for (int r = 0; r < timersArray.size(); ++r)
+        if (timerId(timersArray[r]) == id) return r;
+    return -1;
+}
+}  // namespace
+
+bool TimerEngine::startTimer(const QString& id) {
+    const int row = rowOfTimer(id);
+    if (row == -1 || haveAlertForID(id) != -1) return false;
+    // A finished row shows its duration again, as a double-click does.
+    if (isFinishedRow(row))
+        rows_.setDurationText(row, toDHMS(timerDuration(timersArray[row])), tSize);
+    startTimers({id});
+    return true;
+}
+
+bool TimerEngine::stopTimer(const QString& id) {
+    const int k = haveAlertForID(id);
+    if (rowOfTimer(id) == -1 || k == -1 || alertsArray[k].value < 1) return false;
+    stopBeforeEditing(int(alertsArray[k].row));
+    return true;
+}
+
+bool TimerEngine::pauseTimer(const QString& id) {
+    const int k = haveAlertForID(id);
+    if (rowOfTimer(id) == -1 || k == -1 || alertsArray[k].isPaused || alertsArray[k].value < 1)
+        return false;
+    miPauseClicked(int(alertsArray[k].row));
+    return true;
+}
+
+bool TimerEngine::resumeTimer(const QString& id) {
+    const int k = haveAlertForID(id);
+    if (rowOfTimer(id) == -1 || k == -1 || !alertsArray[k].isPaused) return false;
+    miPauseClicked(int(alertsArray[k].row));
+    return true;
+}
+
+bool TimerEngine::isFinishedRow(int row) const {
+    return isFinishedText(rows_.durationText(row));
+}
+
 void TimerEngine::handleAlert(const QString& id) {
     if (alertsArray.isEmpty()) return;
     // Ids are unique in the table, so the one entry found is the only match.
@@ -213,7 +260,7 @@ void TimerEngine::handleAlert(const QString& id) {
     updateBadgeAfterTick(id);
 }
 
-void TimerEngine::finish(int i) {
+void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
     const qint64 row = alertsArray[i].row;
     // The row is kept current by every reload; a timer whose row is gone
     // still finishes, only without a record to describe it.
@@ -221,12 +268,17 @@ void TimerEngine::finish(int i) {
         row >= 0 && row < timersArray.size() && timerId(timersArray[int(row)]) == alertsArray[i].id;
     const TimerRecord timer = haveRecord ? timersArray[int(row)] : TimerRecord();
 
+    emit timerFinished(alertsArray[i].id);
     if (prefsBringToFront) emit bringToFrontRequested();
     if (prefsSendNotification && timer) {
         qDebug().noquote() << alertsArray[i].id;
         emit finishNotification(
             {timerDesc(timer), tr("Duration was %1").arg(toDHMS(timerDuration(timer))),
-             tr("Occurred at %1").arg(currentDateTimeStr()), alertsArray[i].id,
+             whileClosedAt.isValid()
+                 ? tr("Finished while Dunok was closed, at %1")
+                       .arg(mediumDateTimeStr(whileClosedAt, QLocale::system().bcp47Name()))
+                 : tr("Occurred at %1").arg(currentDateTimeStr()),
+             alertsArray[i].id,
              timerSnoozeOn(timer) ? snoozeLabel(timerSnooze(timer)) : QString()});
     }
     // The caller refreshes the toolbar once the finished entry is settled.
@@ -240,6 +292,46 @@ void TimerEngine::finish(int i) {
     if (alert.theTimer) alert.theTimer->invalidate();
     alert.theTimer.reset();
     alert.value = 0;
+}
+
+void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
+    QList<RestoredTimer> passed;
+    for (const RestoredTimer& timer : timers) {
+        const int row = rowOfTimer(timer.id);
+        if (row == -1 || timer.id.isEmpty() || haveAlertForID(timer.id) != -1) continue;
+        if (timer.finishedWhileClosed.isValid()) {
+            passed << timer;
+            continue;
+        }
+        startAt(row, std::clamp<qint64>(timer.secondsLeft, 1, maxTimerDuration));
+        rows_.reloadRows({row});
+        if (timer.paused) {
+            Alert& alert = alertsArray.last();
+            alert.theTimer->invalidate();
+            alert.theTimer.reset();
+            alert.isPaused = true;
+            const QString left =
+                prefsCountdownDigits ? toDHMS2(alert.value, true) : toDHMS(alert.value);
+            rows_.setDurationText(row, tr("Paused %1").arg(left), tSize);
+        }
+    }
+    // Only one alarm sounds: the one due last is the one left ringing.
+    std::stable_sort(passed.begin(), passed.end(), [](const auto& a, const auto& b) {
+        return a.finishedWhileClosed < b.finishedWhileClosed;
+    });
+    for (const RestoredTimer& timer : std::as_const(passed)) {
+        const int row = rowOfTimer(timer.id);
+        Alert alert;
+        alert.id = timer.id;
+        alert.row = row;
+        alertsArray.append(alert);
+        finish(int(alertsArray.size()) - 1, timer.finishedWhileClosed);
+        // Shown as finished, then gone from the table as after any finish.
+        rows_.reloadRows({row});
+        alertsArray.removeLast();
+    }
+    emit toolbarNeedsUpdate();
+    updateBadge();
 }
 
 void TimerEngine::startMouseWatch() {

@@ -6,6 +6,7 @@
 // pointer to the window.
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QPointF>
@@ -43,6 +44,16 @@ struct FinishNotice {
     QString snoozeLabel = {};
 };
 
+// A timer that ran when Dunok last quit, as the store kept it.
+struct RestoredTimer {
+    QString id;
+    qint64 secondsLeft = 0;
+    bool paused = false;
+    // Valid when its moment passed while Dunok was not running: it rings
+    // once, now, and the notification says when it was due.
+    QDateTime finishedWhileClosed = {};
+};
+
 class TimerEngine : public QObject {
     Q_OBJECT
 public:
@@ -64,6 +75,16 @@ public:
     void stopBeforeEditing(int row);
     // The toolbar's Silence: stops the alarm, leaves the timers alone.
     void silence();
+    // Commands from outside the window, by timer id. False, and nothing
+    // changes, when there is no such timer or its state does not allow it:
+    // start wants it not running, stop running or paused, pause counting,
+    // resume paused.
+    bool startTimer(const QString& id);
+    bool stopTimer(const QString& id);
+    bool pauseTimer(const QString& id);
+    bool resumeTimer(const QString& id);
+    // Whether that row shows the finish of its timer.
+    bool isFinishedRow(int row) const;
     // The tick handler: one second off the timer with that id.
     void handleAlert(const QString& id);
     // One look of the mouse watch.
@@ -77,6 +98,10 @@ public:
     // for its snooze length. Nothing happens for a timer that is gone, that
     // runs already, or that does not snooze.
     void snooze(const QString& id);
+    // At start: each timer counts on with the time it has left, a paused one
+    // waits paused, and one that finished while Dunok was closed rings, the
+    // latest of them last. Timers no longer in the list are skipped.
+    void restoreTimers(const QList<RestoredTimer>& timers);
     // An alarm sounds, or waits to sound again.
     bool isRinging() const;
     // Quit: the alarm or preview stops, then the mouse watch, then every
@@ -97,12 +122,15 @@ signals:
     void closeWindowRequested();
     // A finish to be told to the desktop.
     void finishNotification(const FinishNotice& notice);
+    // A timer began counting (not a resume), or reached zero.
+    void timerStarted(const QString& id);
+    void timerFinished(const QString& id);
 
 private:
     void arm(int k);
     void resume(int k);
     void startAt(int row, qint64 seconds);
-    void finish(int i);
+    void finish(int i, const QDateTime& whileClosedAt = QDateTime());
     void startMouseWatch();
     // The alarm and the editor's preview, whichever sounds.
     void silenceAll();

@@ -2,7 +2,7 @@
 
 #include "engine/CountdownText.h"
 #include "engine/RunningTimers.h"
-#include "mainwindow/TimerTableModel.h"
+#include "engine/TimerEngine.h"
 #include "mainwindow/TimerTableView.h"
 #include "model/Globals.h"
 #include "model/TimerModel.h"
@@ -35,8 +35,9 @@ TimerContextMenu::TimerContextMenu(QWidget* parent) : QMenu(parent) {
     connect(miSnooze_, &QAction::triggered, this, [this] { emit snoozeRequested(row_); });
 }
 
-void TimerContextMenu::install(TimerTableView* table) {
+void TimerContextMenu::install(TimerTableView* table, const TimerRowDisplay& rows) {
     table_ = table;
+    rows_ = &rows;
     table->setContextMenuPolicy(Qt::CustomContextMenu);
     // A scroll area reports the position in its viewport's coordinates.
     connect(table, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -68,8 +69,7 @@ void TimerContextMenu::prepareItems(int row) {
     // snooze here as on its notification.
     const TimerRecord& timer = timersArray[row];
     miSnooze_->setText(timerSnoozeOn(timer) ? snoozeLabel(timerSnooze(timer)) : tr("Snooze"));
-    const auto* rows = qobject_cast<const TimerTableModel*>(table_->model());
-    miSnooze_->setEnabled(timerSnoozeOn(timer) && rows && isFinishedText(rows->durationText(row)) &&
+    miSnooze_->setEnabled(timerSnoozeOn(timer) && isFinishedText(rows_->durationText(row)) &&
                           haveAlertForID(timerId(timer)) == -1);
 
     if (alertsArray.isEmpty()) return;

@@ -12,6 +12,7 @@
 #include "engine/Alarm.h"
 #include "engine/RunningTimers.h"
 #include "engine/TimerEngine.h"
+#include "engine/TimerRestore.h"
 #include "mainwindow/DeleteConfirmation.h"
 #include "mainwindow/QuickHelp.h"
 #include "mainwindow/StatusLine.h"
@@ -62,7 +63,18 @@ ViewController::ViewController(PreferenceStore& prefs, QWidget* parent, Clock* c
     engine_ = new TimerEngine(*model_, clock ? *clock : systemClock(), this);
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, this, &ViewController::updateToolbar);
     connect(engine_, &TimerEngine::closeWindowRequested, this, [this] { window()->close(); });
+    // Every start, pause, resume, stop and finish refreshes the toolbar.
+    restore_ = new TimerRestore(*engine_, this);
+    connect(engine_, &TimerEngine::toolbarNeedsUpdate, restore_, &TimerRestore::keep);
     viewDidLoad();
+}
+
+void ViewController::restoreTimers() {
+    restore_->restore();
+}
+
+void ViewController::quitting() {
+    restore_->quit();
 }
 
 void ViewController::viewDidLoad() {
@@ -79,7 +91,7 @@ void ViewController::viewDidLoad() {
             &ViewController::tableViewDoubleClick);
 
     auto* contextMenu = new TimerContextMenu(myTable_);
-    contextMenu->install(myTable_);
+    contextMenu->install(myTable_, *model_);
     connect(contextMenu, &TimerContextMenu::duplicateRequested, this,
             &ViewController::duplicateRow);
     connect(contextMenu, &TimerContextMenu::pauseRequested, this, &ViewController::miPauseClicked);
@@ -111,6 +123,7 @@ void ViewController::viewDidLoad() {
         if (start) engine_->startTimers(ids);
     });
     connect(sheets_, &Sheets::preferencesChanged, this, &ViewController::reloadTable);
+    connect(sheets_, &Sheets::preferencesChanged, restore_, &TimerRestore::keep);
 }
 
 void ViewController::duplicateRow(int row) {

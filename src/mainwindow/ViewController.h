@@ -14,6 +14,7 @@ class Sheets;
 class PreferenceStore;
 class ProcessActivity;
 class TimerEngine;
+class TimerRestore;
 class TimerToolbar;
 class TimerTableModel;
 class TimerTableView;
@@ -66,6 +67,10 @@ public:
     void btnClick(const QString& identifier);
 
     TimerEngine* engine() const { return engine_; }
+    // Timers kept from the last run go on; once, when the desktop can be told
+    // of a finish. And at quit, the last word on what runs.
+    void restoreTimers();
+    void quitting();
     TimerTableView* myTable() const { return myTable_; }
     TimerTableModel* tableModel() const { return model_; }
     QLabel* lblCount() const { return lblCount_; }
@@ -82,6 +87,7 @@ private:
     QLabel* lblCount_ = nullptr;
     ProcessActivity* activity_ = nullptr;
     TimerEngine* engine_ = nullptr;
+    TimerRestore* restore_ = nullptr;
     Sheets* sheets_ = nullptr;
     TimerToolbar* toolbar_ = nullptr;
 };

@@ -78,5 +78,7 @@ inline constexpr int defRepeatLimitMinutes = 5;
 inline int prefsRepeatLimitMinutes = defRepeatLimitMinutes;
 // The limits the preferences offer, in minutes.
 inline constexpr int repeatLimitChoices[] = {1, 5, 15};
+// Running and paused timers are kept in the store and go on at the next start.
+inline bool prefsKeepTimers = false;
 
 }  // namespace dunok

@@ -31,6 +31,7 @@ void writeFirstRunDefaults(PreferenceStore& prefs) {
     // Not written: a missing key already reads as this.
     prefsRepeatAlarm = false;
     prefsRepeatLimitMinutes = defRepeatLimitMinutes;
+    prefsKeepTimers = false;
 
     prefs.setValue(PrefKeys::newDatabase, prefsNewDatabase);
     prefs.setValue(PrefKeys::sort, prefsSort);
@@ -75,6 +76,8 @@ void readStoredPreferences(const PreferenceStore& prefs) {
         std::ranges::find(repeatLimitChoices, limit) != std::end(repeatLimitChoices)
             ? int(limit)
             : defRepeatLimitMinutes;
+    // Off unless asked for: every timer stopped at the next start.
+    prefsKeepTimers = prefs.boolean(PrefKeys::keepTimers);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ inline const QString quietWithMouse = QStringLiteral("prefsQuietWithMouse");
 inline const QString countdownDigits = QStringLiteral("prefsCountdownDigits");
 inline const QString repeatAlarm = QStringLiteral("prefsRepeatAlarm");
 inline const QString repeatLimit = QStringLiteral("prefsRepeatLimit");
+inline const QString keepTimers = QStringLiteral("prefsKeepTimers");
 }  // namespace PrefKeys
 
 // On a first run (havePrefs 0 or missing) writes havePrefs 100 and the ten

@@ -12,9 +12,13 @@ namespace {
 ManagedObjectContext* sharedContext = nullptr;
 }
 
-QString defaultStorePath() {
+QString dataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Dunok/TimerModel.sqlite");
+           QStringLiteral("/Dunok");
+}
+
+QString defaultStorePath() {
+    return dataFolder() + QStringLiteral("/TimerModel.sqlite");
 }
 
 ManagedObjectContext& viewContext() {

@@ -10,6 +10,8 @@ class ManagedObjectContext;
 struct StoreError;
 
 // $XDG_DATA_HOME/Dunok/TimerModel.sqlite
+// $XDG_DATA_HOME/Dunok: the store and the user's own sounds live here.
+QString dataFolder();
 QString defaultStorePath();
 
 // The shared context of the store. The application sets where it comes from

@@ -1,9 +1,9 @@
 #include "model/TimerList.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QDebug>
 #include <QSet>
+#include <algorithm>
 
 #include "model/Globals.h"
 #include "model/Preferences.h"

@@ -6,6 +6,8 @@
 #include <QString>
 #include <utility>
 
+#include "model/Globals.h"
+
 namespace dunok {
 
 class PreferenceStore;
@@ -15,9 +17,17 @@ class PreferenceStore;
 const QList<std::pair<QString, qint64>>& defaultTimers();
 
 // Refills timersArray from the store in the order of the given sort setting.
+// One-off timers that still run or are paused follow, in the order they were
+// started.
 // A failed fetch leaves the list as it was ("Could not fetch. " on the
 // console) and returns false.
 bool populateArray(int sort);
+
+// A timer started once from the command line and never stored: a record of
+// the store's kind that is not in the store, listed after the stored timers
+// (see populateArray) for as long as it runs, and then forgotten. It joins
+// the end of timersArray at once. Null when no store is open.
+TimerRecord addOneOffTimer(const QString& desc, qint64 duration);
 
 // Whether the list just loaded should be filled with the default timers: it
 // is empty and the store has never been filled.

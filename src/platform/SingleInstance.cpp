@@ -49,7 +49,7 @@ void SingleInstance::claimOnThread() {
     }
     // Registered before the name is ours, so that a second launch never
     // finds the name without the object that answers it.
-    bus.registerObject(objectPath, this, QDBusConnection::ExportScriptableSlots);
+    bus.registerObject(objectPath, exported_, QDBusConnection::ExportScriptableSlots);
     QDBusMessage request = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("RequestName"));
@@ -84,8 +84,9 @@ SingleInstance::Outcome SingleInstance::finishClaim() {
     }
     if (claimed_ == Claimed::Owned) return Outcome::Primary;
 
+    if (handOver_.isEmpty()) return Outcome::OtherReopened;
     QDBusMessage call =
-        QDBusMessage::createMethodCall(serviceName, objectPath, serviceName, "Reopen");
+        QDBusMessage::createMethodCall(serviceName, objectPath, serviceName, handOver_);
     QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, reopenTimeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage) return Outcome::OtherReopened;
 

@@ -24,6 +24,13 @@ public:
     explicit SingleInstance(QObject* parent = nullptr);
     ~SingleInstance() override;
 
+    // What the name serves at objectPath: this object (its Reopen) unless
+    // another is given before beginClaim().
+    void setExportedObject(QObject* object) { exported_ = object; }
+    // The method called on a Dunok that runs already ("Reopen" unless set;
+    // empty to call nothing).
+    void setHandOverMethod(const QString& method) { handOver_ = method; }
+
     // Claims the name, or asks its owner to reopen. Without a session bus
     // the program still runs, and says so once on the console.
     Outcome claim();
@@ -50,6 +57,8 @@ private:
     Claimed claimed_ = Claimed::NoBus;
     QString busError_;
     bool registered_ = false;
+    QObject* exported_ = this;
+    QString handOver_ = QStringLiteral("Reopen");
 };
 
 }  // namespace dunok

@@ -5,6 +5,8 @@
 #include "editing/PrefsController.h"
 #include "model/Globals.h"
 #include "model/Preferences.h"
+#include "platform/Autostart.h"
+#include "platform/MessageBox.h"
 #include "platform/PreferenceStore.h"
 #include "support/TestEnvironment.h"
 
@@ -73,6 +75,53 @@ private slots:
         QVERIFY(prefsHideWhenTimerStarts == save && prefsVolume == (save ? 0.7 : 0.5));
         QVERIFY(prefsRepeatAlarm == save && prefsRepeatLimitMinutes == (save ? 15 : 5));
         QVERIFY(!prefsCountdownDigits);  // the pop-up's choice lasts until Dunok quits
+    }
+
+    // The entry in the autostart folder is the setting, read back as the box;
+    // one that cannot be written keeps the sheet open with nothing saved.
+    void startAtLoginWritesAndRemovesTheAutostartEntry() {
+        const QString entry = home.path() + "/config/autostart/dunok.desktop";
+        QCOMPARE(autostartEntryPath(), entry);
+        for (const bool on : {true, false}) {
+            PrefsController sheet;
+            QCOMPARE(sheet.cbStartAtLogin()->isChecked(), !on);
+            QTest::mouseClick(sheet.cbStartAtLogin(), Qt::LeftButton);
+            QTest::mouseClick(sheet.btnSave(), Qt::LeftButton);
+            QCOMPARE(sheet.result(), int(QDialog::Accepted));
+            QCOMPARE(QFile::exists(entry), on);
+            if (!on) break;
+            QFile file(entry);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(file.readAll());
+            QVERIFY2(text.contains("\nExec=" +
+                                   autostartCommand(QCoreApplication::applicationFilePath())),
+                     qPrintable(text));
+            QProcess validate;
+            validate.start("desktop-file-validate", {entry});
+            QVERIFY(validate.waitForFinished());
+            QVERIFY2(validate.exitCode() == 0 && validate.readAll().isEmpty(),
+                     qPrintable(validate.readAllStandardError()));
+        }
+        // A path with blanks and a dollar is quoted as desktop entries quote.
+        QCOMPARE(autostartCommand("/opt/my apps/dun$ok"),
+                 QString(R"("/opt/my apps/dun\\$ok" --hidden)"));
+
+        QVERIFY(QDir().rmdir(home.path() + "/config/autostart"));
+        QFile blocker(home.path() + "/config/autostart");  // a file where the folder goes
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        PrefsController sheet;
+        QTest::mouseClick(sheet.cbStartAtLogin(), Qt::LeftButton);
+        QTest::mouseClick(sheet.cbKeepTimers(), Qt::LeftButton);
+        MessageBox::setNextAnswer(0);
+        QTest::mouseClick(sheet.btnSave(), Qt::LeftButton);
+        QVERIFY(sheet.result() != QDialog::Accepted);
+        const auto alert = MessageBox::lastAlert();
+        QVERIFY(alert && alert->message == "Dunok could not be set to start when you log in.");
+        QVERIFY2(alert->informativeText.contains(entry), qPrintable(alert->informativeText));
+        QVERIFY(!prefsKeepTimers &&
+                !PreferenceStore(home.prefsPath()).boolean(PrefKeys::keepTimers));
+        QVERIFY(sheet.cbKeepTimers()->isChecked());  // what the user set is still there
     }
 };
 

@@ -32,7 +32,7 @@ private slots:
         table.setModel(model);
         model->reloadData();
         auto* menu = new TimerContextMenu(&table);
-        menu->install(&table);
+        menu->install(&table, *model);
         table.show();
         const auto menuAt = [&](int row) {
             QWidget* viewport = table.viewport();

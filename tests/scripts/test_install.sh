@@ -10,9 +10,11 @@ prefix=$work/opt/dunok
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "cmake --install"
 
 desktop=$prefix/share/applications/dunok.desktop
-key() { sed -n "s/^$1=//p" "$desktop"; }
+# The entry's own keys, not those of its launcher actions.
+key() { sed -n "/^\[Desktop Entry\]/,/^\[/s/^$1=//p" "$desktop"; }
 [[ -x "$prefix/bin/$(key Exec)" ]] || fail "the launcher runs '$(key Exec)', which is not installed"
 [[ -f "$prefix/share/metainfo/org.dunok.Dunok.metainfo.xml" ]] || fail "no metainfo installed"
+[[ -f "$prefix/share/man/man1/dunok.1" ]] || fail "no manual page installed"
 icons=$prefix/share/icons/hicolor
 [[ -f "$icons/scalable/apps/$(key Icon).svg" ]] || fail "no scalable icon '$(key Icon)'"
 for size in 16x16 24x24 32x32 48x48 64x64 128x128 256x256; do

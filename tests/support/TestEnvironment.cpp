@@ -79,6 +79,9 @@ void resetGlobals() {
     prefsLargeRows = true;
     prefsQuietWithMouse = true;
     prefsCountdownDigits = true;
+    prefsRepeatAlarm = false;
+    prefsRepeatLimitMinutes = defRepeatLimitMinutes;
+    prefsKeepTimers = false;
 }
 
 StoreFixture::StoreFixture(const QString& path)

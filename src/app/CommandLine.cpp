@@ -1,0 +1,365 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSettings>
+#include <algorithm>
+#include <cstdio>
+
+#include "editing/DurationParser.h"
+#include "engine/TimerLookup.h"
+#include "model/Globals.h"
+#include "model/Preferences.h"
+#include "model/Store.h"
+#include "model/TimerModel.h"
+#include "platform/ControlClient.h"
+#include "platform/PreferenceStore.h"
+#include "platform/StoreReader.h"
+
+namespace dunok {
+
+namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+// A Dunok started for a command has this long to take its bus name; its
+// first start also creates the store and the default timers.
+constexpr int launchTimeoutMs = 20000;
+
+struct Options {
+    QCommandLineOption start{QStringLiteral("start"),
+                             Texts::tr("Start the timer called NAME, or a new timer that runs "
+                                       "for DURATION (\"90s\", \"1:30\", \"1h 5m\")."),
+                             Texts::tr("NAME|DURATION")};
+    QCommandLineOption name{QStringLiteral("name"),
+                            Texts::tr("With --start DURATION: the new timer's name."),
+                            Texts::tr("NAME")};
+    QCommandLineOption save{QStringLiteral("save"),
+                            Texts::tr("With --start DURATION: keep the new timer in the list.")};
+    QCommandLineOption stop{QStringLiteral("stop"), Texts::tr("Stop the timer called NAME."),
+                            Texts::tr("NAME")};
+    QCommandLineOption pause{QStringLiteral("pause"), Texts::tr("Pause the timer called NAME."),
+                             Texts::tr("NAME")};
+    QCommandLineOption resume{QStringLiteral("resume"),
+                              Texts::tr("Resume the paused timer called NAME."), Texts::tr("NAME")};
+    QCommandLineOption stopAll{QStringLiteral("stop-all"), Texts::tr("Stop every timer.")};
+    QCommandLineOption silence{QStringLiteral("silence"), Texts::tr("Silence the alarm.")};
+    QCommandLineOption list{QStringLiteral("list"),
+                            Texts::tr("Print every timer: name, state and time left, "
+                                      "tab-separated, one a line.")};
+    QCommandLineOption show{QStringLiteral("show"), Texts::tr("Bring Dunok's window forward.")};
+    QCommandLineOption hidden{QStringLiteral("hidden"),
+                              Texts::tr("Start with the window hidden (in the tray).")};
+    QCommandLineOption newTimer{QStringLiteral("new"),
+                                Texts::tr("Open the editor for a new timer.")};
+};
+
+void addOptions(QCommandLineParser& parser, const Options& o) {
+    parser.setApplicationDescription(Texts::tr("Named countdown timers that ring at zero."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const QCommandLineOption* option :
+         {&o.start, &o.name, &o.save, &o.stop, &o.pause, &o.resume, &o.stopAll, &o.silence, &o.list,
+          &o.show, &o.hidden, &o.newTimer})
+        parser.addOption(*option);
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+CommandLineRequest usageError(const QString& message) {
+    CommandLineRequest request;
+    request.mode = CommandLineRequest::Mode::Error;
+    request.message = message;
+    return request;
+}
+
+void printError(const QString& text) {
+    std::fprintf(stderr, "dunok: %s\n", qPrintable(text));
+}
+
+QString nameProblem(const QString& name) {
+    if (name.trimmed().isEmpty()) return Texts::tr("A timer name cannot be empty.");
+    if (!isAcceptableName(name))
+        return Texts::tr("A timer name cannot contain quotes or line breaks.");
+    return {};
+}
+
+int statusOf(const ControlClient::Reply& reply) {
+    if (reply.ok) return ExitStatus::ok;
+    if (reply.errorName == QLatin1String("NoSuchTimer") ||
+        reply.errorName == QLatin1String("Ambiguous"))
+        return ExitStatus::noSuchTimer;
+    if (reply.errorName == QLatin1String("AlreadyRunning") ||
+        reply.errorName == QLatin1String("NotRunning"))
+        return ExitStatus::wrongState;
+    if (reply.errorName == QLatin1String("InvalidArgument")) return ExitStatus::usage;
+    return ExitStatus::unreachable;
+}
+
+int report(const ControlClient::Reply& reply) {
+    if (!reply.ok) {
+        if (reply.errorName == QLatin1String("NoReply"))
+            printError(Texts::tr("Dunok did not answer: %1").arg(reply.message));
+        else
+            printError(reply.message);
+    }
+    return statusOf(reply);
+}
+
+// The store as the list shows it while no Dunok runs: every timer stopped,
+// in the order the preferences ask for.
+std::optional<QList<StoredTimer>> readStoreInListOrder() {
+    QString why;
+    auto timers = readStoredTimers(defaultStorePath(), &why);
+    if (!timers) {
+        printError(Texts::tr("Could not read the timers in %1: %2").arg(defaultStorePath(), why));
+        return timers;
+    }
+    for (StoredTimer& timer : *timers)
+        timer.duration = std::clamp<qint64>(timer.duration, 0, maxTimerDuration);
+    const QSettings prefs(PreferenceStore::defaultPath(), QSettings::IniFormat);
+    const int sort = prefs.value(PrefKeys::sort, sortDuration).toInt();
+    if (sort == sortDuration)
+        std::stable_sort(timers->begin(), timers->end(),
+                         [](const auto& a, const auto& b) { return a.duration < b.duration; });
+    else if (sort == sortDesc)
+        std::stable_sort(timers->begin(), timers->end(), [](const auto& a, const auto& b) {
+            return a.description.toUtf8() < b.description.toUtf8();
+        });
+    return timers;
+}
+
+QStringList descriptionsOf(const QList<StoredTimer>& timers) {
+    QStringList names;
+    for (const StoredTimer& timer : timers) names << timer.description;
+    return names;
+}
+
+QString indented(const QStringList& names) {
+    QString text;
+    for (const QString& name : names) text += QStringLiteral("\n  ") + name;
+    return text;
+}
+
+QString notADuration(const QString& text) {
+    return Texts::tr("“%1” is neither a timer nor a duration such as 90s, 1:30 or 1h 5m.")
+        .arg(text);
+}
+
+// Without a running Dunok, the name is looked up in the store: a mistake is
+// reported without starting anything. Returns the exit status on a miss, or
+// -1 when the name was found (or, for --start, is a duration).
+int lookUpOffline(const QString& name, const CommandLineRequest* start = nullptr) {
+    const auto timers = readStoreInListOrder();
+    if (!timers) return ExitStatus::unreachable;
+    const QStringList names = descriptionsOf(*timers);
+    const TimerMatch match = matchTimer(names, name);
+    if (match.kind == TimerMatch::Kind::Found) return -1;
+    if (match.kind == TimerMatch::Kind::Ambiguous) {
+        printError(Texts::tr("“%1” matches more than one timer:").arg(name) +
+                   indented(match.candidates));
+        return ExitStatus::noSuchTimer;
+    }
+    if (start && parseDuration(name).ok()) return -1;
+    if (start && start->hasName) {
+        printError(notADuration(name));
+        return ExitStatus::usage;
+    }
+    printError((names.isEmpty() ? Texts::tr("There is no timer “%1”, and no timers are stored.")
+                                : Texts::tr("There is no timer “%1”. The timers are:"))
+                   .arg(name) +
+               indented(names));
+    return ExitStatus::noSuchTimer;
+}
+
+int listOffline() {
+    const auto timers = readStoreInListOrder();
+    if (!timers) return ExitStatus::unreachable;
+    QByteArray out;
+    for (const StoredTimer& timer : *timers)
+        out +=
+            listingLine({timer.description, QStringLiteral("stopped"), timer.duration}).toUtf8() +
+            '\n';
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    return ExitStatus::ok;
+}
+
+int listOnline(const ControlClient& client) {
+    QList<RemoteTimer> timers;
+    const ControlClient::Reply reply = client.list(&timers);
+    if (!reply.ok) return report(reply);
+    QByteArray out;
+    for (const RemoteTimer& timer : timers)
+        out += listingLine({timer.description, timer.state, timer.secondsLeft}).toUtf8() + '\n';
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    return ExitStatus::ok;
+}
+
+// A stored timer of that name wins; only when there is none does the
+// argument count as a duration.
+int startOnline(const ControlClient& client, const CommandLineRequest& request) {
+    const ControlClient::Reply reply = client.call(QStringLiteral("Start"), {request.argument});
+    if (reply.errorName != QLatin1String("NoSuchTimer")) return report(reply);
+    const DurationReading duration = parseDuration(request.argument);
+    if (!duration.ok()) {
+        if (!request.hasName) return report(reply);
+        printError(notADuration(request.argument));
+        return ExitStatus::usage;
+    }
+    return report(client.call(QStringLiteral("StartDuration"),
+                              {request.name, qlonglong(duration.seconds), request.save}));
+}
+
+bool launchInBackground(const ControlClient& client, bool showWindow) {
+    if (!client.busAvailable()) {
+        printError(Texts::tr("No session bus: Dunok cannot be reached."));
+        return false;
+    }
+    QProcess process;
+    process.setProgram(QCoreApplication::applicationFilePath());
+    process.setArguments(showWindow ? QStringList() : QStringList{QStringLiteral("--hidden")});
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    if (!process.startDetached()) {
+        printError(Texts::tr("Could not start Dunok: %1").arg(process.errorString()));
+        return false;
+    }
+    if (client.waitForService(launchTimeoutMs)) return true;
+    printError(Texts::tr("Dunok was started but did not appear on the session bus."));
+    return false;
+}
+
+int runOffline(const CommandLineRequest& request) {
+    using Action = CommandLineRequest::Action;
+    switch (request.action) {
+        case Action::List:
+            return listOffline();
+        case Action::Stop:
+        case Action::Pause:
+        case Action::Resume: {
+            if (const int status = lookUpOffline(request.argument); status != -1) return status;
+            printError(Texts::tr("Dunok is not running, so no timer is."));
+            return ExitStatus::wrongState;
+        }
+        default:
+            // Nothing runs, so there is nothing to stop or silence.
+            return ExitStatus::ok;
+    }
+}
+
+int runOnline(const ControlClient& client, const CommandLineRequest& request) {
+    using Action = CommandLineRequest::Action;
+    switch (request.action) {
+        case Action::Start:
+            return startOnline(client, request);
+        case Action::Stop:
+            return report(client.call(QStringLiteral("Stop"), {request.argument}));
+        case Action::Pause:
+            return report(client.call(QStringLiteral("Pause"), {request.argument}));
+        case Action::Resume:
+            return report(client.call(QStringLiteral("Resume"), {request.argument}));
+        case Action::StopAll:
+            return report(client.call(QStringLiteral("StopAll")));
+        case Action::Silence:
+            return report(client.call(QStringLiteral("Silence")));
+        case Action::List:
+            return listOnline(client);
+        case Action::None:
+            break;
+    }
+    return ExitStatus::ok;
+}
+}  // namespace
+
+CommandLineRequest parseCommandLine(const QStringList& arguments) {
+    using Action = CommandLineRequest::Action;
+    QCommandLineParser parser;
+    const Options o;
+    addOptions(parser, o);
+    if (!parser.parse(arguments)) return usageError(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(
+            Texts::tr("Unexpected argument “%1”.").arg(parser.positionalArguments().constFirst()));
+
+    CommandLineRequest request;
+    if (parser.isSet(QStringLiteral("help"))) {
+        request.mode = CommandLineRequest::Mode::Help;
+        return request;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        request.mode = CommandLineRequest::Mode::Version;
+        return request;
+    }
+    const std::pair<const QCommandLineOption*, Action> actions[] = {
+        {&o.start, Action::Start},   {&o.stop, Action::Stop},       {&o.pause, Action::Pause},
+        {&o.resume, Action::Resume}, {&o.stopAll, Action::StopAll}, {&o.silence, Action::Silence},
+        {&o.list, Action::List}};
+    int given = 0;
+    for (const auto& [option, action] : actions) {
+        if (!parser.isSet(*option)) continue;
+        const QStringList values = parser.values(*option);
+        if (values.size() > 1) given = 2;
+        ++given;
+        request.action = action;
+        if (!option->valueName().isEmpty()) request.argument = values.constLast();
+    }
+    if (given > 1)
+        return usageError(
+            Texts::tr("Give one of --start, --stop, --pause, --resume, "
+                      "--stop-all, --silence and --list at a time."));
+    request.show = parser.isSet(o.show);
+    request.hidden = parser.isSet(o.hidden);
+    request.newTimer = parser.isSet(o.newTimer);
+    request.save = parser.isSet(o.save);
+    request.hasName = parser.isSet(o.name);
+    request.name = parser.value(o.name);
+    if ((request.hasName || request.save) && request.action != Action::Start)
+        return usageError(Texts::tr("--name and --save go with --start."));
+    if (int(request.hidden) + int(request.newTimer) + int(request.show) > 1 ||
+        ((request.hidden || request.newTimer) && request.action != Action::None))
+        return usageError(
+            Texts::tr("--hidden and --new start the program; give them without other commands."));
+    if (!request.argument.isNull())
+        if (const QString problem = nameProblem(request.argument); !problem.isEmpty())
+            return usageError(problem);
+    if (request.hasName)
+        if (const QString problem = nameProblem(request.name); !problem.isEmpty())
+            return usageError(problem);
+    request.mode = request.action == Action::None ? CommandLineRequest::Mode::Gui
+                                                  : CommandLineRequest::Mode::Command;
+    return request;
+}
+
+QString commandLineHelp() {
+    QCommandLineParser parser;
+    const Options o;
+    addOptions(parser, o);
+    return parser.helpText() +
+           Texts::tr(
+               "\nExit status: 0 done, 1 no such timer (or several match), 2 usage error,\n"
+               "3 Dunok could not be reached or started, 4 the timer is running already,\n"
+               "not running, or not paused.\n");
+}
+
+int runCommand(const CommandLineRequest& request) {
+    const ControlClient client;
+    bool running = client.serviceRunning();
+    if (!running && (request.action == CommandLineRequest::Action::Start || request.show)) {
+        if (request.action == CommandLineRequest::Action::Start)
+            if (const int status = lookUpOffline(request.argument, &request); status != -1)
+                return status;
+        if (!launchInBackground(client, request.show)) return ExitStatus::unreachable;
+        running = true;
+    }
+    if (!running) return runOffline(request);
+    const int status = runOnline(client, request);
+    if (request.show) {
+        const ControlClient::Reply shown = client.call(QStringLiteral("Show"));
+        if (!shown.ok && status == ExitStatus::ok) return report(shown);
+    }
+    return status;
+}
+
+}  // namespace dunok

@@ -1,0 +1,129 @@
+#include "app/TimerCommands.h"
+
+#include "editing/DurationParser.h"
+#include "engine/CountdownText.h"
+#include "engine/TimerEngine.h"
+#include "engine/TimerLookup.h"
+#include "model/Globals.h"
+#include "model/Store.h"
+#include "model/TimerList.h"
+#include "model/TimerModel.h"
+
+namespace dunok {
+
+namespace {
+QString indented(const QStringList& names) {
+    QString text;
+    for (const QString& name : names) text += QStringLiteral("\n  ") + name;
+    return text;
+}
+
+QStringList descriptions() {
+    QStringList names;
+    for (const TimerRecord& timer : std::as_const(timersArray)) names << timerDesc(timer);
+    return names;
+}
+}  // namespace
+
+QString TimerCommands::defaultName(qint64 seconds) {
+    return tr("%1 timer").arg(toDHMS(seconds).simplified());
+}
+
+RemoteResult TimerCommands::find(const QString& name, int* row) const {
+    if (!isAcceptableName(name))
+        return {RemoteError::InvalidArgument,
+                tr("A timer name cannot contain quotes or line breaks.")};
+    const QStringList names = descriptions();
+    const TimerMatch match = matchTimer(names, name);
+    switch (match.kind) {
+        case TimerMatch::Kind::Found:
+            *row = match.index;
+            return {};
+        case TimerMatch::Kind::Ambiguous:
+            return {RemoteError::Ambiguous,
+                    tr("“%1” matches more than one timer:").arg(name) + indented(match.candidates)};
+        case TimerMatch::Kind::None:
+            break;
+    }
+    return {RemoteError::NoSuchTimer,
+            (names.isEmpty() ? tr("There is no timer “%1”, and no timers are stored.")
+                             : tr("There is no timer “%1”. The timers are:"))
+                    .arg(name) +
+                indented(names)};
+}
+
+RemoteResult TimerCommands::byName(const QString& name,
+                                   bool (TimerEngine::*operation)(const QString&),
+                                   const char* refusal) {
+    int row = -1;
+    RemoteResult result = find(name, &row);
+    if (result.error != RemoteError::None) return result;
+    if ((engine_.*operation)(timerId(timersArray[row]))) return {};
+    const RemoteError error = operation == &TimerEngine::startTimer ? RemoteError::AlreadyRunning
+                                                                    : RemoteError::NotRunning;
+    return {error, tr(refusal).arg(timerDesc(timersArray[row]))};
+}
+
+RemoteResult TimerCommands::start(const QString& name) {
+    return byName(
+        name, &TimerEngine::startTimer,
+        QT_TRANSLATE_NOOP("TimerCommands", "“%1” is running or paused already; nothing changed."));
+}
+
+RemoteResult TimerCommands::stop(const QString& name) {
+    return byName(name, &TimerEngine::stopTimer,
+                  QT_TRANSLATE_NOOP("TimerCommands", "“%1” is not running."));
+}
+
+RemoteResult TimerCommands::pause(const QString& name) {
+    return byName(name, &TimerEngine::pauseTimer,
+                  QT_TRANSLATE_NOOP("TimerCommands", "“%1” is not counting down."));
+}
+
+RemoteResult TimerCommands::resume(const QString& name) {
+    return byName(name, &TimerEngine::resumeTimer,
+                  QT_TRANSLATE_NOOP("TimerCommands", "“%1” is not paused."));
+}
+
+RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, bool save) {
+    if (!isAcceptableName(name))
+        return {RemoteError::InvalidArgument,
+                tr("A timer name cannot contain quotes or line breaks.")};
+    if (seconds < 1 || seconds > maxTypedDuration)
+        return {RemoteError::InvalidArgument,
+                tr("A timer runs for a second to a year, not %1 seconds.").arg(seconds)};
+    const QString desc = name.trimmed().isEmpty() ? defaultName(seconds) : name.trimmed();
+    TimerRecord timer;
+    if (save) {
+        timer = insertTimer(viewContext(), desc, seconds, prefsDefSound);
+        if (!timer || !saveNewTimers(viewContext(), {timer}, QStringLiteral("Could not save. ")))
+            return {RemoteError::Failed, tr("The new timer could not be saved.")};
+    } else {
+        timer = addOneOffTimer(desc, seconds);
+        if (!timer) return {RemoteError::Failed, tr("No store is open.")};
+    }
+    // A saved timer reaches the list by a reload; a one-off is there already
+    // and stays in it through reloads only once it runs.
+    if (save) window_.reloadList();
+    engine_.startTimer(timerId(timer));
+    if (!save) window_.reloadList();
+    return {};
+}
+
+void TimerCommands::stopAll() {
+    engine_.resetAlerts();
+}
+
+void TimerCommands::silence() {
+    engine_.silence();
+}
+
+QList<RemoteTimer> TimerCommands::list() const {
+    QList<RemoteTimer> timers;
+    for (const TimerStatus& status :
+         timerStatuses([this](int row) { return engine_.isFinishedRow(row); }))
+        timers << RemoteTimer{status.description, status.state, status.secondsLeft};
+    return timers;
+}
+
+}  // namespace dunok

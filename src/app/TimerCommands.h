@@ -1,0 +1,51 @@
+// What the bus's commands do to the running program: find the timer by
+// name, then ask the engine. Messages are for the user at the command line.
+#pragma once
+
+#include <QCoreApplication>
+#include <functional>
+
+#include "platform/DBusControl.h"
+
+namespace dunok {
+
+class TimerEngine;
+
+class TimerCommands : public RemoteCommands {
+    Q_DECLARE_TR_FUNCTIONS(TimerCommands)
+
+public:
+    struct Window {
+        std::function<void()> reloadList;
+        std::function<void()> show;
+        std::function<void()> newTimer;
+    };
+    TimerCommands(TimerEngine& engine, Window window)
+        : engine_(engine), window_(std::move(window)) {}
+
+    RemoteResult start(const QString& name) override;
+    RemoteResult startDuration(const QString& name, qint64 seconds, bool save) override;
+    RemoteResult stop(const QString& name) override;
+    RemoteResult pause(const QString& name) override;
+    RemoteResult resume(const QString& name) override;
+    void stopAll() override;
+    void silence() override;
+    QList<RemoteTimer> list() const override;
+    void show() override { window_.show(); }
+    void newTimer() override { window_.newTimer(); }
+
+    // The name a one-off timer gets when none is given: "5m timer".
+    static QString defaultName(qint64 seconds);
+
+private:
+    // The row of the timer called name, or the failure that says why there
+    // is none.
+    RemoteResult find(const QString& name, int* row) const;
+    RemoteResult byName(const QString& name, bool (TimerEngine::*operation)(const QString&),
+                        const char* refusal);
+
+    TimerEngine& engine_;
+    Window window_;
+};
+
+}  // namespace dunok

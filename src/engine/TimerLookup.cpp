@@ -1,0 +1,82 @@
+#include "engine/TimerLookup.h"
+
+#include <algorithm>
+
+#include "model/Globals.h"
+#include "model/TimerModel.h"
+
+namespace dunok {
+
+TimerMatch matchTimer(const QStringList& descriptions, const QString& query) {
+    TimerMatch match;
+    // Tiers, the first with any hit decides: the exact name, the name with
+    // case ignored, then names that start with the query.
+    QList<int> tiers[3];
+    for (int i = 0; i < descriptions.size(); ++i) {
+        const QString& d = descriptions[i];
+        if (d == query)
+            tiers[0] << i;
+        else if (d.compare(query, Qt::CaseInsensitive) == 0)
+            tiers[1] << i;
+        else if (!query.isEmpty() && d.startsWith(query, Qt::CaseInsensitive))
+            tiers[2] << i;
+    }
+    for (const QList<int>& hits : tiers) {
+        if (hits.isEmpty()) continue;
+        if (hits.size() == 1) {
+            match.kind = TimerMatch::Kind::Found;
+            match.index = hits.constFirst();
+        } else {
+            match.kind = TimerMatch::Kind::Ambiguous;
+            for (int i : hits) match.candidates << descriptions[i];
+        }
+        break;
+    }
+    return match;
+}
+
+bool isAcceptableName(const QString& name) {
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c == QLatin1Char('"') || c == QLatin1Char('\'') ||
+               c.category() == QChar::Other_Control;
+    });
+}
+
+QList<TimerStatus> timerStatuses(const std::function<bool(int row)>& isFinishedRow) {
+    QList<TimerStatus> statuses;
+    for (int row = 0; row < timersArray.size(); ++row) {
+        const TimerRecord& timer = timersArray[row];
+        TimerStatus status{timerDesc(timer), QStringLiteral("stopped"), timerDuration(timer)};
+        const QString id = timerId(timer);
+        const auto alert = std::find_if(alertsArray.cbegin(), alertsArray.cend(),
+                                        [&](const Alert& a) { return a.id == id; });
+        if (alert != alertsArray.cend() && alert->value > 0) {
+            status.state = alert->isPaused ? QStringLiteral("paused") : QStringLiteral("running");
+            status.secondsLeft = alert->value;
+        } else if (alert != alertsArray.cend() || isFinishedRow(row)) {
+            status.state = QStringLiteral("finished");
+            status.secondsLeft = 0;
+        }
+        statuses << status;
+    }
+    return statuses;
+}
+
+QString clockText(qint64 seconds) {
+    seconds = std::max<qint64>(seconds, 0);
+    const qint64 h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
+    const QString tail = QStringLiteral("%1").arg(s, 2, 10, QLatin1Char('0'));
+    if (h == 0) return QStringLiteral("%1:%2").arg(m).arg(tail);
+    return QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, QLatin1Char('0')).arg(tail);
+}
+
+QString listingLine(const TimerStatus& status) {
+    QString description = status.description;
+    for (QChar& c : description)
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            c = QLatin1Char(' ');
+    return description + QLatin1Char('\t') + status.state + QLatin1Char('\t') +
+           clockText(status.secondsLeft);
+}
+
+}  // namespace dunok

@@ -1,0 +1,46 @@
+// Finding a timer by the name someone typed, and the state of every timer as
+// the command line and the bus report it.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace dunok {
+
+struct TimerMatch {
+    enum class Kind { Found, None, Ambiguous };
+    Kind kind = Kind::None;
+    int index = -1;  // into the descriptions, when Found
+    // When Ambiguous, the names that matched.
+    QStringList candidates;
+};
+
+// The description typed exactly wins; failing that, the one that is the
+// query with case ignored; failing that, the one that starts with the query,
+// case ignored. Several hits on the deciding step are ambiguous.
+TimerMatch matchTimer(const QStringList& descriptions, const QString& query);
+
+// Names from outside (command line, bus) must not carry quotes, line breaks
+// or other control characters: they would break the listing and are nearly
+// always a slip of the shell.
+bool isAcceptableName(const QString& name);
+
+struct TimerStatus {
+    QString description;
+    QString state;  // "stopped", "running", "paused" or "finished"
+    qint64 secondsLeft = 0;
+};
+
+// Every timer of the list in list order. isFinishedRow tells a row that
+// shows its finish (it has no running entry any more).
+QList<TimerStatus> timerStatuses(const std::function<bool(int row)>& isFinishedRow);
+
+// "4:05", "1:04:05", "49:00:00": hours only when there are any, never days.
+QString clockText(qint64 seconds);
+// One line of the listing: description, state and clockText, tab-separated;
+// tabs and line breaks in a description read as blanks.
+QString listingLine(const TimerStatus& status);
+
+}  // namespace dunok

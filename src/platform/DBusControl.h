@@ -1,0 +1,129 @@
+// Dunok's control interface on the session bus: the object that the
+// single-instance name org.dunok.Dunok serves at /org/dunok/Dunok. It only
+// translates between the bus and RemoteCommands; what a command does lives
+// with whoever implements those. resources/org.dunok.Dunok.xml describes it.
+#pragma once
+
+#include <QDBusArgument>
+#include <QDBusContext>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+namespace dunok {
+
+// One timer as List() reports it: the D-Bus struct (ssx).
+struct RemoteTimer {
+    QString description;
+    QString state;
+    qint64 secondsLeft = 0;
+};
+
+// How a command ended; each failure is a D-Bus error of its own name.
+enum class RemoteError {
+    None,
+    NoSuchTimer,
+    Ambiguous,
+    AlreadyRunning,
+    NotRunning,
+    InvalidArgument,
+    Failed
+};
+
+struct RemoteResult {
+    RemoteError error = RemoteError::None;
+    QString message;  // for the user, in the answering Dunok's language
+};
+
+class RemoteCommands {
+public:
+    virtual ~RemoteCommands() = default;
+    virtual RemoteResult start(const QString& name) = 0;
+    virtual RemoteResult startDuration(const QString& name, qint64 seconds, bool save) = 0;
+    virtual RemoteResult stop(const QString& name) = 0;
+    virtual RemoteResult pause(const QString& name) = 0;
+    virtual RemoteResult resume(const QString& name) = 0;
+    virtual void stopAll() = 0;
+    virtual void silence() = 0;
+    virtual QList<RemoteTimer> list() const = 0;
+    virtual void show() = 0;
+    virtual void newTimer() = 0;
+};
+
+// The object is registered on the thread that claims the bus name, where
+// QtDBus cannot set up its relay for exported signals; so the signals are
+// sent as messages of their own, and the introspection, which would not
+// list them, is given here. It must read as resources/org.dunok.Dunok.xml
+// does (the command-line test compares the two).
+class DBusControl : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.dunok.Dunok")
+    Q_CLASSINFO("D-Bus Introspection",
+                "<interface name=\"org.dunok.Dunok\">"
+                "<method name=\"Start\"><arg name=\"name\" type=\"s\" direction=\"in\"/></method>"
+                "<method name=\"StartDuration\"><arg name=\"name\" type=\"s\" direction=\"in\"/>"
+                "<arg name=\"seconds\" type=\"x\" direction=\"in\"/>"
+                "<arg name=\"save\" type=\"b\" direction=\"in\"/></method>"
+                "<method name=\"Stop\"><arg name=\"name\" type=\"s\" direction=\"in\"/></method>"
+                "<method name=\"Pause\"><arg name=\"name\" type=\"s\" direction=\"in\"/></method>"
+                "<method name=\"Resume\"><arg name=\"name\" type=\"s\" direction=\"in\"/></method>"
+                "<method name=\"StopAll\"/>"
+                "<method name=\"Silence\"/>"
+                "<method name=\"List\"><arg type=\"a(ssx)\" direction=\"out\"/></method>"
+                "<method name=\"Show\"/>"
+                "<method name=\"NewTimer\"/>"
+                "<method name=\"Reopen\"/>"
+                "<signal name=\"TimerStarted\"><arg name=\"name\" type=\"s\"/></signal>"
+                "<signal name=\"TimerFinished\"><arg name=\"name\" type=\"s\"/></signal>"
+                "<signal name=\"RunningCountChanged\"><arg name=\"count\" type=\"i\"/></signal>"
+                "</interface>")
+
+public:
+    static inline const QString errorPrefix = QStringLiteral("org.dunok.Dunok.Error.");
+    // The error's name without the prefix ("NoSuchTimer"); empty for None.
+    static QString errorName(RemoteError error);
+
+    explicit DBusControl(QObject* parent = nullptr);
+    // Until set, every command but Reopen answers Failed.
+    void setCommands(RemoteCommands* commands) { commands_ = commands; }
+
+    // For the signals: called by the program as its timers change. The count
+    // is sent only when it differs from the last one sent.
+    void noteStarted(const QString& name);
+    void noteFinished(const QString& name);
+    void noteRunningCount(int count);
+
+public slots:
+    Q_SCRIPTABLE void Start(const QString& name);
+    Q_SCRIPTABLE void StartDuration(const QString& name, qlonglong seconds, bool save);
+    Q_SCRIPTABLE void Stop(const QString& name);
+    Q_SCRIPTABLE void Pause(const QString& name);
+    Q_SCRIPTABLE void Resume(const QString& name);
+    Q_SCRIPTABLE void StopAll();
+    Q_SCRIPTABLE void Silence();
+    Q_SCRIPTABLE QList<dunok::RemoteTimer> List();
+    Q_SCRIPTABLE void Show();
+    Q_SCRIPTABLE void NewTimer();
+    // A second launch asks the running Dunok to bring its window back.
+    Q_SCRIPTABLE void Reopen();
+
+signals:
+    void reopenRequested();
+
+private:
+    // Sends the bus signal of that name; nothing without a bus.
+    void sendSignal(const QString& name, const QVariant& argument);
+    // Answers the call with the result's error, if it is one.
+    void reply(const RemoteResult& result);
+    bool ready();
+
+    RemoteCommands* commands_ = nullptr;
+    int lastCount_ = 0;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const RemoteTimer& timer);
+const QDBusArgument& operator>>(const QDBusArgument& argument, RemoteTimer& timer);
+
+}  // namespace dunok
+
+Q_DECLARE_METATYPE(dunok::RemoteTimer)

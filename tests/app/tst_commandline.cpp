@@ -1,0 +1,71 @@
+// Finding a timer by a typed name, the listing's time column, and which
+// command lines are refused before anything is asked of a running Dunok.
+#include <QTest>
+
+#include "app/CommandLine.h"
+#include "engine/TimerLookup.h"
+
+using namespace dunok;
+using Kind = TimerMatch::Kind;
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void matchingTakesTheFirstTierWithAHit() {
+        const QStringList names{"Tea", "tea time", "Team", "1 hour", "1 hour 15 minutes", "TEA"};
+        // Exact beats the same name in another case, which beats prefixes.
+        QCOMPARE(matchTimer(names, "Tea").index, 0);
+        QCOMPARE(matchTimer(names, "1 hour").index, 3);
+        const TimerMatch sameCase = matchTimer(names, "tEA");
+        QCOMPARE(sameCase.kind, Kind::Ambiguous);
+        QCOMPARE(sameCase.candidates, QStringList({"Tea", "TEA"}));
+        QCOMPARE(matchTimer(names, "tea t").index, 1);
+        QCOMPARE(matchTimer(names, "1 hour 1").index, 4);
+        QCOMPARE(matchTimer(names, "te").candidates.size(), 4);
+        QCOMPARE(matchTimer(names, "Coffee").kind, Kind::None);
+        QCOMPARE(matchTimer(names, "").kind, Kind::None);
+        QCOMPARE(matchTimer({"Tea", "Tea"}, "Tea").kind, Kind::Ambiguous);
+    }
+
+    void listingColumns() {
+        QCOMPARE(clockText(0), "0:00");
+        QCOMPARE(clockText(3599), "59:59");
+        QCOMPARE(clockText(3600), "1:00:00");
+        QCOMPARE(clockText(49 * 3600 + 61), "49:01:01");
+        QCOMPARE(listingLine({"a\tb\nc", "paused", 65}), "a b c\tpaused\t1:05");
+    }
+
+    void refusedCommandLines_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("unknown") << QStringList{"--bogus"};
+        QTest::newRow("no value") << QStringList{"--stop"};
+        QTest::newRow("two commands") << QStringList{"--list", "--stop-all"};
+        QTest::newRow("the same twice") << QStringList{"--start", "a", "--start", "b"};
+        QTest::newRow("--name alone") << QStringList{"--name", "x"};
+        QTest::newRow("--hidden with a command") << QStringList{"--hidden", "--list"};
+        QTest::newRow("quote") << QStringList{"--start", "Mum's"};
+        QTest::newRow("newline in --name") << QStringList{"--start", "5m", "--name", "a\nb"};
+        QTest::newRow("empty") << QStringList{"--pause", " "};
+        QTest::newRow("positional") << QStringList{"Tea"};
+    }
+    void refusedCommandLines() {
+        QFETCH(QStringList, arguments);
+        QCOMPARE(parseCommandLine(QStringList{"dunok"} + arguments).mode,
+                 CommandLineRequest::Mode::Error);
+    }
+
+    void acceptedCommandLines() {
+        QCOMPARE(parseCommandLine({"dunok"}).mode, CommandLineRequest::Mode::Gui);
+        const CommandLineRequest hidden = parseCommandLine({"dunok", "--hidden"});
+        QVERIFY(hidden.mode == CommandLineRequest::Mode::Gui && hidden.hidden);
+        const CommandLineRequest start =
+            parseCommandLine({"dunok", "--start", "5m", "--name", "Pasta", "--save", "--show"});
+        QCOMPARE(start.mode, CommandLineRequest::Mode::Command);
+        QCOMPARE(start.action, CommandLineRequest::Action::Start);
+        QVERIFY(start.argument == "5m" && start.name == "Pasta" && start.save && start.show);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,196 @@
+// Timers that run on across a quit, with both clocks moved by hand: one run
+// starts and pauses timers and quits, the next opens the same store later.
+#include <QTest>
+
+#include "engine/Alarm.h"
+#include "engine/RunningTimers.h"
+#include "engine/TimerEngine.h"
+#include "engine/TimerRestore.h"
+#include "mainwindow/TimerTableModel.h"
+#include "model/TimerList.h"
+#include "model/TimerModel.h"
+#include "platform/TickScheduler.h"
+#include "platform/WallClock.h"
+#include "support/HostileStore.h"
+#include "support/TestEnvironment.h"
+
+using namespace dunok;
+using testing::sql;
+
+class TestTimerRestore : public QObject {
+    Q_OBJECT
+    static constexpr qint64 second = 1'000'000'000;
+    const QDateTime start = QDateTime(QDate(2026, 12, 7), QTime(10, 0), QTimeZone::utc());
+
+    std::unique_ptr<testing::TestHome> home;
+    std::unique_ptr<FixedWallClock> wall;
+    // One run of the program: its store, list, engine and keeper.
+    struct Run {
+        ManualClock clock;
+        std::unique_ptr<SharedPlayer> player = std::make_unique<SharedPlayer>();
+        std::unique_ptr<testing::StoreFixture> store;
+        std::unique_ptr<TimerTableModel> model;
+        std::unique_ptr<TimerEngine> engine;
+        std::unique_ptr<TimerRestore> restore;
+        QList<FinishNotice> notices;
+    };
+    std::unique_ptr<Run> run;
+
+    enum Row { Pasta, Egg, Tea };  // in duration order
+
+    void beginRun() {
+        run = std::make_unique<Run>();
+        run->store = std::make_unique<testing::StoreFixture>(home->storePath());
+        QVERIFY(populateArray(sortDuration));
+        run->model = std::make_unique<TimerTableModel>();
+        run->model->reloadData();
+        run->engine = std::make_unique<TimerEngine>(*run->model, run->clock);
+        run->restore = std::make_unique<TimerRestore>(*run->engine);
+        connect(run->engine.get(), &TimerEngine::toolbarNeedsUpdate, run->restore.get(),
+                &TimerRestore::keep);
+        connect(run->engine.get(), &TimerEngine::finishNotification,
+                [this](const FinishNotice& n) { run->notices << n; });
+        run->restore->restore();
+    }
+    void endRun() {
+        run->restore->quit();
+        run.reset();
+        alertsArray.clear();
+        timersArray.clear();
+    }
+    void seconds(int n) {
+        for (int i = 0; i < n; ++i) {
+            run->clock.advanceNs(second);
+            wall->advanceSecs(1);
+            run->engine->scheduler().processDueTicks();
+        }
+    }
+    QString stored(const char* column, Row row) {
+        static const char* names[] = {"Pasta", "Egg", "Tea"};
+        return sql(home->storePath(), QStringLiteral("SELECT %1 FROM Timers WHERE desc = '%2'")
+                                          .arg(column, names[row]))
+            .value(0);
+    }
+    qint64 left(Row row) {
+        const int k = haveAlertForID(timerId(timersArray[row]));
+        return k == -1 ? -1 : alertsArray[k].value;
+    }
+    bool paused(Row row) {
+        const int k = haveAlertForID(timerId(timersArray[row]));
+        return k != -1 && alertsArray[k].isPaused;
+    }
+
+    // Pasta (60 s) and Tea (300 s) start at 10:00:00, Egg (240 s) too and is
+    // paused at 10:00:40 with 200 s left; Dunok quits at 10:00:50.
+    void firstRun() {
+        beginRun();
+        for (Row row : {Pasta, Egg, Tea}) run->engine->tableViewDoubleClick(row);
+        seconds(40);
+        run->engine->miPauseClicked(Egg);
+        seconds(10);
+        endRun();
+    }
+
+private slots:
+    void init() {
+        home = std::make_unique<testing::TestHome>();
+        testing::resetGlobals();
+        wall = std::make_unique<FixedWallClock>(start, QTimeZone::utc());
+        setWallClock(wall.get());
+        {
+            testing::StoreFixture store(home->storePath());
+            store.addTimer("Pasta", 60);
+            store.addTimer("Egg", 240);
+            store.addTimer("Tea", 300);
+        }
+        prefsKeepTimers = true;
+        prefsSendNotification = true;
+    }
+    void cleanup() {
+        run.reset();
+        setWallClock(nullptr);
+        testing::resetGlobals();
+    }
+
+    void keptInTheStoreAsTheyChange() {
+        beginRun();
+        run->engine->tableViewDoubleClick(Tea);
+        const QString due = QString::number(start.addSecs(300).toMSecsSinceEpoch());
+        QCOMPARE(stored("dueAt", Tea), due);
+        seconds(30);  // ticks write nothing new
+        QCOMPARE(stored("dueAt", Tea), due);
+        run->engine->miPauseClicked(Tea);
+        QCOMPARE(stored("dueAt", Tea), QString("NULL"));
+        QCOMPARE(stored("pausedLeft", Tea), QString("270"));
+        seconds(100);
+        run->engine->miPauseClicked(Tea);  // resumed at 10:02:10 with 270 s left
+        QCOMPARE(stored("dueAt", Tea),
+                 QString::number(start.addSecs(130 + 270).toMSecsSinceEpoch()));
+        QCOMPARE(stored("pausedLeft", Tea), QString("NULL"));
+        run->engine->tableViewDoubleClick(Tea);  // stopped
+        QCOMPARE(stored("dueAt", Tea), QString("NULL"));
+    }
+
+    void nextStartGoesOnWithTheTimeLeft() {
+        firstRun();
+        wall->advanceSecs(100);  // Dunok starts again at 10:02:30
+        beginRun();
+        QCOMPARE(left(Tea), qint64(300 - 150));
+        QVERIFY(!paused(Tea));
+        QCOMPARE(left(Egg), qint64(200));
+        QVERIFY(paused(Egg));
+        QCOMPARE(run->model->durationText(Egg).startsWith("Paused"), true);
+        // Pasta was due at 10:01:00, while Dunok was closed: it rings now, once.
+        QCOMPARE(left(Pasta), qint64(-1));
+        QCOMPARE(run->notices.size(), 1);
+        QCOMPARE(run->notices[0].title, QString("Pasta"));
+        QVERIFY2(run->notices[0].body.startsWith("Finished while Dunok was closed, at "),
+                 qPrintable(run->notices[0].body));
+        QVERIFY(run->engine->isRinging());
+        QCOMPARE(stored("dueAt", Pasta), QString("NULL"));
+        QCOMPARE(getNumAlerts(), 2);
+
+        // Tea rings on time, at 10:05:00, and a start after that finds nothing.
+        seconds(149);
+        QCOMPARE(run->notices.size(), 1);
+        seconds(1);
+        QCOMPARE(run->notices.size(), 2);
+        QCOMPARE(run->notices[1].title, QString("Tea"));
+        endRun();
+        beginRun();
+        QCOMPARE(run->notices.size(), 0);
+        QCOMPARE(getNumAlerts(), 1);  // Egg, still paused
+        QVERIFY(paused(Egg));
+    }
+
+    void withThePreferenceOffEveryTimerStartsStopped() {
+        firstRun();
+        prefsKeepTimers = false;
+        beginRun();
+        QCOMPARE(getNumAlerts(), 0);
+        QVERIFY(run->notices.isEmpty());
+        QCOMPARE(sql(home->storePath(),
+                     "SELECT count(*) FROM Timers WHERE dueAt IS NOT NULL OR "
+                     "pausedLeft IS NOT NULL"),
+                 QStringList{"0"});
+    }
+
+    // A moment or a time left from a hand edit or a clock far off is read
+    // within the longest countdown; a timer deleted since is skipped.
+    void oddKeptValuesAreBounded() {
+        firstRun();
+        QVERIFY(sql(home->storePath(),
+                    "UPDATE Timers SET dueAt = 9000000000000000000 WHERE desc = 'Tea';"
+                    "UPDATE Timers SET pausedLeft = -5 WHERE desc = 'Egg';"
+                    "DELETE FROM Timers WHERE desc = 'Pasta'")
+                    .isEmpty());
+        beginRun();
+        QCOMPARE(timersArray.size(), 2);
+        QCOMPARE(getNumAlerts(), 1);
+        QCOMPARE(left(Row(1)), maxTimerDuration);  // Tea, now the second row
+        QVERIFY(run->notices.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestTimerRestore)
+#include "tst_timerrestore.moc"

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The manual page renders without a warning and names every option that
+# dunok --help lists.
+source "$(dirname "$0")/lib.sh"
+dunok=$1
+page=$(cd "$(dirname "$0")/../.." && pwd)/resources/dunok.1
+setup_home
+warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >"$work/page.txt") ||
+    fail "man could not render $page"
+[[ -z $warnings ]] || fail "man warns: $warnings"
+options=$(QT_QPA_PLATFORM=offscreen "$dunok" --help | grep -oE -- '--[a-z][a-z-]+' | sort -u |
+    grep -vx -- '--help-all')
+[[ -n $options ]] || fail "dunok --help listed no options"
+for option in $options; do
+    grep -qF -- "$option" "$work/page.txt" || fail "the manual page does not describe $option"
+done
+echo "PASS"
