@@ -70,4 +70,16 @@ wait_until 10 main_window_gone || fail "the window did not close again"
 xdotool mousemove --window "$icon" 10 10 click 1
 wait_until 10 have_main_window || fail "a click on the icon did not bring the window back"
 stop "$app"
+
+# As the login entry starts it: in the tray with no window, until asked for one
+# from the command line or the launcher's New Timer.
+start hidden env QT_QPA_PLATFORM=xcb "$dunok" --hidden
+app=$pid
+wait_until 30 have_tray_icon || fail "no icon in the tray after --hidden"
+! have_main_window || fail "--hidden showed the window"
+env QT_QPA_PLATFORM=xcb "$dunok" --show || fail "dunok --show failed"
+wait_until 10 have_main_window || fail "dunok --show did not bring the window"
+env QT_QPA_PLATFORM=xcb "$dunok" --new || fail "dunok --new failed"
+wait_until 10 have_editor || fail "dunok --new did not open the editor"
+stop "$app"
 echo "PASS"
