@@ -67,6 +67,39 @@ void addOptions(QCommandLineParser& parser, const Options& o) {
     parser.addVersionOption();
 }
 
+// The options every Qt program takes (-style fusion, -platform wayland,
+// -reverse, ...) are the toolkit's: QApplication reads them from the same
+// command line, so they are not refused here.
+QStringList withoutToolkitOptions(const QStringList& arguments) {
+    static const QStringList withValue = {
+        "platform",        "platformpluginpath", "platformtheme", "plugin",
+        "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+        "display",         "geometry",           "style",         "stylesheet"};
+    static const QStringList bare = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    static const QStringList dunokWithValue = {"--start", "--name", "--stop", "--pause",
+                                               "--resume"};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        // The value of one of Dunok's options, whatever it looks like.
+        if (i > 0 && dunokWithValue.contains(arguments.at(i - 1))) {
+            kept << argument;
+            continue;
+        }
+        // Qt's own take one dash; Dunok's two.
+        const bool single = argument.size() > 1 && argument.startsWith(QLatin1Char('-')) &&
+                            !argument.startsWith(QLatin1String("--"));
+        const QString word = argument.mid(1).section(QLatin1Char('='), 0, 0);
+        if (i > 0 && single && withValue.contains(word)) {
+            if (!argument.contains(QLatin1Char('='))) ++i;  // and its value
+            continue;
+        }
+        if (i > 0 && single && bare.contains(word)) continue;
+        kept << argument;
+    }
+    return kept;
+}
+
 CommandLineRequest usageError(const QString& message) {
     CommandLineRequest request;
     request.mode = CommandLineRequest::Mode::Error;
@@ -278,7 +311,7 @@ CommandLineRequest parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     const Options o;
     addOptions(parser, o);
-    if (!parser.parse(arguments)) return usageError(parser.errorText());
+    if (!parser.parse(withoutToolkitOptions(arguments))) return usageError(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
         return usageError(
             Texts::tr("Unexpected argument “%1”.").arg(parser.positionalArguments().constFirst()));

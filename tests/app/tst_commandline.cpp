@@ -64,6 +64,12 @@ private slots:
         QCOMPARE(start.mode, CommandLineRequest::Mode::Command);
         QCOMPARE(start.action, CommandLineRequest::Action::Start);
         QVERIFY(start.argument == "5m" && start.name == "Pasta" && start.save && start.show);
+        // The toolkit's own options are left to it, also next to Dunok's.
+        const CommandLineRequest styled = parseCommandLine(
+            {"dunok", "-style", "fusion", "-platform=offscreen", "-reverse", "--hidden"});
+        QVERIFY(styled.mode == CommandLineRequest::Mode::Gui && styled.hidden);
+        // A timer named like one of them is still a timer.
+        QCOMPARE(parseCommandLine({"dunok", "--stop", "-style"}).argument, QString("-style"));
     }
 };
 
