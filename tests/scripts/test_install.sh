@@ -15,6 +15,9 @@ key() { sed -n "/^\[Desktop Entry\]/,/^\[/s/^$1=//p" "$desktop"; }
 [[ -x "$prefix/bin/$(key Exec)" ]] || fail "the launcher runs '$(key Exec)', which is not installed"
 [[ -f "$prefix/share/metainfo/org.dunok.Dunok.metainfo.xml" ]] || fail "no metainfo installed"
 [[ -f "$prefix/share/man/man1/dunok.1" ]] || fail "no manual page installed"
+# "man dunok" finds it where the prefix's manuals are looked for, and shows it.
+shown=$(MANPATH=$prefix/share/man MANWIDTH=80 man dunok 2>/dev/null) || fail "man dunok failed"
+grep -q -- "--start" <<<"$shown" || fail "man dunok does not show the installed page"
 icons=$prefix/share/icons/hicolor
 [[ -f "$icons/scalable/apps/$(key Icon).svg" ]] || fail "no scalable icon '$(key Icon)'"
 for size in 16x16 24x24 32x32 48x48 64x64 128x128 256x256; do
