@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QProcess>
 #include <QSettings>
 #include <algorithm>
@@ -140,8 +141,7 @@ int report(const ControlClient::Reply& reply) {
     return statusOf(reply);
 }
 
-// The store as the list shows it while no Dunok runs: every timer stopped,
-// in the order the preferences ask for.
+// The store's timers in the order the preferences ask for.
 std::optional<QList<StoredTimer>> readStoreInListOrder() {
     QString why;
     auto timers = readStoredTimers(defaultStorePath(), &why);
@@ -206,14 +206,29 @@ int lookUpOffline(const QString& name, const CommandLineRequest* start = nullptr
     return ExitStatus::noSuchTimer;
 }
 
+// A timer as the next start of Dunok will find it: stopped, or, while the
+// preferences keep running timers, going on from the moment it was kept.
+TimerStatus offlineStatus(const StoredTimer& timer, bool kept, qint64 nowMs) {
+    if (kept && timer.pausedLeft && *timer.pausedLeft > 0)
+        return {timer.description, QStringLiteral("paused"),
+                std::min(*timer.pausedLeft, maxTimerDuration)};
+    if (kept && timer.dueAt) {
+        const qint64 ms = *timer.dueAt - nowMs;
+        if (ms <= 0) return {timer.description, QStringLiteral("finished"), 0};
+        return {timer.description, QStringLiteral("running"),
+                std::min((ms + 999) / 1000, maxTimerDuration)};
+    }
+    return {timer.description, QStringLiteral("stopped"), timer.duration};
+}
+
 int listOffline() {
     const auto timers = readStoreInListOrder();
     if (!timers) return ExitStatus::unreachable;
+    const bool kept = PreferenceStore::peekBoolean(PreferenceStore::defaultPath(), PrefKeys::keepTimers);
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
     QByteArray out;
     for (const StoredTimer& timer : *timers)
-        out +=
-            listingLine({timer.description, QStringLiteral("stopped"), timer.duration}).toUtf8() +
-            '\n';
+        out += listingLine(offlineStatus(timer, kept, now)).toUtf8() + '\n';
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     return ExitStatus::ok;
 }

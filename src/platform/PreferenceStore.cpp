@@ -101,6 +101,14 @@ std::optional<double> numberOf(const QString& text) {
     return d;
 }
 
+bool booleanOf(const QString& text) {
+    if (text.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0 ||
+        text.compare(QStringLiteral("yes"), Qt::CaseInsensitive) == 0)
+        return true;
+    const std::optional<double> d = numberOf(text);
+    return d && *d != 0.0;
+}
+
 }  // namespace
 
 PreferenceStore::PreferenceStore() : PreferenceStore(defaultPath()) {}
@@ -139,12 +147,13 @@ qint64 PreferenceStore::integer(const QString& key) const {
 }
 
 bool PreferenceStore::boolean(const QString& key) const {
-    const QString text = textOf(settings_->value(key));
-    if (text.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0 ||
-        text.compare(QStringLiteral("yes"), Qt::CaseInsensitive) == 0)
-        return true;
-    const std::optional<double> d = numberOf(text);
-    return d && *d != 0.0;
+    return booleanOf(textOf(settings_->value(key)));
+}
+
+bool PreferenceStore::peekBoolean(const QString& path, const QString& key) {
+    if (!QFileInfo(path).isFile()) return false;
+    const QSettings settings(path, QSettings::IniFormat);
+    return booleanOf(textOf(settings.value(key)));
 }
 
 double PreferenceStore::floating(const QString& key) const {

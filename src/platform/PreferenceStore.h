@@ -32,6 +32,9 @@ public:
     qint64 integer(const QString& key) const;
     // false when missing; "true", "yes" and non-zero numbers read true.
     bool boolean(const QString& key) const;
+    // The same reading of the file at path, for a reader that must leave the
+    // file and its folder exactly as they are (nothing created or set aside).
+    static bool peekBoolean(const QString& path, const QString& key);
     // 0.0 when missing or not a number.
     double floating(const QString& key) const;
     // No string when missing.

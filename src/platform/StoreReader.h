@@ -12,6 +12,11 @@ namespace dunok {
 struct StoredTimer {
     QString description;
     qint64 duration = 0;  // as the file holds it; NULL reads as 0
+    // What a run with "Keep running timers across restarts" left: when the
+    // timer is due (ms since the epoch) or the seconds a paused one has.
+    // Empty when NULL, and in a store older than these columns.
+    std::optional<qint64> dueAt = {};
+    std::optional<qint64> pausedLeft = {};
 };
 
 // The "Timers" rows in store order (ascending id). No file: an empty list.

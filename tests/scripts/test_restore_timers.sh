@@ -40,10 +40,16 @@ kept() { sqlite3 -readonly "$store" "SELECT $2 IS NOT NULL FROM Timers WHERE des
 [[ $(kept Tea dueAt) == 1 && $(kept Egg pausedLeft) == 1 && $(kept Pasta dueAt) == 1 ]] ||
     fail "the store does not keep the running timers: $(sqlite3 "$store" 'SELECT * FROM Timers')"
 stop "$app"
+# With none running, the listing shows what the next start will find.
+"$dunok" --list | grep -qP '^Tea\trunning\t(9|10):[0-5][0-9]$' ||
+    fail "the listing without Dunok: $("$dunok" --list)"
+"$dunok" --list | grep -qP '^Egg\tpaused\t1[45]:[0-5][0-9]$' ||
+    fail "the listing without Dunok: $("$dunok" --list)"
 
 # While Dunok is closed, Pasta's moment passes (a minute ago).
 sqlite3 "$store" "UPDATE Timers SET dueAt = (strftime('%s', 'now') - 60) * 1000
     WHERE desc = 'Pasta'"
+"$dunok" --list | grep -qP '^Pasta\tfinished\t' || fail "Pasta lists as $("$dunok" --list)"
 launch
 row Tea | grep -qP '^Tea\trunning\t(9|10):[0-5][0-9]$' || fail "Tea after the restart: $(row Tea)"
 row Egg | grep -qP '^Egg\tpaused\t1[45]:[0-5][0-9]$' || fail "Egg after the restart: $(row Egg)"
