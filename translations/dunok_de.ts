@@ -83,10 +83,6 @@
         <translation>Ein Timername darf nicht leer sein.</translation>
     </message>
     <message>
-        <source>A timer name cannot contain quotes or line breaks.</source>
-        <translation>Ein Timername darf keine Anführungszeichen oder Zeilenumbrüche enthalten.</translation>
-    </message>
-    <message>
         <source>Dunok did not answer: %1</source>
         <translation>Dunok hat nicht geantwortet: %1</translation>
     </message>
@@ -157,6 +153,10 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>Try “dunok --help” for the options.</source>
         <translation>Die Optionen zeigt „dunok --help“.</translation>
+    </message>
+    <message>
+        <source>A timer name cannot contain line breaks or other control characters.</source>
+        <translation>Ein Timername darf keine Zeilenumbrüche oder anderen Steuerzeichen enthalten.</translation>
     </message>
 </context>
 <context>
@@ -423,10 +423,6 @@ läuft nicht oder ist nicht pausiert.
         <translation>%1-Timer</translation>
     </message>
     <message>
-        <source>A timer name cannot contain quotes or line breaks.</source>
-        <translation>Ein Timername darf keine Anführungszeichen oder Zeilenumbrüche enthalten.</translation>
-    </message>
-    <message>
         <source>“%1” matches more than one timer:</source>
         <translation>„%1“ passt auf mehr als einen Timer:</translation>
     </message>
@@ -465,6 +461,10 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>No store is open.</source>
         <translation>Kein Speicher ist geöffnet.</translation>
+    </message>
+    <message>
+        <source>A timer name cannot contain line breaks or other control characters.</source>
+        <translation>Ein Timername darf keine Zeilenumbrüche oder anderen Steuerzeichen enthalten.</translation>
     </message>
 </context>
 <context>

@@ -115,7 +115,7 @@ void printError(const QString& text) {
 QString nameProblem(const QString& name) {
     if (name.trimmed().isEmpty()) return Texts::tr("A timer name cannot be empty.");
     if (!isAcceptableName(name))
-        return Texts::tr("A timer name cannot contain quotes or line breaks.");
+        return Texts::tr("A timer name cannot contain line breaks or other control characters.");
     return {};
 }
 
@@ -224,7 +224,8 @@ TimerStatus offlineStatus(const StoredTimer& timer, bool kept, qint64 nowMs) {
 int listOffline() {
     const auto timers = readStoreInListOrder();
     if (!timers) return ExitStatus::unreachable;
-    const bool kept = PreferenceStore::peekBoolean(PreferenceStore::defaultPath(), PrefKeys::keepTimers);
+    const bool kept =
+        PreferenceStore::peekBoolean(PreferenceStore::defaultPath(), PrefKeys::keepTimers);
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     QByteArray out;
     for (const StoredTimer& timer : *timers)

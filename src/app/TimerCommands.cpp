@@ -32,7 +32,7 @@ QString TimerCommands::defaultName(qint64 seconds) {
 RemoteResult TimerCommands::find(const QString& name, int* row) const {
     if (!isAcceptableName(name))
         return {RemoteError::InvalidArgument,
-                tr("A timer name cannot contain quotes or line breaks.")};
+                tr("A timer name cannot contain line breaks or other control characters.")};
     const QStringList names = descriptions();
     const TimerMatch match = matchTimer(names, name);
     switch (match.kind) {
@@ -88,7 +88,7 @@ RemoteResult TimerCommands::resume(const QString& name) {
 RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, bool save) {
     if (!isAcceptableName(name))
         return {RemoteError::InvalidArgument,
-                tr("A timer name cannot contain quotes or line breaks.")};
+                tr("A timer name cannot contain line breaks or other control characters.")};
     if (seconds < 1 || seconds > maxTypedDuration)
         return {RemoteError::InvalidArgument,
                 tr("A timer runs for a second to a year, not %1 seconds.").arg(seconds)};

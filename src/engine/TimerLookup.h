@@ -22,8 +22,8 @@ struct TimerMatch {
 // case ignored. Several hits on the deciding step are ambiguous.
 TimerMatch matchTimer(const QStringList& descriptions, const QString& query);
 
-// Names from outside (command line, bus) must not carry quotes, line breaks
-// or other control characters: they would break the listing and are nearly
+// Names from outside (command line, bus) must not carry line breaks or other
+// control characters: they would break the one-a-line listing and are nearly
 // always a slip of the shell.
 bool isAcceptableName(const QString& name);
 

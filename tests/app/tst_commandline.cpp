@@ -44,7 +44,7 @@ private slots:
         QTest::newRow("the same twice") << QStringList{"--start", "a", "--start", "b"};
         QTest::newRow("--name alone") << QStringList{"--name", "x"};
         QTest::newRow("--hidden with a command") << QStringList{"--hidden", "--list"};
-        QTest::newRow("quote") << QStringList{"--start", "Mum's"};
+        QTest::newRow("tab") << QStringList{"--start", "Mum\ts"};
         QTest::newRow("newline in --name") << QStringList{"--start", "5m", "--name", "a\nb"};
         QTest::newRow("empty") << QStringList{"--pause", " "};
         QTest::newRow("positional") << QStringList{"Tea"};
@@ -64,6 +64,8 @@ private slots:
         QCOMPARE(start.mode, CommandLineRequest::Mode::Command);
         QCOMPARE(start.action, CommandLineRequest::Action::Start);
         QVERIFY(start.argument == "5m" && start.name == "Pasta" && start.save && start.show);
+        QCOMPARE(parseCommandLine({"dunok", "--stop", "Mum's \"best\" tea"}).mode,
+                 CommandLineRequest::Mode::Command);
         // The toolkit's own options are left to it, also next to Dunok's.
         const CommandLineRequest styled = parseCommandLine(
             {"dunok", "-style", "fusion", "-platform=offscreen", "-reverse", "--hidden"});

@@ -29,8 +29,8 @@ err_has "bogus"
 expect 2 --start
 err_has "start"
 expect 2 --pause
-expect 2 --start 'Tea"' --name Tea
-err_has "quotes"
+expect 2 --start 5m --name $'Te\ta'
+err_has "control characters"
 expect 2 --start 5m --name $'Te\na'
 expect 2 --start 5x --name Pasta
 err_has "5x"
@@ -90,6 +90,10 @@ row Pasta | grep -qP '^Pasta\trunning\t1:[23][0-9]$' || fail "Pasta reads '$(row
 expect 0 --start 1s --name Blink
 wait_until 20 grep -q "member=TimerFinished" "$work/monitor.log" || fail "no TimerFinished signal"
 expect 2 --start 5x --name Pasta2
+# Quotes are part of a name, not a slip of the shell.
+expect 0 --start 2m --name "Mum's \"best\" tea" --save
+state_is "Mum's \"best\" tea" running || fail "a name with quotes reads '$("$dunok" --list)'"
+expect 0 --stop "mum's"
 expect 0 --stop-all
 ! "$dunok" --list | grep -qP '\t(running|paused)\t' || fail "--stop-all left timers running"
 
