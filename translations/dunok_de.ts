@@ -95,18 +95,6 @@
         <translation>„%1“ ist weder ein Timer noch eine Dauer wie 90s, 1:30 oder 1h 5m.</translation>
     </message>
     <message>
-        <source>“%1” matches more than one timer:</source>
-        <translation>„%1“ passt auf mehr als einen Timer:</translation>
-    </message>
-    <message>
-        <source>There is no timer “%1”, and no timers are stored.</source>
-        <translation>Es gibt keinen Timer „%1“, und es sind keine Timer gespeichert.</translation>
-    </message>
-    <message>
-        <source>There is no timer “%1”. The timers are:</source>
-        <translation>Es gibt keinen Timer „%1“. Die Timer sind:</translation>
-    </message>
-    <message>
         <source>No session bus: Dunok cannot be reached.</source>
         <translation>Kein Sitzungsbus: Dunok ist nicht erreichbar.</translation>
     </message>
@@ -423,18 +411,6 @@ läuft nicht oder ist nicht pausiert.
         <translation>%1-Timer</translation>
     </message>
     <message>
-        <source>“%1” matches more than one timer:</source>
-        <translation>„%1“ passt auf mehr als einen Timer:</translation>
-    </message>
-    <message>
-        <source>There is no timer “%1”, and no timers are stored.</source>
-        <translation>Es gibt keinen Timer „%1“, und es sind keine Timer gespeichert.</translation>
-    </message>
-    <message>
-        <source>There is no timer “%1”. The timers are:</source>
-        <translation>Es gibt keinen Timer „%1“. Die Timer sind:</translation>
-    </message>
-    <message>
         <source>“%1” is running or paused already; nothing changed.</source>
         <translation>„%1“ läuft schon oder ist pausiert; nichts wurde geändert.</translation>
     </message>
@@ -544,6 +520,21 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>30 seconds</source>
         <translation>30 Sekunden</translation>
+    </message>
+</context>
+<context>
+    <name>TimerLookup</name>
+    <message>
+        <source>“%1” matches more than one timer:</source>
+        <translation>„%1“ passt auf mehr als einen Timer:</translation>
+    </message>
+    <message>
+        <source>There is no timer “%1”, and no timers are stored.</source>
+        <translation>Es gibt keinen Timer „%1“, und es sind keine Timer gespeichert.</translation>
+    </message>
+    <message>
+        <source>There is no timer “%1”. The timers are:</source>
+        <translation>Es gibt keinen Timer „%1“. Die Timer sind:</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 
 #include "editing/DurationParser.h"
 #include "engine/TimerLookup.h"
+#include "engine/TimerRestore.h"
 #include "model/Globals.h"
 #include "model/Preferences.h"
 #include "model/Store.h"
@@ -169,12 +170,6 @@ QStringList descriptionsOf(const QList<StoredTimer>& timers) {
     return names;
 }
 
-QString indented(const QStringList& names) {
-    QString text;
-    for (const QString& name : names) text += QStringLiteral("\n  ") + name;
-    return text;
-}
-
 QString notADuration(const QString& text) {
     return Texts::tr("“%1” is neither a timer nor a duration such as 90s, 1:30 or 1h 5m.")
         .arg(text);
@@ -189,34 +184,30 @@ int lookUpOffline(const QString& name, const CommandLineRequest* start = nullptr
     const QStringList names = descriptionsOf(*timers);
     const TimerMatch match = matchTimer(names, name);
     if (match.kind == TimerMatch::Kind::Found) return -1;
-    if (match.kind == TimerMatch::Kind::Ambiguous) {
-        printError(Texts::tr("“%1” matches more than one timer:").arg(name) +
-                   indented(match.candidates));
-        return ExitStatus::noSuchTimer;
+    if (match.kind == TimerMatch::Kind::None && start) {
+        if (parseDuration(name).ok()) return -1;
+        if (start->hasName) {
+            printError(notADuration(name));
+            return ExitStatus::usage;
+        }
     }
-    if (start && parseDuration(name).ok()) return -1;
-    if (start && start->hasName) {
-        printError(notADuration(name));
-        return ExitStatus::usage;
-    }
-    printError((names.isEmpty() ? Texts::tr("There is no timer “%1”, and no timers are stored.")
-                                : Texts::tr("There is no timer “%1”. The timers are:"))
-                   .arg(name) +
-               indented(names));
+    printError(missText(match, name, names));
     return ExitStatus::noSuchTimer;
 }
 
 // A timer as the next start of Dunok will find it: stopped, or, while the
 // preferences keep running timers, going on from the moment it was kept.
 TimerStatus offlineStatus(const StoredTimer& timer, bool kept, qint64 nowMs) {
-    if (kept && timer.pausedLeft && *timer.pausedLeft > 0)
-        return {timer.description, QStringLiteral("paused"),
-                std::min(*timer.pausedLeft, maxTimerDuration)};
-    if (kept && timer.dueAt) {
-        const qint64 ms = *timer.dueAt - nowMs;
-        if (ms <= 0) return {timer.description, QStringLiteral("finished"), 0};
-        return {timer.description, QStringLiteral("running"),
-                std::min((ms + 999) / 1000, maxTimerDuration)};
+    const KeptTimer state = kept ? keptTimerAt(timer.dueAt, timer.pausedLeft, nowMs) : KeptTimer();
+    switch (state.state) {
+        case KeptTimer::State::None:
+            break;
+        case KeptTimer::State::Running:
+            return {timer.description, QStringLiteral("running"), state.secondsLeft};
+        case KeptTimer::State::Paused:
+            return {timer.description, QStringLiteral("paused"), state.secondsLeft};
+        case KeptTimer::State::Finished:
+            return {timer.description, QStringLiteral("finished"), 0};
     }
     return {timer.description, QStringLiteral("stopped"), timer.duration};
 }

@@ -12,12 +12,6 @@
 namespace dunok {
 
 namespace {
-QString indented(const QStringList& names) {
-    QString text;
-    for (const QString& name : names) text += QStringLiteral("\n  ") + name;
-    return text;
-}
-
 QStringList descriptions() {
     QStringList names;
     for (const TimerRecord& timer : std::as_const(timersArray)) names << timerDesc(timer);
@@ -35,21 +29,13 @@ RemoteResult TimerCommands::find(const QString& name, int* row) const {
                 tr("A timer name cannot contain line breaks or other control characters.")};
     const QStringList names = descriptions();
     const TimerMatch match = matchTimer(names, name);
-    switch (match.kind) {
-        case TimerMatch::Kind::Found:
-            *row = match.index;
-            return {};
-        case TimerMatch::Kind::Ambiguous:
-            return {RemoteError::Ambiguous,
-                    tr("“%1” matches more than one timer:").arg(name) + indented(match.candidates)};
-        case TimerMatch::Kind::None:
-            break;
+    if (match.kind == TimerMatch::Kind::Found) {
+        *row = match.index;
+        return {};
     }
-    return {RemoteError::NoSuchTimer,
-            (names.isEmpty() ? tr("There is no timer “%1”, and no timers are stored.")
-                             : tr("There is no timer “%1”. The timers are:"))
-                    .arg(name) +
-                indented(names)};
+    return {match.kind == TimerMatch::Kind::Ambiguous ? RemoteError::Ambiguous
+                                                      : RemoteError::NoSuchTimer,
+            missText(match, name, names)};
 }
 
 RemoteResult TimerCommands::byName(const QString& name,

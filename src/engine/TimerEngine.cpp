@@ -21,6 +21,12 @@ constexpr qint64 tickIntervalNs = 1'000'000'000;
 constexpr qint64 mouseWatchIntervalNs = 500'000'000;
 // How late a tick may come so that ticks due close together share a wake-up.
 constexpr qint64 tickCoalescingNs = 3'000'000;
+
+int rowOfTimer(const QString& id) {
+    for (int r = 0; r < timersArray.size(); ++r)
+        if (timerId(timersArray[r]) == id) return r;
+    return -1;
+}
 }  // namespace
 
 TimerEngine::TimerEngine(TimerRowDisplay& rows, Clock& clock, QObject* parent)
@@ -57,9 +63,7 @@ void TimerEngine::silenceAll() {
 }
 
 void TimerEngine::snooze(const QString& id) {
-    int row = -1;
-    for (int r = 0; r < timersArray.size() && row == -1; ++r)
-        if (timerId(timersArray[r]) == id) row = r;
+    const int row = rowOfTimer(id);
     // The timer was deleted since its notification went up.
     if (row == -1 || id.isEmpty()) return;
     if (id == ring_->ringingId()) ring_->silence();
@@ -193,14 +197,6 @@ void TimerEngine::silence() {
     silenceAll();
     emit toolbarNeedsUpdate();
 }
-
-namespace {
-int rowOfTimer(const QString& id) {
-    for (int r = 0; r < timersArray.size(); ++r)
-        if (timerId(timersArray[r]) == id) return r;
-    return -1;
-}
-}  // namespace
 
 bool TimerEngine::startTimer(const QString& id) {
     const int row = rowOfTimer(id);

@@ -1,5 +1,6 @@
 #include "engine/TimerLookup.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "model/Globals.h"
@@ -40,6 +41,31 @@ bool isAcceptableName(const QString& name) {
     // another control character would break the one-a-line listing.
     return std::none_of(name.cbegin(), name.cend(),
                         [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+QString missText(const TimerMatch& match, const QString& query, const QStringList& descriptions) {
+    const auto indented = [](const QStringList& names) {
+        QString text;
+        for (const QString& name : names) text += QStringLiteral("\n  ") + name;
+        return text;
+    };
+    switch (match.kind) {
+        case TimerMatch::Kind::Found:
+            return {};
+        case TimerMatch::Kind::Ambiguous:
+            return QCoreApplication::translate("TimerLookup", "“%1” matches more than one timer:")
+                       .arg(query) +
+                   indented(match.candidates);
+        case TimerMatch::Kind::None:
+            break;
+    }
+    return (descriptions.isEmpty()
+                ? QCoreApplication::translate("TimerLookup",
+                                              "There is no timer “%1”, and no timers are stored.")
+                : QCoreApplication::translate("TimerLookup",
+                                              "There is no timer “%1”. The timers are:"))
+               .arg(query) +
+           indented(descriptions);
 }
 
 QList<TimerStatus> timerStatuses(const std::function<bool(int row)>& isFinishedRow) {

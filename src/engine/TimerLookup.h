@@ -27,6 +27,10 @@ TimerMatch matchTimer(const QStringList& descriptions, const QString& query);
 // always a slip of the shell.
 bool isAcceptableName(const QString& name);
 
+// What to tell someone whose query found no single timer: the candidates
+// when it was ambiguous, else every timer there is. Empty when Found.
+QString missText(const TimerMatch& match, const QString& query, const QStringList& descriptions);
+
 struct TimerStatus {
     QString description;
     QString state;  // "stopped", "running", "paused" or "finished"

@@ -1,6 +1,7 @@
 #include "engine/TimerRestore.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 #include "engine/RunningTimers.h"
 #include "engine/TimerEngine.h"
@@ -23,6 +24,15 @@ qint64 nowMs() {
 }
 }  // namespace
 
+KeptTimer keptTimerAt(std::optional<qint64> dueAt, std::optional<qint64> pausedLeft, qint64 nowMs) {
+    if (pausedLeft && *pausedLeft > 0)
+        return {KeptTimer::State::Paused, std::min(*pausedLeft, maxTimerDuration)};
+    if (!dueAt) return {};
+    const qint64 ms = *dueAt - nowMs;
+    if (ms <= 0) return {KeptTimer::State::Finished, 0};
+    return {KeptTimer::State::Running, std::min((ms + 999) / 1000, maxTimerDuration)};
+}
+
 TimerRestore::TimerRestore(TimerEngine& engine, QObject* parent)
     : QObject(parent), engine_(engine) {}
 
@@ -31,19 +41,26 @@ void TimerRestore::restore() {
     QList<RestoredTimer> kept;
     if (prefsKeepTimers) {
         const qint64 now = nowMs();
+        const auto optional = [](const QVariant& value) {
+            return value.isNull() ? std::nullopt : std::optional<qint64>(value.toLongLong());
+        };
         for (const TimerRecord& timer : std::as_const(timersArray)) {
-            const QVariant due = timer->value(TimersKeys::dueAt);
-            const QVariant left = timer->value(TimersKeys::pausedLeft);
-            if (!left.isNull() && left.toLongLong() > 0) {
-                kept << RestoredTimer{timerId(timer), left.toLongLong(), true};
-            } else if (!due.isNull()) {
-                const qint64 ms = due.toLongLong() - now;
-                if (ms > 0)
-                    kept << RestoredTimer{timerId(timer), (ms + 999) / 1000, false};
-                else
+            const std::optional<qint64> due = optional(timer->value(TimersKeys::dueAt));
+            const KeptTimer state =
+                keptTimerAt(due, optional(timer->value(TimersKeys::pausedLeft)), now);
+            switch (state.state) {
+                case KeptTimer::State::None:
+                    break;
+                case KeptTimer::State::Running:
+                case KeptTimer::State::Paused:
+                    kept << RestoredTimer{timerId(timer), state.secondsLeft,
+                                          state.state == KeptTimer::State::Paused};
+                    break;
+                case KeptTimer::State::Finished:
                     kept << RestoredTimer{
                         timerId(timer), 0, false,
-                        QDateTime::fromMSecsSinceEpoch(due.toLongLong(), wallClock().timeZone())};
+                        QDateTime::fromMSecsSinceEpoch(*due, wallClock().timeZone())};
+                    break;
             }
         }
     }

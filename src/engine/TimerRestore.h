@@ -6,10 +6,21 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
 
 namespace dunok {
 
 class TimerEngine;
+
+// How a kept timer stands at a moment: what its record holds (dueAt in ms
+// since the epoch, pausedLeft in seconds) read against the wall clock. The
+// time left is within the longest countdown.
+struct KeptTimer {
+    enum class State { None, Running, Paused, Finished };
+    State state = State::None;
+    qint64 secondsLeft = 0;
+};
+KeptTimer keptTimerAt(std::optional<qint64> dueAt, std::optional<qint64> pausedLeft, qint64 nowMs);
 
 class TimerRestore : public QObject {
     Q_OBJECT

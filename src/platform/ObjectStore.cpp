@@ -644,22 +644,32 @@ bool ManagedObjectContext::readStoreUuid(StoreError* error) {
 // its records or at the new one with all of them; a failure leaves the file
 // exactly as it was.
 bool ManagedObjectContext::upgradeSchema(const SchemaState& state, StoreError* error) {
+    QStringList statements;
+    for (const auto& [table, attribute] : state.missing)
+        statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
+                          .arg(quoted(table), columnDefinition(*attribute));
+    statements << versionStatement();
+    // Counted as writes, so that tests can make any step of it fail.
     if (!begin(error)) return false;
-    for (const auto& [table, attribute] : state.missing) {
-        if (!exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
-                      .arg(quoted(table), columnDefinition(*attribute)),
-                  {}, true, error)) {
+    if (!execAll(statements, true, error)) return false;
+    return commit(error);
+}
+
+// Runs each statement in the open transaction; on the first failure the
+// transaction is rolled back.
+bool ManagedObjectContext::execAll(const QStringList& statements, bool isWrite, StoreError* error) {
+    for (const QString& sql : statements) {
+        if (!exec(sql, {}, isWrite, error)) {
             rollbackTransaction();
             return false;
         }
     }
+    return true;
+}
+
+QString ManagedObjectContext::versionStatement() const {
     // PRAGMA takes no parameter; the number comes from the model.
-    if (!exec(QStringLiteral("PRAGMA user_version = %1").arg(link_->model.version), {}, true,
-              error)) {
-        rollbackTransaction();
-        return false;
-    }
-    return commit(error);
+    return QStringLiteral("PRAGMA user_version = %1").arg(link_->model.version);
 }
 
 bool ManagedObjectContext::createSchema(StoreError* error) {
@@ -676,17 +686,8 @@ bool ManagedObjectContext::createSchema(StoreError* error) {
         statements << QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)")
                           .arg(quoted(entity.name), columns.join(QStringLiteral(", ")));
     }
-    for (const QString& sql : statements) {
-        if (!exec(sql, {}, false, error)) {
-            rollbackTransaction();
-            return false;
-        }
-    }
-    if (!exec(QStringLiteral("PRAGMA user_version = %1").arg(link_->model.version), {}, false,
-              error)) {
-        rollbackTransaction();
-        return false;
-    }
+    statements << versionStatement();
+    if (!execAll(statements, false, error)) return false;
     const QString uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
     if (!exec(QStringLiteral("INSERT OR IGNORE INTO %1 (key, value) VALUES (?1, ?2)")
                   .arg(quoted(kMetadataTable)),

@@ -234,6 +234,8 @@ private:
     bool checkSchema(SchemaState* state, StoreError* error);
     bool createSchema(StoreError* error);
     bool upgradeSchema(const SchemaState& state, StoreError* error);
+    bool execAll(const QStringList& statements, bool isWrite, StoreError* error);
+    QString versionStatement() const;
     bool readStoreUuid(StoreError* error);
     QString selectSql(const EntityDescription& entity) const;
     ManagedObjectPtr objectForRow(const EntityDescription& entity, qint64 rowId,
