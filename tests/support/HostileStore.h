@@ -23,8 +23,6 @@ public:
     // Fills the disk until it refuses a byte more, then gives back `pages`
     // pages of 4 KiB. False if the disk never filled.
     bool fillLeaving(int pages);
-    // Removes everything on the disk.
-    void empty();
 
 private:
     QTemporaryDir dir_;
@@ -42,8 +40,6 @@ public:
     QString why() const { return why_; }
     // Ends the transaction and waits until the store is free.
     bool release();
-    // The holder lets go on its own a second after this call.
-    void releaseSoon();
 
 private:
     QString path_;
@@ -51,8 +47,6 @@ private:
     QString why_;
 };
 
-// Whether a reader that does not wait is refused by a lock on the store.
-bool storeIsLocked(const QString& storePath);
 // Runs SQL on the file as another program would: the first column of each
 // row it returns, NULL as "NULL", or {"error: ..."}.
 QStringList sql(const QString& path, const QString& statements);
