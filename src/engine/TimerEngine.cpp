@@ -12,6 +12,7 @@
 #include "engine/RunningTimers.h"
 #include "model/Globals.h"
 #include "model/TimerModel.h"
+#include "platform/Logging.h"
 #include "platform/TickScheduler.h"
 
 namespace dunok {
@@ -267,7 +268,7 @@ void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
     emit timerFinished(alertsArray[i].id);
     if (prefsBringToFront) emit bringToFrontRequested();
     if (prefsSendNotification && timer) {
-        qDebug().noquote() << alertsArray[i].id;
+        qCDebug(lcEngine).noquote() << alertsArray[i].id;
         emit finishNotification(
             {timerDesc(timer), tr("Duration was %1").arg(toDHMS(timerDuration(timer))),
              whileClosedAt.isValid()

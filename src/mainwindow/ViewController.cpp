@@ -27,6 +27,7 @@
 #include "model/TimerEdits.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
+#include "platform/Logging.h"
 #include "platform/NotificationHub.h"
 #include "platform/ProcessActivity.h"
 
@@ -280,7 +281,7 @@ void ViewController::btnClick(const QString& identifier) {
     else if (identifier == tbPreferencesToolbarItem)
         showPreferences();
     else
-        qDebug().noquote() << identifier;
+        qCDebug(lcWindow).noquote() << identifier;
 }
 
 void ViewController::updateToolbar() {

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include "platform/Logging.h"
+
 namespace dunok {
 
 namespace {
@@ -96,7 +98,7 @@ void DesktopNotifications::requestAuthorization() {
             qWarning().noquote() << "Permission not granted";
             return;
         }
-        qDebug().noquote() << "Permission granted";
+        qCDebug(lcNotifications).noquote() << "Permission granted";
     });
     // Learn early how the service renders text, so the first alarm goes out
     // without a round trip first.
@@ -175,7 +177,7 @@ void DesktopNotifications::sendNext() {
                         else
                             snoozable_.remove(lastId_);
                     }
-                    qDebug().noquote() << "Notification Register Success";
+                    qCDebug(lcNotifications).noquote() << "Notification Register Success";
                 }
                 sendNext();
             });

@@ -34,8 +34,8 @@ public:
     explicit DesktopNotifications(QObject* parent = nullptr);
 
     // Asks, without waiting, whether a notification service answers. The
-    // console says "Permission granted" or, after the reason, "Permission not
-    // granted".
+    // console says, after the reason, "Permission not granted"; "Permission
+    // granted" only to developers (the dunok.notifications category).
     void requestAuthorization();
 
     // Shows one notification, without waiting for the service. Each one

@@ -1,4 +1,5 @@
 // The finish notification as a stand-in service on a private bus sees it. DUNOK_TEST_NEEDS_DBUS
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -14,6 +15,28 @@ static const QString registered = QStringLiteral("Notification Register Success"
 class TestDesktopNotifications : public QObject {
     Q_OBJECT
 private slots:
+    // The console lines for developers are what these tests wait on.
+    void init() { QLoggingCategory::setFilterRules(QStringLiteral("dunok.*.debug=true")); }
+    void cleanup() { QLoggingCategory::setFilterRules(QString()); }
+
+    // Unless asked for, a user's console hears nothing of a service that answers.
+    void developersLinesAreSilentByDefault() {
+        QLoggingCategory::setFilterRules(QString());
+        testing::ServiceOnBus fake;
+        QVERIFY(fake.start());
+        testing::MessageLog log;
+        DesktopNotifications notifications;
+        notifications.requestAuthorization();
+        notifications.post({"Tea", "", "", "t-1"});
+        QTRY_COMPARE_WITH_TIMEOUT(fake.service.shown.size(), 1, 10000);
+        // The second replaces the first only once the first's answer was read.
+        notifications.post({"Tea", "", "", "t-2"});
+        QTRY_COMPARE_WITH_TIMEOUT(fake.service.shown.size(), 2, 10000);
+        QCOMPARE(fake.service.shown[1].replacesId, fake.service.shown[0].id);
+        QVERIFY2(!log.contains(registered) && !log.contains("Permission granted"),
+                 qPrintable(log.messages().join('\n')));
+    }
+
     void showsReplacesAndHearsClicks() {
         testing::ServiceOnBus fake;
         fake.service.capabilities << "body-markup";

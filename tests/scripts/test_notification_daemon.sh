@@ -38,7 +38,8 @@ make_store "$dunok" "INSERT INTO Timers (desc, duration, sound) VALUES
     ('Snoozy egg', 3, 'Vintage Alarm Clock', 1, 60)"
 start launcher dbus-monitor --session "interface='com.canonical.Unity.LauncherEntry'"
 launcher_count() { [[ $(grep -o 'int64 [0-9]*$' "$work/launcher.log" | tail -1) == "int64 $1" ]]; }
-start dunok env QT_QPA_PLATFORM=xcb "$dunok"
+# The lines for developers tell when the daemon has answered.
+start dunok env QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="dunok.*.debug=true" "$dunok"
 app=$pid
 wait_until 60 have_main_window || fail "no Dunok window appeared"
 window=$(main_window)
