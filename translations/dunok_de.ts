@@ -87,14 +87,6 @@
         <translation>Dunok hat nicht geantwortet: %1</translation>
     </message>
     <message>
-        <source>Could not read the timers in %1: %2</source>
-        <translation>Die Timer in %1 konnten nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>“%1” is neither a timer nor a duration such as 90s, 1:30 or 1h 5m.</source>
-        <translation>„%1“ ist weder ein Timer noch eine Dauer wie 90s, 1:30 oder 1h 5m.</translation>
-    </message>
-    <message>
         <source>No session bus: Dunok cannot be reached.</source>
         <translation>Kein Sitzungsbus: Dunok ist nicht erreichbar.</translation>
     </message>
@@ -194,6 +186,13 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DurationParser</name>
+    <message>
+        <source>A timer runs for a second to a year.</source>
+        <translation>Ein Timer läuft eine Sekunde bis ein Jahr.</translation>
     </message>
 </context>
 <context>
@@ -361,6 +360,57 @@ läuft nicht oder ist nicht pausiert.
     </message>
 </context>
 <context>
+    <name>StartTarget</name>
+    <message>
+        <source>“%1” is neither a timer nor a duration such as 90s, 1:30 or 1h 5m.</source>
+        <translation>„%1“ ist weder ein Timer noch eine Dauer wie 90s, 1:30 oder 1h 5m.</translation>
+    </message>
+    <message>
+        <source>Started “%1”</source>
+        <translation>„%1“ gestartet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n-day</source>
+        <comment>a 2-day timer</comment>
+        <translation>
+            <numerusform>%n-Tage</numerusform>
+            <numerusform>%n-Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n-hour</source>
+        <comment>a 2-hour timer</comment>
+        <translation>
+            <numerusform>%n-Stunden</numerusform>
+            <numerusform>%n-Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n-minute</source>
+        <comment>a 5-minute timer</comment>
+        <translation>
+            <numerusform>%n-Minuten</numerusform>
+            <numerusform>%n-Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n-second</source>
+        <comment>a 45-second timer</comment>
+        <translation>
+            <numerusform>%n-Sekunden</numerusform>
+            <numerusform>%n-Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Started an %1 timer “%2”</source>
+        <translation>%1-Timer „%2“ gestartet</translation>
+    </message>
+    <message>
+        <source>Started a %1 timer “%2”</source>
+        <translation>%1-Timer „%2“ gestartet</translation>
+    </message>
+</context>
+<context>
     <name>StatusLine</name>
     <message>
         <source>(%1 paused)</source>
@@ -387,6 +437,78 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>Your timers were saved by a newer version of Dunok. Use that version; this one leaves the file as it is.</source>
         <translation>Ihre Timer wurden von einer neueren Version von Dunok gespeichert. Verwenden Sie diese Version; diese hier lässt die Datei, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Move it somewhere else (keep it if your timers matter to you), then start Dunok again: it begins with a new timer file.</source>
+        <translation>Verschieben Sie sie an einen anderen Ort (behalten Sie sie, wenn Ihnen Ihre Timer wichtig sind) und starten Sie Dunok erneut: Es beginnt dann mit einer neuen Timer-Datei.</translation>
+    </message>
+    <message>
+        <source>Dunok cannot open the file that holds your timers, “%1”.</source>
+        <translation>Dunok kann die Datei mit Ihren Timern, „%1“, nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Dunok cannot make the folder “%1” for your timers.</source>
+        <translation>Dunok kann den Ordner „%1“ für Ihre Timer nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>Make sure that no file of that name is in the way and that you may write in the folder above it, then start Dunok again.</source>
+        <translation>Stellen Sie sicher, dass keine Datei dieses Namens im Weg ist und Sie im Ordner darüber schreiben dürfen, und starten Sie Dunok erneut.</translation>
+    </message>
+    <message>
+        <source>Dunok may not write in the folder “%1”, where your timers are kept.</source>
+        <translation>Dunok darf nicht in den Ordner „%1“ schreiben, in dem Ihre Timer liegen.</translation>
+    </message>
+    <message>
+        <source>Give yourself permission to write in that folder, then start Dunok again.</source>
+        <translation>Geben Sie sich Schreibrechte für diesen Ordner und starten Sie Dunok erneut.</translation>
+    </message>
+    <message>
+        <source>The file that holds your timers, “%1”, is a link to “%2”, which does not exist.</source>
+        <translation>Die Datei mit Ihren Timern, „%1“, ist eine Verknüpfung auf „%2“, das es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>Bring back the file it points to, or remove the link to start with a new timer file; then start Dunok again.</source>
+        <translation>Stellen Sie die Datei wieder her, auf die sie zeigt, oder entfernen Sie die Verknüpfung, um mit einer neuen Timer-Datei zu beginnen; starten Sie dann Dunok erneut.</translation>
+    </message>
+    <message>
+        <source>Dunok cannot reach the file that holds your timers, “%1”.</source>
+        <translation>Dunok kann die Datei mit Ihren Timern, „%1“, nicht erreichen.</translation>
+    </message>
+    <message>
+        <source>Give yourself permission to open the folders on its way, then start Dunok again.</source>
+        <translation>Geben Sie sich das Recht, die Ordner auf dem Weg dorthin zu öffnen, und starten Sie Dunok erneut.</translation>
+    </message>
+    <message>
+        <source>Where Dunok keeps your timers, “%1”, there is a folder instead of a file.</source>
+        <translation>Wo Dunok Ihre Timer aufbewahrt, „%1“, ist ein Ordner statt einer Datei.</translation>
+    </message>
+    <message>
+        <source>Where Dunok keeps your timers, “%1”, there is something other than a file.</source>
+        <translation>Wo Dunok Ihre Timer aufbewahrt, „%1“, ist etwas anderes als eine Datei.</translation>
+    </message>
+    <message>
+        <source>Dunok may not read and write the file that holds your timers, “%1”.</source>
+        <translation>Dunok darf die Datei mit Ihren Timern, „%1“, nicht lesen und schreiben.</translation>
+    </message>
+    <message>
+        <source>Give yourself permission to read and write it, then start Dunok again.</source>
+        <translation>Geben Sie sich Lese- und Schreibrechte für sie und starten Sie Dunok erneut.</translation>
+    </message>
+    <message>
+        <source>The file that holds your timers, “%1”, is not a timer file.</source>
+        <translation>Die Datei mit Ihren Timern, „%1“, ist keine Timer-Datei.</translation>
+    </message>
+    <message>
+        <source>The file that holds your timers, “%1”, is damaged.</source>
+        <translation>Die Datei mit Ihren Timern, „%1“, ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The file “%1” holds another program&apos;s data, not your timers.</source>
+        <translation>Die Datei „%1“ enthält Daten eines anderen Programms, nicht Ihre Timer.</translation>
+    </message>
+    <message>
+        <source>The details say what went wrong.</source>
+        <translation>Die Details sagen, was schiefging.</translation>
     </message>
 </context>
 <context>
@@ -427,10 +549,6 @@ läuft nicht oder ist nicht pausiert.
         <translation>„%1“ ist nicht pausiert.</translation>
     </message>
     <message>
-        <source>A timer runs for a second to a year, not %1 seconds.</source>
-        <translation>Ein Timer läuft eine Sekunde bis ein Jahr, nicht %1 Sekunden.</translation>
-    </message>
-    <message>
         <source>The new timer could not be saved.</source>
         <translation>Der neue Timer konnte nicht gespeichert werden.</translation>
     </message>
@@ -441,6 +559,10 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>A timer name cannot contain line breaks or other control characters.</source>
         <translation>Ein Timername darf keine Zeilenumbrüche oder anderen Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>A timer name cannot be empty.</source>
+        <translation>Ein Timername darf nicht leer sein.</translation>
     </message>
 </context>
 <context>
@@ -642,14 +764,6 @@ läuft nicht oder ist nicht pausiert.
         <translation>Zeile %1: %2 ist keine Dauer. Geben Sie sie als 1:30, 90s, 1h 5m, 2h oder 45 (Sekunden) ein.</translation>
     </message>
     <message>
-        <source>Row %1: the duration cannot be zero.</source>
-        <translation>Zeile %1: Die Dauer darf nicht null sein.</translation>
-    </message>
-    <message>
-        <source>Row %1: a timer can run for at most 365 days.</source>
-        <translation>Zeile %1: Ein Timer kann höchstens 365 Tage laufen.</translation>
-    </message>
-    <message>
         <source>Missing description.</source>
         <translation>Beschreibung fehlt.</translation>
     </message>
@@ -672,6 +786,10 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>Nothing was added and your rows are still here. Try Save again.</source>
         <translation>Es wurde nichts angelegt, Ihre Zeilen sind noch da. Versuchen Sie es noch einmal mit „Speichern“.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>

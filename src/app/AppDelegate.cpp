@@ -30,6 +30,27 @@
 
 namespace dunok {
 
+namespace {
+// Timers counting down or paused, as RunningCountChanged reports them. The
+// badge is updated after every change of the running-timer table, whatever
+// made it (a delete in the window as much as a command), so the bus hears
+// of each change from here; a finished timer leaves the count as its next
+// finish goes.
+class RunningCountOnBus : public BadgeDisplay {
+public:
+    explicit RunningCountOnBus(DBusControl& control) : control_(control) {}
+    void showCount(int) override { tell(); }
+    void showNextFinish(const std::optional<NextFinish>&) override { tell(); }
+    void tell() {
+        control_.noteRunningCount(int(std::count_if(alertsArray.cbegin(), alertsArray.cend(),
+                                                    [](const Alert& a) { return a.value > 0; })));
+    }
+
+private:
+    DBusControl& control_;
+};
+}  // namespace
+
 AppDelegate::AppDelegate(const QString& storePath, const QString& prefsPath, QObject* parent)
     : QObject(parent),
       storePath_(storePath.isEmpty() ? defaultStorePath() : storePath),
@@ -48,6 +69,8 @@ void AppDelegate::tearDown() {
     // No command from the bus may reach the engine as it goes.
     if (control_) control_->setCommands(nullptr);
     commands_.reset();
+    if (busCount_) removeBadgeDisplay(busCount_.get());
+    busCount_.reset();
     if (window_) window_->viewController()->engine()->shutDown();
     player_.reset();
     delete window_;
@@ -203,11 +226,12 @@ void AppDelegate::connectControl() {
             [this, descOf](const QString& id) { control_->noteStarted(descOf(id)); });
     connect(engine, &TimerEngine::timerFinished, control_,
             [this, descOf](const QString& id) { control_->noteFinished(descOf(id)); });
-    // Every start, stop and finish refreshes the toolbar; the count of
-    // timers still counting or paused is taken then.
-    connect(engine, &TimerEngine::toolbarNeedsUpdate, control_, [this] {
-        control_->noteRunningCount(int(std::count_if(alertsArray.cbegin(), alertsArray.cend(),
-                                                     [](const Alert& a) { return a.value > 0; })));
+    busCount_ = std::make_unique<RunningCountOnBus>(*control_);
+    addBadgeDisplay(busCount_.get());
+    // Every start, stop and finish refreshes the toolbar too. The count
+    // reads the table itself, whatever number it is handed.
+    connect(engine, &TimerEngine::toolbarNeedsUpdate, this, [this] {
+        if (busCount_) busCount_->showCount(0);
     });
 }
 
@@ -253,13 +277,16 @@ bool AppDelegate::presentError(const StoreError& error) {
 void AppDelegate::fatalStoreError(const StoreError& error) {
     const QString text = QStringLiteral("Unresolved error ") + error.consoleText();
     qCritical().noquote() << text;
-    // A lock or a full disk is something the user can end; say which.
+    // First what is wrong with which file and what to do; the technical
+    // detail only for whoever wants it.
+    const StoreOpenTrouble trouble = storeOpenTrouble(error);
     MessageBox::runModal({QMessageBox::Critical,
                           QStringLiteral("Dunok"),
-                          text,
-                          storeTroubleText(error, QString()),
+                          trouble.what,
+                          trouble.whatToDo,
                           {tr("Quit")},
-                          QString()});
+                          QString(),
+                          text});
 }
 
 void AppDelegate::saveAction() {

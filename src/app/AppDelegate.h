@@ -8,6 +8,7 @@
 
 namespace dunok {
 
+class BadgeDisplay;
 class LauncherEntry;
 class MainWindow;
 class ManagedObjectContext;
@@ -97,6 +98,8 @@ private:
     LauncherEntry* launcherEntry_ = nullptr;
     DBusControl* control_ = nullptr;
     std::unique_ptr<TimerCommands> commands_;
+    // Tells the bus the running count whenever the badge changes.
+    std::unique_ptr<BadgeDisplay> busCount_;
     Launch launch_ = Launch::Shown;
     bool terminating_ = false;
     bool launched_ = false;

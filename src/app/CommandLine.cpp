@@ -4,20 +4,16 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QProcess>
-#include <QSettings>
 #include <algorithm>
 #include <cstdio>
 
-#include "editing/DurationParser.h"
+#include "app/OfflineTimers.h"
+#include "app/StartTarget.h"
 #include "engine/TimerLookup.h"
-#include "engine/TimerRestore.h"
-#include "model/Globals.h"
-#include "model/Preferences.h"
 #include "model/Store.h"
-#include "model/TimerModel.h"
 #include "platform/ControlClient.h"
+#include "platform/ObjectStore.h"
 #include "platform/PreferenceStore.h"
-#include "platform/StoreReader.h"
 
 namespace dunok {
 
@@ -142,113 +138,102 @@ int report(const ControlClient::Reply& reply) {
     return statusOf(reply);
 }
 
-// The store's timers in the order the preferences ask for.
-std::optional<QList<StoredTimer>> readStoreInListOrder() {
-    QString why;
-    auto timers = readStoredTimers(defaultStorePath(), &why);
+// The timers the next start will show, while no Dunok runs; says why when
+// the store cannot be read.
+std::optional<QList<TimerStatus>> offlineTimers() {
+    StoreError why;
+    auto timers = timersAtNextStart(defaultStorePath(), PreferenceStore::defaultPath(),
+                                    QDateTime::currentMSecsSinceEpoch(), &why);
     if (!timers) {
-        printError(Texts::tr("Could not read the timers in %1: %2").arg(defaultStorePath(), why));
-        return timers;
+        const StoreOpenTrouble trouble = storeOpenTrouble(why);
+        printError(trouble.what + QLatin1Char(' ') + trouble.whatToDo);
+        printError(why.description);
     }
-    for (StoredTimer& timer : *timers)
-        timer.duration = std::clamp<qint64>(timer.duration, 0, maxTimerDuration);
-    const QSettings prefs(PreferenceStore::defaultPath(), QSettings::IniFormat);
-    const int sort = prefs.value(PrefKeys::sort, sortDuration).toInt();
-    if (sort == sortDuration)
-        std::stable_sort(timers->begin(), timers->end(),
-                         [](const auto& a, const auto& b) { return a.duration < b.duration; });
-    else if (sort == sortDesc)
-        std::stable_sort(timers->begin(), timers->end(), [](const auto& a, const auto& b) {
-            return a.description.toUtf8() < b.description.toUtf8();
-        });
     return timers;
 }
 
-QStringList descriptionsOf(const QList<StoredTimer>& timers) {
+QStringList descriptionsOf(const QList<TimerStatus>& timers) {
     QStringList names;
-    for (const StoredTimer& timer : timers) names << timer.description;
+    for (const TimerStatus& timer : timers) names << timer.description;
     return names;
 }
 
-QString notADuration(const QString& text) {
-    return Texts::tr("“%1” is neither a timer nor a duration such as 90s, 1:30 or 1h 5m.")
-        .arg(text);
+void printLine(const QString& text) {
+    std::fprintf(stdout, "%s\n", qPrintable(text));
 }
 
-// Without a running Dunok, the name is looked up in the store: a mistake is
-// reported without starting anything. Returns the exit status on a miss, or
-// -1 when the name was found (or, for --start, is a duration).
-int lookUpOffline(const QString& name, const CommandLineRequest* start = nullptr) {
-    const auto timers = readStoreInListOrder();
+// Without a running Dunok, the name is looked up in what the next start will
+// show: a mistake is reported without starting anything. Returns the exit
+// status on a miss, or -1 when the name was found.
+int lookUpOffline(const QString& name) {
+    const auto timers = offlineTimers();
     if (!timers) return ExitStatus::unreachable;
     const QStringList names = descriptionsOf(*timers);
     const TimerMatch match = matchTimer(names, name);
     if (match.kind == TimerMatch::Kind::Found) return -1;
-    if (match.kind == TimerMatch::Kind::None && start) {
-        if (parseDuration(name).ok()) return -1;
-        if (start->hasName) {
-            printError(notADuration(name));
-            return ExitStatus::usage;
-        }
-    }
     printError(missText(match, name, names));
     return ExitStatus::noSuchTimer;
 }
 
-// A timer as the next start of Dunok will find it: stopped, or, while the
-// preferences keep running timers, going on from the moment it was kept.
-TimerStatus offlineStatus(const StoredTimer& timer, bool kept, qint64 nowMs) {
-    const KeptTimer state = kept ? keptTimerAt(timer.dueAt, timer.pausedLeft, nowMs) : KeptTimer();
-    switch (state.state) {
-        case KeptTimer::State::None:
-            break;
-        case KeptTimer::State::Running:
-            return {timer.description, QStringLiteral("running"), state.secondsLeft};
-        case KeptTimer::State::Paused:
-            return {timer.description, QStringLiteral("paused"), state.secondsLeft};
-        case KeptTimer::State::Finished:
-            return {timer.description, QStringLiteral("finished"), 0};
-    }
-    return {timer.description, QStringLiteral("stopped"), timer.duration};
+int printListing(const QList<TimerStatus>& timers) {
+    QByteArray out;
+    for (const TimerStatus& timer : timers) out += listingLine(timer).toUtf8() + '\n';
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    return ExitStatus::ok;
 }
 
 int listOffline() {
-    const auto timers = readStoreInListOrder();
-    if (!timers) return ExitStatus::unreachable;
-    const bool kept =
-        PreferenceStore::peekBoolean(PreferenceStore::defaultPath(), PrefKeys::keepTimers);
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    QByteArray out;
-    for (const StoredTimer& timer : *timers)
-        out += listingLine(offlineStatus(timer, kept, now)).toUtf8() + '\n';
-    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
-    return ExitStatus::ok;
+    const auto timers = offlineTimers();
+    return timers ? printListing(*timers) : ExitStatus::unreachable;
 }
 
 int listOnline(const ControlClient& client) {
-    QList<RemoteTimer> timers;
-    const ControlClient::Reply reply = client.list(&timers);
+    QList<RemoteTimer> remote;
+    const ControlClient::Reply reply = client.list(&remote);
     if (!reply.ok) return report(reply);
-    QByteArray out;
-    for (const RemoteTimer& timer : timers)
-        out += listingLine({timer.description, timer.state, timer.secondsLeft}).toUtf8() + '\n';
-    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
-    return ExitStatus::ok;
+    QList<TimerStatus> timers;
+    for (const RemoteTimer& timer : std::as_const(remote))
+        timers << TimerStatus{timer.description, timer.state, timer.secondsLeft};
+    return printListing(timers);
 }
 
-// A stored timer of that name wins; only when there is none does the
-// argument count as a duration.
+bool durationOnly(const CommandLineRequest& request) {
+    return request.hasName || request.save;
+}
+
+// What --start means among the timers given; a failure is told and its exit
+// status returned, else -1.
+int resolve(const QList<TimerStatus>& timers, const CommandLineRequest& request,
+            StartTarget* target) {
+    *target = resolveStart(descriptionsOf(timers), request.argument, durationOnly(request));
+    if (!target->failed()) return -1;
+    printError(target->message);
+    return target->exitStatus();
+}
+
 int startOnline(const ControlClient& client, const CommandLineRequest& request) {
-    const ControlClient::Reply reply = client.call(QStringLiteral("Start"), {request.argument});
-    if (reply.errorName != QLatin1String("NoSuchTimer")) return report(reply);
-    const DurationReading duration = parseDuration(request.argument);
-    if (!duration.ok()) {
-        if (!request.hasName) return report(reply);
-        printError(notADuration(request.argument));
-        return ExitStatus::usage;
+    QList<RemoteTimer> remote;
+    if (!durationOnly(request)) {
+        const ControlClient::Reply listed = client.list(&remote);
+        if (!listed.ok) return report(listed);
     }
-    return report(client.call(QStringLiteral("StartDuration"),
-                              {request.name, qlonglong(duration.seconds), request.save}));
+    QList<TimerStatus> timers;
+    for (const RemoteTimer& timer : std::as_const(remote))
+        timers << TimerStatus{timer.description, timer.state, timer.secondsLeft};
+    StartTarget target;
+    if (const int status = resolve(timers, request, &target); status != -1) return status;
+    if (target.kind == StartTarget::Kind::Timer) {
+        const ControlClient::Reply reply =
+            client.call(QStringLiteral("Start"), {target.description});
+        if (reply.ok) printLine(startedTimerText(target.description));
+        return report(reply);
+    }
+    const ControlClient::Reply reply = client.call(
+        QStringLiteral("StartDuration"), {request.name, qlonglong(target.seconds), request.save});
+    if (reply.ok)
+        printLine(
+            startedOneOffText(target.seconds, reply.arguments.value(0, request.name).toString()));
+    return report(reply);
 }
 
 bool launchInBackground(const ControlClient& client, bool showWindow) {
@@ -387,9 +372,15 @@ int runCommand(const CommandLineRequest& request) {
     const ControlClient client;
     bool running = client.serviceRunning();
     if (!running && (request.action == CommandLineRequest::Action::Start || request.show)) {
-        if (request.action == CommandLineRequest::Action::Start)
-            if (const int status = lookUpOffline(request.argument, &request); status != -1)
-                return status;
+        if (request.action == CommandLineRequest::Action::Start) {
+            // A mistake is told before anything is started.
+            const auto timers = durationOnly(request)
+                                    ? std::optional<QList<TimerStatus>>(QList<TimerStatus>())
+                                    : offlineTimers();
+            if (!timers) return ExitStatus::unreachable;
+            StartTarget target;
+            if (const int status = resolve(*timers, request, &target); status != -1) return status;
+        }
         if (!launchInBackground(client, request.show)) return ExitStatus::unreachable;
         running = true;
     }

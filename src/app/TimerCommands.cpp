@@ -8,6 +8,7 @@
 #include "model/Store.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
+#include "platform/ObjectStore.h"
 
 namespace dunok {
 
@@ -17,13 +18,32 @@ QStringList descriptions() {
     for (const TimerRecord& timer : std::as_const(timersArray)) names << timerDesc(timer);
     return names;
 }
+// A full disk or a held file says what to do; anything else names the error.
+QString savingFailed(const StoreError& error) {
+    const QString consequence = TimerCommands::tr("The new timer could not be saved.");
+    if (error.cause() == StoreError::Cause::Other)
+        return consequence + QLatin1Char(' ') + error.description;
+    return storeTroubleText(error, consequence);
+}
 }  // namespace
 
 QString TimerCommands::defaultName(qint64 seconds) {
     return tr("%1 timer").arg(toDHMS(seconds).simplified());
 }
 
+QString TimerCommands::unusedName(const QString& name) {
+    const QStringList taken = descriptions();
+    if (!taken.contains(name)) return name;
+    for (int n = 2;; ++n)
+        if (const QString numbered = QStringLiteral("%1 %2").arg(name).arg(n);
+            !taken.contains(numbered))
+            return numbered;
+}
+
 RemoteResult TimerCommands::find(const QString& name, int* row) const {
+    // An empty name would be a prefix of every timer.
+    if (name.trimmed().isEmpty())
+        return {RemoteError::InvalidArgument, tr("A timer name cannot be empty.")};
     if (!isAcceptableName(name))
         return {RemoteError::InvalidArgument,
                 tr("A timer name cannot contain line breaks or other control characters.")};
@@ -76,15 +96,17 @@ RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, b
         return {RemoteError::InvalidArgument,
                 tr("A timer name cannot contain line breaks or other control characters.")};
     if (seconds < 1 || seconds > maxTypedDuration)
-        return {RemoteError::InvalidArgument,
-                tr("A timer runs for a second to a year, not %1 seconds.").arg(seconds)};
-    const QString desc = name.trimmed().isEmpty() ? defaultName(seconds) : name.trimmed();
+        return {RemoteError::InvalidArgument, durationRangeText()};
+    QString desc = name.trimmed().isEmpty() ? defaultName(seconds) : name.trimmed();
     TimerRecord timer;
     if (save) {
         timer = insertTimer(viewContext(), desc, seconds, prefsDefSound);
-        if (!timer || !saveNewTimers(viewContext(), {timer}, QStringLiteral("Could not save. ")))
-            return {RemoteError::Failed, tr("The new timer could not be saved.")};
+        StoreError error;
+        if (!timer) return {RemoteError::Failed, tr("No store is open.")};
+        if (!saveNewTimers(viewContext(), {timer}, QStringLiteral("Could not save. "), &error))
+            return {RemoteError::Failed, savingFailed(error)};
     } else {
+        desc = unusedName(desc);
         timer = addOneOffTimer(desc, seconds);
         if (!timer) return {RemoteError::Failed, tr("No store is open.")};
     }
@@ -93,7 +115,7 @@ RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, b
     if (save) window_.reloadList();
     engine_.startTimer(timerId(timer));
     if (!save) window_.reloadList();
-    return {};
+    return {RemoteError::None, {}, desc};
 }
 
 void TimerCommands::stopAll() {

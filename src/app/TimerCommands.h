@@ -36,6 +36,9 @@ public:
 
     // The name a one-off timer gets when none is given: "5m timer".
     static QString defaultName(qint64 seconds);
+    // name, or name with " 2", " 3", ... when a timer of the list has it, so
+    // that a one-off can always be found by its name.
+    static QString unusedName(const QString& name);
 
 private:
     // The row of the timer called name, or the failure that says why there

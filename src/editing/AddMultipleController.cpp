@@ -126,13 +126,9 @@ bool AddMultipleController::readRow(int row, QList<NewTimer>& timers) {
                        .arg(shown)
                        .arg(quoted(time)));
             return false;
-        case DurationProblem::zero:
+        case DurationProblem::outOfRange:
             refuse(row, TimerRowsTable::timeColumn, invalid,
-                   tr("Row %1: the duration cannot be zero.").arg(shown));
-            return false;
-        case DurationProblem::tooLong:
-            refuse(row, TimerRowsTable::timeColumn, invalid,
-                   tr("Row %1: a timer can run for at most 365 days.").arg(shown));
+                   tr("Row %1: %2").arg(shown).arg(durationRangeText()));
             return false;
     }
     // Stored as typed, as the editor does; only a blank one is refused.

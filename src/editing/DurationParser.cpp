@@ -1,5 +1,6 @@
 #include "editing/DurationParser.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <array>
 #include <optional>
@@ -40,8 +41,7 @@ DurationReading unreadable() {
 }
 
 DurationReading judge(qint64 seconds) {
-    if (seconds == 0) return {0, DurationProblem::zero};
-    if (seconds > maxTypedDuration) return {0, DurationProblem::tooLong};
+    if (seconds == 0 || seconds > maxTypedDuration) return {0, DurationProblem::outOfRange};
     return {seconds, DurationProblem::none};
 }
 
@@ -145,8 +145,20 @@ DurationReading parseUnits(const QString& s) {
 DurationReading parseDuration(const QString& text) {
     const QString s = text.trimmed().toLower();
     if (s.isEmpty()) return {0, DurationProblem::empty};
+    if (s.startsWith(u'-') && !s.startsWith(u"--")) {
+        // "-5m" is a duration below zero, however long its magnitude.
+        const DurationReading magnitude = parseDuration(s.mid(1));
+        if (magnitude.problem == DurationProblem::none ||
+            magnitude.problem == DurationProblem::outOfRange)
+            return {0, DurationProblem::outOfRange};
+        return unreadable();
+    }
     if (s.contains(u':')) return parseClock(s);
     return parseUnits(s);
+}
+
+QString durationRangeText() {
+    return QCoreApplication::translate("DurationParser", "A timer runs for a second to a year.");
 }
 
 }  // namespace dunok

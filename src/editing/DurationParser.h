@@ -6,7 +6,9 @@
 
 namespace dunok {
 
-enum class DurationProblem { none, empty, unreadable, zero, tooLong };
+// outOfRange: a duration in the typed forms, but zero, negative ("-5m") or
+// longer than maxTypedDuration.
+enum class DurationProblem { none, empty, unreadable, outOfRange };
 
 struct DurationReading {
     qint64 seconds = 0;  // valid only when ok()
@@ -26,7 +28,12 @@ inline constexpr qint64 maxTypedDuration = 365LL * 86400;
 //   have a decimal part as long as the total is whole seconds ("1.5h");
 // - a bare number: seconds on its own ("45"), or the next smaller unit after
 //   a unit ("1h 30" is 1 hour 30 minutes).
-// Digits are ASCII only.
+// Digits are ASCII only. A leading minus sign before any of these forms reads
+// as out of range, not as unreadable: it was meant as a duration.
 DurationReading parseDuration(const QString& text);
+
+// The one sentence for a duration out of range, wherever a duration is typed:
+// "A timer runs for a second to a year."
+QString durationRangeText();
 
 }  // namespace dunok

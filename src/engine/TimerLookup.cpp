@@ -8,7 +8,8 @@
 
 namespace dunok {
 
-TimerMatch matchTimer(const QStringList& descriptions, const QString& query) {
+TimerMatch matchTimer(const QStringList& descriptions, const QString& query,
+                      MatchPrefixes prefixes) {
     TimerMatch match;
     // Tiers, the first with any hit decides: the exact name, the name with
     // case ignored, then names that start with the query.
@@ -19,7 +20,8 @@ TimerMatch matchTimer(const QStringList& descriptions, const QString& query) {
             tiers[0] << i;
         else if (d.compare(query, Qt::CaseInsensitive) == 0)
             tiers[1] << i;
-        else if (!query.isEmpty() && d.startsWith(query, Qt::CaseInsensitive))
+        else if (prefixes == MatchPrefixes::Yes && !query.isEmpty() &&
+                 d.startsWith(query, Qt::CaseInsensitive))
             tiers[2] << i;
     }
     for (const QList<int>& hits : tiers) {

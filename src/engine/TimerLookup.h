@@ -19,8 +19,11 @@ struct TimerMatch {
 
 // The description typed exactly wins; failing that, the one that is the
 // query with case ignored; failing that, the one that starts with the query,
-// case ignored. Several hits on the deciding step are ambiguous.
-TimerMatch matchTimer(const QStringList& descriptions, const QString& query);
+// case ignored. Several hits on the deciding step are ambiguous. Without
+// prefixes only the first two steps count.
+enum class MatchPrefixes { No, Yes };
+TimerMatch matchTimer(const QStringList& descriptions, const QString& query,
+                      MatchPrefixes prefixes = MatchPrefixes::Yes);
 
 // Names from outside (command line, bus) must not carry line breaks or other
 // control characters: they would break the one-a-line listing and are nearly

@@ -28,4 +28,12 @@ void logStoreError(const QString& prefix, const StoreError& error);
 // sentence, then `consequence`; `consequence` alone for anything else.
 QString storeTroubleText(const StoreError& error, const QString& consequence);
 
+// For a store that cannot be opened at all: what is wrong with which file, in
+// plain words, and what the user can do about it.
+struct StoreOpenTrouble {
+    QString what;
+    QString whatToDo;
+};
+StoreOpenTrouble storeOpenTrouble(const StoreError& error);
+
 }  // namespace dunok

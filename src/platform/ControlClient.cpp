@@ -17,7 +17,7 @@ namespace {
 constexpr int callTimeoutMs = 5000;
 
 ControlClient::Reply replyOf(const QDBusMessage& answer) {
-    if (answer.type() == QDBusMessage::ReplyMessage) return {true, {}, {}};
+    if (answer.type() == QDBusMessage::ReplyMessage) return {true, {}, {}, answer.arguments()};
     QString name = answer.errorName();
     if (name.startsWith(DBusControl::errorPrefix))
         name = name.mid(DBusControl::errorPrefix.size());

@@ -18,6 +18,7 @@ public:
         // "NoReply" when nothing answered in time.
         QString errorName;
         QString message;
+        QVariantList arguments = {};  // what a successful call answered
     };
 
     // Whether a session bus could be reached at all.

@@ -72,8 +72,11 @@ void DBusControl::Start(const QString& name) {
     if (ready()) reply(commands_->start(name));
 }
 
-void DBusControl::StartDuration(const QString& name, qlonglong seconds, bool save) {
-    if (ready()) reply(commands_->startDuration(name, seconds, save));
+QString DBusControl::StartDuration(const QString& name, qlonglong seconds, bool save) {
+    if (!ready()) return {};
+    const RemoteResult result = commands_->startDuration(name, seconds, save);
+    reply(result);
+    return result.started;
 }
 
 void DBusControl::Stop(const QString& name) {

@@ -33,6 +33,7 @@ enum class RemoteError {
 struct RemoteResult {
     RemoteError error = RemoteError::None;
     QString message;  // for the user, in the answering Dunok's language
+    QString started = {};  // on success of StartDuration: the new timer's name
 };
 
 class RemoteCommands {
@@ -63,7 +64,8 @@ class DBusControl : public QObject, protected QDBusContext {
                 "<method name=\"Start\"><arg name=\"name\" type=\"s\" direction=\"in\"/></method>"
                 "<method name=\"StartDuration\"><arg name=\"name\" type=\"s\" direction=\"in\"/>"
                 "<arg name=\"seconds\" type=\"x\" direction=\"in\"/>"
-                "<arg name=\"save\" type=\"b\" direction=\"in\"/></method>"
+                "<arg name=\"save\" type=\"b\" direction=\"in\"/>"
+                "<arg name=\"started\" type=\"s\" direction=\"out\"/></method>"
                 "<method name=\"Stop\"><arg name=\"name\" type=\"s\" direction=\"in\"/></method>"
                 "<method name=\"Pause\"><arg name=\"name\" type=\"s\" direction=\"in\"/></method>"
                 "<method name=\"Resume\"><arg name=\"name\" type=\"s\" direction=\"in\"/></method>"
@@ -95,7 +97,8 @@ public:
 
 public slots:
     Q_SCRIPTABLE void Start(const QString& name);
-    Q_SCRIPTABLE void StartDuration(const QString& name, qlonglong seconds, bool save);
+    // Answers with the name the new timer got.
+    Q_SCRIPTABLE QString StartDuration(const QString& name, qlonglong seconds, bool save);
     Q_SCRIPTABLE void Stop(const QString& name);
     Q_SCRIPTABLE void Pause(const QString& name);
     Q_SCRIPTABLE void Resume(const QString& name);

@@ -20,6 +20,7 @@ QList<QPushButton*> setUp(QMessageBox& box, const AlertSpec& spec) {
     box.setWindowTitle(spec.windowTitle);
     box.setText(spec.message);
     box.setInformativeText(spec.informativeText);
+    box.setDetailedText(spec.detailedText);
     QList<QPushButton*> buttons;
     for (const QString& title : spec.buttons)
         buttons.append(box.addButton(

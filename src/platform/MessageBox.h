@@ -16,6 +16,8 @@ struct AlertSpec {
     QString informativeText;
     QStringList buttons;  // in order; the first is the default button
     QString iconImage;    // a compiled-in image shown instead of the icon, or empty
+    // Technical detail behind the box's "Show Details..." button, or empty.
+    QString detailedText = {};
 };
 
 class MessageBox {

@@ -482,11 +482,13 @@ bool ManagedObjectContext::checkFile(StoreError* error) const {
     const QByteArray native = QFile::encodeName(path_);
     struct stat status {};
     if (::stat(native.constData(), &status) != 0) {
-        if (error)
+        if (error) {
             *error = fileError(
                 QCoreApplication::translate("ObjectStore", "The store %1 cannot be examined")
                     .arg(path_),
                 errno);
+            error->problem = StoreError::Problem::CannotExamine;
+        }
         return false;
     }
     if (!S_ISREG(status.st_mode)) {
@@ -495,6 +497,7 @@ bool ManagedObjectContext::checkFile(StoreError* error) const {
                 QCoreApplication::translate("ObjectStore", "The store %1 is not a regular file")
                     .arg(path_);
             error->userInfo = {{QStringLiteral("path"), path_}};
+            error->problem = StoreError::Problem::NotAFile;
         }
         return false;
     }
@@ -503,11 +506,13 @@ bool ManagedObjectContext::checkFile(StoreError* error) const {
     // nor the modification time.
     const int fd = ::open(native.constData(), O_RDWR | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        if (error)
+        if (error) {
             *error = fileError(QCoreApplication::translate(
                                    "ObjectStore", "The store %1 cannot be read and written")
                                    .arg(path_),
                                errno);
+            error->problem = StoreError::Problem::NoAccess;
+        }
         return false;
     }
     ::close(fd);
@@ -516,11 +521,13 @@ bool ManagedObjectContext::checkFile(StoreError* error) const {
     const QString folder = QFileInfo(path_).absolutePath();
     if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) !=
         0) {
-        if (error)
+        if (error) {
             *error = fileError(QCoreApplication::translate(
                                    "ObjectStore", "The folder %1 of the store %2 cannot be written")
                                    .arg(folder, path_),
                                errno);
+            error->problem = StoreError::Problem::FolderNotWritable;
+        }
         return false;
     }
     return true;
@@ -540,6 +547,9 @@ bool ManagedObjectContext::checkSchema(SchemaState* state, StoreError* error) {
                     : QCoreApplication::translate("ObjectStore", "could not be read");
             *error = sqliteError(
                 QCoreApplication::translate("ObjectStore", "The store %1 %2").arg(path_, what));
+            error->problem = code == SQLITE_NOTADB    ? StoreError::Problem::NotADatabase
+                             : code == SQLITE_CORRUPT ? StoreError::Problem::Damaged
+                                                      : StoreError::Problem::Other;
         }
         return false;
     };
@@ -585,6 +595,7 @@ bool ManagedObjectContext::checkSchema(SchemaState* state, StoreError* error) {
                 QCoreApplication::translate("ObjectStore", "The store %1 holds other data: %2")
                     .arg(path_, why);
             error->userInfo = {{QStringLiteral("path"), path_}};
+            error->problem = StoreError::Problem::ForeignData;
         }
         return false;
     };
@@ -738,11 +749,13 @@ bool ManagedObjectContext::open(const QString& path, StoreError* error) {
     const QString folder = QFileInfo(path_).absolutePath();
     int errorNumber = 0;
     if (!makeFolder(folder, &errorNumber)) {
-        if (error)
+        if (error) {
             *error = fileError(QCoreApplication::translate(
                                    "ObjectStore", "The folder %1 of the store could not be created")
                                    .arg(folder),
                                errorNumber);
+            error->problem = StoreError::Problem::FolderNotMade;
+        }
         return fail();
     }
     // Made here rather than by SQLite so that it is user-only from its first
@@ -753,11 +766,13 @@ bool ManagedObjectContext::open(const QString& path, StoreError* error) {
         ::fchmod(fd, 0600);
         ::close(fd);
     } else if (errno != EEXIST) {
-        if (error)
+        if (error) {
             *error = fileError(
                 QCoreApplication::translate("ObjectStore", "The store %1 could not be created")
                     .arg(path_),
                 errno);
+            error->problem = StoreError::Problem::FileNotMade;
+        }
         return fail();
     } else if (!checkFile(error)) {
         return fail();
@@ -799,6 +814,40 @@ bool ManagedObjectContext::open(const QString& path, StoreError* error) {
     storeVersion_ = link_->model.version;
     link_->storeUuid = storeUuid_;
     return true;
+}
+
+bool ManagedObjectContext::inspect(const QString& path, bool* absent, StoreError* error) {
+    *absent = false;
+    if (db_ || path.isEmpty()) return open(path, error);  // the same refusals
+    path_ = QFileInfo(path).absoluteFilePath();
+    const QByteArray native = QFile::encodeName(path_);
+    struct stat link {};
+    // A dangling link is there (lstat finds it) and still refused below.
+    if (::lstat(native.constData(), &link) != 0 && errno == ENOENT) {
+        *absent = true;
+        path_.clear();
+        return true;
+    }
+    bool ok = checkFile(error);
+    if (ok) {
+        const int rc = sqlite3_open_v2(native.constData(), &db_, SQLITE_OPEN_READONLY, nullptr);
+        if (rc == SQLITE_OK) {
+            sqlite3_extended_result_codes(db_, 1);
+            sqlite3_busy_timeout(db_, busyTimeoutMs);
+            SchemaState state;
+            ok = checkSchema(&state, error);
+        } else {
+            ok = false;
+            if (error)
+                *error = sqliteError(
+                    QCoreApplication::translate("ObjectStore", "The store %1 could not be opened")
+                        .arg(path_));
+        }
+    }
+    if (db_) sqlite3_close_v2(db_);
+    db_ = nullptr;
+    path_.clear();
+    return ok;
 }
 
 void ManagedObjectContext::setBusyTimeout(int milliseconds) {

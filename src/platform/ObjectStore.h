@@ -66,6 +66,21 @@ struct StoreError {
     // one). Other failures are Other.
     enum class Cause { Other, DiskFull, InUse, NewerStore };
     Cause cause() const;
+
+    // Why open() refused a file, for words a user can act on.
+    enum class Problem {
+        Other,
+        FolderNotMade,      // the store's folder could not be created
+        FileNotMade,        // the store's file could not be created
+        CannotExamine,      // stat failed: a dangling link, a folder we may not enter
+        NotAFile,           // a folder, a device, ...
+        NoAccess,           // the file cannot be read and written
+        FolderNotWritable,  // SQLite could not write its journal beside it
+        NotADatabase,
+        Damaged,
+        ForeignData,  // an SQLite database, but someone else's
+    };
+    Problem problem = Problem::Other;
 };
 
 class ManagedObjectContext;
@@ -148,6 +163,11 @@ public:
     // it lacks are added with their defaults and every record is kept; if
     // that fails, the file stays as it was.
     bool open(const QString& path, StoreError* error);
+    // Whether open() would take the file at path, asked without creating,
+    // upgrading or writing anything, and without keeping it open: for a
+    // reader that must say what the next start of the program will find.
+    // No file there at all is fine (*absent true): open() would make one.
+    bool inspect(const QString& path, bool* absent, StoreError* error);
     // The model version the open store is at (after any upgrade).
     int storeVersion() const { return storeVersion_; }
     // How long a store opened from now on waits for another program's lock

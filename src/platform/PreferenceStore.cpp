@@ -109,6 +109,16 @@ bool booleanOf(const QString& text) {
     return d && *d != 0.0;
 }
 
+qint64 integerOf(const QString& text) {
+    bool ok = false;
+    const qint64 whole = text.toLongLong(&ok);
+    if (ok) return whole;
+    // "3.9" reads 3, as a C cast would; anything out of range reads as missing.
+    const std::optional<double> d = numberOf(text);
+    if (!d || std::fabs(*d) >= 9.2e18) return 0;
+    return static_cast<qint64>(*d);
+}
+
 }  // namespace
 
 PreferenceStore::PreferenceStore() : PreferenceStore(defaultPath()) {}
@@ -136,14 +146,13 @@ bool PreferenceStore::contains(const QString& key) const {
 }
 
 qint64 PreferenceStore::integer(const QString& key) const {
-    const QString text = textOf(settings_->value(key));
-    bool ok = false;
-    const qint64 whole = text.toLongLong(&ok);
-    if (ok) return whole;
-    // "3.9" reads 3, as a C cast would; anything out of range reads as missing.
-    const std::optional<double> d = numberOf(text);
-    if (!d || std::fabs(*d) >= 9.2e18) return 0;
-    return static_cast<qint64>(*d);
+    return integerOf(textOf(settings_->value(key)));
+}
+
+qint64 PreferenceStore::peekInteger(const QString& path, const QString& key) {
+    if (!QFileInfo(path).isFile()) return 0;
+    const QSettings settings(path, QSettings::IniFormat);
+    return integerOf(textOf(settings.value(key)));
 }
 
 bool PreferenceStore::boolean(const QString& key) const {

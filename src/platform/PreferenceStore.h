@@ -35,6 +35,7 @@ public:
     // The same reading of the file at path, for a reader that must leave the
     // file and its folder exactly as they are (nothing created or set aside).
     static bool peekBoolean(const QString& path, const QString& key);
+    static qint64 peekInteger(const QString& path, const QString& key);
     // 0.0 when missing or not a number.
     double floating(const QString& key) const;
     // No string when missing.

@@ -1,5 +1,7 @@
 // Dunok from start to quit: a broken store, reopening, and quitting.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include "app/AppDelegate.h"
@@ -25,21 +27,62 @@ private slots:
         MessageBox::clearLastAlert();
     }
 
-    void storeThatCannotBeOpenedStopsTheProgramAndKeepsTheFile() {
+    // Each way a store can be unusable is told in plain words that name the
+    // file and what to do, with the technical text behind the details; the
+    // file stays as it was.
+    void storeThatCannotBeOpenedIsExplainedAndKept_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("whatToDo");
+        QTest::newRow("not a database") << "notes"
+                                        << "is not a timer file"
+                                        << "Move it";
+        QTest::newRow("a folder") << "folder"
+                                  << "there is a folder instead of a file"
+                                  << "Move it";
+        QTest::newRow("a dangling link") << "link"
+                                         << "which does not exist"
+                                         << "remove the link";
+    }
+    void storeThatCannotBeOpenedIsExplainedAndKept() {
+        QFETCH(QString, kind);
+        QFETCH(QString, what);
+        QFETCH(QString, whatToDo);
+        const QString path = home->storePath();
+        QDir().mkpath(QFileInfo(path).path());
         const QByteArray notes = QByteArray("these are my notes, not a database\n").repeated(200);
-        QDir().mkpath(QFileInfo(home->storePath()).path());
-        QFile file(home->storePath());
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(notes) == notes.size());
-        file.close();
+        if (kind == "notes") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(notes) == notes.size());
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            QVERIFY(QFile::link(path + ".gone", path));
+        }
         testing::MessageLog log;
         MessageBox::setNextAnswer(0);
-        AppDelegate app(home->storePath(), home->prefsPath());
+        AppDelegate app(path, home->prefsPath());
         QCOMPARE(app.start(), 1);
         const auto alert = MessageBox::lastAlert();
-        QVERIFY(alert && alert->message.startsWith("Unresolved error "));
-        QVERIFY(log.contains(alert->message));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), notes);
+        QVERIFY(alert);
+        QVERIFY2(alert->message.contains(path) && alert->message.contains(what),
+                 qPrintable(alert->message));
+        QVERIFY2(alert->informativeText.contains(whatToDo), qPrintable(alert->informativeText));
+        QCOMPARE(alert->buttons, QStringList{"Quit"});
+        QVERIFY2(alert->detailedText.startsWith("Unresolved error ") &&
+                     alert->detailedText.contains(path),
+                 qPrintable(alert->detailedText));
+        QVERIFY(log.contains(alert->detailedText));
+        const QFileInfo left(path);
+        if (kind == "notes") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), notes);
+        } else if (kind == "folder") {
+            QVERIFY(left.isDir() && QDir(path).isEmpty());
+        } else {
+            QVERIFY(left.isSymLink() && !left.exists());
+        }
     }
 
     void quittingWithChangesThatCannotBeSaved_data() {

@@ -64,6 +64,9 @@ private slots:
         fill({"1:30", "Tea", "1:7x", "Pasta", "2h", "Roast"});
         saveIsRefused("Invalid duration.", "Row 2: \"1:7x\" is not a duration.");
         QCOMPARE(typed(), (QStringList{"1:30", "Tea", "1:7x", "Pasta", "2h", "Roast"}));
+        // The sentence the command line and the bus give for the same slip.
+        sheet->theTable()->timeField(1)->setText("-5m");
+        saveIsRefused("Invalid duration.", "Row 2: A timer runs for a second to a year.");
         sheet->theTable()->timeField(1)->setText("5m");
         store->context().failNextWrites(1, 1);  // the second insert fails
         saveIsRefused("Could not save the timers.", "Nothing was added");

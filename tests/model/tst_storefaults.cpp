@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(startApp(), 1);
         const QList<AlertSpec> alerts = MessageBox::shownAlerts();
         QCOMPARE(alerts.size(), 1);
-        QVERIFY(alerts[0].message.startsWith("Unresolved error "));
+        QVERIFY(alerts[0].detailedText.startsWith("Unresolved error "));
         QVERIFY2(alerts[0].informativeText.startsWith(inUse),
                  qPrintable(alerts[0].informativeText));
         stopApp();

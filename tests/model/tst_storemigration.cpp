@@ -108,13 +108,14 @@ private slots:
         QCOMPARE(app.start(), 1);
         const auto alert = MessageBox::lastAlert();
         QVERIFY(alert);
-        QVERIFY2(alert->message.contains(
+        QVERIFY2(alert->message.contains(path), qPrintable(alert->message));
+        QVERIFY2(alert->detailedText.contains(
                      QStringLiteral("was written by a newer version of Dunok (store version %1")
                          .arg(newer)),
-                 qPrintable(alert->message));
+                 qPrintable(alert->detailedText));
         QVERIFY2(alert->informativeText.contains("saved by a newer version of Dunok"),
                  qPrintable(alert->informativeText));
-        QVERIFY(log.contains(alert->message));
+        QVERIFY(log.contains(alert->detailedText));
         QCOMPARE(fingerprint(path), original);
     }
 };

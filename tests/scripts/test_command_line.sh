@@ -23,7 +23,7 @@ state_is() { row "$1" | grep -qP "\t$2\t"; }
 
 # Usage errors change nothing and need no Dunok.
 expect 0 --list
-[[ ! -s $work/out ]] || fail "a store that does not exist listed timers"
+[[ $(wc -l <"$work/out") -eq 19 ]] || fail "a new user's list: $(cat "$work/out")"
 expect 2 --bogus
 err_has "bogus"
 expect 2 --start

@@ -1,0 +1,105 @@
+#include "app/OfflineTimers.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "engine/TimerRestore.h"
+#include "model/Globals.h"
+#include "model/Preferences.h"
+#include "model/TimerList.h"
+#include "model/TimerModel.h"
+#include "platform/ObjectStore.h"
+#include "platform/PreferenceStore.h"
+#include "platform/StoreReader.h"
+
+namespace dunok {
+
+namespace {
+struct Listed {
+    TimerStatus status;
+    qint64 duration = 0;  // the stored one, for the order by time
+};
+
+// The preferences as the next start reads them: a file never written is a
+// first run.
+struct NextStart {
+    bool firstRun = false;
+    bool newDatabase = false;
+    int sort = sortNone;
+    bool keepTimers = false;
+};
+
+NextStart readPreferences(const QString& path) {
+    NextStart next;
+    next.firstRun = PreferenceStore::peekInteger(path, PrefKeys::havePrefs) == 0;
+    next.newDatabase = next.firstRun || PreferenceStore::peekBoolean(path, PrefKeys::newDatabase);
+    next.sort =
+        next.firstRun ? sortDuration : int(PreferenceStore::peekInteger(path, PrefKeys::sort));
+    next.keepTimers = !next.firstRun && PreferenceStore::peekBoolean(path, PrefKeys::keepTimers);
+    return next;
+}
+
+TimerStatus statusOf(const StoredTimer& timer, qint64 duration, bool kept, qint64 nowMs) {
+    const KeptTimer state = kept ? keptTimerAt(timer.dueAt, timer.pausedLeft, nowMs) : KeptTimer();
+    switch (state.state) {
+        case KeptTimer::State::None:
+            break;
+        case KeptTimer::State::Running:
+            return {timer.description, QStringLiteral("running"), state.secondsLeft};
+        case KeptTimer::State::Paused:
+            return {timer.description, QStringLiteral("paused"), state.secondsLeft};
+        case KeptTimer::State::Finished:
+            return {timer.description, QStringLiteral("finished"), 0};
+    }
+    return {timer.description, QStringLiteral("stopped"), duration};
+}
+
+// The order populateArray gives: store order, or stably by time or by name
+// (names as the store compares them, by their UTF-8 bytes).
+void sortListed(QList<Listed>& listed, int sort) {
+    if (sort == sortDuration)
+        std::stable_sort(listed.begin(), listed.end(),
+                         [](const Listed& a, const Listed& b) { return a.duration < b.duration; });
+    else if (sort == sortDesc)
+        std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
+            return a.status.description.toUtf8() < b.status.description.toUtf8();
+        });
+}
+}  // namespace
+
+std::optional<QList<TimerStatus>> timersAtNextStart(const QString& storePath,
+                                                    const QString& prefsPath, qint64 nowMs,
+                                                    StoreError* why) {
+    ManagedObjectContext probe(timerDataModel());
+    bool absent = false;
+    if (!probe.inspect(storePath, &absent, why)) return std::nullopt;
+    QList<StoredTimer> stored;
+    if (!absent) {
+        QString unread;
+        std::optional<QList<StoredTimer>> read = readStoredTimers(storePath, &unread);
+        if (!read) {
+            *why = {unread, {{QStringLiteral("path"), storePath}}};
+            return std::nullopt;
+        }
+        stored = std::move(*read);
+    }
+    const NextStart next = readPreferences(prefsPath);
+    QList<Listed> listed;
+    for (const StoredTimer& timer : std::as_const(stored)) {
+        const qint64 duration = std::clamp<qint64>(timer.duration, 0, maxTimerDuration);
+        listed.append({statusOf(timer, duration, next.keepTimers, nowMs), duration});
+    }
+    // An empty store that was never filled gets the ready-made timers, named
+    // in the language the first start will store them in.
+    if (listed.isEmpty() && next.newDatabase)
+        for (const auto& [desc, duration] : defaultTimers())
+            listed.append({{QCoreApplication::translate("TimerList", desc.toUtf8().constData()),
+                            QStringLiteral("stopped"), duration},
+                           duration});
+    sortListed(listed, next.sort);
+    QList<TimerStatus> statuses;
+    for (const Listed& entry : std::as_const(listed)) statuses << entry.status;
+    return statuses;
+}
+
+}  // namespace dunok
