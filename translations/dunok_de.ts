@@ -887,10 +887,6 @@ läuft nicht oder ist nicht pausiert.
         <translation>Die Dauer darf nicht null sein.</translation>
     </message>
     <message>
-        <source>Date must in the future.</source>
-        <translation>Das Datum muss in der Zukunft liegen.</translation>
-    </message>
-    <message>
         <source>Ring at date and time</source>
         <translation>Datum und Uhrzeit zum Klingeln</translation>
     </message>
@@ -1001,6 +997,18 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>Could not add the sound.</source>
         <translation>Der Klang konnte nicht hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>Date must be in the future.</source>
+        <translation>Das Datum muss in der Zukunft liegen.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on %2: the clocks go forward then.</source>
+        <translation>%1 gibt es am %2 nicht: Die Uhren werden dann vorgestellt.</translation>
+    </message>
+    <message>
+        <source>Not a date and time: type one like %1.</source>
+        <translation>Kein Datum mit Uhrzeit: Geben Sie eines wie %1 ein.</translation>
     </message>
 </context>
 <context>

@@ -16,8 +16,6 @@
 #include <climits>
 #include <tuple>
 
-#include "calendar/CalendarPopover.h"
-#include "calendar/MonthCalendarView.h"
 #include "editing/SnoozeField.h"
 #include "editing/SoundImport.h"
 #include "editing/SupMisc.h"
@@ -51,6 +49,12 @@ EditController::EditController(QWidget* parent)
     setObjectName(QStringLiteral("EditController"));
     setWindowModality(Qt::WindowModal);
     buildLayout();
+}
+
+// Closing the sheet takes the focus from the picker, whose refusal of what
+// was typed must not reach an editor that is half gone.
+EditController::~EditController() {
+    disconnect(edDateTime_, nullptr, this, nullptr);
 }
 
 QSlider* EditController::addSlider(const QString& name, int maximum, QLabel** valueLabel) {
@@ -102,13 +106,16 @@ void EditController::buildLayout() {
     // Named by what it shows, the duration or the error; "Duration:" beside it
     // labels it.
     // Wide enough for either error text, so the fixed-size sheet never clips it.
+    edDateTime_ = new TargetDateEdit(wallClock().timeZone());
     const QFontMetrics metrics = lblDuration_->fontMetrics();
+    const QDate longDate(2027, 9, 28);
+    const QTime longTime(23, 59);
     lblDuration_->setMinimumWidth(
         std::max({metrics.horizontalAdvance(tr("Duration must not be zero.")),
-                  metrics.horizontalAdvance(tr("Date must in the future.")),
+                  metrics.horizontalAdvance(tr("Date must be in the future.")),
+                  metrics.horizontalAdvance(skippedTimeText(longDate, longTime)),
+                  metrics.horizontalAdvance(unreadableDateText(longDate, longTime)),
                   metrics.horizontalAdvance(QStringLiteral("9999d  23h  59m 59s"))}));
-
-    edDateTime_ = new TargetDateEdit(wallClock().timeZone());
     edDateTime_->setObjectName(QStringLiteral("edDateTime"));
     edDateTime_->setAccessibleName(tr("Ring at date and time"));
     btnCalendar_ = new QPushButton(tr("Calendar"));
@@ -175,6 +182,7 @@ void EditController::buildLayout() {
     for (QSlider* slider : {slideHours_, slideMins_, slideSecs_})
         connect(slider, &QSlider::valueChanged, this, &EditController::slidersMoved);
     connect(edDateTime_, &QDateTimeEdit::dateTimeChanged, this, &EditController::edDateTimeAltered);
+    connect(edDateTime_, &TargetDateEdit::textRefused, this, &EditController::typedDateRefused);
     connect(btnCalendar_, &QPushButton::clicked, this, &EditController::showCalendar);
     connect(btnSave_, &QPushButton::clicked, this, &EditController::btnSavePressed);
     connect(btnClose_, &QPushButton::clicked, this, &QDialog::reject);
@@ -236,9 +244,9 @@ void EditController::viewDidLoad() {
 
     // The picker shows when the timer would ring; its path runs only once the
     // user touches it, so the sliders' result stands.
-    savedTime_ = wallClock().now().addSecs(d);
     const QSignalBlocker blocker(edDateTime_);
-    edDateTime_->setMoment(savedTime_);
+    edDateTime_->setMoment(wallClock().now().addSecs(d));
+    savedTime_ = edDateTime_->dateTime();
 }
 
 // Each sound's whole base name is its entry, so every entry plays its own file.
@@ -394,6 +402,7 @@ void EditController::btnSavePressed() {
                 this);
         return;
     }
+    if (areEditing_.value_or(false)) emit editSaved(id);
     emit timersChanged();
     if (cbStart_->isChecked()) {
         checkID = id;
@@ -436,65 +445,6 @@ QString EditController::modifyTimer(StoreError* error) {
         return QString();
     }
     return timerId(currentTimer_);
-}
-
-void EditController::edDateTimeAltered() {
-    savedTime_ = edDateTime_->moment();
-    calcDurationFromPickers();
-}
-
-void EditController::calcDurationFromPickers() {
-    const std::optional<qint64> secs =
-        secondsToTarget(edDateTime_->moment(), wallClock().now(), edDateTime_->zone());
-    if (!secs) {
-        showDurationError(tr("Date must in the future."));
-        invalidDuration_ = true;
-        return;
-    }
-    // A target in the current minute counts zero seconds from its start;
-    // refused as the sliders refuse zero rather than stored as a timer that
-    // finishes at once.
-    if (*secs < 1) {
-        showDurationError(tr("Duration must not be zero."));
-        invalidDuration_ = true;
-        return;
-    }
-    invalidDuration_ = false;
-    // The picker reaches the year 9999; a timer runs a hundred years at most,
-    // and the line shows the duration that Save will store.
-    chosenDuration = std::min(*secs, maxTimerDuration);
-    updateDuration();
-}
-
-void EditController::createCalenderPopover() {
-    if (calendarPopover_) return;
-    calendarPopover_ = new CalendarPopover(this);
-    calendarView_ = calendarPopover_->calendarView();
-    connect(calendarView_, &MonthCalendarView::dateSelected, this, &EditController::didSelectDate);
-}
-
-// The calendar always opens on the day the sheet was opened, whatever the
-// picker shows.
-void EditController::showCalendar() {
-    createCalenderPopover();
-    calendarView_->setDate(dateToUse_);
-    calendarView_->setSelectedDate(dateToUse_);
-    calendarPopover_->showBelow(btnCalendar_);
-}
-
-// The picked day with the picker's time of day; savedTime stays, so picking
-// another day keeps that time.
-void EditController::didSelectDate(const QDateTime& date) {
-    if (calendarPopover_) calendarPopover_->hide();
-    const QTimeZone& zone = edDateTime_->zone();
-    const QTime time = savedTime_.toTimeZone(zone).time();
-    const QDateTime target =
-        momentAt(date.toTimeZone(zone).date(), QTime(time.hour(), time.minute()), zone);
-    {
-        const QSignalBlocker blocker(edDateTime_);
-        edDateTime_->setMoment(target);
-    }
-    calcDurationFromPickers();
 }
 
 }  // namespace dunok

@@ -27,6 +27,7 @@ class EditController : public QDialog {
     Q_OBJECT
 public:
     explicit EditController(QWidget* parent);
+    ~EditController() override;
 
     // Set before the sheet is opened; the controls are filled when it first shows.
     void setAreEditing(bool editing) { areEditing_ = editing; }
@@ -38,6 +39,8 @@ public:
     void setVisible(bool visible) override;
 
 signals:
+    // A change to the timer being edited was saved (before timersChanged).
+    void editSaved(const QString& timerId);
     // The timer was saved: the main window reloads its table.
     void timersChanged();
     // It was saved with "start" on; checkID names it.
@@ -69,6 +72,9 @@ private:
     QString modifyTimer(StoreError* error);
 
     void edDateTimeAltered();
+    void typedDateRefused();
+    QString skippedTimeText(QDate date, QTime time) const;
+    QString unreadableDateText(QDate date, QTime time) const;
     void calcDurationFromPickers();
     void showCalendar();
     void createCalenderPopover();
@@ -79,6 +85,7 @@ private:
     bool invalidDuration_ = false;
     QStringList fileArray_;
     QString lastSound_;  // the sound chosen before "Other sound…"
+    // The picker's clock fields as the user last set them (or as it opened).
     QDateTime savedTime_;
     const QDateTime dateToUse_;
     CalendarPopover* calendarPopover_ = nullptr;

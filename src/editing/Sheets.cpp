@@ -29,6 +29,7 @@ QDialog* Sheets::editTimer(QWidget* over, const TimerRecord& timer) {
     auto* editor = new EditController(over);
     editor->setAreEditing(true);
     editor->setCurrentTimer(timer);
+    connect(editor, &EditController::editSaved, this, &Sheets::editSaved);
     connect(editor, &EditController::timersChanged, this, &Sheets::timersChanged);
     connect(editor, &EditController::startRequested, this, &Sheets::startRequested);
     return present(editor);

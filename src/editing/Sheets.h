@@ -29,8 +29,9 @@ public:
     QDialog* openSheet() const { return open_; }
 
 signals:
-    void timersChanged();   // the editor saved: reload the list
-    void startRequested();  // ... with "start" on: checkID names the timer
+    void editSaved(const QString& timerId);  // the editor saved a change to this timer
+    void timersChanged();                    // the editor saved: reload the list
+    void startRequested();                   // ... with "start" on: checkID names the timer
     void timersAdded(const QStringList& timerIds, bool start);
     void preferencesChanged();
 

@@ -185,7 +185,19 @@ void TimerEngine::startTimers(const QStringList& ids) {
     updateBadge();
 }
 
-void TimerEngine::stopBeforeEditing(int row) {
+void TimerEngine::stopEditedTimer(const QString& id) {
+    const int row = rowOfTimer(id);
+    if (row == -1 || id.isEmpty()) return;
+    // Only this timer's alarm: another that rings, or a preview, plays on.
+    if (id == ring_->ringingId()) ring_->silence();
+    const int k = haveAlertForID(id);
+    if (k != -1) removeAlert(k);
+    rows_.reloadRows({row});
+    emit toolbarNeedsUpdate();
+    updateBadge();
+}
+
+void TimerEngine::stopRow(int row) {
     const int k = haveAlertForRow(row);
     if (k == -1) return;
     removeAlert(k);
@@ -212,7 +224,7 @@ bool TimerEngine::startTimer(const QString& id) {
 bool TimerEngine::stopTimer(const QString& id) {
     const int k = haveAlertForID(id);
     if (rowOfTimer(id) == -1 || k == -1 || alertsArray[k].value < 1) return false;
-    stopBeforeEditing(int(alertsArray[k].row));
+    stopRow(int(alertsArray[k].row));
     return true;
 }
 

@@ -71,8 +71,12 @@ public:
     void checkForNewTimers();
     // Starts the timers with these ids, each on its row.
     void startTimers(const QStringList& ids);
-    // Stops the timer on that row, if any, before the editor opens on it.
-    void stopBeforeEditing(int row);
+    // Stops the timer on that row, if it runs or is paused.
+    void stopRow(int row);
+    // The editor saved this timer: a saved timer starts afresh (or stays
+    // stopped), so it stops if it runs or is paused, and its alarm stops if
+    // it finished and rings while the editor was open.
+    void stopEditedTimer(const QString& id);
     // The toolbar's Silence: stops the alarm, leaves the timers alone.
     void silence();
     // Commands from outside the window, by timer id. False, and nothing

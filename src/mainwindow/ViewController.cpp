@@ -118,6 +118,7 @@ void ViewController::viewDidLoad() {
 
     sheets_ = new Sheets(this);
     connect(sheets_, &Sheets::timersChanged, this, &ViewController::reloadTable);
+    connect(sheets_, &Sheets::editSaved, engine_, &TimerEngine::stopEditedTimer);
     connect(sheets_, &Sheets::startRequested, this, &ViewController::checkForNewTimers);
     connect(sheets_, &Sheets::timersAdded, this, [this](const QStringList& ids, bool start) {
         reloadTable();
@@ -173,8 +174,8 @@ void ViewController::addTimer() {
 void ViewController::editTimer() {
     const int row = myTable_->selectedRow();
     if (timersArray.isEmpty() || row < 0 || row >= timersArray.size()) return;
-    // The editor works on a stopped timer; cancelling it leaves it stopped.
-    engine_->stopBeforeEditing(row);
+    // The timer runs on while it is edited, so that Close leaves it as it
+    // was; Save stops it.
     sheets_->editTimer(window(), timersArray[row]);
 }
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "calendar/CalendarPopover.h"
 #include "editing/EditController.h"
 #include "editing/TargetDate.h"
 #include "model/TimerModel.h"
@@ -80,6 +81,8 @@ class TestEditController : public QObject {
     }
 
 private slots:
+    // The picker writes dates as "28 Mar 2027 02:30" in this locale.
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void init() {
         QDir().mkpath(home.path() + "/res/Sounds");
         for (const char* name : {"Vintage Alarm Clock", "Chimes", "Bell"})
@@ -114,7 +117,7 @@ private slots:
                  shown());
         saveIsRefused("Invalid duration.", badDuration, "Tea");
         picker()->setMoment(berlinTime(3, 20, 9, 59));  // the clock is at 10:00:45
-        QCOMPARE(shown(), QString("Date must in the future."));
+        QCOMPARE(shown(), QString("Date must be in the future."));
         saveIsRefused("Invalid duration.", badDuration, "Tea");
         ctl("slideHours")->setValue(1);
         ctl("slideSecs")->setValue(3);
@@ -196,7 +199,7 @@ private slots:
         }
     }
 
-    // From the current minute's start, across clock changes; a skipped 02:30 is 03:30.
+    // From the current minute's start, across clock changes.
     void targetDate_data() {
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<QDateTime>("target");  // the picker holds clock fields as UTC
@@ -207,7 +210,6 @@ private slots:
         QTest::newRow("minute") << berlinTime(3, 20, 10, 0, 45) << utc(3, 20, 10, 5) << 300ll;
         QTest::newRow("spring") << berlinTime(3, 30, 10, 0, 45) << utc(3, 31, 10, 0) << 82800ll;
         QTest::newRow("autumn") << berlinTime(10, 26, 10, 0, 45) << utc(10, 27, 10, 0) << 90000ll;
-        QTest::newRow("skipped") << berlinTime(3, 31, 1, 0, 45) << utc(3, 31, 2, 30) << 5400ll;
     }
     void targetDate() {
         QFETCH(QDateTime, now);
@@ -216,6 +218,86 @@ private slots:
         open(store->addTimer("Call", 60));
         picker()->setDateTime(target);
         QTEST(chosenDuration.value_or(0), "seconds");
+    }
+
+    // A whole date typed over the picker's text, as a user does it: the typed
+    // moment, or a refusal that the user sees and that Save keeps to.
+    void typedTargetDate_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("error");  // empty: taken
+        QTest::newRow("whole date") << "27 Mar 2027 02:30"
+                                    << "";
+        QTest::newRow("lower case month") << "27 mar 2027 02:30"
+                                          << "";
+        QTest::newRow("skipped by the clock change")
+            << "28 Mar 2027 02:30"
+            << "02:30 does not exist on 28 Mar 2027: the clocks go forward then.";
+        QTest::newRow("cut short") << "28 Mar 20"
+                                   << "Not a date and time: type one like 20 Mar 2024 10:01.";
+        QTest::newRow("no such day") << "30 Feb 2027 10:00"
+                                     << "Not a date and time: type one like 20 Mar 2024 10:01.";
+    }
+    void typedTargetDate() {
+        QFETCH(QString, typed);
+        QFETCH(QString, error);
+        open(store->addTimer("Call", 60));
+        QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
+        picker()->setFocus();
+        QTest::keyClick(picker(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(picker(), typed);
+        QTest::keyClick(picker(), Qt::Key_Return);
+        if (error.isEmpty()) {
+            const QDateTime meant(QDate(2027, 3, 27), QTime(2, 30), berlin);
+            QCOMPARE(picker()->moment(), meant);
+            QCOMPARE(picker()->text(), QString("27 Mar 2027 02:30"));
+            QCOMPARE(chosenDuration.value_or(0), berlinTime(3, 20, 10, 0).secsTo(meant));
+            save();
+            QCOMPARE(timerDuration(storedTimers().value(0)),
+                     berlinTime(3, 20, 10, 0).secsTo(meant));
+            return;
+        }
+        QCOMPARE(shown(), error);
+        QCOMPARE(ink(), QColor(194, 37, 3));
+        QCOMPARE(picker()->text(), typed);  // left to be mended
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(save()->message, QString("Invalid duration."));
+        QCOMPARE(timerDuration(storedTimers().value(0)), qint64(60));
+    }
+
+    // Wherever the sheet sits on the screen, the calendar leaves Close and
+    // Save uncovered and stays on the screen.
+    void calendarLeavesTheButtonsInView_data() {
+        QTest::addColumn<QPointF>("where");  // the sheet's corner, as a share of the free room
+        QTest::newRow("top left") << QPointF(0, 0);
+        QTest::newRow("middle") << QPointF(0.5, 0.5);
+        QTest::newRow("bottom edge") << QPointF(0.3, 1);
+        QTest::newRow("right edge") << QPointF(1, 0.3);
+        QTest::newRow("bottom right corner") << QPointF(1, 1);
+    }
+    void calendarLeavesTheButtonsInView() {
+        QFETCH(QPointF, where);
+        open();
+        QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
+        const QRect room = dlg->screen()->availableGeometry();
+        const QSize sheet = dlg->frameGeometry().size();
+        dlg->move(room.left() + int(where.x() * (room.width() - sheet.width())),
+                  room.top() + int(where.y() * (room.height() - sheet.height())));
+        QTRY_VERIFY(room.contains(dlg->frameGeometry()));
+        ctl<QPushButton>("btnCalendar")->click();
+        auto* popover = dlg->findChild<CalendarPopover*>();
+        QVERIFY(popover && popover->isVisible());
+        const QRect calendar = popover->frameGeometry();
+        QVERIFY2(room.contains(calendar), qPrintable(QString("%1,%2 %3x%4")
+                                                         .arg(calendar.x())
+                                                         .arg(calendar.y())
+                                                         .arg(calendar.width())
+                                                         .arg(calendar.height())));
+        for (const char* name : {"btnClose", "btnSave"}) {
+            const QWidget* button = ctl<QPushButton>(name);
+            const QRect global(button->mapToGlobal(QPoint(0, 0)), button->size());
+            QVERIFY2(!calendar.intersects(global), name);
+        }
+        popover->hide();
     }
 
     void pickingADayKeepsTheTimeOfDay() {

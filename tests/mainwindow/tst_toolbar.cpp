@@ -1,6 +1,6 @@
 // The toolbar, the status line and the window's sheets: which commands can be
-// used when and what they do; editing stops a running timer, saved timers
-// start, selected.
+// used when and what they do; a timer runs on while it is edited until Save,
+// saved timers start, selected.
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
@@ -8,12 +8,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTest>
 #include <QToolButton>
 
 #include "editing/AddMultipleController.h"
 #include "editing/Sheets.h"
 #include "engine/Alarm.h"
+#include "engine/RunningTimers.h"
 #include "engine/TimerEngine.h"
 #include "mainwindow/DeleteConfirmation.h"
 #include "mainwindow/MainWindow.h"
@@ -113,14 +115,10 @@ private slots:
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, egg);  // a double-click starts it
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, egg);
         QCOMPARE(started(), QStringList{"Egg 300"});
-        QDialog* editor = command("miEditTimer");
-        QVERIFY(editor);
-        QVERIFY(alertsArray.isEmpty());  // stopped before the editor opened
-        QCOMPARE(vc->tableModel()->cell(1, 1).text, "5m");
-        editor->reject();  // cancelled: it stays stopped
+        vc->tableViewDoubleClick();
         QVERIFY(alertsArray.isEmpty());
 
-        editor = command("miNewTimer");
+        QDialog* editor = command("miNewTimer");
         editor->findChild<QLineEdit*>("edDescription")->setText("Bread");
         editor->findChild<QCheckBox*>("cbStart")->setChecked(true);
         editor->findChild<QPushButton*>("btnSave")->click();
@@ -143,6 +141,69 @@ private slots:
         QCOMPARE(started(), QStringList({"Bread 300", "Steep 90"}));
         QCOMPARE(table->selectedRow(), 4);
         QCOMPARE(vc->lblCount()->text(), "2 active timers");
+    }
+
+    // Close leaves the timer as it was, counting or paused; Save stops it, or
+    // silences it when it rang meanwhile, and starts it afresh if asked.
+    void editingLeavesTheTimerAloneUntilSaved() {
+        ReturningUser user;
+        user.prefs.setValue(PrefKeys::sort, sortNone);
+        user.store.addTimer("Tea", 1);
+        user.store.addTimer("Egg", 300);
+        SharedPlayer player;  // Tea rings
+        MainWindow window(user.prefs);
+        window.show();
+        ViewController* vc = window.viewController();
+        const auto edit = [&](int row) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed sheets
+            vc->myTable()->selectRowExactly(row);
+            window.findChild<QAction*>("miEditTimer")->trigger();
+            return vc->sheets()->openSheet();
+        };
+        const auto save = [](QDialog* editor, bool start) {
+            editor->findChild<QCheckBox*>("cbStart")->setChecked(start);
+            editor->findChild<QPushButton*>("btnSave")->click();
+        };
+        const QString tea = timerId(timersArray[0]), egg = timerId(timersArray[1]);
+        const auto eggState = [&] {
+            const int k = haveAlertForID(egg);
+            if (k == -1) return QString("stopped");
+            return QString::number(alertsArray[k].value) +
+                   (alertsArray[k].isPaused ? " paused" : "");
+        };
+        vc->myTable()->selectRowExactly(1);
+        vc->tableViewDoubleClick();
+        QDialog* editor = edit(1);
+        QVERIFY(editor);
+        vc->engine()->handleAlert(egg);  // a second passes with the sheet open
+        QCOMPARE(vc->tableModel()->cell(1, 1).text, "4m 59s");
+        QTest::keyClick(editor->findChild<QLineEdit*>("edDescription"), Qt::Key_Escape);
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(eggState(), "299");
+
+        vc->miPauseClicked();
+        editor = edit(1);
+        editor->findChild<QPushButton*>("btnClose")->click();
+        QCOMPARE(eggState(), "299 paused");
+
+        editor = edit(1);
+        editor->findChild<QSlider*>("slideMins")->setValue(2);
+        save(editor, true);
+        QCOMPARE(eggState(), "120");  // stopped, and started with its new duration
+        editor = edit(1);
+        save(editor, false);
+        QCOMPARE(eggState(), "stopped");
+
+        vc->myTable()->selectRowExactly(0);
+        vc->tableViewDoubleClick();
+        editor = edit(0);
+        vc->engine()->handleAlert(tea);  // it finishes while its editor is open
+        QVERIFY(vc->engine()->isRinging());
+        QVERIFY(vc->tableModel()->cell(0, 1).text.startsWith("Finished"));
+        save(editor, false);
+        QVERIFY(!vc->engine()->isRinging());
+        QCOMPARE(vc->tableModel()->cell(0, 1).text, "1s");
+        QCOMPARE(haveAlertForID(tea), -1);
     }
 
     // The sheet blocks the window and with it the menu's shortcut; the sheet's
