@@ -20,6 +20,7 @@ struct StoreError;
 
 class DesktopNotifications;
 class DBusControl;
+class HelpCommands;
 class TimerCommands;
 
 class AppDelegate : public QObject {
@@ -97,6 +98,7 @@ private:
     LauncherEntry* launcherEntry_ = nullptr;
     DBusControl* control_ = nullptr;
     std::unique_ptr<TimerCommands> commands_;
+    std::unique_ptr<HelpCommands> help_;
     Launch launch_ = Launch::Shown;
     bool terminating_ = false;
     bool launched_ = false;
