@@ -103,8 +103,16 @@ void ViewController::viewDidLoad() {
 
     contextMenu_ = new TimerContextMenu(myTable_);
     contextMenu_->install(myTable_, *model_);
-    // The window's commands in it name the timer as it is when the menu shows.
-    connect(contextMenu_, &QMenu::aboutToShow, this, &ViewController::updateToolbar);
+    // The window's commands in it name the timer as it is when the menu
+    // shows; in the menu bar Start or Stop keeps its one name.
+    connect(contextMenu_, &QMenu::aboutToShow, this, [this] {
+        namingTimer_ = true;
+        updateToolbar();
+    });
+    connect(contextMenu_, &QMenu::aboutToHide, this, [this] {
+        namingTimer_ = false;
+        updateTimerCommands();
+    });
     connect(contextMenu_, &TimerContextMenu::duplicateRequested, this,
             &ViewController::duplicateRow);
     connect(contextMenu_, &TimerContextMenu::pauseRequested, this, &ViewController::miPauseClicked);
@@ -293,9 +301,9 @@ void ViewController::updateTimerCommands() {
     miDeleteTimers_->setEnabled(selected);
     const bool onTimer = row >= 0 && row < timersArray.size();
     miStartStop_->setEnabled(onTimer);
-    miStartStop_->setText(
-        onTimer ? startStopTitle(timerDesc(timersArray[row]), engine_->isCounting(row))
-                : tr("&Start or Stop"));
+    miStartStop_->setText(onTimer && namingTimer_ ? startStopTitle(timerDesc(timersArray[row]),
+                                                                   engine_->isCounting(row))
+                                                  : tr("&Start or Stop"));
 }
 
 void ViewController::btnClick(const QString& identifier) {

@@ -65,8 +65,8 @@ public:
     void sortTimers();
 
     // The window's menu commands that work on the selected timer; this
-    // controller enables them as the toolbar's, names the timer in Start or
-    // Stop, and offers them in the list's right-click menu too.
+    // controller enables them as the toolbar's and offers them in the list's
+    // right-click menu too, where Start or Stop names the timer.
     void setTimerCommands(QAction* startStop, QAction* edit, QAction* remove);
 
     // The window's toolbar, whose items this controller enables and answers.
@@ -109,6 +109,7 @@ private:
     QAction* miStartStop_ = nullptr;
     QAction* miEditTimer_ = nullptr;
     QAction* miDeleteTimers_ = nullptr;
+    bool namingTimer_ = false;  // the right-click menu shows
 };
 
 }  // namespace dunok

@@ -100,11 +100,11 @@ private slots:
                          : QPoint(10, viewport->height() - 5);
             QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
             QCoreApplication::sendEvent(viewport, &event);
-            menu->hide();
             QStringList items;
             for (QAction* item : menu->actions())
                 if (!item->isSeparator())
                     items << item->text() + (item->isEnabled() ? "" : " (off)");
+            menu->hide();
             return items;
         };
         window.show();
@@ -113,6 +113,7 @@ private slots:
                               "&Edit Timer...", "Duplicate \"Pasta\"", "De&lete..."}));
         for (const char* name : {"miStartStop", "miEditTimer", "miDeleteTimers"})
             QVERIFY2(menu->actions().contains(action(name)), name);  // the same, not a copy
+        QCOMPARE(action("miStartStop")->text(), "&Start or Stop");   // the menu bar's own name
         action("miStartStop")->trigger();  // as a double-click: Pasta runs
         QCOMPARE(alertsArray.size(), 1);
         QCOMPARE(menuAt(1).mid(0, 2),
