@@ -156,30 +156,6 @@ läuft nicht oder ist nicht pausiert.
 <context>
     <name>DeleteConfirmation</name>
     <message>
-        <source>Confirm</source>
-        <translation>Bestätigen</translation>
-    </message>
-    <message>
-        <source>Delete the timer</source>
-        <translation>Timer löschen</translation>
-    </message>
-    <message>
-        <source>Delete the selected timers</source>
-        <translation>Ausgewählte Timer löschen</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete the %1?</source>
-        <translation>Möchten Sie %1 wirklich löschen?</translation>
-    </message>
-    <message>
-        <source>timer</source>
-        <translation>den Timer</translation>
-    </message>
-    <message>
-        <source>selected timers</source>
-        <translation>die ausgewählten Timer</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -187,31 +163,27 @@ läuft nicht oder ist nicht pausiert.
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>„%1“ löschen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n timers?</source>
+        <translation>
+            <numerusform>%n Timer löschen?</numerusform>
+            <numerusform>%n Timer löschen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Das lässt sich nicht rückgängig machen.</translation>
+    </message>
 </context>
 <context>
     <name>DurationParser</name>
     <message>
         <source>A timer runs for a second to a year.</source>
         <translation>Ein Timer läuft eine Sekunde bis ein Jahr.</translation>
-    </message>
-</context>
-<context>
-    <name>HelpCommands</name>
-    <message>
-        <source>Help not found.</source>
-        <translation>Hilfe nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>Could not locate help.</source>
-        <translation>Die Hilfe konnte nicht gefunden werden.</translation>
-    </message>
-    <message>
-        <source>Could not display help </source>
-        <translation>Die Hilfe konnte nicht angezeigt werden: </translation>
-    </message>
-    <message>
-        <source>Unable to open webpage.</source>
-        <translation>Die Webseite konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -357,6 +329,37 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>The store %1 was written by a newer version of Dunok (store version %2; this one reads up to %3)</source>
         <translation>Der Speicher %1 wurde von einer neueren Version von Dunok geschrieben (Speicherversion %2; diese liest bis %3)</translation>
+    </message>
+</context>
+<context>
+    <name>PreferenceTroubleAlert</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Your preferences could not be read.</source>
+        <translation>Ihre Einstellungen konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Dunok started with the default preferences. The file it could not read, %1, could not be kept.</source>
+        <translation>Dunok wurde mit den Standardeinstellungen gestartet. Die nicht lesbare Datei %1 konnte nicht aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>Dunok started with the default preferences. The file it could not read was kept as:
+%1</source>
+        <translation>Dunok wurde mit den Standardeinstellungen gestartet. Die nicht lesbare Datei wurde aufbewahrt als:
+%1</translation>
+    </message>
+    <message>
+        <source>Some preferences could not be read.</source>
+        <translation>Einige Einstellungen konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>These settings in %1 were set back to their defaults:
+%2</source>
+        <translation>Diese Einstellungen in %1 wurden auf ihre Standardwerte zurückgesetzt:
+%2</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1015,25 @@ läuft nicht oder ist nicht pausiert.
     </message>
 </context>
 <context>
+    <name>dunok::HelpCommands</name>
+    <message>
+        <source>Help not found.</source>
+        <translation>Hilfe nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Could not locate help.</source>
+        <translation>Die Hilfe konnte nicht gefunden werden.</translation>
+    </message>
+    <message>
+        <source>Unable to open webpage.</source>
+        <translation>Die Webseite konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Could not display help </source>
+        <translation>Die Hilfe konnte nicht angezeigt werden: </translation>
+    </message>
+</context>
+<context>
     <name>dunok::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -1284,6 +1306,14 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
         <source>Snooze</source>
         <translation>Schlummern</translation>
     </message>
+    <message>
+        <source>&amp;Stop timer %1</source>
+        <translation>Timer %1 &amp;stoppen</translation>
+    </message>
+    <message>
+        <source>&amp;Start timer %1</source>
+        <translation>Timer %1 &amp;starten</translation>
+    </message>
 </context>
 <context>
     <name>dunok::TimerEngine</name>
@@ -1460,6 +1490,10 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
     <message>
         <source>The timers that are still in the list are still stored.</source>
         <translation>Die Timer, die noch in der Liste stehen, sind weiterhin gespeichert.</translation>
+    </message>
+    <message>
+        <source>&amp;Start or Stop</source>
+        <translation>&amp;Starten oder Stoppen</translation>
     </message>
 </context>
 </TS>

@@ -71,6 +71,8 @@ void AppDelegate::tearDown() {
     commands_.reset();
     if (busCount_) removeBadgeDisplay(busCount_.get());
     busCount_.reset();
+    // Before the event loop ends: a viewer it opened must outlive Dunok.
+    help_.reset();
     if (window_) window_->viewController()->engine()->shutDown();
     player_.reset();
     delete window_;
@@ -110,8 +112,9 @@ int AppDelegate::start() {
     player_ = std::make_unique<SharedPlayer>();
     window_ = new MainWindow(*prefs_);
     connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
-    connect(window_, &MainWindow::helpRequested, this, [this] { showHelp(window_); });
-    connect(window_, &MainWindow::websiteRequested, this, [this] { showWebsite(window_); });
+    help_ = std::make_unique<HelpCommands>();
+    connect(window_, &MainWindow::helpRequested, this, [this] { help_->showHelp(window_); });
+    connect(window_, &MainWindow::websiteRequested, this, [this] { help_->showWebsite(window_); });
     if (singleInstance_ &&
         singleInstance_->finishClaim() == SingleInstance::Outcome::OtherReopened) {
         if (launch_ == Launch::Hidden)

@@ -21,6 +21,7 @@ struct StoreError;
 
 class DesktopNotifications;
 class DBusControl;
+class HelpCommands;
 class TimerCommands;
 
 class AppDelegate : public QObject {
@@ -100,6 +101,7 @@ private:
     std::unique_ptr<TimerCommands> commands_;
     // Tells the bus the running count whenever the badge changes.
     std::unique_ptr<BadgeDisplay> busCount_;
+    std::unique_ptr<HelpCommands> help_;
     Launch launch_ = Launch::Shown;
     bool terminating_ = false;
     bool launched_ = false;

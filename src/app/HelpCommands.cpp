@@ -1,7 +1,8 @@
 #include "app/HelpCommands.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
+#include <QPointer>
+#include <QProcess>
 
 #include "editing/SupMisc.h"
 #include "model/Globals.h"
@@ -9,46 +10,67 @@
 
 namespace dunok {
 
-namespace {
+HelpCommands::HelpCommands(QObject* parent) : QObject(parent) {}
 
-// Free functions have no tr() of their own.
-struct HelpTexts {
-    Q_DECLARE_TR_FUNCTIONS(HelpCommands)
-};
-
-UrlOpener& opener() {
-    static UrlOpener current;
-    return current;
+HelpCommands::~HelpCommands() {
+    // Only the waiting shell goes: the opener it started in the background,
+    // and the viewer or browser that one started, live on after Dunok.
+    for (QProcess* process : std::as_const(waiting_)) {
+        process->disconnect(this);
+        process->kill();
+        process->waitForFinished();
+        delete process;
+    }
 }
 
-bool openUrl(const QUrl& url) {
-    if (opener()) return opener()(url);
-    return QDesktopServices::openUrl(url);
-}
-
-}  // namespace
-
-void setUrlOpener(UrlOpener replacement) {
-    opener() = std::move(replacement);
-}
-
-void showHelp(QWidget* parent) {
+void HelpCommands::showHelp(QWidget* parent) {
     const QString path = resourcePath(QStringLiteral("help"), QStringLiteral("pdf"));
     if (path.isEmpty()) {
-        errUser(HelpTexts::tr("Help not found."), HelpTexts::tr("Could not locate help."), parent);
+        errUser(tr("Help not found."), tr("Could not locate help."), parent);
         return;
     }
     const QUrl url = QUrl::fromLocalFile(path);
-    if (!openUrl(url))
-        errUser(HelpTexts::tr("Help not found."),
-                HelpTexts::tr("Could not display help ") + url.toString(QUrl::FullyEncoded),
-                parent);
+    // The address in the alert can be selected and opened by hand.
+    open(url, parent, [url](QWidget* window) {
+        errUser(tr("Help not found."),
+                tr("Could not display help ") + url.toString(QUrl::FullyEncoded), window);
+    });
 }
 
-void showWebsite(QWidget* parent) {
-    const QUrl url(Constants::website);
-    if (!openUrl(url))
-        errUser(HelpTexts::tr("Unable to open webpage."), Constants::website, parent);
+void HelpCommands::showWebsite(QWidget* parent) {
+    open(QUrl(Constants::website), parent, [](QWidget* window) {
+        errUser(tr("Unable to open webpage."), Constants::website, window);
+    });
+}
+
+void HelpCommands::open(const QUrl& url, QWidget* parent, std::function<void(QWidget*)> failed) {
+    // The desktop's opener says whether it found a program only in its exit
+    // status, and may wait for that program to end. A shell starts it in the
+    // background and passes its status on, so that the shell can be let go
+    // at quit while the viewer stays.
+    auto* process = new QProcess;
+    process->setProgram(QStringLiteral("/bin/sh"));
+    process->setArguments({QStringLiteral("-c"), QStringLiteral("\"$@\" & wait $!"),
+                           QStringLiteral("sh"), QStringLiteral("xdg-open"),
+                           url.toString(QUrl::FullyEncoded)});
+    // Its messages go where Dunok's go, also after Dunok has quit.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    waiting_.append(process);
+    const QPointer<QWidget> window = parent;
+    const auto done = [this, process, url, window, failed](bool opened) {
+        waiting_.removeOne(process);
+        process->deleteLater();
+        if (!opened) failed(window);
+        emit answered(url, opened);
+    };
+    connect(process, &QProcess::finished, this, [done](int status, QProcess::ExitStatus how) {
+        done(how == QProcess::NormalExit && status == 0);
+    });
+    connect(process, &QProcess::errorOccurred, this, [done](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) done(false);
+    });
+    process->start();
 }
 
 }  // namespace dunok

@@ -2,25 +2,37 @@
 // and the product website in the browser.
 #pragma once
 
+#include <QList>
+#include <QObject>
 #include <QUrl>
 #include <functional>
 
+class QProcess;
 class QWidget;
 
 namespace dunok {
 
-// Hands a document or web address to the user's default application; false
-// when the desktop could not open it.
-using UrlOpener = std::function<bool(const QUrl&)>;
+class HelpCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit HelpCommands(QObject* parent = nullptr);
+    // Stops waiting for the desktop's answers; what it opened stays open.
+    ~HelpCommands() override;
 
-// Replaces the desktop's opener (tests make it fail); an empty function puts
-// the desktop's back.
-void setUrlOpener(UrlOpener opener);
+    // Opens "help.pdf" of the resource folder; a missing document or a
+    // desktop that cannot show it is reported in an error alert over parent.
+    void showHelp(QWidget* parent = nullptr);
+    // Opens Constants::website; a failure is reported in an error alert.
+    void showWebsite(QWidget* parent = nullptr);
 
-// Opens "help.pdf" of the resource folder; a missing document or a desktop
-// that cannot show it is reported in an error alert over parent.
-void showHelp(QWidget* parent = nullptr);
-// Opens Constants::website; a failure is reported in an error alert.
-void showWebsite(QWidget* parent = nullptr);
+signals:
+    // The desktop has answered for url: opened, or not (and the user told).
+    void answered(const QUrl& url, bool opened);
+
+private:
+    void open(const QUrl& url, QWidget* parent, std::function<void(QWidget*)> failed);
+
+    QList<QProcess*> waiting_;
+};
 
 }  // namespace dunok

@@ -247,6 +247,11 @@ bool TimerEngine::isFinishedRow(int row) const {
     return isFinishedText(rows_.durationText(row));
 }
 
+bool TimerEngine::isCounting(int row) const {
+    const int k = haveAlertForRow(row);
+    return k != -1 && !alertsArray[k].isPaused;
+}
+
 void TimerEngine::handleAlert(const QString& id) {
     if (alertsArray.isEmpty()) return;
     // Ids are unique in the table, so the one entry found is the only match.

@@ -89,6 +89,8 @@ public:
     bool resumeTimer(const QString& id);
     // Whether that row shows the finish of its timer.
     bool isFinishedRow(int row) const;
+    // Whether the timer on that row counts down now (started and not paused).
+    bool isCounting(int row) const;
     // The tick handler: one second off the timer with that id.
     void handleAlert(const QString& id);
     // One look of the mouse watch.

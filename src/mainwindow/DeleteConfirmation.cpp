@@ -7,26 +7,31 @@
 
 namespace dunok {
 
-AlertSpec deleteConfirmation(int count) {
-    const bool one = count == 1;
+namespace {
+// Free functions have no tr() of their own.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DeleteConfirmation)
+};
+}  // namespace
+
+AlertSpec deleteConfirmation(const QStringList& names) {
+    const int count = int(names.size());
     AlertSpec spec;
     spec.icon = QMessageBox::Warning;
-    spec.windowTitle = QCoreApplication::translate("DeleteConfirmation", "Confirm");
-    spec.message =
-        one ? QCoreApplication::translate("DeleteConfirmation", "Delete the timer")
-            : QCoreApplication::translate("DeleteConfirmation", "Delete the selected timers");
-    spec.informativeText =
-        QCoreApplication::translate("DeleteConfirmation", "Are you sure you want to delete the %1?")
-            .arg(one ? QCoreApplication::translate("DeleteConfirmation", "timer")
-                     : QCoreApplication::translate("DeleteConfirmation", "selected timers"));
-    spec.buttons = {QCoreApplication::translate("DeleteConfirmation", "Delete"),
-                    QCoreApplication::translate("DeleteConfirmation", "Cancel")};
+    // The desktop adds the program's name to any other title, and a box this
+    // narrow then shows neither in full.
+    spec.windowTitle = Constants::appName;
+    spec.message = count == 1 ? Texts::tr("Delete “%1”?").arg(names.first())
+                              : Texts::tr("Delete %n timers?", nullptr, count);
+    spec.informativeText = Texts::tr("This cannot be undone.");
+    spec.buttons = {Texts::tr("Delete"), Texts::tr("Cancel")};
     return spec;
 }
 
-void confirmDeleteTimers(QWidget* window, int count, std::function<void()> confirmed) {
-    if (timersArray.isEmpty() || count <= 0) return;
-    MessageBox::beginSheetModal(deleteConfirmation(count), window,
+void confirmDeleteTimers(QWidget* window, const QStringList& names,
+                         std::function<void()> confirmed) {
+    if (timersArray.isEmpty() || names.isEmpty()) return;
+    MessageBox::beginSheetModal(deleteConfirmation(names), window,
                                 [confirmed = std::move(confirmed)](int button) {
                                     if (button == 0 && confirmed) confirmed();
                                 });

@@ -1,6 +1,7 @@
 // Deleting timers asks first: the question, and asking it over the window.
 #pragma once
 
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -9,12 +10,14 @@ namespace dunok {
 
 struct AlertSpec;
 
-// The confirmation for deleting count timers, in the singular or the plural.
-AlertSpec deleteConfirmation(int count);
+// The confirmation for deleting the timers with these descriptions: one is
+// named, several are counted.
+AlertSpec deleteConfirmation(const QStringList& names);
 
-// Asks, in a sheet over window, whether to delete the count selected timers
+// Asks, in a sheet over window, whether to delete the selected timers named
 // and calls confirmed once the user chose "Delete". Asks nothing when the
-// list is empty or count is 0.
-void confirmDeleteTimers(QWidget* window, int count, std::function<void()> confirmed);
+// list is empty or no timer is named.
+void confirmDeleteTimers(QWidget* window, const QStringList& names,
+                         std::function<void()> confirmed);
 
 }  // namespace dunok

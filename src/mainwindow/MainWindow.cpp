@@ -30,6 +30,9 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     viewController_->setToolbar(toolbar);
     connect(viewController_->engine(), &TimerEngine::bringToFrontRequested, this,
             &MainWindow::bringToFront);
+    // Not before the window is there to carry it.
+    connect(this, &MainWindow::firstPainted, viewController_,
+            &ViewController::tellPreferenceTrouble);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     const auto command = [this](QMenu* menu, const QString& name, const QString& title,
@@ -44,8 +47,8 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
             &ViewController::addTimer);
     command(file, QStringLiteral("miAddMultiple"), tr("Add &Multiple Timers..."),
             QKeySequence(tr("Ctrl+Shift+N")), &ViewController::addMultipleTimers);
-    command(file, QStringLiteral("miEditTimer"), tr("&Edit Timer..."), QKeySequence(tr("Ctrl+E")),
-            &ViewController::editTimer);
+    QAction* editTimer = command(file, QStringLiteral("miEditTimer"), tr("&Edit Timer..."),
+                                 QKeySequence(tr("Ctrl+E")), &ViewController::editTimer);
     file->addSeparator();
     command(file, QStringLiteral("miPreferences"), tr("&Preferences..."),
             QKeySequence(tr("Ctrl+,")), &ViewController::showPreferences)
@@ -64,19 +67,21 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     QMenu* timer = menuBar()->addMenu(tr("&Timer"));
     // Return and Space are the list's keys: a focused button or the help
     // label keeps them for itself.
+    QAction* startStop =
+        command(timer, QStringLiteral("miStartStop"), tr("&Start or Stop"),
+                QKeySequence(Qt::Key_Return), &ViewController::tableViewDoubleClick);
     for (QAction* listKey :
-         {command(timer, QStringLiteral("miStartStop"), tr("&Start or Stop"),
-                  QKeySequence(Qt::Key_Return), &ViewController::tableViewDoubleClick),
-          command(timer, QStringLiteral("miPauseResume"), tr("&Pause or Resume"),
-                  QKeySequence(Qt::Key_Space), &ViewController::miPauseClicked)}) {
+         {startStop, command(timer, QStringLiteral("miPauseResume"), tr("&Pause or Resume"),
+                             QKeySequence(Qt::Key_Space), &ViewController::miPauseClicked)}) {
         listKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         viewController_->myTable()->addAction(listKey);
     }
     timer->addSeparator();
     command(timer, QStringLiteral("miDuplicateTimer"), tr("&Duplicate"), QKeySequence(tr("Ctrl+D")),
             &ViewController::menuDuplicateTimerPressed);
-    command(timer, QStringLiteral("miDeleteTimers"), tr("De&lete..."),
-            QKeySequence(QKeySequence::Delete), &ViewController::deleteTimers);
+    QAction* remove = command(timer, QStringLiteral("miDeleteTimers"), tr("De&lete..."),
+                              QKeySequence(QKeySequence::Delete), &ViewController::deleteTimers);
+    viewController_->setTimerCommands(startStop, editTimer, remove);
     timer->addSeparator();
     command(timer, QStringLiteral("miReset"), tr("Stop &All Timers"), QKeySequence(tr("Ctrl+.")),
             &ViewController::resetAlerts);

@@ -20,6 +20,12 @@ QString quoted(const QString& desc) {
 }
 }  // namespace
 
+QString startStopTitle(const QString& desc, bool counting) {
+    return (counting ? TimerContextMenu::tr("&Stop timer %1")
+                     : TimerContextMenu::tr("&Start timer %1"))
+        .arg(quoted(desc));
+}
+
 TimerContextMenu::TimerContextMenu(QWidget* parent) : QMenu(parent) {
     setObjectName(QStringLiteral("timerContextMenu"));
     setAccessibleName(tr("Timer commands"));
@@ -29,7 +35,7 @@ TimerContextMenu::TimerContextMenu(QWidget* parent) : QMenu(parent) {
     miPause_->setObjectName(QStringLiteral("miPause"));
     miSnooze_ = addAction(tr("Snooze"));
     miSnooze_->setObjectName(QStringLiteral("miSnooze"));
-    for (QAction* item : actions()) item->setEnabled(false);
+    for (QAction* item : ownItems()) item->setEnabled(false);
     connect(miDuplicate_, &QAction::triggered, this, [this] { emit duplicateRequested(row_); });
     connect(miPause_, &QAction::triggered, this, [this] { emit pauseRequested(row_); });
     connect(miSnooze_, &QAction::triggered, this, [this] { emit snoozeRequested(row_); });
@@ -47,6 +53,20 @@ void TimerContextMenu::install(TimerTableView* table, const TimerRowDisplay& row
     });
 }
 
+void TimerContextMenu::setCommands(QAction* startStop, QAction* edit, QAction* remove) {
+    for (QAction* item : actions()) removeAction(item);
+    addAction(startStop);
+    addActions({miPause_, miSnooze_});
+    addSeparator();
+    addActions({edit, miDuplicate_});
+    addSeparator();
+    addAction(remove);
+}
+
+QList<QAction*> TimerContextMenu::ownItems() const {
+    return {miDuplicate_, miPause_, miSnooze_};
+}
+
 void TimerContextMenu::menuWillOpen(int clickedRow) {
     if (!table_) return;
     // Both commands work on the selected row, so a right-click makes the
@@ -54,7 +74,7 @@ void TimerContextMenu::menuWillOpen(int clickedRow) {
     if (!timersArray.isEmpty() && clickedRow >= 0) table_->selectRowExactly(clickedRow);
     // Nothing stays enabled from an earlier opening for a timer that may no
     // longer be selected.
-    for (QAction* item : actions()) item->setEnabled(false);
+    for (QAction* item : ownItems()) item->setEnabled(false);
     row_ = table_->selectedRow();
     if (row_ < 0 || row_ >= timersArray.size()) return;
     prepareItems(row_);

@@ -1,6 +1,7 @@
-// The timer list's right-click menu: duplicate the timer under the pointer,
-// pause or resume it, or snooze it once it has rung. Each opening selects the
-// clicked row and names its timer in the items.
+// The timer list's right-click menu: start or stop the timer under the
+// pointer, pause or resume it, snooze it once it has rung, edit, duplicate or
+// delete it. Each opening selects the clicked row and names its timer in the
+// items.
 #pragma once
 
 #include <QMenu>
@@ -10,6 +11,10 @@ namespace dunok {
 class TimerRowDisplay;
 class TimerTableView;
 
+// The title of the start-or-stop command for a timer: Stop while it counts
+// down, else Start (a paused timer goes on, a stopped one starts).
+QString startStopTitle(const QString& desc, bool counting);
+
 class TimerContextMenu : public QMenu {
     Q_OBJECT
 public:
@@ -18,6 +23,9 @@ public:
     // Opens this menu on a right-click in table, whose rows tell which
     // timers have rung.
     void install(TimerTableView* table, const TimerRowDisplay& rows);
+    // The window's own commands, shown here as they are in its menus: their
+    // titles and enabling are the window's to keep.
+    void setCommands(QAction* startStop, QAction* edit, QAction* remove);
 
     // Before the menu shows: selects clickedRow (when it is a row) and sets
     // the items' titles and enabled states for the selected timer.
@@ -33,6 +41,7 @@ signals:
     void snoozeRequested(int row);
 
 private:
+    QList<QAction*> ownItems() const;
     void prepareItems(int row);
 
     TimerTableView* table_ = nullptr;

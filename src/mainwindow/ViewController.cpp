@@ -1,11 +1,13 @@
 #include "mainwindow/ViewController.h"
 
+#include <QAction>
 #include <QDebug>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "editing/Sheets.h"
 #include "editing/SupMisc.h"
@@ -14,6 +16,7 @@
 #include "engine/TimerEngine.h"
 #include "engine/TimerRestore.h"
 #include "mainwindow/DeleteConfirmation.h"
+#include "mainwindow/PreferenceTroubleAlert.h"
 #include "mainwindow/QuickHelp.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/TimerContextMenu.h"
@@ -28,6 +31,7 @@
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/Logging.h"
+#include "platform/MessageBox.h"
 #include "platform/NotificationHub.h"
 #include "platform/ProcessActivity.h"
 
@@ -78,8 +82,15 @@ void ViewController::quitting() {
     restore_->quit();
 }
 
+void ViewController::tellPreferenceTrouble() {
+    if (!prefsTrouble_.any()) return;
+    const PreferenceTrouble trouble = std::exchange(prefsTrouble_, {});
+    MessageBox::beginSheetModal(preferenceTroubleAlert(trouble), window(),
+                                [this, trouble](int) { writeBackDefaults(prefs_, trouble); });
+}
+
 void ViewController::viewDidLoad() {
-    loadPreferences(prefs_);
+    prefsTrouble_ = loadPreferences(prefs_);
     // Held for the whole run: a timer must ring on time, so the session is
     // asked not to idle into sleep while Dunok runs.
     activity_->begin(QStringLiteral("Dunok"), tr("Good Reason"));
@@ -91,12 +102,22 @@ void ViewController::viewDidLoad() {
     connect(myTable_, &QAbstractItemView::doubleClicked, this,
             &ViewController::tableViewDoubleClick);
 
-    auto* contextMenu = new TimerContextMenu(myTable_);
-    contextMenu->install(myTable_, *model_);
-    connect(contextMenu, &TimerContextMenu::duplicateRequested, this,
+    contextMenu_ = new TimerContextMenu(myTable_);
+    contextMenu_->install(myTable_, *model_);
+    // The window's commands in it name the timer as it is when the menu
+    // shows; in the menu bar Start or Stop keeps its one name.
+    connect(contextMenu_, &QMenu::aboutToShow, this, [this] {
+        namingTimer_ = true;
+        updateToolbar();
+    });
+    connect(contextMenu_, &QMenu::aboutToHide, this, [this] {
+        namingTimer_ = false;
+        updateTimerCommands();
+    });
+    connect(contextMenu_, &TimerContextMenu::duplicateRequested, this,
             &ViewController::duplicateRow);
-    connect(contextMenu, &TimerContextMenu::pauseRequested, this, &ViewController::miPauseClicked);
-    connect(contextMenu, &TimerContextMenu::snoozeRequested, this, [this](int row) {
+    connect(contextMenu_, &TimerContextMenu::pauseRequested, this, &ViewController::miPauseClicked);
+    connect(contextMenu_, &TimerContextMenu::snoozeRequested, this, [this](int row) {
         if (row >= 0 && row < timersArray.size()) engine_->snooze(timerId(timersArray[row]));
     });
     // The model has reloaded and the view selected the moved rows already.
@@ -154,7 +175,10 @@ void ViewController::menuDuplicateTimerPressed() {
 void ViewController::deleteTimers() {
     const QList<int> rows = myTable_->selectedRows();
     if (rows.isEmpty()) return;
-    confirmDeleteTimers(window(), int(rows.size()), [this, rows] {
+    QStringList names;
+    for (int row : rows)
+        if (row >= 0 && row < timersArray.size()) names << timerDesc(timersArray[row]);
+    confirmDeleteTimers(window(), names, [this, rows] {
         StoreError error;
         const int deleted = deleteTimerRows(
             rows, [this](int row) { model_->removeRowAt(row); }, &error);
@@ -263,6 +287,27 @@ void ViewController::setToolbar(TimerToolbar* toolbar) {
     updateToolbar();
 }
 
+void ViewController::setTimerCommands(QAction* startStop, QAction* edit, QAction* remove) {
+    miStartStop_ = startStop;
+    miEditTimer_ = edit;
+    miDeleteTimers_ = remove;
+    contextMenu_->setCommands(startStop, edit, remove);
+    updateToolbar();
+}
+
+void ViewController::updateTimerCommands() {
+    if (!miStartStop_) return;
+    const int row = myTable_->selectedRow();
+    const bool selected = row != -1;
+    miEditTimer_->setEnabled(selected);
+    miDeleteTimers_->setEnabled(selected);
+    const bool onTimer = row >= 0 && row < timersArray.size();
+    miStartStop_->setEnabled(onTimer);
+    miStartStop_->setText(onTimer && namingTimer_ ? startStopTitle(timerDesc(timersArray[row]),
+                                                                   engine_->isCounting(row))
+                                                  : tr("&Start or Stop"));
+}
+
 void ViewController::btnClick(const QString& identifier) {
     using namespace ToolbarIds;
     if (identifier == tbAddToolbarItem)
@@ -295,6 +340,7 @@ void ViewController::updateToolbar() {
         state.sortLabel = sortString(prefsSort);
         toolbar_->update(state);
     }
+    updateTimerCommands();
     lblCount_->setText(statusLineText(getNumAlerts(), pausedCount()));
 }
 

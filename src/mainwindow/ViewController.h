@@ -5,6 +5,9 @@
 #include <QList>
 #include <QWidget>
 
+#include "model/Preferences.h"
+
+class QAction;
 class QLabel;
 
 namespace dunok {
@@ -15,6 +18,7 @@ class PreferenceStore;
 class ProcessActivity;
 class TimerEngine;
 class TimerRestore;
+class TimerContextMenu;
 class TimerToolbar;
 class TimerTableModel;
 class TimerTableView;
@@ -60,6 +64,11 @@ public:
     // Steps to the next order: custom, time, name.
     void sortTimers();
 
+    // The window's menu commands that work on the selected timer; this
+    // controller enables them as the toolbar's and offers them in the list's
+    // right-click menu too, where Start or Stop names the timer.
+    void setTimerCommands(QAction* startStop, QAction* edit, QAction* remove);
+
     // The window's toolbar, whose items this controller enables and answers.
     void setToolbar(TimerToolbar* toolbar);
     TimerToolbar* toolbar() const { return toolbar_; }
@@ -71,6 +80,10 @@ public:
     // of a finish. And at quit, the last word on what runs.
     void restoreTimers();
     void quitting();
+    // Once the window is up: what was wrong with the preferences file, if
+    // anything; the settings that could not be read are then written back
+    // with their defaults, so that the next start is quiet.
+    void tellPreferenceTrouble();
     TimerTableView* myTable() const { return myTable_; }
     TimerTableModel* tableModel() const { return model_; }
     QLabel* lblCount() const { return lblCount_; }
@@ -78,10 +91,12 @@ public:
 private:
     void viewDidLoad();
     void selectLastRow();
+    void updateTimerCommands();
     void duplicateRow(int row);
     int rowHeight() const;
 
     PreferenceStore& prefs_;
+    PreferenceTrouble prefsTrouble_;
     TimerTableView* myTable_ = nullptr;
     TimerTableModel* model_ = nullptr;
     QLabel* lblCount_ = nullptr;
@@ -90,6 +105,11 @@ private:
     TimerRestore* restore_ = nullptr;
     Sheets* sheets_ = nullptr;
     TimerToolbar* toolbar_ = nullptr;
+    TimerContextMenu* contextMenu_ = nullptr;
+    QAction* miStartStop_ = nullptr;
+    QAction* miEditTimer_ = nullptr;
+    QAction* miDeleteTimers_ = nullptr;
+    bool namingTimer_ = false;  // the right-click menu shows
 };
 
 }  // namespace dunok

@@ -48,48 +48,117 @@ void writeFirstRunDefaults(PreferenceStore& prefs) {
     prefs.synchronize();
 }
 
-void readStoredPreferences(const PreferenceStore& prefs) {
-    prefsNewDatabase = prefs.boolean(PrefKeys::newDatabase);
-    prefsBringToFront = prefs.boolean(PrefKeys::bringToFront);
-    prefsSendNotification = prefs.boolean(PrefKeys::sendNotification);
-    prefsHideWhenTimerStarts = prefs.boolean(PrefKeys::hideWhenTimerStarts);
-    prefsLargeRows = prefs.boolean(PrefKeys::largeRows);
-    prefsQuietWithMouse = prefs.boolean(PrefKeys::quietWithMouse);
-    prefsCountdownDigits = prefs.boolean(PrefKeys::countdownDigits);
+// Typed reads. A missing key reads as it always has (false, 0) unless a
+// fallback for missing keys is given; text that means nothing as the key's
+// type reads as the key's default and is noted, to be told to the user.
+class Reader {
+public:
+    Reader(const PreferenceStore& prefs, PreferenceTrouble& trouble)
+        : prefs_(prefs), trouble_(trouble) {}
 
-    prefsSort = static_cast<int>(prefs.integer(PrefKeys::sort));
+    bool boolean(const QString& key, bool fallback, bool whenMissing = false) {
+        switch (look(key, PreferenceStore::Kind::Boolean, fallback)) {
+            case Found::Missing:
+                return whenMissing;
+            case Found::Unreadable:
+                return fallback;
+            case Found::Readable:
+                break;
+        }
+        return prefs_.boolean(key);
+    }
+    qint64 integer(const QString& key, qint64 fallback) {
+        switch (look(key, PreferenceStore::Kind::Integer, fallback)) {
+            case Found::Missing:
+                return 0;
+            case Found::Unreadable:
+                return fallback;
+            case Found::Readable:
+                break;
+        }
+        return prefs_.integer(key);
+    }
+    // Missing or unreadable, fallback.
+    double number(const QString& key, double fallback) {
+        return look(key, PreferenceStore::Kind::Number, fallback) == Found::Readable
+                   ? prefs_.floating(key)
+                   : fallback;
+    }
+
+private:
+    enum class Found { Missing, Unreadable, Readable };
+    Found look(const QString& key, PreferenceStore::Kind kind, const QVariant& fallback) {
+        if (!prefs_.contains(key)) return Found::Missing;
+        if (!prefs_.unreadable(key, kind)) return Found::Readable;
+        trouble_.badKeys.append({key, prefs_.text(key), fallback});
+        return Found::Unreadable;
+    }
+
+    const PreferenceStore& prefs_;
+    PreferenceTrouble& trouble_;
+};
+
+void readStoredPreferences(const PreferenceStore& prefs, PreferenceTrouble& trouble) {
+    Reader read(prefs, trouble);
+    // The marker says the defaults were written once; a damaged one is no
+    // reason to write them over the user's settings again.
+    read.integer(PrefKeys::havePrefs, prefsVersion);
+    // Only a first run makes the ready-made timers.
+    prefsNewDatabase = read.boolean(PrefKeys::newDatabase, false);
+    prefsBringToFront = read.boolean(PrefKeys::bringToFront, true);
+    prefsSendNotification = read.boolean(PrefKeys::sendNotification, true);
+    prefsHideWhenTimerStarts = read.boolean(PrefKeys::hideWhenTimerStarts, false);
+    // Rows were large at every start until the choice was kept: without a
+    // stored choice they stay large.
+    prefsLargeRows = read.boolean(PrefKeys::largeRows, true, true);
+    prefsQuietWithMouse = read.boolean(PrefKeys::quietWithMouse, false);
+    prefsCountdownDigits = read.boolean(PrefKeys::countdownDigits, true);
+
+    prefsSort = static_cast<int>(read.integer(PrefKeys::sort, sortDuration));
     // Without a stored sound the built-in default stays the one new timers get.
     if (const std::optional<QString> sound = prefs.string(PrefKeys::defSound))
         prefsDefSound = *sound;
 
-    // Out-of-range volumes come from hand edits and get the default; a missing
-    // one reads 0.0 and stays silent rather than being guessed at.
-    const double volume = prefs.floating(PrefKeys::volume);
+    // A missing volume would otherwise make every alarm silent without a
+    // word; out-of-range ones come from hand edits and get the default too.
+    const double volume = read.number(PrefKeys::volume, defVolume);
     prefsVolume = (volume < 0.0 || volume > 1.0) ? defVolume : volume;
 
     // Files from before the repeat existed have neither key: off, and the
     // default limit should it be switched on. A limit the sheet does not
     // offer is a hand edit and gets the default too.
-    prefsRepeatAlarm = prefs.boolean(PrefKeys::repeatAlarm);
-    const qint64 limit = prefs.integer(PrefKeys::repeatLimit);
+    prefsRepeatAlarm = read.boolean(PrefKeys::repeatAlarm, false);
+    const qint64 limit = read.integer(PrefKeys::repeatLimit, defRepeatLimitMinutes);
     prefsRepeatLimitMinutes =
         std::ranges::find(repeatLimitChoices, limit) != std::end(repeatLimitChoices)
             ? int(limit)
             : defRepeatLimitMinutes;
     // Off unless asked for: every timer stopped at the next start.
-    prefsKeepTimers = prefs.boolean(PrefKeys::keepTimers);
+    prefsKeepTimers = read.boolean(PrefKeys::keepTimers, false);
 }
 
 }  // namespace
 
-void loadPreferences(PreferenceStore& prefs) {
-    if (prefs.integer(PrefKeys::havePrefs) == 0)
+PreferenceTrouble loadPreferences(PreferenceStore& prefs) {
+    PreferenceTrouble trouble;
+    trouble.path = prefs.path();
+    trouble.fileReset = prefs.wasReset();
+    trouble.keptCopy = prefs.keptCopy();
+    // A damaged marker is read as present: see readStoredPreferences.
+    if (!prefs.contains(PrefKeys::havePrefs) ||
+        (!prefs.unreadable(PrefKeys::havePrefs, PreferenceStore::Kind::Integer) &&
+         prefs.integer(PrefKeys::havePrefs) == 0))
         writeFirstRunDefaults(prefs);
     else
-        readStoredPreferences(prefs);
-    // Every start shows large rows; small rows chosen in the preferences last
-    // until Dunok quits, although the choice is stored.
-    prefsLargeRows = true;
+        readStoredPreferences(prefs, trouble);
+    return trouble;
+}
+
+void writeBackDefaults(PreferenceStore& prefs, const PreferenceTrouble& trouble) {
+    if (trouble.badKeys.isEmpty()) return;
+    for (const PreferenceTrouble::BadKey& bad : trouble.badKeys)
+        prefs.setValue(bad.key, bad.fallback);
+    prefs.synchronize();
 }
 
 PreferenceStore& preferenceStore() {

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -21,6 +22,11 @@ QList<QPushButton*> setUp(QMessageBox& box, const AlertSpec& spec) {
     box.setText(spec.message);
     box.setInformativeText(spec.informativeText);
     box.setDetailedText(spec.detailedText);
+    // A path, an address or an error is for the user to copy elsewhere.
+    for (auto* label : box.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        if (label->objectName().startsWith(QLatin1String("qt_msgbox_")))
+            label->setTextInteractionFlags(label->textInteractionFlags() |
+                                           Qt::TextSelectableByMouse);
     QList<QPushButton*> buttons;
     for (const QString& title : spec.buttons)
         buttons.append(box.addButton(

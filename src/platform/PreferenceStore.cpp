@@ -62,8 +62,9 @@ bool looksLikeText(const QString& path) {
 }
 
 // Keeps the user's unreadable file beside the new one, and leaves an empty
-// file in its place so that the defaults start from nothing.
-void setAside(const QString& path) {
+// file in its place so that the defaults start from nothing. Returns the
+// copy's path, or nothing when no copy could be made.
+QString setAsideFile(const QString& path) {
     const QString copy = path + QStringLiteral(".unreadable");
     QFile::remove(copy);
     const bool kept = QFile::copy(path, copy);
@@ -81,6 +82,7 @@ void setAside(const QString& path) {
             "Preferences file %s could not be read, nor copied aside; started with the "
             "defaults",
             qPrintable(QDir::toNativeSeparators(path)));
+    return kept ? copy : QString();
 }
 
 // What a fresh process would read: the value as INI text. Values set in this
@@ -101,10 +103,12 @@ std::optional<double> numberOf(const QString& text) {
     return d;
 }
 
+bool isWord(const QString& text, const char* word) {
+    return text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+}
+
 bool booleanOf(const QString& text) {
-    if (text.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0 ||
-        text.compare(QStringLiteral("yes"), Qt::CaseInsensitive) == 0)
-        return true;
+    if (isWord(text, "true") || isWord(text, "yes")) return true;
     const std::optional<double> d = numberOf(text);
     return d && *d != 0.0;
 }
@@ -119,19 +123,29 @@ qint64 integerOf(const QString& text) {
     return static_cast<qint64>(*d);
 }
 
+bool readsAsBoolean(const QString& text) {
+    return isWord(text, "true") || isWord(text, "false") || isWord(text, "yes") ||
+           isWord(text, "no") || numberOf(text).has_value();
+}
+
 }  // namespace
 
 PreferenceStore::PreferenceStore() : PreferenceStore(defaultPath()) {}
 
 PreferenceStore::PreferenceStore(const QString& path) : path_(path) {
     const bool present = prepareFile(path_);
-    if (present && !looksLikeText(path_)) setAside(path_);
+    if (present && !looksLikeText(path_)) setAside();
     settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
     if (present && settings_->status() == QSettings::FormatError) {
         settings_.reset();
-        setAside(path_);
+        setAside();
         settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
     }
+}
+
+void PreferenceStore::setAside() {
+    reset_ = true;
+    keptCopy_ = setAsideFile(path_);
 }
 
 PreferenceStore::~PreferenceStore() = default;
@@ -176,6 +190,23 @@ std::optional<QString> PreferenceStore::string(const QString& key) const {
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QStringLiteral(", "));
     return value.toString();
+}
+
+bool PreferenceStore::unreadable(const QString& key, Kind kind) const {
+    if (!settings_->contains(key)) return false;
+    const QString value = text(key);
+    switch (kind) {
+        case Kind::Boolean:
+            return !readsAsBoolean(value);
+        case Kind::Integer:
+        case Kind::Number:
+            return !numberOf(value).has_value();
+    }
+    return true;
+}
+
+QString PreferenceStore::text(const QString& key) const {
+    return textOf(settings_->value(key));
 }
 
 void PreferenceStore::setValue(const QString& key, const QVariant& value) {

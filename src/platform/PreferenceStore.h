@@ -26,6 +26,10 @@ public:
 
     static QString defaultPath();
     const QString& path() const { return path_; }
+    // Whether the file found at start could not be read and was started anew,
+    // and where the user's file was kept then (empty when no copy could be made).
+    bool wasReset() const { return reset_; }
+    const QString& keptCopy() const { return keptCopy_; }
 
     bool contains(const QString& key) const;
     // 0 when missing or not a whole number ("42" reads 42, "3.9" reads 3).
@@ -41,6 +45,14 @@ public:
     // No string when missing.
     std::optional<QString> string(const QString& key) const;
 
+    // Whether the key is there but its text cannot be read as that kind of
+    // value: "loud" for a number, "maybe" for a switch. The typed reads above
+    // give false, 0 or 0.0 for such text, which the caller may not want.
+    enum class Kind { Boolean, Integer, Number };
+    bool unreadable(const QString& key, Kind kind) const;
+    // The text stored under key, as a fresh process would read it.
+    QString text(const QString& key) const;
+
     void setValue(const QString& key, const QVariant& value);
     // Writes the file; false (with a console line) when it cannot be written.
     bool synchronize();
@@ -50,8 +62,12 @@ public:
     QVariant rawValue(const QString& key) const;
 
 private:
+    void setAside();
+
     QString path_;
     std::unique_ptr<QSettings> settings_;
+    bool reset_ = false;
+    QString keptCopy_;
 };
 
 }  // namespace dunok

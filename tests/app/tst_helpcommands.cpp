@@ -1,7 +1,13 @@
-// The Help menu's commands: the guide and the website, or an alert saying why not.
+// The Help menu's commands: the guide and the website, handed to the desktop's
+// own opener, or an alert saying why not that gives what to open by hand.
 #include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
+#include <csignal>
 
 #include "app/HelpCommands.h"
 #include "platform/MessageBox.h"
@@ -9,40 +15,118 @@
 
 using namespace dunok;
 
-// Alerts are answered ahead, so that an unexpected one fails instead of waiting.
-static void expectAlert(const QStringList& texts = {}) {
-    QCOMPARE(MessageBox::shownAlerts().size(), texts.isEmpty() ? 0 : 1);
-    if (const auto alert = MessageBox::lastAlert())
-        QCOMPARE((QStringList{alert->message, alert->informativeText}), texts);
-    MessageBox::clearLastAlert();
-    for (int i = 0; i < 2; ++i) MessageBox::setNextAnswer(0);
-}
-
 class TestHelpCommands : public QObject {
     Q_OBJECT
+
+    QTemporaryDir dir;
+    QString folder;
+
+    // What the opener answered for each request, and the alerts it led to.
+    static QStringList run(const std::function<void(HelpCommands&)>& command) {
+        HelpCommands help;
+        QSignalSpy answered(&help, &HelpCommands::answered);
+        MessageBox::clearLastAlert();
+        MessageBox::setNextAnswer(0);
+        command(help);
+        if (!MessageBox::shownAlerts().isEmpty()) return alertTexts();  // told at once
+        if (!answered.wait(20000)) return {"no answer"};
+        return QStringList{answered.first().at(1).toBool() ? "opened" : "not opened"} +
+               alertTexts();
+    }
+    static QStringList alertTexts() {
+        QStringList texts;
+        for (const AlertSpec& alert : MessageBox::shownAlerts())
+            texts << alert.message << alert.informativeText;
+        return texts;
+    }
+
 private slots:
-    void guideAndWebsiteAreOpenedOrTheFailureTold() {
-        QList<QUrl> opened;
-        // The desktop opens the first two addresses and fails after.
-        setUrlOpener([&](const QUrl& url) { return opened.append(url), opened.size() <= 2; });
-        QTemporaryDir dir;
-        QString folder = dir.filePath("share dunok");  // a blank the address must encode
+    void initTestCase() {
+        // A desktop where the opener finds no viewer and no browser, whatever
+        // this machine has installed: only the BROWSER list is left to it.
+        const QString none = dir.filePath("none");
+        QVERIFY(QDir().mkpath(none));
+        for (const char* name :
+             {"XDG_DATA_DIRS", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "HOME"})
+            qputenv(name, QFile::encodeName(none));
+        for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
+                                 "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID"})
+            qunsetenv(name);
+        qputenv("BROWSER", "false");
+        folder = dir.filePath("share dunok");  // a blank the opener must cope with
         QVERIFY(QDir().mkpath(folder));
         setResourceFolderForTesting(folder);
-        expectAlert();
-        showHelp();
-        expectAlert({"Help not found.", "Could not locate help."});
+    }
+
+    void failuresAreToldWithWhatToOpenByHand() {
+        QCOMPARE(run([](HelpCommands& h) { h.showHelp(); }),
+                 QStringList({"Help not found.", "Could not locate help."}));
         QVERIFY(QFile(folder + "/help.pdf").open(QIODevice::WriteOnly));
-        showHelp();
-        showWebsite();
-        expectAlert();
-        QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile(folder + "/help.pdf"),
-                                      QUrl("https://dunok.org/")}));
-        showHelp();
-        expectAlert({"Help not found.",
-                     "Could not display help file://" + folder.replace(" ", "%20") + "/help.pdf"});
-        showWebsite();
-        expectAlert({"Unable to open webpage.", "https://dunok.org/"});
+        QCOMPARE(run([](HelpCommands& h) { h.showHelp(); }),
+                 QStringList(
+                     {"not opened", "Help not found.",
+                      "Could not display help " +
+                          QUrl::fromLocalFile(folder + "/help.pdf").toString(QUrl::FullyEncoded)}));
+        QCOMPARE(run([](HelpCommands& h) { h.showWebsite(); }),
+                 QStringList({"not opened", "Unable to open webpage.", "https://dunok.org/"}));
+        qputenv("BROWSER", "true");
+        QCOMPARE(run([](HelpCommands& h) { h.showWebsite(); }), QStringList{"opened"});
+        // No opener installed at all.
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.filePath("none")));
+        const QStringList missing = run([](HelpCommands& h) { h.showWebsite(); });
+        qputenv("PATH", path);
+        QCOMPARE(missing.mid(0, 2), QStringList({"not opened", "Unable to open webpage."}));
+    }
+
+    // Dunok may quit while the opener waits on the viewer it started: the
+    // viewer stays open.
+    void aViewerOutlivesTheCommands() {
+        const QString pidFile = dir.filePath("viewer.pid");
+        const QString viewer = dir.filePath("viewer");
+        QFile script(viewer);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        // The opener tries a failed browser twice: the second time it ends at once.
+        const QByteArray pids = QFile::encodeName(pidFile);
+        script.write("#!/bin/sh\n[ -e \"" + pids + "\" ] && exit 1\necho $$ > \"" + pids +
+                     ".tmp\"\nmv \"" + pids + ".tmp\" \"" + pids + "\"\nexec sleep 60\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("BROWSER", QFile::encodeName(viewer));
+        MessageBox::clearLastAlert();
+        {
+            HelpCommands help;
+            help.showWebsite();
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pidFile), 20000);
+        }
+        QFile file(pidFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const pid_t pid = file.readAll().trimmed().toInt();
+        QVERIFY(pid > 0);
+        QCOMPARE(::kill(pid, 0), 0);  // still there
+        ::kill(pid, SIGTERM);
+        QVERIFY(MessageBox::shownAlerts().isEmpty());
+    }
+
+    // The address or path in an alert can be selected and copied.
+    void alertTextCanBeSelected() {
+        QWidget window;
+        window.show();
+        MessageBox::beginSheetModal({QMessageBox::Critical,
+                                     "Dunok",
+                                     "Unable to open webpage.",
+                                     "https://dunok.org/",
+                                     {"OK"},
+                                     QString()},
+                                    &window, nullptr);
+        auto* box = window.findChild<QMessageBox*>();
+        QVERIFY(box);
+        for (const char* name : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
+            auto* label = box->findChild<QLabel*>(name);
+            QVERIFY2(label, name);
+            QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+        }
+        box->close();
     }
 };
 

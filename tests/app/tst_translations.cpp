@@ -6,7 +6,9 @@
 #include <QXmlStreamReader>
 
 #include "app/Translations.h"
+#include "mainwindow/DeleteConfirmation.h"
 #include "mainwindow/MainWindow.h"
+#include "platform/MessageBox.h"
 #include "platform/PreferenceStore.h"
 #include "support/TestEnvironment.h"
 
@@ -31,12 +33,16 @@ private slots:
             MainWindow window(prefs);
             return QStringList{window.menuBar()->actions().value(0)->text(),
                                window.findChild<QAction*>("miNewTimer")->text(),
-                               window.findChild<QLabel*>("lblCount")->text()};
+                               window.findChild<QLabel*>("lblCount")->text(),
+                               deleteConfirmation({"Tea"}).message,
+                               deleteConfirmation({"Tea", "Egg"}).message};
         };
         QCOMPARE(texts(QLocale(QLocale::German, QLocale::Germany)),
-                 (QStringList{"&Datei", "&Neuer Timer …", "0 aktive Timer"}));
+                 (QStringList{"&Datei", "&Neuer Timer …", "0 aktive Timer", "„Tea“ löschen?",
+                              "2 Timer löschen?"}));
         QCOMPARE(texts(QLocale(QLocale::English, QLocale::UnitedStates)),
-                 (QStringList{"&File", "&New Timer...", "0 active timers"}));
+                 (QStringList{"&File", "&New Timer...", "0 active timers", "Delete “Tea”?",
+                              "Delete 2 timers?"}));
     }
 
     void translationIsFinishedWithTheSamePlaceholders() {

@@ -1,16 +1,21 @@
-// The timer list's right-click menu and the quick-help icon.
+// The timer list's right-click menu, alone and in the window, and the
+// quick-help icon.
 #include <QContextMenuEvent>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "engine/CountdownText.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/QuickHelp.h"
 #include "mainwindow/TimerContextMenu.h"
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
+#include "mainwindow/ViewController.h"
+#include "model/Preferences.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/MessageBox.h"
+#include "platform/PreferenceStore.h"
 #include "support/TestEnvironment.h"
 
 using namespace dunok;
@@ -71,6 +76,64 @@ private slots:
         QCOMPARE(snoozed.first().first().toInt(), 2);
         model->setDurationText(0, finishedText("10:00:00 AM"), 13);
         QCOMPARE(menuAt(0).last(), QString("Snooze (off)"));  // Tea does not snooze
+    }
+    // Start or stop, edit and delete are the window's own commands, enabled as
+    // in its menus; start or stop follows the timer's state, not its row.
+    void windowCommandsForTheClickedTimer() {
+        testing::TestHome home;
+        testing::resetGlobals();
+        testing::StoreFixture store(home.storePath());
+        PreferenceStore prefs(home.prefsPath());
+        prefs.setValue(PrefKeys::havePrefs, 100);
+        prefs.setValue(PrefKeys::sort, sortNone);
+        for (const char* name : {"Tea", "Pasta"}) store.addTimer(name, 60);
+        MainWindow window(prefs);
+        ViewController* vc = window.viewController();
+        vc->reloadTable();
+        auto* menu = window.findChild<TimerContextMenu*>();
+        QVERIFY(menu);
+        const auto action = [&](const char* name) { return window.findChild<QAction*>(name); };
+        const auto menuAt = [&](int row) {
+            QWidget* viewport = vc->myTable()->viewport();
+            const QPoint pos =
+                row >= 0 ? vc->myTable()->visualRect(vc->tableModel()->index(row, 0)).center()
+                         : QPoint(10, viewport->height() - 5);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
+            QCoreApplication::sendEvent(viewport, &event);
+            QStringList items;
+            for (QAction* item : menu->actions())
+                if (!item->isSeparator())
+                    items << item->text() + (item->isEnabled() ? "" : " (off)");
+            menu->hide();
+            return items;
+        };
+        window.show();
+        QCOMPARE(menuAt(1),
+                 QStringList({"&Start timer \"Pasta\"", "Pause timer (off)", "Snooze (off)",
+                              "&Edit Timer...", "Duplicate \"Pasta\"", "De&lete..."}));
+        for (const char* name : {"miStartStop", "miEditTimer", "miDeleteTimers"})
+            QVERIFY2(menu->actions().contains(action(name)), name);  // the same, not a copy
+        QCOMPARE(action("miStartStop")->text(), "&Start or Stop");   // the menu bar's own name
+        action("miStartStop")->trigger();  // as a double-click: Pasta runs
+        QCOMPARE(alertsArray.size(), 1);
+        QCOMPARE(menuAt(1).mid(0, 2),
+                 QStringList({"&Stop timer \"Pasta\"", "Pause timer \"Pasta\""}));
+        // A finish text written into the row does not make it a stopped timer.
+        vc->tableModel()->setDurationText(1, finishedText("10:00:00 AM"), 13);
+        QCOMPARE(menuAt(1).first(), "&Stop timer \"Pasta\"");
+        QCOMPARE(menuAt(0).first(), "&Start timer \"Tea\"");
+        vc->myTable()->clearSelection();
+        QCOMPARE(menuAt(-1), QStringList({"&Start or Stop (off)", "Pause timer \"Tea\" (off)",
+                                          "Snooze (off)", "&Edit Timer... (off)",
+                                          "Duplicate \"Tea\" (off)", "De&lete... (off)"}));
+        menuAt(1);
+        MessageBox::clearLastAlert();
+        MessageBox::setNextAnswer(1);
+        action("miDeleteTimers")->trigger();
+        QTRY_COMPARE(MessageBox::shownAlerts().size(), 1);
+        QCOMPARE(MessageBox::lastAlert()->message, "Delete “Pasta”?");
+        MessageBox::clearLastAlert();
+        vc->resetAlerts();
     }
     void quickHelpExplainsTheList() {
         QuickHelp help;

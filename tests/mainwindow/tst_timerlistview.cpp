@@ -43,6 +43,7 @@ private slots:
             store->addTimer(desc, secs);
         prefs->setValue(PrefKeys::havePrefs, 100);
         prefs->setValue(PrefKeys::sort, sortNone);
+        prefs->setValue(PrefKeys::countdownDigits, false);  // counts down in unit letters
         prefs->synchronize();
     }
 

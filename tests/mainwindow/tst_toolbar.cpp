@@ -1,6 +1,7 @@
-// The toolbar, the status line and the window's sheets: which commands can be
-// used when and what they do; a timer runs on while it is edited until Save,
-// saved timers start, selected.
+// The toolbar, the status line and the window's sheets and alerts: which
+// commands can be used when and what they do; a timer runs on while it is
+// edited until Save, saved timers start, selected; preferences that could not
+// be read are told.
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
@@ -35,7 +36,7 @@ using namespace dunok;
 using namespace dunok::ToolbarIds;
 
 namespace {
-// A returning user: an empty list gets no ready-made timers.
+// A returning user: an empty list gets no ready-made timers; custom order.
 struct ReturningUser {
     testing::TestHome home;
     testing::StoreFixture store{home.storePath()};
@@ -43,6 +44,7 @@ struct ReturningUser {
     ReturningUser() {
         prefs.setValue(PrefKeys::havePrefs, 100);
         prefs.setValue(PrefKeys::newDatabase, false);
+        prefs.setValue(PrefKeys::sort, sortNone);
     }
 };
 }  // namespace
@@ -229,16 +231,63 @@ private slots:
         editor->reject();
     }
 
-    void deleteIsAskedOfOneOrOfSeveralAndCancelKeepsAll() {
-        QVERIFY(deleteConfirmation(1).message != deleteConfirmation(3).message);
-        testing::TestHome home;
-        testing::StoreFixture store(home.storePath());
-        timersArray = {store.addTimer("A", 30)};  // with no timers nothing is asked
-        MessageBox::setNextAnswer(1);             // Cancel to the first question,
-        MessageBox::setNextAnswer(0);             // Delete to the second
-        QList<int> confirmed;
-        for (int i : {0, 1}) confirmDeleteTimers(nullptr, 3, [&, i] { confirmed << i; });
-        QTRY_COMPARE(confirmed, QList<int>{1});
+    // The question names the one timer or counts several; Cancel keeps them all.
+    void deleteNamesTheTimerOrCountsThemAndCancelKeepsAll() {
+        ReturningUser user;
+        for (const char* name : {"Tea", "Egg", "Pasta"}) user.store.addTimer(name, 300);
+        MainWindow window(user.prefs);
+        ViewController* vc = window.viewController();
+        vc->reloadTable();
+        MessageBox::clearLastAlert();
+        const auto ask = [&](const QList<int>& rows, int answer) {
+            vc->myTable()->clearSelection();
+            for (int row : rows)
+                vc->myTable()->selectionModel()->select(
+                    vc->tableModel()->index(row, 0),
+                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            MessageBox::setNextAnswer(answer);
+            vc->deleteTimers();
+            const QList<AlertSpec> alerts = MessageBox::shownAlerts();
+            MessageBox::clearLastAlert();
+            QCoreApplication::processEvents();  // the answer arrives
+            QStringList texts;
+            for (const AlertSpec& alert : alerts)
+                texts << alert.windowTitle << alert.message << alert.buttons.join('|');
+            return texts;
+        };
+        QCOMPARE(ask({0, 2}, 1), (QStringList{"Dunok", "Delete 2 timers?", "Delete|Cancel"}));
+        QCOMPARE(testing::descriptions(), (QStringList{"Tea", "Egg", "Pasta"}));
+        QCOMPARE(ask({1}, 0), (QStringList{"Dunok", "Delete “Egg”?", "Delete|Cancel"}));
+        QTRY_COMPARE(testing::descriptions(), (QStringList{"Tea", "Pasta"}));
+    }
+    // Told once the window is up, in one alert for every key, and not again.
+    void unreadablePreferencesAreToldOnceTheWindowIsUp() {
+        ReturningUser user;
+        user.prefs.setValue(PrefKeys::volume, "loud");
+        user.prefs.setValue(PrefKeys::countdownDigits, "maybe");
+        MessageBox::clearLastAlert();
+        {
+            MainWindow window(user.prefs);
+            QCoreApplication::processEvents();
+            QVERIFY(MessageBox::shownAlerts().isEmpty());  // nothing to carry it yet
+            MessageBox::setNextAnswer(0);
+            window.show();
+            QTRY_COMPARE(MessageBox::shownAlerts().size(), 1);
+            const AlertSpec alert = *MessageBox::lastAlert();
+            QCOMPARE(alert.message, "Some preferences could not be read.");
+            QCOMPARE(alert.informativeText, "These settings in " + user.home.prefsPath() +
+                                                " were set back to their defaults:\n"
+                                                "prefsCountdownDigits = maybe\nprefsVolume = loud");
+            QVERIFY(prefsVolume == 0.5 && prefsCountdownDigits);
+            QTRY_COMPARE(PreferenceStore(user.home.prefsPath()).text(PrefKeys::volume), "0.5");
+        }
+        MessageBox::clearLastAlert();
+        PreferenceStore prefs(user.home.prefsPath());  // the next start
+        MainWindow again(prefs);
+        QSignalSpy painted(&again, &MainWindow::firstPainted);
+        again.show();
+        QTRY_COMPARE(painted.size(), 1);
+        QVERIFY(MessageBox::shownAlerts().isEmpty());
     }
     void returnAndSpaceBelongToTheList() {
         ReturningUser user;
