@@ -79,10 +79,6 @@
         <translation>Benannte Countdown-Timer, die bei null klingeln.</translation>
     </message>
     <message>
-        <source>A timer name cannot be empty.</source>
-        <translation>Ein Timername darf nicht leer sein.</translation>
-    </message>
-    <message>
         <source>Dunok did not answer: %1</source>
         <translation>Dunok hat nicht geantwortet: %1</translation>
     </message>
@@ -133,10 +129,6 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>Try “dunok --help” for the options.</source>
         <translation>Die Optionen zeigt „dunok --help“.</translation>
-    </message>
-    <message>
-        <source>A timer name cannot contain line breaks or other control characters.</source>
-        <translation>Ein Timername darf keine Zeilenumbrüche oder anderen Steuerzeichen enthalten.</translation>
     </message>
 </context>
 <context>
@@ -559,14 +551,6 @@ läuft nicht oder ist nicht pausiert.
         <source>No store is open.</source>
         <translation>Kein Speicher ist geöffnet.</translation>
     </message>
-    <message>
-        <source>A timer name cannot contain line breaks or other control characters.</source>
-        <translation>Ein Timername darf keine Zeilenumbrüche oder anderen Steuerzeichen enthalten.</translation>
-    </message>
-    <message>
-        <source>A timer name cannot be empty.</source>
-        <translation>Ein Timername darf nicht leer sein.</translation>
-    </message>
 </context>
 <context>
     <name>TimerList</name>
@@ -660,6 +644,14 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>There is no timer “%1”. The timers are:</source>
         <translation>Es gibt keinen Timer „%1“. Die Timer sind:</translation>
+    </message>
+    <message>
+        <source>A timer name cannot contain line breaks or other control characters.</source>
+        <translation>Ein Timername darf keine Zeilenumbrüche oder anderen Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>A timer name cannot be empty.</source>
+        <translation>Ein Timername darf nicht leer sein.</translation>
     </message>
 </context>
 <context>

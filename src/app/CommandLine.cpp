@@ -109,28 +109,27 @@ void printError(const QString& text) {
     std::fprintf(stderr, "dunok: %s\n", qPrintable(text));
 }
 
-QString nameProblem(const QString& name) {
-    if (name.trimmed().isEmpty()) return Texts::tr("A timer name cannot be empty.");
-    if (!isAcceptableName(name))
-        return Texts::tr("A timer name cannot contain line breaks or other control characters.");
-    return {};
-}
-
 int statusOf(const ControlClient::Reply& reply) {
     if (reply.ok) return ExitStatus::ok;
-    if (reply.errorName == QLatin1String("NoSuchTimer") ||
-        reply.errorName == QLatin1String("Ambiguous"))
-        return ExitStatus::noSuchTimer;
-    if (reply.errorName == QLatin1String("AlreadyRunning") ||
-        reply.errorName == QLatin1String("NotRunning"))
-        return ExitStatus::wrongState;
-    if (reply.errorName == QLatin1String("InvalidArgument")) return ExitStatus::usage;
+    switch (reply.error) {
+        case RemoteError::NoSuchTimer:
+        case RemoteError::Ambiguous:
+            return ExitStatus::noSuchTimer;
+        case RemoteError::AlreadyRunning:
+        case RemoteError::NotRunning:
+            return ExitStatus::wrongState;
+        case RemoteError::InvalidArgument:
+            return ExitStatus::usage;
+        case RemoteError::None:
+        case RemoteError::Failed:
+            break;
+    }
     return ExitStatus::unreachable;
 }
 
 int report(const ControlClient::Reply& reply) {
     if (!reply.ok) {
-        if (reply.errorName == QLatin1String("NoReply"))
+        if (reply.noReply)
             printError(Texts::tr("Dunok did not answer: %1").arg(reply.message));
         else
             printError(reply.message);

@@ -45,13 +45,13 @@ TimerStatus statusOf(const StoredTimer& timer, qint64 duration, bool kept, qint6
         case KeptTimer::State::None:
             break;
         case KeptTimer::State::Running:
-            return {timer.description, QStringLiteral("running"), state.secondsLeft};
+            return {timer.description, stateWord(TimerState::Running), state.secondsLeft};
         case KeptTimer::State::Paused:
-            return {timer.description, QStringLiteral("paused"), state.secondsLeft};
+            return {timer.description, stateWord(TimerState::Paused), state.secondsLeft};
         case KeptTimer::State::Finished:
-            return {timer.description, QStringLiteral("finished"), 0};
+            return {timer.description, stateWord(TimerState::Finished), 0};
     }
-    return {timer.description, QStringLiteral("stopped"), duration};
+    return {timer.description, stateWord(TimerState::Stopped), duration};
 }
 
 // The order populateArray gives: store order, or stably by time or by name
@@ -94,7 +94,7 @@ std::optional<QList<TimerStatus>> timersAtNextStart(const QString& storePath,
     if (listed.isEmpty() && next.newDatabase)
         for (const auto& [desc, duration] : defaultTimers())
             listed.append({{QCoreApplication::translate("TimerList", desc.toUtf8().constData()),
-                            QStringLiteral("stopped"), duration},
+                            stateWord(TimerState::Stopped), duration},
                            duration});
     sortListed(listed, next.sort);
     QList<TimerStatus> statuses;

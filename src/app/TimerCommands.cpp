@@ -42,11 +42,8 @@ QString TimerCommands::unusedName(const QString& name) {
 
 RemoteResult TimerCommands::find(const QString& name, int* row) const {
     // An empty name would be a prefix of every timer.
-    if (name.trimmed().isEmpty())
-        return {RemoteError::InvalidArgument, tr("A timer name cannot be empty.")};
-    if (!isAcceptableName(name))
-        return {RemoteError::InvalidArgument,
-                tr("A timer name cannot contain line breaks or other control characters.")};
+    if (const QString problem = nameProblem(name); !problem.isEmpty())
+        return {RemoteError::InvalidArgument, problem};
     const QStringList names = descriptions();
     const TimerMatch match = matchTimer(names, name);
     if (match.kind == TimerMatch::Kind::Found) {
@@ -92,9 +89,8 @@ RemoteResult TimerCommands::resume(const QString& name) {
 }
 
 RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, bool save) {
-    if (!isAcceptableName(name))
-        return {RemoteError::InvalidArgument,
-                tr("A timer name cannot contain line breaks or other control characters.")};
+    // An empty name here asks for a made-up one.
+    if (!isAcceptableName(name)) return {RemoteError::InvalidArgument, nameProblem(name)};
     if (seconds < 1 || seconds > maxTypedDuration)
         return {RemoteError::InvalidArgument, durationRangeText()};
     QString desc = name.trimmed().isEmpty() ? defaultName(seconds) : name.trimmed();

@@ -45,6 +45,29 @@ bool isAcceptableName(const QString& name) {
                         [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
+QString nameProblem(const QString& name) {
+    if (!isAcceptableName(name))
+        return QCoreApplication::translate(
+            "TimerLookup", "A timer name cannot contain line breaks or other control characters.");
+    if (name.trimmed().isEmpty())
+        return QCoreApplication::translate("TimerLookup", "A timer name cannot be empty.");
+    return {};
+}
+
+QString stateWord(TimerState state) {
+    switch (state) {
+        case TimerState::Stopped:
+            break;
+        case TimerState::Running:
+            return QStringLiteral("running");
+        case TimerState::Paused:
+            return QStringLiteral("paused");
+        case TimerState::Finished:
+            return QStringLiteral("finished");
+    }
+    return QStringLiteral("stopped");
+}
+
 QString missText(const TimerMatch& match, const QString& query, const QStringList& descriptions) {
     const auto indented = [](const QStringList& names) {
         QString text;
@@ -74,15 +97,15 @@ QList<TimerStatus> timerStatuses(const std::function<bool(int row)>& isFinishedR
     QList<TimerStatus> statuses;
     for (int row = 0; row < timersArray.size(); ++row) {
         const TimerRecord& timer = timersArray[row];
-        TimerStatus status{timerDesc(timer), QStringLiteral("stopped"), timerDuration(timer)};
+        TimerStatus status{timerDesc(timer), stateWord(TimerState::Stopped), timerDuration(timer)};
         const QString id = timerId(timer);
         const auto alert = std::find_if(alertsArray.cbegin(), alertsArray.cend(),
                                         [&](const Alert& a) { return a.id == id; });
         if (alert != alertsArray.cend() && alert->value > 0) {
-            status.state = alert->isPaused ? QStringLiteral("paused") : QStringLiteral("running");
+            status.state = stateWord(alert->isPaused ? TimerState::Paused : TimerState::Running);
             status.secondsLeft = alert->value;
         } else if (alert != alertsArray.cend() || isFinishedRow(row)) {
-            status.state = QStringLiteral("finished");
+            status.state = stateWord(TimerState::Finished);
             status.secondsLeft = 0;
         }
         statuses << status;

@@ -29,14 +29,22 @@ TimerMatch matchTimer(const QStringList& descriptions, const QString& query,
 // control characters: they would break the one-a-line listing and are nearly
 // always a slip of the shell.
 bool isAcceptableName(const QString& name);
+// Why a name from outside cannot name a timer (empty, or with control
+// characters), for the user; empty when it can.
+QString nameProblem(const QString& name);
 
 // What to tell someone whose query found no single timer: the candidates
 // when it was ambiguous, else every timer there is. Empty when Found.
 QString missText(const TimerMatch& match, const QString& query, const QStringList& descriptions);
 
+enum class TimerState { Stopped, Running, Paused, Finished };
+// The word the listing and the bus give a state: "stopped", "running",
+// "paused" or "finished".
+QString stateWord(TimerState state);
+
 struct TimerStatus {
     QString description;
-    QString state;  // "stopped", "running", "paused" or "finished"
+    QString state;  // stateWord()
     qint64 secondsLeft = 0;
 };
 

@@ -17,14 +17,17 @@ namespace {
 constexpr int callTimeoutMs = 5000;
 
 ControlClient::Reply replyOf(const QDBusMessage& answer) {
-    if (answer.type() == QDBusMessage::ReplyMessage) return {true, {}, {}, answer.arguments()};
-    QString name = answer.errorName();
-    if (name.startsWith(DBusControl::errorPrefix))
-        name = name.mid(DBusControl::errorPrefix.size());
-    else if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
-             name == QLatin1String("org.freedesktop.DBus.Error.Timeout"))
-        name = QStringLiteral("NoReply");
-    return {false, name, answer.errorMessage()};
+    ControlClient::Reply reply;
+    if (answer.type() == QDBusMessage::ReplyMessage) {
+        reply.ok = true;
+        reply.arguments = answer.arguments();
+        return reply;
+    }
+    reply.error = DBusControl::errorOf(answer.errorName());
+    reply.noReply = answer.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
+                    answer.errorName() == QLatin1String("org.freedesktop.DBus.Error.Timeout");
+    reply.message = answer.errorMessage();
+    return reply;
 }
 }  // namespace
 
@@ -69,7 +72,11 @@ ControlClient::Reply ControlClient::list(QList<RemoteTimer>* timers) const {
     Reply reply = replyOf(answer);
     if (reply.ok) {
         const QDBusReply<QList<RemoteTimer>> typed(answer);
-        if (!typed.isValid()) return {false, QStringLiteral("Failed"), typed.error().message()};
+        if (!typed.isValid()) {
+            reply.ok = false;
+            reply.error = RemoteError::Failed;
+            reply.message = typed.error().message();
+        }
         *timers = typed.value();
     }
     return reply;

@@ -14,9 +14,9 @@ class ControlClient {
 public:
     struct Reply {
         bool ok = false;
-        // Without the org.dunok.Dunok.Error. prefix when it is one of ours;
-        // "NoReply" when nothing answered in time.
-        QString errorName;
+        // Which of Dunok's errors it was; Failed for any other error.
+        RemoteError error = RemoteError::None;
+        bool noReply = false;  // nothing answered in time
         QString message;
         QVariantList arguments = {};  // what a successful call answered
     };

@@ -29,6 +29,14 @@ QString DBusControl::errorName(RemoteError error) {
     return QStringLiteral("Failed");
 }
 
+RemoteError DBusControl::errorOf(const QString& dbusErrorName) {
+    for (RemoteError error :
+         {RemoteError::NoSuchTimer, RemoteError::Ambiguous, RemoteError::AlreadyRunning,
+          RemoteError::NotRunning, RemoteError::InvalidArgument})
+        if (dbusErrorName == errorPrefix + errorName(error)) return error;
+    return RemoteError::Failed;
+}
+
 DBusControl::DBusControl(QObject* parent) : QObject(parent) {
     qDBusRegisterMetaType<RemoteTimer>();
     qDBusRegisterMetaType<QList<RemoteTimer>>();

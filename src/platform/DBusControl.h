@@ -32,7 +32,7 @@ enum class RemoteError {
 
 struct RemoteResult {
     RemoteError error = RemoteError::None;
-    QString message;  // for the user, in the answering Dunok's language
+    QString message;       // for the user, in the answering Dunok's language
     QString started = {};  // on success of StartDuration: the new timer's name
 };
 
@@ -84,6 +84,9 @@ public:
     static inline const QString errorPrefix = QStringLiteral("org.dunok.Dunok.Error.");
     // The error's name without the prefix ("NoSuchTimer"); empty for None.
     static QString errorName(RemoteError error);
+    // The error a full D-Bus error name stands for: Failed for any name that
+    // is not one of ours.
+    static RemoteError errorOf(const QString& dbusErrorName);
 
     explicit DBusControl(QObject* parent = nullptr);
     // Until set, every command but Reopen answers Failed.
