@@ -5,6 +5,7 @@
 
 #include "engine/TimerRestore.h"
 #include "model/Globals.h"
+#include "model/ListOrder.h"
 #include "model/Preferences.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
@@ -54,17 +55,6 @@ TimerStatus statusOf(const StoredTimer& timer, qint64 duration, bool kept, qint6
     return {timer.description, stateWord(TimerState::Stopped), duration};
 }
 
-// The order populateArray gives: store order, or stably by time or by name
-// (names as the store compares them, by their UTF-8 bytes).
-void sortListed(QList<Listed>& listed, int sort) {
-    if (sort == sortDuration)
-        std::stable_sort(listed.begin(), listed.end(),
-                         [](const Listed& a, const Listed& b) { return a.duration < b.duration; });
-    else if (sort == sortDesc)
-        std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
-            return a.status.description.toUtf8() < b.status.description.toUtf8();
-        });
-}
 }  // namespace
 
 std::optional<QList<TimerStatus>> timersAtNextStart(const QString& storePath,
@@ -96,7 +86,9 @@ std::optional<QList<TimerStatus>> timersAtNextStart(const QString& storePath,
             listed.append({{QCoreApplication::translate("TimerList", desc.toUtf8().constData()),
                             stateWord(TimerState::Stopped), duration},
                            duration});
-    sortListed(listed, next.sort);
+    sortForList(
+        listed, next.sort, [](const Listed& l) { return l.duration; },
+        [](const Listed& l) { return l.status.description; });
     QList<TimerStatus> statuses;
     for (const Listed& entry : std::as_const(listed)) statuses << entry.status;
     return statuses;

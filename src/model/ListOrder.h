@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <algorithm>
 #include <optional>
 
 #include "model/Globals.h"
@@ -16,6 +17,21 @@ class PreferenceStore;
 // The drag payload's type. Its data are the dragged rows' indices in
 // decimal, one per line ("3" for row 3 alone).
 inline const QString rowsMimeType = QStringLiteral("public.data");
+
+// The list's order for a sort setting, one for the window and the command
+// line: the store's order for custom (and any unknown value), or stably by
+// duration or by name, names compared as the store compares text (by their
+// UTF-8 bytes), so that the order does not hang on the locale.
+template <typename T, typename DurationOf, typename NameOf>
+void sortForList(QList<T>& items, int sort, DurationOf durationOf, NameOf nameOf) {
+    if (sort == sortDuration)
+        std::stable_sort(items.begin(), items.end(),
+                         [&](const T& a, const T& b) { return durationOf(a) < durationOf(b); });
+    else if (sort == sortDesc)
+        std::stable_sort(items.begin(), items.end(), [&](const T& a, const T& b) {
+            return nameOf(a).toUtf8() < nameOf(b).toUtf8();
+        });
+}
 
 // The sort setting's name: "Time", "Name", and "Custom" for every other value.
 QString sortString(int sort);

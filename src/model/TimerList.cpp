@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "model/Globals.h"
+#include "model/ListOrder.h"
 #include "model/Preferences.h"
 #include "model/Store.h"
 #include "model/TimerModel.h"
@@ -80,12 +81,7 @@ TimerRecord addOneOffTimer(const QString& desc, qint64 duration) {
 }
 
 bool populateArray(int sort) {
-    FetchRequest request{TimersKeys::entity, {}};
-    if (sort == sortDuration)
-        request.sortDescriptors = {{TimersKeys::duration, true}};
-    else if (sort == sortDesc)
-        request.sortDescriptors = {{TimersKeys::desc, true}};
-
+    const FetchRequest request{TimersKeys::entity, {}};  // the store's order
     StoreError error;
     auto result = viewContext().fetch(request, &error);
     if (!result) {
@@ -93,6 +89,7 @@ bool populateArray(int sort) {
         return false;
     }
     timersArray = std::move(*result);
+    sortForList(timersArray, sort, timerDuration, timerDesc);
     appendOneOffTimers();
     return true;
 }

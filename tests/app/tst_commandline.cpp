@@ -3,7 +3,14 @@
 #include <QTest>
 
 #include "app/CommandLine.h"
+#include "app/OfflineTimers.h"
 #include "engine/TimerLookup.h"
+#include "model/ListOrder.h"
+#include "model/Preferences.h"
+#include "model/TimerList.h"
+#include "platform/ObjectStore.h"
+#include "platform/PreferenceStore.h"
+#include "support/TestEnvironment.h"
 
 using namespace dunok;
 using Kind = TimerMatch::Kind;
@@ -26,6 +33,47 @@ private slots:
         QCOMPARE(matchTimer(names, "Coffee").kind, Kind::None);
         QCOMPARE(matchTimer(names, "").kind, Kind::None);
         QCOMPARE(matchTimer({"Tea", "Tea"}, "Tea").kind, Kind::Ambiguous);
+    }
+
+    // The command line lists a store in the order the window shows it, for
+    // every sort, names that only the bytes tell apart and damaged durations
+    // included.
+    void windowAndCommandLineShowOneOrder_data() {
+        QTest::addColumn<int>("sort");
+        QTest::newRow("custom") << sortNone;
+        QTest::newRow("time") << sortDuration;
+        QTest::newRow("name") << sortDesc;
+    }
+    void windowAndCommandLineShowOneOrder() {
+        QFETCH(int, sort);
+        testing::TestHome home;
+        testing::resetGlobals();
+        QStringList window;
+        {
+            testing::StoreFixture store(home.storePath());
+            for (const auto& [desc, secs] :
+                 std::initializer_list<std::pair<const char*, qint64>>{{"Zucchini", 60},
+                                                                       {"\u00e9clair", 60},
+                                                                       {"apple", 30},
+                                                                       {"Eggs", -5},
+                                                                       {"Bread", 60},
+                                                                       {"eggs", 0}})
+                store.addTimer(QString::fromUtf8(desc), secs);
+            QVERIFY(populateArray(sort));
+            window = testing::descriptions();
+            timersArray.clear();
+        }
+        PreferenceStore prefs(home.prefsPath());
+        prefs.setValue(PrefKeys::havePrefs, 100);
+        prefs.setValue(PrefKeys::sort, sort);
+        QVERIFY(prefs.synchronize());
+        StoreError why;
+        const auto listed = timersAtNextStart(home.storePath(), home.prefsPath(), 0, &why);
+        QVERIFY2(listed, qPrintable(why.description));
+        QStringList commandLine;
+        for (const TimerStatus& timer : *listed) commandLine << timer.description;
+        QCOMPARE(commandLine, window);
+        QCOMPARE(window.size(), 6);
     }
 
     void listingColumns() {
