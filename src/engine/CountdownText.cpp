@@ -101,19 +101,6 @@ QString finishedText(const QString& time) {
     return QCoreApplication::translate("CountdownText", "Finished %1").arg(time);
 }
 
-bool isFinishedText(const QString& text) {
-    // The words around the time, wherever the language puts them.
-    bool any = false;
-    const QString pattern = QCoreApplication::translate("CountdownText", "Finished %1");
-    for (const QString& part : pattern.split(QStringLiteral("%1"))) {
-        const QString words = part.trimmed();
-        if (words.isEmpty()) continue;
-        if (!text.contains(words)) return false;
-        any = true;
-    }
-    return any;
-}
-
 QString currentTimeStr() {
     return mediumTimeStr(QDateTime::currentDateTimeUtc(), QLocale::system().bcp47Name());
 }

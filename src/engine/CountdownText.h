@@ -13,8 +13,6 @@ QString toDHMS2(qint64 tSecs, bool pad);
 
 // "Finished 10:00:00 AM": the row of a timer that has rung, with the time.
 QString finishedText(const QString& time);
-// Whether a row's text is one that finishedText made.
-bool isFinishedText(const QString& text);
 
 // The time of day with seconds, in the medium style of the user's locale.
 QString currentTimeStr();

@@ -116,7 +116,7 @@ void TimerEngine::tableViewDoubleClick(int selectedRow) {
     const int k = haveAlertForRow(r);
     bool started = false;
     if (k == -1) {
-        if (isFinishedText(rows_.durationText(r))) {
+        if (rows_.showsFinish(r)) {
             rows_.setDurationText(r, toDHMS(timerDuration(timersArray[r])), tSize);
             if (isRinging() || isAlarmPlaying()) {
                 // A double-click on a ringing row only silences it.
@@ -244,7 +244,7 @@ bool TimerEngine::resumeTimer(const QString& id) {
 }
 
 bool TimerEngine::isFinishedRow(int row) const {
-    return isFinishedText(rows_.durationText(row));
+    return rows_.showsFinish(row);
 }
 
 bool TimerEngine::isCounting(int row) const {

@@ -27,6 +27,10 @@ public:
     virtual ~TimerRowDisplay() = default;
     // The text the row's duration cell shows now (empty when there is no such row).
     virtual QString durationText(int row) const = 0;
+    // Whether the row shows its timer's finish: built while the timer stood
+    // finished in the running-timer table, and neither rebuilt nor written
+    // over since. Kept with the row, never read back from its text.
+    virtual bool showsFinish(int row) const = 0;
     // Writes into the duration cell without rebuilding it.
     virtual void setDurationText(int row, const QString& text, double fontSize) = 0;
     // Rebuilds the given rows from the lists.

@@ -28,6 +28,7 @@ RowContents buildRowCells(int row) {
         duration.text = toDHMS(timerDuration(timer));
     } else if (const Alert& alert = alertsArray[k]; alert.value <= 0) {
         duration.text = finishedText(currentTimeStr());
+        cells.showsFinish = true;
     } else {
         duration.image = QStringLiteral("timerfull22");
         duration.fontSize = cSize;

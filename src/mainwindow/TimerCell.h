@@ -24,6 +24,9 @@ struct CellContents {
 struct RowContents {
     CellContents description;
     CellContents duration;
+    // The duration cell tells the finish of its timer ("Finished " and the
+    // time): so until the row is rebuilt or the cell written over.
+    bool showsFinish = false;
 };
 RowContents buildRowCells(int row);
 

@@ -89,7 +89,7 @@ void TimerContextMenu::prepareItems(int row) {
     // snooze here as on its notification.
     const TimerRecord& timer = timersArray[row];
     miSnooze_->setText(timerSnoozeOn(timer) ? snoozeLabel(timerSnooze(timer)) : tr("Snooze"));
-    miSnooze_->setEnabled(timerSnoozeOn(timer) && isFinishedText(rows_->durationText(row)) &&
+    miSnooze_->setEnabled(timerSnoozeOn(timer) && rows_->showsFinish(row) &&
                           haveAlertForID(timerId(timer)) == -1);
 
     if (alertsArray.isEmpty()) return;

@@ -66,15 +66,23 @@ private slots:
         QCOMPARE(menuAt(2), QStringList({"Duplicate \"Eggs\"", "Pause timer \"Eggs\" (off)",
                                          "Snooze 2m (off)"}));
 
-        // Only a snoozing timer that has rung offers its snooze, for its row.
-        model->setDurationText(2, finishedText("10:00:00 AM"), 13);
+        // Only a snoozing timer that has rung offers its snooze, for its row:
+        // its row was drawn finished, and its alarm has been silenced since.
+        const auto rang = [&](int row) {
+            alertsArray << testing::runningAlert(timersArray[row], 0);
+            model->reloadRows({row});
+            alertsArray.removeLast();
+        };
+        model->setDurationText(2, finishedText("10:00:00 AM"), 13);  // only looks finished
+        QCOMPARE(menuAt(2).last(), QString("Snooze 2m (off)"));
+        rang(2);
         QCOMPARE(menuAt(2),
                  QStringList({"Duplicate \"Eggs\"", "Pause timer \"Eggs\" (off)", "Snooze 2m"}));
         QSignalSpy snoozed(menu, &TimerContextMenu::snoozeRequested);
         menu->miSnooze()->trigger();
         QCOMPARE(snoozed.size(), 1);
         QCOMPARE(snoozed.first().first().toInt(), 2);
-        model->setDurationText(0, finishedText("10:00:00 AM"), 13);
+        rang(0);
         QCOMPARE(menuAt(0).last(), QString("Snooze (off)"));  // Tea does not snooze
     }
     // Start or stop, edit and delete are the window's own commands, enabled as
