@@ -15,6 +15,9 @@ using S = Settings;
 
 // Most missing keys read as they always have (false, 0); the exceptions are
 // the ones where that reading would surprise a user who never touched them.
+//
+// Columns: key, field, first-run value, value when missing, written by a
+// first run, accepted range, accepted choices.
 const SettingKey table[] = {
     // Only a first run makes the ready-made timers.
     {PrefKeys::newDatabase, &S::newDatabase, true, false, true, {}, {}},
