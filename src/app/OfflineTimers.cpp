@@ -21,25 +21,6 @@ struct Listed {
     qint64 duration = 0;  // the stored one, for the order by time
 };
 
-// The preferences as the next start reads them: a file never written is a
-// first run.
-struct NextStart {
-    bool firstRun = false;
-    bool newDatabase = false;
-    int sort = sortNone;
-    bool keepTimers = false;
-};
-
-NextStart readPreferences(const QString& path) {
-    NextStart next;
-    next.firstRun = PreferenceStore::peekInteger(path, PrefKeys::havePrefs) == 0;
-    next.newDatabase = next.firstRun || PreferenceStore::peekBoolean(path, PrefKeys::newDatabase);
-    next.sort =
-        next.firstRun ? sortDuration : int(PreferenceStore::peekInteger(path, PrefKeys::sort));
-    next.keepTimers = !next.firstRun && PreferenceStore::peekBoolean(path, PrefKeys::keepTimers);
-    return next;
-}
-
 TimerStatus statusOf(const StoredTimer& timer, qint64 duration, bool kept, qint64 nowMs) {
     const KeptTimer state = kept ? keptTimerAt(timer.dueAt, timer.pausedLeft, nowMs) : KeptTimer();
     switch (state.state) {
@@ -73,7 +54,8 @@ std::optional<QList<TimerStatus>> timersAtNextStart(const QString& storePath,
         }
         stored = std::move(*read);
     }
-    const NextStart next = readPreferences(prefsPath);
+    // The preferences as the next start reads them, without touching the file.
+    const Settings next = readSettings(*PreferenceStore::forReading(prefsPath)).settings;
     QList<Listed> listed;
     for (const StoredTimer& timer : std::as_const(stored)) {
         const qint64 duration = std::clamp<qint64>(timer.duration, 0, maxTimerDuration);

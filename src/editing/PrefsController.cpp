@@ -185,32 +185,28 @@ void PrefsController::btnSavePressed() {
             return;
         }
     }
-    PreferenceStore& prefs = preferenceStore();
-    prefsBringToFront = cbBringToFront_->isChecked();
-    prefs.setValue(PrefKeys::bringToFront, prefsBringToFront);
-    prefsSendNotification = cbSendNotification_->isChecked();
-    prefs.setValue(PrefKeys::sendNotification, prefsSendNotification);
-    prefsVolume = slideVol_->value() / 10.0;
-    prefs.setValue(PrefKeys::volume, prefsVolume);
-    prefsHideWhenTimerStarts = cbHideWhenTimerStarts_->isChecked();
-    prefs.setValue(PrefKeys::hideWhenTimerStarts, prefsHideWhenTimerStarts);
-    prefsLargeRows = cbLargeRows_->isChecked();
-    prefs.setValue(PrefKeys::largeRows, prefsLargeRows);
-    prefsQuietWithMouse = cbQuietWithMouse_->isChecked();
-    prefs.setValue(PrefKeys::quietWithMouse, prefsQuietWithMouse);
-    prefsCountdownDigits = pmCountDown_->currentIndex() == digitsItem;
-    prefs.setValue(PrefKeys::countdownDigits, prefsCountdownDigits);
-    prefsRepeatAlarm = cbRepeatAlarm_->isChecked();
-    prefs.setValue(PrefKeys::repeatAlarm, prefsRepeatAlarm);
-    prefsRepeatLimitMinutes = pmRepeatLimit_->currentData().toInt();
-    prefs.setValue(PrefKeys::repeatLimit, prefsRepeatLimitMinutes);
+    Settings settings = currentSettings();
+    settings.bringToFront = cbBringToFront_->isChecked();
+    settings.sendNotification = cbSendNotification_->isChecked();
+    settings.volume = slideVol_->value() / 10.0;
+    settings.hideWhenTimerStarts = cbHideWhenTimerStarts_->isChecked();
+    settings.largeRows = cbLargeRows_->isChecked();
+    settings.quietWithMouse = cbQuietWithMouse_->isChecked();
+    settings.countdownDigits = pmCountDown_->currentIndex() == digitsItem;
+    settings.repeatAlarm = cbRepeatAlarm_->isChecked();
+    settings.repeatLimitMinutes = pmRepeatLimit_->currentData().toInt();
+    settings.keepTimers = cbKeepTimers_->isChecked();
     // The running timers are written, or forgotten, at once.
-    if (prefsKeepTimers != cbKeepTimers_->isChecked()) needToUpdateTable_ = true;
-    prefsKeepTimers = cbKeepTimers_->isChecked();
-    prefs.setValue(PrefKeys::keepTimers, prefsKeepTimers);
-    // A file that cannot be written has said so on the console; the new
+    if (settings.keepTimers != prefsKeepTimers) needToUpdateTable_ = true;
+    applySettings(settings);
+    // Only what the sheet shows: the sort and the first-run marks are not its
+    // own. A file that cannot be written has said so on the console; the new
     // settings still hold for this run.
-    prefs.synchronize();
+    writeSettings(preferenceStore(), settings,
+                  {PrefKeys::bringToFront, PrefKeys::sendNotification, PrefKeys::volume,
+                   PrefKeys::hideWhenTimerStarts, PrefKeys::largeRows, PrefKeys::quietWithMouse,
+                   PrefKeys::countdownDigits, PrefKeys::repeatAlarm, PrefKeys::repeatLimit,
+                   PrefKeys::keepTimers});
 
     if (needToUpdateTable_) emit preferencesChanged();
     accept();

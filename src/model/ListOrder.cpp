@@ -16,10 +16,12 @@ QString sortString(int sort) {
 }
 
 int cycleSortOrder(PreferenceStore& prefs) {
-    prefsSort = prefsSort >= sortNone && prefsSort < sortDesc ? prefsSort + 1 : sortNone;
-    prefs.setValue(PrefKeys::sort, prefsSort);
-    prefs.synchronize();
-    return prefsSort;
+    Settings settings = currentSettings();
+    settings.sort =
+        settings.sort >= sortNone && settings.sort < sortDesc ? settings.sort + 1 : sortNone;
+    applySettings(settings);
+    writeSettings(prefs, settings, {PrefKeys::sort});
+    return settings.sort;
 }
 
 QByteArray rowsPayload(QList<int> rows) {

@@ -99,9 +99,10 @@ bool needsDefaultTimers() {
 }
 
 void markDefaultTimersCreated(PreferenceStore& prefs) {
-    prefsNewDatabase = false;
-    prefs.setValue(PrefKeys::newDatabase, false);
-    prefs.synchronize();
+    Settings settings = currentSettings();
+    settings.newDatabase = false;
+    applySettings(settings);
+    writeSettings(prefs, settings, {PrefKeys::newDatabase});
 }
 
 void createDefaultEntries() {

@@ -143,6 +143,24 @@ PreferenceStore::PreferenceStore(const QString& path) : path_(path) {
     }
 }
 
+PreferenceStore::PreferenceStore(const QString& path, ReadOnly) : path_(path), readOnly_(true) {
+    if (!QFileInfo(path_).isFile()) return;
+    if (looksLikeText(path_)) {
+        settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+        if (settings_->status() != QSettings::FormatError) return;
+        settings_.reset();
+    }
+    reset_ = true;
+}
+
+std::unique_ptr<PreferenceStore> PreferenceStore::forReading(const QString& path) {
+    return std::unique_ptr<PreferenceStore>(new PreferenceStore(path, ReadOnly{}));
+}
+
+QVariant PreferenceStore::value(const QString& key) const {
+    return settings_ ? settings_->value(key) : QVariant();
+}
+
 void PreferenceStore::setAside() {
     reset_ = true;
     keptCopy_ = setAsideFile(path_);
@@ -156,64 +174,54 @@ QString PreferenceStore::defaultPath() {
 }
 
 bool PreferenceStore::contains(const QString& key) const {
-    return settings_->contains(key);
+    return settings_ && settings_->contains(key);
 }
 
 qint64 PreferenceStore::integer(const QString& key) const {
-    return integerOf(textOf(settings_->value(key)));
-}
-
-qint64 PreferenceStore::peekInteger(const QString& path, const QString& key) {
-    if (!QFileInfo(path).isFile()) return 0;
-    const QSettings settings(path, QSettings::IniFormat);
-    return integerOf(textOf(settings.value(key)));
+    return integerOf(textOf(value(key)));
 }
 
 bool PreferenceStore::boolean(const QString& key) const {
-    return booleanOf(textOf(settings_->value(key)));
-}
-
-bool PreferenceStore::peekBoolean(const QString& path, const QString& key) {
-    if (!QFileInfo(path).isFile()) return false;
-    const QSettings settings(path, QSettings::IniFormat);
-    return booleanOf(textOf(settings.value(key)));
+    return booleanOf(textOf(value(key)));
 }
 
 double PreferenceStore::floating(const QString& key) const {
-    return numberOf(textOf(settings_->value(key))).value_or(0.0);
+    return numberOf(textOf(value(key))).value_or(0.0);
 }
 
 std::optional<QString> PreferenceStore::string(const QString& key) const {
-    const QVariant value = settings_->value(key);
-    if (!value.isValid()) return std::nullopt;
+    const QVariant stored = value(key);
+    if (!stored.isValid()) return std::nullopt;
     // An unquoted "a, b" written by hand comes back as a list; it was one string.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    if (stored.typeId() == QMetaType::QStringList)
+        return stored.toStringList().join(QStringLiteral(", "));
+    return stored.toString();
 }
 
 bool PreferenceStore::unreadable(const QString& key, Kind kind) const {
-    if (!settings_->contains(key)) return false;
-    const QString value = text(key);
+    if (!contains(key)) return false;
+    const QString stored = text(key);
     switch (kind) {
         case Kind::Boolean:
-            return !readsAsBoolean(value);
+            return !readsAsBoolean(stored);
         case Kind::Integer:
         case Kind::Number:
-            return !numberOf(value).has_value();
+            return !numberOf(stored).has_value();
     }
     return true;
 }
 
 QString PreferenceStore::text(const QString& key) const {
-    return textOf(settings_->value(key));
+    return textOf(value(key));
 }
 
 void PreferenceStore::setValue(const QString& key, const QVariant& value) {
-    settings_->setValue(key, value);
+    Q_ASSERT(!readOnly_);
+    if (!readOnly_) settings_->setValue(key, value);
 }
 
 bool PreferenceStore::synchronize() {
+    if (readOnly_) return false;
     settings_->sync();
     switch (settings_->status()) {
         case QSettings::NoError:
@@ -234,7 +242,7 @@ bool PreferenceStore::synchronize() {
 }
 
 QVariant PreferenceStore::rawValue(const QString& key) const {
-    return settings_->value(key);
+    return value(key);
 }
 
 }  // namespace dunok

@@ -24,6 +24,12 @@ public:
     explicit PreferenceStore(const QString& path);
     ~PreferenceStore();
 
+    // The file at path as a start would read it, for a reader that must leave
+    // the file and its folder exactly as they are: nothing is created or set
+    // aside, and nothing can be written. A file that a start would set aside
+    // reads as the empty file that start would find (and wasReset() says so).
+    static std::unique_ptr<PreferenceStore> forReading(const QString& path);
+
     static QString defaultPath();
     const QString& path() const { return path_; }
     // Whether the file found at start could not be read and was started anew,
@@ -36,10 +42,6 @@ public:
     qint64 integer(const QString& key) const;
     // false when missing; "true", "yes" and non-zero numbers read true.
     bool boolean(const QString& key) const;
-    // The same reading of the file at path, for a reader that must leave the
-    // file and its folder exactly as they are (nothing created or set aside).
-    static bool peekBoolean(const QString& path, const QString& key);
-    static qint64 peekInteger(const QString& path, const QString& key);
     // 0.0 when missing or not a number.
     double floating(const QString& key) const;
     // No string when missing.
@@ -62,11 +64,15 @@ public:
     QVariant rawValue(const QString& key) const;
 
 private:
+    struct ReadOnly {};
+    PreferenceStore(const QString& path, ReadOnly);
     void setAside();
+    QVariant value(const QString& key) const;
 
     QString path_;
     std::unique_ptr<QSettings> settings_;
     bool reset_ = false;
+    bool readOnly_ = false;
     QString keptCopy_;
 };
 
