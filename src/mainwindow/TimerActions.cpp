@@ -133,25 +133,36 @@ void TimerActions::apply(const CommandState& s) {
 
     QAction* startStop = action(Command::StartStop);
     startStop->setEnabled(s.onTimer);
-    startStop->setText(s.onTimer && naming_ ? startStopTitle(s.desc, s.hasEntry && !s.paused)
-                                            : windowText("&Start or Stop"));
+    startStop->setText(s.onTimer && naming_
+                           ? startStopTitle(s.desc, s.hasEntry && !s.paused)
+                           : windowText(QT_TRANSLATE_NOOP("dunok::MainWindow", "&Start or Stop")));
     action(Command::Duplicate)->setEnabled(s.onTimer);
     // A paused timer is resumed from here too, as the quick help promises.
     action(Command::PauseResume)->setEnabled(s.onTimer && s.hasEntry);
     action(Command::Snooze)->setEnabled(s.onTimer && s.snoozable);
     if (s.onTimer) {
         const QString name = quotedDescription(s.desc);
-        duplicateTitle_ = menuText("Duplicate %1").arg(name);
-        snoozeTitle_ = s.snoozeOn ? s.snoozeTitle : menuText("Snooze");
+        duplicateTitle_ =
+            menuText(QT_TRANSLATE_NOOP("dunok::TimerContextMenu", "Duplicate %1")).arg(name);
+        snoozeTitle_ = s.snoozeOn
+                           ? s.snoozeTitle
+                           : menuText(QT_TRANSLATE_NOOP("dunok::TimerContextMenu", "Snooze"));
         // Until something runs, the pause item has nothing to offer and no
         // timer to name.
         if (s.anyRunning)
             pauseTitle_ =
-                (s.paused ? menuText("Resume timer %1") : menuText("Pause timer %1")).arg(name);
+                (s.paused
+                     ? menuText(QT_TRANSLATE_NOOP("dunok::TimerContextMenu", "Resume timer %1"))
+                     : menuText(QT_TRANSLATE_NOOP("dunok::TimerContextMenu", "Pause timer %1")))
+                    .arg(name);
     }
     action(Command::Snooze)->setText(snoozeTitle_);
-    action(Command::Duplicate)->setText(naming_ ? duplicateTitle_ : windowText("&Duplicate"));
-    action(Command::PauseResume)->setText(naming_ ? pauseTitle_ : windowText("&Pause or Resume"));
+    action(Command::Duplicate)
+        ->setText(naming_ ? duplicateTitle_
+                          : windowText(QT_TRANSLATE_NOOP("dunok::MainWindow", "&Duplicate")));
+    action(Command::PauseResume)
+        ->setText(naming_ ? pauseTitle_
+                          : windowText(QT_TRANSLATE_NOOP("dunok::MainWindow", "&Pause or Resume")));
 }
 
 }  // namespace dunok

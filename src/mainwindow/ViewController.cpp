@@ -136,6 +136,8 @@ void ViewController::viewDidLoad() {
     });
     connect(sheets_, &Sheets::preferencesChanged, this, &ViewController::reloadTable);
     connect(sheets_, &Sheets::preferencesChanged, restore_, &TimerRestore::keep);
+    // The status line reads right before the list is first filled.
+    updateToolbar();
 }
 
 void ViewController::duplicateRow(int row) {

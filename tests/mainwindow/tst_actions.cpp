@@ -138,15 +138,14 @@ private slots:
             return QStringList{menuBar.join(' '), toolbar.join(' '), context.join(' ')};
         };
         QCOMPARE(usable(-1), QStringList({"", "", ""}));
-        QCOMPARE(usable(1), QStringList({"miStartStop miEditTimer miDuplicate miDeleteTimers",
-                                         "Edit Delete",
-                                         "miStartStop miEditTimer miDuplicate miDeleteTimers"}));
+        QCOMPARE(usable(1),
+                 QStringList({"miStartStop miEditTimer miDuplicate miDeleteTimers", "Edit Delete",
+                              "miStartStop miEditTimer miDuplicate miDeleteTimers"}));
         w.vc->tableViewDoubleClick();  // Pasta runs
         const QStringList running = {
             "miStartStop miPause miEditTimer miDuplicate miDeleteTimers "
             "miReset",
-            "Edit Delete Reset",
-            "miStartStop miPause miEditTimer miDuplicate miDeleteTimers"};
+            "Edit Delete Reset", "miStartStop miPause miEditTimer miDuplicate miDeleteTimers"};
         QCOMPARE(usable(1), running);
         // Another timer has nothing to pause.
         QCOMPARE(usable(0)[0], "miStartStop miEditTimer miDuplicate miDeleteTimers miReset");
