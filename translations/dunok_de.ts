@@ -1483,9 +1483,5 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
         <source>The timers that are still in the list are still stored.</source>
         <translation>Die Timer, die noch in der Liste stehen, sind weiterhin gespeichert.</translation>
     </message>
-    <message>
-        <source>&amp;Start or Stop</source>
-        <translation>&amp;Starten oder Stoppen</translation>
-    </message>
 </context>
 </TS>

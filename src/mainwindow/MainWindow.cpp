@@ -7,6 +7,7 @@
 
 #include "engine/TimerEngine.h"
 #include "mainwindow/QuitKey.h"
+#include "mainwindow/TimerActions.h"
 #include "mainwindow/TimerTableView.h"
 #include "mainwindow/TimerToolbar.h"
 #include "mainwindow/ViewController.h"
@@ -25,7 +26,9 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
     connect(frameSaver_, &QTimer::timeout, this, &MainWindow::saveFrame);
     viewController_ = new ViewController(prefs, this);
     setCentralWidget(viewController_);
-    auto* toolbar = new TimerToolbar(this);
+    const TimerActions& actions = *viewController_->actions();
+    const auto item = [&actions](Command command) { return actions.action(command); };
+    auto* toolbar = new TimerToolbar(actions, this);
     addToolBar(Qt::TopToolBarArea, toolbar);
     viewController_->setToolbar(toolbar);
     connect(viewController_->engine(), &TimerEngine::bringToFrontRequested, this,
@@ -35,67 +38,28 @@ MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
             &ViewController::tellPreferenceTrouble);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    const auto command = [this](QMenu* menu, const QString& name, const QString& title,
-                                const QKeySequence& key, void (ViewController::*slot)()) {
-        QAction* action = menu->addAction(title);
-        action->setObjectName(name);
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, viewController_, slot);
-        return action;
-    };
-    command(file, QStringLiteral("miNewTimer"), tr("&New Timer..."), QKeySequence::New,
-            &ViewController::addTimer);
-    command(file, QStringLiteral("miAddMultiple"), tr("Add &Multiple Timers..."),
-            QKeySequence(tr("Ctrl+Shift+N")), &ViewController::addMultipleTimers);
-    QAction* editTimer = command(file, QStringLiteral("miEditTimer"), tr("&Edit Timer..."),
-                                 QKeySequence(tr("Ctrl+E")), &ViewController::editTimer);
+    file->addActions(
+        {item(Command::NewTimer), item(Command::AddMultiple), item(Command::EditTimer)});
     file->addSeparator();
-    command(file, QStringLiteral("miPreferences"), tr("&Preferences..."),
-            QKeySequence(tr("Ctrl+,")), &ViewController::showPreferences)
-        ->setMenuRole(QAction::PreferencesRole);
+    file->addAction(item(Command::Preferences));
     file->addSeparator();
-    QAction* quit = file->addAction(tr("&Quit"));
-    quit->setObjectName(QStringLiteral("miQuit"));
-    quit->setShortcut(QuitKey::sequence());
-    quit->setShortcutContext(Qt::ApplicationShortcut);
-    quit->setMenuRole(QAction::QuitRole);
-    connect(quit, &QAction::triggered, this, &MainWindow::quitRequested);
+    file->addAction(item(Command::Quit));
+    connect(item(Command::Quit), &QAction::triggered, this, &MainWindow::quitRequested);
     connect(new QuitKey(this), &QuitKey::pressed, this, &MainWindow::quitRequested);
 
     // Every engine command is also a menu entry with a key, so the timers can
     // be run from the keyboard.
     QMenu* timer = menuBar()->addMenu(tr("&Timer"));
-    // Return and Space are the list's keys: a focused button or the help
-    // label keeps them for itself.
-    QAction* startStop =
-        command(timer, QStringLiteral("miStartStop"), tr("&Start or Stop"),
-                QKeySequence(Qt::Key_Return), &ViewController::tableViewDoubleClick);
-    for (QAction* listKey :
-         {startStop, command(timer, QStringLiteral("miPauseResume"), tr("&Pause or Resume"),
-                             QKeySequence(Qt::Key_Space), &ViewController::miPauseClicked)}) {
-        listKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        viewController_->myTable()->addAction(listKey);
-    }
+    timer->addActions({item(Command::StartStop), item(Command::PauseResume)});
     timer->addSeparator();
-    command(timer, QStringLiteral("miDuplicateTimer"), tr("&Duplicate"), QKeySequence(tr("Ctrl+D")),
-            &ViewController::menuDuplicateTimerPressed);
-    QAction* remove = command(timer, QStringLiteral("miDeleteTimers"), tr("De&lete..."),
-                              QKeySequence(QKeySequence::Delete), &ViewController::deleteTimers);
-    viewController_->setTimerCommands(startStop, editTimer, remove);
+    timer->addActions({item(Command::Duplicate), item(Command::Delete)});
     timer->addSeparator();
-    command(timer, QStringLiteral("miReset"), tr("Stop &All Timers"), QKeySequence(tr("Ctrl+.")),
-            &ViewController::resetAlerts);
-    command(timer, QStringLiteral("miSilence"), tr("S&ilence Alarm"),
-            QKeySequence(tr("Ctrl+Shift+S")), &ViewController::silence);
+    timer->addActions({item(Command::Reset), item(Command::Silence)});
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    QAction* helpAction = help->addAction(tr("Dunok Help"));
-    helpAction->setObjectName(QStringLiteral("miHelp"));
-    helpAction->setShortcut(QKeySequence::HelpContents);
-    connect(helpAction, &QAction::triggered, this, &MainWindow::helpRequested);
-    QAction* website = help->addAction(tr("Dunok Website"));
-    website->setObjectName(QStringLiteral("miWebsite"));
-    connect(website, &QAction::triggered, this, &MainWindow::websiteRequested);
+    help->addActions({item(Command::Help), item(Command::Website)});
+    connect(item(Command::Help), &QAction::triggered, this, &MainWindow::helpRequested);
+    connect(item(Command::Website), &QAction::triggered, this, &MainWindow::websiteRequested);
 
     windowDidLoad();
 }

@@ -1,5 +1,6 @@
 #include "mainwindow/TimerToolbar.h"
 
+#include <QAction>
 #include <QImage>
 #include <QPalette>
 #include <QPixmap>
@@ -48,32 +49,37 @@ const QList<ToolbarItem>& toolbarItems() {
     static const QList<ToolbarItem> items = {
         {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Add")), QStringLiteral("img_add"),
          tbAddToolbarItem,
-         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Create a new timer."))},
+         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Create a new timer.")),
+         Command::NewTimer},
         {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Add")),
          QStringLiteral("img_addmultiple"), tbAddMultipleToolbarItem,
-         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Create multiple timers."))},
+         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Create multiple timers.")),
+         Command::AddMultiple},
         {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Edit")),
-         QStringLiteral("img_edit"), tbEditToolbarItem, QString()},
+         QStringLiteral("img_edit"), tbEditToolbarItem, QString(), Command::EditTimer},
         {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Delete")),
-         QStringLiteral("img_delete"), tbDeleteToolbarItem, QString()},
-        {QStringLiteral("irrelevant"), QString(), strSetSpace, QString()},
+         QStringLiteral("img_delete"), tbDeleteToolbarItem, QString(), Command::Delete},
+        {QStringLiteral("irrelevant"), QString(), strSetSpace, QString(), std::nullopt},
         {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Sort")),
          QStringLiteral("img_sort1"), tbSortToolbarItem,
-         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Sort by custom, name or time"))},
+         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Sort by custom, name or time")),
+         Command::Sort},
         {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Reset")),
          QStringLiteral("img_reset1"), tbResetToolbarItem,
-         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Stop all timers"))},
+         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Stop all timers")),
+         Command::Reset},
         {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Silence")),
          QStringLiteral("img_mute1"), tbSilcenceToolbarItem,
-         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Silence any active alarms"))},
-        {QStringLiteral("irrelevant"), QString(), strFlexibleSpace, QString()},
+         QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Silence any active alarms")),
+         Command::Silence},
+        {QStringLiteral("irrelevant"), QString(), strFlexibleSpace, QString(), std::nullopt},
         {QStringLiteral(QT_TRANSLATE_NOOP("dunok::TimerToolbar", "Preferences")),
-         QStringLiteral("img_prefs"), tbPreferencesToolbarItem, QString()},
+         QStringLiteral("img_prefs"), tbPreferencesToolbarItem, QString(), Command::Preferences},
     };
     return items;
 }
 
-TimerToolbar::TimerToolbar(QWidget* parent) : QToolBar(parent) {
+TimerToolbar::TimerToolbar(const TimerActions& actions, QWidget* parent) : QToolBar(parent) {
     setObjectName(identifier);
     setWindowTitle(tr("Toolbar"));
     // A fixed toolbar, as the user cannot customise it.
@@ -84,8 +90,7 @@ TimerToolbar::TimerToolbar(QWidget* parent) : QToolBar(parent) {
     setIconSize(QSize(buttonSize - 8, buttonSize - 8));
 
     for (const ToolbarItem& item : toolbarItems()) {
-        if (item.identifier == ToolbarIds::strSetSpace ||
-            item.identifier == ToolbarIds::strFlexibleSpace) {
+        if (!item.command) {
             auto* space = new QWidget(this);
             space->setObjectName(item.identifier);
             if (item.identifier == ToolbarIds::strSetSpace)
@@ -95,8 +100,9 @@ TimerToolbar::TimerToolbar(QWidget* parent) : QToolBar(parent) {
             addWidget(space);
             continue;
         }
-        // Buttons of our own rather than actions: an action lends its label
-        // to a button that has no tooltip, and these are to have none.
+        // Buttons of our own that trigger the action rather than the action's
+        // own button: an action lends its menu title to a button that has no
+        // tooltip, and these are to have their toolbar labels and none.
         auto* tb = new QToolButton(this);
         tb->setObjectName(item.identifier);
         tb->setIcon(iconForPalette(namedImage(item.icon), palette()));
@@ -113,41 +119,40 @@ TimerToolbar::TimerToolbar(QWidget* parent) : QToolBar(parent) {
                                   : tb->text());
         if (!item.tooltip.isEmpty()) tb->setAccessibleDescription(tb->toolTip());
         addWidget(tb);
-        buttons_.append(tb);
-        const QString id = item.identifier;
-        connect(tb, &QToolButton::clicked, this, [this, id] { btnClick(id); });
+        follow(tb, actions.action(*item.command));
     }
+}
+
+void TimerToolbar::follow(QToolButton* tb, QAction* action) {
+    entries_.append({tb, action});
+    const bool relabel = tb->objectName() == ToolbarIds::tbSortToolbarItem;
+    const auto sync = [tb, action, relabel] {
+        tb->setEnabled(action->isEnabled());
+        if (relabel && !action->text().isEmpty() && tb->text() != action->text()) {
+            tb->setText(action->text());
+            tb->setAccessibleName(action->text());
+        }
+    };
+    sync();
+    connect(action, &QAction::changed, tb, sync);
+    // Queued, so that the command never runs inside the button's own event.
+    connect(tb, &QToolButton::clicked, action, [action] {
+        QTimer::singleShot(0, action, [action] {
+            if (action->isEnabled()) action->trigger();
+        });
+    });
 }
 
 QToolButton* TimerToolbar::button(const QString& identifier) const {
-    for (QToolButton* tb : buttons_)
-        if (tb->objectName() == identifier) return tb;
+    for (const Entry& entry : entries_)
+        if (entry.button->objectName() == identifier) return entry.button;
     return nullptr;
 }
 
-void TimerToolbar::btnClick(const QString& identifier) {
-    QTimer::singleShot(0, this, [this, identifier] { emit commandRequested(identifier); });
-}
-
-void TimerToolbar::update(const ToolbarState& state) {
-    using namespace ToolbarIds;
-    for (QToolButton* tb : std::as_const(buttons_)) {
-        const QString id = tb->objectName();
-        bool enabled = true;
-        if (id == tbResetToolbarItem)
-            enabled = state.haveAlerts;
-        else if (id == tbEditToolbarItem || id == tbDeleteToolbarItem)
-            enabled = state.hasSelection;
-        else if (id == tbSortToolbarItem)
-            enabled = state.haveTimers;
-        else if (id == tbSilcenceToolbarItem)
-            enabled = state.alarmPlaying;
-        tb->setEnabled(enabled);
-        if (id == tbSortToolbarItem && tb->text() != state.sortLabel) {
-            tb->setText(state.sortLabel);
-            tb->setAccessibleName(state.sortLabel);
-        }
-    }
+QAction* TimerToolbar::actionOf(const QToolButton* button) const {
+    for (const Entry& entry : entries_)
+        if (entry.button == button) return entry.action;
+    return nullptr;
 }
 
 }  // namespace dunok

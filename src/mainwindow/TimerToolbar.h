@@ -1,11 +1,14 @@
 // The main window's toolbar: ten fixed items built from one table, each
-// command button dispatching on its identifier.
+// command button showing one of the window's commands.
 #pragma once
 
 #include <QIcon>
 #include <QList>
 #include <QString>
 #include <QToolBar>
+#include <optional>
+
+#include "mainwindow/TimerActions.h"
 
 class QToolButton;
 
@@ -29,6 +32,7 @@ struct ToolbarItem {
     QString icon;
     QString identifier;
     QString tooltip;
+    std::optional<Command> command;  // none for the spacers
 };
 
 // The icon as it reads on this palette: on a dark one, its dark lines are
@@ -38,36 +42,28 @@ QIcon iconForPalette(const QIcon& icon, const QPalette& palette);
 // The items in toolbar order.
 const QList<ToolbarItem>& toolbarItems();
 
-// What the enabling of the items depends on.
-struct ToolbarState {
-    bool hasSelection = false;
-    bool haveAlerts = false;  // anything in the running-timer table
-    bool haveTimers = false;
-    bool alarmPlaying = false;
-    QString sortLabel;
-};
-
 class TimerToolbar : public QToolBar {
     Q_OBJECT
 public:
     static inline const QString identifier = QStringLiteral("TheToolbarIdentifier");
 
-    explicit TimerToolbar(QWidget* parent = nullptr);
+    // The buttons show actions' commands, enabled as the actions are; Sort
+    // is labelled with its action's title.
+    explicit TimerToolbar(const TimerActions& actions, QWidget* parent = nullptr);
 
     // The command button of an identifier, or null (the spacers have none).
     QToolButton* button(const QString& identifier) const;
-    // Enables the items and relabels Sort.
-    void update(const ToolbarState& state);
-
-signals:
-    // A button was clicked; sent after the click has been handled, so the
-    // command never runs inside the button's own event.
-    void commandRequested(const QString& identifier);
+    // The action a button triggers, or null.
+    QAction* actionOf(const QToolButton* button) const;
 
 private:
-    void btnClick(const QString& identifier);
+    struct Entry {
+        QToolButton* button;
+        QAction* action;
+    };
+    void follow(QToolButton* button, QAction* action);
 
-    QList<QToolButton*> buttons_;  // in toolbar order, spacers left out
+    QList<Entry> entries_;  // in toolbar order, spacers left out
 };
 
 }  // namespace dunok

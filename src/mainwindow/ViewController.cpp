@@ -64,6 +64,7 @@ ViewController::ViewController(PreferenceStore& prefs, QWidget* parent, Clock* c
     status->addWidget(new QuickHelp(this));
     layout->addLayout(status);
 
+    actions_ = new TimerActions(this);
     activity_ = new ProcessActivity(this);
     engine_ = new TimerEngine(*model_, clock ? *clock : systemClock(), this);
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, this, &ViewController::updateToolbar);
@@ -102,21 +103,9 @@ void ViewController::viewDidLoad() {
     connect(myTable_, &QAbstractItemView::doubleClicked, this,
             &ViewController::tableViewDoubleClick);
 
-    contextMenu_ = new TimerContextMenu(myTable_);
+    connectCommands();
+    contextMenu_ = new TimerContextMenu(myTable_, actions_);
     contextMenu_->install(myTable_, *model_);
-    // The window's commands in it name the timer as it is when the menu
-    // shows; in the menu bar Start or Stop keeps its one name.
-    connect(contextMenu_, &QMenu::aboutToShow, this, [this] {
-        namingTimer_ = true;
-        updateToolbar();
-    });
-    connect(contextMenu_, &QMenu::aboutToHide, this, [this] {
-        namingTimer_ = false;
-        updateTimerCommands();
-    });
-    connect(contextMenu_, &TimerContextMenu::duplicateRequested, this,
-            &ViewController::duplicateRow);
-    connect(contextMenu_, &TimerContextMenu::pauseRequested, this, &ViewController::miPauseClicked);
     connect(contextMenu_, &TimerContextMenu::snoozeRequested, this, [this](int row) {
         if (row >= 0 && row < timersArray.size()) engine_->snooze(timerId(timersArray[row]));
     });
@@ -147,6 +136,8 @@ void ViewController::viewDidLoad() {
     });
     connect(sheets_, &Sheets::preferencesChanged, this, &ViewController::reloadTable);
     connect(sheets_, &Sheets::preferencesChanged, restore_, &TimerRestore::keep);
+    // The status line reads right before the list is first filled.
+    updateToolbar();
 }
 
 void ViewController::duplicateRow(int row) {
@@ -281,66 +272,37 @@ void ViewController::reloadTable() {
     updateToolbar();
 }
 
-void ViewController::setToolbar(TimerToolbar* toolbar) {
-    toolbar_ = toolbar;
-    connect(toolbar_, &TimerToolbar::commandRequested, this, &ViewController::btnClick);
-    updateToolbar();
+void ViewController::connectCommands() {
+    const auto answer = [this](Command command, void (ViewController::*slot)()) {
+        connect(actions_->action(command), &QAction::triggered, this, slot);
+    };
+    answer(Command::NewTimer, &ViewController::addTimer);
+    answer(Command::AddMultiple, &ViewController::addMultipleTimers);
+    answer(Command::EditTimer, &ViewController::editTimer);
+    answer(Command::Preferences, &ViewController::showPreferences);
+    answer(Command::StartStop, &ViewController::tableViewDoubleClick);
+    answer(Command::PauseResume, &ViewController::miPauseClicked);
+    answer(Command::Duplicate, &ViewController::menuDuplicateTimerPressed);
+    answer(Command::Delete, &ViewController::deleteTimers);
+    answer(Command::Reset, &ViewController::resetAlerts);
+    answer(Command::Silence, &ViewController::silence);
+    answer(Command::Sort, &ViewController::sortTimers);
+    // Return and Space are the list's keys: a focused button or the help
+    // label keeps them for itself.
+    myTable_->addActions(
+        {actions_->action(Command::StartStop), actions_->action(Command::PauseResume)});
+    actions_->setStateSource([this] { return commandState(); });
 }
 
-void ViewController::setTimerCommands(QAction* startStop, QAction* edit, QAction* remove) {
-    miStartStop_ = startStop;
-    miEditTimer_ = edit;
-    miDeleteTimers_ = remove;
-    contextMenu_->setCommands(startStop, edit, remove);
-    updateToolbar();
-}
-
-void ViewController::updateTimerCommands() {
-    if (!miStartStop_) return;
-    const int row = myTable_->selectedRow();
-    const bool selected = row != -1;
-    miEditTimer_->setEnabled(selected);
-    miDeleteTimers_->setEnabled(selected);
-    const bool onTimer = row >= 0 && row < timersArray.size();
-    miStartStop_->setEnabled(onTimer);
-    miStartStop_->setText(onTimer && namingTimer_ ? startStopTitle(timerDesc(timersArray[row]),
-                                                                   engine_->isCounting(row))
-                                                  : tr("&Start or Stop"));
-}
-
-void ViewController::btnClick(const QString& identifier) {
-    using namespace ToolbarIds;
-    if (identifier == tbAddToolbarItem)
-        addTimer();
-    else if (identifier == tbAddMultipleToolbarItem)
-        addMultipleTimers();
-    else if (identifier == tbEditToolbarItem)
-        editTimer();
-    else if (identifier == tbDeleteToolbarItem)
-        deleteTimers();
-    else if (identifier == tbSortToolbarItem)
-        sortTimers();
-    else if (identifier == tbResetToolbarItem)
-        resetAlerts();
-    else if (identifier == tbSilcenceToolbarItem)
-        silence();
-    else if (identifier == tbPreferencesToolbarItem)
-        showPreferences();
-    else
-        qCDebug(lcWindow).noquote() << identifier;
+CommandState ViewController::commandState() const {
+    CommandState state = listState(myTable_->selectedRow(), *model_);
+    state.alarmRinging = engine_->isRinging() || isAlarmPlaying();
+    state.sortLabel = sortString(prefsSort);
+    return state;
 }
 
 void ViewController::updateToolbar() {
-    if (toolbar_) {
-        ToolbarState state;
-        state.hasSelection = myTable_->selectedRow() != -1;
-        state.haveAlerts = !alertsArray.isEmpty();
-        state.haveTimers = !timersArray.isEmpty();
-        state.alarmPlaying = engine_->isRinging() || isAlarmPlaying();
-        state.sortLabel = sortString(prefsSort);
-        toolbar_->update(state);
-    }
-    updateTimerCommands();
+    actions_->refresh();
     lblCount_->setText(statusLineText(getNumAlerts(), pausedCount()));
 }
 

@@ -5,9 +5,9 @@
 #include <QList>
 #include <QWidget>
 
+#include "mainwindow/TimerActions.h"
 #include "model/Preferences.h"
 
-class QAction;
 class QLabel;
 
 namespace dunok {
@@ -64,16 +64,12 @@ public:
     // Steps to the next order: custom, time, name.
     void sortTimers();
 
-    // The window's menu commands that work on the selected timer; this
-    // controller enables them as the toolbar's and offers them in the list's
-    // right-click menu too, where Start or Stop names the timer.
-    void setTimerCommands(QAction* startStop, QAction* edit, QAction* remove);
-
-    // The window's toolbar, whose items this controller enables and answers.
-    void setToolbar(TimerToolbar* toolbar);
+    // The window's commands, which this controller answers and enables; the
+    // menu bar and the toolbar show them, and the list's right-click menu.
+    TimerActions* actions() const { return actions_; }
+    // The window's toolbar, which shows the commands.
+    void setToolbar(TimerToolbar* toolbar) { toolbar_ = toolbar; }
     TimerToolbar* toolbar() const { return toolbar_; }
-    // A toolbar button's command, by the button's identifier.
-    void btnClick(const QString& identifier);
 
     TimerEngine* engine() const { return engine_; }
     // Timers kept from the last run go on; once, when the desktop can be told
@@ -91,7 +87,8 @@ public:
 private:
     void viewDidLoad();
     void selectLastRow();
-    void updateTimerCommands();
+    void connectCommands();
+    CommandState commandState() const;
     void duplicateRow(int row);
     int rowHeight() const;
 
@@ -106,10 +103,7 @@ private:
     Sheets* sheets_ = nullptr;
     TimerToolbar* toolbar_ = nullptr;
     TimerContextMenu* contextMenu_ = nullptr;
-    QAction* miStartStop_ = nullptr;
-    QAction* miEditTimer_ = nullptr;
-    QAction* miDeleteTimers_ = nullptr;
-    bool namingTimer_ = false;  // the right-click menu shows
+    TimerActions* actions_ = nullptr;
 };
 
 }  // namespace dunok
