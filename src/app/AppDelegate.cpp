@@ -32,15 +32,14 @@ namespace dunok {
 
 namespace {
 // Timers counting down or paused, as RunningCountChanged reports them. The
-// badge is updated after every change of the running-timer table, whatever
-// made it (a delete in the window as much as a command), so the bus hears
-// of each change from here; a finished timer leaves the count as its next
-// finish goes.
+// badge hears of every entry that joins or leaves the running-timer table,
+// whatever did it (a delete in the window as much as a command); a finish,
+// which leaves its entry in the table, is told by the engine. A tick changes
+// no count, so the next finish the badge also hears of is left alone.
 class RunningCountOnBus : public BadgeDisplay {
 public:
     explicit RunningCountOnBus(DBusControl& control) : control_(control) {}
     void showCount(int) override { tell(); }
-    void showNextFinish(const std::optional<NextFinish>&) override { tell(); }
     void tell() {
         control_.noteRunningCount(int(std::count_if(alertsArray.cbegin(), alertsArray.cend(),
                                                     [](const Alert& a) { return a.value > 0; })));
@@ -231,8 +230,8 @@ void AppDelegate::connectControl() {
             [this, descOf](const QString& id) { control_->noteFinished(descOf(id)); });
     busCount_ = std::make_unique<RunningCountOnBus>(*control_);
     addBadgeDisplay(busCount_.get());
-    // Every start, stop and finish refreshes the toolbar too. The count
-    // reads the table itself, whatever number it is handed.
+    // Every start, stop and finish refreshes the toolbar. The count reads
+    // the table itself, whatever number it is handed.
     connect(engine, &TimerEngine::toolbarNeedsUpdate, this, [this] {
         if (busCount_) busCount_->showCount(0);
     });

@@ -186,14 +186,19 @@ int listOffline() {
     return timers ? printListing(*timers) : ExitStatus::unreachable;
 }
 
-int listOnline(const ControlClient& client) {
+// The running Dunok's timers in its list's order.
+ControlClient::Reply listRemote(const ControlClient& client, QList<TimerStatus>* timers) {
     QList<RemoteTimer> remote;
     const ControlClient::Reply reply = client.list(&remote);
-    if (!reply.ok) return report(reply);
-    QList<TimerStatus> timers;
     for (const RemoteTimer& timer : std::as_const(remote))
-        timers << TimerStatus{timer.description, timer.state, timer.secondsLeft};
-    return printListing(timers);
+        *timers << TimerStatus{timer.description, timer.state, timer.secondsLeft};
+    return reply;
+}
+
+int listOnline(const ControlClient& client) {
+    QList<TimerStatus> timers;
+    const ControlClient::Reply reply = listRemote(client, &timers);
+    return reply.ok ? printListing(timers) : report(reply);
 }
 
 bool durationOnly(const CommandLineRequest& request) {
@@ -211,14 +216,10 @@ int resolve(const QList<TimerStatus>& timers, const CommandLineRequest& request,
 }
 
 int startOnline(const ControlClient& client, const CommandLineRequest& request) {
-    QList<RemoteTimer> remote;
-    if (!durationOnly(request)) {
-        const ControlClient::Reply listed = client.list(&remote);
-        if (!listed.ok) return report(listed);
-    }
     QList<TimerStatus> timers;
-    for (const RemoteTimer& timer : std::as_const(remote))
-        timers << TimerStatus{timer.description, timer.state, timer.secondsLeft};
+    if (!durationOnly(request))
+        if (const ControlClient::Reply listed = listRemote(client, &timers); !listed.ok)
+            return report(listed);
     StartTarget target;
     if (const int status = resolve(timers, request, &target); status != -1) return status;
     if (target.kind == StartTarget::Kind::Timer) {

@@ -1,7 +1,6 @@
 #include "mainwindow/ViewController.h"
 
 #include <QAction>
-#include <QDebug>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -30,7 +29,6 @@
 #include "model/TimerEdits.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
-#include "platform/Logging.h"
 #include "platform/MessageBox.h"
 #include "platform/NotificationHub.h"
 #include "platform/ProcessActivity.h"

@@ -9,5 +9,4 @@
 namespace dunok {
 Q_DECLARE_LOGGING_CATEGORY(lcNotifications)  // "dunok.notifications"
 Q_DECLARE_LOGGING_CATEGORY(lcEngine)         // "dunok.engine"
-Q_DECLARE_LOGGING_CATEGORY(lcWindow)         // "dunok.window"
 }  // namespace dunok
