@@ -3,7 +3,6 @@
 // written comes back as it was in a fresh reader.
 #include <QTest>
 
-#include "app/OfflineTimers.h"
 #include "model/Preferences.h"
 #include "model/Settings.h"
 #include "platform/ObjectStore.h"
@@ -111,26 +110,6 @@ private slots:
         // With no sound stored, a start keeps the one it began with.
         if (!expected.defSound) expected.defSound = Constants::defSound;
         QCOMPARE(dump(currentSettings()), dump(expected));
-    }
-
-    // The listing of `dunok --list` in the order the window would show.
-    void listingSortsAsTheWindowOnAnUnreadableOrder() {
-        {
-            testing::StoreFixture store(home->storePath());
-            store.addTimer("Tea", 180);
-            store.addTimer("Bread", 3600);
-            store.addTimer("Egg", 60);
-        }
-        writeFile("[General]\nhavePrefs=100\nprefsSort=by time\n");
-        StoreError why;
-        const auto listed = timersAtNextStart(home->storePath(), home->prefsPath(), 0, &why);
-        QVERIFY2(listed, qPrintable(why.description));
-        QStringList names;
-        for (const TimerStatus& status : *listed) names << status.description;
-        QCOMPARE(names, QStringList({"Egg", "Tea", "Bread"}));
-        PreferenceStore prefs(home->prefsPath());
-        loadPreferences(prefs);
-        QCOMPARE(prefsSort, sortDuration);
     }
 
     // Each key changed alone, so that two keys sharing a field or a name show.
