@@ -1,13 +1,18 @@
 // The window's commands: each is one action wherever it is offered, and its
 // enabling follows the list, the selection and the running timers everywhere
-// at once.
+// at once; the right-click menu names the clicked timer and offers Snooze only
+// for a row that rang; the quick-help icon.
 #include <QContextMenuEvent>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
+#include "engine/Alarm.h"
+#include "engine/CountdownText.h"
+#include "engine/TimerEngine.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/QuickHelp.h"
 #include "mainwindow/TimerActions.h"
 #include "mainwindow/TimerContextMenu.h"
 #include "mainwindow/TimerTableModel.h"
@@ -15,6 +20,8 @@
 #include "mainwindow/TimerToolbar.h"
 #include "mainwindow/ViewController.h"
 #include "model/Preferences.h"
+#include "model/TimerModel.h"
+#include "platform/MessageBox.h"
 #include "platform/PreferenceStore.h"
 #include "support/TestEnvironment.h"
 
@@ -36,6 +43,10 @@ struct Window {
         prefs.setValue(PrefKeys::newDatabase, false);
         prefs.setValue(PrefKeys::sort, sortNone);
         for (const char* name : {"Tea", "Pasta"}) store.addTimer(name, 60);
+        auto eggs = store.addTimer("Eggs", 1);  // rings at once, and snoozes
+        eggs->setValue(TimersKeys::snoozeOn, true);
+        eggs->setValue(TimersKeys::snooze, 120);
+        store.context().save(nullptr);
         window = std::make_unique<MainWindow>(prefs);
         vc = window->viewController();
         menu = window->findChild<TimerContextMenu*>();
@@ -50,8 +61,9 @@ struct Window {
                 if (!item->isSeparator()) items.insert(item->objectName(), item);
         return items;
     }
-    // Right-clicks row (below the rows for -1) and closes the menu again.
-    QList<QAction*> contextItems(int row) const {
+    // Right-clicks row (below the rows for -1) and closes the menu again;
+    // texts gets the items' texts, "(off)" when disabled.
+    QList<QAction*> contextItems(int row, QStringList* texts = nullptr) const {
         TimerTableView* table = vc->myTable();
         QWidget* viewport = table->viewport();
         const QPoint pos = row >= 0 ? table->visualRect(vc->tableModel()->index(row, 0)).center()
@@ -61,8 +73,16 @@ struct Window {
         QList<QAction*> items;
         for (QAction* item : menu->actions())
             if (!item->isSeparator()) items << item;
+        if (texts)  // as they read while the menu is open
+            for (QAction* item : items)
+                *texts << item->text() + (item->isEnabled() ? "" : " (off)");
         menu->hide();
         return items;
+    }
+    QStringList contextTexts(int row) const {
+        QStringList texts;
+        contextItems(row, &texts);
+        return texts;
     }
 };
 }  // namespace
@@ -158,6 +178,69 @@ private slots:
         QCOMPARE(w.menuBarItems().value("miPause")->text(), "&Pause or Resume");
         w.vc->resetAlerts();
         QCOMPARE(usable(1)[1], "Edit Delete");
+    }
+
+    // The window's own actions, named for the clicked timer; start or stop
+    // follows the timer's state, not its row's text.
+    void windowCommandsForTheClickedTimer() {
+        Window w;
+        const auto action = [&](const char* name) { return w.window->findChild<QAction*>(name); };
+        QCOMPARE(w.contextTexts(1),
+                 QStringList({"&Start timer \"Pasta\"", "Pause timer (off)", "Snooze (off)",
+                              "&Edit Timer...", "Duplicate \"Pasta\"", "De&lete..."}));
+        QCOMPARE(action("miStartStop")->text(), "&Start or Stop");  // the menu bar's own name
+        action("miStartStop")->trigger();                           // as a double-click: Pasta runs
+        QCOMPARE(alertsArray.size(), 1);
+        QCOMPARE(w.contextTexts(1).mid(0, 2),
+                 QStringList({"&Stop timer \"Pasta\"", "Pause timer \"Pasta\""}));
+        // A finish text written into the row does not make it a stopped timer.
+        w.vc->tableModel()->setDurationText(1, finishedText("10:00:00 AM"), 13);
+        QCOMPARE(w.contextTexts(1).first(), "&Stop timer \"Pasta\"");
+        w.vc->miPauseClicked();
+        QCOMPARE(w.contextTexts(1)[1], "Resume timer \"Pasta\"");
+        QCOMPARE(w.contextTexts(0).first(), "&Start timer \"Tea\"");
+        w.vc->myTable()->clearSelection();
+        QCOMPARE(
+            w.contextTexts(-1),
+            QStringList({"&Start or Stop (off)", "Pause timer \"Tea\" (off)", "Snooze (off)",
+                         "&Edit Timer... (off)", "Duplicate \"Tea\" (off)", "De&lete... (off)"}));
+        w.contextItems(1);
+        MessageBox::clearLastAlert();
+        MessageBox::setNextAnswer(1);
+        action("miDeleteTimers")->trigger();
+        QTRY_COMPARE(MessageBox::shownAlerts().size(), 1);
+        QCOMPARE(MessageBox::lastAlert()->message, "Delete “Pasta”?");
+        MessageBox::clearLastAlert();
+        w.vc->resetAlerts();
+    }
+
+    // Snooze is offered for a snoozing timer whose row rang and was silenced,
+    // not for one that only reads finished.
+    void snoozeOnlyForARowThatRang() {
+        SharedPlayer player;  // Eggs rings
+        Window w;
+        QCOMPARE(w.contextTexts(2)[2], "Snooze 2m (off)");
+        w.vc->tableModel()->setDurationText(2, finishedText("10:00:00 AM"), 13);
+        QCOMPARE(w.contextTexts(2)[2], "Snooze 2m (off)");
+        w.vc->tableViewDoubleClick();
+        w.vc->engine()->handleAlert(timerId(timersArray[2]));
+        QVERIFY(w.vc->engine()->isRinging());
+        w.vc->engine()->silence();
+        QCOMPARE(w.contextTexts(2)[2], "Snooze 2m");
+        w.contextItems(2);
+        w.menu->miSnooze()->trigger();
+        QCOMPARE(alertsArray.size(), 1);
+        QCOMPARE(alertsArray[0].value, qint64(120));
+        w.vc->resetAlerts();
+    }
+
+    void quickHelpExplainsTheList() {
+        QuickHelp help;
+        help.show();
+        MessageBox::clearLastAlert();
+        MessageBox::setNextAnswer(0);
+        QTest::mouseClick(&help, Qt::LeftButton);
+        QCOMPARE(MessageBox::shownAlerts().size(), 1);
     }
 };
 
