@@ -25,8 +25,8 @@
 #include "model/Store.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
-#include "platform/ObjectStore.h"
 #include "platform/TickScheduler.h"
+#include "storage/TimerStore.h"
 
 using namespace dunok;
 
@@ -87,15 +87,12 @@ int main(int argc, char** argv) {
     const QString sound = argc > 2 ? QString::fromLocal8Bit(argv[2]) : Constants::defSound;
 
     QTemporaryDir dir;
-    ManagedObjectContext context(timerDataModel());
+    TimerStore store;
     StoreError error;
-    if (!context.open(dir.filePath(QStringLiteral("TimerModel.sqlite")), &error)) return 2;
-    setViewContext(&context);
-    ManagedObjectPtr timer = context.insertNewObject(QStringLiteral("Timers"));
-    timer->setValue(TimersKeys::desc, QStringLiteral("One second"));
-    timer->setValue(TimersKeys::duration, qint64(1));
-    timer->setValue(TimersKeys::sound, sound);
-    if (!context.save(&error)) return 2;
+    if (!store.open(dir.filePath(QStringLiteral("TimerModel.sqlite")), &error)) return 2;
+    setTimerStore(&store);
+    QList<Timer> timers{newTimer(QStringLiteral("One second"), 1, sound)};
+    if (!store.add(timers, &error)) return 2;
     populateArray(sortNone);
     // The finish signal tells when the finish was due; nobody sends it on to a desktop.
     prefsSendNotification = true;
@@ -153,6 +150,6 @@ int main(int argc, char** argv) {
     probe.process.kill();
     probe.process.waitForFinished(5000);
     timersArray.clear();
-    setViewContext(nullptr);
+    setTimerStore(nullptr);
     return status;
 }

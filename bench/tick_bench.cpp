@@ -26,8 +26,8 @@
 #include "model/Store.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
-#include "platform/ObjectStore.h"
 #include "platform/TickScheduler.h"
+#include "storage/TimerStore.h"
 
 using namespace dunok;
 
@@ -163,21 +163,19 @@ int main(int argc, char** argv) {
 
     // A store of its own: the 10-second timer first, then the long ones.
     QTemporaryDir dir;
-    ManagedObjectContext context(timerDataModel());
+    TimerStore store;
     StoreError error;
-    if (!context.open(dir.filePath(QStringLiteral("TimerModel.sqlite")), &error)) return 2;
-    setViewContext(&context);
+    if (!store.open(dir.filePath(QStringLiteral("TimerModel.sqlite")), &error)) return 2;
+    setTimerStore(&store);
     prefsSendNotification = true;  // the finish signal times the 10-s timer; no bus is asked
     prefsBringToFront = false;
+    QList<Timer> timers;
     auto add = [&](const QString& desc, qint64 duration) {
-        ManagedObjectPtr t = context.insertNewObject(QStringLiteral("Timers"));
-        t->setValue(TimersKeys::desc, desc);
-        t->setValue(TimersKeys::duration, duration);
-        t->setValue(TimersKeys::sound, QStringLiteral("No Such Sound"));
+        timers << newTimer(desc, duration, QStringLiteral("No Such Sound"));
     };
     add(QStringLiteral("Ten seconds"), 10);
     for (int i = 0; i < kSources; ++i) add(QStringLiteral("Timer %1").arg(i), 1'000'000 + i);
-    if (!context.save(&error)) return 2;
+    if (!store.add(timers, &error)) return 2;
     populateArray(sortNone);
 
     bool met = true;
@@ -213,6 +211,6 @@ int main(int argc, char** argv) {
     std::printf("peak RSS %ld KiB\n", usage.ru_maxrss);
     std::printf("%s\n", met ? "all targets met" : "TARGETS MISSED");
     timersArray.clear();
-    setViewContext(nullptr);
+    setTimerStore(nullptr);
     return met ? 0 : 1;
 }

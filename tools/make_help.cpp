@@ -35,8 +35,8 @@
 #include "model/Store.h"
 #include "model/TimerModel.h"
 #include "platform/NamedImage.h"
-#include "platform/ObjectStore.h"
 #include "platform/PreferenceStore.h"
+#include "storage/TimerStore.h"
 
 using namespace dunok;
 
@@ -60,12 +60,12 @@ class Stage {
 public:
     explicit Stage(const QString& folder)
         : prefs_(std::make_unique<PreferenceStore>(folder + QStringLiteral("/Dunok.conf"))),
-          context_(std::make_unique<ManagedObjectContext>(timerDataModel())) {
+          store_(std::make_unique<TimerStore>()) {
         setPreferenceStore(prefs_.get());
         StoreError error;
-        if (!context_->open(folder + QStringLiteral("/TimerModel.sqlite"), &error))
+        if (!store_->open(folder + QStringLiteral("/TimerModel.sqlite"), &error))
             qFatal("store: %s", qPrintable(error.consoleText()));
-        setViewContext(context_.get());
+        setTimerStore(store_.get());
         window_ = std::make_unique<MainWindow>(*prefs_);
         // A little shorter than a new window: twelve rows tell the story.
         window_->resize(460, 560);
@@ -78,7 +78,7 @@ public:
         settle();
         timersArray.clear();
         alertsArray.clear();
-        setViewContext(nullptr);
+        setTimerStore(nullptr);
         setPreferenceStore(nullptr);
     }
 
@@ -87,7 +87,7 @@ public:
 
     int rowOf(const QString& description) const {
         for (int row = 0; row < timersArray.size(); ++row)
-            if (timerDesc(timersArray[row]) == description) return row;
+            if (timersArray[row].desc == description) return row;
         qFatal("no default timer \"%s\"", qPrintable(description));
     }
 
@@ -99,7 +99,7 @@ public:
 
 private:
     std::unique_ptr<PreferenceStore> prefs_;
-    std::unique_ptr<ManagedObjectContext> context_;
+    std::unique_ptr<TimerStore> store_;
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -209,121 +209,6 @@ läuft nicht oder ist nicht pausiert.
     </message>
 </context>
 <context>
-    <name>ObjectStore</name>
-    <message>
-        <source>The store %1 could not be read</source>
-        <translation>Der Datenspeicher %1 konnte nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>The store %1 could not be written (%2)</source>
-        <translation>Der Datenspeicher %1 konnte nicht geschrieben werden (%2)</translation>
-    </message>
-    <message>
-        <source>The store %1 could not be written</source>
-        <translation>Der Datenspeicher %1 konnte nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>The store %1 had already given up the enclosing transaction</source>
-        <translation>Der Datenspeicher %1 hatte die umgebende Transaktion bereits aufgegeben</translation>
-    </message>
-    <message>
-        <source>The store %1 rolled the transaction back</source>
-        <translation>Der Datenspeicher %1 hat die Transaktion zurückgenommen</translation>
-    </message>
-    <message>
-        <source>The store %1 cannot be examined</source>
-        <translation>Der Datenspeicher %1 kann nicht geprüft werden</translation>
-    </message>
-    <message>
-        <source>The store %1 is not a regular file</source>
-        <translation>Der Datenspeicher %1 ist keine gewöhnliche Datei</translation>
-    </message>
-    <message>
-        <source>The store %1 cannot be read and written</source>
-        <translation>Der Datenspeicher %1 kann nicht gelesen und geschrieben werden</translation>
-    </message>
-    <message>
-        <source>The folder %1 of the store %2 cannot be written</source>
-        <translation>In den Ordner %1 des Datenspeichers %2 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>is not a database</source>
-        <translation>ist keine Datenbank</translation>
-    </message>
-    <message>
-        <source>is damaged</source>
-        <translation>ist beschädigt</translation>
-    </message>
-    <message>
-        <source>could not be read</source>
-        <translation>konnte nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>The store %1 %2</source>
-        <translation>Der Datenspeicher %1 %2</translation>
-    </message>
-    <message>
-        <source>The store %1 holds other data: %2</source>
-        <translation>Der Datenspeicher %1 enthält andere Daten: %2</translation>
-    </message>
-    <message>
-        <source>it has no table %1</source>
-        <translation>ihm fehlt die Tabelle %1</translation>
-    </message>
-    <message>
-        <source>table %1 has no column &quot;id&quot;</source>
-        <translation>der Tabelle %1 fehlt die Spalte &quot;id&quot;</translation>
-    </message>
-    <message>
-        <source>table %1 has no column %2</source>
-        <translation>der Tabelle %1 fehlt die Spalte %2</translation>
-    </message>
-    <message>
-        <source>A store is already open at %1, not opening %2</source>
-        <translation>Unter %1 ist bereits ein Datenspeicher geöffnet, %2 wird nicht geöffnet</translation>
-    </message>
-    <message>
-        <source>No path was given for the store</source>
-        <translation>Für den Datenspeicher wurde kein Pfad angegeben</translation>
-    </message>
-    <message>
-        <source>The folder %1 of the store could not be created</source>
-        <translation>Der Ordner %1 für den Datenspeicher konnte nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>The store %1 could not be created</source>
-        <translation>Der Datenspeicher %1 konnte nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>The store %1 could not be opened</source>
-        <translation>Der Datenspeicher %1 konnte nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>The store %1 could not be opened (%2)</source>
-        <translation>Der Datenspeicher %1 konnte nicht geöffnet werden (%2)</translation>
-    </message>
-    <message>
-        <source>No store is open</source>
-        <translation>Es ist kein Datenspeicher geöffnet</translation>
-    </message>
-    <message>
-        <source>The data model has no entity %1</source>
-        <translation>Das Datenmodell hat keine Entität %1</translation>
-    </message>
-    <message>
-        <source>The entity %1 has no attribute %2 to sort by</source>
-        <translation>Die Entität %1 hat kein Attribut %2, nach dem sortiert werden kann</translation>
-    </message>
-    <message>
-        <source>The transaction on the store %1 was abandoned</source>
-        <translation>Die Transaktion auf dem Datenspeicher %1 wurde abgebrochen</translation>
-    </message>
-    <message>
-        <source>The store %1 was written by a newer version of Dunok (store version %2; this one reads up to %3)</source>
-        <translation>Der Speicher %1 wurde von einer neueren Version von Dunok geschrieben (Speicherversion %2; diese liest bis %3)</translation>
-    </message>
-</context>
-<context>
     <name>PreferenceTroubleAlert</name>
     <message>
         <source>OK</source>
@@ -547,10 +432,6 @@ läuft nicht oder ist nicht pausiert.
         <source>The new timer could not be saved.</source>
         <translation>Der neue Timer konnte nicht gespeichert werden.</translation>
     </message>
-    <message>
-        <source>No store is open.</source>
-        <translation>Kein Speicher ist geöffnet.</translation>
-    </message>
 </context>
 <context>
     <name>TimerList</name>
@@ -667,6 +548,101 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>Snooze %1</source>
         <translation>Schlummern %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimerStore</name>
+    <message>
+        <source>The store %1 could not be read</source>
+        <translation>Der Datenspeicher %1 konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The store %1 could not be written (%2)</source>
+        <translation>Der Datenspeicher %1 konnte nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>The store %1 could not be written</source>
+        <translation>Der Datenspeicher %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The store %1 cannot be examined</source>
+        <translation>Der Datenspeicher %1 kann nicht geprüft werden</translation>
+    </message>
+    <message>
+        <source>The store %1 is not a regular file</source>
+        <translation>Der Datenspeicher %1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The store %1 cannot be read and written</source>
+        <translation>Der Datenspeicher %1 kann nicht gelesen und geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The folder %1 of the store %2 cannot be written</source>
+        <translation>In den Ordner %1 des Datenspeichers %2 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>is not a database</source>
+        <translation>ist keine Datenbank</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>ist beschädigt</translation>
+    </message>
+    <message>
+        <source>could not be read</source>
+        <translation>konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The store %1 %2</source>
+        <translation>Der Datenspeicher %1 %2</translation>
+    </message>
+    <message>
+        <source>The store %1 holds other data: %2</source>
+        <translation>Der Datenspeicher %1 enthält andere Daten: %2</translation>
+    </message>
+    <message>
+        <source>it has no table %1</source>
+        <translation>ihm fehlt die Tabelle %1</translation>
+    </message>
+    <message>
+        <source>table %1 has no column %2</source>
+        <translation>der Tabelle %1 fehlt die Spalte %2</translation>
+    </message>
+    <message>
+        <source>A store is already open at %1, not opening %2</source>
+        <translation>Unter %1 ist bereits ein Datenspeicher geöffnet, %2 wird nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>No path was given for the store</source>
+        <translation>Für den Datenspeicher wurde kein Pfad angegeben</translation>
+    </message>
+    <message>
+        <source>The folder %1 of the store could not be created</source>
+        <translation>Der Ordner %1 für den Datenspeicher konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The store %1 could not be created</source>
+        <translation>Der Datenspeicher %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The store %1 could not be opened</source>
+        <translation>Der Datenspeicher %1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The store %1 could not be opened (%2)</source>
+        <translation>Der Datenspeicher %1 konnte nicht geöffnet werden (%2)</translation>
+    </message>
+    <message>
+        <source>No store is open</source>
+        <translation>Es ist kein Datenspeicher geöffnet</translation>
+    </message>
+    <message>
+        <source>The store %1 was written by a newer version of Dunok (store version %2; this one reads up to %3)</source>
+        <translation>Der Speicher %1 wurde von einer neueren Version von Dunok geschrieben (Speicherversion %2; diese liest bis %3)</translation>
+    </message>
+    <message>
+        <source>The timer is no longer in the store %1</source>
+        <translation>Der Timer ist nicht mehr im Datenspeicher %1</translation>
     </message>
 </context>
 <context>

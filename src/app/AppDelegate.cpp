@@ -22,11 +22,11 @@
 #include "platform/LauncherEntry.h"
 #include "platform/MessageBox.h"
 #include "platform/NamedImage.h"
-#include "platform/ObjectStore.h"
 #include "platform/PreferenceStore.h"
 #include "platform/SingleInstance.h"
 #include "platform/TrayIcon.h"
 #include "platform/UnixSignals.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
 
@@ -59,7 +59,7 @@ AppDelegate::~AppDelegate() {
     tearDown();
     timersArray.clear();
     alertsArray.clear();
-    if (hasViewContext() && &viewContext() == context_.get()) setViewContext(nullptr);
+    if (hasTimerStore() && &timerStore() == store_.get()) setTimerStore(nullptr);
     setPreferenceStore(nullptr);
 }
 
@@ -100,13 +100,14 @@ int AppDelegate::start() {
 
     // The store is opened before the window asks for the list, so that a
     // store that cannot be opened stops the program before anything shows.
-    context_ = std::make_unique<ManagedObjectContext>(timerDataModel());
+    store_ = std::make_unique<TimerStore>();
+    store_->setBusyTimeout(storeBusyTimeoutMs_);
     StoreError error;
-    if (!context_->open(storePath_, &error)) {
+    if (!store_->open(storePath_, &error)) {
         fatalStoreError(error);
         return 1;
     }
-    setViewContext(context_.get());
+    setTimerStore(store_.get());
 
     player_ = std::make_unique<SharedPlayer>();
     window_ = new MainWindow(*prefs_);
@@ -220,8 +221,8 @@ void AppDelegate::connectControl() {
                               }});
     control_->setCommands(commands_.get());
     const auto descOf = [](const QString& id) {
-        for (const TimerRecord& timer : std::as_const(timersArray))
-            if (timerId(timer) == id) return timerDesc(timer);
+        for (const Timer& timer : std::as_const(timersArray))
+            if (timerId(timer) == id) return timer.desc;
         return QString();
     };
     connect(engine, &TimerEngine::timerStarted, control_,
@@ -291,25 +292,10 @@ void AppDelegate::fatalStoreError(const StoreError& error) {
                           text});
 }
 
-void AppDelegate::saveAction() {
-    if (!context_) return;
-    if (!context_->commitEditing())
-        qWarning().noquote() << metaObject()->className()
-                             << "unable to commit editing before saving";
-    StoreError error;
-    if (context_->hasChanges() && !context_->save(&error)) presentError(error);
-}
-
 AppDelegate::TerminateReply AppDelegate::applicationShouldTerminate() {
-    if (!context_) return TerminateReply::TerminateNow;
-    if (!context_->commitEditing()) {
-        qWarning().noquote() << metaObject()->className()
-                             << "unable to commit editing to terminate";
-        return TerminateReply::TerminateCancel;
-    }
-    if (!context_->hasChanges()) return TerminateReply::TerminateNow;
+    if (!window_) return TerminateReply::TerminateNow;
     StoreError error;
-    if (context_->save(&error)) return TerminateReply::TerminateNow;
+    if (window_->viewController()->quitting(&error)) return TerminateReply::TerminateNow;
     if (presentError(error)) return TerminateReply::TerminateCancel;
 
     const int answer = MessageBox::runModal(
@@ -327,7 +313,6 @@ AppDelegate::TerminateReply AppDelegate::applicationShouldTerminate() {
 
 void AppDelegate::applicationWillTerminate() {
     clearBadge();
-    saveOrder();
     if (window_) window_->saveFrame();
 }
 
@@ -335,7 +320,6 @@ void AppDelegate::terminate() {
     if (terminating_) return;
     if (applicationShouldTerminate() == TerminateReply::TerminateCancel) return;
     terminating_ = true;
-    if (window_) window_->viewController()->quitting();
     applicationWillTerminate();
     quitRequested();
     // Silent at once, whatever the event loop still delivers on its way out.

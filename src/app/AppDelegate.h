@@ -11,10 +11,10 @@ namespace dunok {
 class BadgeDisplay;
 class LauncherEntry;
 class MainWindow;
-class ManagedObjectContext;
 class PreferenceStore;
 class SharedPlayer;
 class SingleInstance;
+class TimerStore;
 class TrayIcon;
 class UnixSignals;
 struct StoreError;
@@ -40,6 +40,8 @@ public:
     // to open that editor.
     enum class Launch { Shown, Hidden, NewTimer };
     void setLaunch(Launch launch) { launch_ = launch; }
+    // How long the store waits for another program's lock (before start()).
+    void setStoreBusyTimeout(int milliseconds) { storeBusyTimeoutMs_ = milliseconds; }
 
     // start()'s answer when another Dunok runs and has been asked to show
     // itself: this one stops, successfully.
@@ -54,7 +56,7 @@ public:
     int run();
 
     MainWindow* window() const;
-    ManagedObjectContext* persistentContainer() const { return context_.get(); }
+    TimerStore* store() const { return store_.get(); }
     PreferenceStore* preferences() const { return prefs_.get(); }
 
     // A dock click or a second launch. With the window visible nothing more
@@ -63,8 +65,9 @@ public:
     // "Show Dunok": the window comes forward whatever its state.
     void menuShowAppPressed();
 
-    // Saves pending changes; a failure is shown to the user.
-    void saveAction();
+    // Every change is stored as it is made; what is left for the quit is
+    // what runs now, for the next start. If the store refuses it, the user
+    // is told and asked whether to quit all the same.
     TerminateReply applicationShouldTerminate();
     void applicationWillTerminate();
     // The orderly quit of the menu, the tray and SIGTERM/SIGINT.
@@ -89,7 +92,7 @@ private:
     QString storePath_;
     QString prefsPath_;
     std::unique_ptr<PreferenceStore> prefs_;
-    std::unique_ptr<ManagedObjectContext> context_;
+    std::unique_ptr<TimerStore> store_;
     std::unique_ptr<SharedPlayer> player_;
     QPointer<MainWindow> window_;
     SingleInstance* singleInstance_ = nullptr;
@@ -103,6 +106,7 @@ private:
     std::unique_ptr<BadgeDisplay> busCount_;
     std::unique_ptr<HelpCommands> help_;
     Launch launch_ = Launch::Shown;
+    int storeBusyTimeoutMs_ = 5000;
     bool terminating_ = false;
     bool launched_ = false;
 };

@@ -12,8 +12,8 @@
 #include "engine/TimerLookup.h"
 #include "model/Store.h"
 #include "platform/ControlClient.h"
-#include "platform/ObjectStore.h"
 #include "platform/PreferenceStore.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
 

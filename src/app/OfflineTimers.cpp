@@ -9,9 +9,8 @@
 #include "model/Preferences.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
-#include "platform/ObjectStore.h"
 #include "platform/PreferenceStore.h"
-#include "platform/StoreReader.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
 
@@ -21,19 +20,19 @@ struct Listed {
     qint64 duration = 0;  // the stored one, for the order by time
 };
 
-TimerStatus statusOf(const StoredTimer& timer, qint64 duration, bool kept, qint64 nowMs) {
+TimerStatus statusOf(const Timer& timer, bool kept, qint64 nowMs) {
     const KeptTimer state = kept ? keptTimerAt(timer.dueAt, timer.pausedLeft, nowMs) : KeptTimer();
     switch (state.state) {
         case KeptTimer::State::None:
             break;
         case KeptTimer::State::Running:
-            return {timer.description, stateWord(TimerState::Running), state.secondsLeft};
+            return {timer.desc, stateWord(TimerState::Running), state.secondsLeft};
         case KeptTimer::State::Paused:
-            return {timer.description, stateWord(TimerState::Paused), state.secondsLeft};
+            return {timer.desc, stateWord(TimerState::Paused), state.secondsLeft};
         case KeptTimer::State::Finished:
-            return {timer.description, stateWord(TimerState::Finished), 0};
+            return {timer.desc, stateWord(TimerState::Finished), 0};
     }
-    return {timer.description, stateWord(TimerState::Stopped), duration};
+    return {timer.desc, stateWord(TimerState::Stopped), timer.duration};
 }
 
 }  // namespace
@@ -41,26 +40,22 @@ TimerStatus statusOf(const StoredTimer& timer, qint64 duration, bool kept, qint6
 std::optional<QList<TimerStatus>> timersAtNextStart(const QString& storePath,
                                                     const QString& prefsPath, qint64 nowMs,
                                                     StoreError* why) {
-    ManagedObjectContext probe(timerDataModel());
+    // Checked as the program checks it and read without writing: an older
+    // store is listed as the upgrade will keep it.
+    TimerStore store;
     bool absent = false;
-    if (!probe.inspect(storePath, &absent, why)) return std::nullopt;
-    QList<StoredTimer> stored;
+    if (!store.openForReading(storePath, &absent, why)) return std::nullopt;
+    QList<Timer> stored;
     if (!absent) {
-        QString unread;
-        std::optional<QList<StoredTimer>> read = readStoredTimers(storePath, &unread);
-        if (!read) {
-            *why = {unread, {{QStringLiteral("path"), storePath}}};
-            return std::nullopt;
-        }
+        std::optional<QList<Timer>> read = store.timers(why);
+        if (!read) return std::nullopt;
         stored = std::move(*read);
     }
     // The preferences as the next start reads them, without touching the file.
     const Settings next = readSettings(*PreferenceStore::forReading(prefsPath)).settings;
     QList<Listed> listed;
-    for (const StoredTimer& timer : std::as_const(stored)) {
-        const qint64 duration = std::clamp<qint64>(timer.duration, 0, maxTimerDuration);
-        listed.append({statusOf(timer, duration, next.keepTimers, nowMs), duration});
-    }
+    for (const Timer& timer : std::as_const(stored))
+        listed.append({statusOf(timer, next.keepTimers, nowMs), timer.duration});
     // An empty store that was never filled gets the ready-made timers, named
     // in the language the first start will store them in.
     if (listed.isEmpty() && next.newDatabase)

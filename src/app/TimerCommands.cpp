@@ -8,14 +8,14 @@
 #include "model/Store.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
-#include "platform/ObjectStore.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
 
 namespace {
 QStringList descriptions() {
     QStringList names;
-    for (const TimerRecord& timer : std::as_const(timersArray)) names << timerDesc(timer);
+    for (const Timer& timer : std::as_const(timersArray)) names << timer.desc;
     return names;
 }
 // A full disk or a held file says what to do; anything else names the error.
@@ -64,7 +64,7 @@ RemoteResult TimerCommands::byName(const QString& name,
     if ((engine_.*operation)(timerId(timersArray[row]))) return {};
     const RemoteError error = operation == &TimerEngine::startTimer ? RemoteError::AlreadyRunning
                                                                     : RemoteError::NotRunning;
-    return {error, tr(refusal).arg(timerDesc(timersArray[row]))};
+    return {error, tr(refusal).arg(timersArray[row].desc)};
 }
 
 RemoteResult TimerCommands::start(const QString& name) {
@@ -94,17 +94,18 @@ RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, b
     if (seconds < 1 || seconds > maxTypedDuration)
         return {RemoteError::InvalidArgument, durationRangeText()};
     QString desc = name.trimmed().isEmpty() ? defaultName(seconds) : name.trimmed();
-    TimerRecord timer;
+    Timer timer;
     if (save) {
-        timer = insertTimer(viewContext(), desc, seconds, prefsDefSound);
+        QList<Timer> saved{dunok::newTimer(desc, seconds, prefsDefSound)};
         StoreError error;
-        if (!timer) return {RemoteError::Failed, tr("No store is open.")};
-        if (!saveNewTimers(viewContext(), {timer}, QStringLiteral("Could not save. "), &error))
+        if (!timerStore().add(saved, &error)) {
+            logStoreError(QStringLiteral("Could not save. "), error);
             return {RemoteError::Failed, savingFailed(error)};
+        }
+        timer = saved.first();
     } else {
         desc = unusedName(desc);
         timer = addOneOffTimer(desc, seconds);
-        if (!timer) return {RemoteError::Failed, tr("No store is open.")};
     }
     // A saved timer reaches the list by a reload; a one-off is there already
     // and stays in it through reloads only once it runs.

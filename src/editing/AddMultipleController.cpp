@@ -13,6 +13,7 @@
 #include "model/Store.h"
 #include "model/TimerModel.h"
 #include "platform/NotificationHub.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
 
@@ -160,20 +161,12 @@ std::optional<QList<AddMultipleController::NewTimer>> AddMultipleController::rea
 // All rows are stored in one save: either every timer is added or none is,
 // and a failure keeps the sheet and its rows for another try.
 std::optional<QStringList> AddMultipleController::storeTimers(const QList<NewTimer>& timers) {
-    ManagedObjectContext& context = viewContext();
-    QList<TimerRecord> records;
-    for (const NewTimer& timer : timers) {
-        TimerRecord record = insertTimer(context, timer.desc, timer.duration, prefsDefSound);
-        if (!record) break;
-        records.append(record);
-    }
-    const bool inserted = records.size() == timers.size();
-    if (!inserted) {
-        // Unsaved inserts would otherwise ride along with the next save.
-        for (const TimerRecord& record : std::as_const(records)) context.deleteObject(record);
-    }
+    QList<Timer> made;
+    for (const NewTimer& timer : timers)
+        made << newTimer(timer.desc, timer.duration, prefsDefSound);
     StoreError error;
-    if (!inserted || !saveNewTimers(context, records, QStringLiteral("Could not save. "), &error)) {
+    if (!timerStore().add(made, &error)) {
+        logStoreError(QStringLiteral("Could not save. "), error);
         msgUser(tr("Could not save the timers."),
                 storeTroubleText(error, tr("Nothing was added and your rows are still here. Try "
                                            "Save again.")),
@@ -181,16 +174,16 @@ std::optional<QStringList> AddMultipleController::storeTimers(const QList<NewTim
         return std::nullopt;
     }
     QStringList ids;
-    for (const TimerRecord& record : std::as_const(records)) {
-        timersArray.append(record);
-        ids << timerId(record);
+    for (const Timer& timer : std::as_const(made)) {
+        timersArray.append(timer);
+        ids << timerId(timer);
     }
     return ids;
 }
 
 void AddMultipleController::btnSaveClicked() {
     const std::optional<QList<NewTimer>> timers = readRows();
-    if (!timers || !hasViewContext()) return;
+    if (!timers || !hasTimerStore()) return;
     const std::optional<QStringList> ids = storeTimers(*timers);
     if (!ids) return;
     const bool start = cbStart_->isChecked();

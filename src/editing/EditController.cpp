@@ -27,6 +27,7 @@
 #include "platform/NotificationHub.h"
 #include "platform/ResourceFolder.h"
 #include "platform/WallClock.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
 
@@ -211,7 +212,7 @@ void EditController::viewDidLoad() {
     const bool editing = areEditing_.value_or(false);
     if (editing && currentTimer_) {
         lblMode_->setText(tr("Edit timer"));
-        const QString description = timerDesc(currentTimer_);
+        const QString description = currentTimer_->desc;
         // A line edit keeps 32767 characters by default; a longer stored
         // description would be cut short by a save that only meant to change
         // the duration.
@@ -219,14 +220,12 @@ void EditController::viewDidLoad() {
             edDescription_->maxLength(), int(std::min<qsizetype>(description.size(), INT_MAX))));
         edDescription_->setText(description);
         // As the list shows it: clamped to what a timer can run for.
-        chosenDuration = currentTimer_->value(TimersKeys::duration).isNull()
-                             ? std::nullopt
-                             : std::optional<qint64>(timerDuration(currentTimer_));
+        chosenDuration = currentTimer_->duration;
         updateDuration();
         // An empty stored sound would leave the pop-up blank; offer the default.
-        const QString sound = timerSound(currentTimer_);
+        const QString sound = currentTimer_->sound;
         selectSound(sound.isEmpty() ? prefsDefSound : sound);
-        snooze_->load(currentTimer_);
+        snooze_->load(*currentTimer_);
         cbStart_->setChecked(false);
     } else {
         lblMode_->setText(tr("Add timer"));
@@ -234,7 +233,7 @@ void EditController::viewDidLoad() {
         chosenDuration = defDuration;
         updateDuration();
         selectSound(prefsDefSound);
-        snooze_->load(nullptr);
+        snooze_->load(Timer());
         cbStart_->setChecked(true);
     }
     setWindowTitle(lblMode_->text());
@@ -390,7 +389,7 @@ void EditController::btnSavePressed() {
         msgUser(tr("Invalid snooze length."), problem, this);
         return;
     }
-    if (!hasViewContext() || !viewContext().isOpen()) return;
+    if (!hasTimerStore() || !timerStore().isOpen()) return;
 
     StoreError error;
     const QString id = areEditing_.value_or(false) ? modifyTimer(&error) : addNewTimer(&error);
@@ -412,39 +411,37 @@ void EditController::btnSavePressed() {
     NotificationHub::defaultCenter().post(QStringLiteral("ncReturnedFromEdit"));
 }
 
-namespace {
-void writeFields(const TimerRecord& timer, const QString& desc, const QComboBox* pmAlarm) {
-    timer->setValue(TimersKeys::desc, desc);
-    timer->setValue(TimersKeys::duration,
-                    chosenDuration ? QVariant(qint64(*chosenDuration)) : QVariant());
-    timer->setValue(TimersKeys::sound,
-                    pmAlarm->currentIndex() >= 0 ? QVariant(pmAlarm->currentText()) : QVariant());
+void EditController::writeFields(Timer& timer) const {
+    timer.desc = edDescription_->text();
+    timer.duration = chosenDuration.value_or(0);
+    timer.sound = pmAlarm_->currentIndex() >= 0 ? pmAlarm_->currentText() : QString();
+    snooze_->write(timer);
 }
-}  // namespace
 
 QString EditController::addNewTimer(StoreError* error) {
-    ManagedObjectContext& context = viewContext();
-    const TimerRecord timer = context.insertNewObject(TimersKeys::entity);
-    if (!timer) return QString();
-    writeFields(timer, edDescription_->text(), pmAlarm_);
-    snooze_->write(timer);
-    if (!saveNewTimers(context, {timer}, QStringLiteral("Could not save. "), error))
+    QList<Timer> timer{Timer()};
+    writeFields(timer.first());
+    if (!timerStore().add(timer, error)) {
+        logStoreError(QStringLiteral("Could not save. "), *error);
         return QString();
-    timersArray.append(timer);
-    return timerId(timer);
+    }
+    timersArray.append(timer.first());
+    return timerId(timer.first());
 }
 
 QString EditController::modifyTimer(StoreError* error) {
     if (!currentTimer_) return QString();
-    writeFields(currentTimer_, edDescription_->text(), pmAlarm_);
-    snooze_->write(currentTimer_);
-    if (!viewContext().save(error)) {
+    Timer timer = *currentTimer_;
+    writeFields(timer);
+    if (!timerStore().update(timer, error)) {
         logStoreError(QStringLiteral("Could not modify. "), *error);
-        // Pending, the change would reach the store with some later save.
-        viewContext().rollback();
         return QString();
     }
-    return timerId(currentTimer_);
+    // The list shows what was saved; it is reloaded by whoever listens.
+    for (Timer& listed : timersArray)
+        if (listed.id == timer.id) listed = timer;
+    currentTimer_ = timer;
+    return timerId(timer);
 }
 
 }  // namespace dunok

@@ -22,6 +22,7 @@ class CalendarPopover;
 class MonthCalendarView;
 class SnoozeField;
 class TargetDateEdit;
+struct StoreError;
 
 class EditController : public QDialog {
     Q_OBJECT
@@ -31,7 +32,7 @@ public:
 
     // Set before the sheet is opened; the controls are filled when it first shows.
     void setAreEditing(bool editing) { areEditing_ = editing; }
-    void setCurrentTimer(const TimerRecord& timer) { currentTimer_ = timer; }
+    void setCurrentTimer(const Timer& timer) { currentTimer_ = timer; }
 
     // A day picked in the calendar, as the start of that day in the user's
     // time zone.
@@ -68,6 +69,8 @@ private:
     void btnPlayPressed();
     void btnSavePressed();
     // The saved timer's id, or empty with why in *error.
+    // The typed fields, into the timer to be saved.
+    void writeFields(Timer& timer) const;
     QString addNewTimer(StoreError* error);
     QString modifyTimer(StoreError* error);
 
@@ -80,7 +83,7 @@ private:
     void createCalenderPopover();
 
     std::optional<bool> areEditing_;
-    TimerRecord currentTimer_;
+    std::optional<Timer> currentTimer_;
     bool loaded_ = false;
     bool invalidDuration_ = false;
     QStringList fileArray_;

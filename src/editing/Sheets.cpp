@@ -24,7 +24,7 @@ QDialog* Sheets::addTimer(QWidget* over) {
     return present(editor);
 }
 
-QDialog* Sheets::editTimer(QWidget* over, const TimerRecord& timer) {
+QDialog* Sheets::editTimer(QWidget* over, const Timer& timer) {
     if (open_) return open_->raise(), open_.data();
     auto* editor = new EditController(over);
     editor->setAreEditing(true);

@@ -22,7 +22,7 @@ public:
     // itself when closed). While one sheet is open, asking again brings that
     // one forward instead of stacking a second.
     QDialog* addTimer(QWidget* over);
-    QDialog* editTimer(QWidget* over, const TimerRecord& timer);
+    QDialog* editTimer(QWidget* over, const Timer& timer);
     QDialog* addMultipleTimers(QWidget* over);
     QDialog* showPreferences(QWidget* over);
 

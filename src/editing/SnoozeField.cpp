@@ -25,9 +25,9 @@ SnoozeField::SnoozeField(QObject* parent) : QObject(parent) {
     connect(cbSnooze_, &QCheckBox::toggled, spinSnooze_, &QWidget::setEnabled);
 }
 
-void SnoozeField::load(const TimerRecord& timer) {
-    cbSnooze_->setChecked(timer && timerSnoozeOn(timer));
-    spinSnooze_->setValue(int((timer ? timerSnooze(timer) : defSnoozeDuration) / 60));
+void SnoozeField::load(const Timer& timer) {
+    cbSnooze_->setChecked(timer.snoozeOn);
+    spinSnooze_->setValue(int(timer.snooze / 60));
     spinSnooze_->setEnabled(cbSnooze_->isChecked());
 }
 
@@ -39,10 +39,10 @@ QString SnoozeField::problem() const {
     return QString();
 }
 
-void SnoozeField::write(const TimerRecord& timer) const {
-    timer->setValue(TimersKeys::snoozeOn, cbSnooze_->isChecked());
-    if (cbSnooze_->isChecked())
-        timer->setValue(TimersKeys::snooze, qint64(spinSnooze_->value()) * 60);
+void SnoozeField::write(Timer& timer) const {
+    timer.snoozeOn = cbSnooze_->isChecked();
+    // Off, the length stays as it was for the next time it is switched on.
+    if (cbSnooze_->isChecked()) timer.snooze = qint64(spinSnooze_->value()) * 60;
 }
 
 }  // namespace dunok

@@ -21,13 +21,13 @@ public:
     QSpinBox* spinSnooze() const { return spinSnooze_; }
 
     // Shows the timer's setting; no timer (a new one) shows off, 5 minutes.
-    void load(const TimerRecord& timer);
+    void load(const Timer& timer);
     // Why what is shown cannot be saved, or an empty string. A length is
     // only checked while the box is on: a switched-off snooze keeps
     // whatever it had.
     QString problem() const;
     // Writes the setting into the record; the length only while it is on.
-    void write(const TimerRecord& timer) const;
+    void write(Timer& timer) const;
 
 private:
     QCheckBox* cbSnooze_ = nullptr;

@@ -66,9 +66,9 @@ std::optional<NextFinish> describe(const Alert* best) {
     next.duration = best->value;
     if (best->row >= 0 && best->row < timersArray.size() &&
         timerId(timersArray[int(best->row)]) == best->id) {
-        const TimerRecord& timer = timersArray[int(best->row)];
-        next.description = timerDesc(timer);
-        next.duration = std::max(timerDuration(timer), best->value);
+        const Timer& timer = timersArray[int(best->row)];
+        next.description = timer.desc;
+        next.duration = std::max(timer.duration, best->value);
     }
     return next;
 }

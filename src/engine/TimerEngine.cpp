@@ -68,11 +68,11 @@ void TimerEngine::snooze(const QString& id) {
     // The timer was deleted since its notification went up.
     if (row == -1 || id.isEmpty()) return;
     if (id == ring_->ringingId()) ring_->silence();
-    if (!timerSnoozeOn(timersArray[row]) || haveAlertForID(id) != -1) {
+    if (!timersArray[row].snoozeOn || haveAlertForID(id) != -1) {
         emit toolbarNeedsUpdate();
         return;
     }
-    startAt(row, timerSnooze(timersArray[row]));
+    startAt(row, timersArray[row].snooze);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
     updateBadge();
@@ -94,7 +94,7 @@ void TimerEngine::arm(int k) {
 }
 
 void TimerEngine::startAt(int row, qint64 seconds) {
-    const TimerRecord& timer = timersArray[row];
+    const Timer& timer = timersArray[row];
     Alert alert;
     alert.id = timerId(timer);
     alert.value = seconds;
@@ -117,7 +117,7 @@ void TimerEngine::tableViewDoubleClick(int selectedRow) {
     bool started = false;
     if (k == -1) {
         if (rows_.showsFinish(r)) {
-            rows_.setDurationText(r, toDHMS(timerDuration(timersArray[r])), tSize);
+            rows_.setDurationText(r, toDHMS(timersArray[r].duration), tSize);
             if (isRinging() || isAlarmPlaying()) {
                 // A double-click on a ringing row only silences it.
                 silenceAll();
@@ -125,7 +125,7 @@ void TimerEngine::tableViewDoubleClick(int selectedRow) {
                 return;
             }
         }
-        startAt(r, timerDuration(timersArray[r]));
+        startAt(r, timersArray[r].duration);
         started = true;
     } else if (alertsArray[k].isPaused) {
         resume(k);
@@ -178,7 +178,7 @@ void TimerEngine::startTimers(const QStringList& ids) {
     for (int i = 0; i < timersArray.size(); ++i) {
         const QString id = timerId(timersArray[i]);
         if (!ids.contains(id) || haveAlertForID(id) != -1) continue;
-        startAt(i, timerDuration(timersArray[i]));
+        startAt(i, timersArray[i].duration);
         rows_.reloadRows({i});
     }
     emit toolbarNeedsUpdate();
@@ -215,8 +215,7 @@ bool TimerEngine::startTimer(const QString& id) {
     const int row = rowOfTimer(id);
     if (row == -1 || haveAlertForID(id) != -1) return false;
     // A finished row shows its duration again, as a double-click does.
-    if (isFinishedRow(row))
-        rows_.setDurationText(row, toDHMS(timerDuration(timersArray[row])), tSize);
+    if (isFinishedRow(row)) rows_.setDurationText(row, toDHMS(timersArray[row].duration), tSize);
     startTimers({id});
     return true;
 }
@@ -280,25 +279,24 @@ void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
     // still finishes, only without a record to describe it.
     const bool haveRecord =
         row >= 0 && row < timersArray.size() && timerId(timersArray[int(row)]) == alertsArray[i].id;
-    const TimerRecord timer = haveRecord ? timersArray[int(row)] : TimerRecord();
+    const Timer timer = haveRecord ? timersArray[int(row)] : Timer();
 
     emit timerFinished(alertsArray[i].id);
     if (prefsBringToFront) emit bringToFrontRequested();
-    if (prefsSendNotification && timer) {
+    if (prefsSendNotification && haveRecord) {
         qCDebug(lcEngine).noquote() << alertsArray[i].id;
         emit finishNotification(
-            {timerDesc(timer), tr("Duration was %1").arg(toDHMS(timerDuration(timer))),
+            {timer.desc, tr("Duration was %1").arg(toDHMS(timer.duration)),
              whileClosedAt.isValid()
                  ? tr("Finished while Dunok was closed, at %1")
                        .arg(mediumDateTimeStr(whileClosedAt, QLocale::system().bcp47Name()))
                  : tr("Occurred at %1").arg(currentDateTimeStr()),
-             alertsArray[i].id,
-             timerSnoozeOn(timer) ? snoozeLabel(timerSnooze(timer)) : QString()});
+             alertsArray[i].id, timer.snoozeOn ? snoozeLabel(timer.snooze) : QString()});
     }
     // The caller refreshes the toolbar once the finished entry is settled.
     // A newer finish replaces the alarm that rang before.
     silenceAll();
-    if (timer) ring_->ring(alertsArray[i].id, timerSound(timer));
+    if (haveRecord) ring_->ring(alertsArray[i].id, timer.sound);
     if (prefsQuietWithMouse) startMouseWatch();
 
     Alert& alert = alertsArray[i];

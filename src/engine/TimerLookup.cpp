@@ -96,8 +96,8 @@ QString missText(const TimerMatch& match, const QString& query, const QStringLis
 QList<TimerStatus> timerStatuses(const std::function<bool(int row)>& isFinishedRow) {
     QList<TimerStatus> statuses;
     for (int row = 0; row < timersArray.size(); ++row) {
-        const TimerRecord& timer = timersArray[row];
-        TimerStatus status{timerDesc(timer), stateWord(TimerState::Stopped), timerDuration(timer)};
+        const Timer& timer = timersArray[row];
+        TimerStatus status{timer.desc, stateWord(TimerState::Stopped), timer.duration};
         const QString id = timerId(timer);
         const auto alert = std::find_if(alertsArray.cbegin(), alertsArray.cend(),
                                         [&](const Alert& a) { return a.id == id; });

@@ -8,8 +8,8 @@
 #include "model/Globals.h"
 #include "model/Store.h"
 #include "model/TimerModel.h"
-#include "platform/ObjectStore.h"
 #include "platform/WallClock.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
 
@@ -37,17 +37,12 @@ TimerRestore::TimerRestore(TimerEngine& engine, QObject* parent)
     : QObject(parent), engine_(engine) {}
 
 void TimerRestore::restore() {
-    if (!hasViewContext()) return;
+    if (!hasTimerStore()) return;
     QList<RestoredTimer> kept;
     if (prefsKeepTimers) {
         const qint64 now = nowMs();
-        const auto optional = [](const QVariant& value) {
-            return value.isNull() ? std::nullopt : std::optional<qint64>(value.toLongLong());
-        };
-        for (const TimerRecord& timer : std::as_const(timersArray)) {
-            const std::optional<qint64> due = optional(timer->value(TimersKeys::dueAt));
-            const KeptTimer state =
-                keptTimerAt(due, optional(timer->value(TimersKeys::pausedLeft)), now);
+        for (const Timer& timer : std::as_const(timersArray)) {
+            const KeptTimer state = keptTimerAt(timer.dueAt, timer.pausedLeft, now);
             switch (state.state) {
                 case KeptTimer::State::None:
                     break;
@@ -59,7 +54,7 @@ void TimerRestore::restore() {
                 case KeptTimer::State::Finished:
                     kept << RestoredTimer{
                         timerId(timer), 0, false,
-                        QDateTime::fromMSecsSinceEpoch(*due, wallClock().timeZone())};
+                        QDateTime::fromMSecsSinceEpoch(*timer.dueAt, wallClock().timeZone())};
                     break;
             }
         }
@@ -68,20 +63,20 @@ void TimerRestore::restore() {
     keep();
 }
 
-void TimerRestore::quit() {
-    keep();
+bool TimerRestore::quit(StoreError* error) {
+    if (!keep(error)) return false;
     quitting_ = true;
+    return true;
 }
 
-void TimerRestore::keep() {
-    if (quitting_ || !hasViewContext()) return;
+bool TimerRestore::keep(StoreError* why) {
+    if (quitting_ || !hasTimerStore()) return true;
     const qint64 now = nowMs();
-    bool changed = false;
-    for (const TimerRecord& timer : std::as_const(timersArray)) {
-        // A one-off timer, or one being made, has no record to keep it in.
-        if (!timer->isPersistent()) continue;
-        QVariant due;
-        QVariant left;
+    QList<Timer> changed, kept;  // what changes, and what the store holds now
+    for (Timer& timer : timersArray) {
+        // A one-off timer, or one being made, is not stored to keep it in.
+        if (!timer.isStored()) continue;
+        std::optional<qint64> due, left;
         const int k = prefsKeepTimers ? haveAlertForID(timerId(timer)) : -1;
         if (k != -1 && alertsArray[k].value > 0) {
             if (alertsArray[k].isPaused)
@@ -89,21 +84,27 @@ void TimerRestore::keep() {
             else
                 due = now + alertsArray[k].value * 1000;
         }
-        const QVariant storedDue = timer->value(TimersKeys::dueAt);
-        const bool sameDue = due.isNull()
-                                 ? storedDue.isNull()
-                                 : !storedDue.isNull() &&
-                                       qAbs(storedDue.toLongLong() - due.toLongLong()) < dueSlackMs;
-        if (!sameDue) changed |= timer->setValue(TimersKeys::dueAt, due);
-        const QVariant storedLeft = timer->value(TimersKeys::pausedLeft);
-        if (left.isNull() != storedLeft.isNull() || left.toLongLong() != storedLeft.toLongLong())
-            changed |= timer->setValue(TimersKeys::pausedLeft, left);
+        const bool sameDue =
+            due ? timer.dueAt && qAbs(*timer.dueAt - *due) < dueSlackMs : !timer.dueAt;
+        if (sameDue && left == timer.pausedLeft) continue;
+        kept << timer;
+        if (!sameDue) timer.dueAt = due;
+        timer.pausedLeft = left;
+        changed << timer;
     }
-    if (!changed) return;
+    if (changed.isEmpty()) return true;
     StoreError error;
-    if (!viewContext().save(&error))
-        logStoreError(QStringLiteral("Could not keep the running timers for the next start. "),
-                      error);
+    if (timerStore().keepRunStates(changed, &error)) return true;
+    logStoreError(QStringLiteral("Could not keep the running timers for the next start. "), error);
+    if (why) *why = error;
+    // The list holds what the store holds, so that the next change tries again.
+    for (Timer& timer : timersArray)
+        for (const Timer& before : std::as_const(kept))
+            if (timer.id == before.id) {
+                timer.dueAt = before.dueAt;
+                timer.pausedLeft = before.pausedLeft;
+            }
+    return false;
 }
 
 }  // namespace dunok

@@ -11,6 +11,7 @@
 namespace dunok {
 
 class TimerEngine;
+struct StoreError;
 
 // How a kept timer stands at a moment: what its record holds (dueAt in ms
 // since the epoch, pausedLeft in seconds) read against the wall clock. The
@@ -32,12 +33,15 @@ public:
     // while Dunok was closed. With the preference off, what an earlier run
     // kept is cleared.
     void restore();
-    // Brings the records in line with what runs now; writes only when
-    // something changed (a start, a pause, a stop), never for a tick.
-    void keep();
+    // Brings the store in line with what runs now; writes only when
+    // something changed (a start, a pause, a stop), never for a tick. A
+    // refused write is tried again at the next change; false then, and why
+    // in *error when given.
+    bool keep(StoreError* error = nullptr);
     // The program quits: what runs now is written one last time and is what
-    // the next start finds, whatever the way out does to the list.
-    void quit();
+    // the next start finds, whatever the way out does to the list. False,
+    // and nothing more is kept from then on, only when that write failed.
+    bool quit(StoreError* error = nullptr);
 
 private:
     TimerEngine& engine_;

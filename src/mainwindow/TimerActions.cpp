@@ -31,15 +31,15 @@ CommandState listState(int selectedRow, const TimerRowDisplay& rows) {
     state.anyRunning = !alertsArray.isEmpty();
     state.onTimer = selectedRow >= 0 && selectedRow < timersArray.size();
     if (!state.onTimer) return state;
-    const TimerRecord& timer = timersArray[selectedRow];
-    state.desc = timerDesc(timer);
+    const Timer& timer = timersArray[selectedRow];
+    state.desc = timer.desc;
     const int k = haveAlertForRow(selectedRow);
     state.hasEntry = k != -1;
     state.paused = state.hasEntry && alertsArray[k].isPaused;
-    state.snoozeOn = timerSnoozeOn(timer);
-    if (state.snoozeOn) state.snoozeTitle = snoozeLabel(timerSnooze(timer));
-    state.snoozable = state.snoozeOn && rows.showsFinish(selectedRow) &&
-                      haveAlertForID(timerId(timer)) == -1;
+    state.snoozeOn = timer.snoozeOn;
+    if (state.snoozeOn) state.snoozeTitle = snoozeLabel(timer.snooze);
+    state.snoozable =
+        state.snoozeOn && rows.showsFinish(selectedRow) && haveAlertForID(timerId(timer)) == -1;
     return state;
 }
 

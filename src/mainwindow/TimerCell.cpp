@@ -10,7 +10,7 @@ namespace dunok {
 RowContents buildRowCells(int row) {
     RowContents cells;
     if (row < 0 || row >= timersArray.size()) return cells;
-    const TimerRecord& timer = timersArray[row];
+    const Timer& timer = timersArray[row];
     // One lookup for both cells: a redrawn row is on every tick's path.
     const int k = haveAlertForID(timerId(timer));
     if (k != -1) alertsArray[k].row = row;
@@ -18,14 +18,14 @@ RowContents buildRowCells(int row) {
     CellContents& description = cells.description;
     description.identifier = CellIdentifiers::cellDescription;
     description.image = k != -1 ? QStringLiteral("timerfull22") : QStringLiteral("timer22");
-    description.text = timerDesc(timer);
+    description.text = timer.desc;
     description.fontSize = tSize;
 
     CellContents& duration = cells.duration;
     duration.identifier = CellIdentifiers::cellDuration;
     duration.fontSize = tSize;
     if (k == -1 || alertsArray[k].isPaused) {
-        duration.text = toDHMS(timerDuration(timer));
+        duration.text = toDHMS(timer.duration);
     } else if (const Alert& alert = alertsArray[k]; alert.value <= 0) {
         duration.text = finishedText(currentTimeStr());
         cells.showsFinish = true;

@@ -103,10 +103,14 @@ bool TimerTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action,
     if (!canDropMimeData(data, action, row, column, parent)) return false;
     const DropResult result =
         dropTimerRows(rowsFromPayload(data->data(rowsMimeType)), row < 0 ? rowCount() : row);
-    if (result.reloaded) {
-        reloadData();
-        emit rowsReordered(result.rows);
+    if (!result.order.isEmpty()) {
+        // The rows' cells move with their timers as drawn: a finished row
+        // keeps the moment it shows, a running one its countdown.
+        beginResetModel();
+        rows_ = inOrder(rows_, result.order);
+        endResetModel();
     }
+    if (result.accepted) emit rowsReordered(result.rows);
     if (result.refused) emit orderRefused(*result.refused);
     return result.accepted;
 }

@@ -9,7 +9,7 @@
 
 #include "engine/TimerEngine.h"
 #include "mainwindow/TimerCell.h"
-#include "platform/ObjectStore.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
 

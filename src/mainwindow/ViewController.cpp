@@ -69,7 +69,7 @@ ViewController::ViewController(PreferenceStore& prefs, QWidget* parent, Clock* c
     connect(engine_, &TimerEngine::closeWindowRequested, this, [this] { window()->close(); });
     // Every start, pause, resume, stop and finish refreshes the toolbar.
     restore_ = new TimerRestore(*engine_, this);
-    connect(engine_, &TimerEngine::toolbarNeedsUpdate, restore_, &TimerRestore::keep);
+    connect(engine_, &TimerEngine::toolbarNeedsUpdate, restore_, [this] { restore_->keep(); });
     viewDidLoad();
 }
 
@@ -77,8 +77,8 @@ void ViewController::restoreTimers() {
     restore_->restore();
 }
 
-void ViewController::quitting() {
-    restore_->quit();
+bool ViewController::quitting(StoreError* error) {
+    return restore_->quit(error);
 }
 
 void ViewController::tellPreferenceTrouble() {
@@ -133,7 +133,7 @@ void ViewController::viewDidLoad() {
         if (start) engine_->startTimers(ids);
     });
     connect(sheets_, &Sheets::preferencesChanged, this, &ViewController::reloadTable);
-    connect(sheets_, &Sheets::preferencesChanged, restore_, &TimerRestore::keep);
+    connect(sheets_, &Sheets::preferencesChanged, restore_, [this] { restore_->keep(); });
     // The status line reads right before the list is first filled.
     updateToolbar();
 }
@@ -166,7 +166,7 @@ void ViewController::deleteTimers() {
     if (rows.isEmpty()) return;
     QStringList names;
     for (int row : rows)
-        if (row >= 0 && row < timersArray.size()) names << timerDesc(timersArray[row]);
+        if (row >= 0 && row < timersArray.size()) names << timersArray[row].desc;
     confirmDeleteTimers(window(), names, [this, rows] {
         StoreError error;
         const int deleted = deleteTimerRows(

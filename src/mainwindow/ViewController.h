@@ -22,6 +22,7 @@ class TimerContextMenu;
 class TimerToolbar;
 class TimerTableModel;
 class TimerTableView;
+struct StoreError;
 
 class ViewController : public QWidget {
     Q_OBJECT
@@ -73,9 +74,10 @@ public:
 
     TimerEngine* engine() const { return engine_; }
     // Timers kept from the last run go on; once, when the desktop can be told
-    // of a finish. And at quit, the last word on what runs.
+    // of a finish. And at quit, the last word on what runs: false when the
+    // store refused it, and why in *error.
     void restoreTimers();
-    void quitting();
+    bool quitting(StoreError* error = nullptr);
     // Once the window is up: what was wrong with the preferences file, if
     // anything; the settings that could not be read are then written back
     // with their defaults, so that the next start is quiet.

@@ -8,15 +8,12 @@
 #include <memory>
 #include <optional>
 
+#include "domain/Timer.h"
 #include "engine/Alert.h"
-#include "platform/ObjectStore.h"
 
 namespace dunok {
 
 class AudioPlayer;
-
-// A stored timer record ("Timers"): desc, duration, snooze, snoozeOn, sound.
-using TimerRecord = ManagedObjectPtr;
 
 namespace Constants {
 inline const QString appName = QStringLiteral("Dunok");
@@ -24,8 +21,6 @@ inline const QString defSound = QStringLiteral("Vintage Alarm Clock");
 inline const QString website = QStringLiteral("https://dunok.org/");
 }  // namespace Constants
 
-inline constexpr qint64 defDuration = 300;
-inline constexpr qint64 defSnoozeDuration = 300;
 inline constexpr double defVolume = 0.5;
 inline constexpr double tSize = 14.0;  // list font, points
 inline constexpr double cSize = 16.0;  // countdown font, points
@@ -35,15 +30,13 @@ inline constexpr int sortDuration = 1;
 inline constexpr int sortDesc = 2;
 
 // The timer list in list order; row r of the table is timersArray[r].
-inline QList<TimerRecord> timersArray;
+inline QList<Timer> timersArray;
 // The running-timer table, never stored.
 inline QList<Alert> alertsArray;
 // The timer id of a timer the editor just saved with "start" on.
 inline QString checkID;
 // The table's selection while the window is not shown (-1: none).
 inline int savedSelectedRow = -1;
-// A drop has moved rows that the store does not hold in that order yet.
-inline bool wasReordered = false;
 
 // The one audio player: the alarm and the editor's sound preview both play
 // through it, each new sound replacing the one before. Only a reference: its

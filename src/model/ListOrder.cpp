@@ -3,9 +3,12 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "engine/RunningTimers.h"
 #include "model/Preferences.h"
+#include "model/Store.h"
 #include "model/TimerList.h"
 #include "platform/PreferenceStore.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
 
@@ -42,62 +45,56 @@ QList<int> rowsFromPayload(const QByteArray& payload) {
     return rows;
 }
 
-bool moveRows(QList<TimerRecord>& list, QList<int> rows, int dropRow, QList<int>* newRows) {
-    const int count = int(list.size());
+QList<int> orderAfterMove(int count, QList<int> rows, int dropRow, QList<int>* newRows) {
     rows.erase(std::remove_if(rows.begin(), rows.end(), [&](int r) { return r < 0 || r >= count; }),
                rows.end());
     // The dragged rows keep their list order whatever order the drag named
     // them in.
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    if (rows.isEmpty()) return false;
+    if (rows.isEmpty()) return {};
     dropRow = std::clamp(dropRow, 0, count);
 
-    QList<TimerRecord> above, dropped, below;
+    QList<int> above, dropped, below;
     for (int r = 0; r < count; ++r) {
         if (std::binary_search(rows.begin(), rows.end(), r))
-            dropped << list[r];
+            dropped << r;
         else
-            (r < dropRow ? above : below) << list[r];
+            (r < dropRow ? above : below) << r;
     }
     if (newRows) {
         newRows->clear();
         for (int i = 0; i < dropped.size(); ++i) newRows->append(int(above.size()) + i);
     }
-    list = above + dropped + below;
-    return true;
+    return above + dropped + below;
 }
 
 DropResult dropTimerRows(const QList<int>& rows, int dropRow) {
     DropResult result;
-    if (timersArray.isEmpty()) return result;
-    QList<TimerRecord> reordered = timersArray;
     QList<int> newRows;
-    if (!moveRows(reordered, rows, dropRow, &newRows)) return result;
+    const QList<int> order = orderAfterMove(int(timersArray.size()), rows, dropRow, &newRows);
+    if (order.isEmpty()) return result;
     result.accepted = true;
-    if (!alertsArray.isEmpty()) return result;
+    const QList<Timer> reordered = inOrder(timersArray, order);
 
-    const QList<TimerRecord> before = timersArray;
-    timersArray = reordered;
-    wasReordered = true;
-    const int sortBefore = prefsSort;
-    prefsSort = sortNone;
-
+    // One-off timers are not stored; they keep their place after the
+    // stored ones at the next reload.
+    QList<TimerId> storedOrder;
+    for (const Timer& timer : std::as_const(reordered))
+        if (timer.isStored()) storedOrder << timer.id;
     StoreError error;
-    if (saveOrder(&error)) {
-        populateArray(prefsSort);
-        result.rows = newRows;
-    } else {
-        // The store kept the old order and the old records, which are the
-        // very objects the list held: it goes back to them as they were, also
-        // when the store cannot even be read just now.
+    if (!timerStore().setOrder(storedOrder, &error)) {
+        logStoreError(QStringLiteral("Could not save. "), error);
         result.refused = error;
-        prefsSort = sortBefore;
-        for (int r : std::as_const(newRows))
-            if (const qsizetype at = before.indexOf(reordered[r]); at >= 0) result.rows << int(at);
-        timersArray = before;
+        for (int r : std::as_const(newRows)) result.rows << order.at(r);
+        return result;
     }
-    result.reloaded = true;
+    timersArray = reordered;
+    prefsSort = sortNone;
+    result.order = order;
+    result.rows = newRows;
+    // The running timers move with their rows.
+    refreshAlertRows();
     return result;
 }
 

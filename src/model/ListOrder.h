@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "model/Globals.h"
+#include "storage/StoreError.h"
 
 namespace dunok {
 
@@ -47,29 +48,35 @@ QByteArray rowsPayload(QList<int> rows);
 // decimal number is skipped.
 QList<int> rowsFromPayload(const QByteArray& payload);
 
-// Moves the given rows of list, in their list order, to sit together just
-// above dropRow (0 to list.size(); anything outside is clamped). Indices out
-// of range or repeated are ignored. Returns whether any row was dropped, and
-// in newRows where the dropped rows now are.
-bool moveRows(QList<TimerRecord>& list, QList<int> rows, int dropRow,
-              QList<int>* newRows = nullptr);
+// The order after moving the given rows of a list of count rows, in their
+// list order, to sit together just above dropRow (0 to count; anything
+// outside is clamped): for each new place, the row that goes there. Indices
+// out of range or repeated are ignored. Empty when no row moves; in newRows
+// where the moved rows now are.
+QList<int> orderAfterMove(int count, QList<int> rows, int dropRow, QList<int>* newRows = nullptr);
+
+template <typename T>
+QList<T> inOrder(const QList<T>& list, const QList<int>& order) {
+    QList<T> result;
+    result.reserve(order.size());
+    for (int from : order) result.append(list.at(from));
+    return result;
+}
 
 struct DropResult {
     bool accepted = false;  // the list had timers and the payload named a row
-    bool reloaded = false;  // timersArray was rebuilt: from the store, or as it was
+    QList<int> order;       // the list's new order (see orderAfterMove); empty: as it was
     QList<int> rows;        // where the dropped timers are now
     // Set when the store refused the new order, with why; the list then
     // shows the old one.
     std::optional<StoreError> refused;
 };
 
-// A drop of rows above dropRow: with no timer running or paused, moves them
-// in timersArray, makes the order custom for this run (the stored sort
-// setting stays), rewrites the store in the new order and reloads
-// timersArray from it. While a timer runs nothing moves, since a rewrite
-// gives every timer a new id. If the rewrite fails the old order is
-// put back as it was (the store may not even be readable then), and rows
-// says where the dropped timers are in it.
+// A drop of rows above dropRow: moves them in timersArray, makes the order
+// custom for this run (the stored sort setting stays) and stores the new
+// order. Every timer keeps its id, so running timers go on counting in
+// their new rows. If the store refuses, the list goes back to the old order
+// and rows says where the dropped timers are in it.
 DropResult dropTimerRows(const QList<int>& rows, int dropRow);
 
 }  // namespace dunok

@@ -6,12 +6,12 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "platform/ObjectStore.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
 
 namespace {
-ManagedObjectContext* sharedContext = nullptr;
+TimerStore* sharedStore = nullptr;
 }
 
 QString dataFolder() {
@@ -23,21 +23,17 @@ QString defaultStorePath() {
     return dataFolder() + QStringLiteral("/TimerModel.sqlite");
 }
 
-ManagedObjectContext& viewContext() {
-    if (!sharedContext) qFatal("The store was used before it was opened");
-    return *sharedContext;
+TimerStore& timerStore() {
+    if (!sharedStore) qFatal("The store was used before it was opened");
+    return *sharedStore;
 }
 
-void setViewContext(ManagedObjectContext* context) {
-    sharedContext = context;
+void setTimerStore(TimerStore* store) {
+    sharedStore = store;
 }
 
-bool hasViewContext() {
-    return sharedContext != nullptr;
-}
-
-void logStoreError(const QString& prefix, const StoreError& error) {
-    qWarning().noquote() << prefix + error.consoleText();
+bool hasTimerStore() {
+    return sharedStore != nullptr;
 }
 
 QString storeTroubleText(const StoreError& error, const QString& consequence) {

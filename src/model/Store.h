@@ -1,4 +1,5 @@
-// Where the program's store lives and how every part reaches its one context.
+// Where the program's store lives, how every part reaches it, and what its
+// failures mean to the user.
 #pragma once
 
 #include <QString>
@@ -6,7 +7,7 @@
 
 namespace dunok {
 
-class ManagedObjectContext;
+class TimerStore;
 struct StoreError;
 
 // $XDG_DATA_HOME/Dunok/TimerModel.sqlite
@@ -14,14 +15,11 @@ struct StoreError;
 QString dataFolder();
 QString defaultStorePath();
 
-// The shared context of the store. The application sets where it comes from
-// once at start-up; tests set their own.
-ManagedObjectContext& viewContext();
-void setViewContext(ManagedObjectContext* context);
-bool hasViewContext();
-
-// "Could not save. " + the error's console text, on the debug console.
-void logStoreError(const QString& prefix, const StoreError& error);
+// The program's open store. The application sets it once at start-up;
+// tests set their own.
+TimerStore& timerStore();
+void setTimerStore(TimerStore* store);
+bool hasTimerStore();
 
 // For an alert about a change the store refused: what the user can do
 // something about (a full disk, another program holding the file) as a

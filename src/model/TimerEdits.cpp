@@ -6,41 +6,40 @@
 #include "engine/RunningTimers.h"
 #include "model/Store.h"
 #include "model/TimerModel.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
 
-TimerRecord duplicateTimer(int row, StoreError* error) {
-    if (timersArray.isEmpty() || row < 0 || row >= timersArray.size()) return nullptr;
-    const TimerRecord source = timersArray[row];
-    ManagedObjectContext& context = viewContext();
-    TimerRecord copy =
-        insertTimer(context, timerDesc(source), timerDuration(source), timerSound(source));
-    if (!copy || !saveNewTimers(context, {copy}, QStringLiteral("Could not duplicate. "), error))
-        return nullptr;
-    return copy;
+std::optional<Timer> duplicateTimer(int row, StoreError* why) {
+    if (row < 0 || row >= timersArray.size()) return std::nullopt;
+    const Timer& source = timersArray[row];
+    QList<Timer> copy{newTimer(source.desc, source.duration, source.sound)};
+    StoreError error;
+    if (!timerStore().add(copy, &error)) {
+        logStoreError(QStringLiteral("Could not duplicate. "), error);
+        if (why) *why = error;
+        return std::nullopt;
+    }
+    return copy.first();
 }
 
 int deleteTimerRows(const QList<int>& rows, const std::function<void(int row)>& removed,
                     StoreError* why) {
     const QSet<int> chosen(rows.begin(), rows.end());
-    ManagedObjectContext& context = viewContext();
+    QList<TimerId> stored;
+    for (int row : chosen)
+        if (row >= 0 && row < timersArray.size() && timersArray[row].isStored())
+            stored << timersArray[row].id;
+    StoreError error;
+    if (!stored.isEmpty() && !timerStore().remove(stored, &error)) {
+        logStoreError(QStringLiteral("Could not delete. "), error);
+        if (why) *why = error;
+        return 0;
+    }
     int deleted = 0;
     for (int i = int(timersArray.size()) - 1; i >= 0; --i) {
         if (!chosen.contains(i)) continue;
-        const TimerRecord timer = timersArray[i];
-        const QString id = timerId(timer);
-        context.deleteObject(timer);
-        StoreError error;
-        if (!context.save(&error)) {
-            logStoreError(QStringLiteral("Could not delete. "), error);
-            if (why && why->description.isEmpty()) *why = error;
-            // The deletion stays pending otherwise, and the next save of
-            // anything would take the record out of the store behind the
-            // list's back.
-            context.rollback();
-            continue;
-        }
-        if (const int k = haveAlertForID(id); k != -1) removeAlert(k);
+        if (const int k = haveAlertForID(timerId(timersArray[i])); k != -1) removeAlert(k);
         timersArray.removeAt(i);
         ++deleted;
         if (removed) removed(i);

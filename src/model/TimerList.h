@@ -1,5 +1,5 @@
-// Filling the timer list from the store, the ready-made timers of a new
-// user, and rewriting the store in the user's own order.
+// Filling the timer list from the store, and the ready-made timers of a new
+// user.
 #pragma once
 
 #include <QList>
@@ -23,11 +23,11 @@ const QList<std::pair<QString, qint64>>& defaultTimers();
 // console) and returns false.
 bool populateArray(int sort);
 
-// A timer started once from the command line and never stored: a record of
-// the store's kind that is not in the store, listed after the stored timers
-// (see populateArray) for as long as it runs, and then forgotten. It joins
-// the end of timersArray at once. Null when no store is open.
-TimerRecord addOneOffTimer(const QString& desc, qint64 duration);
+// A timer started once from the command line and never stored: it has an id
+// of its own for the run (negative, never a stored timer's), is listed after
+// the stored timers (see populateArray) for as long as it runs, and is then
+// forgotten. It joins the end of timersArray at once.
+Timer addOneOffTimer(const QString& desc, qint64 duration);
 
 // Whether the list just loaded should be filled with the default timers: it
 // is empty and the store has never been filled.
@@ -35,21 +35,11 @@ bool needsDefaultTimers();
 // Records, in memory and in the preferences, that the defaults are made, so
 // that a list the user emptied stays empty.
 void markDefaultTimersCreated(PreferenceStore& prefs);
-// Stores the nineteen default timers and puts them in timersArray. A record
-// that cannot be saved is reported and skipped; the others are still made.
+// Stores the nineteen default timers and puts them in timersArray; all of
+// them or, when the store refuses, none (reported on the console).
 void createDefaultEntries();
 
 // Removes every stored timer; records in memory stay readable.
 void deleteAllData();
-
-// Rewrites the store in the order of timersArray when a drop has reordered
-// the list (wasReordered), and clears wasReordered. Delete and re-insert are
-// one transaction: a crash or failure leaves the old order or the new one,
-// never a lost or doubled timer. Every timer gets a new record and id; the
-// list keeps the old objects until reloaded. A list that is not exactly the
-// stored timers is refused. False when the store kept the old order, and
-// then why in *error when given.
-struct StoreError;
-bool saveOrder(StoreError* error = nullptr);
 
 }  // namespace dunok

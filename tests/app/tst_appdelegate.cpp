@@ -5,12 +5,16 @@
 #include <QTest>
 
 #include "app/AppDelegate.h"
+#include "engine/TimerEngine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
 #include "mainwindow/ViewController.h"
+#include "model/ListOrder.h"
 #include "model/TimerModel.h"
 #include "platform/MessageBox.h"
+#include "storage/TimerStore.h"
+#include "support/HostileStore.h"
 #include "support/MessageLog.h"
 #include "support/TestEnvironment.h"
 
@@ -85,18 +89,24 @@ private slots:
         }
     }
 
-    void quittingWithChangesThatCannotBeSaved_data() {
+    // What runs is the one thing left to store at a quit (for the next
+    // start); a store that refuses it is told, and the user may stay.
+    void quittingWhenWhatRunsCannotBeKept_data() {
         QTest::addColumn<int>("answer");
         QTest::newRow("Quit anyway") << 0;
         QTest::newRow("Cancel") << 1;
     }
-    void quittingWithChangesThatCannotBeSaved() {
+    void quittingWhenWhatRunsCannotBeKept() {
         QFETCH(int, answer);
         const bool quits = answer == 0;
         AppDelegate app(home->storePath(), home->prefsPath());
         QCOMPARE(app.start(), 0);
-        timersArray[0]->setValue(TimersKeys::desc, "Changed but not saved");
-        app.persistentContainer()->failNextWrites(1000);
+        prefsKeepTimers = true;
+        TimerEngine* engine = app.window()->viewController()->engine();
+        const QString id = timerId(timersArray[0]);
+        QVERIFY(engine->startTimer(id));
+        app.store()->failNextWrites(1000);
+        QVERIFY(engine->pauseTimer(id));    // not kept: the store refuses
         MessageBox::setNextAnswer(0);       // the error itself: OK
         MessageBox::setNextAnswer(answer);  // then the question
         QCOMPARE(app.applicationShouldTerminate() == AppDelegate::TerminateReply::TerminateNow,
@@ -104,11 +114,18 @@ private slots:
         const AlertSpec question = MessageBox::shownAlerts().value(1);  // after the error's own
         QCOMPARE(question.message, QString("Could not save changes while quitting. Quit anyway?"));
         QCOMPARE(question.buttons, QStringList({"Quit anyway", "Cancel"}));
-        if (!quits) QVERIFY(app.persistentContainer()->hasChanges());  // kept for a later try
+        if (quits) return;
+        // Staying, the pause is tried again at the next quit.
+        app.store()->failNextWrites(0);
+        QCOMPARE(app.applicationShouldTerminate(), AppDelegate::TerminateReply::TerminateNow);
+        QCOMPARE(testing::sql(home->storePath(),
+                              "SELECT ifnull(pausedLeft, 'NULL') FROM Timers WHERE id = " + id),
+                 QStringList{QString::number(timersArray[0].duration)});
+        engine->shutDown();
     }
 
     // Closed, the window comes back with its selection when the program is reopened; the
-    // user's changes, the order too, are stored at the quit, and the next run adds no defaults.
+    // order the user dragged is stored, and the next run adds no defaults.
     void reopeningAndQuitting() {
         {
             AppDelegate app(home->storePath(), home->prefsPath());
@@ -121,14 +138,13 @@ private slots:
                 QCOMPARE(table->selectedRow(), row);
             }
             QVERIFY(!app.applicationShouldHandleReopen(true));  // already there: nothing more
-            timersArray[1]->setValue(TimersKeys::desc, "Renamed");
-            std::swap(timersArray[0], timersArray[18]);  // as a drop would leave it
-            wasReordered = true;
+            QVERIFY(dropTimerRows({18}, 0).accepted);           // "2 hours" first
+            QVERIFY(dropTimerRows({1}, 19).accepted);           // "30 seconds" last
             app.terminate();
             QVERIFY(MessageBox::shownAlerts().isEmpty());
         }
         const QStringList stored = testing::storedDescriptions(home->storePath());
-        QVERIFY(stored.size() == 19 && stored[1] == "Renamed");
+        QCOMPARE(stored.size(), 19);
         QVERIFY(stored[0] == "2 hours" && stored[18] == "30 seconds");  // as listed, not sorted
         testing::resetGlobals();
         AppDelegate next(home->storePath(), home->prefsPath());

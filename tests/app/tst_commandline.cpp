@@ -8,8 +8,8 @@
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
 #include "model/TimerList.h"
-#include "platform/ObjectStore.h"
 #include "platform/PreferenceStore.h"
+#include "storage/TimerStore.h"
 #include "support/TestEnvironment.h"
 
 using namespace dunok;

@@ -1,7 +1,7 @@
 // A stand-in for a user who drags rows for ever, for the test that kills it
 // at random moments. The timers are "Timer 00", "Timer 01", ... with
 // durations 1, 2, ...; every drop moves the first few rows below the last, so
-// every order a finished rewrite can leave is a rotation of that list.
+// every order a finished drop can leave is a rotation of that list.
 //
 //   reorder_worker init STORE COUNT   makes a store of COUNT timers
 //   reorder_worker run STORE          says "ready" once open, then reorders until killed
@@ -15,6 +15,7 @@
 #include "model/Store.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
+#include "storage/TimerStore.h"
 
 using namespace dunok;
 
@@ -37,23 +38,23 @@ int run() {
         QList<int> rows;
         for (int r = QRandomGenerator::global()->bounded(1, count); r > 0; --r) rows << r - 1;
         const DropResult result = dropTimerRows(rows, count);
-        if (!result.accepted || !result.reloaded || timersArray.size() != count)
+        if (!result.accepted || result.refused || timersArray.size() != count)
             return fail(QStringLiteral("drop"));
     }
 }
 
-int check(ManagedObjectContext& context, int count) {
+int check(TimerStore& store, int count) {
     StoreError error;
-    const auto stored = context.fetch({TimersKeys::entity, {}}, &error);
+    const auto stored = store.timers(&error);
     if (!stored) return fail(error.consoleText());
     if (stored->size() != count)
         return fail(QStringLiteral("%1 timers instead of %2").arg(stored->size()).arg(count));
     // With the count right, a rotation holds every timer exactly once.
-    const int rotation = int(timerDuration(stored->first())) - 1;
+    const int rotation = int(stored->first().duration) - 1;
     for (int r = 0; r < count; ++r) {
         const int i = (rotation + r) % count;
-        if (timerDesc(stored->at(r)) != timerName(i) || timerDuration(stored->at(r)) != i + 1)
-            return fail(QStringLiteral("row %1 is %2").arg(r).arg(timerDesc(stored->at(r))));
+        if (stored->at(r).desc != timerName(i) || stored->at(r).duration != i + 1)
+            return fail(QStringLiteral("row %1 is %2").arg(r).arg(stored->at(r).desc));
     }
     std::printf("ok %d\n", rotation);
     return 0;
@@ -67,12 +68,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s init|run|check STORE [COUNT]\n", argv[0]);
         return 2;
     }
-    ManagedObjectContext context(timerDataModel());
+    TimerStore store;
     StoreError error;
-    if (!context.open(QString::fromLocal8Bit(argv[2]), &error)) return fail(error.consoleText());
-    setViewContext(&context);
+    if (!store.open(QString::fromLocal8Bit(argv[2]), &error)) return fail(error.consoleText());
+    setTimerStore(&store);
     if (mode == "run") return run();
-    if (mode == "check") return check(context, count);
-    for (int i = 0; i < count; ++i) insertTimer(context, timerName(i), i + 1, Constants::defSound);
-    return context.save(&error) ? 0 : fail(error.consoleText());  // init
+    if (mode == "check") return check(store, count);
+    QList<Timer> timers;
+    for (int i = 0; i < count; ++i) timers << newTimer(timerName(i), i + 1, Constants::defSound);
+    return store.add(timers, &error) ? 0 : fail(error.consoleText());  // init
 }

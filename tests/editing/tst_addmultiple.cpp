@@ -55,7 +55,7 @@ private slots:
         sheet->btnSave()->click();
         QCOMPARE(stored(), (QStringList{"Tea/90", " Roast /3900", "Eggs/45"}));
         QStringList ids;
-        for (const TimerRecord& timer : timersArray) ids << timerId(timer);
+        for (const Timer& timer : timersArray) ids << timerId(timer);
         QVERIFY(!sheet->isVisible() && added->count() == 1 && !added->at(0)[1].toBool());
         QCOMPARE(added->at(0)[0].toStringList(), ids);
     }
@@ -68,7 +68,7 @@ private slots:
         sheet->theTable()->timeField(1)->setText("-5m");
         saveIsRefused("Invalid duration.", "Row 2: A timer runs for a second to a year.");
         sheet->theTable()->timeField(1)->setText("5m");
-        store->context().failNextWrites(1, 1);  // the second insert fails
+        store->store().failNextWrites(1, 1);  // the second insert fails
         saveIsRefused("Could not save the timers.", "Nothing was added");
         QCOMPARE(typed(), (QStringList{"1:30", "Tea", "5m", "Pasta", "2h", "Roast"}));
         sheet->btnSave()->click();  // the failed save's inserts must not come along

@@ -35,10 +35,10 @@ class TestEditController : public QObject {
     T* ctl(const char* name) {
         return dlg->findChild<T*>(QLatin1String(name));
     }
-    void open(const TimerRecord& timer = {}) {
+    void open(const std::optional<Timer>& timer = {}) {
         dlg = std::make_unique<EditController>(nullptr);
-        dlg->setAreEditing(bool(timer));
-        dlg->setCurrentTimer(timer);
+        dlg->setAreEditing(timer.has_value());
+        if (timer) dlg->setCurrentTimer(*timer);
         dlg->open();
     }
     QString shown() { return ctl<QLabel>("lblDuration")->text(); }
@@ -62,20 +62,19 @@ class TestEditController : public QObject {
         QCOMPARE(alert->informativeText, why);
         QVERIFY(dlg->isVisible() && desc()->text() == typed && storedTimers().isEmpty());
     }
-    QList<TimerRecord> storedTimers() { return testing::storedRecords(home.storePath()); }
+    QList<Timer> storedTimers() { return testing::storedRecords(home.storePath()); }
     // (snoozeOn, snooze) of the one stored timer, as a fresh read finds it.
     std::pair<bool, qint64> storedSnooze() {
         const auto rows = storedTimers();
         if (rows.size() != 1) return {};
-        return {rows[0]->value(TimersKeys::snoozeOn).toBool(),
-                rows[0]->value(TimersKeys::snooze).toLongLong()};
+        return {rows[0].snoozeOn, rows[0].snooze};
     }
     // The editor on a stored timer that snoozes for 3 minutes.
     void openStoredEgg() {
-        const TimerRecord egg = store->addTimer("Egg", 240);
-        egg->setValue(TimersKeys::snoozeOn, true);
-        egg->setValue(TimersKeys::snooze, qint64(180));
-        QVERIFY(store->context().save(nullptr));
+        Timer egg = store->addTimer("Egg", 240);
+        egg.snoozeOn = true;
+        egg.snooze = 180;
+        QVERIFY(store->store().update(egg, nullptr));
         timersArray = {egg};
         open(egg);
     }
@@ -129,7 +128,7 @@ private slots:
         snoozeBox()->click();
         QVERIFY(snoozeMinutes()->isEnabled());
         snoozeMinutes()->setValue(10);
-        store->context().failNextWrites(1);
+        store->store().failNextWrites(1);
         saveIsRefused("Could not save the timer.",
                       "Nothing was saved and what you typed is still here. Try Save again.",
                       "  Tea ");
@@ -137,9 +136,9 @@ private slots:
         const auto stored = storedTimers();
         QVERIFY(!dlg->isVisible() && start.count() == 1 && stored.size() == 1);
         QCOMPARE(checkID, timerId(stored[0]));
-        QCOMPARE(timerDesc(stored[0]), QString("  Tea "));
-        QCOMPARE(timerDuration(stored[0]), qint64(3603));
-        QCOMPARE(timerSound(stored[0]), QString("Bell"));
+        QCOMPARE(stored[0].desc, QString("  Tea "));
+        QCOMPARE(stored[0].duration, qint64(3603));
+        QCOMPARE(stored[0].sound, QString("Bell"));
         QCOMPARE(storedSnooze(), std::make_pair(true, qint64(600)));
     }
 
@@ -163,8 +162,8 @@ private slots:
         save();
         const auto stored = storedTimers();
         QVERIFY(!dlg->isVisible() && stored.size() == 1);
-        QCOMPARE(timerDesc(stored[0]), QString("Soft eggs"));
-        QCOMPARE(timerDuration(stored[0]), seconds);
+        QCOMPARE(stored[0].desc, QString("Soft eggs"));
+        QCOMPARE(stored[0].duration, seconds);
     }
 
     // Only a snooze that is on has its length checked; one switched off keeps it.
@@ -249,8 +248,7 @@ private slots:
             QCOMPARE(picker()->text(), QString("27 Mar 2027 02:30"));
             QCOMPARE(chosenDuration.value_or(0), berlinTime(3, 20, 10, 0).secsTo(meant));
             save();
-            QCOMPARE(timerDuration(storedTimers().value(0)),
-                     berlinTime(3, 20, 10, 0).secsTo(meant));
+            QCOMPARE(storedTimers().value(0).duration, berlinTime(3, 20, 10, 0).secsTo(meant));
             return;
         }
         QCOMPARE(shown(), error);
@@ -258,7 +256,7 @@ private slots:
         QCOMPARE(picker()->text(), typed);  // left to be mended
         QVERIFY(dlg->isVisible());
         QCOMPARE(save()->message, QString("Invalid duration."));
-        QCOMPARE(timerDuration(storedTimers().value(0)), qint64(60));
+        QCOMPARE(storedTimers().value(0).duration, qint64(60));
     }
 
     // Wherever the sheet sits on the screen, the calendar leaves Close and

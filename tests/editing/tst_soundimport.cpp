@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(sounds->itemText(sounds->count() - 1), QString("Other sound…"));
         dlg.findChild<QPushButton*>("btnSave")->click();
         QCOMPARE(timersArray.size(), 1);
-        QCOMPARE(timerSound(timersArray[0]), QString("Kettle"));
+        QCOMPARE(timersArray[0].sound, QString("Kettle"));
     }
 };
 

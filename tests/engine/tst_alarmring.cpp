@@ -38,9 +38,10 @@ private slots:
     void init() {
         setUpEngine([](testing::StoreFixture& store) {
             store.addTimer("Two", 2);
-            auto egg = store.addTimer("Egg", 240);
-            egg->setValue(TimersKeys::snoozeOn, true);
-            egg->setValue(TimersKeys::snooze, qint64(120));
+            Timer egg = store.addTimer("Egg", 240);
+            egg.snoozeOn = true;
+            egg.snooze = 120;
+            QVERIFY(store.store().update(egg, nullptr));
             store.addTimer("Tea", 300);
         });
     }
@@ -168,21 +169,6 @@ private slots:
         engine->snooze(QString());
         engine->snooze(QStringLiteral("x-dunok://nowhere/Timers/p99"));
         QVERIFY(alertsArray.isEmpty());
-    }
-
-    void storedSnoozeLengthsReadSafely_data() {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<qint64>("used");
-        QTest::newRow("entity default 0") << QVariant(qint64(0)) << qint64(300);
-        QTest::newRow("a day") << QVariant(qint64(86400)) << qint64(86400);
-        QTest::newRow("over a day") << QVariant(qint64(86460)) << qint64(300);
-        QTest::newRow("not whole minutes") << QVariant(qint64(90)) << qint64(300);
-    }
-    void storedSnoozeLengthsReadSafely() {
-        QFETCH(QVariant, stored);
-        QFETCH(qint64, used);
-        timersArray[Egg]->setValue(TimersKeys::snooze, stored);
-        QCOMPARE(timerSnooze(timersArray[Egg]), used);
     }
 };
 

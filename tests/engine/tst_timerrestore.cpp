@@ -47,7 +47,7 @@ class TestTimerRestore : public QObject {
         run->engine = std::make_unique<TimerEngine>(*run->model, run->clock);
         run->restore = std::make_unique<TimerRestore>(*run->engine);
         connect(run->engine.get(), &TimerEngine::toolbarNeedsUpdate, run->restore.get(),
-                &TimerRestore::keep);
+                [this] { run->restore->keep(); });
         connect(run->engine.get(), &TimerEngine::finishNotification,
                 [this](const FinishNotice& n) { run->notices << n; });
         run->restore->restore();

@@ -43,10 +43,10 @@ struct Window {
         prefs.setValue(PrefKeys::newDatabase, false);
         prefs.setValue(PrefKeys::sort, sortNone);
         for (const char* name : {"Tea", "Pasta"}) store.addTimer(name, 60);
-        auto eggs = store.addTimer("Eggs", 1);  // rings at once, and snoozes
-        eggs->setValue(TimersKeys::snoozeOn, true);
-        eggs->setValue(TimersKeys::snooze, 120);
-        store.context().save(nullptr);
+        Timer eggs = store.addTimer("Eggs", 1);  // rings at once, and snoozes
+        eggs.snoozeOn = true;
+        eggs.snooze = 120;
+        store.store().update(eggs, nullptr);
         window = std::make_unique<MainWindow>(prefs);
         vc = window->viewController();
         menu = window->findChild<TimerContextMenu*>();

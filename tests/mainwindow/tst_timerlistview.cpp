@@ -113,16 +113,23 @@ private slots:
             QStringList shown, stored;
             for (int r = 0; r < model->rowCount(); ++r) shown << model->cell(r, 0).text;
             QVERIFY(populateArray(sortNone));
-            for (const TimerRecord& t : std::as_const(timersArray)) stored << timerDesc(t);
+            for (const Timer& t : std::as_const(timersArray)) stored << t.desc;
             QCOMPARE(shown + stored, order + order);
         };
         QCOMPARE(drop("0", 2, view.rowHeight(2) / 2), 0);  // onto a row
         for (const QByteArray bad : {"", "abc", "-1", "5", "1.0"}) QCOMPARE(drop(bad, 0), 0);
-        alertsArray << testing::runningAlert(timersArray[4], 60);
-        QCOMPARE(drop("0", 3), 1);  // taken, and nothing happens
-        expectOrder({"0", "1", "2", "3", "4"});
-        QCOMPARE(timerId(timersArray[4]), alertsArray[0].id);
+        // A running timer moves with its row and goes on counting there.
+        alertsArray << testing::runningAlert(timersArray[4], 42);
+        model->reloadData();
+        const QString counting = model->cell(4, 1).text;
+        QCOMPARE(drop("4", 0), 1);
+        QCOMPARE(model->cell(0, 1).text, counting);
+        QCOMPARE(alertsArray[0].row, 0);
+        expectOrder({"4", "0", "1", "2", "3"});
+        QCOMPARE(timerId(timersArray[0]), alertsArray[0].id);
         alertsArray.clear();
+        QCOMPARE(drop("1\n2\n3\n4", 0), 1);
+        expectOrder({"0", "1", "2", "3", "4"});
         view.selectRowsExactly({0, 2});
         std::unique_ptr<QMimeData> dragged(
             model->mimeData(view.selectionModel()->selectedIndexes()));

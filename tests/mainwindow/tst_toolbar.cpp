@@ -85,7 +85,7 @@ private slots:
             const QString before = sort->text();
             sort->click();
             QTRY_VERIFY(sort->text() != before);
-            seen << sort->text() << timerDesc(timersArray[0]);
+            seen << sort->text() << timersArray[0].desc;
         }
         QCOMPARE(seen, QStringList({"Custom", "Time", "Tea", "Name", "Egg", "Custom", "Tea"}));
         QCOMPARE(statusLineText(1501, 1, QLocale("en")), "1,500 active timers (1 paused)");
@@ -106,7 +106,7 @@ private slots:
         const auto started = [] {
             QStringList list;
             for (const Alert& alert : std::as_const(alertsArray))
-                list << timerDesc(timersArray[alert.row]) + " " + QString::number(alert.value);
+                list << timersArray[alert.row].desc + " " + QString::number(alert.value);
             list.sort();
             return list;
         };

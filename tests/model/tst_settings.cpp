@@ -5,8 +5,8 @@
 
 #include "model/Preferences.h"
 #include "model/Settings.h"
-#include "platform/ObjectStore.h"
 #include "platform/PreferenceStore.h"
+#include "storage/TimerStore.h"
 #include "support/TestEnvironment.h"
 
 using namespace dunok;

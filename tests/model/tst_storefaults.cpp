@@ -13,7 +13,7 @@
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/ViewController.h"
 #include "platform/MessageBox.h"
-#include "platform/ObjectStore.h"
+#include "storage/TimerStore.h"
 #include "support/HostileStore.h"
 #include "support/TestEnvironment.h"
 
@@ -42,6 +42,8 @@ class TestStoreFaults : public QObject {
     }
     int startApp() {
         app = std::make_unique<AppDelegate>(store, home->prefsPath());
+        // The holds that are meant to outlast it are never released before the refusal.
+        app->setStoreBusyTimeout(300);
         return app->start();
     }
     void stopApp() {
@@ -125,16 +127,11 @@ class TestStoreFaults : public QObject {
 
 private slots:
     void init() {
-        // The holds that are meant to outlast it are never released before the refusal.
-        ManagedObjectContext::setBusyTimeout(300);
         home = std::make_unique<testing::TestHome>();
         testing::resetGlobals();
         MessageBox::clearLastAlert();
     }
-    void cleanup() {
-        stopApp();
-        ManagedObjectContext::setBusyTimeout(5000);
-    }
+    void cleanup() { stopApp(); }
 
     // A save on a full disk, then again with one more page free each time,
     // until it goes through. The other changes share the refusal's path.
@@ -161,7 +158,7 @@ private slots:
         stopApp();  // off the disk before it goes
     }
 
-    // A drag rewrites the whole store, the most a held file can refuse.
+    // A drag writes every timer's place, the most a held file can refuse.
     void whileAnotherProgramHoldsTheStore() {
         firstStart(home->storePath());
         const QStringList after = storedAfter(Drag);

@@ -1,7 +1,6 @@
-// The stored list: a new user's ready-made timers, one of them failing to
-// save, duplicating and deleting timers in the list, the store and the
-// running timers, the sort cycle, where dropped rows land, and how a drop
-// rewrites the store.
+// The stored list: a new user's ready-made timers, duplicating and deleting
+// timers in the list, the store and the running timers, the sort cycle,
+// where dropped rows land, and how a drop is stored.
 #include <QTest>
 
 #include "model/ListOrder.h"
@@ -21,7 +20,7 @@ class TestTimerEdits : public QObject {
     std::unique_ptr<testing::TestHome> home;
     std::unique_ptr<testing::StoreFixture> store;
     static QString names() { return testing::descriptions().join(","); }
-    QStringList storedList() const { return testing::storedDescriptions(store->context().path()); }
+    QStringList storedList() const { return testing::storedDescriptions(store->store().path()); }
     QString stored() const { return storedList().join(","); }
     // An empty store in place of the lettered timers.
     void emptyStore() {
@@ -44,33 +43,40 @@ private slots:
         home = std::make_unique<testing::TestHome>();
         testing::resetGlobals();
         store = std::make_unique<testing::StoreFixture>(home->storePath());
-        store->addTimer("A", 300, "Harp")->setValue(TimersKeys::snoozeOn, true);
-        for (const char* name : {"B", "C", "D", "E"}) store->addTimer(name, 30);  // saves A too
+        Timer a = store->addTimer("A", 300, "Harp");
+        a.snoozeOn = true;
+        QVERIFY(store->store().update(a, nullptr));
+        for (const char* name : {"B", "C", "D", "E"}) store->addTimer(name, 30);
         QVERIFY(populateArray(sortNone));
     }
     void duplicateStoresACopyThatListsLast() {
-        const TimerRecord copy = duplicateTimer(0);
-        QVERIFY(copy && !copy->value(TimersKeys::snoozeOn).toBool());  // the original's alone
+        const std::optional<Timer> copy = duplicateTimer(0);
+        QVERIFY(copy && !copy->snoozeOn);  // the original's alone
         QCOMPARE(stored(), "A,B,C,D,E,A");
-        QVERIFY(timerDuration(copy) == 300 && timerSound(copy) == "Harp");
+        QVERIFY(copy->duration == 300 && copy->sound == "Harp" && copy->id > timersArray[4].id);
     }
     void deletingEndsTheTimersAndAFailedSaveChangesNothing() {
         for (int row : {1, 3, 4})
             alertsArray << testing::runningAlert(timersArray[row], 60, row == 3);
         auto tick = alertsArray[0].theTimer;
-        store->context().failNextWrites(1);  // D, the last row, goes first and fails
-        QCOMPARE(deleteTimerRows({1, 3}), 1);
-        QCOMPARE(names(), "A,C,D,E");
-        QVERIFY(!tick->isValid());
-        QCOMPARE(alertsArray.size(), 2);  // D stays paused
-        store->addTimer("F", 5);          // a later save must not take D out behind the list's back
-        QCOMPARE(stored(), "A,C,D,E,F");
+        store->store().failNextWrites(1, 1);  // the second of the two fails: neither goes
+        StoreError error;
+        QCOMPARE(deleteTimerRows({1, 3}, {}, &error), 0);
+        QVERIFY(error.description.contains("could not be written"));
+        QCOMPARE(names(), "A,B,C,D,E");
+        QVERIFY(tick->isValid());
+        QCOMPARE(alertsArray.size(), 3);
+        store->addTimer("F", 5);  // a later save must not take B or D out behind the list's back
+        QCOMPARE(stored(), "A,B,C,D,E,F");
         QVERIFY(populateArray(sortNone));
-        QCOMPARE(deleteTimerRows({1, 3}), 2);  // rows 1 and 3 of five: C and the running E
-        QCOMPARE(names(), "A,D,F");
-        QCOMPARE(stored(), "A,D,F");
+        QList<int> removed;
+        QCOMPARE(deleteTimerRows({1, 4}, [&](int row) { removed << row; }), 2);  // B and E, running
+        QCOMPARE(removed, QList<int>({4, 1}));
+        QVERIFY(!tick->isValid());
+        QCOMPARE(names(), "A,C,D,F");
+        QCOMPARE(stored(), "A,C,D,F");
         QCOMPARE(alertsArray.size(), 1);
-        QCOMPARE(alertsArray[0].row, qint64(1));  // D's ticks redraw its new row
+        QCOMPARE(alertsArray[0].row, qint64(2));  // D's ticks redraw its new row
     }
 
     void defaultTimersOnlyOnAFirstStart() {
@@ -89,12 +95,14 @@ private slots:
         QVERIFY(populateArray(prefsSort) && !needsDefaultTimers() && prefsNewDatabase);
     }
 
-    void oneFailedDefaultDoesNotStopTheOthers() {
+    // All nineteen or none: the list never shows a timer the store lacks.
+    void defaultsThatCannotBeSavedAreNotListed() {
         emptyStore();
-        store->context().failNextWrites(1);
-        createDefaultEntries();  // says "Could not save. ..." once
-        QCOMPARE(storedList(), testing::descriptions());
-        QVERIFY(storedList().size() == 18 && !storedList().contains("1 minute"));
+        store->store().failNextWrites(1, 5);
+        testing::MessageLog log;
+        createDefaultEntries();
+        QCOMPARE(log.countStartingWith("Could not save. "), 1);
+        QVERIFY(storedList().isEmpty() && timersArray.isEmpty());
     }
 
     void sortCyclesCustomTimeNameAndIsStoredAtOnce() {
@@ -109,19 +117,26 @@ private slots:
                  QStringList({"Custom", "Custom", "0", "Time", "1", "Name", "2", "Custom", "0"}));
         QCOMPARE(prefsSort, sortNone);
     }
-    // Rows from above and below the drop, so that both shifts show; a drag rewrites
-    // every record, and the snooze a timer was given moves with it.
+    // Rows from above and below the drop, so that both shifts show; every
+    // timer keeps its id and what was set for it.
     void dropIsStoredAndCustomUntilARestart() {
         numberedStore();
-        timersArray[2]->setValue(TimersKeys::snoozeOn, true);
-        timersArray[2]->setValue(TimersKeys::snooze, qint64(600));
-        QVERIFY(viewContext().save(nullptr));
+        timersArray[2].snoozeOn = true;
+        timersArray[2].snooze = 600;
+        QVERIFY(timerStore().update(timersArray[2], nullptr));
+        QList<TimerId> ids;
+        for (const Timer& t : std::as_const(timersArray)) ids << t.id;
         const QString order = "13024";
-        QVERIFY(dropTimerRows({0, 2}, 4).reloaded);
+        const DropResult result = dropTimerRows({0, 2}, 4);
+        QVERIFY(result.accepted && !result.refused);
+        QCOMPARE(result.order, QList<int>({1, 3, 0, 2, 4}));
         QCOMPARE(shownOrder(), order);
-        QVERIFY(timerSnoozeOn(timersArray[3]) && timerSnooze(timersArray[3]) == 600);
-        QVERIFY(!timerSnoozeOn(timersArray[2]));
+        QCOMPARE(timersArray[3].id, ids[2]);
+        QCOMPARE(prefsSort, sortNone);
         QCOMPARE(storedOrder(), order);
+        QVERIFY(populateArray(sortNone));
+        QVERIFY(timersArray[3].snoozeOn && timersArray[3].snooze == 600);
+        QCOMPARE(timersArray[3].id, ids[2]);
         // A restart sorts by time again; the custom order waits in the cycle.
         PreferenceStore restarted(home->prefsPath());
         loadPreferences(restarted);
@@ -132,18 +147,19 @@ private slots:
         QVERIFY(populateArray(prefsSort));
         QCOMPARE(shownOrder(), order);
     }
-    void failedRewriteLeavesTheOldOrderAndEveryTimerOnce() {
+    void refusedDropLeavesTheOldOrder() {
         numberedStore();
-        const QList<TimerRecord> before = timersArray;
-        for (int after : {0, 5}) {  // writes that succeed: the delete, then one per timer
+        const QList<Timer> before = timersArray;
+        for (int after : {0, 3}) {  // the first position written, or the fourth
             testing::MessageLog log;
-            store->context().failNextWrites(1, after);
+            store->store().failNextWrites(1, after);
             const DropResult result = dropTimerRows({0, 2}, 4);
-            QCOMPARE(log.countStartingWith(after ? "Could not save. " : "Delete Timers: "), 1);
+            QVERIFY(result.accepted && result.refused && result.order.isEmpty());
+            QCOMPARE(log.countStartingWith("Could not save. "), 1);
             QCOMPARE(storedOrder(), "43210");
-            QCOMPARE(timersArray, before);              // the very records the user saw
+            QCOMPARE(testing::descriptions(), testing::descriptions(before));
             QCOMPARE(result.rows, QList<int>({0, 2}));  // where the dropped ones still are
-            QVERIFY(!store->context().hasChanges() && !wasReordered);  // nothing left to retry
+            QCOMPARE(prefsSort, sortDuration);
         }
         store->addTimer("5", 1);  // a later save writes nothing left behind
         QCOMPARE(storedOrder(), "432105");

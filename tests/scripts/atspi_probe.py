@@ -8,6 +8,7 @@ says what is wrong and exits 1.
   ready            Dunok's main window and its timer list are on the bus
   rows             each row of the timer list, its cells' texts tab-separated
   cell ROW COLUMN  the text of one cell of the timer list
+  where ROW        the middle of that row's first cell on the screen, "x y"
   status           the text of the status line beside the list
   select ROW       selects that row of the list, through the table
   press NAME       does the action of the button or menu item called NAME
@@ -195,6 +196,12 @@ def command(what, *args):
             print("\t".join(cell_text(table, row, c) for c in columns))
     elif what == "cell":
         print(cell_text(timer_table(), int(args[0]), int(args[1])))
+    elif what == "where":
+        cell = Atspi.Table.get_accessible_at(timer_table(), int(args[0]), 0)
+        if cell is None:
+            fail(f"the list has no row {args[0]}")
+        box = Atspi.Component.get_extents(cell, Atspi.CoordType.SCREEN)
+        print(f"{box.x + box.width // 2} {box.y + box.height // 2}")
     elif what == "status":
         # The status line is the label beside the list.
         labels = [n for n in children(timer_table().get_parent()) if n.get_role() == R.LABEL]

@@ -8,7 +8,7 @@
 #include "model/Store.h"
 #include "model/TimerModel.h"
 #include "platform/AudioPlayer.h"
-#include "platform/ObjectStore.h"
+#include "storage/TimerStore.h"
 
 namespace dunok::testing {
 
@@ -24,7 +24,7 @@ TestHome::TestHome() {
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base + "/runtime"));
 }
 
-Alert runningAlert(const TimerRecord& timer, qint64 value, bool paused) {
+Alert runningAlert(const Timer& timer, qint64 value, bool paused) {
     Alert alert;
     alert.id = timerId(timer);
     alert.value = value;
@@ -34,24 +34,24 @@ Alert runningAlert(const TimerRecord& timer, qint64 value, bool paused) {
     return alert;
 }
 
-QList<TimerRecord> storedRecords(const QString& storePath) {
-    ManagedObjectContext reader(timerDataModel());
+QList<Timer> storedRecords(const QString& storePath) {
+    TimerStore reader;
     StoreError error;
-    std::optional<QList<TimerRecord>> all;
-    if (reader.open(storePath, &error)) all = reader.fetch({TimersKeys::entity, {}}, &error);
+    std::optional<QList<Timer>> all;
+    if (reader.open(storePath, &error)) all = reader.timers(&error);
     if (!all) qWarning("reading %s: %s", qPrintable(storePath), qPrintable(error.consoleText()));
-    return all.value_or(QList<TimerRecord>());
+    return all.value_or(QList<Timer>());
 }
 
-QStringList entries(const QList<TimerRecord>& list) {
+QStringList entries(const QList<Timer>& list) {
     QStringList out;
-    for (const TimerRecord& t : list) out << timerDesc(t) + '/' + QString::number(timerDuration(t));
+    for (const Timer& t : list) out << t.desc + '/' + QString::number(t.duration);
     return out;
 }
 
-QStringList descriptions(const QList<TimerRecord>& list) {
+QStringList descriptions(const QList<Timer>& list) {
     QStringList out;
-    for (const TimerRecord& t : list) out << timerDesc(t);
+    for (const Timer& t : list) out << t.desc;
     return out;
 }
 
@@ -62,7 +62,6 @@ void resetGlobals() {
     timersArray.clear();
     checkID.clear();
     savedSelectedRow = -1;
-    wasReordered = false;
     if (SharedPlayer* player = SharedPlayer::current()) player->release();
     if (mouseTimer) mouseTimer->invalidate();
     mouseTimer.reset();
@@ -84,27 +83,22 @@ void resetGlobals() {
     prefsKeepTimers = false;
 }
 
-StoreFixture::StoreFixture(const QString& path)
-    : context_(std::make_unique<ManagedObjectContext>(timerDataModel())) {
+StoreFixture::StoreFixture(const QString& path) : store_(std::make_unique<TimerStore>()) {
     StoreError error;
-    if (!context_->open(path, &error)) qFatal("test store: %s", qPrintable(error.consoleText()));
-    setViewContext(context_.get());
+    if (!store_->open(path, &error)) qFatal("test store: %s", qPrintable(error.consoleText()));
+    setTimerStore(store_.get());
 }
 
 StoreFixture::~StoreFixture() {
     timersArray.clear();
-    setViewContext(nullptr);
+    setTimerStore(nullptr);
 }
 
-std::shared_ptr<ManagedObject> StoreFixture::addTimer(const QString& desc, qint64 duration,
-                                                      const QString& sound) {
-    auto timer = context_->insertNewObject(TimersKeys::entity);
-    timer->setValue(TimersKeys::desc, desc);
-    timer->setValue(TimersKeys::duration, duration);
-    timer->setValue(TimersKeys::sound, sound);
+Timer StoreFixture::addTimer(const QString& desc, qint64 duration, const QString& sound) {
+    QList<Timer> timer{newTimer(desc, duration, sound)};
     StoreError error;
-    if (!context_->save(&error)) qFatal("test store save: %s", qPrintable(error.consoleText()));
-    return timer;
+    if (!store_->add(timer, &error)) qFatal("test store save: %s", qPrintable(error.consoleText()));
+    return timer.first();
 }
 
 }  // namespace dunok::testing

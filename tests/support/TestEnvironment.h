@@ -1,5 +1,5 @@
-// Shared set-up for tests: a private home for the XDG folders, a fresh store
-// context, and the program's globals put back to their start values.
+// Shared set-up for tests: a private home for the XDG folders, a fresh store, and the program's
+// globals put back to their start values.
 #pragma once
 
 #include <QString>
@@ -8,11 +8,9 @@
 
 #include "engine/Alert.h"
 #include "model/Globals.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
-
-class ManagedObject;
-class ManagedObjectContext;
 
 namespace testing {
 
@@ -40,18 +38,18 @@ public:
 
 // An entry of the running-timer table for that timer, with row -1 so that the
 // code under test has to find the row itself; a paused one has no tick.
-Alert runningAlert(const TimerRecord& timer, qint64 value, bool paused = false);
+Alert runningAlert(const Timer& timer, qint64 value, bool paused = false);
 
 // The timers of the store at storePath as a new run of the program finds
-// them, in store order; none when it cannot read them.
-QList<TimerRecord> storedRecords(const QString& storePath);
+// them, in the user's order; none when it cannot read them.
+QList<Timer> storedRecords(const QString& storePath);
 // "description/seconds" of each timer of a list, or of the store.
-QStringList entries(const QList<TimerRecord>& list = timersArray);
+QStringList entries(const QList<Timer>& list = timersArray);
 inline QStringList storedTimers(const QString& storePath) {
     return entries(storedRecords(storePath));
 }
 // The descriptions of a list, or of the store.
-QStringList descriptions(const QList<TimerRecord>& list = timersArray);
+QStringList descriptions(const QList<Timer>& list = timersArray);
 inline QStringList storedDescriptions(const QString& storePath) {
     return descriptions(storedRecords(storePath));
 }
@@ -59,19 +57,19 @@ inline QStringList storedDescriptions(const QString& storePath) {
 // Every global of the program back to its value at process start.
 void resetGlobals();
 
-// An open context over a store file of its own, installed as the program's
-// shared context until destroyed.
+// An open store over a file of its own, installed as the program's store
+// until destroyed.
 class StoreFixture {
 public:
     explicit StoreFixture(const QString& path);
     ~StoreFixture();
-    ManagedObjectContext& context() { return *context_; }
-    // Inserts and saves one timer; returns it.
-    std::shared_ptr<ManagedObject> addTimer(const QString& desc, qint64 duration,
-                                            const QString& sound = QStringLiteral("Chimes"));
+    TimerStore& store() { return *store_; }
+    // Stores one timer; returns it.
+    Timer addTimer(const QString& desc, qint64 duration,
+                   const QString& sound = QStringLiteral("Chimes"));
 
 private:
-    std::unique_ptr<ManagedObjectContext> context_;
+    std::unique_ptr<TimerStore> store_;
 };
 
 }  // namespace testing

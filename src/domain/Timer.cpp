@@ -1,0 +1,17 @@
+#include "domain/Timer.h"
+
+#include <algorithm>
+
+namespace dunok {
+
+qint64 readableDuration(qint64 stored) {
+    return std::clamp<qint64>(stored, 0, maxTimerDuration);
+}
+
+qint64 readableSnooze(std::optional<qint64> stored) {
+    if (!stored || *stored < minSnoozeDuration || *stored > maxSnoozeDuration || *stored % 60 != 0)
+        return defSnoozeDuration;
+    return *stored;
+}
+
+}  // namespace dunok

@@ -1,0 +1,50 @@
+// A timer as the user made it: what it is called, how long it runs, what it
+// rings, whether it snoozes, and what a run kept for the next start.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace dunok {
+
+// A stored timer's id is its row in the store and never changes, whatever
+// the order of the list; a timer started once and never stored gets a
+// negative id for the run. 0: not stored yet.
+using TimerId = qint64;
+
+// The longest countdown a timer runs: a hundred years of 365.25 days, less a
+// second. Whatever a store holds in a duration (another program, an old
+// version, a damaged file) reads as 0 to this, so that the list, the editor,
+// a running timer and its texts all work with the same number and no sum
+// with it can overflow.
+inline constexpr qint64 maxTimerDuration = 36525LL * 86400 - 1;
+
+inline constexpr qint64 defDuration = 300;
+// A snooze runs for a whole number of minutes, from a minute to a day.
+inline constexpr qint64 defSnoozeDuration = 300;
+inline constexpr qint64 minSnoozeDuration = 60;
+inline constexpr qint64 maxSnoozeDuration = 86400;
+
+struct Timer {
+    TimerId id = 0;
+    QString desc;
+    qint64 duration = 0;  // seconds, 0 ... maxTimerDuration
+    QString sound;
+    bool snoozeOn = false;
+    qint64 snooze = defSnoozeDuration;  // seconds, always a valid snooze length
+    // Kept only while "Keep running timers across restarts" is on: when a
+    // running timer is due, in milliseconds since the epoch (wall clock),
+    // and how many seconds a paused one has left.
+    std::optional<qint64> dueAt = {};
+    std::optional<qint64> pausedLeft = {};
+
+    bool isStored() const { return id > 0; }
+};
+
+// What a store may hold read as a timer can run: a duration clamped to the
+// longest countdown, a snooze length that is not a whole number of minutes
+// from a minute to a day as the default.
+qint64 readableDuration(qint64 stored);
+qint64 readableSnooze(std::optional<qint64> stored);
+
+}  // namespace dunok

@@ -1,0 +1,196 @@
+// Stores written by earlier versions of Dunok open with every timer kept, in
+// the order the user had, each with its id and settings; a store from a newer
+// version is refused and left alone.
+#include <QFile>
+#include <QTest>
+
+#include "app/AppDelegate.h"
+#include "engine/Alarm.h"
+#include "engine/RunningTimers.h"
+#include "engine/TimerEngine.h"
+#include "engine/TimerRestore.h"
+#include "mainwindow/TimerTableModel.h"
+#include "model/Store.h"
+#include "model/TimerList.h"
+#include "model/TimerModel.h"
+#include "platform/MessageBox.h"
+#include "platform/WallClock.h"
+#include "storage/TimerStore.h"
+#include "support/HostileStore.h"
+#include "support/TestEnvironment.h"
+
+using namespace dunok;
+using testing::fingerprint;
+using testing::sql;
+
+namespace {
+// The first-run store of Dunok 0.1.0, as that release wrote it: nineteen
+// timers and no version number in the file.
+const QString kRelease010 = QStringLiteral(DUNOK_TEST_DATA_DIR "/TimerModel-0.1.0.sqlite");
+// A store as Dunok wrote it before the order had a column of its own (layout
+// 2): the nineteen ready-made timers, "5 minutes" (id 3) paused with 300 s
+// left and "1 hour" (id 14) running, kept for the next start; "10 minutes"
+// (id 4) then set to snooze for 10 minutes.
+const QString kLayout2 = QStringLiteral(DUNOK_TEST_DATA_DIR "/TimerModel-v2.sqlite");
+const qint64 kLayout2HourDue = 1796681150356;
+const QString kRows = QStringLiteral(
+    "SELECT id || '|' || desc || '|' || duration || '|' || snooze || '|' || snoozeOn || '|' || "
+    "sound FROM Timers ORDER BY id");
+}  // namespace
+
+class TestStoreUpgrade : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testing::TestHome> home;
+    QString path;
+
+    void copyStore(const QString& from) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile::remove(path);
+        QVERIFY(QFile::copy(from, path));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    }
+
+private slots:
+    void init() {
+        home = std::make_unique<testing::TestHome>();
+        testing::resetGlobals();
+        MessageBox::clearLastAlert();
+        path = home->storePath();
+    }
+
+    void everyTimerKeepsItsIdOrderAndSettings_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("version");
+        QTest::newRow("0.1.0") << kRelease010 << 0;
+        QTest::newRow("layout 2") << kLayout2 << 2;
+    }
+    void everyTimerKeepsItsIdOrderAndSettings() {
+        QFETCH(QString, from);
+        QFETCH(int, version);
+        copyStore(from);
+        // A gap in the ids, as deleting leaves: the order is still by id.
+        QVERIFY(sql(path, "DELETE FROM Timers WHERE id = 2").isEmpty());
+        const QStringList before = sql(path, kRows);
+        QCOMPARE(before.size(), 18);
+        {
+            TimerStore store;
+            StoreError error;
+            QVERIFY2(store.open(path, &error), qPrintable(error.consoleText()));
+            QCOMPARE(store.foundVersion(), version);
+            const auto timers = store.timers(&error);
+            QVERIFY(timers && timers->size() == 18);
+            QStringList rows;
+            for (const Timer& t : *timers)
+                rows << QStringLiteral("%1|%2|%3|%4|%5|%6")
+                            .arg(t.id)
+                            .arg(t.desc)
+                            .arg(t.duration)
+                            .arg(t.snooze)
+                            .arg(t.snoozeOn ? 1 : 0)
+                            .arg(t.sound);
+            QCOMPARE(rows, before);  // ids, fields and the order the user had
+            const Timer& ten = timers->at(2);
+            QCOMPARE(ten.desc, QString("10 minutes"));
+            QCOMPARE(ten.snoozeOn, version == 2);
+            QCOMPARE(ten.snooze, version == 2 ? 600 : defSnoozeDuration);
+            QCOMPARE(timers->at(1).pausedLeft,
+                     version == 2 ? std::optional<qint64>(300) : std::optional<qint64>());
+
+            // The upgraded store takes a new order, and a new timer goes last.
+            QList<TimerId> order;
+            for (const Timer& t : *timers) order.prepend(t.id);
+            QVERIFY(store.setOrder(order, &error));
+            QList<Timer> added{newTimer("Added", 42, "Chimes")};
+            QVERIFY(store.add(added, &error));
+            QVERIFY(added.first().id > 19);
+        }
+        QCOMPARE(sql(path, "PRAGMA user_version"), QStringList{"3"});
+        const QStringList reopened = testing::storedDescriptions(path);
+        QCOMPARE(reopened.size(), 19);
+        QCOMPARE(reopened.first(), QString("30 seconds"));
+        QCOMPARE(reopened.value(17), QString("1 minute"));
+        QCOMPARE(reopened.last(), QString("Added"));
+
+        // Upgraded once: opening it again writes nothing.
+        const QByteArray upgraded = fingerprint(path);
+        TimerStore again;
+        StoreError error;
+        QVERIFY(again.open(path, &error));
+        QCOMPARE(again.foundVersion(), 3);
+        QCOMPARE(fingerprint(path), upgraded);
+    }
+
+    // The kept runs of the older store go on under the ids they had, in the
+    // rows of the upgraded list.
+    void keptTimersRunOnAfterTheUpgrade() {
+        copyStore(kLayout2);
+        FixedWallClock wall(QDateTime::fromMSecsSinceEpoch(kLayout2HourDue - 600'000),
+                            QTimeZone::utc());
+        setWallClock(&wall);
+        prefsKeepTimers = true;
+        {
+            SharedPlayer player;
+            testing::StoreFixture store(path);
+            QVERIFY(populateArray(sortNone));
+            TimerTableModel model;
+            model.reloadData();
+            ManualClock clock;
+            TimerEngine engine(model, clock);
+            TimerRestore restore(engine);
+            restore.restore();
+            QCOMPARE(alertsArray.size(), 2);
+            const int paused = haveAlertForID("3"), running = haveAlertForID("14");
+            QVERIFY(paused != -1 && running != -1);
+            QVERIFY(alertsArray[paused].isPaused && alertsArray[paused].value == 300);
+            QVERIFY(!alertsArray[running].isPaused && alertsArray[running].value == 600);
+            QCOMPARE(timersArray[int(alertsArray[running].row)].desc, QString("1 hour"));
+            engine.shutDown();
+        }
+        setWallClock(nullptr);
+        testing::resetGlobals();
+    }
+
+    // The version stamp is the last write: every column before it must roll back too.
+    void upgradeThatFailsLeavesTheFileAsItWas_data() {
+        everyTimerKeepsItsIdOrderAndSettings_data();
+    }
+    void upgradeThatFailsLeavesTheFileAsItWas() {
+        QFETCH(QString, from);
+        copyStore(from);
+        const QByteArray original = fingerprint(path);
+        {
+            TimerStore store;
+            store.failNextWrites(1, 2);
+            StoreError error;
+            QVERIFY(!store.open(path, &error));
+            QVERIFY2(error.description.contains("could not be written"),
+                     qPrintable(error.description));
+            QVERIFY(!store.isOpen());
+        }
+        QCOMPARE(fingerprint(path), original);
+    }
+
+    // As the user meets it: an alert that says what happened and what to do,
+    // the program stops, and the file is not touched.
+    void newerStoreIsRefusedAndLeftAlone() {
+        copyStore(kRelease010);
+        const int newer = TimerStore::version + 1;
+        QVERIFY(sql(path, QStringLiteral("PRAGMA user_version = %1").arg(newer)).isEmpty());
+        const QByteArray original = fingerprint(path);
+        MessageBox::setNextAnswer(0);
+        AppDelegate app(path, home->prefsPath());
+        QCOMPARE(app.start(), 1);
+        const auto alert = MessageBox::lastAlert();
+        QVERIFY(alert);
+        QVERIFY2(alert->detailedText.contains(
+                     QStringLiteral("was written by a newer version of Dunok (store version %1")
+                         .arg(newer)),
+                 qPrintable(alert->detailedText));
+        QVERIFY2(alert->informativeText.contains("saved by a newer version of Dunok"),
+                 qPrintable(alert->informativeText));
+        QCOMPARE(fingerprint(path), original);
+    }
+};
+
+QTEST_MAIN(TestStoreUpgrade)
+#include "tst_storeupgrade.moc"
