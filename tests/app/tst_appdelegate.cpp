@@ -89,6 +89,32 @@ private slots:
         }
     }
 
+    // A store from a newer Dunok, as the user meets it: an alert that says
+    // what happened and what to do, the program stops, and the file is not
+    // touched.
+    void newerStoreIsRefusedAndLeftAlone() {
+        const QString path = home->storePath();
+        QDir().mkpath(QFileInfo(path).path());
+        QVERIFY(QFile::copy(DUNOK_TEST_DATA_DIR "/TimerModel-0.1.0.sqlite", path));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        const int newer = TimerStore::version + 1;
+        QVERIFY(
+            testing::sql(path, QStringLiteral("PRAGMA user_version = %1").arg(newer)).isEmpty());
+        const QByteArray original = testing::fingerprint(path);
+        MessageBox::setNextAnswer(0);
+        AppDelegate app(path, home->prefsPath());
+        QCOMPARE(app.start(), 1);
+        const auto alert = MessageBox::lastAlert();
+        QVERIFY(alert);
+        QVERIFY2(alert->detailedText.contains(
+                     QStringLiteral("was written by a newer version of Dunok (store version %1")
+                         .arg(newer)),
+                 qPrintable(alert->detailedText));
+        QVERIFY2(alert->informativeText.contains("saved by a newer version of Dunok"),
+                 qPrintable(alert->informativeText));
+        QCOMPARE(testing::fingerprint(path), original);
+    }
+
     // What runs is the one thing left to store at a quit (for the next
     // start); a store that refuses it is told, and the user may stay.
     void quittingWhenWhatRunsCannotBeKept_data() {

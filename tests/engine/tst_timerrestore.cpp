@@ -1,5 +1,6 @@
 // Timers that run on across a quit, with both clocks moved by hand: one run
 // starts and pauses timers and quits, the next opens the same store later.
+#include <QFile>
 #include <QTest>
 
 #include "engine/Alarm.h"
@@ -110,6 +111,33 @@ private slots:
         run.reset();
         setWallClock(nullptr);
         testing::resetGlobals();
+    }
+
+    // A store of the layout before the order had a column of its own: its
+    // kept runs go on under the ids they had, in the rows of the upgraded
+    // list. "5 minutes" (id 3) was paused with 300 s left, "1 hour" (id 14)
+    // due at the moment below.
+    void keptTimersRunOnAfterTheUpgrade() {
+        const QString path = home->path() + "/layout2.sqlite";
+        QVERIFY(QFile::copy(DUNOK_TEST_DATA_DIR "/TimerModel-v2.sqlite", path));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        wall->setNow(QDateTime::fromMSecsSinceEpoch(1796681150356 - 600'000));
+        SharedPlayer player;
+        testing::StoreFixture store(path);
+        QVERIFY(populateArray(sortNone));
+        TimerTableModel model;
+        model.reloadData();
+        ManualClock clock;
+        TimerEngine engine(model, clock);
+        TimerRestore restore(engine);
+        restore.restore();
+        QCOMPARE(alertsArray.size(), 2);
+        const int paused = haveAlertForID("3"), running = haveAlertForID("14");
+        QVERIFY(paused != -1 && running != -1);
+        QVERIFY(alertsArray[paused].isPaused && alertsArray[paused].value == 300);
+        QVERIFY(!alertsArray[running].isPaused && alertsArray[running].value == 600);
+        QCOMPARE(timersArray[int(alertsArray[running].row)].desc, QString("1 hour"));
+        engine.shutDown();
     }
 
     void keptInTheStoreAsTheyChange() {

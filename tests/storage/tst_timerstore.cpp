@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "model/TimerModel.h"
 #include "storage/TimerStore.h"
 #include "support/HostileStore.h"
 
@@ -21,9 +20,16 @@ class TestTimerStore : public QObject {
     QString path_;
     std::unique_ptr<TimerStore> store_;
 
+    static Timer timer(const QString& name, qint64 duration) {
+        Timer made;
+        made.desc = name;
+        made.duration = duration;
+        made.sound = "Chimes";
+        return made;
+    }
     QList<Timer> add(const QStringList& names) {
         QList<Timer> timers;
-        for (const QString& name : names) timers << newTimer(name, name.size(), "Chimes");
+        for (const QString& name : names) timers << timer(name, name.size());
         StoreError error;
         if (!store_->add(timers, &error)) qWarning("%s", qPrintable(error.consoleText()));
         return timers;
@@ -95,7 +101,7 @@ private slots:
         const QList<Timer> made = add({"a", "b", "c"});
         const QByteArray before = fingerprint(path_);
         StoreError error;
-        QList<Timer> more{newTimer("d", 1, "x"), newTimer("e", 1, "x")};
+        QList<Timer> more{timer("d", 1), timer("e", 1)};
         store_->failNextWrites(1, 1);
         QVERIFY(!store_->add(more, &error));
         QCOMPARE(error.userInfo.value("sqliteCode").toInt(), SQLITE_IOERR);

@@ -13,9 +13,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "model/Globals.h"
-#include "support/TestEnvironment.h"
-
 namespace dunok::testing {
 
 namespace {
@@ -136,24 +133,6 @@ QByteArray fingerprint(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return "missing";
     return file.readAll() + QFileInfo(file).lastModified().toString(Qt::ISODateWithMs).toUtf8();
-}
-
-QString listAgainstStore(const QString& storePath, const QStringList& shown) {
-    const QStringList integrity = sql(storePath, QStringLiteral("PRAGMA integrity_check"));
-    if (integrity != QStringList{"ok"}) return "integrity_check: " + integrity.join(u", ");
-    QStringList stored = storedTimers(storePath), listed = entries(), names;
-    for (const QString& timer : std::as_const(listed))
-        names << timer.section(QLatin1Char('/'), 0, -2);
-    if (names != shown)
-        return QStringLiteral("shown [%1], listed [%2]").arg(shown.join(u", "), names.join(u", "));
-    if (prefsSort != sortNone) {  // shown sorted: the same timers, each as often
-        stored.sort();
-        listed.sort();
-    }
-    if (listed != stored)
-        return QStringLiteral("listed [%1], stored [%2]")
-            .arg(listed.join(u", "), stored.join(u", "));
-    return QString();
 }
 
 }  // namespace dunok::testing

@@ -9,6 +9,7 @@
 #include "model/TimerModel.h"
 #include "platform/AudioPlayer.h"
 #include "storage/TimerStore.h"
+#include "support/HostileStore.h"
 
 namespace dunok::testing {
 
@@ -99,6 +100,24 @@ Timer StoreFixture::addTimer(const QString& desc, qint64 duration, const QString
     StoreError error;
     if (!store_->add(timer, &error)) qFatal("test store save: %s", qPrintable(error.consoleText()));
     return timer.first();
+}
+
+QString listAgainstStore(const QString& storePath, const QStringList& shown) {
+    const QStringList integrity = sql(storePath, QStringLiteral("PRAGMA integrity_check"));
+    if (integrity != QStringList{"ok"}) return "integrity_check: " + integrity.join(u", ");
+    QStringList stored = storedTimers(storePath), listed = entries(), names;
+    for (const QString& timer : std::as_const(listed))
+        names << timer.section(QLatin1Char('/'), 0, -2);
+    if (names != shown)
+        return QStringLiteral("shown [%1], listed [%2]").arg(shown.join(u", "), names.join(u", "));
+    if (prefsSort != sortNone) {  // shown sorted: the same timers, each as often
+        stored.sort();
+        listed.sort();
+    }
+    if (listed != stored)
+        return QStringLiteral("listed [%1], stored [%2]")
+            .arg(listed.join(u", "), stored.join(u", "));
+    return QString();
 }
 
 }  // namespace dunok::testing

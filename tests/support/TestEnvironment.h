@@ -54,6 +54,11 @@ inline QStringList storedDescriptions(const QString& storePath) {
     return descriptions(storedRecords(storePath));
 }
 
+// Empty when the file passes integrity_check, the program's list holds what
+// the file holds (in the file's order unless a sort is on) and `shown` (the
+// table's first column, top to bottom) is that list; else what differs.
+QString listAgainstStore(const QString& storePath, const QStringList& shown);
+
 // Every global of the program back to its value at process start.
 void resetGlobals();
 
