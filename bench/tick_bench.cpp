@@ -23,6 +23,7 @@
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
 #include "model/Globals.h"
+#include "model/Preferences.h"
 #include "model/Store.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
@@ -67,9 +68,16 @@ double toMs(qint64 ns) {
 
 // The list on screen, as the user has it: the engine redraws one row per tick.
 struct Screen {
-    TimerTableModel model;
+    // The finish signal times the 10-s timer; no bus is asked.
+    Preferences prefs{nullptr, [] {
+                          Settings settings = startSettings();
+                          settings.sendNotification = true;
+                          settings.bringToFront = false;
+                          return settings;
+                      }()};
+    TimerTableModel model{prefs};
     TimerTableView view;
-    TimerEngine engine{model};
+    TimerEngine engine{model, prefs};
     Screen() {
         view.setModel(&model);
         view.resize(460, 640);
@@ -131,8 +139,8 @@ bool runScenario(Screen& screen, const char* name, qint64 spreadNs, int seconds)
     QObject::disconnect(onRow);
     QObject::disconnect(onFinish);
     screen.engine.resetAlerts();
-    if (mouseTimer) mouseTimer->invalidate();
-    mouseTimer.reset();
+    // With no timer left this only ends the mouse watch of the finish.
+    screen.engine.shutDown();
 
     std::sort(latenessNs.begin(), latenessNs.end());
     const qint64 median = latenessNs.empty() ? 0 : latenessNs[latenessNs.size() / 2];
@@ -167,8 +175,6 @@ int main(int argc, char** argv) {
     StoreError error;
     if (!context.open(dir.filePath(QStringLiteral("TimerModel.sqlite")), &error)) return 2;
     setViewContext(&context);
-    prefsSendNotification = true;  // the finish signal times the 10-s timer; no bus is asked
-    prefsBringToFront = false;
     auto add = [&](const QString& desc, qint64 duration) {
         ManagedObjectPtr t = context.insertNewObject(QStringLiteral("Timers"));
         t->setValue(TimersKeys::desc, desc);

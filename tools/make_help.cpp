@@ -60,13 +60,13 @@ class Stage {
 public:
     explicit Stage(const QString& folder)
         : prefs_(std::make_unique<PreferenceStore>(folder + QStringLiteral("/Dunok.conf"))),
+          settings_(std::make_unique<Preferences>(prefs_.get())),
           context_(std::make_unique<ManagedObjectContext>(timerDataModel())) {
-        setPreferenceStore(prefs_.get());
         StoreError error;
         if (!context_->open(folder + QStringLiteral("/TimerModel.sqlite"), &error))
             qFatal("store: %s", qPrintable(error.consoleText()));
         setViewContext(context_.get());
-        window_ = std::make_unique<MainWindow>(*prefs_);
+        window_ = std::make_unique<MainWindow>(*settings_);
         // A little shorter than a new window: twelve rows tell the story.
         window_->resize(460, 560);
         window_->show();
@@ -79,7 +79,6 @@ public:
         timersArray.clear();
         alertsArray.clear();
         setViewContext(nullptr);
-        setPreferenceStore(nullptr);
     }
 
     MainWindow& window() { return *window_; }
@@ -99,6 +98,7 @@ public:
 
 private:
     std::unique_ptr<PreferenceStore> prefs_;
+    std::unique_ptr<Preferences> settings_;
     std::unique_ptr<ManagedObjectContext> context_;
     std::unique_ptr<MainWindow> window_;
 };

@@ -60,7 +60,6 @@ AppDelegate::~AppDelegate() {
     timersArray.clear();
     alertsArray.clear();
     if (hasViewContext() && &viewContext() == context_.get()) setViewContext(nullptr);
-    setPreferenceStore(nullptr);
 }
 
 void AppDelegate::tearDown() {
@@ -96,7 +95,7 @@ MainWindow* AppDelegate::window() const {
 
 int AppDelegate::start() {
     prefs_ = std::make_unique<PreferenceStore>(prefsPath_);
-    setPreferenceStore(prefs_.get());
+    settings_ = std::make_unique<Preferences>(prefs_.get());
 
     // The store is opened before the window asks for the list, so that a
     // store that cannot be opened stops the program before anything shows.
@@ -109,7 +108,7 @@ int AppDelegate::start() {
     setViewContext(context_.get());
 
     player_ = std::make_unique<SharedPlayer>();
-    window_ = new MainWindow(*prefs_);
+    window_ = new MainWindow(*settings_);
     connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
     help_ = std::make_unique<HelpCommands>();
     connect(window_, &MainWindow::helpRequested, this, [this] { help_->showHelp(window_); });

@@ -13,6 +13,7 @@ class LauncherEntry;
 class MainWindow;
 class ManagedObjectContext;
 class PreferenceStore;
+class Preferences;
 class SharedPlayer;
 class SingleInstance;
 class TrayIcon;
@@ -56,6 +57,8 @@ public:
     MainWindow* window() const;
     ManagedObjectContext* persistentContainer() const { return context_.get(); }
     PreferenceStore* preferences() const { return prefs_.get(); }
+    // The settings of the run, which the window, the sheets and the engine share.
+    Preferences* settings() const { return settings_.get(); }
 
     // A dock click or a second launch. With the window visible nothing more
     // happens; else it comes back. Returns whether it was brought back.
@@ -89,6 +92,7 @@ private:
     QString storePath_;
     QString prefsPath_;
     std::unique_ptr<PreferenceStore> prefs_;
+    std::unique_ptr<Preferences> settings_;
     std::unique_ptr<ManagedObjectContext> context_;
     std::unique_ptr<SharedPlayer> player_;
     QPointer<MainWindow> window_;

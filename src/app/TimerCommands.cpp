@@ -88,6 +88,10 @@ RemoteResult TimerCommands::resume(const QString& name) {
                   QT_TRANSLATE_NOOP("TimerCommands", "“%1” is not paused."));
 }
 
+QString TimerCommands::defSound() const {
+    return engine_.settings().defSound.value_or(Constants::defSound);
+}
+
 RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, bool save) {
     // An empty name here asks for a made-up one.
     if (!isAcceptableName(name)) return {RemoteError::InvalidArgument, nameProblem(name)};
@@ -96,14 +100,14 @@ RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, b
     QString desc = name.trimmed().isEmpty() ? defaultName(seconds) : name.trimmed();
     TimerRecord timer;
     if (save) {
-        timer = insertTimer(viewContext(), desc, seconds, prefsDefSound);
+        timer = insertTimer(viewContext(), desc, seconds, defSound());
         StoreError error;
         if (!timer) return {RemoteError::Failed, tr("No store is open.")};
         if (!saveNewTimers(viewContext(), {timer}, QStringLiteral("Could not save. "), &error))
             return {RemoteError::Failed, savingFailed(error)};
     } else {
         desc = unusedName(desc);
-        timer = addOneOffTimer(desc, seconds);
+        timer = addOneOffTimer(desc, seconds, defSound());
         if (!timer) return {RemoteError::Failed, tr("No store is open.")};
     }
     // A saved timer reaches the list by a reload; a one-off is there already

@@ -33,7 +33,8 @@ QString quoted(const QString& text) {
 }
 }  // namespace
 
-AddMultipleController::AddMultipleController(QWidget* parent) : QDialog(parent) {
+AddMultipleController::AddMultipleController(const QString& sound, QWidget* parent)
+    : QDialog(parent), sound_(sound) {
     setObjectName(QStringLiteral("AddMultipleController"));
     setWindowTitle(tr("Add Multiple Timers"));
 
@@ -163,7 +164,7 @@ std::optional<QStringList> AddMultipleController::storeTimers(const QList<NewTim
     ManagedObjectContext& context = viewContext();
     QList<TimerRecord> records;
     for (const NewTimer& timer : timers) {
-        TimerRecord record = insertTimer(context, timer.desc, timer.duration, prefsDefSound);
+        TimerRecord record = insertTimer(context, timer.desc, timer.duration, sound_);
         if (!record) break;
         records.append(record);
     }

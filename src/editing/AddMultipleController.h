@@ -17,7 +17,8 @@ namespace dunok {
 class AddMultipleController : public QDialog {
     Q_OBJECT
 public:
-    explicit AddMultipleController(QWidget* parent = nullptr);
+    // The timers are stored with sound.
+    explicit AddMultipleController(const QString& sound, QWidget* parent = nullptr);
 
     TimerRowsTable* theTable() const { return theTable_; }
     QCheckBox* cbStart() const { return cbStart_; }
@@ -55,6 +56,7 @@ private:
     QCheckBox* cbStart_ = nullptr;
     QPushButton* btnCancel_ = nullptr;
     QPushButton* btnSave_ = nullptr;
+    const QString sound_;
 };
 
 }  // namespace dunok

@@ -44,8 +44,11 @@ QLabel* fieldLabel(const QString& text, QWidget* buddy) {
 }
 }  // namespace
 
-EditController::EditController(QWidget* parent)
-    : QDialog(parent), savedTime_(wallClock().now()), dateToUse_(wallClock().now()) {
+EditController::EditController(const Settings& settings, QWidget* parent)
+    : QDialog(parent),
+      settings_(settings),
+      savedTime_(wallClock().now()),
+      dateToUse_(wallClock().now()) {
     setObjectName(QStringLiteral("EditController"));
     setWindowModality(Qt::WindowModal);
     buildLayout();
@@ -219,27 +222,27 @@ void EditController::viewDidLoad() {
             edDescription_->maxLength(), int(std::min<qsizetype>(description.size(), INT_MAX))));
         edDescription_->setText(description);
         // As the list shows it: clamped to what a timer can run for.
-        chosenDuration = currentTimer_->value(TimersKeys::duration).isNull()
-                             ? std::nullopt
-                             : std::optional<qint64>(timerDuration(currentTimer_));
+        chosenDuration_ = currentTimer_->value(TimersKeys::duration).isNull()
+                              ? std::nullopt
+                              : std::optional<qint64>(timerDuration(currentTimer_));
         updateDuration();
         // An empty stored sound would leave the pop-up blank; offer the default.
         const QString sound = timerSound(currentTimer_);
-        selectSound(sound.isEmpty() ? prefsDefSound : sound);
+        selectSound(sound.isEmpty() ? settings_.defSound.value_or(Constants::defSound) : sound);
         snooze_->load(currentTimer_);
         cbStart_->setChecked(false);
     } else {
         lblMode_->setText(tr("Add timer"));
         edDescription_->clear();
-        chosenDuration = defDuration;
+        chosenDuration_ = defDuration;
         updateDuration();
-        selectSound(prefsDefSound);
+        selectSound(settings_.defSound.value_or(Constants::defSound));
         snooze_->load(nullptr);
         cbStart_->setChecked(true);
     }
     setWindowTitle(lblMode_->text());
 
-    const qint64 d = chosenDuration.value_or(0);
+    const qint64 d = chosenDuration_.value_or(0);
     showSliders(d);
 
     // The picker shows when the timer would ring; its path runs only once the
@@ -340,7 +343,7 @@ void EditController::calcDurationFromSliders() {
         return;
     }
     invalidDuration_ = false;
-    chosenDuration = t;
+    chosenDuration_ = t;
     updateDuration();
 }
 
@@ -348,7 +351,7 @@ void EditController::updateDuration() {
     QPalette palette = lblDuration_->palette();
     palette.setColor(QPalette::WindowText, validColor);
     lblDuration_->setPalette(palette);
-    lblDuration_->setText(toDHMS(chosenDuration.value_or(0)));
+    lblDuration_->setText(toDHMS(chosenDuration_.value_or(0)));
 }
 
 void EditController::showDurationError(const QString& text) {
@@ -368,7 +371,7 @@ void EditController::btnPlayPressed() {
     if (pmAlarm_->currentIndex() < 0) return;
     const QString name = pmAlarm_->currentText();
     // The console gets the reason; the user, who pressed play, gets told too.
-    if (!playSound(name))
+    if (!playSound(name, settings_))
         msgUser(tr("Sound not found."),
                 tr("There is no sound file named \"%1\". The timer keeps this sound, but it "
                    "will ring silently.")
@@ -405,18 +408,17 @@ void EditController::btnSavePressed() {
     if (areEditing_.value_or(false)) emit editSaved(id);
     emit timersChanged();
     if (cbStart_->isChecked()) {
-        checkID = id;
-        emit startRequested();
+        emit startRequested(id);
     }
     accept();
     NotificationHub::defaultCenter().post(QStringLiteral("ncReturnedFromEdit"));
 }
 
 namespace {
-void writeFields(const TimerRecord& timer, const QString& desc, const QComboBox* pmAlarm) {
+void writeFields(const TimerRecord& timer, const QString& desc, std::optional<qint64> duration,
+                 const QComboBox* pmAlarm) {
     timer->setValue(TimersKeys::desc, desc);
-    timer->setValue(TimersKeys::duration,
-                    chosenDuration ? QVariant(qint64(*chosenDuration)) : QVariant());
+    timer->setValue(TimersKeys::duration, duration ? QVariant(qint64(*duration)) : QVariant());
     timer->setValue(TimersKeys::sound,
                     pmAlarm->currentIndex() >= 0 ? QVariant(pmAlarm->currentText()) : QVariant());
 }
@@ -426,7 +428,7 @@ QString EditController::addNewTimer(StoreError* error) {
     ManagedObjectContext& context = viewContext();
     const TimerRecord timer = context.insertNewObject(TimersKeys::entity);
     if (!timer) return QString();
-    writeFields(timer, edDescription_->text(), pmAlarm_);
+    writeFields(timer, edDescription_->text(), chosenDuration_, pmAlarm_);
     snooze_->write(timer);
     if (!saveNewTimers(context, {timer}, QStringLiteral("Could not save. "), error))
         return QString();
@@ -436,7 +438,7 @@ QString EditController::addNewTimer(StoreError* error) {
 
 QString EditController::modifyTimer(StoreError* error) {
     if (!currentTimer_) return QString();
-    writeFields(currentTimer_, edDescription_->text(), pmAlarm_);
+    writeFields(currentTimer_, edDescription_->text(), chosenDuration_, pmAlarm_);
     snooze_->write(currentTimer_);
     if (!viewContext().save(error)) {
         logStoreError(QStringLiteral("Could not modify. "), *error);

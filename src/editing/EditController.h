@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "model/Globals.h"
+#include "model/Settings.h"
 
 class QCheckBox;
 class QComboBox;
@@ -26,7 +27,9 @@ class TargetDateEdit;
 class EditController : public QDialog {
     Q_OBJECT
 public:
-    explicit EditController(QWidget* parent);
+    // settings: the preferences as the sheet opens (the default sound, the
+    // preview's volume).
+    EditController(const Settings& settings, QWidget* parent);
     ~EditController() override;
 
     // Set before the sheet is opened; the controls are filled when it first shows.
@@ -37,14 +40,16 @@ public:
     // time zone.
     void didSelectDate(const QDateTime& date);
     void setVisible(bool visible) override;
+    // The duration Save would store, in seconds; none when the timer has none.
+    std::optional<qint64> chosenDuration() const { return chosenDuration_; }
 
 signals:
     // A change to the timer being edited was saved (before timersChanged).
     void editSaved(const QString& timerId);
     // The timer was saved: the main window reloads its table.
     void timersChanged();
-    // It was saved with "start" on; checkID names it.
-    void startRequested();
+    // It was saved with "start" on: the timer with that id starts.
+    void startRequested(const QString& timerId);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -79,7 +84,11 @@ private:
     void showCalendar();
     void createCalenderPopover();
 
+    const Settings settings_;
     std::optional<bool> areEditing_;
+    // The duration the sheet works on, in seconds; both of its duration
+    // paths write it and Save reads it.
+    std::optional<qint64> chosenDuration_;
     TimerRecord currentTimer_;
     bool loaded_ = false;
     bool invalidDuration_ = false;

@@ -13,10 +13,14 @@ class QWidget;
 
 namespace dunok {
 
+class Preferences;
+
 class Sheets : public QObject {
     Q_OBJECT
 public:
-    explicit Sheets(QObject* parent = nullptr) : QObject(parent) {}
+    // The sheets read and change prefs.
+    explicit Sheets(Preferences& prefs, QObject* parent = nullptr)
+        : QObject(parent), prefs_(prefs) {}
 
     // Each opens its sheet window-modal over `over` and returns it (it deletes
     // itself when closed). While one sheet is open, asking again brings that
@@ -29,15 +33,16 @@ public:
     QDialog* openSheet() const { return open_; }
 
 signals:
-    void editSaved(const QString& timerId);  // the editor saved a change to this timer
-    void timersChanged();                    // the editor saved: reload the list
-    void startRequested();                   // ... with "start" on: checkID names the timer
+    void editSaved(const QString& timerId);       // the editor saved a change to this timer
+    void timersChanged();                         // the editor saved: reload the list
+    void startRequested(const QString& timerId);  // ... with "start" on
     void timersAdded(const QStringList& timerIds, bool start);
     void preferencesChanged();
 
 private:
     QDialog* present(QDialog* sheet);
 
+    Preferences& prefs_;
     QPointer<QDialog> open_;
 };
 

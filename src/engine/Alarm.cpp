@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "model/Globals.h"
+#include "model/Settings.h"
 #include "model/Store.h"
 #include "platform/AudioPlayer.h"
 #include "platform/ResourceFolder.h"
@@ -92,8 +93,9 @@ QStringList soundNames() {
     return names + own;
 }
 
-bool playSound(const QString& soundName, MissingSound missing) {
-    const QString fallback = isSoundName(prefsDefSound) ? prefsDefSound : Constants::defSound;
+bool playSound(const QString& soundName, const Settings& settings, MissingSound missing) {
+    const QString defSound = settings.defSound.value_or(Constants::defSound);
+    const QString fallback = isSoundName(defSound) ? defSound : Constants::defSound;
     // The store may name no sound, or a path (an old version, another
     // program, a damaged file). The editor offers the default sound for such a
     // timer, so that is what rings; the name itself is never opened.
@@ -133,7 +135,7 @@ bool playSound(const QString& soundName, MissingSound missing) {
         return false;
     }
     owner->replace(std::move(player));
-    audioPlayer->setVolume(prefsVolume);
+    audioPlayer->setVolume(settings.volume);
     audioPlayer->play();
     return true;
 }

@@ -9,6 +9,7 @@
 namespace dunok {
 
 class AudioPlayer;
+struct Settings;
 
 // Owns the one audio player for as long as it lives. The program keeps one for
 // its run and ends it at quit, before the event loop and the sound system go;
@@ -50,14 +51,15 @@ QStringList soundNames();
 
 enum class MissingSound { Fails, PlaysDefault };
 
-// Plays the named sound once at prefsVolume through the current SharedPlayer,
-// whose player audioPlayer then names. A name that is empty or not a sound
-// name plays the default sound instead, and says so on the console
+// Plays the named sound once at the settings' volume through the current
+// SharedPlayer, whose player audioPlayer then names. A name that is empty or
+// not a sound name plays the settings' default sound instead, and says so on the console
 // ("Playing the default sound ..."); so does a sound whose file is gone, when
 // asked to (an alarm must be heard; a preview should say it cannot play). A sound that cannot be
 // loaded (or no SharedPlayer alive) writes "Couldn't load sound file" (and why) to the console,
 // leaves audioPlayer as it was and returns false.
-bool playSound(const QString& soundName, MissingSound missing = MissingSound::Fails);
+bool playSound(const QString& soundName, const Settings& settings,
+               MissingSound missing = MissingSound::Fails);
 // Stops audioPlayer if it is playing; nothing else.
 void stopPlaying();
 // Whether audioPlayer exists and is playing.

@@ -3,14 +3,16 @@
 #include "engine/Alarm.h"
 #include "engine/Alert.h"
 #include "model/Globals.h"
+#include "model/Preferences.h"
 #include "platform/AudioPlayer.h"
 #include "platform/Clock.h"
 #include "platform/TickScheduler.h"
 
 namespace dunok {
 
-AlarmRing::AlarmRing(TickScheduler& scheduler, Clock& clock, QObject* parent)
-    : QObject(parent), scheduler_(scheduler), clock_(clock) {}
+AlarmRing::AlarmRing(TickScheduler& scheduler, Clock& clock, const Preferences& prefs,
+                     QObject* parent)
+    : QObject(parent), scheduler_(scheduler), clock_(clock), prefs_(prefs) {}
 
 AlarmRing::~AlarmRing() {
     if (pause_) pause_->invalidate();
@@ -19,12 +21,13 @@ AlarmRing::~AlarmRing() {
 bool AlarmRing::ring(const QString& timerId, const QString& soundName) {
     end();
     stopPlaying();
-    if (!playSound(soundName, MissingSound::PlaysDefault)) return false;
+    const Settings& settings = prefs_.settings();
+    if (!playSound(soundName, settings, MissingSound::PlaysDefault)) return false;
     player_ = audioPlayer;
     timerId_ = timerId;
     connect(audioPlayer, &AudioPlayer::finished, this, &AlarmRing::played);
-    repeating_ = prefsRepeatAlarm;
-    repeatUntilNs_ = clock_.nowNs() + qint64(prefsRepeatLimitMinutes) * 60 * 1'000'000'000;
+    repeating_ = settings.repeatAlarm;
+    repeatUntilNs_ = clock_.nowNs() + qint64(settings.repeatLimitMinutes) * 60 * 1'000'000'000;
     return true;
 }
 
@@ -72,7 +75,7 @@ void AlarmRing::playAgain() {
     }
     // The same player: the sound is decoded already, and the volume may
     // have been changed in the preferences meanwhile.
-    player_->setVolume(prefsVolume);
+    player_->setVolume(prefs_.settings().volume);
     player_->play();
 }
 

@@ -11,6 +11,7 @@
 #include "engine/CountdownText.h"
 #include "engine/RunningTimers.h"
 #include "model/Globals.h"
+#include "model/Preferences.h"
 #include "model/TimerModel.h"
 #include "platform/Logging.h"
 #include "platform/TickScheduler.h"
@@ -30,16 +31,22 @@ int rowOfTimer(const QString& id) {
 }
 }  // namespace
 
-TimerEngine::TimerEngine(TimerRowDisplay& rows, Clock& clock, QObject* parent)
+TimerEngine::TimerEngine(TimerRowDisplay& rows, const Preferences& prefs, Clock& clock,
+                         QObject* parent)
     : QObject(parent),
       rows_(rows),
+      prefs_(prefs),
       scheduler_(std::make_unique<TickScheduler>(clock)),
       cursor_([] { return QPointF(QCursor::pos()); }),
-      ring_(std::make_unique<AlarmRing>(*scheduler_, clock)) {
+      ring_(std::make_unique<AlarmRing>(*scheduler_, clock, prefs)) {
     scheduler_->setCoalescingNs(tickCoalescingNs);
     // Every alarm's end refreshes the toolbar, so that Silence never stays
     // enabled for a sound that has ended.
     connect(ring_.get(), &AlarmRing::stateChanged, this, &TimerEngine::toolbarNeedsUpdate);
+}
+
+const Settings& TimerEngine::settings() const {
+    return prefs_.settings();
 }
 
 TimerEngine::~TimerEngine() {
@@ -80,8 +87,8 @@ void TimerEngine::snooze(const QString& id) {
 
 void TimerEngine::shutDown() {
     silenceAll();
-    if (mouseTimer) mouseTimer->invalidate();
-    mouseTimer.reset();
+    if (mouseTimer_) mouseTimer_->invalidate();
+    mouseTimer_.reset();
     for (Alert& alert : alertsArray) {
         if (alert.theTimer) alert.theTimer->invalidate();
         alert.theTimer.reset();
@@ -138,7 +145,7 @@ void TimerEngine::tableViewDoubleClick(int selectedRow) {
     rows_.reloadRows({r});
     emit toolbarNeedsUpdate();
     updateBadge();
-    if (started && prefsHideWhenTimerStarts) emit closeWindowRequested();
+    if (started && settings().hideWhenTimerStarts) emit closeWindowRequested();
 }
 
 void TimerEngine::miPauseClicked(int selectedRow) {
@@ -168,10 +175,6 @@ void TimerEngine::resetAlerts() {
     }
     emit toolbarNeedsUpdate();
     updateBadge();
-}
-
-void TimerEngine::checkForNewTimers() {
-    startTimers({checkID});
 }
 
 void TimerEngine::startTimers(const QStringList& ids) {
@@ -283,8 +286,8 @@ void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
     const TimerRecord timer = haveRecord ? timersArray[int(row)] : TimerRecord();
 
     emit timerFinished(alertsArray[i].id);
-    if (prefsBringToFront) emit bringToFrontRequested();
-    if (prefsSendNotification && timer) {
+    if (settings().bringToFront) emit bringToFrontRequested();
+    if (settings().sendNotification && timer) {
         qCDebug(lcEngine).noquote() << alertsArray[i].id;
         emit finishNotification(
             {timerDesc(timer), tr("Duration was %1").arg(toDHMS(timerDuration(timer))),
@@ -299,7 +302,7 @@ void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
     // A newer finish replaces the alarm that rang before.
     silenceAll();
     if (timer) ring_->ring(alertsArray[i].id, timerSound(timer));
-    if (prefsQuietWithMouse) startMouseWatch();
+    if (settings().quietWithMouse) startMouseWatch();
 
     Alert& alert = alertsArray[i];
     alert.isPaused = false;
@@ -325,7 +328,7 @@ void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
             alert.theTimer.reset();
             alert.isPaused = true;
             const QString left =
-                prefsCountdownDigits ? toDHMS2(alert.value, true) : toDHMS(alert.value);
+                settings().countdownDigits ? toDHMS2(alert.value, true) : toDHMS(alert.value);
             rows_.setDurationText(row, tr("Paused %1").arg(left), tSize);
         }
     }
@@ -350,17 +353,16 @@ void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
 
 void TimerEngine::startMouseWatch() {
     const QPointF pos = cursor_();
-    mouseX = pos.x();
-    mouseY = pos.y();
-    if (mouseTimer) mouseTimer->invalidate();
-    mouseTimer = scheduler_->schedule([this] { detectMouseMove(); }, mouseWatchIntervalNs);
+    mouseAt_ = pos;
+    if (mouseTimer_) mouseTimer_->invalidate();
+    mouseTimer_ = scheduler_->schedule([this] { detectMouseMove(); }, mouseWatchIntervalNs);
 }
 
 void TimerEngine::detectMouseMove() {
     const QPointF pos = cursor_();
-    if (pos.x() == mouseX && pos.y() == mouseY) return;
-    if (mouseTimer) mouseTimer->invalidate();
-    mouseTimer.reset();
+    if (pos.x() == mouseAt_.x() && pos.y() == mouseAt_.y()) return;
+    if (mouseTimer_) mouseTimer_->invalidate();
+    mouseTimer_.reset();
     silenceAll();
     emit toolbarNeedsUpdate();
 }

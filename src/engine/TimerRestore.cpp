@@ -39,7 +39,7 @@ TimerRestore::TimerRestore(TimerEngine& engine, QObject* parent)
 void TimerRestore::restore() {
     if (!hasViewContext()) return;
     QList<RestoredTimer> kept;
-    if (prefsKeepTimers) {
+    if (engine_.settings().keepTimers) {
         const qint64 now = nowMs();
         const auto optional = [](const QVariant& value) {
             return value.isNull() ? std::nullopt : std::optional<qint64>(value.toLongLong());
@@ -82,7 +82,7 @@ void TimerRestore::keep() {
         if (!timer->isPersistent()) continue;
         QVariant due;
         QVariant left;
-        const int k = prefsKeepTimers ? haveAlertForID(timerId(timer)) : -1;
+        const int k = engine_.settings().keepTimers ? haveAlertForID(timerId(timer)) : -1;
         if (k != -1 && alertsArray[k].value > 0) {
             if (alertsArray[k].isPaused)
                 left = alertsArray[k].value;

@@ -16,8 +16,8 @@
 
 namespace dunok {
 
-MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
-    : QMainWindow(parent), prefs_(prefs) {
+MainWindow::MainWindow(Preferences& prefs, QWidget* parent)
+    : QMainWindow(parent), prefs_(*prefs.store()) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Dunok"));
     frameSaver_ = new QTimer(this);

@@ -10,6 +10,7 @@ class QTimer;
 namespace dunok {
 
 class PreferenceStore;
+class Preferences;
 class ViewController;
 class WindowActivation;
 
@@ -18,7 +19,9 @@ class MainWindow : public QMainWindow {
 public:
     static inline const QString frameAutosaveName = QStringLiteral("mainWindow");
 
-    explicit MainWindow(PreferenceStore& prefs, QWidget* parent = nullptr);
+    // prefs, with its file, is the program's for the whole run: the window
+    // keeps its frame in the same file.
+    explicit MainWindow(Preferences& prefs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     ViewController* viewController() const { return viewController_; }

@@ -7,7 +7,7 @@
 
 namespace dunok {
 
-RowContents buildRowCells(int row) {
+RowContents buildRowCells(int row, bool countdownDigits) {
     RowContents cells;
     if (row < 0 || row >= timersArray.size()) return cells;
     const TimerRecord& timer = timersArray[row];
@@ -32,7 +32,7 @@ RowContents buildRowCells(int row) {
     } else {
         duration.image = QStringLiteral("timerfull22");
         duration.fontSize = cSize;
-        duration.text = prefsCountdownDigits ? toDHMS2(alert.value, true) : toDHMS(alert.value);
+        duration.text = countdownDigits ? toDHMS2(alert.value, true) : toDHMS(alert.value);
     }
     return cells;
 }

@@ -28,6 +28,7 @@ struct RowContents {
     // time): so until the row is rebuilt or the cell written over.
     bool showsFinish = false;
 };
-RowContents buildRowCells(int row);
+// countdownDigits: a running timer counts down as 0:04:59 rather than in words.
+RowContents buildRowCells(int row, bool countdownDigits);
 
 }  // namespace dunok

@@ -7,6 +7,7 @@
 
 #include "model/Globals.h"
 #include "model/ListOrder.h"
+#include "model/Preferences.h"
 #include "platform/NamedImage.h"
 
 namespace dunok {
@@ -19,7 +20,8 @@ QFont fontOfSize(double points) {
 }
 }  // namespace
 
-TimerTableModel::TimerTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+TimerTableModel::TimerTableModel(Preferences& prefs, QObject* parent)
+    : QAbstractTableModel(parent), prefs_(prefs) {}
 
 int TimerTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(rows_.size());
@@ -103,6 +105,12 @@ bool TimerTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action,
     if (!canDropMimeData(data, action, row, column, parent)) return false;
     const DropResult result =
         dropTimerRows(rowsFromPayload(data->data(rowsMimeType)), row < 0 ? rowCount() : row);
+    if (result.reloaded && !result.refused) {
+        // The stored sort setting stays for the next start.
+        Settings settings = prefs_.settings();
+        settings.sort = sortNone;
+        prefs_.changeForThisRun(settings);
+    }
     if (result.reloaded) {
         reloadData();
         emit rowsReordered(result.rows);
@@ -119,14 +127,15 @@ void TimerTableModel::reloadData() {
     beginResetModel();
     rows_.clear();
     rows_.reserve(timersArray.size());
-    for (int r = 0; r < timersArray.size(); ++r) rows_.append(buildRowCells(r));
+    for (int r = 0; r < timersArray.size(); ++r)
+        rows_.append(buildRowCells(r, prefs_.settings().countdownDigits));
     endResetModel();
 }
 
 void TimerTableModel::reloadRows(const QList<int>& rows) {
     for (int r : rows) {
         if (r < 0 || r >= rows_.size()) continue;
-        RowContents built = buildRowCells(r);
+        RowContents built = buildRowCells(r, prefs_.settings().countdownDigits);
         // A tick changes only the countdown: the view repaints what changed.
         const int first = built.description == rows_[r].description ? 1 : 0;
         const int last = built.duration == rows_[r].duration ? 0 : 1;

@@ -14,7 +14,6 @@ namespace dunok {
 
 class Clock;
 class Sheets;
-class PreferenceStore;
 class ProcessActivity;
 class TimerEngine;
 class TimerRestore;
@@ -27,8 +26,8 @@ class ViewController : public QWidget {
     Q_OBJECT
 public:
     // clock drives the countdowns; the system's clock unless a test moves its own.
-    explicit ViewController(PreferenceStore& prefs, QWidget* parent = nullptr,
-                            Clock* clock = nullptr);
+    // prefs: the program's settings, which the window reads and changes.
+    explicit ViewController(Preferences& prefs, QWidget* parent = nullptr, Clock* clock = nullptr);
 
     // Window lifecycle, called by the main window.
     void viewWillAppear();
@@ -45,7 +44,6 @@ public:
     void tableViewDoubleClick();
     void miPauseClicked();
     void resetAlerts();
-    void checkForNewTimers();
     void silence();
 
     // The editing sheets over this window.
@@ -92,7 +90,7 @@ private:
     void duplicateRow(int row);
     int rowHeight() const;
 
-    PreferenceStore& prefs_;
+    Preferences& prefs_;
     PreferenceTrouble prefsTrouble_;
     TimerTableView* myTable_ = nullptr;
     TimerTableModel* model_ = nullptr;
@@ -104,6 +102,8 @@ private:
     TimerToolbar* toolbar_ = nullptr;
     TimerContextMenu* contextMenu_ = nullptr;
     TimerActions* actions_ = nullptr;
+    // The table's selection while the window is not shown (-1: none).
+    int savedSelectedRow_ = -1;
 };
 
 }  // namespace dunok

@@ -5,7 +5,6 @@
 
 #include "model/Preferences.h"
 #include "model/TimerList.h"
-#include "platform/PreferenceStore.h"
 
 namespace dunok {
 
@@ -15,12 +14,11 @@ QString sortString(int sort) {
     return QCoreApplication::translate("ListOrder", "Custom");
 }
 
-int cycleSortOrder(PreferenceStore& prefs) {
-    Settings settings = currentSettings();
+int cycleSortOrder(Preferences& prefs) {
+    Settings settings = prefs.settings();
     settings.sort =
         settings.sort >= sortNone && settings.sort < sortDesc ? settings.sort + 1 : sortNone;
-    applySettings(settings);
-    writeSettings(prefs, settings, {PrefKeys::sort});
+    prefs.change(settings, {PrefKeys::sort});
     return settings.sort;
 }
 
@@ -80,19 +78,16 @@ DropResult dropTimerRows(const QList<int>& rows, int dropRow) {
     const QList<TimerRecord> before = timersArray;
     timersArray = reordered;
     wasReordered = true;
-    const int sortBefore = prefsSort;
-    prefsSort = sortNone;
 
     StoreError error;
     if (saveOrder(&error)) {
-        populateArray(prefsSort);
+        populateArray(sortNone);
         result.rows = newRows;
     } else {
         // The store kept the old order and the old records, which are the
         // very objects the list held: it goes back to them as they were, also
         // when the store cannot even be read just now.
         result.refused = error;
-        prefsSort = sortBefore;
         for (int r : std::as_const(newRows))
             if (const qsizetype at = before.indexOf(reordered[r]); at >= 0) result.rows << int(at);
         timersArray = before;

@@ -12,7 +12,7 @@
 
 namespace dunok {
 
-class PreferenceStore;
+class Preferences;
 
 // The drag payload's type. Its data are the dragged rows' indices in
 // decimal, one per line ("3" for row 3 alone).
@@ -40,7 +40,7 @@ QString sortString(int sort);
 // the cycle (an old or damaged preference) goes to Custom. The new setting is
 // written to the preferences at once. The caller then reloads the table and
 // relabels the toolbar. Returns the new setting.
-int cycleSortOrder(PreferenceStore& prefs);
+int cycleSortOrder(Preferences& prefs);
 
 QByteArray rowsPayload(QList<int> rows);
 // The row indices a payload names, in its order. A line that is not a
@@ -64,9 +64,9 @@ struct DropResult {
 };
 
 // A drop of rows above dropRow: with no timer running or paused, moves them
-// in timersArray, makes the order custom for this run (the stored sort
-// setting stays), rewrites the store in the new order and reloads
-// timersArray from it. While a timer runs nothing moves, since a rewrite
+// in timersArray, rewrites the store in the new order and reloads
+// timersArray from it in that order; the caller then makes the order custom
+// for this run (the stored sort setting stays). While a timer runs nothing moves, since a rewrite
 // gives every timer a new id. If the rewrite fails the old order is
 // put back as it was (the store may not even be readable then), and rows
 // says where the dropped timers are in it.

@@ -68,9 +68,9 @@ QList<TimerRecord> storedTimers() {
 }
 }  // namespace
 
-TimerRecord addOneOffTimer(const QString& desc, qint64 duration) {
+TimerRecord addOneOffTimer(const QString& desc, qint64 duration, const QString& sound) {
     ManagedObjectContext& context = viewContext();
-    TimerRecord timer = insertTimer(context, desc, duration, prefsDefSound);
+    TimerRecord timer = insertTimer(context, desc, duration, sound);
     if (!timer) return timer;
     // Deleting a record never saved only takes it out of the context: it
     // stays readable, keeps its own id and can never reach the file.
@@ -94,18 +94,17 @@ bool populateArray(int sort) {
     return true;
 }
 
-bool needsDefaultTimers() {
-    return timersArray.isEmpty() && prefsNewDatabase;
+bool needsDefaultTimers(bool newDatabase) {
+    return timersArray.isEmpty() && newDatabase;
 }
 
-void markDefaultTimersCreated(PreferenceStore& prefs) {
-    Settings settings = currentSettings();
+void markDefaultTimersCreated(Preferences& prefs) {
+    Settings settings = prefs.settings();
     settings.newDatabase = false;
-    applySettings(settings);
-    writeSettings(prefs, settings, {PrefKeys::newDatabase});
+    prefs.change(settings, {PrefKeys::newDatabase});
 }
 
-void createDefaultEntries() {
+void createDefaultEntries(const QString& sound) {
     ManagedObjectContext& context = viewContext();
     timersArray.clear();
     // One transaction around the nineteen saves: each save is still its own
@@ -119,7 +118,7 @@ void createDefaultEntries() {
                 // names are the user's own data, like any name the user typed.
                 TimerRecord timer = insertTimer(
                     context, QCoreApplication::translate("TimerList", desc.toUtf8().constData()),
-                    duration, prefsDefSound);
+                    duration, sound);
                 timer->setValue(TimersKeys::snoozeOn, false);
                 timer->setValue(TimersKeys::snooze, defSnoozeDuration);
                 if (saveNewTimers(context, {timer}, QStringLiteral("Could not save. ")))

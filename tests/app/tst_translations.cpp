@@ -8,6 +8,7 @@
 #include "app/Translations.h"
 #include "mainwindow/DeleteConfirmation.h"
 #include "mainwindow/MainWindow.h"
+#include "model/Preferences.h"
 #include "platform/MessageBox.h"
 #include "platform/PreferenceStore.h"
 #include "support/TestEnvironment.h"
@@ -27,7 +28,8 @@ private slots:
     void windowSpeaksTheLocalesLanguage() {
         testing::TestHome home;
         testing::StoreFixture store(home.storePath());
-        PreferenceStore prefs(home.prefsPath());
+        PreferenceStore file(home.prefsPath());
+        Preferences prefs(&file);
         const auto texts = [&](const QLocale& locale) {
             installTranslations(*QCoreApplication::instance(), locale);
             MainWindow window(prefs);

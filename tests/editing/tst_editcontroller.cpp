@@ -36,7 +36,7 @@ class TestEditController : public QObject {
         return dlg->findChild<T*>(QLatin1String(name));
     }
     void open(const TimerRecord& timer = {}) {
-        dlg = std::make_unique<EditController>(nullptr);
+        dlg = std::make_unique<EditController>(startSettings(), nullptr);
         dlg->setAreEditing(bool(timer));
         dlg->setCurrentTimer(timer);
         dlg->open();
@@ -136,7 +136,7 @@ private slots:
         QTest::keyClick(desc(), Qt::Key_Return);
         const auto stored = storedTimers();
         QVERIFY(!dlg->isVisible() && start.count() == 1 && stored.size() == 1);
-        QCOMPARE(checkID, timerId(stored[0]));
+        QCOMPARE(start.at(0).at(0).toString(), timerId(stored[0]));
         QCOMPARE(timerDesc(stored[0]), QString("  Tea "));
         QCOMPARE(timerDuration(stored[0]), qint64(3603));
         QCOMPARE(timerSound(stored[0]), QString("Bell"));
@@ -216,7 +216,7 @@ private slots:
         clock.setNow(now);
         open(store->addTimer("Call", 60));
         picker()->setDateTime(target);
-        QTEST(chosenDuration.value_or(0), "seconds");
+        QTEST(dlg->chosenDuration().value_or(0), "seconds");
     }
 
     // A whole date typed over the picker's text, as a user does it: the typed
@@ -247,7 +247,7 @@ private slots:
             const QDateTime meant(QDate(2027, 3, 27), QTime(2, 30), berlin);
             QCOMPARE(picker()->moment(), meant);
             QCOMPARE(picker()->text(), QString("27 Mar 2027 02:30"));
-            QCOMPARE(chosenDuration.value_or(0), berlinTime(3, 20, 10, 0).secsTo(meant));
+            QCOMPARE(dlg->chosenDuration().value_or(0), berlinTime(3, 20, 10, 0).secsTo(meant));
             save();
             QCOMPARE(timerDuration(storedTimers().value(0)),
                      berlinTime(3, 20, 10, 0).secsTo(meant));
@@ -301,7 +301,7 @@ private slots:
         picker()->setMoment(berlinTime(3, 21, 18, 30, 20));
         dlg->didSelectDate(berlinTime(3, 24, 0, 0));  // as the calendar hands over a day
         QCOMPARE(picker()->moment(), berlinTime(3, 24, 18, 30));
-        QCOMPARE(chosenDuration, std::optional<qint64>(4 * 86400 + 8 * 3600 + 30 * 60));
+        QCOMPARE(dlg->chosenDuration(), std::optional<qint64>(4 * 86400 + 8 * 3600 + 30 * 60));
     }
 };
 

@@ -58,8 +58,10 @@ private slots:
     }
 
     void repeatsAfterAPauseUntilItsLimit() {
-        prefsRepeatAlarm = true;
-        prefsRepeatLimitMinutes = 1;
+        testing::changeSettings(*prefs, [](Settings& s) {
+            s.repeatAlarm = true;
+            s.repeatLimitMinutes = 1;
+        });
         ringTwo();
         AudioPlayer* alarm = audioPlayer;
         int plays = 1;
@@ -94,8 +96,10 @@ private slots:
     void everyWayOfSilencingEndsTheRepeat() {
         QFETCH(QString, how);
         QFETCH(bool, inPause);
-        prefsRepeatAlarm = true;
-        prefsQuietWithMouse = how == "mouse";
+        testing::changeSettings(*prefs, [&](Settings& s) {
+            s.repeatAlarm = true;
+            s.quietWithMouse = how == "mouse";
+        });
         QPointF mouse(10, 10);
         engine->setCursorSource([&mouse] { return mouse; });
         if (how == "new finish") engine->tableViewDoubleClick(Egg);
@@ -114,7 +118,7 @@ private slots:
         if (how == "dismissed") engine->notificationDismissed(ringing);
         if (how == "reset") engine->resetAlerts();
         if (how == "new finish") seconds(240 - 2 - (inPause ? 4 : 0));
-        if (how == "preview") QVERIFY(playSound(QStringLiteral("Chimes")));
+        if (how == "preview") QVERIFY(playSound(QStringLiteral("Chimes"), prefs->settings()));
 
         QCOMPARE(engine->isRinging(), how == "new finish");
         AudioPlayer* after = audioPlayer;

@@ -57,7 +57,7 @@ private slots:
         QVERIFY(alertsArray.isEmpty() && !engine->scheduler().isArmed());  // no more ticks
         QCOMPARE(text(Tea), QStringLiteral("3m"));
 
-        prefsCountdownDigits = false;
+        testing::changeSettings(*prefs, [](Settings& s) { s.countdownDigits = false; });
         QSignalSpy fronts(engine.get(), &TimerEngine::bringToFrontRequested);
         click(Three);
         advance(second - 1);  // not yet due
@@ -98,7 +98,7 @@ private slots:
     }
 
     void pauseKeepsTheSecondsAndOnlyAStartClosesTheWindow() {
-        prefsHideWhenTimerStarts = true;
+        testing::changeSettings(*prefs, [](Settings& s) { s.hideWhenTimerStarts = true; });
         QSignalSpy closes(engine.get(), &TimerEngine::closeWindowRequested);
         click(Tea);
         advance(18 * second);
@@ -111,8 +111,7 @@ private slots:
         advance(second);
         QCOMPARE(text(Tea), QStringLiteral("00:02:41"));
         click(Tea);
-        checkID = id(Egg);
-        engine->checkForNewTimers();  // nor does the editor's start close it
+        engine->startTimers({id(Egg)});  // nor does the editor's start close it
         QCOMPARE(closes.count(), 1);
     }
 
@@ -147,7 +146,7 @@ private slots:
         QVERIFY(isAlarmPlaying());
         mouse.rx() += 0.25;  // the smallest move counts
         advance(second / 2);
-        QVERIFY(!isAlarmPlaying() && !mouseTimer);
+        QVERIFY(!isAlarmPlaying() && !engine->isWatchingMouse());
         click(Three);  // a finished row whose alarm already ended starts at once
         QCOMPARE(text(Three), QStringLiteral("00:00:03"));
     }
@@ -185,7 +184,7 @@ private slots:
         QVERIFY(isAlarmPlaying());
         engine->notificationDismissed(three);
         QVERIFY(!isAlarmPlaying());
-        QVERIFY(playSound(QStringLiteral("Chimes")));  // the editor's preview
+        QVERIFY(playSound(QStringLiteral("Chimes"), prefs->settings()));  // the editor's preview
         engine->notificationDismissed(three);
         QVERIFY(isAlarmPlaying());
     }
@@ -195,10 +194,11 @@ private slots:
         for (int row : {Three, Tea, Egg}) click(row);
         pause(Egg);
         advance(3 * second);  // Three rings, the mouse watch looks
-        QVERIFY(isAlarmPlaying() && mouseTimer && engine->scheduler().activeCount() == 2);
+        QVERIFY(isAlarmPlaying() && engine->isWatchingMouse() &&
+                engine->scheduler().activeCount() == 2);
 
         engine->shutDown();
-        QVERIFY(!isAlarmPlaying() && !mouseTimer);
+        QVERIFY(!isAlarmPlaying() && !engine->isWatchingMouse());
         QCOMPARE(engine->scheduler().activeCount(), 0);
         QVERIFY(!engine->scheduler().isArmed());  // no wake-up is left to fire into the quit
         QCOMPARE(alertsArray.size(), 2);          // what ran is still known, only stilled
@@ -209,7 +209,7 @@ private slots:
         // With the player's owner gone nothing can sound, and the program says why.
         player.reset();
         QVERIFY(!audioPlayer);
-        QVERIFY(!playSound(QStringLiteral("Chimes")));
+        QVERIFY(!playSound(QStringLiteral("Chimes"), prefs->settings()));
         QCOMPARE(log.countStartingWith(QStringLiteral("Couldn't load sound file")), 1);
     }
 };

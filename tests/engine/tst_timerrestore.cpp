@@ -27,6 +27,13 @@ class TestTimerRestore : public QObject {
     // One run of the program: its store, list, engine and keeper.
     struct Run {
         ManualClock clock;
+        // Every run keeps its timers and tells each finish.
+        Preferences prefs{nullptr, [] {
+                              Settings settings = startSettings();
+                              settings.keepTimers = true;
+                              settings.sendNotification = true;
+                              return settings;
+                          }()};
         std::unique_ptr<SharedPlayer> player = std::make_unique<SharedPlayer>();
         std::unique_ptr<testing::StoreFixture> store;
         std::unique_ptr<TimerTableModel> model;
@@ -42,9 +49,9 @@ class TestTimerRestore : public QObject {
         run = std::make_unique<Run>();
         run->store = std::make_unique<testing::StoreFixture>(home->storePath());
         QVERIFY(populateArray(sortDuration));
-        run->model = std::make_unique<TimerTableModel>();
+        run->model = std::make_unique<TimerTableModel>(run->prefs);
         run->model->reloadData();
-        run->engine = std::make_unique<TimerEngine>(*run->model, run->clock);
+        run->engine = std::make_unique<TimerEngine>(*run->model, run->prefs, run->clock);
         run->restore = std::make_unique<TimerRestore>(*run->engine);
         connect(run->engine.get(), &TimerEngine::toolbarNeedsUpdate, run->restore.get(),
                 &TimerRestore::keep);
@@ -103,8 +110,6 @@ private slots:
             store.addTimer("Egg", 240);
             store.addTimer("Tea", 300);
         }
-        prefsKeepTimers = true;
-        prefsSendNotification = true;
     }
     void cleanup() {
         run.reset();

@@ -32,16 +32,17 @@ namespace {
 struct Window {
     testing::TestHome home;
     testing::StoreFixture store{home.storePath()};
-    PreferenceStore prefs{home.prefsPath()};
+    PreferenceStore file{home.prefsPath()};
+    Preferences prefs{&file};
     std::unique_ptr<MainWindow> window;
     ViewController* vc = nullptr;
     TimerContextMenu* menu = nullptr;
 
     Window() {
         testing::resetGlobals();
-        prefs.setValue(PrefKeys::havePrefs, 100);
-        prefs.setValue(PrefKeys::newDatabase, false);
-        prefs.setValue(PrefKeys::sort, sortNone);
+        file.setValue(PrefKeys::havePrefs, 100);
+        file.setValue(PrefKeys::newDatabase, false);
+        file.setValue(PrefKeys::sort, sortNone);
         for (const char* name : {"Tea", "Pasta"}) store.addTimer(name, 60);
         auto eggs = store.addTimer("Eggs", 1);  // rings at once, and snoozes
         eggs->setValue(TimersKeys::snoozeOn, true);

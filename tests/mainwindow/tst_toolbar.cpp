@@ -40,11 +40,12 @@ namespace {
 struct ReturningUser {
     testing::TestHome home;
     testing::StoreFixture store{home.storePath()};
-    PreferenceStore prefs{home.prefsPath()};
+    PreferenceStore file{home.prefsPath()};
+    Preferences prefs{&file};
     ReturningUser() {
-        prefs.setValue(PrefKeys::havePrefs, 100);
-        prefs.setValue(PrefKeys::newDatabase, false);
-        prefs.setValue(PrefKeys::sort, sortNone);
+        file.setValue(PrefKeys::havePrefs, 100);
+        file.setValue(PrefKeys::newDatabase, false);
+        file.setValue(PrefKeys::sort, sortNone);
     }
 };
 }  // namespace
@@ -126,7 +127,7 @@ private slots:
         QCOMPARE(table->selectedRow(), 3);              // custom order: at the bottom
 
         // Sorted, an edit keeps the selected row and an addition selects the last.
-        prefsSort = sortDesc;
+        testing::changeSettings(user.prefs, [](Settings& s) { s.sort = sortDesc; });
         vc->reloadTable();  // Bread, Egg, Pasta, Tea
         table->selectRowExactly(1);
         vc->ncReturnedFromEdit();
@@ -260,8 +261,8 @@ private slots:
     // Told once the window is up, in one alert for every key, and not again.
     void unreadablePreferencesAreToldOnceTheWindowIsUp() {
         ReturningUser user;
-        user.prefs.setValue(PrefKeys::volume, "loud");
-        user.prefs.setValue(PrefKeys::countdownDigits, "maybe");
+        user.file.setValue(PrefKeys::volume, "loud");
+        user.file.setValue(PrefKeys::countdownDigits, "maybe");
         MessageBox::clearLastAlert();
         {
             MainWindow window(user.prefs);
@@ -275,11 +276,12 @@ private slots:
             QCOMPARE(alert.informativeText, "These settings in " + user.home.prefsPath() +
                                                 " were set back to their defaults:\n"
                                                 "prefsCountdownDigits = maybe\nprefsVolume = loud");
-            QVERIFY(prefsVolume == 0.5 && prefsCountdownDigits);
+            QVERIFY(user.prefs.settings().volume == 0.5 && user.prefs.settings().countdownDigits);
             QTRY_COMPARE(PreferenceStore(user.home.prefsPath()).text(PrefKeys::volume), "0.5");
         }
         MessageBox::clearLastAlert();
-        PreferenceStore prefs(user.home.prefsPath());  // the next start
+        PreferenceStore file(user.home.prefsPath());  // the next start
+        Preferences prefs(&file);
         MainWindow again(prefs);
         QSignalSpy painted(&again, &MainWindow::firstPainted);
         again.show();

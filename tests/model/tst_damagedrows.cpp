@@ -136,14 +136,15 @@ private slots:
         QCOMPARE(timersArray.size(), 1);
         const TimerRecord timer = timersArray[0];
         QCOMPARE(timerDuration(timer), seconds);
-        TimerTableModel model;
+        Preferences prefs;
+        TimerTableModel model(prefs);
         model.reloadData();
         QCOMPARE(model.data(model.index(0, 0)).toString(), timerDesc(timer));
         QCOMPARE(model.data(model.index(0, 1)).toString(), listed);
 
         // The editor opens on what the list shows, and closing it changes nothing.
         {
-            EditController editor(nullptr);
+            EditController editor(prefs.settings(), nullptr);
             editor.setAreEditing(true);
             editor.setCurrentTimer(timer);
             editor.open();
@@ -157,7 +158,7 @@ private slots:
         }
 
         ManualClock clock(5 * second);
-        TimerEngine engine(model, clock);
+        TimerEngine engine(model, prefs, clock);
         engine.setCursorSource([] { return QPointF(); });
         QList<FinishNotice> notices;
         connect(&engine, &TimerEngine::finishNotification, [&](auto n) { notices << n; });

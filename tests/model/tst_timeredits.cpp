@@ -32,9 +32,10 @@ class TestTimerEdits : public QObject {
     void numberedStore() {
         emptyStore();
         for (int i = 4; i >= 0; --i) store->addTimer(QString::number(i), 100 + i);
-        PreferenceStore prefs(home->prefsPath());
-        loadPreferences(prefs);
-        QVERIFY(populateArray(prefsSort));
+        PreferenceStore file(home->prefsPath());
+        Preferences prefs(&file);
+        prefs.load();
+        QVERIFY(populateArray(prefs.settings().sort));
     }
     static QString shownOrder() { return testing::descriptions().join(""); }
     QString storedOrder() const { return storedList().join(""); }
@@ -75,39 +76,45 @@ private slots:
 
     void defaultTimersOnlyOnAFirstStart() {
         emptyStore();
-        PreferenceStore prefs(home->prefsPath());
-        loadPreferences(prefs);  // first run
-        QVERIFY(populateArray(prefsSort) && needsDefaultTimers());
+        PreferenceStore file(home->prefsPath());
+        Preferences prefs(&file);
+        prefs.load();  // first run
+        QVERIFY(populateArray(prefs.settings().sort) &&
+                needsDefaultTimers(prefs.settings().newDatabase));
         markDefaultTimersCreated(prefs);
-        QVERIFY(!needsDefaultTimers());  // as for a list the user emptied
+        // as for a list the user emptied
+        QVERIFY(!needsDefaultTimers(prefs.settings().newDatabase));
         QVERIFY(!PreferenceStore(home->prefsPath()).boolean(PrefKeys::newDatabase));
-        createDefaultEntries();
+        createDefaultEntries(prefs.defSound());
         QStringList table;  // stored in the table's order
         for (const auto& timer : defaultTimers()) table << timer.first;
         QCOMPARE(storedList(), table);
-        prefsNewDatabase = true;  // a store holding timers gets none, and the flag stays
-        QVERIFY(populateArray(prefsSort) && !needsDefaultTimers() && prefsNewDatabase);
+        QCOMPARE(timerSound(timersArray.first()), Constants::defSound);
+        // A store holding timers gets none.
+        QVERIFY(populateArray(sortNone) && !needsDefaultTimers(true));
     }
 
     void oneFailedDefaultDoesNotStopTheOthers() {
         emptyStore();
         store->context().failNextWrites(1);
-        createDefaultEntries();  // says "Could not save. ..." once
+        createDefaultEntries(Constants::defSound);  // says "Could not save. ..." once
         QCOMPARE(storedList(), testing::descriptions());
         QVERIFY(storedList().size() == 18 && !storedList().contains("1 minute"));
     }
 
     void sortCyclesCustomTimeNameAndIsStoredAtOnce() {
         numberedStore();
-        PreferenceStore prefs(home->prefsPath());
-        prefsSort = 5;                            // an old or damaged setting
-        QStringList seen{sortString(prefsSort)};  // each label, then what the file says
+        PreferenceStore file(home->prefsPath());
+        Settings damaged = startSettings();
+        damaged.sort = 5;  // an old or damaged setting
+        Preferences prefs(&file, damaged);
+        QStringList seen{sortString(prefs.settings().sort)};  // each label, then what the file says
         for (int i = 0; i < 4; ++i)
             seen << sortString(cycleSortOrder(prefs))
                  << QString::number(PreferenceStore(home->prefsPath()).integer(PrefKeys::sort));
         QCOMPARE(seen,
                  QStringList({"Custom", "Custom", "0", "Time", "1", "Name", "2", "Custom", "0"}));
-        QCOMPARE(prefsSort, sortNone);
+        QCOMPARE(prefs.settings().sort, sortNone);
     }
     // Rows from above and below the drop, so that both shifts show; a drag rewrites
     // every record, and the snooze a timer was given moves with it.
@@ -123,13 +130,14 @@ private slots:
         QVERIFY(!timerSnoozeOn(timersArray[2]));
         QCOMPARE(storedOrder(), order);
         // A restart sorts by time again; the custom order waits in the cycle.
-        PreferenceStore restarted(home->prefsPath());
-        loadPreferences(restarted);
-        QVERIFY(populateArray(prefsSort));
+        PreferenceStore file(home->prefsPath());
+        Preferences restarted(&file);
+        restarted.load();
+        QVERIFY(populateArray(restarted.settings().sort));
         QCOMPARE(shownOrder(), "01234");
         cycleSortOrder(restarted);  // Name
         QCOMPARE(cycleSortOrder(restarted), sortNone);
-        QVERIFY(populateArray(prefsSort));
+        QVERIFY(populateArray(restarted.settings().sort));
         QCOMPARE(shownOrder(), order);
     }
     void failedRewriteLeavesTheOldOrderAndEveryTimerOnce() {

@@ -138,7 +138,7 @@ QByteArray fingerprint(const QString& path) {
     return file.readAll() + QFileInfo(file).lastModified().toString(Qt::ISODateWithMs).toUtf8();
 }
 
-QString listAgainstStore(const QString& storePath, const QStringList& shown) {
+QString listAgainstStore(const QString& storePath, const QStringList& shown, int sort) {
     const QStringList integrity = sql(storePath, QStringLiteral("PRAGMA integrity_check"));
     if (integrity != QStringList{"ok"}) return "integrity_check: " + integrity.join(u", ");
     QStringList stored = storedTimers(storePath), listed = entries(), names;
@@ -146,7 +146,7 @@ QString listAgainstStore(const QString& storePath, const QStringList& shown) {
         names << timer.section(QLatin1Char('/'), 0, -2);
     if (names != shown)
         return QStringLiteral("shown [%1], listed [%2]").arg(shown.join(u", "), names.join(u", "));
-    if (prefsSort != sortNone) {  // shown sorted: the same timers, each as often
+    if (sort != sortNone) {  // shown sorted: the same timers, each as often
         stored.sort();
         listed.sort();
     }

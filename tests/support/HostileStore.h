@@ -53,8 +53,8 @@ QStringList sql(const QString& path, const QString& statements);
 // Bytes and modification time of a file: what "left as it was" covers.
 QByteArray fingerprint(const QString& path);
 // Empty when the file passes integrity_check, the program's list holds what
-// the file holds (in the file's order unless a sort is on) and `shown` (the
+// the file holds (in the file's order unless `sort` is on) and `shown` (the
 // table's first column, top to bottom) is that list; else what differs.
-QString listAgainstStore(const QString& storePath, const QStringList& shown);
+QString listAgainstStore(const QString& storePath, const QStringList& shown, int sort);
 
 }  // namespace dunok::testing

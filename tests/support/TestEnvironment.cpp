@@ -60,28 +60,8 @@ void resetGlobals() {
         if (alert.theTimer) alert.theTimer->invalidate();
     alertsArray.clear();
     timersArray.clear();
-    checkID.clear();
-    savedSelectedRow = -1;
     wasReordered = false;
     if (SharedPlayer* player = SharedPlayer::current()) player->release();
-    if (mouseTimer) mouseTimer->invalidate();
-    mouseTimer.reset();
-    mouseX = 0.0;
-    mouseY = 0.0;
-    chosenDuration.reset();
-    prefsNewDatabase = true;
-    prefsSort = sortDuration;
-    prefsDefSound = Constants::defSound;
-    prefsVolume = defVolume;
-    prefsBringToFront = true;
-    prefsSendNotification = true;
-    prefsHideWhenTimerStarts = false;
-    prefsLargeRows = true;
-    prefsQuietWithMouse = true;
-    prefsCountdownDigits = true;
-    prefsRepeatAlarm = false;
-    prefsRepeatLimitMinutes = defRepeatLimitMinutes;
-    prefsKeepTimers = false;
 }
 
 StoreFixture::StoreFixture(const QString& path)

@@ -8,6 +8,7 @@
 
 #include "engine/Alert.h"
 #include "model/Globals.h"
+#include "model/Preferences.h"
 
 namespace dunok {
 
@@ -58,6 +59,15 @@ inline QStringList storedDescriptions(const QString& storePath) {
 
 // Every global of the program back to its value at process start.
 void resetGlobals();
+
+// Changes some of prefs' settings for this run, as the sheet's pop-up or a
+// drop would: edit gets the settings to change.
+template <typename Edit>
+void changeSettings(Preferences& prefs, Edit edit) {
+    Settings settings = prefs.settings();
+    edit(settings);
+    prefs.changeForThisRun(settings);
+}
 
 // An open context over a store file of its own, installed as the program's
 // shared context until destroyed.
