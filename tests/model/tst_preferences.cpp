@@ -73,6 +73,7 @@ private slots:
     void changesAreToldAndWrittenAsAsked() {
         load();
         PreferenceStore store(home->prefsPath());
+        now.defSound = "Chimes";
         Preferences prefs(&store, now);
         QSignalSpy changed(&prefs, &Preferences::changed);
         Settings next = prefs.settings();
@@ -82,7 +83,7 @@ private slots:
         QVERIFY(prefs.change(next, {sort}));
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).value<Settings>().sort, sortDesc);
-        QVERIFY(prefs.settings().volume == 0.2 && prefs.defSound() == Constants::defSound);
+        QVERIFY(prefs.settings().volume == 0.2 && prefs.defSound() == "Chimes");
         const PreferenceStore written(home->prefsPath());
         QVERIFY(written.integer(sort) == sortDesc && written.floating(volume) == 0.5);
 
