@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
         SharedPlayer player;
         TimerTableModel model(prefs);
         model.reloadData();
-        TimerEngine engine(model, prefs);
+        TimerEngine engine(model, prefs, player);
         qint64 dueNs = -1;
         QObject::connect(&engine, &TimerEngine::finishNotification,
                          [&] { dueNs = engine.scheduler().currentTickDueNs(); });

@@ -75,9 +75,10 @@ struct Screen {
                           settings.bringToFront = false;
                           return settings;
                       }()};
+    SharedPlayer player;  // the finish rings as in the program
     TimerTableModel model{prefs};
     TimerTableView view;
-    TimerEngine engine{model, prefs};
+    TimerEngine engine{model, prefs, player};
     Screen() {
         view.setModel(&model);
         view.resize(460, 640);
@@ -188,7 +189,6 @@ int main(int argc, char** argv) {
 
     bool met = true;
     {
-        SharedPlayer player;  // the finish rings as in the program
         Screen screen;
         screen.model.reloadData();
         met = runScenario(screen, "started together", 0, seconds) && met;

@@ -26,6 +26,7 @@
 #include "calendar/CalendarPopover.h"
 #include "editing/AddMultipleController.h"
 #include "editing/Sheets.h"
+#include "engine/Alarm.h"
 #include "engine/TimerEngine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/TimerTableView.h"
@@ -66,7 +67,7 @@ public:
         if (!context_->open(folder + QStringLiteral("/TimerModel.sqlite"), &error))
             qFatal("store: %s", qPrintable(error.consoleText()));
         setViewContext(context_.get());
-        window_ = std::make_unique<MainWindow>(*settings_);
+        window_ = std::make_unique<MainWindow>(*settings_, player_);
         // A little shorter than a new window: twelve rows tell the story.
         window_->resize(460, 560);
         window_->show();
@@ -99,6 +100,7 @@ public:
 private:
     std::unique_ptr<PreferenceStore> prefs_;
     std::unique_ptr<Preferences> settings_;
+    SharedPlayer player_;
     std::unique_ptr<ManagedObjectContext> context_;
     std::unique_ptr<MainWindow> window_;
 };

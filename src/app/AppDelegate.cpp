@@ -72,7 +72,8 @@ void AppDelegate::tearDown() {
     // Before the event loop ends: a viewer it opened must outlive Dunok.
     help_.reset();
     if (window_) window_->viewController()->engine()->shutDown();
-    player_.reset();
+    // Emptied, not destroyed: the window still holds it until it goes.
+    if (player_) player_->close();
     delete window_;
     if (tray_) removeBadgeDisplay(tray_);
     delete tray_;
@@ -108,7 +109,7 @@ int AppDelegate::start() {
     setViewContext(context_.get());
 
     player_ = std::make_unique<SharedPlayer>();
-    window_ = new MainWindow(*settings_);
+    window_ = new MainWindow(*settings_, *player_);
     connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
     help_ = std::make_unique<HelpCommands>();
     connect(window_, &MainWindow::helpRequested, this, [this] { help_->showHelp(window_); });

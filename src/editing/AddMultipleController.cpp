@@ -12,7 +12,6 @@
 #include "model/Globals.h"
 #include "model/Store.h"
 #include "model/TimerModel.h"
-#include "platform/NotificationHub.h"
 
 namespace dunok {
 
@@ -197,7 +196,6 @@ void AddMultipleController::btnSaveClicked() {
     const bool start = cbStart_->isChecked();
     accept();
     emit timersAdded(*ids, start);
-    NotificationHub::defaultCenter().post(QStringLiteral("ncReturnedFromAddMultiple"));
 }
 
 }  // namespace dunok

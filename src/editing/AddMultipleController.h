@@ -25,17 +25,16 @@ public:
     QPushButton* btnSave() const { return btnSave_; }
     QPushButton* btnCancel() const { return btnCancel_; }
 
-    // Checks every row; stores the timers in row order with the default
-    // sound, closes, reports them and posts "ncReturnedFromAddMultiple". A row
-    // that cannot be used is shown to the user and nothing is stored.
+    // Checks every row; stores the timers in row order with the sheet's
+    // sound, closes and reports them. A row that cannot be used is shown to
+    // the user and nothing is stored.
     void btnSaveClicked();
-    // Closes; nothing is stored or posted.
+    // Closes; nothing is stored or reported.
     void btnCancelClicked();
 
 signals:
     // The permanent timer ids of the stored timers, in row order, and whether
-    // the user asked for them to start. Sent after the sheet closed and before
-    // the notification.
+    // the user asked for them to start. Sent after the sheet closed.
     void timersAdded(const QStringList& timerIds, bool start);
 
 private:

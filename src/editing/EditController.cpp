@@ -24,7 +24,6 @@
 #include "engine/CountdownText.h"
 #include "model/Store.h"
 #include "model/TimerModel.h"
-#include "platform/NotificationHub.h"
 #include "platform/ResourceFolder.h"
 #include "platform/WallClock.h"
 
@@ -44,9 +43,10 @@ QLabel* fieldLabel(const QString& text, QWidget* buddy) {
 }
 }  // namespace
 
-EditController::EditController(const Settings& settings, QWidget* parent)
+EditController::EditController(const Settings& settings, SharedPlayer& player, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
+      player_(player),
       savedTime_(wallClock().now()),
       dateToUse_(wallClock().now()) {
     setObjectName(QStringLiteral("EditController"));
@@ -364,14 +364,14 @@ void EditController::showDurationError(const QString& text) {
 // A press stops whatever the shared player is playing (a preview or a
 // ringing alarm) before it would start anything.
 void EditController::btnPlayPressed() {
-    if (isAlarmPlaying()) {
-        stopPlaying();
+    if (player_.isPlaying()) {
+        player_.stop();
         return;
     }
     if (pmAlarm_->currentIndex() < 0) return;
     const QString name = pmAlarm_->currentText();
     // The console gets the reason; the user, who pressed play, gets told too.
-    if (!playSound(name, settings_))
+    if (!player_.play(name, settings_))
         msgUser(tr("Sound not found."),
                 tr("There is no sound file named \"%1\". The timer keeps this sound, but it "
                    "will ring silently.")
@@ -411,7 +411,7 @@ void EditController::btnSavePressed() {
         emit startRequested(id);
     }
     accept();
-    NotificationHub::defaultCenter().post(QStringLiteral("ncReturnedFromEdit"));
+    emit closedAfterSave();
 }
 
 namespace {

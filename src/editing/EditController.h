@@ -20,6 +20,7 @@ class QSlider;
 namespace dunok {
 
 class CalendarPopover;
+class SharedPlayer;
 class MonthCalendarView;
 class SnoozeField;
 class TargetDateEdit;
@@ -28,8 +29,8 @@ class EditController : public QDialog {
     Q_OBJECT
 public:
     // settings: the preferences as the sheet opens (the default sound, the
-    // preview's volume).
-    EditController(const Settings& settings, QWidget* parent);
+    // preview's volume); the preview plays through player.
+    EditController(const Settings& settings, SharedPlayer& player, QWidget* parent);
     ~EditController() override;
 
     // Set before the sheet is opened; the controls are filled when it first shows.
@@ -50,6 +51,8 @@ signals:
     void timersChanged();
     // It was saved with "start" on: the timer with that id starts.
     void startRequested(const QString& timerId);
+    // Last of all, once the sheet has closed after a save.
+    void closedAfterSave();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -85,6 +88,7 @@ private:
     void createCalenderPopover();
 
     const Settings settings_;
+    SharedPlayer& player_;
     std::optional<bool> areEditing_;
     // The duration the sheet works on, in seconds; both of its duration
     // paths write it and Save reads it.

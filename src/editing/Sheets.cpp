@@ -18,21 +18,23 @@ QDialog* Sheets::present(QDialog* sheet) {
 
 QDialog* Sheets::addTimer(QWidget* over) {
     if (open_) return open_->raise(), open_.data();
-    auto* editor = new EditController(prefs_.settings(), over);
+    auto* editor = new EditController(prefs_.settings(), player_, over);
     editor->setAreEditing(false);
     connect(editor, &EditController::timersChanged, this, &Sheets::timersChanged);
     connect(editor, &EditController::startRequested, this, &Sheets::startRequested);
+    connect(editor, &EditController::closedAfterSave, this, &Sheets::editorClosedAfterSave);
     return present(editor);
 }
 
 QDialog* Sheets::editTimer(QWidget* over, const TimerRecord& timer) {
     if (open_) return open_->raise(), open_.data();
-    auto* editor = new EditController(prefs_.settings(), over);
+    auto* editor = new EditController(prefs_.settings(), player_, over);
     editor->setAreEditing(true);
     editor->setCurrentTimer(timer);
     connect(editor, &EditController::editSaved, this, &Sheets::editSaved);
     connect(editor, &EditController::timersChanged, this, &Sheets::timersChanged);
     connect(editor, &EditController::startRequested, this, &Sheets::startRequested);
+    connect(editor, &EditController::closedAfterSave, this, &Sheets::editorClosedAfterSave);
     return present(editor);
 }
 

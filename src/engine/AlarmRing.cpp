@@ -11,8 +11,8 @@
 namespace dunok {
 
 AlarmRing::AlarmRing(TickScheduler& scheduler, Clock& clock, const Preferences& prefs,
-                     QObject* parent)
-    : QObject(parent), scheduler_(scheduler), clock_(clock), prefs_(prefs) {}
+                     SharedPlayer& player, QObject* parent)
+    : QObject(parent), scheduler_(scheduler), clock_(clock), prefs_(prefs), shared_(player) {}
 
 AlarmRing::~AlarmRing() {
     if (pause_) pause_->invalidate();
@@ -20,12 +20,12 @@ AlarmRing::~AlarmRing() {
 
 bool AlarmRing::ring(const QString& timerId, const QString& soundName) {
     end();
-    stopPlaying();
+    shared_.stop();
     const Settings& settings = prefs_.settings();
-    if (!playSound(soundName, settings, MissingSound::PlaysDefault)) return false;
-    player_ = audioPlayer;
+    if (!shared_.play(soundName, settings, MissingSound::PlaysDefault)) return false;
+    player_ = shared_.player();
     timerId_ = timerId;
-    connect(audioPlayer, &AudioPlayer::finished, this, &AlarmRing::played);
+    connect(player_, &AudioPlayer::finished, this, &AlarmRing::played);
     repeating_ = settings.repeatAlarm;
     repeatUntilNs_ = clock_.nowNs() + qint64(settings.repeatLimitMinutes) * 60 * 1'000'000'000;
     return true;
@@ -33,14 +33,14 @@ bool AlarmRing::ring(const QString& timerId, const QString& soundName) {
 
 void AlarmRing::silence() {
     const bool wasRinging = isRinging();
-    if (ownsPlayer()) stopPlaying();
+    if (ownsPlayer()) shared_.stop();
     end();
     if (wasRinging) emit stateChanged();
 }
 
 bool AlarmRing::ownsPlayer() const {
     // A preview that took the shared player ended the alarm with its sound.
-    return player_ && player_ == audioPlayer;
+    return player_ && player_ == shared_.player();
 }
 
 QString AlarmRing::ringingId() const {

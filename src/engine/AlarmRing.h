@@ -14,6 +14,7 @@ namespace dunok {
 class AudioPlayer;
 class Clock;
 class Preferences;
+class SharedPlayer;
 class TickScheduler;
 class TickSource;
 
@@ -24,9 +25,10 @@ public:
     static constexpr qint64 repeatPauseNs = 1'000'000'000;
 
     // prefs: the volume and whether and for how long the alarm repeats, as
-    // they are when it rings.
+    // they are when it rings. It rings through player, which the editor's
+    // preview shares.
     AlarmRing(TickScheduler& scheduler, Clock& clock, const Preferences& prefs,
-              QObject* parent = nullptr);
+              SharedPlayer& player, QObject* parent = nullptr);
     ~AlarmRing() override;
 
     // Rings the timer with that id with the named sound, ending whatever
@@ -53,6 +55,7 @@ private:
     TickScheduler& scheduler_;
     Clock& clock_;
     const Preferences& prefs_;
+    SharedPlayer& shared_;
     QPointer<AudioPlayer> player_;
     QString timerId_;
     bool repeating_ = false;

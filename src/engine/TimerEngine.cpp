@@ -31,14 +31,15 @@ int rowOfTimer(const QString& id) {
 }
 }  // namespace
 
-TimerEngine::TimerEngine(TimerRowDisplay& rows, const Preferences& prefs, Clock& clock,
-                         QObject* parent)
+TimerEngine::TimerEngine(TimerRowDisplay& rows, const Preferences& prefs, SharedPlayer& player,
+                         Clock& clock, QObject* parent)
     : QObject(parent),
       rows_(rows),
       prefs_(prefs),
+      player_(player),
       scheduler_(std::make_unique<TickScheduler>(clock)),
       cursor_([] { return QPointF(QCursor::pos()); }),
-      ring_(std::make_unique<AlarmRing>(*scheduler_, clock, prefs)) {
+      ring_(std::make_unique<AlarmRing>(*scheduler_, clock, prefs, player)) {
     scheduler_->setCoalescingNs(tickCoalescingNs);
     // Every alarm's end refreshes the toolbar, so that Silence never stays
     // enabled for a sound that has ended.
@@ -67,7 +68,7 @@ bool TimerEngine::isRinging() const {
 
 void TimerEngine::silenceAll() {
     ring_->silence();
-    stopPlaying();
+    player_.stop();
 }
 
 void TimerEngine::snooze(const QString& id) {
@@ -125,7 +126,7 @@ void TimerEngine::tableViewDoubleClick(int selectedRow) {
     if (k == -1) {
         if (rows_.showsFinish(r)) {
             rows_.setDurationText(r, toDHMS(timerDuration(timersArray[r])), tSize);
-            if (isRinging() || isAlarmPlaying()) {
+            if (isRinging() || player_.isPlaying()) {
                 // A double-click on a ringing row only silences it.
                 silenceAll();
                 emit toolbarNeedsUpdate();

@@ -21,6 +21,7 @@ namespace dunok {
 
 class AlarmRing;
 class Preferences;
+class SharedPlayer;
 class TickScheduler;
 class TickSource;
 
@@ -65,9 +66,10 @@ class TimerEngine : public QObject {
     Q_OBJECT
 public:
     // prefs: read at each finish, start and paused row, so that a change
-    // in the preferences counts from the next one.
-    TimerEngine(TimerRowDisplay& rows, const Preferences& prefs, Clock& clock = systemClock(),
-                QObject* parent = nullptr);
+    // in the preferences counts from the next one. The alarm rings through
+    // player, which the editor's preview shares.
+    TimerEngine(TimerRowDisplay& rows, const Preferences& prefs, SharedPlayer& player,
+                Clock& clock = systemClock(), QObject* parent = nullptr);
     ~TimerEngine() override;
 
     // A double-click on a row: start, stop, resume, or silence a ringing
@@ -130,6 +132,7 @@ public:
     TickScheduler& scheduler() const { return *scheduler_; }
     // The settings the engine runs with now.
     const Settings& settings() const;
+    SharedPlayer& player() const { return player_; }
 
 signals:
     // Toolbar enabling and status line need redoing.
@@ -155,6 +158,7 @@ private:
 
     TimerRowDisplay& rows_;
     const Preferences& prefs_;
+    SharedPlayer& player_;
     std::unique_ptr<TickScheduler> scheduler_;
     std::function<QPointF()> cursor_;
     std::unique_ptr<AlarmRing> ring_;

@@ -11,6 +11,7 @@ namespace dunok {
 
 class PreferenceStore;
 class Preferences;
+class SharedPlayer;
 class ViewController;
 class WindowActivation;
 
@@ -20,8 +21,8 @@ public:
     static inline const QString frameAutosaveName = QStringLiteral("mainWindow");
 
     // prefs, with its file, is the program's for the whole run: the window
-    // keeps its frame in the same file.
-    explicit MainWindow(Preferences& prefs, QWidget* parent = nullptr);
+    // keeps its frame in the same file. player is what its sounds play through.
+    MainWindow(Preferences& prefs, SharedPlayer& player, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     ViewController* viewController() const { return viewController_; }

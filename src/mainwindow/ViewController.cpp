@@ -30,7 +30,6 @@
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/MessageBox.h"
-#include "platform/NotificationHub.h"
 #include "platform/ProcessActivity.h"
 
 namespace dunok {
@@ -40,7 +39,8 @@ constexpr int largeRowHeight = 38;
 constexpr int smallRowHeight = 32;
 }  // namespace
 
-ViewController::ViewController(Preferences& prefs, QWidget* parent, Clock* clock)
+ViewController::ViewController(Preferences& prefs, SharedPlayer& player, QWidget* parent,
+                               Clock* clock)
     : QWidget(parent), prefs_(prefs) {
     setObjectName(QStringLiteral("ViewController"));
     myTable_ = new TimerTableView(this);
@@ -64,7 +64,7 @@ ViewController::ViewController(Preferences& prefs, QWidget* parent, Clock* clock
 
     actions_ = new TimerActions(this);
     activity_ = new ProcessActivity(this);
-    engine_ = new TimerEngine(*model_, prefs_, clock ? *clock : systemClock(), this);
+    engine_ = new TimerEngine(*model_, prefs_, player, clock ? *clock : systemClock(), this);
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, this, &ViewController::updateToolbar);
     connect(engine_, &TimerEngine::closeWindowRequested, this, [this] { window()->close(); });
     // Every start, pause, resume, stop and finish refreshes the toolbar.
@@ -119,12 +119,7 @@ void ViewController::viewDidLoad() {
         });
     });
 
-    NotificationHub& hub = NotificationHub::defaultCenter();
-    hub.addObserver(QStringLiteral("ncReturnedFromEdit"), this, [this] { ncReturnedFromEdit(); });
-    hub.addObserver(QStringLiteral("ncReturnedFromAddMultiple"), this,
-                    [this] { ncReturnedFromAddMultiple(); });
-
-    sheets_ = new Sheets(prefs_, this);
+    sheets_ = new Sheets(prefs_, engine_->player(), this);
     connect(sheets_, &Sheets::timersChanged, this, &ViewController::reloadTable);
     connect(sheets_, &Sheets::editSaved, engine_, &TimerEngine::stopEditedTimer);
     connect(sheets_, &Sheets::startRequested, engine_,
@@ -132,7 +127,9 @@ void ViewController::viewDidLoad() {
     connect(sheets_, &Sheets::timersAdded, this, [this](const QStringList& ids, bool start) {
         reloadTable();
         if (start) engine_->startTimers(ids);
+        ncReturnedFromAddMultiple();
     });
+    connect(sheets_, &Sheets::editorClosedAfterSave, this, &ViewController::ncReturnedFromEdit);
     connect(sheets_, &Sheets::preferencesChanged, this, &ViewController::reloadTable);
     connect(sheets_, &Sheets::preferencesChanged, restore_, &TimerRestore::keep);
     // The status line reads right before the list is first filled.
@@ -291,7 +288,7 @@ void ViewController::connectCommands() {
 
 CommandState ViewController::commandState() const {
     CommandState state = listState(myTable_->selectedRow(), *model_);
-    state.alarmRinging = engine_->isRinging() || isAlarmPlaying();
+    state.alarmRinging = engine_->isRinging() || engine_->player().isPlaying();
     state.sortLabel = sortString(prefs_.settings().sort);
     return state;
 }

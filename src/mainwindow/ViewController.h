@@ -14,6 +14,7 @@ namespace dunok {
 
 class Clock;
 class Sheets;
+class SharedPlayer;
 class ProcessActivity;
 class TimerEngine;
 class TimerRestore;
@@ -26,8 +27,10 @@ class ViewController : public QWidget {
     Q_OBJECT
 public:
     // clock drives the countdowns; the system's clock unless a test moves its own.
-    // prefs: the program's settings, which the window reads and changes.
-    explicit ViewController(Preferences& prefs, QWidget* parent = nullptr, Clock* clock = nullptr);
+    // prefs: the program's settings, which the window reads and changes;
+    // player: what the alarm and the editor's preview play through.
+    ViewController(Preferences& prefs, SharedPlayer& player, QWidget* parent = nullptr,
+                   Clock* clock = nullptr);
 
     // Window lifecycle, called by the main window.
     void viewWillAppear();

@@ -41,13 +41,6 @@ inline QList<Alert> alertsArray;
 // A drop has moved rows that the store does not hold in that order yet.
 inline bool wasReordered = false;
 
-// The one audio player: the alarm and the editor's sound preview both play
-// through it, each new sound replacing the one before. Only a reference: its
-// owner is the SharedPlayer of engine/Alarm.h, which the program ends while
-// Qt and the sound system are still up. A global that owned it would be torn
-// down by exit() after them, in the middle of a sound.
-inline AudioPlayer* audioPlayer = nullptr;
-
 inline constexpr int defRepeatLimitMinutes = 5;
 // The limits the preferences offer, in minutes.
 inline constexpr int repeatLimitChoices[] = {1, 5, 15};

@@ -6,6 +6,7 @@
 #include <QXmlStreamReader>
 
 #include "app/Translations.h"
+#include "engine/Alarm.h"
 #include "mainwindow/DeleteConfirmation.h"
 #include "mainwindow/MainWindow.h"
 #include "model/Preferences.h"
@@ -30,9 +31,10 @@ private slots:
         testing::StoreFixture store(home.storePath());
         PreferenceStore file(home.prefsPath());
         Preferences prefs(&file);
+        SharedPlayer player;
         const auto texts = [&](const QLocale& locale) {
             installTranslations(*QCoreApplication::instance(), locale);
-            MainWindow window(prefs);
+            MainWindow window(prefs, player);
             return QStringList{window.menuBar()->actions().value(0)->text(),
                                window.findChild<QAction*>("miNewTimer")->text(),
                                window.findChild<QLabel*>("lblCount")->text(),

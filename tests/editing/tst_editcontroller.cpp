@@ -7,6 +7,7 @@
 #include "calendar/CalendarPopover.h"
 #include "editing/EditController.h"
 #include "editing/TargetDate.h"
+#include "engine/Alarm.h"
 #include "model/TimerModel.h"
 #include "platform/MessageBox.h"
 #include "platform/ResourceFolder.h"
@@ -29,6 +30,7 @@ class TestEditController : public QObject {
     testing::TestHome home;
     FixedWallClock clock{QDateTime(), berlin};
     std::unique_ptr<testing::StoreFixture> store;
+    SharedPlayer player;
     std::unique_ptr<EditController> dlg;
 
     template <typename T = QSlider>
@@ -36,7 +38,7 @@ class TestEditController : public QObject {
         return dlg->findChild<T*>(QLatin1String(name));
     }
     void open(const TimerRecord& timer = {}) {
-        dlg = std::make_unique<EditController>(startSettings(), nullptr);
+        dlg = std::make_unique<EditController>(startSettings(), player, nullptr);
         dlg->setAreEditing(bool(timer));
         dlg->setCurrentTimer(timer);
         dlg->open();

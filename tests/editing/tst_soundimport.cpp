@@ -85,7 +85,7 @@ private slots:
         // A copy of its own: the timer still rings when the original goes.
         QCOMPARE(bytesOf(soundFilePath("Kettle")), bytesOf(source(file)));
         QVERIFY(QFile::remove(source(file)));
-        QVERIFY(playSound("Kettle", startSettings()));
+        QVERIFY(player->play("Kettle", startSettings()));
     }
 
     void refusesWhatCannotRing_data() {
@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(names, QStringList({"Chimes 2", "Kettle", "Kettle 2", "hidden", "back-slash",
                                      "Tea \"strong\"", "Bell 1.5"}));
         for (const QString& name : names)
-            QVERIFY2(playSound(name, startSettings()), qPrintable(name));
+            QVERIFY2(player->play(name, startSettings()), qPrintable(name));
     }
 
     void aMissingFileRingsTheDefaultAndSaysSo() {
@@ -150,19 +150,19 @@ private slots:
         QCOMPARE(importSound(source("Kettle.wav")).name, QString("Kettle"));
         QVERIFY(QFile::remove(soundFilePath("Kettle")));
         testing::MessageLog log;
-        QVERIFY(playSound("Kettle", startSettings(), MissingSound::PlaysDefault));
+        QVERIFY(player->play("Kettle", startSettings(), MissingSound::PlaysDefault));
         QVERIFY(
             log.messages().contains("Playing the default sound \"Vintage Alarm Clock\" instead of "
                                     "\"Kettle\", whose file is missing"));
-        QVERIFY(isAlarmPlaying());
+        QVERIFY(player->isPlaying());
         // The editor's preview says it cannot play it instead.
-        QVERIFY(!playSound("Kettle", startSettings()));
+        QVERIFY(!player->play("Kettle", startSettings()));
     }
 
     void otherSoundInTheEditor() {
         testing::StoreFixture store(home->storePath());
         QVERIFY(writeTone(source("Kettle.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16));
-        EditController dlg(startSettings(), nullptr);
+        EditController dlg(startSettings(), *player, nullptr);
         dlg.setAreEditing(false);
         dlg.open();
         auto* sounds = dlg.findChild<QComboBox*>("pmAlarm");

@@ -51,7 +51,8 @@ class TestTimerRestore : public QObject {
         QVERIFY(populateArray(sortDuration));
         run->model = std::make_unique<TimerTableModel>(run->prefs);
         run->model->reloadData();
-        run->engine = std::make_unique<TimerEngine>(*run->model, run->prefs, run->clock);
+        run->engine =
+            std::make_unique<TimerEngine>(*run->model, run->prefs, *run->player, run->clock);
         run->restore = std::make_unique<TimerRestore>(*run->engine);
         connect(run->engine.get(), &TimerEngine::toolbarNeedsUpdate, run->restore.get(),
                 &TimerRestore::keep);

@@ -34,6 +34,7 @@ struct Window {
     testing::StoreFixture store{home.storePath()};
     PreferenceStore file{home.prefsPath()};
     Preferences prefs{&file};
+    SharedPlayer player;
     std::unique_ptr<MainWindow> window;
     ViewController* vc = nullptr;
     TimerContextMenu* menu = nullptr;
@@ -48,7 +49,7 @@ struct Window {
         eggs->setValue(TimersKeys::snoozeOn, true);
         eggs->setValue(TimersKeys::snooze, 120);
         store.context().save(nullptr);
-        window = std::make_unique<MainWindow>(prefs);
+        window = std::make_unique<MainWindow>(prefs, player);
         vc = window->viewController();
         menu = window->findChild<TimerContextMenu*>();
         window->show();
@@ -218,7 +219,6 @@ private slots:
     // Snooze is offered for a snoozing timer whose row rang and was silenced,
     // not for one that only reads finished.
     void snoozeOnlyForARowThatRang() {
-        SharedPlayer player;  // Eggs rings
         Window w;
         QCOMPARE(w.contextTexts(2)[2], "Snooze 2m (off)");
         w.vc->tableModel()->setDurationText(2, finishedText("10:00:00 AM"), 13);

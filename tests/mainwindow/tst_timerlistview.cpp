@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "engine/Alarm.h"
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
 #include "mainwindow/ViewController.h"
@@ -23,6 +24,7 @@ class TestTimerListView : public QObject {
     std::unique_ptr<testing::StoreFixture> store;
     std::unique_ptr<PreferenceStore> file;
     std::unique_ptr<Preferences> prefs;
+    SharedPlayer player;
 
     // A row as "description icon size | duration icon size", "-" for no icon.
     static QString rowText(ViewController& vc, int row) {
@@ -56,7 +58,7 @@ private slots:
     }
 
     void cellsHeightsAndRunningRowsAcrossAReload() {
-        ViewController vc(*prefs);
+        ViewController vc(*prefs, player);
         vc.viewDidAppear();
         QCOMPARE(vc.myTable()->rowHeight(0), 38);
         QCOMPARE(rowText(vc, 2), QString("Eggs timer22 14 | 1m 30s - 14"));

@@ -30,7 +30,7 @@ protected:
         prefs = std::make_unique<Preferences>();
         model = std::make_unique<TimerTableModel>(*prefs);
         model->reloadData();
-        engine = std::make_unique<TimerEngine>(*model, *prefs, clock);
+        engine = std::make_unique<TimerEngine>(*model, *prefs, *player, clock);
         notices.clear();
         QObject::connect(engine.get(), &TimerEngine::finishNotification,
                          [this](const FinishNotice& n) { notices << n; });

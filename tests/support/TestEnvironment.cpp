@@ -61,7 +61,6 @@ void resetGlobals() {
     alertsArray.clear();
     timersArray.clear();
     wasReordered = false;
-    if (SharedPlayer* player = SharedPlayer::current()) player->release();
 }
 
 StoreFixture::StoreFixture(const QString& path)
