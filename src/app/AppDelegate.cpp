@@ -67,7 +67,13 @@ void AppDelegate::tearDown() {
     // No command from the bus may reach the engine as it goes.
     if (control_) control_->setCommands(nullptr);
     commands_.reset();
-    if (busCount_) removeBadgeDisplay(busCount_.get());
+    // The badge goes with the window's engine; until then nothing it tells
+    // may reach a display that is gone.
+    if (Badge* shown = badge()) {
+        if (busCount_) shown->removeDisplay(busCount_.get());
+        if (tray_) shown->removeDisplay(tray_);
+        if (launcherEntry_) shown->removeDisplay(launcherEntry_);
+    }
     busCount_.reset();
     // Before the event loop ends: a viewer it opened must outlive Dunok.
     help_.reset();
@@ -75,12 +81,10 @@ void AppDelegate::tearDown() {
     // Emptied, not destroyed: the window still holds it until it goes.
     if (player_) player_->close();
     delete window_;
-    if (tray_) removeBadgeDisplay(tray_);
     delete tray_;
     tray_ = nullptr;
     delete notifications_;
     notifications_ = nullptr;
-    if (launcherEntry_) removeBadgeDisplay(launcherEntry_);
     delete launcherEntry_;
     launcherEntry_ = nullptr;
     delete singleInstance_;
@@ -92,6 +96,14 @@ void AppDelegate::tearDown() {
 
 MainWindow* AppDelegate::window() const {
     return window_.data();
+}
+
+Badge* AppDelegate::badge() const {
+    return window_ ? &window_->viewController()->engine()->badge() : nullptr;
+}
+
+void AppDelegate::updateBadge() {
+    if (Badge* shown = badge()) shown->update();
 }
 
 int AppDelegate::start() {
@@ -174,13 +186,13 @@ void AppDelegate::applicationDidFinishLaunching() {
     // system is not worth keeping the user waiting for the window.
     QApplication::setWindowIcon(namedImage(QStringLiteral("dunok")));
     launcherEntry_ = new LauncherEntry(this);
-    addBadgeDisplay(launcherEntry_);
+    if (Badge* shown = badge()) shown->addDisplay(launcherEntry_);
     if (TrayIcon::available()) {
         tray_ = new TrayIcon(this);
         connect(tray_, &TrayIcon::activated, this, &AppDelegate::reopenFromOutside);
         connect(tray_, &TrayIcon::showRequested, this, &AppDelegate::menuShowAppPressed);
         connect(tray_, &TrayIcon::quitRequested, this, &AppDelegate::terminate);
-        addBadgeDisplay(tray_);
+        if (Badge* shown = badge()) shown->addDisplay(tray_);
         tray_->show();
     }
     updateBadge();
@@ -229,7 +241,7 @@ void AppDelegate::connectControl() {
     connect(engine, &TimerEngine::timerFinished, control_,
             [this, descOf](const QString& id) { control_->noteFinished(descOf(id)); });
     busCount_ = std::make_unique<RunningCountOnBus>(*control_);
-    addBadgeDisplay(busCount_.get());
+    badge()->addDisplay(busCount_.get());
     // Every start, stop and finish refreshes the toolbar. The count reads
     // the table itself, whatever number it is handed.
     connect(engine, &TimerEngine::toolbarNeedsUpdate, this, [this] {
@@ -326,7 +338,7 @@ AppDelegate::TerminateReply AppDelegate::applicationShouldTerminate() {
 }
 
 void AppDelegate::applicationWillTerminate() {
-    clearBadge();
+    if (Badge* shown = badge()) shown->clear();
     saveOrder();
     if (window_) window_->saveFrame();
 }

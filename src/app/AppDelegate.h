@@ -8,6 +8,7 @@
 
 namespace dunok {
 
+class Badge;
 class BadgeDisplay;
 class LauncherEntry;
 class MainWindow;
@@ -86,6 +87,9 @@ private:
     void reopenFromOutside();
     // The bus's commands and signals, once the window's engine exists.
     void connectControl();
+    // The window's badge, none without a window.
+    Badge* badge() const;
+    void updateBadge();
     bool presentError(const StoreError& error);
     void fatalStoreError(const StoreError& error);
 

@@ -83,7 +83,7 @@ void TimerEngine::snooze(const QString& id) {
     startAt(row, timerSnooze(timersArray[row]));
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
 }
 
 void TimerEngine::shutDown() {
@@ -98,7 +98,9 @@ void TimerEngine::shutDown() {
 
 void TimerEngine::arm(int k) {
     const QString id = alertsArray[k].id;
-    alertsArray[k].theTimer = scheduler_->schedule([this, id] { handleAlert(id); }, tickIntervalNs);
+    // Each tick remembers where it found its entry last time.
+    alertsArray[k].theTimer = scheduler_->schedule(
+        [this, id, hint = k]() mutable { hint = tick(id, hint); }, tickIntervalNs);
 }
 
 void TimerEngine::startAt(int row, qint64 seconds) {
@@ -138,14 +140,14 @@ void TimerEngine::tableViewDoubleClick(int selectedRow) {
     } else if (alertsArray[k].isPaused) {
         resume(k);
         emit toolbarNeedsUpdate();
-        updateBadge();
+        badge_.update();
         return;
     } else {
         removeAlert(k);
     }
     rows_.reloadRows({r});
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
     if (started && settings().hideWhenTimerStarts) emit closeWindowRequested();
 }
 
@@ -164,7 +166,7 @@ void TimerEngine::miPauseClicked(int selectedRow) {
     }
     emit toolbarNeedsUpdate();
     // The count stays; what rings next may not.
-    updateBadge();
+    badge_.update();
 }
 
 void TimerEngine::resetAlerts() {
@@ -175,7 +177,7 @@ void TimerEngine::resetAlerts() {
         rows_.reloadRows({row});
     }
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
 }
 
 void TimerEngine::startTimers(const QStringList& ids) {
@@ -186,7 +188,7 @@ void TimerEngine::startTimers(const QStringList& ids) {
         rows_.reloadRows({i});
     }
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
 }
 
 void TimerEngine::stopEditedTimer(const QString& id) {
@@ -198,7 +200,7 @@ void TimerEngine::stopEditedTimer(const QString& id) {
     if (k != -1) removeAlert(k);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
 }
 
 void TimerEngine::stopRow(int row) {
@@ -207,7 +209,7 @@ void TimerEngine::stopRow(int row) {
     removeAlert(k);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
 }
 
 void TimerEngine::silence() {
@@ -257,9 +259,13 @@ bool TimerEngine::isCounting(int row) const {
 }
 
 void TimerEngine::handleAlert(const QString& id) {
-    if (alertsArray.isEmpty()) return;
+    tick(id, -1);
+}
+
+int TimerEngine::tick(const QString& id, int hint) {
+    if (alertsArray.isEmpty()) return -1;
     // Ids are unique in the table, so the one entry found is the only match.
-    const int i = haveAlertForID(id);
+    const int i = haveAlertForID(id, hint);
     if (i != -1 && !alertsArray[i].isPaused) {
         if (alertsArray[i].value > 0) --alertsArray[i].value;
         const bool finished = alertsArray[i].value < 1;
@@ -269,13 +275,14 @@ void TimerEngine::handleAlert(const QString& id) {
             for (int k = int(alertsArray.size()) - 1; k >= 0; --k)
                 if (!alertsArray[k].theTimer && !alertsArray[k].isPaused) alertsArray.removeAt(k);
             emit toolbarNeedsUpdate();
-            updateBadge();
-            return;
+            badge_.update();
+            return -1;
         }
     }
     // A plain tick changes only the row and the badge: what the toolbar and
     // the status line show stays as it was.
-    updateBadgeAfterTick(id);
+    badge_.updateAfterTick(id, i);
+    return i;
 }
 
 void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
@@ -349,7 +356,7 @@ void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
         alertsArray.removeLast();
     }
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
 }
 
 void TimerEngine::startMouseWatch() {
@@ -377,7 +384,7 @@ void TimerEngine::notificationClicked(const QString& id) {
     }
     emit bringToFrontRequested();
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
 }
 
 }  // namespace dunok

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+#include "engine/Badge.h"
 #include "model/Settings.h"
 #include "platform/Clock.h"
 
@@ -133,6 +134,8 @@ public:
     // The settings the engine runs with now.
     const Settings& settings() const;
     SharedPlayer& player() const { return player_; }
+    // The count of running timers and the next finish, on whatever shows them.
+    Badge& badge() { return badge_; }
 
 signals:
     // Toolbar enabling and status line need redoing.
@@ -149,6 +152,9 @@ signals:
 
 private:
     void arm(int k);
+    // handleAlert() with a hint of where the entry was at the last tick;
+    // returns where it is now (-1: gone).
+    int tick(const QString& id, int hint);
     void resume(int k);
     void startAt(int row, qint64 seconds);
     void finish(int i, const QDateTime& whileClosedAt = QDateTime());
@@ -162,6 +168,7 @@ private:
     std::unique_ptr<TickScheduler> scheduler_;
     std::function<QPointF()> cursor_;
     std::unique_ptr<AlarmRing> ring_;
+    Badge badge_;
     // The half-second watch that silences the alarm when the mouse moves,
     // and where the mouse was when the alarm started.
     std::shared_ptr<TickSource> mouseTimer_;

@@ -7,13 +7,14 @@
 
 namespace dunok {
 
-RowContents buildRowCells(int row, bool countdownDigits) {
+RowContents buildRowCells(int row, bool countdownDigits, int alertHint) {
     RowContents cells;
     if (row < 0 || row >= timersArray.size()) return cells;
     const TimerRecord& timer = timersArray[row];
     // One lookup for both cells: a redrawn row is on every tick's path.
-    const int k = haveAlertForID(timerId(timer));
+    const int k = haveAlertForID(timerId(timer), alertHint);
     if (k != -1) alertsArray[k].row = row;
+    cells.alertIndex = k;
 
     CellContents& description = cells.description;
     description.identifier = CellIdentifiers::cellDescription;

@@ -135,7 +135,8 @@ void TimerTableModel::reloadData() {
 void TimerTableModel::reloadRows(const QList<int>& rows) {
     for (int r : rows) {
         if (r < 0 || r >= rows_.size()) continue;
-        RowContents built = buildRowCells(r, prefs_.settings().countdownDigits);
+        RowContents built =
+            buildRowCells(r, prefs_.settings().countdownDigits, rows_[r].alertIndex);
         // A tick changes only the countdown: the view repaints what changed.
         const int first = built.description == rows_[r].description ? 1 : 0;
         const int last = built.duration == rows_[r].duration ? 0 : 1;

@@ -169,6 +169,7 @@ void ViewController::deleteTimers() {
         StoreError error;
         const int deleted = deleteTimerRows(
             rows, [this](int row) { model_->removeRowAt(row); }, &error);
+        engine_->badge().update();
         updateToolbar();
         if (deleted < rows.size())
             msgUser(tr("Could not delete every timer."),

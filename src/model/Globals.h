@@ -5,15 +5,11 @@
 
 #include <QList>
 #include <QString>
-#include <memory>
-#include <optional>
 
 #include "engine/Alert.h"
 #include "platform/ObjectStore.h"
 
 namespace dunok {
-
-class AudioPlayer;
 
 // A stored timer record ("Timers"): desc, duration, snooze, snoozeOn, sound.
 using TimerRecord = ManagedObjectPtr;

@@ -41,13 +41,10 @@ private slots:
         });
         engine->setCursorSource([this] { return mouse; });
         badge = RecordingBadge();
-        addBadgeDisplay(&badge);
+        engine->badge().addDisplay(&badge);
     }
 
-    void cleanup() {
-        removeBadgeDisplay(&badge);
-        tearDownEngine();
-    }
+    void cleanup() { tearDownEngine(); }
 
     void startStopAndFinishOnTheLastTick() {
         click(Tea);
