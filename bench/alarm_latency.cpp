@@ -22,6 +22,7 @@
 #include "engine/TimerEngine.h"
 #include "mainwindow/TimerTableModel.h"
 #include "model/Globals.h"
+#include "model/Preferences.h"
 #include "model/Store.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
@@ -95,11 +96,13 @@ int main(int argc, char** argv) {
     if (!store.add(timers, &error)) return 2;
     populateArray(sortNone);
     // The finish signal tells when the finish was due; nobody sends it on to a desktop.
-    prefsSendNotification = true;
-    prefsBringToFront = false;
-    prefsQuietWithMouse = false;
-    prefsRepeatAlarm = false;
-    prefsVolume = 1.0;
+    Settings settings = startSettings();
+    settings.sendNotification = true;
+    settings.bringToFront = false;
+    settings.quietWithMouse = false;
+    settings.repeatAlarm = false;
+    settings.volume = 1.0;
+    Preferences prefs(nullptr, settings);
 
     Probe probe;
     if (!probe.start(QCoreApplication::applicationDirPath() +
@@ -111,9 +114,9 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         SharedPlayer player;
-        TimerTableModel model;
+        TimerTableModel model(prefs);
         model.reloadData();
-        TimerEngine engine(model);
+        TimerEngine engine(model, prefs, player);
         qint64 dueNs = -1;
         QObject::connect(&engine, &TimerEngine::finishNotification,
                          [&] { dueNs = engine.scheduler().currentTickDueNs(); });

@@ -23,6 +23,7 @@
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
 #include "model/Globals.h"
+#include "model/Preferences.h"
 #include "model/Store.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
@@ -67,9 +68,17 @@ double toMs(qint64 ns) {
 
 // The list on screen, as the user has it: the engine redraws one row per tick.
 struct Screen {
-    TimerTableModel model;
+    // The finish signal times the 10-s timer; no bus is asked.
+    Preferences prefs{nullptr, [] {
+                          Settings settings = startSettings();
+                          settings.sendNotification = true;
+                          settings.bringToFront = false;
+                          return settings;
+                      }()};
+    SharedPlayer player;  // the finish rings as in the program
+    TimerTableModel model{prefs};
     TimerTableView view;
-    TimerEngine engine{model};
+    TimerEngine engine{model, prefs, player};
     Screen() {
         view.setModel(&model);
         view.resize(460, 640);
@@ -131,8 +140,8 @@ bool runScenario(Screen& screen, const char* name, qint64 spreadNs, int seconds)
     QObject::disconnect(onRow);
     QObject::disconnect(onFinish);
     screen.engine.resetAlerts();
-    if (mouseTimer) mouseTimer->invalidate();
-    mouseTimer.reset();
+    // With no timer left this only ends the mouse watch of the finish.
+    screen.engine.shutDown();
 
     std::sort(latenessNs.begin(), latenessNs.end());
     const qint64 median = latenessNs.empty() ? 0 : latenessNs[latenessNs.size() / 2];
@@ -167,8 +176,6 @@ int main(int argc, char** argv) {
     StoreError error;
     if (!store.open(dir.filePath(QStringLiteral("TimerModel.sqlite")), &error)) return 2;
     setTimerStore(&store);
-    prefsSendNotification = true;  // the finish signal times the 10-s timer; no bus is asked
-    prefsBringToFront = false;
     QList<Timer> timers;
     auto add = [&](const QString& desc, qint64 duration) {
         timers << newTimer(desc, duration, QStringLiteral("No Such Sound"));
@@ -180,7 +187,6 @@ int main(int argc, char** argv) {
 
     bool met = true;
     {
-        SharedPlayer player;  // the finish rings as in the program
         Screen screen;
         screen.model.reloadData();
         met = runScenario(screen, "started together", 0, seconds) && met;

@@ -26,6 +26,7 @@
 #include "calendar/CalendarPopover.h"
 #include "editing/AddMultipleController.h"
 #include "editing/Sheets.h"
+#include "engine/Alarm.h"
 #include "engine/TimerEngine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/TimerTableView.h"
@@ -60,13 +61,13 @@ class Stage {
 public:
     explicit Stage(const QString& folder)
         : prefs_(std::make_unique<PreferenceStore>(folder + QStringLiteral("/Dunok.conf"))),
+          settings_(std::make_unique<Preferences>(prefs_.get())),
           store_(std::make_unique<TimerStore>()) {
-        setPreferenceStore(prefs_.get());
         StoreError error;
         if (!store_->open(folder + QStringLiteral("/TimerModel.sqlite"), &error))
             qFatal("store: %s", qPrintable(error.consoleText()));
         setTimerStore(store_.get());
-        window_ = std::make_unique<MainWindow>(*prefs_);
+        window_ = std::make_unique<MainWindow>(*settings_, player_);
         // A little shorter than a new window: twelve rows tell the story.
         window_->resize(460, 560);
         window_->show();
@@ -79,7 +80,6 @@ public:
         timersArray.clear();
         alertsArray.clear();
         setTimerStore(nullptr);
-        setPreferenceStore(nullptr);
     }
 
     MainWindow& window() { return *window_; }
@@ -99,6 +99,8 @@ public:
 
 private:
     std::unique_ptr<PreferenceStore> prefs_;
+    std::unique_ptr<Preferences> settings_;
+    SharedPlayer player_;
     std::unique_ptr<TimerStore> store_;
     std::unique_ptr<MainWindow> window_;
 };

@@ -60,7 +60,6 @@ AppDelegate::~AppDelegate() {
     timersArray.clear();
     alertsArray.clear();
     if (hasTimerStore() && &timerStore() == store_.get()) setTimerStore(nullptr);
-    setPreferenceStore(nullptr);
 }
 
 void AppDelegate::tearDown() {
@@ -68,19 +67,24 @@ void AppDelegate::tearDown() {
     // No command from the bus may reach the engine as it goes.
     if (control_) control_->setCommands(nullptr);
     commands_.reset();
-    if (busCount_) removeBadgeDisplay(busCount_.get());
+    // The badge goes with the window's engine; until then nothing it tells
+    // may reach a display that is gone.
+    if (Badge* shown = badge()) {
+        if (busCount_) shown->removeDisplay(busCount_.get());
+        if (tray_) shown->removeDisplay(tray_);
+        if (launcherEntry_) shown->removeDisplay(launcherEntry_);
+    }
     busCount_.reset();
     // Before the event loop ends: a viewer it opened must outlive Dunok.
     help_.reset();
     if (window_) window_->viewController()->engine()->shutDown();
-    player_.reset();
+    // Emptied, not destroyed: the window still holds it until it goes.
+    if (player_) player_->close();
     delete window_;
-    if (tray_) removeBadgeDisplay(tray_);
     delete tray_;
     tray_ = nullptr;
     delete notifications_;
     notifications_ = nullptr;
-    if (launcherEntry_) removeBadgeDisplay(launcherEntry_);
     delete launcherEntry_;
     launcherEntry_ = nullptr;
     delete singleInstance_;
@@ -94,9 +98,17 @@ MainWindow* AppDelegate::window() const {
     return window_.data();
 }
 
+Badge* AppDelegate::badge() const {
+    return window_ ? &window_->viewController()->engine()->badge() : nullptr;
+}
+
+void AppDelegate::updateBadge() {
+    if (Badge* shown = badge()) shown->update();
+}
+
 int AppDelegate::start() {
     prefs_ = std::make_unique<PreferenceStore>(prefsPath_);
-    setPreferenceStore(prefs_.get());
+    settings_ = std::make_unique<Preferences>(prefs_.get());
 
     // The store is opened before the window asks for the list, so that a
     // store that cannot be opened stops the program before anything shows.
@@ -110,7 +122,7 @@ int AppDelegate::start() {
     setTimerStore(store_.get());
 
     player_ = std::make_unique<SharedPlayer>();
-    window_ = new MainWindow(*prefs_);
+    window_ = new MainWindow(*settings_, *player_);
     connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
     help_ = std::make_unique<HelpCommands>();
     connect(window_, &MainWindow::helpRequested, this, [this] { help_->showHelp(window_); });
@@ -175,13 +187,13 @@ void AppDelegate::applicationDidFinishLaunching() {
     // system is not worth keeping the user waiting for the window.
     QApplication::setWindowIcon(namedImage(QStringLiteral("dunok")));
     launcherEntry_ = new LauncherEntry(this);
-    addBadgeDisplay(launcherEntry_);
+    if (Badge* shown = badge()) shown->addDisplay(launcherEntry_);
     if (TrayIcon::available()) {
         tray_ = new TrayIcon(this);
         connect(tray_, &TrayIcon::activated, this, &AppDelegate::reopenFromOutside);
         connect(tray_, &TrayIcon::showRequested, this, &AppDelegate::menuShowAppPressed);
         connect(tray_, &TrayIcon::quitRequested, this, &AppDelegate::terminate);
-        addBadgeDisplay(tray_);
+        if (Badge* shown = badge()) shown->addDisplay(tray_);
         tray_->show();
     }
     updateBadge();
@@ -230,7 +242,7 @@ void AppDelegate::connectControl() {
     connect(engine, &TimerEngine::timerFinished, control_,
             [this, descOf](const QString& id) { control_->noteFinished(descOf(id)); });
     busCount_ = std::make_unique<RunningCountOnBus>(*control_);
-    addBadgeDisplay(busCount_.get());
+    badge()->addDisplay(busCount_.get());
     // Every start, stop and finish refreshes the toolbar. The count reads
     // the table itself, whatever number it is handed.
     connect(engine, &TimerEngine::toolbarNeedsUpdate, this, [this] {
@@ -312,7 +324,7 @@ AppDelegate::TerminateReply AppDelegate::applicationShouldTerminate() {
 }
 
 void AppDelegate::applicationWillTerminate() {
-    clearBadge();
+    if (Badge* shown = badge()) shown->clear();
     if (window_) window_->saveFrame();
 }
 

@@ -8,10 +8,12 @@
 
 namespace dunok {
 
+class Badge;
 class BadgeDisplay;
 class LauncherEntry;
 class MainWindow;
 class PreferenceStore;
+class Preferences;
 class SharedPlayer;
 class SingleInstance;
 class TimerStore;
@@ -58,6 +60,8 @@ public:
     MainWindow* window() const;
     TimerStore* store() const { return store_.get(); }
     PreferenceStore* preferences() const { return prefs_.get(); }
+    // The settings of the run, which the window, the sheets and the engine share.
+    Preferences* settings() const { return settings_.get(); }
 
     // A dock click or a second launch. With the window visible nothing more
     // happens; else it comes back. Returns whether it was brought back.
@@ -86,12 +90,16 @@ private:
     void reopenFromOutside();
     // The bus's commands and signals, once the window's engine exists.
     void connectControl();
+    // The window's badge, none without a window.
+    Badge* badge() const;
+    void updateBadge();
     bool presentError(const StoreError& error);
     void fatalStoreError(const StoreError& error);
 
     QString storePath_;
     QString prefsPath_;
     std::unique_ptr<PreferenceStore> prefs_;
+    std::unique_ptr<Preferences> settings_;
     std::unique_ptr<TimerStore> store_;
     std::unique_ptr<SharedPlayer> player_;
     QPointer<MainWindow> window_;

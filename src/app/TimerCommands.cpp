@@ -88,6 +88,10 @@ RemoteResult TimerCommands::resume(const QString& name) {
                   QT_TRANSLATE_NOOP("TimerCommands", "“%1” is not paused."));
 }
 
+QString TimerCommands::defSound() const {
+    return engine_.settings().defSound.value_or(Constants::defSound);
+}
+
 RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, bool save) {
     // An empty name here asks for a made-up one.
     if (!isAcceptableName(name)) return {RemoteError::InvalidArgument, nameProblem(name)};
@@ -96,7 +100,7 @@ RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, b
     QString desc = name.trimmed().isEmpty() ? defaultName(seconds) : name.trimmed();
     Timer timer;
     if (save) {
-        QList<Timer> saved{dunok::newTimer(desc, seconds, prefsDefSound)};
+        QList<Timer> saved{dunok::newTimer(desc, seconds, defSound())};
         StoreError error;
         if (!timerStore().add(saved, &error)) {
             logStoreError(QStringLiteral("Could not save. "), error);
@@ -105,7 +109,7 @@ RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, b
         timer = saved.first();
     } else {
         desc = unusedName(desc);
-        timer = addOneOffTimer(desc, seconds);
+        timer = addOneOffTimer(desc, seconds, defSound());
     }
     // A saved timer reaches the list by a reload; a one-off is there already
     // and stays in it through reloads only once it runs.

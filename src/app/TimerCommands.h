@@ -44,6 +44,8 @@ private:
     // The row of the timer called name, or the failure that says why there
     // is none.
     RemoteResult find(const QString& name, int* row) const;
+    // The sound a new timer gets, as the preferences say now.
+    QString defSound() const;
     RemoteResult byName(const QString& name, bool (TimerEngine::*operation)(const QString&),
                         const char* refusal);
 

@@ -2,47 +2,46 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QPointer>
 #include <QTranslator>
 
 namespace dunok {
 
 namespace {
 
-QPointer<QTranslator>& dunokTranslator() {
-    static QPointer<QTranslator> current;
-    return current;
+// The application owns the translators it has installed, as children named
+// after their files: that is how a later call finds the one to replace.
+QString childName(const QString& name) {
+    return QStringLiteral("translation-") + name;
 }
 
-QPointer<QTranslator>& qtTranslator() {
-    static QPointer<QTranslator> current;
-    return current;
+QTranslator* installed(const QCoreApplication& app, const QString& name) {
+    return app.findChild<QTranslator*>(childName(name), Qt::FindDirectChildrenOnly);
 }
 
 // Loads the first of locale's languages that has a file; a translator that
 // found nothing is not installed, so that English costs no lookups later.
-void replace(QPointer<QTranslator>& slot, QCoreApplication& app, const QLocale& locale,
-             const QString& name, const QString& dir) {
-    if (slot) {
-        QCoreApplication::removeTranslator(slot);
-        delete slot;
+void replace(QCoreApplication& app, const QLocale& locale, const QString& name,
+             const QString& dir) {
+    if (QTranslator* old = installed(app, name)) {
+        QCoreApplication::removeTranslator(old);
+        delete old;
     }
     auto* translator = new QTranslator(&app);
-    if (translator->load(locale, name, QStringLiteral("_"), dir) &&
-        QCoreApplication::installTranslator(translator)) {
-        slot = translator;
-    } else {
+    translator->setObjectName(childName(name));
+    if (!translator->load(locale, name, QStringLiteral("_"), dir) ||
+        !QCoreApplication::installTranslator(translator))
         delete translator;
-    }
 }
+
+const QString dunokName = QStringLiteral("dunok");
 
 }  // namespace
 
 void installTranslations(QCoreApplication& app, const QLocale& locale) {
-    replace(dunokTranslator(), app, locale, QStringLiteral("dunok"), translationsResourceDir);
+    replace(app, locale, dunokName, translationsResourceDir);
     // Qt's own texts (the standard buttons of a dialog) come with the system,
     // if its translations package is installed.
-    replace(qtTranslator(), app, locale, QStringLiteral("qtbase"),
+    replace(app, locale, QStringLiteral("qtbase"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
@@ -51,7 +50,8 @@ QString translateCount(const char* context, const char* sourceText, int n, const
     // the default locale; the English forms and the caller's locale are
     // handled here instead.
     QString text;
-    if (QTranslator* translator = dunokTranslator())
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (QTranslator* translator = app ? installed(*app, dunokName) : nullptr)
         text = translator->translate(context, sourceText, nullptr, n);
     if (text.isEmpty()) {
         text = QString::fromUtf8(sourceText);

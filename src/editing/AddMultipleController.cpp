@@ -12,7 +12,6 @@
 #include "model/Globals.h"
 #include "model/Store.h"
 #include "model/TimerModel.h"
-#include "platform/NotificationHub.h"
 #include "storage/TimerStore.h"
 
 namespace dunok {
@@ -34,7 +33,8 @@ QString quoted(const QString& text) {
 }
 }  // namespace
 
-AddMultipleController::AddMultipleController(QWidget* parent) : QDialog(parent) {
+AddMultipleController::AddMultipleController(const QString& sound, QWidget* parent)
+    : QDialog(parent), sound_(sound) {
     setObjectName(QStringLiteral("AddMultipleController"));
     setWindowTitle(tr("Add Multiple Timers"));
 
@@ -162,8 +162,7 @@ std::optional<QList<AddMultipleController::NewTimer>> AddMultipleController::rea
 // and a failure keeps the sheet and its rows for another try.
 std::optional<QStringList> AddMultipleController::storeTimers(const QList<NewTimer>& timers) {
     QList<Timer> made;
-    for (const NewTimer& timer : timers)
-        made << newTimer(timer.desc, timer.duration, prefsDefSound);
+    for (const NewTimer& timer : timers) made << newTimer(timer.desc, timer.duration, sound_);
     StoreError error;
     if (!timerStore().add(made, &error)) {
         logStoreError(QStringLiteral("Could not save. "), error);
@@ -189,7 +188,6 @@ void AddMultipleController::btnSaveClicked() {
     const bool start = cbStart_->isChecked();
     accept();
     emit timersAdded(*ids, start);
-    NotificationHub::defaultCenter().post(QStringLiteral("ncReturnedFromAddMultiple"));
 }
 
 }  // namespace dunok

@@ -17,24 +17,24 @@ namespace dunok {
 class AddMultipleController : public QDialog {
     Q_OBJECT
 public:
-    explicit AddMultipleController(QWidget* parent = nullptr);
+    // The timers are stored with sound.
+    explicit AddMultipleController(const QString& sound, QWidget* parent = nullptr);
 
     TimerRowsTable* theTable() const { return theTable_; }
     QCheckBox* cbStart() const { return cbStart_; }
     QPushButton* btnSave() const { return btnSave_; }
     QPushButton* btnCancel() const { return btnCancel_; }
 
-    // Checks every row; stores the timers in row order with the default
-    // sound, closes, reports them and posts "ncReturnedFromAddMultiple". A row
-    // that cannot be used is shown to the user and nothing is stored.
+    // Checks every row; stores the timers in row order with the sheet's
+    // sound, closes and reports them. A row that cannot be used is shown to
+    // the user and nothing is stored.
     void btnSaveClicked();
-    // Closes; nothing is stored or posted.
+    // Closes; nothing is stored or reported.
     void btnCancelClicked();
 
 signals:
     // The permanent timer ids of the stored timers, in row order, and whether
-    // the user asked for them to start. Sent after the sheet closed and before
-    // the notification.
+    // the user asked for them to start. Sent after the sheet closed.
     void timersAdded(const QStringList& timerIds, bool start);
 
 private:
@@ -55,6 +55,7 @@ private:
     QCheckBox* cbStart_ = nullptr;
     QPushButton* btnCancel_ = nullptr;
     QPushButton* btnSave_ = nullptr;
+    const QString sound_;
 };
 
 }  // namespace dunok

@@ -24,7 +24,6 @@
 #include "engine/CountdownText.h"
 #include "model/Store.h"
 #include "model/TimerModel.h"
-#include "platform/NotificationHub.h"
 #include "platform/ResourceFolder.h"
 #include "platform/WallClock.h"
 #include "storage/TimerStore.h"
@@ -45,8 +44,12 @@ QLabel* fieldLabel(const QString& text, QWidget* buddy) {
 }
 }  // namespace
 
-EditController::EditController(QWidget* parent)
-    : QDialog(parent), savedTime_(wallClock().now()), dateToUse_(wallClock().now()) {
+EditController::EditController(const Settings& settings, SharedPlayer& player, QWidget* parent)
+    : QDialog(parent),
+      settings_(settings),
+      player_(player),
+      savedTime_(wallClock().now()),
+      dateToUse_(wallClock().now()) {
     setObjectName(QStringLiteral("EditController"));
     setWindowModality(Qt::WindowModal);
     buildLayout();
@@ -220,25 +223,25 @@ void EditController::viewDidLoad() {
             edDescription_->maxLength(), int(std::min<qsizetype>(description.size(), INT_MAX))));
         edDescription_->setText(description);
         // As the list shows it: clamped to what a timer can run for.
-        chosenDuration = currentTimer_->duration;
+        chosenDuration_ = currentTimer_->duration;
         updateDuration();
         // An empty stored sound would leave the pop-up blank; offer the default.
         const QString sound = currentTimer_->sound;
-        selectSound(sound.isEmpty() ? prefsDefSound : sound);
+        selectSound(sound.isEmpty() ? settings_.defSound.value_or(Constants::defSound) : sound);
         snooze_->load(*currentTimer_);
         cbStart_->setChecked(false);
     } else {
         lblMode_->setText(tr("Add timer"));
         edDescription_->clear();
-        chosenDuration = defDuration;
+        chosenDuration_ = defDuration;
         updateDuration();
-        selectSound(prefsDefSound);
+        selectSound(settings_.defSound.value_or(Constants::defSound));
         snooze_->load(Timer());
         cbStart_->setChecked(true);
     }
     setWindowTitle(lblMode_->text());
 
-    const qint64 d = chosenDuration.value_or(0);
+    const qint64 d = chosenDuration_.value_or(0);
     showSliders(d);
 
     // The picker shows when the timer would ring; its path runs only once the
@@ -339,7 +342,7 @@ void EditController::calcDurationFromSliders() {
         return;
     }
     invalidDuration_ = false;
-    chosenDuration = t;
+    chosenDuration_ = t;
     updateDuration();
 }
 
@@ -347,7 +350,7 @@ void EditController::updateDuration() {
     QPalette palette = lblDuration_->palette();
     palette.setColor(QPalette::WindowText, validColor);
     lblDuration_->setPalette(palette);
-    lblDuration_->setText(toDHMS(chosenDuration.value_or(0)));
+    lblDuration_->setText(toDHMS(chosenDuration_.value_or(0)));
 }
 
 void EditController::showDurationError(const QString& text) {
@@ -360,14 +363,14 @@ void EditController::showDurationError(const QString& text) {
 // A press stops whatever the shared player is playing (a preview or a
 // ringing alarm) before it would start anything.
 void EditController::btnPlayPressed() {
-    if (isAlarmPlaying()) {
-        stopPlaying();
+    if (player_.isPlaying()) {
+        player_.stop();
         return;
     }
     if (pmAlarm_->currentIndex() < 0) return;
     const QString name = pmAlarm_->currentText();
     // The console gets the reason; the user, who pressed play, gets told too.
-    if (!playSound(name))
+    if (!player_.play(name, settings_))
         msgUser(tr("Sound not found."),
                 tr("There is no sound file named \"%1\". The timer keeps this sound, but it "
                    "will ring silently.")
@@ -404,16 +407,15 @@ void EditController::btnSavePressed() {
     if (areEditing_.value_or(false)) emit editSaved(id);
     emit timersChanged();
     if (cbStart_->isChecked()) {
-        checkID = id;
-        emit startRequested();
+        emit startRequested(id);
     }
     accept();
-    NotificationHub::defaultCenter().post(QStringLiteral("ncReturnedFromEdit"));
+    emit closedAfterSave();
 }
 
 void EditController::writeFields(Timer& timer) const {
     timer.desc = edDescription_->text();
-    timer.duration = chosenDuration.value_or(0);
+    timer.duration = chosenDuration_.value_or(0);
     timer.sound = pmAlarm_->currentIndex() >= 0 ? pmAlarm_->currentText() : QString();
     snooze_->write(timer);
 }

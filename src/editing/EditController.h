@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "model/Globals.h"
+#include "model/Settings.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,6 +20,7 @@ class QSlider;
 namespace dunok {
 
 class CalendarPopover;
+class SharedPlayer;
 class MonthCalendarView;
 class SnoozeField;
 class TargetDateEdit;
@@ -27,7 +29,9 @@ struct StoreError;
 class EditController : public QDialog {
     Q_OBJECT
 public:
-    explicit EditController(QWidget* parent);
+    // settings: the preferences as the sheet opens (the default sound, the
+    // preview's volume); the preview plays through player.
+    EditController(const Settings& settings, SharedPlayer& player, QWidget* parent);
     ~EditController() override;
 
     // Set before the sheet is opened; the controls are filled when it first shows.
@@ -38,14 +42,18 @@ public:
     // time zone.
     void didSelectDate(const QDateTime& date);
     void setVisible(bool visible) override;
+    // The duration Save would store, in seconds; none when the timer has none.
+    std::optional<qint64> chosenDuration() const { return chosenDuration_; }
 
 signals:
     // A change to the timer being edited was saved (before timersChanged).
     void editSaved(const QString& timerId);
     // The timer was saved: the main window reloads its table.
     void timersChanged();
-    // It was saved with "start" on; checkID names it.
-    void startRequested();
+    // It was saved with "start" on: the timer with that id starts.
+    void startRequested(const QString& timerId);
+    // Last of all, once the sheet has closed after a save.
+    void closedAfterSave();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -82,7 +90,12 @@ private:
     void showCalendar();
     void createCalenderPopover();
 
+    const Settings settings_;
+    SharedPlayer& player_;
     std::optional<bool> areEditing_;
+    // The duration the sheet works on, in seconds; both of its duration
+    // paths write it and Save reads it.
+    std::optional<qint64> chosenDuration_;
     std::optional<Timer> currentTimer_;
     bool loaded_ = false;
     bool invalidDuration_ = false;

@@ -64,7 +64,7 @@ void EditController::calcDurationFromPickers() {
     invalidDuration_ = false;
     // The picker reaches the year 9999; a timer runs a hundred years at most,
     // and the line shows the duration that Save will store.
-    chosenDuration = std::min(*secs, maxTimerDuration);
+    chosenDuration_ = std::min(*secs, maxTimerDuration);
     updateDuration();
 }
 

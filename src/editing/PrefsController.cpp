@@ -22,7 +22,8 @@ namespace {
 constexpr int digitsItem = 0;
 }
 
-PrefsController::PrefsController(QWidget* parent) : QDialog(parent) {
+PrefsController::PrefsController(Preferences& prefs, QWidget* parent)
+    : QDialog(parent), prefs_(prefs) {
     setObjectName(QStringLiteral("PrefsController"));
     setWindowTitle(tr("Preferences"));
     buildLayout();
@@ -137,19 +138,20 @@ void PrefsController::buildLayout() {
 }
 
 void PrefsController::viewWillAppear() {
-    cbHideWhenTimerStarts_->setChecked(prefsHideWhenTimerStarts);
-    cbBringToFront_->setChecked(prefsBringToFront);
-    cbSendNotification_->setChecked(prefsSendNotification);
-    cbLargeRows_->setChecked(prefsLargeRows);
-    cbQuietWithMouse_->setChecked(prefsQuietWithMouse);
+    const Settings& settings = prefs_.settings();
+    cbHideWhenTimerStarts_->setChecked(settings.hideWhenTimerStarts);
+    cbBringToFront_->setChecked(settings.bringToFront);
+    cbSendNotification_->setChecked(settings.sendNotification);
+    cbLargeRows_->setChecked(settings.largeRows);
+    cbQuietWithMouse_->setChecked(settings.quietWithMouse);
     // Truncated toward zero: a volume of 0.55 shows as 5.
-    slideVol_->setValue(static_cast<int>(prefsVolume * 10.0));
+    slideVol_->setValue(static_cast<int>(settings.volume * 10.0));
     updateVolLabel();
-    pmCountDown_->setCurrentIndex(prefsCountdownDigits ? digitsItem : 1);
-    cbRepeatAlarm_->setChecked(prefsRepeatAlarm);
-    pmRepeatLimit_->setCurrentIndex(pmRepeatLimit_->findData(prefsRepeatLimitMinutes));
-    pmRepeatLimit_->setEnabled(prefsRepeatAlarm);
-    cbKeepTimers_->setChecked(prefsKeepTimers);
+    pmCountDown_->setCurrentIndex(settings.countdownDigits ? digitsItem : 1);
+    cbRepeatAlarm_->setChecked(settings.repeatAlarm);
+    pmRepeatLimit_->setCurrentIndex(pmRepeatLimit_->findData(settings.repeatLimitMinutes));
+    pmRepeatLimit_->setEnabled(settings.repeatAlarm);
+    cbKeepTimers_->setChecked(settings.keepTimers);
     // The entry in the autostart folder is the setting: removed or switched
     // off elsewhere, the box shows it.
     cbStartAtLogin_->setChecked(startsAtLogin());
@@ -162,7 +164,9 @@ void PrefsController::updateVolLabel() {
 // Takes effect at once, also if the sheet is then closed without saving;
 // only Save writes it to the store.
 void PrefsController::pmCountDownClicked(int index) {
-    prefsCountdownDigits = index == digitsItem;
+    Settings settings = prefs_.settings();
+    settings.countdownDigits = index == digitsItem;
+    prefs_.changeForThisRun(settings);
 }
 
 void PrefsController::btnSavePressed() {
@@ -185,7 +189,7 @@ void PrefsController::btnSavePressed() {
             return;
         }
     }
-    Settings settings = currentSettings();
+    Settings settings = prefs_.settings();
     settings.bringToFront = cbBringToFront_->isChecked();
     settings.sendNotification = cbSendNotification_->isChecked();
     settings.volume = slideVol_->value() / 10.0;
@@ -197,16 +201,14 @@ void PrefsController::btnSavePressed() {
     settings.repeatLimitMinutes = pmRepeatLimit_->currentData().toInt();
     settings.keepTimers = cbKeepTimers_->isChecked();
     // The running timers are written, or forgotten, at once.
-    if (settings.keepTimers != prefsKeepTimers) needToUpdateTable_ = true;
-    applySettings(settings);
+    if (settings.keepTimers != prefs_.settings().keepTimers) needToUpdateTable_ = true;
     // Only what the sheet shows: the sort and the first-run marks are not its
     // own. A file that cannot be written has said so on the console; the new
     // settings still hold for this run.
-    writeSettings(preferenceStore(), settings,
-                  {PrefKeys::bringToFront, PrefKeys::sendNotification, PrefKeys::volume,
-                   PrefKeys::hideWhenTimerStarts, PrefKeys::largeRows, PrefKeys::quietWithMouse,
-                   PrefKeys::countdownDigits, PrefKeys::repeatAlarm, PrefKeys::repeatLimit,
-                   PrefKeys::keepTimers});
+    prefs_.change(settings, {PrefKeys::bringToFront, PrefKeys::sendNotification, PrefKeys::volume,
+                             PrefKeys::hideWhenTimerStarts, PrefKeys::largeRows,
+                             PrefKeys::quietWithMouse, PrefKeys::countdownDigits,
+                             PrefKeys::repeatAlarm, PrefKeys::repeatLimit, PrefKeys::keepTimers});
 
     if (needToUpdateTable_) emit preferencesChanged();
     accept();

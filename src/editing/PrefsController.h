@@ -1,5 +1,5 @@
-// The preferences sheet: shows the prefs* globals and, on Save, writes them
-// back to the globals and the preference store.
+// The preferences sheet: shows the program's settings and, on Save, changes
+// them for the run and in the preferences file.
 #pragma once
 
 #include <QDialog>
@@ -12,10 +12,12 @@ class QSlider;
 
 namespace dunok {
 
+class Preferences;
+
 class PrefsController : public QDialog {
     Q_OBJECT
 public:
-    explicit PrefsController(QWidget* parent = nullptr);
+    explicit PrefsController(Preferences& prefs, QWidget* parent = nullptr);
 
     QCheckBox* cbHideWhenTimerStarts() const { return cbHideWhenTimerStarts_; }
     QCheckBox* cbBringToFront() const { return cbBringToFront_; }
@@ -32,7 +34,7 @@ public:
     QPushButton* btnSave() const { return btnSave_; }
     QPushButton* btnClose() const { return btnClose_; }
 
-    // Writes every setting to its global and the store, then closes.
+    // Changes every setting it shows, in the run and the file, then closes.
     void btnSavePressed();
     // Closes without writing anything.
     void btnClosePressed();
@@ -50,6 +52,7 @@ private:
     void updateVolLabel();
     void pmCountDownClicked(int index);
 
+    Preferences& prefs_;
     QCheckBox* cbHideWhenTimerStarts_ = nullptr;
     QCheckBox* cbBringToFront_ = nullptr;
     QCheckBox* cbSendNotification_ = nullptr;

@@ -5,6 +5,7 @@
 #include "editing/AddMultipleController.h"
 #include "editing/EditController.h"
 #include "editing/PrefsController.h"
+#include "model/Preferences.h"
 
 namespace dunok {
 
@@ -17,34 +18,36 @@ QDialog* Sheets::present(QDialog* sheet) {
 
 QDialog* Sheets::addTimer(QWidget* over) {
     if (open_) return open_->raise(), open_.data();
-    auto* editor = new EditController(over);
+    auto* editor = new EditController(prefs_.settings(), player_, over);
     editor->setAreEditing(false);
     connect(editor, &EditController::timersChanged, this, &Sheets::timersChanged);
     connect(editor, &EditController::startRequested, this, &Sheets::startRequested);
+    connect(editor, &EditController::closedAfterSave, this, &Sheets::editorClosedAfterSave);
     return present(editor);
 }
 
 QDialog* Sheets::editTimer(QWidget* over, const Timer& timer) {
     if (open_) return open_->raise(), open_.data();
-    auto* editor = new EditController(over);
+    auto* editor = new EditController(prefs_.settings(), player_, over);
     editor->setAreEditing(true);
     editor->setCurrentTimer(timer);
     connect(editor, &EditController::editSaved, this, &Sheets::editSaved);
     connect(editor, &EditController::timersChanged, this, &Sheets::timersChanged);
     connect(editor, &EditController::startRequested, this, &Sheets::startRequested);
+    connect(editor, &EditController::closedAfterSave, this, &Sheets::editorClosedAfterSave);
     return present(editor);
 }
 
 QDialog* Sheets::addMultipleTimers(QWidget* over) {
     if (open_) return open_->raise(), open_.data();
-    auto* sheet = new AddMultipleController(over);
+    auto* sheet = new AddMultipleController(prefs_.defSound(), over);
     connect(sheet, &AddMultipleController::timersAdded, this, &Sheets::timersAdded);
     return present(sheet);
 }
 
 QDialog* Sheets::showPreferences(QWidget* over) {
     if (open_) return open_->raise(), open_.data();
-    auto* sheet = new PrefsController(over);
+    auto* sheet = new PrefsController(prefs_, over);
     connect(sheet, &PrefsController::preferencesChanged, this, &Sheets::preferencesChanged);
     return present(sheet);
 }

@@ -13,10 +13,15 @@ class QWidget;
 
 namespace dunok {
 
+class Preferences;
+class SharedPlayer;
+
 class Sheets : public QObject {
     Q_OBJECT
 public:
-    explicit Sheets(QObject* parent = nullptr) : QObject(parent) {}
+    // The sheets read and change prefs; the editor previews through player.
+    Sheets(Preferences& prefs, SharedPlayer& player, QObject* parent = nullptr)
+        : QObject(parent), prefs_(prefs), player_(player) {}
 
     // Each opens its sheet window-modal over `over` and returns it (it deletes
     // itself when closed). While one sheet is open, asking again brings that
@@ -29,15 +34,18 @@ public:
     QDialog* openSheet() const { return open_; }
 
 signals:
-    void editSaved(const QString& timerId);  // the editor saved a change to this timer
-    void timersChanged();                    // the editor saved: reload the list
-    void startRequested();                   // ... with "start" on: checkID names the timer
+    void editSaved(const QString& timerId);       // the editor saved a change to this timer
+    void timersChanged();                         // the editor saved: reload the list
+    void startRequested(const QString& timerId);  // ... with "start" on
+    void editorClosedAfterSave();                 // ... and has closed
     void timersAdded(const QStringList& timerIds, bool start);
     void preferencesChanged();
 
 private:
     QDialog* present(QDialog* sheet);
 
+    Preferences& prefs_;
+    SharedPlayer& player_;
     QPointer<QDialog> open_;
 };
 

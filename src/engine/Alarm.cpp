@@ -2,8 +2,10 @@
 
 #include <QDebug>
 #include <QDir>
+#include <utility>
 
 #include "model/Globals.h"
+#include "model/Settings.h"
 #include "model/Store.h"
 #include "platform/AudioPlayer.h"
 #include "platform/ResourceFolder.h"
@@ -11,39 +13,37 @@
 namespace dunok {
 
 namespace {
-SharedPlayer* currentOwner = nullptr;
-
 const QString soundsFolder = QStringLiteral("Sounds");
 const QString soundExtension = QStringLiteral("caf");
 }  // namespace
 
-SharedPlayer::SharedPlayer() : previous_(currentOwner) {
-    currentOwner = this;
-}
+SharedPlayer::SharedPlayer() = default;
 
 SharedPlayer::~SharedPlayer() {
-    // Only the newest can end while older ones live; anything else is a bug in
-    // whoever made them.
-    Q_ASSERT(currentOwner == this);
     release();
-    currentOwner = previous_;
-}
-
-SharedPlayer* SharedPlayer::current() {
-    return currentOwner;
 }
 
 void SharedPlayer::replace(std::unique_ptr<AudioPlayer> player) {
-    // The global is cleared before the old player goes, so nothing reached
-    // from its destructor finds a player half destroyed.
-    audioPlayer = nullptr;
-    if (player_) player_->stop();
+    // Taken out before the old player goes, so nothing reached from its
+    // destructor finds a player half destroyed.
+    std::unique_ptr<AudioPlayer> old = std::exchange(player_, nullptr);
+    if (old) old->stop();
+    old.reset();
     player_ = std::move(player);
-    audioPlayer = player_.get();
+    if (player_)
+        QObject::connect(player_.get(), &AudioPlayer::noOutput, [this] {
+            if (std::exchange(toldNoOutput_, true)) return;
+            qWarning("No audio output could be opened: sounds will not be heard.");
+        });
 }
 
 void SharedPlayer::release() {
     replace(nullptr);
+}
+
+void SharedPlayer::close() {
+    release();
+    closed_ = true;
 }
 
 bool isSoundName(const QString& name) {
@@ -92,8 +92,9 @@ QStringList soundNames() {
     return names + own;
 }
 
-bool playSound(const QString& soundName, MissingSound missing) {
-    const QString fallback = isSoundName(prefsDefSound) ? prefsDefSound : Constants::defSound;
+bool SharedPlayer::play(const QString& soundName, const Settings& settings, MissingSound missing) {
+    const QString defSound = settings.defSound.value_or(Constants::defSound);
+    const QString fallback = isSoundName(defSound) ? defSound : Constants::defSound;
     // The store may name no sound, or a path (an old version, another
     // program, a damaged file). The editor offers the default sound for such a
     // timer, so that is what rings; the name itself is never opened.
@@ -121,8 +122,7 @@ bool playSound(const QString& soundName, MissingSound missing) {
     }
     QString error;
     std::unique_ptr<AudioPlayer> player;
-    SharedPlayer* owner = SharedPlayer::current();
-    if (!owner)
+    if (closed_)
         error = QStringLiteral("no sound can play while Dunok is quitting");
     else if (path.isEmpty())
         error = QStringLiteral("there is no sound named \"%1\"").arg(name);
@@ -132,18 +132,18 @@ bool playSound(const QString& soundName, MissingSound missing) {
         qWarning().noquote() << "Couldn't load sound file" << error;
         return false;
     }
-    owner->replace(std::move(player));
-    audioPlayer->setVolume(prefsVolume);
-    audioPlayer->play();
+    replace(std::move(player));
+    player_->setVolume(settings.volume);
+    player_->play();
     return true;
 }
 
-void stopPlaying() {
-    if (audioPlayer && audioPlayer->isPlaying()) audioPlayer->stop();
+void SharedPlayer::stop() {
+    if (player_ && player_->isPlaying()) player_->stop();
 }
 
-bool isAlarmPlaying() {
-    return audioPlayer && audioPlayer->isPlaying();
+bool SharedPlayer::isPlaying() const {
+    return player_ && player_->isPlaying();
 }
 
 }  // namespace dunok

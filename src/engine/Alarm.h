@@ -1,5 +1,4 @@
-// The alarm sound: the shared player (audioPlayer) and the sounds a timer can
-// ring with.
+// The alarm sound: the shared player and the sounds a timer can ring with.
 #pragma once
 
 #include <QString>
@@ -9,12 +8,14 @@
 namespace dunok {
 
 class AudioPlayer;
+struct Settings;
 
-// Owns the one audio player for as long as it lives. The program keeps one for
-// its run and ends it at quit, before the event loop and the sound system go;
-// each test keeps one for its cases. Only one is current at a time: a newer one
-// takes over and hands back to the older when it ends. While none lives,
-// nothing can play.
+enum class MissingSound { Fails, PlaysDefault };
+
+// The one audio player: the alarm and the editor's sound preview both play
+// through it, each new sound replacing the one before. The program keeps one
+// for its run, handed to whatever plays, and closes it at quit, while Qt and
+// the sound system are still up; each test keeps one for its cases.
 class SharedPlayer {
 public:
     SharedPlayer();
@@ -23,15 +24,34 @@ public:
     SharedPlayer(const SharedPlayer&) = delete;
     SharedPlayer& operator=(const SharedPlayer&) = delete;
 
-    static SharedPlayer* current();
-    // Makes player the one audioPlayer names; the one before is destroyed.
+    // The player of the last sound, or none.
+    AudioPlayer* player() const { return player_.get(); }
+    // Makes player the one that plays; the one before is destroyed.
     void replace(std::unique_ptr<AudioPlayer> player);
-    // Stops and destroys the player; audioPlayer names none.
+    // Stops and destroys the player.
     void release();
+    // At quit: releases the player, and nothing plays any more.
+    void close();
+
+    // Plays the named sound once at the settings' volume, in a new player.
+    // A name that is empty or not a sound name plays the settings' default
+    // sound instead, and says so on the console ("Playing the default sound
+    // ..."); so does a sound whose file is gone, when asked to (an alarm must
+    // be heard; a preview should say it cannot play). A sound that cannot be
+    // loaded (or a closed player) writes "Couldn't load sound file" (and why)
+    // to the console, leaves the player as it was and returns false.
+    bool play(const QString& soundName, const Settings& settings,
+              MissingSound missing = MissingSound::Fails);
+    // Stops the player if it is playing; nothing else.
+    void stop();
+    // Whether there is a player and it is playing.
+    bool isPlaying() const;
 
 private:
     std::unique_ptr<AudioPlayer> player_;
-    SharedPlayer* previous_ = nullptr;
+    bool closed_ = false;
+    // A machine without sound stays without it: one line says so, once.
+    bool toldNoOutput_ = false;
 };
 
 // Whether a name can be a sound's: a plain file name, not empty, not hidden,
@@ -47,20 +67,5 @@ QString soundFilePath(const QString& soundName);
 // The sound names on offer: the base names of the resource folder's .caf
 // files, then the user's own sounds whose names those do not take.
 QStringList soundNames();
-
-enum class MissingSound { Fails, PlaysDefault };
-
-// Plays the named sound once at prefsVolume through the current SharedPlayer,
-// whose player audioPlayer then names. A name that is empty or not a sound
-// name plays the default sound instead, and says so on the console
-// ("Playing the default sound ..."); so does a sound whose file is gone, when
-// asked to (an alarm must be heard; a preview should say it cannot play). A sound that cannot be
-// loaded (or no SharedPlayer alive) writes "Couldn't load sound file" (and why) to the console,
-// leaves audioPlayer as it was and returns false.
-bool playSound(const QString& soundName, MissingSound missing = MissingSound::Fails);
-// Stops audioPlayer if it is playing; nothing else.
-void stopPlaying();
-// Whether audioPlayer exists and is playing.
-bool isAlarmPlaying();
 
 }  // namespace dunok

@@ -3,14 +3,16 @@
 #include "engine/Alarm.h"
 #include "engine/Alert.h"
 #include "model/Globals.h"
+#include "model/Preferences.h"
 #include "platform/AudioPlayer.h"
 #include "platform/Clock.h"
 #include "platform/TickScheduler.h"
 
 namespace dunok {
 
-AlarmRing::AlarmRing(TickScheduler& scheduler, Clock& clock, QObject* parent)
-    : QObject(parent), scheduler_(scheduler), clock_(clock) {}
+AlarmRing::AlarmRing(TickScheduler& scheduler, Clock& clock, const Preferences& prefs,
+                     SharedPlayer& player, QObject* parent)
+    : QObject(parent), scheduler_(scheduler), clock_(clock), prefs_(prefs), shared_(player) {}
 
 AlarmRing::~AlarmRing() {
     if (pause_) pause_->invalidate();
@@ -18,26 +20,27 @@ AlarmRing::~AlarmRing() {
 
 bool AlarmRing::ring(const QString& timerId, const QString& soundName) {
     end();
-    stopPlaying();
-    if (!playSound(soundName, MissingSound::PlaysDefault)) return false;
-    player_ = audioPlayer;
+    shared_.stop();
+    const Settings& settings = prefs_.settings();
+    if (!shared_.play(soundName, settings, MissingSound::PlaysDefault)) return false;
+    player_ = shared_.player();
     timerId_ = timerId;
-    connect(audioPlayer, &AudioPlayer::finished, this, &AlarmRing::played);
-    repeating_ = prefsRepeatAlarm;
-    repeatUntilNs_ = clock_.nowNs() + qint64(prefsRepeatLimitMinutes) * 60 * 1'000'000'000;
+    connect(player_, &AudioPlayer::finished, this, &AlarmRing::played);
+    repeating_ = settings.repeatAlarm;
+    repeatUntilNs_ = clock_.nowNs() + qint64(settings.repeatLimitMinutes) * 60 * 1'000'000'000;
     return true;
 }
 
 void AlarmRing::silence() {
     const bool wasRinging = isRinging();
-    if (ownsPlayer()) stopPlaying();
+    if (ownsPlayer()) shared_.stop();
     end();
     if (wasRinging) emit stateChanged();
 }
 
 bool AlarmRing::ownsPlayer() const {
     // A preview that took the shared player ended the alarm with its sound.
-    return player_ && player_ == audioPlayer;
+    return player_ && player_ == shared_.player();
 }
 
 QString AlarmRing::ringingId() const {
@@ -72,7 +75,7 @@ void AlarmRing::playAgain() {
     }
     // The same player: the sound is decoded already, and the volume may
     // have been changed in the preferences meanwhile.
-    player_->setVolume(prefsVolume);
+    player_->setVolume(prefs_.settings().volume);
     player_->play();
 }
 

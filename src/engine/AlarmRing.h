@@ -13,6 +13,8 @@ namespace dunok {
 
 class AudioPlayer;
 class Clock;
+class Preferences;
+class SharedPlayer;
 class TickScheduler;
 class TickSource;
 
@@ -22,7 +24,11 @@ public:
     // The pause between two plays of a repeating alarm.
     static constexpr qint64 repeatPauseNs = 1'000'000'000;
 
-    AlarmRing(TickScheduler& scheduler, Clock& clock, QObject* parent = nullptr);
+    // prefs: the volume and whether and for how long the alarm repeats, as
+    // they are when it rings. It rings through player, which the editor's
+    // preview shares.
+    AlarmRing(TickScheduler& scheduler, Clock& clock, const Preferences& prefs,
+              SharedPlayer& player, QObject* parent = nullptr);
     ~AlarmRing() override;
 
     // Rings the timer with that id with the named sound, ending whatever
@@ -48,6 +54,8 @@ private:
 
     TickScheduler& scheduler_;
     Clock& clock_;
+    const Preferences& prefs_;
+    SharedPlayer& shared_;
     QPointer<AudioPlayer> player_;
     QString timerId_;
     bool repeating_ = false;

@@ -28,20 +28,41 @@ public:
     virtual void showNextFinish(const std::optional<NextFinish>& next) { Q_UNUSED(next); }
 };
 
-void addBadgeDisplay(BadgeDisplay* display);
-void removeBadgeDisplay(BadgeDisplay* display);
-
 // The counting (not paused) timer with the fewest seconds left, from
 // alertsArray and timersArray.
 std::optional<NextFinish> nextFinish();
 
-// Shows getNumAlerts() and nextFinish() on every display; a display hears
-// only of what changed.
-void updateBadge();
-// The same after a tick of that timer and no other change of alertsArray,
-// without a walk over the whole table.
-void updateBadgeAfterTick(const QString& tickedId);
-// Takes the badge away (at quit).
-void clearBadge();
+// What the displays were last told. The engine owns the one badge of the
+// program; whoever shows the count adds itself, and removes itself before it
+// goes.
+class Badge {
+public:
+    void addDisplay(BadgeDisplay* display);
+    void removeDisplay(BadgeDisplay* display);
+
+    // Shows getNumAlerts() and nextFinish() on every display; a display hears
+    // only of what changed.
+    void update();
+    // The same after a tick of that timer and no other change of
+    // alertsArray, without a walk over the whole table.
+    // tickedIndex: where that timer's entry is, or -1 when unknown.
+    void updateAfterTick(const QString& tickedId, int tickedIndex = -1);
+    // Takes the badge away (at quit).
+    void clear();
+
+private:
+    struct Shown {
+        BadgeDisplay* display;
+        int count;
+        std::optional<NextFinish> next;
+    };
+    void show(int count, const std::optional<NextFinish>& next);
+
+    QList<Shown> displays_;
+    // The id of the entry the last full look found ringing next, so that a
+    // tick need not walk the whole table again.
+    QString nextId_;
+    int nextIndex_ = -1;
+};
 
 }  // namespace dunok

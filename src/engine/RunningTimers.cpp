@@ -24,30 +24,10 @@ int haveAlertForRow(qint64 thisRow) {
     return -1;
 }
 
-namespace {
-// Where each id was last found. Every tick and every redrawn row looks its
-// timer up, so with many timers running a scan per lookup would cost a pass
-// over the whole table each time; a hint is checked before it is trusted, so
-// it can never point at the wrong entry, only miss.
-QHash<QString, int>& idHints() {
-    static QHash<QString, int> hints;
-    return hints;
-}
-}  // namespace
-
-int haveAlertForID(const QString& id) {
-    QHash<QString, int>& hints = idHints();
-    if (const auto it = hints.constFind(id); it != hints.constEnd()) {
-        const int i = *it;
-        if (i < alertsArray.size() && alertsArray[i].id == id) return i;
-    }
-    for (int i = 0; i < alertsArray.size(); ++i) {
-        if (alertsArray[i].id != id) continue;
-        // Ids of timers long stopped are dropped now and then.
-        if (hints.size() > 4 * alertsArray.size() + 64) hints.clear();
-        hints.insert(id, i);
-        return i;
-    }
+int haveAlertForID(const QString& id, int hint) {
+    if (hint >= 0 && hint < alertsArray.size() && alertsArray[hint].id == id) return hint;
+    for (int i = 0; i < alertsArray.size(); ++i)
+        if (alertsArray[i].id == id) return i;
     return -1;
 }
 

@@ -9,8 +9,12 @@ int getNumAlerts();
 int pausedCount();
 // Index of the first entry shown on that row, or -1.
 int haveAlertForRow(qint64 thisRow);
-// Index of the first entry for that timer id, or -1.
-int haveAlertForID(const QString& id);
+// Index of the first entry for that timer id, or -1. Every tick and every
+// redrawn row looks its timer up, so with many timers running a scan per
+// lookup would cost a pass over the whole table each time: hint is where the
+// caller last found it, checked before it is trusted, so that it can never
+// point at the wrong entry, only miss.
+int haveAlertForID(const QString& id, int hint = -1);
 
 // Points every entry at the row its timer now has in timersArray. The list
 // view does this for each row it draws; calling it after every change of the

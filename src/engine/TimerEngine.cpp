@@ -11,6 +11,7 @@
 #include "engine/CountdownText.h"
 #include "engine/RunningTimers.h"
 #include "model/Globals.h"
+#include "model/Preferences.h"
 #include "model/TimerModel.h"
 #include "platform/Logging.h"
 #include "platform/TickScheduler.h"
@@ -30,16 +31,23 @@ int rowOfTimer(const QString& id) {
 }
 }  // namespace
 
-TimerEngine::TimerEngine(TimerRowDisplay& rows, Clock& clock, QObject* parent)
+TimerEngine::TimerEngine(TimerRowDisplay& rows, const Preferences& prefs, SharedPlayer& player,
+                         Clock& clock, QObject* parent)
     : QObject(parent),
       rows_(rows),
+      prefs_(prefs),
+      player_(player),
       scheduler_(std::make_unique<TickScheduler>(clock)),
       cursor_([] { return QPointF(QCursor::pos()); }),
-      ring_(std::make_unique<AlarmRing>(*scheduler_, clock)) {
+      ring_(std::make_unique<AlarmRing>(*scheduler_, clock, prefs, player)) {
     scheduler_->setCoalescingNs(tickCoalescingNs);
     // Every alarm's end refreshes the toolbar, so that Silence never stays
     // enabled for a sound that has ended.
     connect(ring_.get(), &AlarmRing::stateChanged, this, &TimerEngine::toolbarNeedsUpdate);
+}
+
+const Settings& TimerEngine::settings() const {
+    return prefs_.settings();
 }
 
 TimerEngine::~TimerEngine() {
@@ -60,7 +68,7 @@ bool TimerEngine::isRinging() const {
 
 void TimerEngine::silenceAll() {
     ring_->silence();
-    stopPlaying();
+    player_.stop();
 }
 
 void TimerEngine::snooze(const QString& id) {
@@ -75,13 +83,13 @@ void TimerEngine::snooze(const QString& id) {
     startAt(row, timersArray[row].snooze);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
 }
 
 void TimerEngine::shutDown() {
     silenceAll();
-    if (mouseTimer) mouseTimer->invalidate();
-    mouseTimer.reset();
+    if (mouseTimer_) mouseTimer_->invalidate();
+    mouseTimer_.reset();
     for (Alert& alert : alertsArray) {
         if (alert.theTimer) alert.theTimer->invalidate();
         alert.theTimer.reset();
@@ -90,7 +98,9 @@ void TimerEngine::shutDown() {
 
 void TimerEngine::arm(int k) {
     const QString id = alertsArray[k].id;
-    alertsArray[k].theTimer = scheduler_->schedule([this, id] { handleAlert(id); }, tickIntervalNs);
+    // Each tick remembers where it found its entry last time.
+    alertsArray[k].theTimer = scheduler_->schedule(
+        [this, id, hint = k]() mutable { hint = tick(id, hint); }, tickIntervalNs);
 }
 
 void TimerEngine::startAt(int row, qint64 seconds) {
@@ -118,7 +128,7 @@ void TimerEngine::tableViewDoubleClick(int selectedRow) {
     if (k == -1) {
         if (rows_.showsFinish(r)) {
             rows_.setDurationText(r, toDHMS(timersArray[r].duration), tSize);
-            if (isRinging() || isAlarmPlaying()) {
+            if (isRinging() || player_.isPlaying()) {
                 // A double-click on a ringing row only silences it.
                 silenceAll();
                 emit toolbarNeedsUpdate();
@@ -130,15 +140,15 @@ void TimerEngine::tableViewDoubleClick(int selectedRow) {
     } else if (alertsArray[k].isPaused) {
         resume(k);
         emit toolbarNeedsUpdate();
-        updateBadge();
+        badge_.update();
         return;
     } else {
         removeAlert(k);
     }
     rows_.reloadRows({r});
     emit toolbarNeedsUpdate();
-    updateBadge();
-    if (started && prefsHideWhenTimerStarts) emit closeWindowRequested();
+    badge_.update();
+    if (started && settings().hideWhenTimerStarts) emit closeWindowRequested();
 }
 
 void TimerEngine::miPauseClicked(int selectedRow) {
@@ -156,7 +166,7 @@ void TimerEngine::miPauseClicked(int selectedRow) {
     }
     emit toolbarNeedsUpdate();
     // The count stays; what rings next may not.
-    updateBadge();
+    badge_.update();
 }
 
 void TimerEngine::resetAlerts() {
@@ -167,11 +177,7 @@ void TimerEngine::resetAlerts() {
         rows_.reloadRows({row});
     }
     emit toolbarNeedsUpdate();
-    updateBadge();
-}
-
-void TimerEngine::checkForNewTimers() {
-    startTimers({checkID});
+    badge_.update();
 }
 
 void TimerEngine::startTimers(const QStringList& ids) {
@@ -182,7 +188,7 @@ void TimerEngine::startTimers(const QStringList& ids) {
         rows_.reloadRows({i});
     }
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
 }
 
 void TimerEngine::stopEditedTimer(const QString& id) {
@@ -194,7 +200,7 @@ void TimerEngine::stopEditedTimer(const QString& id) {
     if (k != -1) removeAlert(k);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
 }
 
 void TimerEngine::stopRow(int row) {
@@ -203,7 +209,7 @@ void TimerEngine::stopRow(int row) {
     removeAlert(k);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
 }
 
 void TimerEngine::silence() {
@@ -252,9 +258,13 @@ bool TimerEngine::isCounting(int row) const {
 }
 
 void TimerEngine::handleAlert(const QString& id) {
-    if (alertsArray.isEmpty()) return;
+    tick(id, -1);
+}
+
+int TimerEngine::tick(const QString& id, int hint) {
+    if (alertsArray.isEmpty()) return -1;
     // Ids are unique in the table, so the one entry found is the only match.
-    const int i = haveAlertForID(id);
+    const int i = haveAlertForID(id, hint);
     if (i != -1 && !alertsArray[i].isPaused) {
         if (alertsArray[i].value > 0) --alertsArray[i].value;
         const bool finished = alertsArray[i].value < 1;
@@ -264,13 +274,14 @@ void TimerEngine::handleAlert(const QString& id) {
             for (int k = int(alertsArray.size()) - 1; k >= 0; --k)
                 if (!alertsArray[k].theTimer && !alertsArray[k].isPaused) alertsArray.removeAt(k);
             emit toolbarNeedsUpdate();
-            updateBadge();
-            return;
+            badge_.update();
+            return -1;
         }
     }
     // A plain tick changes only the row and the badge: what the toolbar and
     // the status line show stays as it was.
-    updateBadgeAfterTick(id);
+    badge_.updateAfterTick(id, i);
+    return i;
 }
 
 void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
@@ -282,8 +293,8 @@ void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
     const Timer timer = haveRecord ? timersArray[int(row)] : Timer();
 
     emit timerFinished(alertsArray[i].id);
-    if (prefsBringToFront) emit bringToFrontRequested();
-    if (prefsSendNotification && haveRecord) {
+    if (settings().bringToFront) emit bringToFrontRequested();
+    if (settings().sendNotification && haveRecord) {
         qCDebug(lcEngine).noquote() << alertsArray[i].id;
         emit finishNotification(
             {timer.desc, tr("Duration was %1").arg(toDHMS(timer.duration)),
@@ -297,7 +308,7 @@ void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
     // A newer finish replaces the alarm that rang before.
     silenceAll();
     if (haveRecord) ring_->ring(alertsArray[i].id, timer.sound);
-    if (prefsQuietWithMouse) startMouseWatch();
+    if (settings().quietWithMouse) startMouseWatch();
 
     Alert& alert = alertsArray[i];
     alert.isPaused = false;
@@ -323,7 +334,7 @@ void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
             alert.theTimer.reset();
             alert.isPaused = true;
             const QString left =
-                prefsCountdownDigits ? toDHMS2(alert.value, true) : toDHMS(alert.value);
+                settings().countdownDigits ? toDHMS2(alert.value, true) : toDHMS(alert.value);
             rows_.setDurationText(row, tr("Paused %1").arg(left), tSize);
         }
     }
@@ -343,22 +354,21 @@ void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
         alertsArray.removeLast();
     }
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
 }
 
 void TimerEngine::startMouseWatch() {
     const QPointF pos = cursor_();
-    mouseX = pos.x();
-    mouseY = pos.y();
-    if (mouseTimer) mouseTimer->invalidate();
-    mouseTimer = scheduler_->schedule([this] { detectMouseMove(); }, mouseWatchIntervalNs);
+    mouseAt_ = pos;
+    if (mouseTimer_) mouseTimer_->invalidate();
+    mouseTimer_ = scheduler_->schedule([this] { detectMouseMove(); }, mouseWatchIntervalNs);
 }
 
 void TimerEngine::detectMouseMove() {
     const QPointF pos = cursor_();
-    if (pos.x() == mouseX && pos.y() == mouseY) return;
-    if (mouseTimer) mouseTimer->invalidate();
-    mouseTimer.reset();
+    if (pos.x() == mouseAt_.x() && pos.y() == mouseAt_.y()) return;
+    if (mouseTimer_) mouseTimer_->invalidate();
+    mouseTimer_.reset();
     silenceAll();
     emit toolbarNeedsUpdate();
 }
@@ -372,7 +382,7 @@ void TimerEngine::notificationClicked(const QString& id) {
     }
     emit bringToFrontRequested();
     emit toolbarNeedsUpdate();
-    updateBadge();
+    badge_.update();
 }
 
 }  // namespace dunok

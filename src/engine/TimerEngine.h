@@ -14,12 +14,17 @@
 #include <functional>
 #include <memory>
 
+#include "engine/Badge.h"
+#include "model/Settings.h"
 #include "platform/Clock.h"
 
 namespace dunok {
 
 class AlarmRing;
+class Preferences;
+class SharedPlayer;
 class TickScheduler;
+class TickSource;
 
 // What the engine needs of the timer list on screen.
 class TimerRowDisplay {
@@ -61,7 +66,11 @@ struct RestoredTimer {
 class TimerEngine : public QObject {
     Q_OBJECT
 public:
-    TimerEngine(TimerRowDisplay& rows, Clock& clock = systemClock(), QObject* parent = nullptr);
+    // prefs: read at each finish, start and paused row, so that a change
+    // in the preferences counts from the next one. The alarm rings through
+    // player, which the editor's preview shares.
+    TimerEngine(TimerRowDisplay& rows, const Preferences& prefs, SharedPlayer& player,
+                Clock& clock = systemClock(), QObject* parent = nullptr);
     ~TimerEngine() override;
 
     // A double-click on a row: start, stop, resume, or silence a ringing
@@ -71,8 +80,6 @@ public:
     void miPauseClicked(int selectedRow);
     // Stop every timer and the alarm.
     void resetAlerts();
-    // Starts the timer whose id is in checkID (the editor saved it with start on).
-    void checkForNewTimers();
     // Starts the timers with these ids, each on its row.
     void startTimers(const QStringList& ids);
     // Stops the timer on that row, if it runs or is paused.
@@ -114,6 +121,8 @@ public:
     void restoreTimers(const QList<RestoredTimer>& timers);
     // An alarm sounds, or waits to sound again.
     bool isRinging() const;
+    // The mouse is watched to silence the alarm when it moves.
+    bool isWatchingMouse() const { return mouseTimer_ != nullptr; }
     // Quit: the alarm or preview stops, then the mouse watch, then every
     // timer's tick, so that nothing sounds or fires while the program winds
     // down. The running-timer table keeps its entries.
@@ -122,6 +131,11 @@ public:
     // Tests: where the mouse is.
     void setCursorSource(std::function<QPointF()> source) { cursor_ = std::move(source); }
     TickScheduler& scheduler() const { return *scheduler_; }
+    // The settings the engine runs with now.
+    const Settings& settings() const;
+    SharedPlayer& player() const { return player_; }
+    // The count of running timers and the next finish, on whatever shows them.
+    Badge& badge() { return badge_; }
 
 signals:
     // Toolbar enabling and status line need redoing.
@@ -138,6 +152,9 @@ signals:
 
 private:
     void arm(int k);
+    // handleAlert() with a hint of where the entry was at the last tick;
+    // returns where it is now (-1: gone).
+    int tick(const QString& id, int hint);
     void resume(int k);
     void startAt(int row, qint64 seconds);
     void finish(int i, const QDateTime& whileClosedAt = QDateTime());
@@ -146,9 +163,16 @@ private:
     void silenceAll();
 
     TimerRowDisplay& rows_;
+    const Preferences& prefs_;
+    SharedPlayer& player_;
     std::unique_ptr<TickScheduler> scheduler_;
     std::function<QPointF()> cursor_;
     std::unique_ptr<AlarmRing> ring_;
+    Badge badge_;
+    // The half-second watch that silences the alarm when the mouse moves,
+    // and where the mouse was when the alarm started.
+    std::shared_ptr<TickSource> mouseTimer_;
+    QPointF mouseAt_;
 };
 
 }  // namespace dunok

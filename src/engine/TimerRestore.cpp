@@ -39,7 +39,7 @@ TimerRestore::TimerRestore(TimerEngine& engine, QObject* parent)
 void TimerRestore::restore() {
     if (!hasTimerStore()) return;
     QList<RestoredTimer> kept;
-    if (prefsKeepTimers) {
+    if (engine_.settings().keepTimers) {
         const qint64 now = nowMs();
         for (const Timer& timer : std::as_const(timersArray)) {
             const KeptTimer state = keptTimerAt(timer.dueAt, timer.pausedLeft, now);
@@ -77,7 +77,7 @@ bool TimerRestore::keep(StoreError* why) {
         // A one-off timer, or one being made, is not stored to keep it in.
         if (!timer.isStored()) continue;
         std::optional<qint64> due, left;
-        const int k = prefsKeepTimers ? haveAlertForID(timerId(timer)) : -1;
+        const int k = engine_.settings().keepTimers ? haveAlertForID(timerId(timer)) : -1;
         if (k != -1 && alertsArray[k].value > 0) {
             if (alertsArray[k].isPaused)
                 left = alertsArray[k].value;

@@ -16,15 +16,15 @@
 
 namespace dunok {
 
-MainWindow::MainWindow(PreferenceStore& prefs, QWidget* parent)
-    : QMainWindow(parent), prefs_(prefs) {
+MainWindow::MainWindow(Preferences& prefs, SharedPlayer& player, QWidget* parent)
+    : QMainWindow(parent), prefs_(*prefs.store()) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Dunok"));
     frameSaver_ = new QTimer(this);
     frameSaver_->setSingleShot(true);
     frameSaver_->setInterval(1000);
     connect(frameSaver_, &QTimer::timeout, this, &MainWindow::saveFrame);
-    viewController_ = new ViewController(prefs, this);
+    viewController_ = new ViewController(prefs, player, this);
     setCentralWidget(viewController_);
     const TimerActions& actions = *viewController_->actions();
     const auto item = [&actions](Command command) { return actions.action(command); };

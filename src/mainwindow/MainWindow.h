@@ -10,6 +10,8 @@ class QTimer;
 namespace dunok {
 
 class PreferenceStore;
+class Preferences;
+class SharedPlayer;
 class ViewController;
 class WindowActivation;
 
@@ -18,7 +20,9 @@ class MainWindow : public QMainWindow {
 public:
     static inline const QString frameAutosaveName = QStringLiteral("mainWindow");
 
-    explicit MainWindow(PreferenceStore& prefs, QWidget* parent = nullptr);
+    // prefs, with its file, is the program's for the whole run: the window
+    // keeps its frame in the same file. player is what its sounds play through.
+    MainWindow(Preferences& prefs, SharedPlayer& player, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     ViewController* viewController() const { return viewController_; }

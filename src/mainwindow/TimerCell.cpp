@@ -7,13 +7,14 @@
 
 namespace dunok {
 
-RowContents buildRowCells(int row) {
+RowContents buildRowCells(int row, bool countdownDigits, int alertHint) {
     RowContents cells;
     if (row < 0 || row >= timersArray.size()) return cells;
     const Timer& timer = timersArray[row];
     // One lookup for both cells: a redrawn row is on every tick's path.
-    const int k = haveAlertForID(timerId(timer));
+    const int k = haveAlertForID(timerId(timer), alertHint);
     if (k != -1) alertsArray[k].row = row;
+    cells.alertIndex = k;
 
     CellContents& description = cells.description;
     description.identifier = CellIdentifiers::cellDescription;
@@ -32,7 +33,7 @@ RowContents buildRowCells(int row) {
     } else {
         duration.image = QStringLiteral("timerfull22");
         duration.fontSize = cSize;
-        duration.text = prefsCountdownDigits ? toDHMS2(alert.value, true) : toDHMS(alert.value);
+        duration.text = countdownDigits ? toDHMS2(alert.value, true) : toDHMS(alert.value);
     }
     return cells;
 }

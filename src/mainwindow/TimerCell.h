@@ -27,7 +27,12 @@ struct RowContents {
     // The duration cell tells the finish of its timer ("Finished " and the
     // time): so until the row is rebuilt or the cell written over.
     bool showsFinish = false;
+    // Where the row's entry of the running-timer table was when it was built
+    // (-1: none), the hint for the next build of the same row.
+    int alertIndex = -1;
 };
-RowContents buildRowCells(int row);
+// countdownDigits: a running timer counts down as 0:04:59 rather than in
+// words. alertHint: the alertIndex of the row's last build.
+RowContents buildRowCells(int row, bool countdownDigits, int alertHint = -1);
 
 }  // namespace dunok

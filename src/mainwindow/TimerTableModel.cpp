@@ -7,6 +7,7 @@
 
 #include "model/Globals.h"
 #include "model/ListOrder.h"
+#include "model/Preferences.h"
 #include "platform/NamedImage.h"
 
 namespace dunok {
@@ -19,7 +20,8 @@ QFont fontOfSize(double points) {
 }
 }  // namespace
 
-TimerTableModel::TimerTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+TimerTableModel::TimerTableModel(Preferences& prefs, QObject* parent)
+    : QAbstractTableModel(parent), prefs_(prefs) {}
 
 int TimerTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(rows_.size());
@@ -109,6 +111,11 @@ bool TimerTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action,
         beginResetModel();
         rows_ = inOrder(rows_, result.order);
         endResetModel();
+        // The order is the user's for this run; the stored sort setting
+        // stays for the next start.
+        Settings settings = prefs_.settings();
+        settings.sort = sortNone;
+        prefs_.changeForThisRun(settings);
     }
     if (result.accepted) emit rowsReordered(result.rows);
     if (result.refused) emit orderRefused(*result.refused);
@@ -123,14 +130,16 @@ void TimerTableModel::reloadData() {
     beginResetModel();
     rows_.clear();
     rows_.reserve(timersArray.size());
-    for (int r = 0; r < timersArray.size(); ++r) rows_.append(buildRowCells(r));
+    for (int r = 0; r < timersArray.size(); ++r)
+        rows_.append(buildRowCells(r, prefs_.settings().countdownDigits));
     endResetModel();
 }
 
 void TimerTableModel::reloadRows(const QList<int>& rows) {
     for (int r : rows) {
         if (r < 0 || r >= rows_.size()) continue;
-        RowContents built = buildRowCells(r);
+        RowContents built =
+            buildRowCells(r, prefs_.settings().countdownDigits, rows_[r].alertIndex);
         // A tick changes only the countdown: the view repaints what changed.
         const int first = built.description == rows_[r].description ? 1 : 0;
         const int last = built.duration == rows_[r].duration ? 0 : 1;

@@ -13,6 +13,8 @@
 
 namespace dunok {
 
+class Preferences;
+
 class TimerTableModel : public QAbstractTableModel, public TimerRowDisplay {
     Q_OBJECT
 public:
@@ -22,7 +24,8 @@ public:
         ImageNameRole,
     };
 
-    explicit TimerTableModel(QObject* parent = nullptr);
+    // prefs says how a countdown reads; a drop makes its order custom.
+    explicit TimerTableModel(Preferences& prefs, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -34,6 +37,7 @@ public:
     // Drag and drop of rows into the user's own order. A drop lands between
     // rows (row, with no parent; row -1 is below the last); a drop onto a row
     // is refused. While a timer runs the drop is accepted but nothing moves.
+    // A drop that moved rows makes the order custom until the next start.
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
     bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
@@ -66,6 +70,7 @@ signals:
     void orderRefused(const dunok::StoreError& error);
 
 private:
+    Preferences& prefs_;
     QList<RowContents> rows_;
 };
 

@@ -30,7 +30,6 @@
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/MessageBox.h"
-#include "platform/NotificationHub.h"
 #include "platform/ProcessActivity.h"
 
 namespace dunok {
@@ -40,11 +39,12 @@ constexpr int largeRowHeight = 38;
 constexpr int smallRowHeight = 32;
 }  // namespace
 
-ViewController::ViewController(PreferenceStore& prefs, QWidget* parent, Clock* clock)
+ViewController::ViewController(Preferences& prefs, SharedPlayer& player, QWidget* parent,
+                               Clock* clock)
     : QWidget(parent), prefs_(prefs) {
     setObjectName(QStringLiteral("ViewController"));
     myTable_ = new TimerTableView(this);
-    model_ = new TimerTableModel(this);
+    model_ = new TimerTableModel(prefs_, this);
     myTable_->setModel(model_);
 
     lblCount_ = new QLabel(this);
@@ -64,7 +64,7 @@ ViewController::ViewController(PreferenceStore& prefs, QWidget* parent, Clock* c
 
     actions_ = new TimerActions(this);
     activity_ = new ProcessActivity(this);
-    engine_ = new TimerEngine(*model_, clock ? *clock : systemClock(), this);
+    engine_ = new TimerEngine(*model_, prefs_, player, clock ? *clock : systemClock(), this);
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, this, &ViewController::updateToolbar);
     connect(engine_, &TimerEngine::closeWindowRequested, this, [this] { window()->close(); });
     // Every start, pause, resume, stop and finish refreshes the toolbar.
@@ -85,11 +85,11 @@ void ViewController::tellPreferenceTrouble() {
     if (!prefsTrouble_.any()) return;
     const PreferenceTrouble trouble = std::exchange(prefsTrouble_, {});
     MessageBox::beginSheetModal(preferenceTroubleAlert(trouble), window(),
-                                [this, trouble](int) { writeBackDefaults(prefs_, trouble); });
+                                [this, trouble](int) { prefs_.writeBackDefaults(trouble); });
 }
 
 void ViewController::viewDidLoad() {
-    prefsTrouble_ = loadPreferences(prefs_);
+    prefsTrouble_ = prefs_.load();
     // Held for the whole run: a timer must ring on time, so the session is
     // asked not to idle into sleep while Dunok runs.
     activity_->begin(QStringLiteral("Dunok"), tr("Good Reason"));
@@ -119,19 +119,17 @@ void ViewController::viewDidLoad() {
         });
     });
 
-    NotificationHub& hub = NotificationHub::defaultCenter();
-    hub.addObserver(QStringLiteral("ncReturnedFromEdit"), this, [this] { ncReturnedFromEdit(); });
-    hub.addObserver(QStringLiteral("ncReturnedFromAddMultiple"), this,
-                    [this] { ncReturnedFromAddMultiple(); });
-
-    sheets_ = new Sheets(this);
+    sheets_ = new Sheets(prefs_, engine_->player(), this);
     connect(sheets_, &Sheets::timersChanged, this, &ViewController::reloadTable);
     connect(sheets_, &Sheets::editSaved, engine_, &TimerEngine::stopEditedTimer);
-    connect(sheets_, &Sheets::startRequested, this, &ViewController::checkForNewTimers);
+    connect(sheets_, &Sheets::startRequested, engine_,
+            [this](const QString& id) { engine_->startTimers({id}); });
     connect(sheets_, &Sheets::timersAdded, this, [this](const QStringList& ids, bool start) {
         reloadTable();
         if (start) engine_->startTimers(ids);
+        ncReturnedFromAddMultiple();
     });
+    connect(sheets_, &Sheets::editorClosedAfterSave, this, &ViewController::ncReturnedFromEdit);
     connect(sheets_, &Sheets::preferencesChanged, this, &ViewController::reloadTable);
     connect(sheets_, &Sheets::preferencesChanged, restore_, [this] { restore_->keep(); });
     // The status line reads right before the list is first filled.
@@ -171,6 +169,7 @@ void ViewController::deleteTimers() {
         StoreError error;
         const int deleted = deleteTimerRows(
             rows, [this](int row) { model_->removeRowAt(row); }, &error);
+        engine_->badge().update();
         updateToolbar();
         if (deleted < rows.size())
             msgUser(tr("Could not delete every timer."),
@@ -210,7 +209,7 @@ void ViewController::selectLastRow() {
 
 void ViewController::ncReturnedFromEdit() {
     // In a sorted list the new timer is where the order puts it.
-    if (prefsSort == sortNone) selectLastRow();
+    if (prefs_.settings().sort == sortNone) selectLastRow();
 }
 
 void ViewController::ncReturnedFromAddMultiple() {
@@ -229,10 +228,6 @@ void ViewController::resetAlerts() {
     engine_->resetAlerts();
 }
 
-void ViewController::checkForNewTimers() {
-    engine_->checkForNewTimers();
-}
-
 void ViewController::silence() {
     engine_->silence();
 }
@@ -244,25 +239,25 @@ void ViewController::viewWillAppear() {
 void ViewController::viewDidAppear() {
     if (window()) window()->setWindowTitle(QStringLiteral("Dunok"));
     reloadTable();
-    if (needsDefaultTimers()) {
+    if (needsDefaultTimers(prefs_.settings().newDatabase)) {
         markDefaultTimersCreated(prefs_);
-        createDefaultEntries();
+        createDefaultEntries(prefs_.defSound());
         reloadTable();
     }
-    if (savedSelectedRow != -1) myTable_->selectRowExactly(savedSelectedRow);
+    if (savedSelectedRow_ != -1) myTable_->selectRowExactly(savedSelectedRow_);
 }
 
 void ViewController::viewDidDisappear() {
-    savedSelectedRow = myTable_->selectedRow();
+    savedSelectedRow_ = myTable_->selectedRow();
 }
 
 int ViewController::rowHeight() const {
-    return prefsLargeRows ? largeRowHeight : smallRowHeight;
+    return prefs_.settings().largeRows ? largeRowHeight : smallRowHeight;
 }
 
 void ViewController::reloadTable() {
     const int selected = myTable_->selectedRow();
-    populateArray(prefsSort);
+    populateArray(prefs_.settings().sort);
     refreshAlertRows();
     myTable_->setRowHeight(rowHeight());
     model_->reloadData();
@@ -294,8 +289,8 @@ void ViewController::connectCommands() {
 
 CommandState ViewController::commandState() const {
     CommandState state = listState(myTable_->selectedRow(), *model_);
-    state.alarmRinging = engine_->isRinging() || isAlarmPlaying();
-    state.sortLabel = sortString(prefsSort);
+    state.alarmRinging = engine_->isRinging() || engine_->player().isPlaying();
+    state.sortLabel = sortString(prefs_.settings().sort);
     return state;
 }
 

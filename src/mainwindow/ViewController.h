@@ -14,7 +14,7 @@ namespace dunok {
 
 class Clock;
 class Sheets;
-class PreferenceStore;
+class SharedPlayer;
 class ProcessActivity;
 class TimerEngine;
 class TimerRestore;
@@ -28,8 +28,10 @@ class ViewController : public QWidget {
     Q_OBJECT
 public:
     // clock drives the countdowns; the system's clock unless a test moves its own.
-    explicit ViewController(PreferenceStore& prefs, QWidget* parent = nullptr,
-                            Clock* clock = nullptr);
+    // prefs: the program's settings, which the window reads and changes;
+    // player: what the alarm and the editor's preview play through.
+    ViewController(Preferences& prefs, SharedPlayer& player, QWidget* parent = nullptr,
+                   Clock* clock = nullptr);
 
     // Window lifecycle, called by the main window.
     void viewWillAppear();
@@ -46,7 +48,6 @@ public:
     void tableViewDoubleClick();
     void miPauseClicked();
     void resetAlerts();
-    void checkForNewTimers();
     void silence();
 
     // The editing sheets over this window.
@@ -94,7 +95,7 @@ private:
     void duplicateRow(int row);
     int rowHeight() const;
 
-    PreferenceStore& prefs_;
+    Preferences& prefs_;
     PreferenceTrouble prefsTrouble_;
     TimerTableView* myTable_ = nullptr;
     TimerTableModel* model_ = nullptr;
@@ -106,6 +107,8 @@ private:
     TimerToolbar* toolbar_ = nullptr;
     TimerContextMenu* contextMenu_ = nullptr;
     TimerActions* actions_ = nullptr;
+    // The table's selection while the window is not shown (-1: none).
+    int savedSelectedRow_ = -1;
 };
 
 }  // namespace dunok

@@ -18,12 +18,11 @@ QString sortString(int sort) {
     return QCoreApplication::translate("ListOrder", "Custom");
 }
 
-int cycleSortOrder(PreferenceStore& prefs) {
-    Settings settings = currentSettings();
+int cycleSortOrder(Preferences& prefs) {
+    Settings settings = prefs.settings();
     settings.sort =
         settings.sort >= sortNone && settings.sort < sortDesc ? settings.sort + 1 : sortNone;
-    applySettings(settings);
-    writeSettings(prefs, settings, {PrefKeys::sort});
+    prefs.change(settings, {PrefKeys::sort});
     return settings.sort;
 }
 
@@ -90,7 +89,6 @@ DropResult dropTimerRows(const QList<int>& rows, int dropRow) {
         return result;
     }
     timersArray = reordered;
-    prefsSort = sortNone;
     result.order = order;
     result.rows = newRows;
     // The running timers move with their rows.

@@ -13,7 +13,7 @@
 
 namespace dunok {
 
-class PreferenceStore;
+class Preferences;
 
 // The drag payload's type. Its data are the dragged rows' indices in
 // decimal, one per line ("3" for row 3 alone).
@@ -41,7 +41,7 @@ QString sortString(int sort);
 // the cycle (an old or damaged preference) goes to Custom. The new setting is
 // written to the preferences at once. The caller then reloads the table and
 // relabels the toolbar. Returns the new setting.
-int cycleSortOrder(PreferenceStore& prefs);
+int cycleSortOrder(Preferences& prefs);
 
 QByteArray rowsPayload(QList<int> rows);
 // The row indices a payload names, in its order. A line that is not a
@@ -72,11 +72,11 @@ struct DropResult {
     std::optional<StoreError> refused;
 };
 
-// A drop of rows above dropRow: moves them in timersArray, makes the order
-// custom for this run (the stored sort setting stays) and stores the new
-// order. Every timer keeps its id, so running timers go on counting in
-// their new rows. If the store refuses, the list goes back to the old order
-// and rows says where the dropped timers are in it.
+// A drop of rows above dropRow: moves them in timersArray and stores the
+// new order; the caller then makes the order custom for this run (the
+// stored sort setting stays). Every timer keeps its id, so running timers go
+// on counting in their new rows. If the store refuses, the list stays in
+// the old order and rows says where the dropped timers are in it.
 DropResult dropTimerRows(const QList<int>& rows, int dropRow);
 
 }  // namespace dunok

@@ -5,74 +5,58 @@
 
 namespace dunok {
 
-namespace {
-PreferenceStore* sharedStore = nullptr;
-}  // namespace
-
-PreferenceTrouble loadPreferences(PreferenceStore& prefs) {
-    PreferenceTrouble trouble;
-    trouble.path = prefs.path();
-    trouble.fileReset = prefs.wasReset();
-    trouble.keptCopy = prefs.keptCopy();
-    const SettingsRead read = readSettings(prefs);
-    // A file that cannot be written has already said so; this run goes on
-    // with the defaults it holds in memory, which are not read back.
-    if (read.firstRun) writeFirstRun(prefs, read.settings);
-    trouble.badKeys = read.badKeys;
-    applySettings(read.settings);
-    return trouble;
-}
-
-Settings currentSettings() {
-    Settings settings;
-    settings.newDatabase = prefsNewDatabase;
-    settings.bringToFront = prefsBringToFront;
-    settings.sendNotification = prefsSendNotification;
-    settings.hideWhenTimerStarts = prefsHideWhenTimerStarts;
-    settings.largeRows = prefsLargeRows;
-    settings.quietWithMouse = prefsQuietWithMouse;
-    settings.countdownDigits = prefsCountdownDigits;
-    settings.sort = prefsSort;
-    settings.defSound = prefsDefSound;
-    settings.volume = prefsVolume;
-    settings.repeatAlarm = prefsRepeatAlarm;
-    settings.repeatLimitMinutes = prefsRepeatLimitMinutes;
-    settings.keepTimers = prefsKeepTimers;
+Settings startSettings() {
+    Settings settings = firstRunSettings();
+    settings.quietWithMouse = true;
     return settings;
 }
 
-void applySettings(const Settings& settings) {
-    prefsNewDatabase = settings.newDatabase;
-    prefsBringToFront = settings.bringToFront;
-    prefsSendNotification = settings.sendNotification;
-    prefsHideWhenTimerStarts = settings.hideWhenTimerStarts;
-    prefsLargeRows = settings.largeRows;
-    prefsQuietWithMouse = settings.quietWithMouse;
-    prefsCountdownDigits = settings.countdownDigits;
-    prefsSort = settings.sort;
+Preferences::Preferences(PreferenceStore* store, const Settings& settings, QObject* parent)
+    : QObject(parent), store_(store), settings_(settings) {
+    if (!settings_.defSound) settings_.defSound = Constants::defSound;
+}
+
+QString Preferences::defSound() const {
+    return settings_.defSound.value_or(Constants::defSound);
+}
+
+PreferenceTrouble Preferences::load() {
+    PreferenceTrouble trouble;
+    if (!store_) return trouble;
+    trouble.path = store_->path();
+    trouble.fileReset = store_->wasReset();
+    trouble.keptCopy = store_->keptCopy();
+    const SettingsRead read = readSettings(*store_);
+    // A file that cannot be written has already said so; this run goes on
+    // with the defaults it holds in memory, which are not read back.
+    if (read.firstRun) writeFirstRun(*store_, read.settings);
+    trouble.badKeys = read.badKeys;
+    take(read.settings);
+    return trouble;
+}
+
+bool Preferences::change(const Settings& settings, const QStringList& keys) {
+    take(settings);
+    return !store_ || writeSettings(*store_, settings_, keys);
+}
+
+void Preferences::changeForThisRun(const Settings& settings) {
+    take(settings);
+}
+
+void Preferences::take(const Settings& settings) {
     // Without a stored sound the one in use stays the one new timers get.
-    if (settings.defSound) prefsDefSound = *settings.defSound;
-    prefsVolume = settings.volume;
-    prefsRepeatAlarm = settings.repeatAlarm;
-    prefsRepeatLimitMinutes = settings.repeatLimitMinutes;
-    prefsKeepTimers = settings.keepTimers;
+    const std::optional<QString> sound = settings_.defSound;
+    settings_ = settings;
+    if (!settings_.defSound) settings_.defSound = sound;
+    emit changed(settings_);
 }
 
-void writeBackDefaults(PreferenceStore& prefs, const PreferenceTrouble& trouble) {
-    if (trouble.badKeys.isEmpty()) return;
+void Preferences::writeBackDefaults(const PreferenceTrouble& trouble) {
+    if (trouble.badKeys.isEmpty() || !store_) return;
     for (const PreferenceTrouble::BadKey& bad : trouble.badKeys)
-        prefs.setValue(bad.key, bad.fallback);
-    prefs.synchronize();
-}
-
-PreferenceStore& preferenceStore() {
-    Q_ASSERT(sharedStore);
-    if (!sharedStore) qFatal("The preference store was asked for before start-up set it up");
-    return *sharedStore;
-}
-
-void setPreferenceStore(PreferenceStore* store) {
-    sharedStore = store;
+        store_->setValue(bad.key, bad.fallback);
+    store_->synchronize();
 }
 
 }  // namespace dunok

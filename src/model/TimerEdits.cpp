@@ -2,7 +2,6 @@
 
 #include <QSet>
 
-#include "engine/Badge.h"
 #include "engine/RunningTimers.h"
 #include "model/Store.h"
 #include "model/TimerModel.h"
@@ -47,7 +46,6 @@ int deleteTimerRows(const QList<int>& rows, const std::function<void(int row)>& 
     if (deleted > 0) {
         // The running timers below the removed rows move up with them.
         refreshAlertRows();
-        updateBadge();
     }
     return deleted;
 }

@@ -66,8 +66,8 @@ void appendOneOffTimers() {
 }
 }  // namespace
 
-Timer addOneOffTimer(const QString& desc, qint64 duration) {
-    Timer timer = newTimer(desc, duration, prefsDefSound);
+Timer addOneOffTimer(const QString& desc, qint64 duration, const QString& sound) {
+    Timer timer = newTimer(desc, duration, sound);
     timer.id = oneOffTimers().nextId--;
     oneOffTimers().timers << timer;
     timersArray << timer;
@@ -89,24 +89,23 @@ bool populateArray(int sort) {
     return true;
 }
 
-bool needsDefaultTimers() {
-    return timersArray.isEmpty() && prefsNewDatabase;
+bool needsDefaultTimers(bool newDatabase) {
+    return timersArray.isEmpty() && newDatabase;
 }
 
-void markDefaultTimersCreated(PreferenceStore& prefs) {
-    Settings settings = currentSettings();
+void markDefaultTimersCreated(Preferences& prefs) {
+    Settings settings = prefs.settings();
     settings.newDatabase = false;
-    applySettings(settings);
-    writeSettings(prefs, settings, {PrefKeys::newDatabase});
+    prefs.change(settings, {PrefKeys::newDatabase});
 }
 
-void createDefaultEntries() {
+void createDefaultEntries(const QString& sound) {
     QList<Timer> timers;
     for (const auto& [desc, duration] : defaultTimers())
         // Named in the language of the first start; from then on the names
         // are the user's own data, like any name the user typed.
         timers << newTimer(QCoreApplication::translate("TimerList", desc.toUtf8().constData()),
-                           duration, prefsDefSound);
+                           duration, sound);
     // One transaction for the nineteen: the disk is flushed once rather than
     // nineteen times, which a new user would otherwise wait for.
     StoreError error;

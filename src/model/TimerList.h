@@ -10,7 +10,7 @@
 
 namespace dunok {
 
-class PreferenceStore;
+class Preferences;
 
 // The nineteen timers a new user starts with, in the order they are stored;
 // their names in English, stored translated.
@@ -26,18 +26,20 @@ bool populateArray(int sort);
 // A timer started once from the command line and never stored: it has an id
 // of its own for the run (negative, never a stored timer's), is listed after
 // the stored timers (see populateArray) for as long as it runs, and is then
-// forgotten. It joins the end of timersArray at once.
-Timer addOneOffTimer(const QString& desc, qint64 duration);
+// forgotten. It joins the end of timersArray at once, with that sound.
+Timer addOneOffTimer(const QString& desc, qint64 duration, const QString& sound);
 
 // Whether the list just loaded should be filled with the default timers: it
-// is empty and the store has never been filled.
-bool needsDefaultTimers();
+// is empty and the store has never been filled (newDatabase, as the
+// preferences say).
+bool needsDefaultTimers(bool newDatabase);
 // Records, in memory and in the preferences, that the defaults are made, so
 // that a list the user emptied stays empty.
-void markDefaultTimersCreated(PreferenceStore& prefs);
-// Stores the nineteen default timers and puts them in timersArray; all of
-// them or, when the store refuses, none (reported on the console).
-void createDefaultEntries();
+void markDefaultTimersCreated(Preferences& prefs);
+// Stores the nineteen default timers, each ringing with sound, and puts them
+// in timersArray; all of them or, when the store refuses, none (reported on
+// the console).
+void createDefaultEntries(const QString& sound);
 
 // Removes every stored timer; records in memory stay readable.
 void deleteAllData();

@@ -11,18 +11,6 @@
 
 namespace dunok {
 
-namespace {
-
-void warnNoOutputOnce() {
-    // Once per process: a machine without sound stays without it, and one line says so.
-    static bool warned = false;
-    if (warned) return;
-    warned = true;
-    qWarning("No audio output could be opened: sounds will not be heard.");
-}
-
-}  // namespace
-
 // What the output asks of the player, kept out of the player's public face.
 class AudioPlayer::Events final : public sound::OutputListener {
 public:
@@ -106,8 +94,8 @@ void AudioPlayer::stop() {
 }
 
 void AudioPlayer::playSilently() {
-    warnNoOutputOnce();
     silent_ = true;
+    emit noOutput();
     // Keep the sound's time all the same, so that what waits for the end of an alarm still works.
     silentTimer_->start(static_cast<int>(std::min(std::ceil(duration() * 1000.0), 2e9)));
 }

@@ -46,6 +46,8 @@ signals:
     // Once per play(), after the sound has been heard to its end (or, when silent, after as long
     // as it would have taken). False when the output broke down on the way.
     void finished(bool successfully);
+    // A play() found no audio output: it only keeps time, unheard.
+    void noOutput();
 
 private:
     class Events;

@@ -10,9 +10,25 @@
 
 namespace dunok {
 
+ScriptedAlerts* ScriptedAlerts::find() {
+    const QCoreApplication* app = QCoreApplication::instance();
+    return app ? app->findChild<ScriptedAlerts*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+ScriptedAlerts& ScriptedAlerts::get() {
+    if (ScriptedAlerts* alerts = find()) return *alerts;
+    return *new ScriptedAlerts(QCoreApplication::instance());
+}
+
 namespace {
-QList<int> nextAnswers;
-QList<AlertSpec> shown;
+// The scripted answer for an alert just asked for, if a test gave one.
+std::optional<int> scriptedAnswer(const AlertSpec& spec) {
+    ScriptedAlerts* alerts = ScriptedAlerts::find();
+    if (!alerts) return std::nullopt;
+    alerts->shown.append(spec);
+    if (alerts->nextAnswers.isEmpty()) return std::nullopt;
+    return alerts->nextAnswers.takeFirst();
+}
 
 // Sets the box up from an AlertSpec; returns its buttons in the order given.
 QList<QPushButton*> setUp(QMessageBox& box, const AlertSpec& spec) {
@@ -45,8 +61,7 @@ int chosenIndex(const QMessageBox& box, const QList<QPushButton*>& buttons) {
 }  // namespace
 
 int MessageBox::runModal(const AlertSpec& spec, QWidget* parent) {
-    shown.append(spec);
-    if (!nextAnswers.isEmpty()) return nextAnswers.takeFirst();
+    if (const std::optional<int> answer = scriptedAnswer(spec)) return *answer;
     QMessageBox box(parent);
     const QList<QPushButton*> buttons = setUp(box, spec);
     box.exec();
@@ -55,10 +70,9 @@ int MessageBox::runModal(const AlertSpec& spec, QWidget* parent) {
 
 void MessageBox::beginSheetModal(const AlertSpec& spec, QWidget* parent,
                                  std::function<void(int)> finished) {
-    shown.append(spec);
     QObject* context = parent ? static_cast<QObject*>(parent) : QCoreApplication::instance();
-    if (!nextAnswers.isEmpty()) {
-        const int answer = nextAnswers.takeFirst();
+    if (const std::optional<int> scripted = scriptedAnswer(spec)) {
+        const int answer = *scripted;
         // As from a real sheet, the answer comes after the caller has returned.
         QTimer::singleShot(0, context, [answer, finished = std::move(finished)] {
             if (finished) finished(answer);
@@ -77,21 +91,23 @@ void MessageBox::beginSheetModal(const AlertSpec& spec, QWidget* parent,
 }
 
 void MessageBox::setNextAnswer(int buttonIndex) {
-    nextAnswers.append(buttonIndex);
+    ScriptedAlerts::get().nextAnswers.append(buttonIndex);
 }
 
 QList<AlertSpec> MessageBox::shownAlerts() {
-    return shown;
+    return ScriptedAlerts::get().shown;
 }
 
 std::optional<AlertSpec> MessageBox::lastAlert() {
+    const QList<AlertSpec>& shown = ScriptedAlerts::get().shown;
     if (shown.isEmpty()) return std::nullopt;
     return shown.last();
 }
 
 void MessageBox::clearLastAlert() {
-    shown.clear();
-    nextAnswers.clear();
+    ScriptedAlerts& alerts = ScriptedAlerts::get();
+    alerts.shown.clear();
+    alerts.nextAnswers.clear();
 }
 
 }  // namespace dunok

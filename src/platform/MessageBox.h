@@ -41,4 +41,21 @@ public:
     static void clearLastAlert();
 };
 
+// What a test has asked of the alerts: the answers still to give and the
+// alerts asked for. The application owns it as its child, made by the first
+// of the test calls above; a program that never makes one shows every alert
+// and keeps no record of them.
+class ScriptedAlerts : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    // The application's, if a test made one.
+    static ScriptedAlerts* find();
+    // The application's, made now if need be.
+    static ScriptedAlerts& get();
+
+    QList<int> nextAnswers;
+    QList<AlertSpec> shown;
+};
+
 }  // namespace dunok

@@ -11,7 +11,9 @@
 namespace dunok {
 
 namespace {
-// Written by the handler, read on the GUI thread: only async-signal-safe
+// The one state of the program that no object owns: a signal handler gets
+// only the signal's number, so what it writes to must be reachable without
+// one. Written by the handler, read on the GUI thread: only async-signal-safe
 // calls happen inside the handler itself.
 int signalPipe[2] = {-1, -1};
 std::atomic<bool> arrived{false};

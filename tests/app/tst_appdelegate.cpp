@@ -127,7 +127,7 @@ private slots:
         const bool quits = answer == 0;
         AppDelegate app(home->storePath(), home->prefsPath());
         QCOMPARE(app.start(), 0);
-        prefsKeepTimers = true;
+        testing::changeSettings(*app.settings(), [](Settings& s) { s.keepTimers = true; });
         TimerEngine* engine = app.window()->viewController()->engine();
         const QString id = timerId(timersArray[0]);
         QVERIFY(engine->startTimer(id));

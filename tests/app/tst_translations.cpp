@@ -6,8 +6,10 @@
 #include <QXmlStreamReader>
 
 #include "app/Translations.h"
+#include "engine/Alarm.h"
 #include "mainwindow/DeleteConfirmation.h"
 #include "mainwindow/MainWindow.h"
+#include "model/Preferences.h"
 #include "platform/MessageBox.h"
 #include "platform/PreferenceStore.h"
 #include "support/TestEnvironment.h"
@@ -27,10 +29,12 @@ private slots:
     void windowSpeaksTheLocalesLanguage() {
         testing::TestHome home;
         testing::StoreFixture store(home.storePath());
-        PreferenceStore prefs(home.prefsPath());
+        PreferenceStore file(home.prefsPath());
+        Preferences prefs(&file);
+        SharedPlayer player;
         const auto texts = [&](const QLocale& locale) {
             installTranslations(*QCoreApplication::instance(), locale);
-            MainWindow window(prefs);
+            MainWindow window(prefs, player);
             return QStringList{window.menuBar()->actions().value(0)->text(),
                                window.findChild<QAction*>("miNewTimer")->text(),
                                window.findChild<QLabel*>("lblCount")->text(),

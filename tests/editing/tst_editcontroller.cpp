@@ -7,6 +7,7 @@
 #include "calendar/CalendarPopover.h"
 #include "editing/EditController.h"
 #include "editing/TargetDate.h"
+#include "engine/Alarm.h"
 #include "model/TimerModel.h"
 #include "platform/MessageBox.h"
 #include "platform/ResourceFolder.h"
@@ -29,6 +30,7 @@ class TestEditController : public QObject {
     testing::TestHome home;
     FixedWallClock clock{QDateTime(), berlin};
     std::unique_ptr<testing::StoreFixture> store;
+    SharedPlayer player;
     std::unique_ptr<EditController> dlg;
 
     template <typename T = QSlider>
@@ -36,7 +38,7 @@ class TestEditController : public QObject {
         return dlg->findChild<T*>(QLatin1String(name));
     }
     void open(const std::optional<Timer>& timer = {}) {
-        dlg = std::make_unique<EditController>(nullptr);
+        dlg = std::make_unique<EditController>(startSettings(), player, nullptr);
         dlg->setAreEditing(timer.has_value());
         if (timer) dlg->setCurrentTimer(*timer);
         dlg->open();
@@ -135,7 +137,7 @@ private slots:
         QTest::keyClick(desc(), Qt::Key_Return);
         const auto stored = storedTimers();
         QVERIFY(!dlg->isVisible() && start.count() == 1 && stored.size() == 1);
-        QCOMPARE(checkID, timerId(stored[0]));
+        QCOMPARE(start.at(0).at(0).toString(), timerId(stored[0]));
         QCOMPARE(stored[0].desc, QString("  Tea "));
         QCOMPARE(stored[0].duration, qint64(3603));
         QCOMPARE(stored[0].sound, QString("Bell"));
@@ -215,7 +217,7 @@ private slots:
         clock.setNow(now);
         open(store->addTimer("Call", 60));
         picker()->setDateTime(target);
-        QTEST(chosenDuration.value_or(0), "seconds");
+        QTEST(dlg->chosenDuration().value_or(0), "seconds");
     }
 
     // A whole date typed over the picker's text, as a user does it: the typed
@@ -246,7 +248,7 @@ private slots:
             const QDateTime meant(QDate(2027, 3, 27), QTime(2, 30), berlin);
             QCOMPARE(picker()->moment(), meant);
             QCOMPARE(picker()->text(), QString("27 Mar 2027 02:30"));
-            QCOMPARE(chosenDuration.value_or(0), berlinTime(3, 20, 10, 0).secsTo(meant));
+            QCOMPARE(dlg->chosenDuration().value_or(0), berlinTime(3, 20, 10, 0).secsTo(meant));
             save();
             QCOMPARE(storedTimers().value(0).duration, berlinTime(3, 20, 10, 0).secsTo(meant));
             return;
@@ -299,7 +301,7 @@ private slots:
         picker()->setMoment(berlinTime(3, 21, 18, 30, 20));
         dlg->didSelectDate(berlinTime(3, 24, 0, 0));  // as the calendar hands over a day
         QCOMPARE(picker()->moment(), berlinTime(3, 24, 18, 30));
-        QCOMPARE(chosenDuration, std::optional<qint64>(4 * 86400 + 8 * 3600 + 30 * 60));
+        QCOMPARE(dlg->chosenDuration(), std::optional<qint64>(4 * 86400 + 8 * 3600 + 30 * 60));
     }
 };
 

@@ -16,7 +16,8 @@ class TestPrefsController : public QObject {
     Q_OBJECT
 
     testing::TestHome home;
-    std::unique_ptr<PreferenceStore> prefs;
+    std::unique_ptr<PreferenceStore> store;
+    std::unique_ptr<Preferences> prefs;
 
     // What the next run reads from the file alone: the switches, then the
     // volume and the repeat limit.
@@ -45,17 +46,18 @@ class TestPrefsController : public QObject {
         sheet.slideVol()->setValue(7);
         QCOMPARE(sheet.lblVol()->text(), QString("70%"));
         QTest::keyClick(sheet.pmCountDown(), Qt::Key_Down);
-        QVERIFY(!prefsCountdownDigits);  // at once, before any button
+        QVERIFY(!prefs->settings().countdownDigits);  // at once, before any button
     }
 
 private slots:
     void init() {
         prefs.reset();
+        store.reset();
         QFile::remove(home.prefsPath());
         testing::resetGlobals();
-        prefs = std::make_unique<PreferenceStore>(home.prefsPath());
-        setPreferenceStore(prefs.get());
-        loadPreferences(*prefs);  // the first run writes the defaults
+        store = std::make_unique<PreferenceStore>(home.prefsPath());
+        prefs = std::make_unique<Preferences>(store.get());
+        prefs->load();  // the first run writes the defaults
     }
 
     void saveWritesEverySettingCloseNone_data() {
@@ -65,15 +67,16 @@ private slots:
     }
     void saveWritesEverySettingCloseNone() {
         QFETCH(bool, save);
-        PrefsController sheet;
+        PrefsController sheet(*prefs);
         changeEverything(sheet);
         QTest::mouseClick(save ? sheet.btnSave() : sheet.btnClose(), Qt::LeftButton);
         // The first run writes no repeat keys, and Close leaves them missing.
         QCOMPARE(inFile(), (save ? QList<double>{1, 0, 0, 0, 1, 0, 1, 0.7, 15}
                                  : QList<double>{0, 1, 1, 1, 0, 1, 0, 0.5, 0}));
-        QVERIFY(prefsHideWhenTimerStarts == save && prefsVolume == (save ? 0.7 : 0.5));
-        QVERIFY(prefsRepeatAlarm == save && prefsRepeatLimitMinutes == (save ? 15 : 5));
-        QVERIFY(!prefsCountdownDigits);  // the pop-up's choice lasts until Dunok quits
+        const Settings& now = prefs->settings();
+        QVERIFY(now.hideWhenTimerStarts == save && now.volume == (save ? 0.7 : 0.5));
+        QVERIFY(now.repeatAlarm == save && now.repeatLimitMinutes == (save ? 15 : 5));
+        QVERIFY(!now.countdownDigits);  // the pop-up's choice lasts until Dunok quits
     }
 
     // The entry in the autostart folder is the setting, read back as the box;
@@ -81,7 +84,7 @@ private slots:
     void startAtLoginWritesAndRemovesTheAutostartEntry() {
         const QString entry = home.path() + "/config/autostart/dunok.desktop";
         for (const bool on : {true, false}) {
-            PrefsController sheet;
+            PrefsController sheet(*prefs);
             QCOMPARE(sheet.cbStartAtLogin()->isChecked(), !on);
             QTest::mouseClick(sheet.cbStartAtLogin(), Qt::LeftButton);
             QTest::mouseClick(sheet.btnSave(), Qt::LeftButton);
@@ -108,7 +111,7 @@ private slots:
         QFile blocker(home.path() + "/config/autostart");  // a file where the folder goes
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        PrefsController sheet;
+        PrefsController sheet(*prefs);
         QTest::mouseClick(sheet.cbStartAtLogin(), Qt::LeftButton);
         QTest::mouseClick(sheet.cbKeepTimers(), Qt::LeftButton);
         MessageBox::setNextAnswer(0);
@@ -117,7 +120,7 @@ private slots:
         const auto alert = MessageBox::lastAlert();
         QVERIFY(alert && alert->message == "Dunok could not be set to start when you log in.");
         QVERIFY2(alert->informativeText.contains(entry), qPrintable(alert->informativeText));
-        QVERIFY(!prefsKeepTimers &&
+        QVERIFY(!prefs->settings().keepTimers &&
                 !PreferenceStore(home.prefsPath()).boolean(PrefKeys::keepTimers));
         QVERIFY(sheet.cbKeepTimers()->isChecked());  // what the user set is still there
     }

@@ -85,7 +85,7 @@ private slots:
         // A copy of its own: the timer still rings when the original goes.
         QCOMPARE(bytesOf(soundFilePath("Kettle")), bytesOf(source(file)));
         QVERIFY(QFile::remove(source(file)));
-        QVERIFY(playSound("Kettle"));
+        QVERIFY(player->play("Kettle", startSettings()));
     }
 
     void refusesWhatCannotRing_data() {
@@ -141,7 +141,8 @@ private slots:
         for (const QString& file : files) names << importSound(source(file)).name;
         QCOMPARE(names, QStringList({"Chimes 2", "Kettle", "Kettle 2", "hidden", "back-slash",
                                      "Tea \"strong\"", "Bell 1.5"}));
-        for (const QString& name : names) QVERIFY2(playSound(name), qPrintable(name));
+        for (const QString& name : names)
+            QVERIFY2(player->play(name, startSettings()), qPrintable(name));
     }
 
     void aMissingFileRingsTheDefaultAndSaysSo() {
@@ -149,19 +150,19 @@ private slots:
         QCOMPARE(importSound(source("Kettle.wav")).name, QString("Kettle"));
         QVERIFY(QFile::remove(soundFilePath("Kettle")));
         testing::MessageLog log;
-        QVERIFY(playSound("Kettle", MissingSound::PlaysDefault));
+        QVERIFY(player->play("Kettle", startSettings(), MissingSound::PlaysDefault));
         QVERIFY(
             log.messages().contains("Playing the default sound \"Vintage Alarm Clock\" instead of "
                                     "\"Kettle\", whose file is missing"));
-        QVERIFY(isAlarmPlaying());
+        QVERIFY(player->isPlaying());
         // The editor's preview says it cannot play it instead.
-        QVERIFY(!playSound("Kettle"));
+        QVERIFY(!player->play("Kettle", startSettings()));
     }
 
     void otherSoundInTheEditor() {
         testing::StoreFixture store(home->storePath());
         QVERIFY(writeTone(source("Kettle.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16));
-        EditController dlg(nullptr);
+        EditController dlg(startSettings(), *player, nullptr);
         dlg.setAreEditing(false);
         dlg.open();
         auto* sounds = dlg.findChild<QComboBox*>("pmAlarm");

@@ -21,9 +21,9 @@ class TestAlarmRing : public QObject, testing::EngineFixture {
     }
     // The sound has been heard to its end, `length` after it began.
     void playEnds(qint64 length) {
-        QVERIFY(isAlarmPlaying());
+        QVERIFY(player->isPlaying());
         clock.advanceNs(length);
-        AudioPlayer* playing = audioPlayer;
+        AudioPlayer* playing = player->player();
         playing->stop();
         emit playing->finished(true);
         engine->scheduler().processDueTicks();
@@ -31,7 +31,7 @@ class TestAlarmRing : public QObject, testing::EngineFixture {
     void ringTwo() {
         engine->tableViewDoubleClick(Two);
         seconds(2);
-        QVERIFY(engine->isRinging() && isAlarmPlaying());
+        QVERIFY(engine->isRinging() && player->isPlaying());
     }
 
 private slots:
@@ -55,32 +55,34 @@ private slots:
         QVERIFY(!engine->isRinging());
         QVERIFY(toolbar.count() > 0);  // Silence is no longer on offer
         seconds(5);
-        QVERIFY(!isAlarmPlaying());
+        QVERIFY(!player->isPlaying());
     }
 
     void repeatsAfterAPauseUntilItsLimit() {
-        prefsRepeatAlarm = true;
-        prefsRepeatLimitMinutes = 1;
+        testing::changeSettings(*prefs, [](Settings& s) {
+            s.repeatAlarm = true;
+            s.repeatLimitMinutes = 1;
+        });
         ringTwo();
-        AudioPlayer* alarm = audioPlayer;
+        AudioPlayer* alarm = player->player();
         int plays = 1;
         // Twenty seconds of sound a time: plays begin at 0, 21 and 42 s; the
         // one after 63 s would start past the minute.
         while (true) {
             playEnds(20 * second);
             if (!engine->isRinging()) break;
-            QVERIFY(!isAlarmPlaying());  // the pause
+            QVERIFY(!player->isPlaying());  // the pause
             advance(AlarmRing::repeatPauseNs - 1);
-            QVERIFY(!isAlarmPlaying());
+            QVERIFY(!player->isPlaying());
             advance(1);
-            QVERIFY(isAlarmPlaying());
-            QCOMPARE(audioPlayer, alarm);  // the decoded sound is kept, not loaded again
+            QVERIFY(player->isPlaying());
+            QCOMPARE(player->player(), alarm);  // the decoded sound is kept, not loaded again
             ++plays;
             QVERIFY(plays < 10);
         }
         QCOMPARE(plays, 3);
         seconds(5);
-        QVERIFY(!isAlarmPlaying());
+        QVERIFY(!player->isPlaying());
     }
 
     void everyWayOfSilencingEndsTheRepeat_data() {
@@ -95,8 +97,10 @@ private slots:
     void everyWayOfSilencingEndsTheRepeat() {
         QFETCH(QString, how);
         QFETCH(bool, inPause);
-        prefsRepeatAlarm = true;
-        prefsQuietWithMouse = how == "mouse";
+        testing::changeSettings(*prefs, [&](Settings& s) {
+            s.repeatAlarm = true;
+            s.quietWithMouse = how == "mouse";
+        });
         QPointF mouse(10, 10);
         engine->setCursorSource([&mouse] { return mouse; });
         if (how == "new finish") engine->tableViewDoubleClick(Egg);
@@ -115,19 +119,19 @@ private slots:
         if (how == "dismissed") engine->notificationDismissed(ringing);
         if (how == "reset") engine->resetAlerts();
         if (how == "new finish") seconds(240 - 2 - (inPause ? 4 : 0));
-        if (how == "preview") QVERIFY(playSound(QStringLiteral("Chimes")));
+        if (how == "preview") QVERIFY(player->play(QStringLiteral("Chimes"), prefs->settings()));
 
         QCOMPARE(engine->isRinging(), how == "new finish");
-        AudioPlayer* after = audioPlayer;
-        const bool soundAfter = isAlarmPlaying();
+        AudioPlayer* after = player->player();
+        const bool soundAfter = player->isPlaying();
         seconds(3);
         if (how == "new finish") {
             QCOMPARE(notices.last().timerId, id(Egg));  // the egg rings, Two is over
-            QVERIFY(isAlarmPlaying());
+            QVERIFY(player->isPlaying());
         } else {
             // Nothing of Two's comes back: what plays now is the preview, or nothing.
-            QCOMPARE(audioPlayer, after);
-            QCOMPARE(isAlarmPlaying(), soundAfter);
+            QCOMPARE(player->player(), after);
+            QCOMPARE(player->isPlaying(), soundAfter);
             QCOMPARE(soundAfter, how == "preview");
         }
     }
@@ -140,7 +144,7 @@ private slots:
         QVERIFY(engine->isRinging() && alertsArray.isEmpty());
 
         engine->snooze(id(Egg));
-        QVERIFY(!engine->isRinging() && !isAlarmPlaying());
+        QVERIFY(!engine->isRinging() && !player->isPlaying());
         QCOMPARE(getNumAlerts(), 1);  // counted in the badge and the status line
         QCOMPARE(alertsArray[0].value, 120);
         QCOMPARE(model->durationText(Egg), QStringLiteral("00:02:00"));

@@ -41,13 +41,10 @@ private slots:
         });
         engine->setCursorSource([this] { return mouse; });
         badge = RecordingBadge();
-        addBadgeDisplay(&badge);
+        engine->badge().addDisplay(&badge);
     }
 
-    void cleanup() {
-        removeBadgeDisplay(&badge);
-        tearDownEngine();
-    }
+    void cleanup() { tearDownEngine(); }
 
     void startStopAndFinishOnTheLastTick() {
         click(Tea);
@@ -57,16 +54,16 @@ private slots:
         QVERIFY(alertsArray.isEmpty() && !engine->scheduler().isArmed());  // no more ticks
         QCOMPARE(text(Tea), QStringLiteral("3m"));
 
-        prefsCountdownDigits = false;
+        testing::changeSettings(*prefs, [](Settings& s) { s.countdownDigits = false; });
         QSignalSpy fronts(engine.get(), &TimerEngine::bringToFrontRequested);
         click(Three);
         advance(second - 1);  // not yet due
         QCOMPARE(text(Three), QStringLiteral("3s"));
         advance(1 + second);
         QCOMPARE(text(Three), QStringLiteral("1s"));
-        QVERIFY(notices.isEmpty() && !isAlarmPlaying());
+        QVERIFY(notices.isEmpty() && !player->isPlaying());
         advance(second);
-        QVERIFY(alertsArray.isEmpty() && isAlarmPlaying() && finished(Three));
+        QVERIFY(alertsArray.isEmpty() && player->isPlaying() && finished(Three));
         QCOMPARE(fronts.count(), 1);
         QCOMPARE(notices.size(), 1);
         QCOMPARE(notices[0].title, QStringLiteral("Three"));
@@ -80,11 +77,12 @@ private slots:
         for (int row : {Zero, One, Broken, Three, Tea}) click(row);
         advance(second);
         QVERIFY(finished(Zero) && finished(One) && !finished(Broken));
-        const QPointer<AudioPlayer> first = audioPlayer;
+        const QPointer<AudioPlayer> first = player->player();
         QVERIFY(first && first->isPlaying());
         advance(59 * second);  // the machine slept
         QVERIFY(finished(Broken) && finished(Three));
-        QVERIFY(!first && audioPlayer->isPlaying());  // the newer finish rings, the older is gone
+        QVERIFY(!first &&
+                player->player()->isPlaying());  // the newer finish rings, the older is gone
         // The one with a missing sound rang the default instead of nothing;
         // that is the only word a user's console hears of these finishes.
         QCOMPARE(log.countStartingWith(QStringLiteral("Playing the default sound \"Vintage Alarm "
@@ -98,7 +96,7 @@ private slots:
     }
 
     void pauseKeepsTheSecondsAndOnlyAStartClosesTheWindow() {
-        prefsHideWhenTimerStarts = true;
+        testing::changeSettings(*prefs, [](Settings& s) { s.hideWhenTimerStarts = true; });
         QSignalSpy closes(engine.get(), &TimerEngine::closeWindowRequested);
         click(Tea);
         advance(18 * second);
@@ -111,8 +109,7 @@ private slots:
         advance(second);
         QCOMPARE(text(Tea), QStringLiteral("00:02:41"));
         click(Tea);
-        checkID = id(Egg);
-        engine->checkForNewTimers();  // nor does the editor's start close it
+        engine->startTimers({id(Egg)});  // nor does the editor's start close it
         QCOMPARE(closes.count(), 1);
     }
 
@@ -140,14 +137,14 @@ private slots:
         click(Three);
         advance(3 * second);
         click(Three);  // while it rings: silence, duration shown, not started
-        QVERIFY(!isAlarmPlaying() && alertsArray.isEmpty());
+        QVERIFY(!player->isPlaying() && alertsArray.isEmpty());
         QCOMPARE(text(Three), QStringLiteral("3s"));
         click(Three);
         advance(3 * second + second / 2);  // the mouse watch looks; the mouse has not moved
-        QVERIFY(isAlarmPlaying());
+        QVERIFY(player->isPlaying());
         mouse.rx() += 0.25;  // the smallest move counts
         advance(second / 2);
-        QVERIFY(!isAlarmPlaying() && !mouseTimer);
+        QVERIFY(!player->isPlaying() && !engine->isWatchingMouse());
         click(Three);  // a finished row whose alarm already ended starts at once
         QCOMPARE(text(Three), QStringLiteral("00:00:03"));
     }
@@ -167,7 +164,7 @@ private slots:
         QCOMPARE(badge.counts, QList<int>({1, 2, 3, 4, 3}));  // ticks alone send no count
 
         engine->resetAlerts();
-        QVERIFY(!isAlarmPlaying() && alertsArray.isEmpty());
+        QVERIFY(!player->isPlaying() && alertsArray.isEmpty());
         QVERIFY(text(Tea) == QStringLiteral("3m") && text(Three) == QStringLiteral("3s"));
         QVERIFY(badge.counts.last() == 0 && !badge.nexts.last());
         QCOMPARE(engine->scheduler().activeCount(), 1);  // only the mouse watch is left
@@ -179,15 +176,15 @@ private slots:
         advance(second);  // One rings
         const QString one = id(One), three = id(Three);
         engine->notificationDismissed(three);  // not the one ringing
-        QVERIFY(isAlarmPlaying());
+        QVERIFY(player->isPlaying());
         advance(2 * second);  // Three rings now; One's notice is old news
         engine->notificationDismissed(one);
-        QVERIFY(isAlarmPlaying());
+        QVERIFY(player->isPlaying());
         engine->notificationDismissed(three);
-        QVERIFY(!isAlarmPlaying());
-        QVERIFY(playSound(QStringLiteral("Chimes")));  // the editor's preview
+        QVERIFY(!player->isPlaying());
+        QVERIFY(player->play(QStringLiteral("Chimes"), prefs->settings()));  // the editor's preview
         engine->notificationDismissed(three);
-        QVERIFY(isAlarmPlaying());
+        QVERIFY(player->isPlaying());
     }
 
     void quittingSilencesEverythingAndNothingRingsAfter() {
@@ -195,21 +192,22 @@ private slots:
         for (int row : {Three, Tea, Egg}) click(row);
         pause(Egg);
         advance(3 * second);  // Three rings, the mouse watch looks
-        QVERIFY(isAlarmPlaying() && mouseTimer && engine->scheduler().activeCount() == 2);
+        QVERIFY(player->isPlaying() && engine->isWatchingMouse() &&
+                engine->scheduler().activeCount() == 2);
 
         engine->shutDown();
-        QVERIFY(!isAlarmPlaying() && !mouseTimer);
+        QVERIFY(!player->isPlaying() && !engine->isWatchingMouse());
         QCOMPARE(engine->scheduler().activeCount(), 0);
         QVERIFY(!engine->scheduler().isArmed());  // no wake-up is left to fire into the quit
         QCOMPARE(alertsArray.size(), 2);          // what ran is still known, only stilled
         advance(300 * second);
         QCOMPARE(left(Tea), 177);
-        QVERIFY(notices.size() == 1 && !isAlarmPlaying());
+        QVERIFY(notices.size() == 1 && !player->isPlaying());
 
-        // With the player's owner gone nothing can sound, and the program says why.
-        player.reset();
-        QVERIFY(!audioPlayer);
-        QVERIFY(!playSound(QStringLiteral("Chimes")));
+        // With the player closed for the quit nothing can sound, and the program says why.
+        player->close();
+        QVERIFY(!player->player());
+        QVERIFY(!player->play(QStringLiteral("Chimes"), prefs->settings()));
         QCOMPARE(log.countStartingWith(QStringLiteral("Couldn't load sound file")), 1);
     }
 };

@@ -28,6 +28,13 @@ class TestTimerRestore : public QObject {
     // One run of the program: its store, list, engine and keeper.
     struct Run {
         ManualClock clock;
+        // Every run keeps its timers and tells each finish.
+        Preferences prefs{nullptr, [] {
+                              Settings settings = startSettings();
+                              settings.keepTimers = true;
+                              settings.sendNotification = true;
+                              return settings;
+                          }()};
         std::unique_ptr<SharedPlayer> player = std::make_unique<SharedPlayer>();
         std::unique_ptr<testing::StoreFixture> store;
         std::unique_ptr<TimerTableModel> model;
@@ -39,13 +46,15 @@ class TestTimerRestore : public QObject {
 
     enum Row { Pasta, Egg, Tea };  // in duration order
 
-    void beginRun() {
+    void beginRun(const QString& store = {}, int sort = sortDuration) {
         run = std::make_unique<Run>();
-        run->store = std::make_unique<testing::StoreFixture>(home->storePath());
-        QVERIFY(populateArray(sortDuration));
-        run->model = std::make_unique<TimerTableModel>();
+        run->store =
+            std::make_unique<testing::StoreFixture>(store.isEmpty() ? home->storePath() : store);
+        QVERIFY(populateArray(sort));
+        run->model = std::make_unique<TimerTableModel>(run->prefs);
         run->model->reloadData();
-        run->engine = std::make_unique<TimerEngine>(*run->model, run->clock);
+        run->engine =
+            std::make_unique<TimerEngine>(*run->model, run->prefs, *run->player, run->clock);
         run->restore = std::make_unique<TimerRestore>(*run->engine);
         connect(run->engine.get(), &TimerEngine::toolbarNeedsUpdate, run->restore.get(),
                 [this] { run->restore->keep(); });
@@ -104,8 +113,6 @@ private slots:
             store.addTimer("Egg", 240);
             store.addTimer("Tea", 300);
         }
-        prefsKeepTimers = true;
-        prefsSendNotification = true;
     }
     void cleanup() {
         run.reset();
@@ -122,22 +129,14 @@ private slots:
         QVERIFY(QFile::copy(DUNOK_TEST_DATA_DIR "/TimerModel-v2.sqlite", path));
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
         wall->setNow(QDateTime::fromMSecsSinceEpoch(1796681150356 - 600'000));
-        SharedPlayer player;
-        testing::StoreFixture store(path);
-        QVERIFY(populateArray(sortNone));
-        TimerTableModel model;
-        model.reloadData();
-        ManualClock clock;
-        TimerEngine engine(model, clock);
-        TimerRestore restore(engine);
-        restore.restore();
+        beginRun(path, sortNone);
         QCOMPARE(alertsArray.size(), 2);
         const int paused = haveAlertForID("3"), running = haveAlertForID("14");
         QVERIFY(paused != -1 && running != -1);
         QVERIFY(alertsArray[paused].isPaused && alertsArray[paused].value == 300);
         QVERIFY(!alertsArray[running].isPaused && alertsArray[running].value == 600);
         QCOMPARE(timersArray[int(alertsArray[running].row)].desc, QString("1 hour"));
-        engine.shutDown();
+        endRun();
     }
 
     void keptInTheStoreAsTheyChange() {

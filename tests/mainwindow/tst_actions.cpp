@@ -32,22 +32,24 @@ namespace {
 struct Window {
     testing::TestHome home;
     testing::StoreFixture store{home.storePath()};
-    PreferenceStore prefs{home.prefsPath()};
+    PreferenceStore file{home.prefsPath()};
+    Preferences prefs{&file};
+    SharedPlayer player;
     std::unique_ptr<MainWindow> window;
     ViewController* vc = nullptr;
     TimerContextMenu* menu = nullptr;
 
     Window() {
         testing::resetGlobals();
-        prefs.setValue(PrefKeys::havePrefs, 100);
-        prefs.setValue(PrefKeys::newDatabase, false);
-        prefs.setValue(PrefKeys::sort, sortNone);
+        file.setValue(PrefKeys::havePrefs, 100);
+        file.setValue(PrefKeys::newDatabase, false);
+        file.setValue(PrefKeys::sort, sortNone);
         for (const char* name : {"Tea", "Pasta"}) store.addTimer(name, 60);
         Timer eggs = store.addTimer("Eggs", 1);  // rings at once, and snoozes
         eggs.snoozeOn = true;
         eggs.snooze = 120;
         store.store().update(eggs, nullptr);
-        window = std::make_unique<MainWindow>(prefs);
+        window = std::make_unique<MainWindow>(prefs, player);
         vc = window->viewController();
         menu = window->findChild<TimerContextMenu*>();
         window->show();
@@ -217,7 +219,6 @@ private slots:
     // Snooze is offered for a snoozing timer whose row rang and was silenced,
     // not for one that only reads finished.
     void snoozeOnlyForARowThatRang() {
-        SharedPlayer player;  // Eggs rings
         Window w;
         QCOMPARE(w.contextTexts(2)[2], "Snooze 2m (off)");
         w.vc->tableModel()->setDurationText(2, finishedText("10:00:00 AM"), 13);

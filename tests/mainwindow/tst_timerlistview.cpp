@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "engine/Alarm.h"
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
 #include "mainwindow/ViewController.h"
@@ -21,7 +22,9 @@ class TestTimerListView : public QObject {
 
     std::unique_ptr<testing::TestHome> home;
     std::unique_ptr<testing::StoreFixture> store;
-    std::unique_ptr<PreferenceStore> prefs;
+    std::unique_ptr<PreferenceStore> file;
+    std::unique_ptr<Preferences> prefs;
+    SharedPlayer player;
 
     // A row as "description icon size | duration icon size", "-" for no icon.
     static QString rowText(ViewController& vc, int row) {
@@ -37,14 +40,16 @@ private slots:
         home = std::make_unique<testing::TestHome>();
         testing::resetGlobals();
         store = std::make_unique<testing::StoreFixture>(home->storePath());
-        prefs = std::make_unique<PreferenceStore>(home->prefsPath());
+        prefs.reset();
+        file = std::make_unique<PreferenceStore>(home->prefsPath());
+        prefs = std::make_unique<Preferences>(file.get());
         // An existing user whose store holds these, in this order.
         for (auto [desc, secs] : {std::pair("Tea", 180), {"Pasta", 540}, {"Eggs", 90}})
             store->addTimer(desc, secs);
-        prefs->setValue(PrefKeys::havePrefs, 100);
-        prefs->setValue(PrefKeys::sort, sortNone);
-        prefs->setValue(PrefKeys::countdownDigits, false);  // counts down in unit letters
-        prefs->synchronize();
+        file->setValue(PrefKeys::havePrefs, 100);
+        file->setValue(PrefKeys::sort, sortNone);
+        file->setValue(PrefKeys::countdownDigits, false);  // counts down in unit letters
+        file->synchronize();
     }
 
     void cleanup() {
@@ -53,7 +58,7 @@ private slots:
     }
 
     void cellsHeightsAndRunningRowsAcrossAReload() {
-        ViewController vc(*prefs);
+        ViewController vc(*prefs, player);
         vc.viewDidAppear();
         QCOMPARE(vc.myTable()->rowHeight(0), 38);
         QCOMPARE(rowText(vc, 2), QString("Eggs timer22 14 | 1m 30s - 14"));
@@ -73,8 +78,10 @@ private slots:
 
         // Sorted anew: each running timer learns its new row, the selection keeps its number.
         vc.myTable()->selectRowExactly(1);
-        prefsSort = sortDuration;  // Eggs, Tea, Pasta
-        prefsLargeRows = false;
+        testing::changeSettings(*prefs, [](Settings& s) {
+            s.sort = sortDuration;  // Eggs, Tea, Pasta
+            s.largeRows = false;
+        });
         vc.reloadTable();
         QCOMPARE(alertsArray[0].row, qint64(1));
         QCOMPARE(alertsArray[1].row, qint64(2));
@@ -88,10 +95,11 @@ private slots:
         store.reset();
         store = std::make_unique<testing::StoreFixture>(home->path() + "/five.sqlite");
         for (int i = 0; i < 5; ++i) store->addTimer(QString::number(i), 60);
-        prefsSort = sortDuration;  // all 60 s: store order, but not custom
-        QVERIFY(populateArray(prefsSort));
+        // All 60 s: store order, but not custom.
+        testing::changeSettings(*prefs, [](Settings& s) { s.sort = sortDuration; });
+        QVERIFY(populateArray(prefs->settings().sort));
         TimerTableView view;
-        auto* model = new TimerTableModel(&view);
+        auto* model = new TimerTableModel(*prefs, &view);
         view.setModel(model);
         model->reloadData();
         view.show();
@@ -136,7 +144,8 @@ private slots:
         QCOMPARE(drop(dragged->data(rowsMimeType), 4), 1);
         expectOrder({"1", "3", "0", "2", "4"});
         QCOMPARE(view.selectedRows(), QList<int>({2, 3}));
-        QCOMPARE(prefsSort, sortNone);
+        QCOMPARE(prefs->settings().sort, sortNone);  // for this run
+        QCOMPARE(PreferenceStore(home->prefsPath()).integer(PrefKeys::sort), sortNone);
         timersArray.clear();
         model->reloadData();
         QCOMPARE(drop("0", 0), 0);  // an empty list takes none

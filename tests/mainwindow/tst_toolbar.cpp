@@ -40,11 +40,13 @@ namespace {
 struct ReturningUser {
     testing::TestHome home;
     testing::StoreFixture store{home.storePath()};
-    PreferenceStore prefs{home.prefsPath()};
+    PreferenceStore file{home.prefsPath()};
+    Preferences prefs{&file};
+    SharedPlayer player;
     ReturningUser() {
-        prefs.setValue(PrefKeys::havePrefs, 100);
-        prefs.setValue(PrefKeys::newDatabase, false);
-        prefs.setValue(PrefKeys::sort, sortNone);
+        file.setValue(PrefKeys::havePrefs, 100);
+        file.setValue(PrefKeys::newDatabase, false);
+        file.setValue(PrefKeys::sort, sortNone);
     }
 };
 }  // namespace
@@ -55,8 +57,7 @@ private slots:
     void init() { testing::resetGlobals(); }  // each test as a fresh run of its own
     void itemsFollowTheListTheSelectionAndTheTimers() {
         ReturningUser user;
-        SharedPlayer player;  // the finish below rings
-        MainWindow window(user.prefs);
+        MainWindow window(user.prefs, user.player);
         ViewController* vc = window.viewController();
         const auto button = [&](const QString& id) { return vc->toolbar()->button(id); };
         // The items that can be clicked now, in toolbar order, named short.
@@ -93,7 +94,7 @@ private slots:
     void sheetsStopStartAndSelectTimers() {
         ReturningUser user;
         for (const char* name : {"Tea", "Egg", "Pasta"}) user.store.addTimer(name, 300);
-        MainWindow window(user.prefs);
+        MainWindow window(user.prefs, user.player);
         window.show();
         ViewController* vc = window.viewController();
         TimerTableView* table = vc->myTable();
@@ -126,7 +127,7 @@ private slots:
         QCOMPARE(table->selectedRow(), 3);              // custom order: at the bottom
 
         // Sorted, an edit keeps the selected row and an addition selects the last.
-        prefsSort = sortDesc;
+        testing::changeSettings(user.prefs, [](Settings& s) { s.sort = sortDesc; });
         vc->reloadTable();  // Bread, Egg, Pasta, Tea
         table->selectRowExactly(1);
         vc->ncReturnedFromEdit();
@@ -149,8 +150,7 @@ private slots:
         ReturningUser user;
         user.store.addTimer("Tea", 1);
         user.store.addTimer("Egg", 300);
-        SharedPlayer player;  // Tea rings
-        MainWindow window(user.prefs);
+        MainWindow window(user.prefs, user.player);
         window.show();
         ViewController* vc = window.viewController();
         const auto edit = [&](int row) {
@@ -209,7 +209,7 @@ private slots:
     // own must quit exactly once and leave a plain q to the field.
     void ctrlQQuitsOnceFromASheet() {
         ReturningUser user;
-        MainWindow window(user.prefs);
+        MainWindow window(user.prefs, user.player);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -232,7 +232,7 @@ private slots:
     void deleteNamesTheTimerOrCountsThemAndCancelKeepsAll() {
         ReturningUser user;
         for (const char* name : {"Tea", "Egg", "Pasta"}) user.store.addTimer(name, 300);
-        MainWindow window(user.prefs);
+        MainWindow window(user.prefs, user.player);
         ViewController* vc = window.viewController();
         vc->reloadTable();
         MessageBox::clearLastAlert();
@@ -260,11 +260,11 @@ private slots:
     // Told once the window is up, in one alert for every key, and not again.
     void unreadablePreferencesAreToldOnceTheWindowIsUp() {
         ReturningUser user;
-        user.prefs.setValue(PrefKeys::volume, "loud");
-        user.prefs.setValue(PrefKeys::countdownDigits, "maybe");
+        user.file.setValue(PrefKeys::volume, "loud");
+        user.file.setValue(PrefKeys::countdownDigits, "maybe");
         MessageBox::clearLastAlert();
         {
-            MainWindow window(user.prefs);
+            MainWindow window(user.prefs, user.player);
             QCoreApplication::processEvents();
             QVERIFY(MessageBox::shownAlerts().isEmpty());  // nothing to carry it yet
             MessageBox::setNextAnswer(0);
@@ -275,12 +275,13 @@ private slots:
             QCOMPARE(alert.informativeText, "These settings in " + user.home.prefsPath() +
                                                 " were set back to their defaults:\n"
                                                 "prefsCountdownDigits = maybe\nprefsVolume = loud");
-            QVERIFY(prefsVolume == 0.5 && prefsCountdownDigits);
+            QVERIFY(user.prefs.settings().volume == 0.5 && user.prefs.settings().countdownDigits);
             QTRY_COMPARE(PreferenceStore(user.home.prefsPath()).text(PrefKeys::volume), "0.5");
         }
         MessageBox::clearLastAlert();
-        PreferenceStore prefs(user.home.prefsPath());  // the next start
-        MainWindow again(prefs);
+        PreferenceStore file(user.home.prefsPath());  // the next start
+        Preferences prefs(&file);
+        MainWindow again(prefs, user.player);
         QSignalSpy painted(&again, &MainWindow::firstPainted);
         again.show();
         QTRY_COMPARE(painted.size(), 1);
@@ -289,7 +290,7 @@ private slots:
     void returnAndSpaceBelongToTheList() {
         ReturningUser user;
         user.store.addTimer("Tea", 60);
-        MainWindow window(user.prefs);
+        MainWindow window(user.prefs, user.player);
         ViewController* vc = window.viewController();
         window.show();
         window.activateWindow();

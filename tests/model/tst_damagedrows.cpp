@@ -136,14 +136,15 @@ private slots:
         QCOMPARE(timersArray.size(), 1);
         const Timer timer = timersArray[0];
         QCOMPARE(timer.duration, seconds);
-        TimerTableModel model;
+        Preferences prefs;
+        TimerTableModel model(prefs);
         model.reloadData();
         QCOMPARE(model.data(model.index(0, 0)).toString(), timer.desc);
         QCOMPARE(model.data(model.index(0, 1)).toString(), listed);
 
         // The editor opens on what the list shows, and closing it changes nothing.
         {
-            EditController editor(nullptr);
+            EditController editor(prefs.settings(), *player, nullptr);
             editor.setAreEditing(true);
             editor.setCurrentTimer(timer);
             editor.open();
@@ -157,7 +158,7 @@ private slots:
         }
 
         ManualClock clock(5 * second);
-        TimerEngine engine(model, clock);
+        TimerEngine engine(model, prefs, *player, clock);
         engine.setCursorSource([] { return QPointF(); });
         QList<FinishNotice> notices;
         connect(&engine, &TimerEngine::finishNotification, [&](auto n) { notices << n; });
@@ -170,8 +171,8 @@ private slots:
             QVERIFY2(alertsArray.isEmpty(), qPrintable(model.data(model.index(0, 1)).toString()));
             QVERIFY(model.data(model.index(0, 1)).toString().startsWith("Finished "));
             QCOMPARE(notices.size(), 1);
-            QVERIFY(isAlarmPlaying());
-            QCOMPARE(audioPlayer->duration(), lengths.value(rings));
+            QVERIFY(player->isPlaying());
+            QCOMPARE(player->player()->duration(), lengths.value(rings));
             QCOMPARE(log.countStartingWith("Playing the default sound"), rings == "Chimes" ? 0 : 1);
         } else {
             QCOMPARE(model.data(model.index(0, 1)).toString(), afterTick);

@@ -104,12 +104,13 @@ private slots:
         QCOMPARE(bytesOf(home->prefsPath()), file);  // not a byte changed, nothing made
         QCOMPARE(QFileInfo::exists(QFileInfo(home->prefsPath()).path()), file != "<missing>");
 
-        PreferenceStore prefs(home->prefsPath());
-        loadPreferences(prefs);
+        PreferenceStore store(home->prefsPath());
+        Preferences prefs(&store);
+        prefs.load();
         Settings expected = offline.settings;
         // With no sound stored, a start keeps the one it began with.
         if (!expected.defSound) expected.defSound = Constants::defSound;
-        QCOMPARE(dump(currentSettings()), dump(expected));
+        QCOMPARE(dump(prefs.settings()), dump(expected));
     }
 
     // Each key changed alone, so that two keys sharing a field or a name show.

@@ -31,9 +31,10 @@ class TestTimerEdits : public QObject {
     void numberedStore() {
         emptyStore();
         for (int i = 4; i >= 0; --i) store->addTimer(QString::number(i), 100 + i);
-        PreferenceStore prefs(home->prefsPath());
-        loadPreferences(prefs);
-        QVERIFY(populateArray(prefsSort));
+        PreferenceStore file(home->prefsPath());
+        Preferences prefs(&file);
+        prefs.load();
+        QVERIFY(populateArray(prefs.settings().sort));
     }
     static QString shownOrder() { return testing::descriptions().join(""); }
     QString storedOrder() const { return storedList().join(""); }
@@ -81,18 +82,22 @@ private slots:
 
     void defaultTimersOnlyOnAFirstStart() {
         emptyStore();
-        PreferenceStore prefs(home->prefsPath());
-        loadPreferences(prefs);  // first run
-        QVERIFY(populateArray(prefsSort) && needsDefaultTimers());
+        PreferenceStore file(home->prefsPath());
+        Preferences prefs(&file);
+        prefs.load();  // first run
+        QVERIFY(populateArray(prefs.settings().sort) &&
+                needsDefaultTimers(prefs.settings().newDatabase));
         markDefaultTimersCreated(prefs);
-        QVERIFY(!needsDefaultTimers());  // as for a list the user emptied
+        // as for a list the user emptied
+        QVERIFY(!needsDefaultTimers(prefs.settings().newDatabase));
         QVERIFY(!PreferenceStore(home->prefsPath()).boolean(PrefKeys::newDatabase));
-        createDefaultEntries();
+        createDefaultEntries(prefs.defSound());
         QStringList table;  // stored in the table's order
         for (const auto& timer : defaultTimers()) table << timer.first;
         QCOMPARE(storedList(), table);
-        prefsNewDatabase = true;  // a store holding timers gets none, and the flag stays
-        QVERIFY(populateArray(prefsSort) && !needsDefaultTimers() && prefsNewDatabase);
+        QCOMPARE(timersArray.first().sound, Constants::defSound);
+        // A store holding timers gets none.
+        QVERIFY(populateArray(sortNone) && !needsDefaultTimers(true));
     }
 
     // All nineteen or none: the list never shows a timer the store lacks.
@@ -100,22 +105,24 @@ private slots:
         emptyStore();
         store->store().failNextWrites(1, 5);
         testing::MessageLog log;
-        createDefaultEntries();
+        createDefaultEntries(Constants::defSound);
         QCOMPARE(log.countStartingWith("Could not save. "), 1);
         QVERIFY(storedList().isEmpty() && timersArray.isEmpty());
     }
 
     void sortCyclesCustomTimeNameAndIsStoredAtOnce() {
         numberedStore();
-        PreferenceStore prefs(home->prefsPath());
-        prefsSort = 5;                            // an old or damaged setting
-        QStringList seen{sortString(prefsSort)};  // each label, then what the file says
+        PreferenceStore file(home->prefsPath());
+        Settings damaged = startSettings();
+        damaged.sort = 5;  // an old or damaged setting
+        Preferences prefs(&file, damaged);
+        QStringList seen{sortString(prefs.settings().sort)};  // each label, then what the file says
         for (int i = 0; i < 4; ++i)
             seen << sortString(cycleSortOrder(prefs))
                  << QString::number(PreferenceStore(home->prefsPath()).integer(PrefKeys::sort));
         QCOMPARE(seen,
                  QStringList({"Custom", "Custom", "0", "Time", "1", "Name", "2", "Custom", "0"}));
-        QCOMPARE(prefsSort, sortNone);
+        QCOMPARE(prefs.settings().sort, sortNone);
     }
     // Rows from above and below the drop, so that both shifts show; every
     // timer keeps its id and what was set for it.
@@ -132,19 +139,19 @@ private slots:
         QCOMPARE(result.order, QList<int>({1, 3, 0, 2, 4}));
         QCOMPARE(shownOrder(), order);
         QCOMPARE(timersArray[3].id, ids[2]);
-        QCOMPARE(prefsSort, sortNone);
         QCOMPARE(storedOrder(), order);
         QVERIFY(populateArray(sortNone));
         QVERIFY(timersArray[3].snoozeOn && timersArray[3].snooze == 600);
         QCOMPARE(timersArray[3].id, ids[2]);
         // A restart sorts by time again; the custom order waits in the cycle.
-        PreferenceStore restarted(home->prefsPath());
-        loadPreferences(restarted);
-        QVERIFY(populateArray(prefsSort));
+        PreferenceStore file(home->prefsPath());
+        Preferences restarted(&file);
+        restarted.load();
+        QVERIFY(populateArray(restarted.settings().sort));
         QCOMPARE(shownOrder(), "01234");
         cycleSortOrder(restarted);  // Name
         QCOMPARE(cycleSortOrder(restarted), sortNone);
-        QVERIFY(populateArray(prefsSort));
+        QVERIFY(populateArray(restarted.settings().sort));
         QCOMPARE(shownOrder(), order);
     }
     void refusedDropLeavesTheOldOrder() {
@@ -159,7 +166,6 @@ private slots:
             QCOMPARE(storedOrder(), "43210");
             QCOMPARE(testing::descriptions(), testing::descriptions(before));
             QCOMPARE(result.rows, QList<int>({0, 2}));  // where the dropped ones still are
-            QCOMPARE(prefsSort, sortDuration);
         }
         store->addTimer("5", 1);  // a later save writes nothing left behind
         QCOMPARE(storedOrder(), "432105");

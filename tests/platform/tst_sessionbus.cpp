@@ -64,12 +64,13 @@ private slots:
                             "Update", {"application://dunok.desktop"}, QString(), &dock,
                             SLOT(Update(QString, QVariantMap))));
         LauncherEntry entry;
-        addBadgeDisplay(&entry);
+        Badge badge;
+        badge.addDisplay(&entry);
         for (int count : {3, 3, 1, 0}) {
             alertsArray.resize(count);
-            updateBadge();
+            badge.update();
         }
-        removeBadgeDisplay(&entry);
+        badge.removeDisplay(&entry);
         // Unchanged, or moved by under a tenth of a percent: not sent.
         const qint64 steps[][2] = {{90, 180}, {90, 180}, {7199, 7200}, {7198, 7200}, {7190, 7200}};
         for (const auto& [left, of] : steps) entry.showNextFinish(NextFinish{"Tea", left, of});

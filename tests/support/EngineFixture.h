@@ -27,9 +27,10 @@ protected:
         store = std::make_unique<StoreFixture>(home->storePath());
         fill(*store);
         populateArray(sortDuration);
-        model = std::make_unique<TimerTableModel>();
+        prefs = std::make_unique<Preferences>();
+        model = std::make_unique<TimerTableModel>(*prefs);
         model->reloadData();
-        engine = std::make_unique<TimerEngine>(*model, clock);
+        engine = std::make_unique<TimerEngine>(*model, *prefs, *player, clock);
         notices.clear();
         QObject::connect(engine.get(), &TimerEngine::finishNotification,
                          [this](const FinishNotice& n) { notices << n; });
@@ -40,6 +41,7 @@ protected:
         resetGlobals();
         player.reset();
         model.reset();
+        prefs.reset();
         store.reset();
     }
     void advance(qint64 ns) {
@@ -52,6 +54,7 @@ protected:
     std::unique_ptr<SharedPlayer> player;
     std::unique_ptr<StoreFixture> store;
     ManualClock clock;
+    std::unique_ptr<Preferences> prefs;
     std::unique_ptr<TimerTableModel> model;
     std::unique_ptr<TimerEngine> engine;
     QList<FinishNotice> notices;

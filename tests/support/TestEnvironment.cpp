@@ -61,27 +61,6 @@ void resetGlobals() {
         if (alert.theTimer) alert.theTimer->invalidate();
     alertsArray.clear();
     timersArray.clear();
-    checkID.clear();
-    savedSelectedRow = -1;
-    if (SharedPlayer* player = SharedPlayer::current()) player->release();
-    if (mouseTimer) mouseTimer->invalidate();
-    mouseTimer.reset();
-    mouseX = 0.0;
-    mouseY = 0.0;
-    chosenDuration.reset();
-    prefsNewDatabase = true;
-    prefsSort = sortDuration;
-    prefsDefSound = Constants::defSound;
-    prefsVolume = defVolume;
-    prefsBringToFront = true;
-    prefsSendNotification = true;
-    prefsHideWhenTimerStarts = false;
-    prefsLargeRows = true;
-    prefsQuietWithMouse = true;
-    prefsCountdownDigits = true;
-    prefsRepeatAlarm = false;
-    prefsRepeatLimitMinutes = defRepeatLimitMinutes;
-    prefsKeepTimers = false;
 }
 
 StoreFixture::StoreFixture(const QString& path) : store_(std::make_unique<TimerStore>()) {
@@ -102,7 +81,7 @@ Timer StoreFixture::addTimer(const QString& desc, qint64 duration, const QString
     return timer.first();
 }
 
-QString listAgainstStore(const QString& storePath, const QStringList& shown) {
+QString listAgainstStore(const QString& storePath, const QStringList& shown, int sort) {
     const QStringList integrity = sql(storePath, QStringLiteral("PRAGMA integrity_check"));
     if (integrity != QStringList{"ok"}) return "integrity_check: " + integrity.join(u", ");
     QStringList stored = storedTimers(storePath), listed = entries(), names;
@@ -110,7 +89,7 @@ QString listAgainstStore(const QString& storePath, const QStringList& shown) {
         names << timer.section(QLatin1Char('/'), 0, -2);
     if (names != shown)
         return QStringLiteral("shown [%1], listed [%2]").arg(shown.join(u", "), names.join(u", "));
-    if (prefsSort != sortNone) {  // shown sorted: the same timers, each as often
+    if (sort != sortNone) {  // shown sorted: the same timers, each as often
         stored.sort();
         listed.sort();
     }

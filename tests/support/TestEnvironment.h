@@ -8,6 +8,7 @@
 
 #include "engine/Alert.h"
 #include "model/Globals.h"
+#include "model/Preferences.h"
 #include "storage/TimerStore.h"
 
 namespace dunok {
@@ -55,12 +56,21 @@ inline QStringList storedDescriptions(const QString& storePath) {
 }
 
 // Empty when the file passes integrity_check, the program's list holds what
-// the file holds (in the file's order unless a sort is on) and `shown` (the
+// the file holds (in the file's order unless `sort` is on) and `shown` (the
 // table's first column, top to bottom) is that list; else what differs.
-QString listAgainstStore(const QString& storePath, const QStringList& shown);
+QString listAgainstStore(const QString& storePath, const QStringList& shown, int sort);
 
 // Every global of the program back to its value at process start.
 void resetGlobals();
+
+// Changes some of prefs' settings for this run, as the sheet's pop-up or a
+// drop would: edit gets the settings to change.
+template <typename Edit>
+void changeSettings(Preferences& prefs, Edit edit) {
+    Settings settings = prefs.settings();
+    edit(settings);
+    prefs.changeForThisRun(settings);
+}
 
 // An open store over a file of its own, installed as the program's store
 // until destroyed.
