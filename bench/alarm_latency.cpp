@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
             }
             const int soundsBefore = probe.sounds;
             dueNs = -1;
-            engine.tableViewDoubleClick(0);
+            engine.toggle(timerId(timersArray[0]));
             if (!probe.waitFor([&] { return dueNs >= 0 && probe.sounds > soundsBefore; }, 5000)) {
                 std::fprintf(stderr, "dunok_alarm_latency: finish %d was %s\n", run + 1,
                              dueNs < 0 ? "never reached" : "not heard within 4 s");

@@ -108,7 +108,7 @@ bool runScenario(Screen& screen, const char* name, qint64 spreadNs, int seconds)
     int started = 0;
     auto startNext = [&] {
         if (started == 0) tenStart = clock.nowNs();
-        screen.engine.tableViewDoubleClick(started++);
+        screen.engine.toggle(timerId(timersArray[started++]));
     };
     const qint64 t0 = clock.nowNs();
     if (spreadNs == 0) {
@@ -139,7 +139,7 @@ bool runScenario(Screen& screen, const char* name, qint64 spreadNs, int seconds)
     QObject::disconnect(counting);
     QObject::disconnect(onRow);
     QObject::disconnect(onFinish);
-    screen.engine.resetAlerts();
+    screen.engine.stopAll();
     // With no timer left this only ends the mouse watch of the finish.
     screen.engine.shutDown();
 

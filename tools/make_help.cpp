@@ -123,19 +123,19 @@ QImage runningTimers(Stage& stage) {
     const int tea = stage.rowOf(QStringLiteral("3 minutes"));
     const int pasta = stage.rowOf(QStringLiteral("10 minutes"));
     const int focus = stage.rowOf(QStringLiteral("25 minutes"));
-    for (int row : {tea, pasta, focus}) engine->tableViewDoubleClick(row);
+    for (int row : {tea, pasta, focus}) engine->toggle(timerId(timersArray[row]));
     // The tick handler is what the one-second timers call: no waiting here.
     const auto tick = [&](int row, int seconds) {
         const QString id = timerId(timersArray[row]);
-        for (int i = 0; i < seconds; ++i) engine->handleAlert(id);
+        for (int i = 0; i < seconds; ++i) engine->tick(id);
     };
     tick(tea, 47);
     tick(pasta, 382);
     tick(focus, 611);
-    engine->miPauseClicked(focus);
+    engine->pauseOrResume(timerId(timersArray[focus]));
     stage.view().myTable()->selectRowExactly(pasta);
     const QImage picture = grabbed(&stage.window());
-    engine->resetAlerts();
+    engine->stopAll();
     stage.view().myTable()->clearSelection();
     return picture;
 }

@@ -120,7 +120,7 @@ RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, b
 }
 
 void TimerCommands::stopAll() {
-    engine_.resetAlerts();
+    engine_.stopAll();
 }
 
 void TimerCommands::silence() {
@@ -130,7 +130,7 @@ void TimerCommands::silence() {
 QList<RemoteTimer> TimerCommands::list() const {
     QList<RemoteTimer> timers;
     for (const TimerStatus& status :
-         timerStatuses([this](int row) { return engine_.isFinishedRow(row); }))
+         timerStatuses([this](const QString& id) { return engine_.stateOf(id); }))
         timers << RemoteTimer{status.description, status.state, status.secondsLeft};
     return timers;
 }

@@ -41,6 +41,9 @@ struct Timer {
     bool isStored() const { return id > 0; }
 };
 
+// How a timer stands in this run.
+enum class TimerState { Stopped, Running, Paused, Finished };
+
 // What a store may hold read as a timer can run: a duration clamped to the
 // longest countdown, a snooze length that is not a whole number of minutes
 // from a minute to a day as the default.

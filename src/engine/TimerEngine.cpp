@@ -100,7 +100,7 @@ void TimerEngine::arm(int k) {
     const QString id = alertsArray[k].id;
     // Each tick remembers where it found its entry last time.
     alertsArray[k].theTimer = scheduler_->schedule(
-        [this, id, hint = k]() mutable { hint = tick(id, hint); }, tickIntervalNs);
+        [this, id, hint = k]() mutable { hint = tickAt(id, hint); }, tickIntervalNs);
 }
 
 void TimerEngine::startAt(int row, qint64 seconds) {
@@ -120,10 +120,10 @@ void TimerEngine::resume(int k) {
     arm(k);
 }
 
-void TimerEngine::tableViewDoubleClick(int selectedRow) {
-    const int r = selectedRow;
-    if (r < 0 || r >= timersArray.size()) return;
-    const int k = haveAlertForRow(r);
+void TimerEngine::toggle(const QString& id) {
+    const int r = rowOfTimer(id);
+    if (r == -1) return;
+    const int k = haveAlertForID(id);
     bool started = false;
     if (k == -1) {
         if (rows_.showsFinish(r)) {
@@ -151,14 +151,13 @@ void TimerEngine::tableViewDoubleClick(int selectedRow) {
     if (started && settings().hideWhenTimerStarts) emit closeWindowRequested();
 }
 
-void TimerEngine::miPauseClicked(int selectedRow) {
-    if (selectedRow < 0 || alertsArray.isEmpty()) return;
-    const int k = haveAlertForRow(selectedRow);
-    if (k == -1) return;
+void TimerEngine::pauseOrResume(const QString& id) {
+    const int k = haveAlertForID(id);
+    if (k == -1 || alertsArray[k].value < 1) return;
     if (!alertsArray[k].isPaused) {
-        if (selectedRow < timersArray.size())
-            rows_.setDurationText(selectedRow, tr("Paused %1").arg(rows_.durationText(selectedRow)),
-                                  tSize);
+        const int row = rowOfTimer(id);
+        if (row != -1)
+            rows_.setDurationText(row, tr("Paused %1").arg(rows_.durationText(row)), tSize);
         if (alertsArray[k].theTimer) alertsArray[k].theTimer->invalidate();
         alertsArray[k].isPaused = true;
     } else {
@@ -169,7 +168,7 @@ void TimerEngine::miPauseClicked(int selectedRow) {
     badge_.update();
 }
 
-void TimerEngine::resetAlerts() {
+void TimerEngine::stopAll() {
     silenceAll();
     for (int k = int(alertsArray.size()) - 1; k >= 0; --k) {
         const int row = int(alertsArray[k].row);
@@ -203,15 +202,6 @@ void TimerEngine::stopEditedTimer(const QString& id) {
     badge_.update();
 }
 
-void TimerEngine::stopRow(int row) {
-    const int k = haveAlertForRow(row);
-    if (k == -1) return;
-    removeAlert(k);
-    rows_.reloadRows({row});
-    emit toolbarNeedsUpdate();
-    badge_.update();
-}
-
 void TimerEngine::silence() {
     silenceAll();
     emit toolbarNeedsUpdate();
@@ -221,15 +211,20 @@ bool TimerEngine::startTimer(const QString& id) {
     const int row = rowOfTimer(id);
     if (row == -1 || haveAlertForID(id) != -1) return false;
     // A finished row shows its duration again, as a double-click does.
-    if (isFinishedRow(row)) rows_.setDurationText(row, toDHMS(timersArray[row].duration), tSize);
+    if (rows_.showsFinish(row))
+        rows_.setDurationText(row, toDHMS(timersArray[row].duration), tSize);
     startTimers({id});
     return true;
 }
 
 bool TimerEngine::stopTimer(const QString& id) {
+    const int row = rowOfTimer(id);
     const int k = haveAlertForID(id);
-    if (rowOfTimer(id) == -1 || k == -1 || alertsArray[k].value < 1) return false;
-    stopRow(int(alertsArray[k].row));
+    if (row == -1 || k == -1 || alertsArray[k].value < 1) return false;
+    removeAlert(k);
+    rows_.reloadRows({row});
+    emit toolbarNeedsUpdate();
+    badge_.update();
     return true;
 }
 
@@ -237,31 +232,32 @@ bool TimerEngine::pauseTimer(const QString& id) {
     const int k = haveAlertForID(id);
     if (rowOfTimer(id) == -1 || k == -1 || alertsArray[k].isPaused || alertsArray[k].value < 1)
         return false;
-    miPauseClicked(int(alertsArray[k].row));
+    pauseOrResume(id);
     return true;
 }
 
 bool TimerEngine::resumeTimer(const QString& id) {
     const int k = haveAlertForID(id);
     if (rowOfTimer(id) == -1 || k == -1 || !alertsArray[k].isPaused) return false;
-    miPauseClicked(int(alertsArray[k].row));
+    pauseOrResume(id);
     return true;
 }
 
-bool TimerEngine::isFinishedRow(int row) const {
-    return rows_.showsFinish(row);
+TimerState TimerEngine::stateOf(const QString& id) const {
+    if (const int k = haveAlertForID(id); k != -1) {
+        if (alertsArray[k].value < 1) return TimerState::Finished;
+        return alertsArray[k].isPaused ? TimerState::Paused : TimerState::Running;
+    }
+    // What finished stays so until its row is started, stopped or redrawn.
+    const int row = rowOfTimer(id);
+    return row != -1 && rows_.showsFinish(row) ? TimerState::Finished : TimerState::Stopped;
 }
 
-bool TimerEngine::isCounting(int row) const {
-    const int k = haveAlertForRow(row);
-    return k != -1 && !alertsArray[k].isPaused;
+void TimerEngine::tick(const QString& id) {
+    tickAt(id, -1);
 }
 
-void TimerEngine::handleAlert(const QString& id) {
-    tick(id, -1);
-}
-
-int TimerEngine::tick(const QString& id, int hint) {
+int TimerEngine::tickAt(const QString& id, int hint) {
     if (alertsArray.isEmpty()) return -1;
     // Ids are unique in the table, so the one entry found is the only match.
     const int i = haveAlertForID(id, hint);

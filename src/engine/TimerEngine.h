@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+#include "domain/Timer.h"
 #include "engine/Badge.h"
 #include "model/Settings.h"
 #include "platform/Clock.h"
@@ -73,17 +74,16 @@ public:
                 Clock& clock = systemClock(), QObject* parent = nullptr);
     ~TimerEngine() override;
 
-    // A double-click on a row: start, stop, resume, or silence a ringing
-    // finished row. selectedRow -1 does nothing.
-    void tableViewDoubleClick(int selectedRow);
+    // What a double-click on a timer's row does: start it, stop it, resume
+    // it, or silence it when it finished and rings. An unknown id does
+    // nothing.
+    void toggle(const QString& id);
     // Pause a counting timer, resume a paused one.
-    void miPauseClicked(int selectedRow);
+    void pauseOrResume(const QString& id);
     // Stop every timer and the alarm.
-    void resetAlerts();
+    void stopAll();
     // Starts the timers with these ids, each on its row.
     void startTimers(const QStringList& ids);
-    // Stops the timer on that row, if it runs or is paused.
-    void stopRow(int row);
     // The editor saved this timer: a saved timer starts afresh (or stays
     // stopped), so it stops if it runs or is paused, and its alarm stops if
     // it finished and rings while the editor was open.
@@ -98,12 +98,12 @@ public:
     bool stopTimer(const QString& id);
     bool pauseTimer(const QString& id);
     bool resumeTimer(const QString& id);
-    // Whether that row shows the finish of its timer.
-    bool isFinishedRow(int row) const;
-    // Whether the timer on that row counts down now (started and not paused).
-    bool isCounting(int row) const;
+    // How the timer stands now: running (counting down), paused, finished
+    // (its row shows the finish, until it is started, stopped or redrawn)
+    // or stopped.
+    TimerState stateOf(const QString& id) const;
     // The tick handler: one second off the timer with that id.
-    void handleAlert(const QString& id);
+    void tick(const QString& id);
     // One look of the mouse watch.
     void detectMouseMove();
     // The user clicked a finish notification for that timer id.
@@ -154,7 +154,7 @@ private:
     void arm(int k);
     // handleAlert() with a hint of where the entry was at the last tick;
     // returns where it is now (-1: gone).
-    int tick(const QString& id, int hint);
+    int tickAt(const QString& id, int hint);
     void resume(int k);
     void startAt(int row, qint64 seconds);
     void finish(int i, const QDateTime& whileClosedAt = QDateTime());

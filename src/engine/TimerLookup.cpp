@@ -93,22 +93,20 @@ QString missText(const TimerMatch& match, const QString& query, const QStringLis
            indented(descriptions);
 }
 
-QList<TimerStatus> timerStatuses(const std::function<bool(int row)>& isFinishedRow) {
+QList<TimerStatus> timerStatuses(const std::function<TimerState(const QString& id)>& stateOf) {
     QList<TimerStatus> statuses;
-    for (int row = 0; row < timersArray.size(); ++row) {
-        const Timer& timer = timersArray[row];
-        TimerStatus status{timer.desc, stateWord(TimerState::Stopped), timer.duration};
+    for (const Timer& timer : std::as_const(timersArray)) {
         const QString id = timerId(timer);
-        const auto alert = std::find_if(alertsArray.cbegin(), alertsArray.cend(),
-                                        [&](const Alert& a) { return a.id == id; });
-        if (alert != alertsArray.cend() && alert->value > 0) {
-            status.state = stateWord(alert->isPaused ? TimerState::Paused : TimerState::Running);
-            status.secondsLeft = alert->value;
-        } else if (alert != alertsArray.cend() || isFinishedRow(row)) {
-            status.state = stateWord(TimerState::Finished);
-            status.secondsLeft = 0;
+        const TimerState state = stateOf(id);
+        qint64 left = timer.duration;
+        if (state == TimerState::Finished) {
+            left = 0;
+        } else if (state != TimerState::Stopped) {
+            const auto alert = std::find_if(alertsArray.cbegin(), alertsArray.cend(),
+                                            [&](const Alert& a) { return a.id == id; });
+            if (alert != alertsArray.cend()) left = alert->value;
         }
-        statuses << status;
+        statuses << TimerStatus{timer.desc, stateWord(state), left};
     }
     return statuses;
 }

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "domain/Timer.h"
+
 namespace dunok {
 
 struct TimerMatch {
@@ -37,7 +39,6 @@ QString nameProblem(const QString& name);
 // when it was ambiguous, else every timer there is. Empty when Found.
 QString missText(const TimerMatch& match, const QString& query, const QStringList& descriptions);
 
-enum class TimerState { Stopped, Running, Paused, Finished };
 // The word the listing and the bus give a state: "stopped", "running",
 // "paused" or "finished".
 QString stateWord(TimerState state);
@@ -48,9 +49,8 @@ struct TimerStatus {
     qint64 secondsLeft = 0;
 };
 
-// Every timer of the list in list order. isFinishedRow tells a row that
-// shows its finish (it has no running entry any more).
-QList<TimerStatus> timerStatuses(const std::function<bool(int row)>& isFinishedRow);
+// Every timer of the list in list order, each in the state stateOf gives.
+QList<TimerStatus> timerStatuses(const std::function<TimerState(const QString& id)>& stateOf);
 
 // "4:05", "1:04:05", "49:00:00": hours only when there are any, never days.
 QString clockText(qint64 seconds);

@@ -216,16 +216,21 @@ void ViewController::ncReturnedFromAddMultiple() {
     selectLastRow();
 }
 
+QString ViewController::selectedTimerId() const {
+    const int row = myTable_->selectedRow();
+    return row >= 0 && row < timersArray.size() ? timerId(timersArray[row]) : QString();
+}
+
 void ViewController::tableViewDoubleClick() {
-    engine_->tableViewDoubleClick(myTable_->selectedRow());
+    engine_->toggle(selectedTimerId());
 }
 
 void ViewController::miPauseClicked() {
-    engine_->miPauseClicked(myTable_->selectedRow());
+    engine_->pauseOrResume(selectedTimerId());
 }
 
 void ViewController::resetAlerts() {
-    engine_->resetAlerts();
+    engine_->stopAll();
 }
 
 void ViewController::silence() {

@@ -44,7 +44,7 @@ public:
     // Enabling of the toolbar's items and the status line.
     void updateToolbar();
 
-    // The engine's operations, on the table's selected row.
+    // The engine's operations, on the timer of the table's selected row.
     void tableViewDoubleClick();
     void miPauseClicked();
     void resetAlerts();
@@ -88,6 +88,8 @@ public:
     QLabel* lblCount() const { return lblCount_; }
 
 private:
+    // The id of the selected row's timer; empty with no row selected.
+    QString selectedTimerId() const;
     void viewDidLoad();
     void selectLastRow();
     void connectCommands();

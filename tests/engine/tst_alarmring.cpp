@@ -29,7 +29,7 @@ class TestAlarmRing : public QObject, testing::EngineFixture {
         engine->scheduler().processDueTicks();
     }
     void ringTwo() {
-        engine->tableViewDoubleClick(Two);
+        engine->toggle(timerId(timersArray[Two]));
         seconds(2);
         QVERIFY(engine->isRinging() && player->isPlaying());
     }
@@ -103,21 +103,21 @@ private slots:
         });
         QPointF mouse(10, 10);
         engine->setCursorSource([&mouse] { return mouse; });
-        if (how == "new finish") engine->tableViewDoubleClick(Egg);
+        if (how == "new finish") engine->toggle(timerId(timersArray[Egg]));
         ringTwo();
         const QString ringing = id(Two);
         if (inPause) playEnds(3 * second);
         QVERIFY(engine->isRinging());
 
         if (how == "silence") engine->silence();
-        if (how == "double-click") engine->tableViewDoubleClick(Two);
+        if (how == "double-click") engine->toggle(timerId(timersArray[Two]));
         if (how == "mouse") {
             mouse = QPointF(11, 10);
             advance(second / 2);
         }
         if (how == "notification") engine->notificationClicked(ringing);
         if (how == "dismissed") engine->notificationDismissed(ringing);
-        if (how == "reset") engine->resetAlerts();
+        if (how == "reset") engine->stopAll();
         if (how == "new finish") seconds(240 - 2 - (inPause ? 4 : 0));
         if (how == "preview") QVERIFY(player->play(QStringLiteral("Chimes"), prefs->settings()));
 
@@ -137,7 +137,7 @@ private slots:
     }
 
     void snoozeRunsTheTimerAgainForItsSnoozeLength() {
-        engine->tableViewDoubleClick(Egg);
+        engine->toggle(timerId(timersArray[Egg]));
         seconds(240);
         QCOMPARE(notices.size(), 1);
         QCOMPARE(notices[0].snoozeLabel, QStringLiteral("Snooze 2m"));
@@ -165,7 +165,7 @@ private slots:
         QVERIFY(alertsArray.isEmpty());
         // A timer deleted since its notification went up, or an id from
         // nowhere: no entry, no crash, and the alarm of another timer rings on.
-        engine->tableViewDoubleClick(Egg);
+        engine->toggle(timerId(timersArray[Egg]));
         seconds(240);
         const QString egg = id(Egg);
         timersArray.removeAt(Egg);

@@ -27,8 +27,8 @@ class TestTimerEngine : public QObject, testing::EngineFixture {
 
     QString text(int row) const { return model->cell(row, 1).text; }
     bool finished(int row) const { return text(row).startsWith(QStringLiteral("Finished ")); }
-    void click(int row) { engine->tableViewDoubleClick(row); }
-    void pause(int row) { engine->miPauseClicked(row); }
+    void click(int row) { engine->toggle(timerId(timersArray[row])); }
+    void pause(int row) { engine->pauseOrResume(timerId(timersArray[row])); }
     qint64 left(int row) const { return alertsArray[haveAlertForRow(row)].value; }
 
 private slots:
@@ -102,7 +102,7 @@ private slots:
         advance(18 * second);
         pause(Tea);
         advance(60 * second);
-        engine->handleAlert(id(Tea));  // a stray tick does not move it either
+        engine->tick(id(Tea));  // a stray tick does not move it either
         QCOMPARE(text(Tea), QStringLiteral("Paused 00:02:42"));
         QCOMPARE(badge.counts.last(), 1);  // a paused timer still counts
         click(Tea);                        // resumes: neither restarted nor stopped
@@ -163,7 +163,7 @@ private slots:
         }
         QCOMPARE(badge.counts, QList<int>({1, 2, 3, 4, 3}));  // ticks alone send no count
 
-        engine->resetAlerts();
+        engine->stopAll();
         QVERIFY(!player->isPlaying() && alertsArray.isEmpty());
         QVERIFY(text(Tea) == QStringLiteral("3m") && text(Three) == QStringLiteral("3s"));
         QVERIFY(badge.counts.last() == 0 && !badge.nexts.last());

@@ -94,9 +94,9 @@ class TestTimerRestore : public QObject {
     // paused at 10:00:40 with 200 s left; Dunok quits at 10:00:50.
     void firstRun() {
         beginRun();
-        for (Row row : {Pasta, Egg, Tea}) run->engine->tableViewDoubleClick(row);
+        for (Row row : {Pasta, Egg, Tea}) run->engine->toggle(timerId(timersArray[row]));
         seconds(40);
-        run->engine->miPauseClicked(Egg);
+        run->engine->pauseOrResume(timerId(timersArray[Egg]));
         seconds(10);
         endRun();
     }
@@ -141,20 +141,21 @@ private slots:
 
     void keptInTheStoreAsTheyChange() {
         beginRun();
-        run->engine->tableViewDoubleClick(Tea);
+        run->engine->toggle(timerId(timersArray[Tea]));
         const QString due = QString::number(start.addSecs(300).toMSecsSinceEpoch());
         QCOMPARE(stored("dueAt", Tea), due);
         seconds(30);  // ticks write nothing new
         QCOMPARE(stored("dueAt", Tea), due);
-        run->engine->miPauseClicked(Tea);
+        run->engine->pauseOrResume(timerId(timersArray[Tea]));
         QCOMPARE(stored("dueAt", Tea), QString("NULL"));
         QCOMPARE(stored("pausedLeft", Tea), QString("270"));
         seconds(100);
-        run->engine->miPauseClicked(Tea);  // resumed at 10:02:10 with 270 s left
+        run->engine->pauseOrResume(
+            timerId(timersArray[Tea]));  // resumed at 10:02:10 with 270 s left
         QCOMPARE(stored("dueAt", Tea),
                  QString::number(start.addSecs(130 + 270).toMSecsSinceEpoch()));
         QCOMPARE(stored("pausedLeft", Tea), QString("NULL"));
-        run->engine->tableViewDoubleClick(Tea);  // stopped
+        run->engine->toggle(timerId(timersArray[Tea]));  // stopped
         QCOMPARE(stored("dueAt", Tea), QString("NULL"));
     }
 

@@ -224,7 +224,7 @@ private slots:
         w.vc->tableModel()->setDurationText(2, finishedText("10:00:00 AM"), 13);
         QCOMPARE(w.contextTexts(2)[2], "Snooze 2m (off)");
         w.vc->tableViewDoubleClick();
-        w.vc->engine()->handleAlert(timerId(timersArray[2]));
+        w.vc->engine()->tick(timerId(timersArray[2]));
         QVERIFY(w.vc->engine()->isRinging());
         w.vc->engine()->silence();
         QCOMPARE(w.contextTexts(2)[2], "Snooze 2m");

@@ -76,7 +76,7 @@ private slots:
         vc->myTable()->selectRowExactly(0);  // Tea, one second
         vc->tableViewDoubleClick();
         QCOMPARE(enabled(), "Add AddMultiple Edit Delete Sort Reset Preferences");
-        vc->engine()->handleAlert(timerId(timersArray[0]));  // it rings, and is done
+        vc->engine()->tick(timerId(timersArray[0]));  // it rings, and is done
         QCOMPARE(enabled(), "Add AddMultiple Edit Delete Sort Silcence Preferences");
         button(tbSilcenceToolbarItem)->click();
         QTRY_COMPARE(enabled(), "Add AddMultiple Edit Delete Sort Preferences");
@@ -174,7 +174,7 @@ private slots:
         vc->tableViewDoubleClick();
         QDialog* editor = edit(1);
         QVERIFY(editor);
-        vc->engine()->handleAlert(egg);  // a second passes with the sheet open
+        vc->engine()->tick(egg);  // a second passes with the sheet open
         QCOMPARE(vc->tableModel()->cell(1, 1).text, "4m 59s");
         QTest::keyClick(editor->findChild<QLineEdit*>("edDescription"), Qt::Key_Escape);
         QVERIFY(!editor->isVisible());
@@ -196,7 +196,7 @@ private slots:
         vc->myTable()->selectRowExactly(0);
         vc->tableViewDoubleClick();
         editor = edit(0);
-        vc->engine()->handleAlert(tea);  // it finishes while its editor is open
+        vc->engine()->tick(tea);  // it finishes while its editor is open
         QVERIFY(vc->engine()->isRinging());
         QVERIFY(vc->tableModel()->cell(0, 1).text.startsWith("Finished"));
         save(editor, false);

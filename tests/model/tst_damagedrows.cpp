@@ -162,7 +162,7 @@ private slots:
         engine.setCursorSource([] { return QPointF(); });
         QList<FinishNotice> notices;
         connect(&engine, &TimerEngine::finishNotification, [&](auto n) { notices << n; });
-        engine.tableViewDoubleClick(0);
+        engine.toggle(timerId(timersArray[0]));
         QCOMPARE(alertsArray.size(), 1);
         clock.advanceNs(second);
         engine.scheduler().processDueTicks();
@@ -177,7 +177,7 @@ private slots:
         } else {
             QCOMPARE(model.data(model.index(0, 1)).toString(), afterTick);
             QCOMPARE(alertsArray[0].value, seconds - 1);
-            engine.resetAlerts();
+            engine.stopAll();
         }
         QCOMPARE(log.countStartingWith("Couldn't load sound file"), 0);
 
