@@ -193,8 +193,10 @@ int main(int argc, char** argv) {
         screen.model.reloadData();
         met = runScenario(screen, "spread over one second", kSec, seconds) && met;
     }
-    TimerTableModel idleModel;
-    TimerEngine idleEngine(idleModel);
+    Preferences idlePrefs;
+    SharedPlayer idlePlayer;
+    TimerTableModel idleModel(idlePrefs);
+    TimerEngine idleEngine(idleModel, idlePrefs, idlePlayer);
     TickScheduler& scheduler = idleEngine.scheduler();
 
     // Idle: no source, so no timer may be armed and none may fire.

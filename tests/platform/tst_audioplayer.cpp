@@ -8,9 +8,11 @@
 #include <QTest>
 #include <numeric>
 
+#include "engine/Alarm.h"
 #include "platform/AudioPlayer.h"
 #include "platform/SoundBackend.h"
 #include "platform/sound/SampleCodec.h"
+#include "support/MessageLog.h"
 
 using namespace dunok;
 
@@ -101,6 +103,27 @@ private slots:
         player->play();  // restarted while playing: one end, for the second play
         player->play();
         QVERIFY(spy.wait(30000) && !spy.wait(300) && spy.size() == 1);
+    }
+
+    // A machine without sound is told so once a run, not at every alarm: the
+    // player that lasts the run remembers, whichever sound plays.
+    void noOutputIsToldOncePerRun() {
+        testing::MessageLog log;
+        const auto told = [&] { return log.countStartingWith("No audio output could be opened"); };
+        {
+            SharedPlayer run;
+            for (int play = 0; play < 3; ++play) {
+                run.replace(AudioPlayer::create(tone_, nullptr));
+                QSignalSpy noOutput(run.player(), &AudioPlayer::noOutput);
+                run.player()->play();
+                QCOMPARE(noOutput.size(), 1);
+            }
+            QCOMPARE(told(), 1);
+        }
+        SharedPlayer nextRun;
+        nextRun.replace(AudioPlayer::create(tone_, nullptr));
+        nextRun.player()->play();
+        QCOMPARE(told(), 2);
     }
 
     void playForRecording() {
