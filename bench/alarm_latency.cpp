@@ -91,10 +91,9 @@ int main(int argc, char** argv) {
     TimerStore store;
     StoreError error;
     if (!store.open(dir.filePath(QStringLiteral("TimerModel.sqlite")), &error)) return 2;
-    setTimerStore(&store);
     QList<Timer> timers{newTimer(QStringLiteral("One second"), 1, sound)};
     if (!store.add(timers, &error)) return 2;
-    populateArray(sortNone);
+    populateArray(store, sortNone);
     // The finish signal tells when the finish was due; nobody sends it on to a desktop.
     Settings settings = startSettings();
     settings.sendNotification = true;
@@ -153,6 +152,5 @@ int main(int argc, char** argv) {
     probe.process.kill();
     probe.process.waitForFinished(5000);
     timersArray.clear();
-    setTimerStore(nullptr);
     return status;
 }

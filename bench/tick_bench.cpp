@@ -175,7 +175,6 @@ int main(int argc, char** argv) {
     TimerStore store;
     StoreError error;
     if (!store.open(dir.filePath(QStringLiteral("TimerModel.sqlite")), &error)) return 2;
-    setTimerStore(&store);
     QList<Timer> timers;
     auto add = [&](const QString& desc, qint64 duration) {
         timers << newTimer(desc, duration, QStringLiteral("No Such Sound"));
@@ -183,7 +182,7 @@ int main(int argc, char** argv) {
     add(QStringLiteral("Ten seconds"), 10);
     for (int i = 0; i < kSources; ++i) add(QStringLiteral("Timer %1").arg(i), 1'000'000 + i);
     if (!store.add(timers, &error)) return 2;
-    populateArray(sortNone);
+    populateArray(store, sortNone);
 
     bool met = true;
     {
@@ -219,6 +218,5 @@ int main(int argc, char** argv) {
     std::printf("peak RSS %ld KiB\n", usage.ru_maxrss);
     std::printf("%s\n", met ? "all targets met" : "TARGETS MISSED");
     timersArray.clear();
-    setTimerStore(nullptr);
     return met ? 0 : 1;
 }

@@ -66,8 +66,7 @@ public:
         StoreError error;
         if (!store_->open(folder + QStringLiteral("/TimerModel.sqlite"), &error))
             qFatal("store: %s", qPrintable(error.consoleText()));
-        setTimerStore(store_.get());
-        window_ = std::make_unique<MainWindow>(*settings_, player_);
+        window_ = std::make_unique<MainWindow>(*settings_, player_, *store_);
         // A little shorter than a new window: twelve rows tell the story.
         window_->resize(460, 560);
         window_->show();
@@ -79,7 +78,6 @@ public:
         settle();
         timersArray.clear();
         alertsArray.clear();
-        setTimerStore(nullptr);
     }
 
     MainWindow& window() { return *window_; }

@@ -59,7 +59,6 @@ AppDelegate::~AppDelegate() {
     tearDown();
     timersArray.clear();
     alertsArray.clear();
-    if (hasTimerStore() && &timerStore() == store_.get()) setTimerStore(nullptr);
 }
 
 void AppDelegate::tearDown() {
@@ -119,10 +118,9 @@ int AppDelegate::start() {
         fatalStoreError(error);
         return 1;
     }
-    setTimerStore(store_.get());
 
     player_ = std::make_unique<SharedPlayer>();
-    window_ = new MainWindow(*settings_, *player_);
+    window_ = new MainWindow(*settings_, *player_, *store_);
     connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
     help_ = std::make_unique<HelpCommands>();
     connect(window_, &MainWindow::helpRequested, this, [this] { help_->showHelp(window_); });
@@ -225,7 +223,7 @@ void AppDelegate::connectControl() {
     ViewController* view = window_->viewController();
     TimerEngine* engine = view->engine();
     commands_ = std::make_unique<TimerCommands>(
-        *engine,
+        *engine, *store_,
         TimerCommands::Window{[view] { view->reloadTable(); }, [this] { menuShowAppPressed(); },
                               [this, view] {
                                   menuShowAppPressed();

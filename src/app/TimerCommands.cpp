@@ -102,7 +102,7 @@ RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, b
     if (save) {
         QList<Timer> saved{dunok::newTimer(desc, seconds, defSound())};
         StoreError error;
-        if (!timerStore().add(saved, &error)) {
+        if (!store_.add(saved, &error)) {
             logStoreError(QStringLiteral("Could not save. "), error);
             return {RemoteError::Failed, savingFailed(error)};
         }

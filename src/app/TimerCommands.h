@@ -10,6 +10,7 @@
 namespace dunok {
 
 class TimerEngine;
+class TimerStore;
 
 class TimerCommands : public RemoteCommands {
     Q_DECLARE_TR_FUNCTIONS(TimerCommands)
@@ -20,8 +21,8 @@ public:
         std::function<void()> show;
         std::function<void()> newTimer;
     };
-    TimerCommands(TimerEngine& engine, Window window)
-        : engine_(engine), window_(std::move(window)) {}
+    TimerCommands(TimerEngine& engine, TimerStore& store, Window window)
+        : engine_(engine), store_(store), window_(std::move(window)) {}
 
     RemoteResult start(const QString& name) override;
     RemoteResult startDuration(const QString& name, qint64 seconds, bool save) override;
@@ -50,6 +51,7 @@ private:
                         const char* refusal);
 
     TimerEngine& engine_;
+    TimerStore& store_;
     Window window_;
 };
 

@@ -33,8 +33,9 @@ QString quoted(const QString& text) {
 }
 }  // namespace
 
-AddMultipleController::AddMultipleController(const QString& sound, QWidget* parent)
-    : QDialog(parent), sound_(sound) {
+AddMultipleController::AddMultipleController(const QString& sound, TimerStore& store,
+                                             QWidget* parent)
+    : QDialog(parent), sound_(sound), store_(store) {
     setObjectName(QStringLiteral("AddMultipleController"));
     setWindowTitle(tr("Add Multiple Timers"));
 
@@ -164,7 +165,7 @@ std::optional<QStringList> AddMultipleController::storeTimers(const QList<NewTim
     QList<Timer> made;
     for (const NewTimer& timer : timers) made << newTimer(timer.desc, timer.duration, sound_);
     StoreError error;
-    if (!timerStore().add(made, &error)) {
+    if (!store_.add(made, &error)) {
         logStoreError(QStringLiteral("Could not save. "), error);
         msgUser(tr("Could not save the timers."),
                 storeTroubleText(error, tr("Nothing was added and your rows are still here. Try "
@@ -182,7 +183,7 @@ std::optional<QStringList> AddMultipleController::storeTimers(const QList<NewTim
 
 void AddMultipleController::btnSaveClicked() {
     const std::optional<QList<NewTimer>> timers = readRows();
-    if (!timers || !hasTimerStore()) return;
+    if (!timers) return;
     const std::optional<QStringList> ids = storeTimers(*timers);
     if (!ids) return;
     const bool start = cbStart_->isChecked();

@@ -14,11 +14,13 @@ class QPushButton;
 
 namespace dunok {
 
+class TimerStore;
+
 class AddMultipleController : public QDialog {
     Q_OBJECT
 public:
     // The timers are stored with sound.
-    explicit AddMultipleController(const QString& sound, QWidget* parent = nullptr);
+    AddMultipleController(const QString& sound, TimerStore& store, QWidget* parent = nullptr);
 
     TimerRowsTable* theTable() const { return theTable_; }
     QCheckBox* cbStart() const { return cbStart_; }
@@ -56,6 +58,7 @@ private:
     QPushButton* btnCancel_ = nullptr;
     QPushButton* btnSave_ = nullptr;
     const QString sound_;
+    TimerStore& store_;
 };
 
 }  // namespace dunok

@@ -44,10 +44,12 @@ QLabel* fieldLabel(const QString& text, QWidget* buddy) {
 }
 }  // namespace
 
-EditController::EditController(const Settings& settings, SharedPlayer& player, QWidget* parent)
+EditController::EditController(const Settings& settings, SharedPlayer& player, TimerStore& store,
+                               QWidget* parent)
     : QDialog(parent),
       settings_(settings),
       player_(player),
+      store_(store),
       savedTime_(wallClock().now()),
       dateToUse_(wallClock().now()) {
     setObjectName(QStringLiteral("EditController"));
@@ -392,7 +394,7 @@ void EditController::btnSavePressed() {
         msgUser(tr("Invalid snooze length."), problem, this);
         return;
     }
-    if (!hasTimerStore() || !timerStore().isOpen()) return;
+    if (!store_.isOpen()) return;
 
     StoreError error;
     const QString id = areEditing_.value_or(false) ? modifyTimer(&error) : addNewTimer(&error);
@@ -423,7 +425,7 @@ void EditController::writeFields(Timer& timer) const {
 QString EditController::addNewTimer(StoreError* error) {
     QList<Timer> timer{Timer()};
     writeFields(timer.first());
-    if (!timerStore().add(timer, error)) {
+    if (!store_.add(timer, error)) {
         logStoreError(QStringLiteral("Could not save. "), *error);
         return QString();
     }
@@ -435,7 +437,7 @@ QString EditController::modifyTimer(StoreError* error) {
     if (!currentTimer_) return QString();
     Timer timer = *currentTimer_;
     writeFields(timer);
-    if (!timerStore().update(timer, error)) {
+    if (!store_.update(timer, error)) {
         logStoreError(QStringLiteral("Could not modify. "), *error);
         return QString();
     }

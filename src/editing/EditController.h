@@ -25,13 +25,15 @@ class MonthCalendarView;
 class SnoozeField;
 class TargetDateEdit;
 struct StoreError;
+class TimerStore;
 
 class EditController : public QDialog {
     Q_OBJECT
 public:
     // settings: the preferences as the sheet opens (the default sound, the
     // preview's volume); the preview plays through player.
-    EditController(const Settings& settings, SharedPlayer& player, QWidget* parent);
+    EditController(const Settings& settings, SharedPlayer& player, TimerStore& store,
+                   QWidget* parent);
     ~EditController() override;
 
     // Set before the sheet is opened; the controls are filled when it first shows.
@@ -92,6 +94,7 @@ private:
 
     const Settings settings_;
     SharedPlayer& player_;
+    TimerStore& store_;
     std::optional<bool> areEditing_;
     // The duration the sheet works on, in seconds; both of its duration
     // paths write it and Save reads it.

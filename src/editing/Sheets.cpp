@@ -18,7 +18,7 @@ QDialog* Sheets::present(QDialog* sheet) {
 
 QDialog* Sheets::addTimer(QWidget* over) {
     if (open_) return open_->raise(), open_.data();
-    auto* editor = new EditController(prefs_.settings(), player_, over);
+    auto* editor = new EditController(prefs_.settings(), player_, store_, over);
     editor->setAreEditing(false);
     connect(editor, &EditController::timersChanged, this, &Sheets::timersChanged);
     connect(editor, &EditController::startRequested, this, &Sheets::startRequested);
@@ -28,7 +28,7 @@ QDialog* Sheets::addTimer(QWidget* over) {
 
 QDialog* Sheets::editTimer(QWidget* over, const Timer& timer) {
     if (open_) return open_->raise(), open_.data();
-    auto* editor = new EditController(prefs_.settings(), player_, over);
+    auto* editor = new EditController(prefs_.settings(), player_, store_, over);
     editor->setAreEditing(true);
     editor->setCurrentTimer(timer);
     connect(editor, &EditController::editSaved, this, &Sheets::editSaved);
@@ -40,7 +40,7 @@ QDialog* Sheets::editTimer(QWidget* over, const Timer& timer) {
 
 QDialog* Sheets::addMultipleTimers(QWidget* over) {
     if (open_) return open_->raise(), open_.data();
-    auto* sheet = new AddMultipleController(prefs_.defSound(), over);
+    auto* sheet = new AddMultipleController(prefs_.defSound(), store_, over);
     connect(sheet, &AddMultipleController::timersAdded, this, &Sheets::timersAdded);
     return present(sheet);
 }

@@ -13,6 +13,8 @@ class QWidget;
 
 namespace dunok {
 
+class TimerStore;
+
 class Preferences;
 class SharedPlayer;
 
@@ -20,8 +22,9 @@ class Sheets : public QObject {
     Q_OBJECT
 public:
     // The sheets read and change prefs; the editor previews through player.
-    Sheets(Preferences& prefs, SharedPlayer& player, QObject* parent = nullptr)
-        : QObject(parent), prefs_(prefs), player_(player) {}
+    // The editors save to store.
+    Sheets(Preferences& prefs, SharedPlayer& player, TimerStore& store, QObject* parent = nullptr)
+        : QObject(parent), prefs_(prefs), player_(player), store_(store) {}
 
     // Each opens its sheet window-modal over `over` and returns it (it deletes
     // itself when closed). While one sheet is open, asking again brings that
@@ -46,6 +49,7 @@ private:
 
     Preferences& prefs_;
     SharedPlayer& player_;
+    TimerStore& store_;
     QPointer<QDialog> open_;
 };
 

@@ -33,11 +33,10 @@ KeptTimer keptTimerAt(std::optional<qint64> dueAt, std::optional<qint64> pausedL
     return {KeptTimer::State::Running, std::min((ms + 999) / 1000, maxTimerDuration)};
 }
 
-TimerRestore::TimerRestore(TimerEngine& engine, QObject* parent)
-    : QObject(parent), engine_(engine) {}
+TimerRestore::TimerRestore(TimerEngine& engine, TimerStore& store, QObject* parent)
+    : QObject(parent), engine_(engine), store_(store) {}
 
 void TimerRestore::restore() {
-    if (!hasTimerStore()) return;
     QList<RestoredTimer> kept;
     if (engine_.settings().keepTimers) {
         const qint64 now = nowMs();
@@ -70,7 +69,7 @@ bool TimerRestore::quit(StoreError* error) {
 }
 
 bool TimerRestore::keep(StoreError* why) {
-    if (quitting_ || !hasTimerStore()) return true;
+    if (quitting_) return true;
     const qint64 now = nowMs();
     QList<Timer> changed, kept;  // what changes, and what the store holds now
     for (Timer& timer : timersArray) {
@@ -94,7 +93,7 @@ bool TimerRestore::keep(StoreError* why) {
     }
     if (changed.isEmpty()) return true;
     StoreError error;
-    if (timerStore().keepRunStates(changed, &error)) return true;
+    if (store_.keepRunStates(changed, &error)) return true;
     logStoreError(QStringLiteral("Could not keep the running timers for the next start. "), error);
     if (why) *why = error;
     // The list holds what the store holds, so that the next change tries again.

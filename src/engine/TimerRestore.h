@@ -12,6 +12,7 @@ namespace dunok {
 
 class TimerEngine;
 struct StoreError;
+class TimerStore;
 
 // How a kept timer stands at a moment: what its record holds (dueAt in ms
 // since the epoch, pausedLeft in seconds) read against the wall clock. The
@@ -26,7 +27,7 @@ KeptTimer keptTimerAt(std::optional<qint64> dueAt, std::optional<qint64> pausedL
 class TimerRestore : public QObject {
     Q_OBJECT
 public:
-    explicit TimerRestore(TimerEngine& engine, QObject* parent = nullptr);
+    TimerRestore(TimerEngine& engine, TimerStore& store, QObject* parent = nullptr);
 
     // Once, at start, with the list loaded and the notifications ready: the
     // kept timers run on, wait paused, or ring for a moment that passed
@@ -45,6 +46,7 @@ public:
 
 private:
     TimerEngine& engine_;
+    TimerStore& store_;
     bool quitting_ = false;
 };
 

@@ -16,7 +16,7 @@
 
 namespace dunok {
 
-MainWindow::MainWindow(Preferences& prefs, SharedPlayer& player, QWidget* parent)
+MainWindow::MainWindow(Preferences& prefs, SharedPlayer& player, TimerStore& store, QWidget* parent)
     : QMainWindow(parent), prefs_(*prefs.store()) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Dunok"));
@@ -24,7 +24,7 @@ MainWindow::MainWindow(Preferences& prefs, SharedPlayer& player, QWidget* parent
     frameSaver_->setSingleShot(true);
     frameSaver_->setInterval(1000);
     connect(frameSaver_, &QTimer::timeout, this, &MainWindow::saveFrame);
-    viewController_ = new ViewController(prefs, player, this);
+    viewController_ = new ViewController(prefs, player, store, this);
     setCentralWidget(viewController_);
     const TimerActions& actions = *viewController_->actions();
     const auto item = [&actions](Command command) { return actions.action(command); };

@@ -9,6 +9,8 @@ class QTimer;
 
 namespace dunok {
 
+class TimerStore;
+
 class PreferenceStore;
 class Preferences;
 class SharedPlayer;
@@ -22,7 +24,9 @@ public:
 
     // prefs, with its file, is the program's for the whole run: the window
     // keeps its frame in the same file. player is what its sounds play through.
-    MainWindow(Preferences& prefs, SharedPlayer& player, QWidget* parent = nullptr);
+    // The window shows and changes the timers of store.
+    MainWindow(Preferences& prefs, SharedPlayer& player, TimerStore& store,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     ViewController* viewController() const { return viewController_; }

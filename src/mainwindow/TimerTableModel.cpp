@@ -94,7 +94,8 @@ QMimeData* TimerTableModel::mimeData(const QModelIndexList& indexes) const {
 
 bool TimerTableModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int,
                                       const QModelIndex& parent) const {
-    if (!data || action != Qt::MoveAction || parent.isValid() || row > rowCount()) return false;
+    if (!store_ || !data || action != Qt::MoveAction || parent.isValid() || row > rowCount())
+        return false;
     const QList<int> rows = rowsFromPayload(data->data(rowsMimeType));
     return std::any_of(rows.begin(), rows.end(),
                        [&](int r) { return r >= 0 && r < timersArray.size(); });
@@ -103,8 +104,8 @@ bool TimerTableModel::canDropMimeData(const QMimeData* data, Qt::DropAction acti
 bool TimerTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
                                    int column, const QModelIndex& parent) {
     if (!canDropMimeData(data, action, row, column, parent)) return false;
-    const DropResult result =
-        dropTimerRows(rowsFromPayload(data->data(rowsMimeType)), row < 0 ? rowCount() : row);
+    const DropResult result = dropTimerRows(*store_, rowsFromPayload(data->data(rowsMimeType)),
+                                            row < 0 ? rowCount() : row);
     if (!result.order.isEmpty()) {
         // The rows' cells move with their timers as drawn: a finished row
         // keeps the moment it shows, a running one its countdown.

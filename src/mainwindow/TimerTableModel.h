@@ -26,6 +26,8 @@ public:
 
     // prefs says how a countdown reads; a drop makes its order custom.
     explicit TimerTableModel(Preferences& prefs, QObject* parent = nullptr);
+    // Where a drop stores the new order; without one the list takes no drop.
+    void setStore(TimerStore* store) { store_ = store; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -71,6 +73,7 @@ signals:
 
 private:
     Preferences& prefs_;
+    TimerStore* store_ = nullptr;
     QList<RowContents> rows_;
 };
 

@@ -39,12 +39,13 @@ constexpr int largeRowHeight = 38;
 constexpr int smallRowHeight = 32;
 }  // namespace
 
-ViewController::ViewController(Preferences& prefs, SharedPlayer& player, QWidget* parent,
-                               Clock* clock)
-    : QWidget(parent), prefs_(prefs) {
+ViewController::ViewController(Preferences& prefs, SharedPlayer& player, TimerStore& store,
+                               QWidget* parent, Clock* clock)
+    : QWidget(parent), prefs_(prefs), store_(store) {
     setObjectName(QStringLiteral("ViewController"));
     myTable_ = new TimerTableView(this);
     model_ = new TimerTableModel(prefs_, this);
+    model_->setStore(&store_);
     myTable_->setModel(model_);
 
     lblCount_ = new QLabel(this);
@@ -68,7 +69,7 @@ ViewController::ViewController(Preferences& prefs, SharedPlayer& player, QWidget
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, this, &ViewController::updateToolbar);
     connect(engine_, &TimerEngine::closeWindowRequested, this, [this] { window()->close(); });
     // Every start, pause, resume, stop and finish refreshes the toolbar.
-    restore_ = new TimerRestore(*engine_, this);
+    restore_ = new TimerRestore(*engine_, store_, this);
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, restore_, [this] { restore_->keep(); });
     viewDidLoad();
 }
@@ -119,7 +120,7 @@ void ViewController::viewDidLoad() {
         });
     });
 
-    sheets_ = new Sheets(prefs_, engine_->player(), this);
+    sheets_ = new Sheets(prefs_, engine_->player(), store_, this);
     connect(sheets_, &Sheets::timersChanged, this, &ViewController::reloadTable);
     connect(sheets_, &Sheets::editSaved, engine_, &TimerEngine::stopEditedTimer);
     connect(sheets_, &Sheets::startRequested, engine_,
@@ -140,7 +141,7 @@ void ViewController::duplicateRow(int row) {
     // The copy goes where a new timer goes, and is selected like one.
     if (row < 0 || row >= timersArray.size()) return;
     StoreError error;
-    if (!duplicateTimer(row, &error)) {
+    if (!duplicateTimer(store_, row, &error)) {
         msgUser(tr("Could not duplicate the timer."),
                 storeTroubleText(error, tr("Nothing was added to the list.")), window());
         return;
@@ -168,7 +169,7 @@ void ViewController::deleteTimers() {
     confirmDeleteTimers(window(), names, [this, rows] {
         StoreError error;
         const int deleted = deleteTimerRows(
-            rows, [this](int row) { model_->removeRowAt(row); }, &error);
+            store_, rows, [this](int row) { model_->removeRowAt(row); }, &error);
         engine_->badge().update();
         updateToolbar();
         if (deleted < rows.size())
@@ -246,7 +247,7 @@ void ViewController::viewDidAppear() {
     reloadTable();
     if (needsDefaultTimers(prefs_.settings().newDatabase)) {
         markDefaultTimersCreated(prefs_);
-        createDefaultEntries(prefs_.defSound());
+        createDefaultEntries(store_, prefs_.defSound());
         reloadTable();
     }
     if (savedSelectedRow_ != -1) myTable_->selectRowExactly(savedSelectedRow_);
@@ -262,7 +263,7 @@ int ViewController::rowHeight() const {
 
 void ViewController::reloadTable() {
     const int selected = myTable_->selectedRow();
-    populateArray(prefs_.settings().sort);
+    populateArray(store_, prefs_.settings().sort);
     refreshAlertRows();
     myTable_->setRowHeight(rowHeight());
     model_->reloadData();

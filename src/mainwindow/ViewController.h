@@ -17,6 +17,7 @@ class Sheets;
 class SharedPlayer;
 class ProcessActivity;
 class TimerEngine;
+class TimerStore;
 class TimerRestore;
 class TimerContextMenu;
 class TimerToolbar;
@@ -30,8 +31,8 @@ public:
     // clock drives the countdowns; the system's clock unless a test moves its own.
     // prefs: the program's settings, which the window reads and changes;
     // player: what the alarm and the editor's preview play through.
-    ViewController(Preferences& prefs, SharedPlayer& player, QWidget* parent = nullptr,
-                   Clock* clock = nullptr);
+    ViewController(Preferences& prefs, SharedPlayer& player, TimerStore& store,
+                   QWidget* parent = nullptr, Clock* clock = nullptr);
 
     // Window lifecycle, called by the main window.
     void viewWillAppear();
@@ -98,6 +99,7 @@ private:
     int rowHeight() const;
 
     Preferences& prefs_;
+    TimerStore& store_;
     PreferenceTrouble prefsTrouble_;
     TimerTableView* myTable_ = nullptr;
     TimerTableModel* model_ = nullptr;

@@ -68,7 +68,7 @@ QList<int> orderAfterMove(int count, QList<int> rows, int dropRow, QList<int>* n
     return above + dropped + below;
 }
 
-DropResult dropTimerRows(const QList<int>& rows, int dropRow) {
+DropResult dropTimerRows(TimerStore& store, const QList<int>& rows, int dropRow) {
     DropResult result;
     QList<int> newRows;
     const QList<int> order = orderAfterMove(int(timersArray.size()), rows, dropRow, &newRows);
@@ -82,7 +82,7 @@ DropResult dropTimerRows(const QList<int>& rows, int dropRow) {
     for (const Timer& timer : std::as_const(reordered))
         if (timer.isStored()) storedOrder << timer.id;
     StoreError error;
-    if (!timerStore().setOrder(storedOrder, &error)) {
+    if (!store.setOrder(storedOrder, &error)) {
         logStoreError(QStringLiteral("Could not save. "), error);
         result.refused = error;
         for (int r : std::as_const(newRows)) result.rows << order.at(r);

@@ -14,6 +14,7 @@
 namespace dunok {
 
 class Preferences;
+class TimerStore;
 
 // The drag payload's type. Its data are the dragged rows' indices in
 // decimal, one per line ("3" for row 3 alone).
@@ -77,6 +78,6 @@ struct DropResult {
 // stored sort setting stays). Every timer keeps its id, so running timers go
 // on counting in their new rows. If the store refuses, the list stays in
 // the old order and rows says where the dropped timers are in it.
-DropResult dropTimerRows(const QList<int>& rows, int dropRow);
+DropResult dropTimerRows(TimerStore& store, const QList<int>& rows, int dropRow);
 
 }  // namespace dunok

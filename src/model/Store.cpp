@@ -10,10 +10,6 @@
 
 namespace dunok {
 
-namespace {
-TimerStore* sharedStore = nullptr;
-}
-
 QString dataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/Dunok");
@@ -21,19 +17,6 @@ QString dataFolder() {
 
 QString defaultStorePath() {
     return dataFolder() + QStringLiteral("/TimerModel.sqlite");
-}
-
-TimerStore& timerStore() {
-    if (!sharedStore) qFatal("The store was used before it was opened");
-    return *sharedStore;
-}
-
-void setTimerStore(TimerStore* store) {
-    sharedStore = store;
-}
-
-bool hasTimerStore() {
-    return sharedStore != nullptr;
 }
 
 QString storeTroubleText(const StoreError& error, const QString& consequence) {

@@ -7,19 +7,12 @@
 
 namespace dunok {
 
-class TimerStore;
 struct StoreError;
 
 // $XDG_DATA_HOME/Dunok/TimerModel.sqlite
 // $XDG_DATA_HOME/Dunok: the store and the user's own sounds live here.
 QString dataFolder();
 QString defaultStorePath();
-
-// The program's open store. The application sets it once at start-up;
-// tests set their own.
-TimerStore& timerStore();
-void setTimerStore(TimerStore* store);
-bool hasTimerStore();
 
 // For an alert about a change the store refused: what the user can do
 // something about (a full disk, another program holding the file) as a

@@ -9,12 +9,12 @@
 
 namespace dunok {
 
-std::optional<Timer> duplicateTimer(int row, StoreError* why) {
+std::optional<Timer> duplicateTimer(TimerStore& store, int row, StoreError* why) {
     if (row < 0 || row >= timersArray.size()) return std::nullopt;
     const Timer& source = timersArray[row];
     QList<Timer> copy{newTimer(source.desc, source.duration, source.sound)};
     StoreError error;
-    if (!timerStore().add(copy, &error)) {
+    if (!store.add(copy, &error)) {
         logStoreError(QStringLiteral("Could not duplicate. "), error);
         if (why) *why = error;
         return std::nullopt;
@@ -22,15 +22,15 @@ std::optional<Timer> duplicateTimer(int row, StoreError* why) {
     return copy.first();
 }
 
-int deleteTimerRows(const QList<int>& rows, const std::function<void(int row)>& removed,
-                    StoreError* why) {
+int deleteTimerRows(TimerStore& store, const QList<int>& rows,
+                    const std::function<void(int row)>& removed, StoreError* why) {
     const QSet<int> chosen(rows.begin(), rows.end());
     QList<TimerId> stored;
     for (int row : chosen)
         if (row >= 0 && row < timersArray.size() && timersArray[row].isStored())
             stored << timersArray[row].id;
     StoreError error;
-    if (!stored.isEmpty() && !timerStore().remove(stored, &error)) {
+    if (!stored.isEmpty() && !store.remove(stored, &error)) {
         logStoreError(QStringLiteral("Could not delete. "), error);
         if (why) *why = error;
         return 0;

@@ -11,13 +11,14 @@
 namespace dunok {
 
 struct StoreError;
+class TimerStore;
 
 // Stores a copy of the timer on that row (its description, duration and
 // sound; a new timer, never running). Returns the copy, or nothing when there
 // is no such row or the save failed ("Could not duplicate. " on the console).
 // The list is not touched: the caller reloads it, which puts the copy where
 // the sort order says. Why a save failed goes to *error when given.
-std::optional<Timer> duplicateTimer(int row, StoreError* error = nullptr);
+std::optional<Timer> duplicateTimer(TimerStore& store, int row, StoreError* error = nullptr);
 
 // Deletes the timers on the given rows from the store and from timersArray,
 // all of them or, when the store refuses, none. A running or paused timer
@@ -25,7 +26,7 @@ std::optional<Timer> duplicateTimer(int row, StoreError* error = nullptr);
 // left timersArray, the last row first so that the rows still to go keep
 // their numbers. Returns how many were deleted; why the store refused goes
 // to *error when given.
-int deleteTimerRows(const QList<int>& rows, const std::function<void(int row)>& removed = {},
-                    StoreError* error = nullptr);
+int deleteTimerRows(TimerStore& store, const QList<int>& rows,
+                    const std::function<void(int row)>& removed = {}, StoreError* error = nullptr);
 
 }  // namespace dunok

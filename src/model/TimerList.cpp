@@ -74,9 +74,9 @@ Timer addOneOffTimer(const QString& desc, qint64 duration, const QString& sound)
     return timer;
 }
 
-bool populateArray(int sort) {
+bool populateArray(TimerStore& store, int sort) {
     StoreError error;
-    auto result = timerStore().timers(&error);
+    auto result = store.timers(&error);
     if (!result) {
         logStoreError(QStringLiteral("Could not fetch. "), error);
         return false;
@@ -99,7 +99,7 @@ void markDefaultTimersCreated(Preferences& prefs) {
     prefs.change(settings, {PrefKeys::newDatabase});
 }
 
-void createDefaultEntries(const QString& sound) {
+void createDefaultEntries(TimerStore& store, const QString& sound) {
     QList<Timer> timers;
     for (const auto& [desc, duration] : defaultTimers())
         // Named in the language of the first start; from then on the names
@@ -109,7 +109,7 @@ void createDefaultEntries(const QString& sound) {
     // One transaction for the nineteen: the disk is flushed once rather than
     // nineteen times, which a new user would otherwise wait for.
     StoreError error;
-    if (!timerStore().add(timers, &error)) {
+    if (!store.add(timers, &error)) {
         // Nothing reached the disk: the list shows nothing it does not hold.
         logStoreError(QStringLiteral("Could not save. "), error);
         timers.clear();
@@ -117,9 +117,9 @@ void createDefaultEntries(const QString& sound) {
     timersArray = timers;
 }
 
-void deleteAllData() {
+void deleteAllData(TimerStore& store) {
     StoreError error;
-    if (!timerStore().removeAll(&error))
+    if (!store.removeAll(&error))
         qWarning().noquote() << QStringLiteral("Delete Timers: ") + error.description;
 }
 

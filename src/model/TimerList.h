@@ -11,6 +11,7 @@
 namespace dunok {
 
 class Preferences;
+class TimerStore;
 
 // The nineteen timers a new user starts with, in the order they are stored;
 // their names in English, stored translated.
@@ -21,7 +22,7 @@ const QList<std::pair<QString, qint64>>& defaultTimers();
 // started.
 // A failed fetch leaves the list as it was ("Could not fetch. " on the
 // console) and returns false.
-bool populateArray(int sort);
+bool populateArray(TimerStore& store, int sort);
 
 // A timer started once from the command line and never stored: it has an id
 // of its own for the run (negative, never a stored timer's), is listed after
@@ -39,9 +40,9 @@ void markDefaultTimersCreated(Preferences& prefs);
 // Stores the nineteen default timers, each ringing with sound, and puts them
 // in timersArray; all of them or, when the store refuses, none (reported on
 // the console).
-void createDefaultEntries(const QString& sound);
+void createDefaultEntries(TimerStore& store, const QString& sound);
 
 // Removes every stored timer; records in memory stay readable.
-void deleteAllData();
+void deleteAllData(TimerStore& store);
 
 }  // namespace dunok

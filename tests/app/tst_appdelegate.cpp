@@ -163,9 +163,9 @@ private slots:
                 QVERIFY(app.applicationShouldHandleReopen(false) && app.window()->isVisible());
                 QCOMPARE(table->selectedRow(), row);
             }
-            QVERIFY(!app.applicationShouldHandleReopen(true));  // already there: nothing more
-            QVERIFY(dropTimerRows({18}, 0).accepted);           // "2 hours" first
-            QVERIFY(dropTimerRows({1}, 19).accepted);           // "30 seconds" last
+            QVERIFY(!app.applicationShouldHandleReopen(true));       // already there: nothing more
+            QVERIFY(dropTimerRows(*app.store(), {18}, 0).accepted);  // "2 hours" first
+            QVERIFY(dropTimerRows(*app.store(), {1}, 19).accepted);  // "30 seconds" last
             app.terminate();
             QVERIFY(MessageBox::shownAlerts().isEmpty());
         }

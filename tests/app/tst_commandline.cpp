@@ -59,7 +59,7 @@ private slots:
                                                                        {"Bread", 60},
                                                                        {"eggs", 0}})
                 store.addTimer(QString::fromUtf8(desc), secs);
-            QVERIFY(populateArray(sort));
+            QVERIFY(populateArray(store.store(), sort));
             window = testing::descriptions();
             timersArray.clear();
         }

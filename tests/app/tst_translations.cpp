@@ -34,7 +34,7 @@ private slots:
         SharedPlayer player;
         const auto texts = [&](const QLocale& locale) {
             installTranslations(*QCoreApplication::instance(), locale);
-            MainWindow window(prefs, player);
+            MainWindow window(prefs, player, store.store());
             return QStringList{window.menuBar()->actions().value(0)->text(),
                                window.findChild<QAction*>("miNewTimer")->text(),
                                window.findChild<QLabel*>("lblCount")->text(),

@@ -29,15 +29,15 @@ int fail(const QString& why) {
     return 1;
 }
 
-int run() {
+int run(TimerStore& store) {
     std::printf("ready\n");
     std::fflush(stdout);
     for (;;) {
-        if (!populateArray(sortNone)) return fail(QStringLiteral("fetch"));
+        if (!populateArray(store, sortNone)) return fail(QStringLiteral("fetch"));
         const int count = int(timersArray.size());
         QList<int> rows;
         for (int r = QRandomGenerator::global()->bounded(1, count); r > 0; --r) rows << r - 1;
-        const DropResult result = dropTimerRows(rows, count);
+        const DropResult result = dropTimerRows(store, rows, count);
         if (!result.accepted || result.refused || timersArray.size() != count)
             return fail(QStringLiteral("drop"));
     }
@@ -71,8 +71,7 @@ int main(int argc, char** argv) {
     TimerStore store;
     StoreError error;
     if (!store.open(QString::fromLocal8Bit(argv[2]), &error)) return fail(error.consoleText());
-    setTimerStore(&store);
-    if (mode == "run") return run();
+    if (mode == "run") return run(store);
     if (mode == "check") return check(store, count);
     QList<Timer> timers;
     for (int i = 0; i < count; ++i) timers << newTimer(timerName(i), i + 1, Constants::defSound);

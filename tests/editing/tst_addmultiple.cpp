@@ -46,7 +46,7 @@ private slots:
         testing::resetGlobals();
         QFile::remove(home.storePath());
         store = std::make_unique<testing::StoreFixture>(home.storePath());
-        sheet = std::make_unique<AddMultipleController>(Constants::defSound);
+        sheet = std::make_unique<AddMultipleController>(Constants::defSound, store->store());
         added = std::make_unique<QSignalSpy>(sheet.get(), &AddMultipleController::timersAdded);
     }
 

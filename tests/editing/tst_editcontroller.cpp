@@ -38,7 +38,7 @@ class TestEditController : public QObject {
         return dlg->findChild<T*>(QLatin1String(name));
     }
     void open(const std::optional<Timer>& timer = {}) {
-        dlg = std::make_unique<EditController>(startSettings(), player, nullptr);
+        dlg = std::make_unique<EditController>(startSettings(), player, store->store(), nullptr);
         dlg->setAreEditing(timer.has_value());
         if (timer) dlg->setCurrentTimer(*timer);
         dlg->open();

@@ -162,7 +162,7 @@ private slots:
     void otherSoundInTheEditor() {
         testing::StoreFixture store(home->storePath());
         QVERIFY(writeTone(source("Kettle.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16));
-        EditController dlg(startSettings(), *player, nullptr);
+        EditController dlg(startSettings(), *player, store.store(), nullptr);
         dlg.setAreEditing(false);
         dlg.open();
         auto* sounds = dlg.findChild<QComboBox*>("pmAlarm");

@@ -50,12 +50,12 @@ class TestTimerRestore : public QObject {
         run = std::make_unique<Run>();
         run->store =
             std::make_unique<testing::StoreFixture>(store.isEmpty() ? home->storePath() : store);
-        QVERIFY(populateArray(sort));
+        QVERIFY(populateArray(run->store->store(), sort));
         run->model = std::make_unique<TimerTableModel>(run->prefs);
         run->model->reloadData();
         run->engine =
             std::make_unique<TimerEngine>(*run->model, run->prefs, *run->player, run->clock);
-        run->restore = std::make_unique<TimerRestore>(*run->engine);
+        run->restore = std::make_unique<TimerRestore>(*run->engine, run->store->store());
         connect(run->engine.get(), &TimerEngine::toolbarNeedsUpdate, run->restore.get(),
                 [this] { run->restore->keep(); });
         connect(run->engine.get(), &TimerEngine::finishNotification,

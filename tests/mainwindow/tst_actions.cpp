@@ -49,7 +49,7 @@ struct Window {
         eggs.snoozeOn = true;
         eggs.snooze = 120;
         store.store().update(eggs, nullptr);
-        window = std::make_unique<MainWindow>(prefs, player);
+        window = std::make_unique<MainWindow>(prefs, player, store.store());
         vc = window->viewController();
         menu = window->findChild<TimerContextMenu*>();
         window->show();

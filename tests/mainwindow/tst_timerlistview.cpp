@@ -58,7 +58,7 @@ private slots:
     }
 
     void cellsHeightsAndRunningRowsAcrossAReload() {
-        ViewController vc(*prefs, player);
+        ViewController vc(*prefs, player, store->store());
         vc.viewDidAppear();
         QCOMPARE(vc.myTable()->rowHeight(0), 38);
         QCOMPARE(rowText(vc, 2), QString("Eggs timer22 14 | 1m 30s - 14"));
@@ -97,9 +97,10 @@ private slots:
         for (int i = 0; i < 5; ++i) store->addTimer(QString::number(i), 60);
         // All 60 s: store order, but not custom.
         testing::changeSettings(*prefs, [](Settings& s) { s.sort = sortDuration; });
-        QVERIFY(populateArray(prefs->settings().sort));
+        QVERIFY(populateArray(store->store(), prefs->settings().sort));
         TimerTableView view;
         auto* model = new TimerTableModel(*prefs, &view);
+        model->setStore(&store->store());
         view.setModel(model);
         model->reloadData();
         view.show();
@@ -120,7 +121,7 @@ private slots:
         const auto expectOrder = [&](const QStringList& order) {
             QStringList shown, stored;
             for (int r = 0; r < model->rowCount(); ++r) shown << model->cell(r, 0).text;
-            QVERIFY(populateArray(sortNone));
+            QVERIFY(populateArray(store->store(), sortNone));
             for (const Timer& t : std::as_const(timersArray)) stored << t.desc;
             QCOMPARE(shown + stored, order + order);
         };

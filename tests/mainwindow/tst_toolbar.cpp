@@ -57,7 +57,7 @@ private slots:
     void init() { testing::resetGlobals(); }  // each test as a fresh run of its own
     void itemsFollowTheListTheSelectionAndTheTimers() {
         ReturningUser user;
-        MainWindow window(user.prefs, user.player);
+        MainWindow window(user.prefs, user.player, user.store.store());
         ViewController* vc = window.viewController();
         const auto button = [&](const QString& id) { return vc->toolbar()->button(id); };
         // The items that can be clicked now, in toolbar order, named short.
@@ -94,7 +94,7 @@ private slots:
     void sheetsStopStartAndSelectTimers() {
         ReturningUser user;
         for (const char* name : {"Tea", "Egg", "Pasta"}) user.store.addTimer(name, 300);
-        MainWindow window(user.prefs, user.player);
+        MainWindow window(user.prefs, user.player, user.store.store());
         window.show();
         ViewController* vc = window.viewController();
         TimerTableView* table = vc->myTable();
@@ -150,7 +150,7 @@ private slots:
         ReturningUser user;
         user.store.addTimer("Tea", 1);
         user.store.addTimer("Egg", 300);
-        MainWindow window(user.prefs, user.player);
+        MainWindow window(user.prefs, user.player, user.store.store());
         window.show();
         ViewController* vc = window.viewController();
         const auto edit = [&](int row) {
@@ -209,7 +209,7 @@ private slots:
     // own must quit exactly once and leave a plain q to the field.
     void ctrlQQuitsOnceFromASheet() {
         ReturningUser user;
-        MainWindow window(user.prefs, user.player);
+        MainWindow window(user.prefs, user.player, user.store.store());
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -232,7 +232,7 @@ private slots:
     void deleteNamesTheTimerOrCountsThemAndCancelKeepsAll() {
         ReturningUser user;
         for (const char* name : {"Tea", "Egg", "Pasta"}) user.store.addTimer(name, 300);
-        MainWindow window(user.prefs, user.player);
+        MainWindow window(user.prefs, user.player, user.store.store());
         ViewController* vc = window.viewController();
         vc->reloadTable();
         MessageBox::clearLastAlert();
@@ -264,7 +264,7 @@ private slots:
         user.file.setValue(PrefKeys::countdownDigits, "maybe");
         MessageBox::clearLastAlert();
         {
-            MainWindow window(user.prefs, user.player);
+            MainWindow window(user.prefs, user.player, user.store.store());
             QCoreApplication::processEvents();
             QVERIFY(MessageBox::shownAlerts().isEmpty());  // nothing to carry it yet
             MessageBox::setNextAnswer(0);
@@ -281,7 +281,7 @@ private slots:
         MessageBox::clearLastAlert();
         PreferenceStore file(user.home.prefsPath());  // the next start
         Preferences prefs(&file);
-        MainWindow again(prefs, user.player);
+        MainWindow again(prefs, user.player, user.store.store());
         QSignalSpy painted(&again, &MainWindow::firstPainted);
         again.show();
         QTRY_COMPARE(painted.size(), 1);
@@ -290,7 +290,7 @@ private slots:
     void returnAndSpaceBelongToTheList() {
         ReturningUser user;
         user.store.addTimer("Tea", 60);
-        MainWindow window(user.prefs, user.player);
+        MainWindow window(user.prefs, user.player, user.store.store());
         ViewController* vc = window.viewController();
         window.show();
         window.activateWindow();

@@ -132,7 +132,7 @@ private slots:
         const QByteArray before = testing::fingerprint(path);
         testing::MessageLog log;
 
-        QVERIFY(populateArray(sortDuration));
+        QVERIFY(populateArray(store->store(), sortDuration));
         QCOMPARE(timersArray.size(), 1);
         const Timer timer = timersArray[0];
         QCOMPARE(timer.duration, seconds);
@@ -144,7 +144,7 @@ private slots:
 
         // The editor opens on what the list shows, and closing it changes nothing.
         {
-            EditController editor(prefs.settings(), *player, nullptr);
+            EditController editor(prefs.settings(), *player, store->store(), nullptr);
             editor.setAreEditing(true);
             editor.setCurrentTimer(timer);
             editor.open();
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(log.countStartingWith("Couldn't load sound file"), 0);
 
         // Shown clamped, kept as stored: nothing was written, and a reload reads it all again.
-        QVERIFY(populateArray(sortDesc) && timersArray.size() == 1);
+        QVERIFY(populateArray(store->store(), sortDesc) && timersArray.size() == 1);
         QCOMPARE(testing::fingerprint(path), before);
     }
 
@@ -195,8 +195,8 @@ private slots:
                                         "9223372036854775807, 0, 0, '../x'), ('neg', -3, 0, 0, "
                                         "'Chimes')"),
             QStringList());
-        QVERIFY(populateArray(sortNone));
-        QVERIFY(dropTimerRows({0}, 3).accepted);
+        QVERIFY(populateArray(store->store(), sortNone));
+        QVERIFY(dropTimerRows(store->store(), {0}, 3).accepted);
         QCOMPARE(testing::sql(path,
                               "SELECT quote(desc) || ' ' || quote(duration) || ' ' || "
                               "quote(sound) || ' ' || id FROM Timers ORDER BY position"),

@@ -34,7 +34,7 @@ class TestTimerEdits : public QObject {
         PreferenceStore file(home->prefsPath());
         Preferences prefs(&file);
         prefs.load();
-        QVERIFY(populateArray(prefs.settings().sort));
+        QVERIFY(populateArray(store->store(), prefs.settings().sort));
     }
     static QString shownOrder() { return testing::descriptions().join(""); }
     QString storedOrder() const { return storedList().join(""); }
@@ -48,10 +48,10 @@ private slots:
         a.snoozeOn = true;
         QVERIFY(store->store().update(a, nullptr));
         for (const char* name : {"B", "C", "D", "E"}) store->addTimer(name, 30);
-        QVERIFY(populateArray(sortNone));
+        QVERIFY(populateArray(store->store(), sortNone));
     }
     void duplicateStoresACopyThatListsLast() {
-        const std::optional<Timer> copy = duplicateTimer(0);
+        const std::optional<Timer> copy = duplicateTimer(store->store(), 0);
         QVERIFY(copy && !copy->snoozeOn);  // the original's alone
         QCOMPARE(stored(), "A,B,C,D,E,A");
         QVERIFY(copy->duration == 300 && copy->sound == "Harp" && copy->id > timersArray[4].id);
@@ -62,16 +62,17 @@ private slots:
         auto tick = alertsArray[0].theTimer;
         store->store().failNextWrites(1, 1);  // the second of the two fails: neither goes
         StoreError error;
-        QCOMPARE(deleteTimerRows({1, 3}, {}, &error), 0);
+        QCOMPARE(deleteTimerRows(store->store(), {1, 3}, {}, &error), 0);
         QVERIFY(error.description.contains("could not be written"));
         QCOMPARE(names(), "A,B,C,D,E");
         QVERIFY(tick->isValid());
         QCOMPARE(alertsArray.size(), 3);
         store->addTimer("F", 5);  // a later save must not take B or D out behind the list's back
         QCOMPARE(stored(), "A,B,C,D,E,F");
-        QVERIFY(populateArray(sortNone));
+        QVERIFY(populateArray(store->store(), sortNone));
         QList<int> removed;
-        QCOMPARE(deleteTimerRows({1, 4}, [&](int row) { removed << row; }), 2);  // B and E, running
+        QCOMPARE(deleteTimerRows(store->store(), {1, 4}, [&](int row) { removed << row; }),
+                 2);  // B and E, running
         QCOMPARE(removed, QList<int>({4, 1}));
         QVERIFY(!tick->isValid());
         QCOMPARE(names(), "A,C,D,F");
@@ -85,19 +86,19 @@ private slots:
         PreferenceStore file(home->prefsPath());
         Preferences prefs(&file);
         prefs.load();  // first run
-        QVERIFY(populateArray(prefs.settings().sort) &&
+        QVERIFY(populateArray(store->store(), prefs.settings().sort) &&
                 needsDefaultTimers(prefs.settings().newDatabase));
         markDefaultTimersCreated(prefs);
         // as for a list the user emptied
         QVERIFY(!needsDefaultTimers(prefs.settings().newDatabase));
         QVERIFY(!PreferenceStore(home->prefsPath()).boolean(PrefKeys::newDatabase));
-        createDefaultEntries(prefs.defSound());
+        createDefaultEntries(store->store(), prefs.defSound());
         QStringList table;  // stored in the table's order
         for (const auto& timer : defaultTimers()) table << timer.first;
         QCOMPARE(storedList(), table);
         QCOMPARE(timersArray.first().sound, Constants::defSound);
         // A store holding timers gets none.
-        QVERIFY(populateArray(sortNone) && !needsDefaultTimers(true));
+        QVERIFY(populateArray(store->store(), sortNone) && !needsDefaultTimers(true));
     }
 
     // All nineteen or none: the list never shows a timer the store lacks.
@@ -105,7 +106,7 @@ private slots:
         emptyStore();
         store->store().failNextWrites(1, 5);
         testing::MessageLog log;
-        createDefaultEntries(Constants::defSound);
+        createDefaultEntries(store->store(), Constants::defSound);
         QCOMPARE(log.countStartingWith("Could not save. "), 1);
         QVERIFY(storedList().isEmpty() && timersArray.isEmpty());
     }
@@ -130,28 +131,28 @@ private slots:
         numberedStore();
         timersArray[2].snoozeOn = true;
         timersArray[2].snooze = 600;
-        QVERIFY(timerStore().update(timersArray[2], nullptr));
+        QVERIFY(store->store().update(timersArray[2], nullptr));
         QList<TimerId> ids;
         for (const Timer& t : std::as_const(timersArray)) ids << t.id;
         const QString order = "13024";
-        const DropResult result = dropTimerRows({0, 2}, 4);
+        const DropResult result = dropTimerRows(store->store(), {0, 2}, 4);
         QVERIFY(result.accepted && !result.refused);
         QCOMPARE(result.order, QList<int>({1, 3, 0, 2, 4}));
         QCOMPARE(shownOrder(), order);
         QCOMPARE(timersArray[3].id, ids[2]);
         QCOMPARE(storedOrder(), order);
-        QVERIFY(populateArray(sortNone));
+        QVERIFY(populateArray(store->store(), sortNone));
         QVERIFY(timersArray[3].snoozeOn && timersArray[3].snooze == 600);
         QCOMPARE(timersArray[3].id, ids[2]);
         // A restart sorts by time again; the custom order waits in the cycle.
         PreferenceStore file(home->prefsPath());
         Preferences restarted(&file);
         restarted.load();
-        QVERIFY(populateArray(restarted.settings().sort));
+        QVERIFY(populateArray(store->store(), restarted.settings().sort));
         QCOMPARE(shownOrder(), "01234");
         cycleSortOrder(restarted);  // Name
         QCOMPARE(cycleSortOrder(restarted), sortNone);
-        QVERIFY(populateArray(restarted.settings().sort));
+        QVERIFY(populateArray(store->store(), restarted.settings().sort));
         QCOMPARE(shownOrder(), order);
     }
     void refusedDropLeavesTheOldOrder() {
@@ -160,7 +161,7 @@ private slots:
         for (int after : {0, 3}) {  // the first position written, or the fourth
             testing::MessageLog log;
             store->store().failNextWrites(1, after);
-            const DropResult result = dropTimerRows({0, 2}, 4);
+            const DropResult result = dropTimerRows(store->store(), {0, 2}, 4);
             QVERIFY(result.accepted && result.refused && result.order.isEmpty());
             QCOMPARE(log.countStartingWith("Could not save. "), 1);
             QCOMPARE(storedOrder(), "43210");

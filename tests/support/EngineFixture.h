@@ -26,7 +26,7 @@ protected:
         player = std::make_unique<SharedPlayer>();
         store = std::make_unique<StoreFixture>(home->storePath());
         fill(*store);
-        populateArray(sortDuration);
+        populateArray(store->store(), sortDuration);
         prefs = std::make_unique<Preferences>();
         model = std::make_unique<TimerTableModel>(*prefs);
         model->reloadData();

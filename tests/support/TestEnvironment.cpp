@@ -66,12 +66,10 @@ void resetGlobals() {
 StoreFixture::StoreFixture(const QString& path) : store_(std::make_unique<TimerStore>()) {
     StoreError error;
     if (!store_->open(path, &error)) qFatal("test store: %s", qPrintable(error.consoleText()));
-    setTimerStore(store_.get());
 }
 
 StoreFixture::~StoreFixture() {
     timersArray.clear();
-    setTimerStore(nullptr);
 }
 
 Timer StoreFixture::addTimer(const QString& desc, qint64 duration, const QString& sound) {
