@@ -12,7 +12,7 @@
 #include "model/Globals.h"
 #include "model/Store.h"
 #include "model/TimerModel.h"
-#include "storage/TimerStore.h"
+#include "storage/StoreError.h"
 
 namespace dunok {
 
@@ -33,9 +33,8 @@ QString quoted(const QString& text) {
 }
 }  // namespace
 
-AddMultipleController::AddMultipleController(const QString& sound, TimerStore& store,
-                                             QWidget* parent)
-    : QDialog(parent), sound_(sound), store_(store) {
+AddMultipleController::AddMultipleController(const QString& sound, SaveTimers save, QWidget* parent)
+    : QDialog(parent), sound_(sound), save_(std::move(save)) {
     setObjectName(QStringLiteral("AddMultipleController"));
     setWindowTitle(tr("Add Multiple Timers"));
 
@@ -165,8 +164,7 @@ std::optional<QStringList> AddMultipleController::storeTimers(const QList<NewTim
     QList<Timer> made;
     for (const NewTimer& timer : timers) made << newTimer(timer.desc, timer.duration, sound_);
     StoreError error;
-    if (!store_.add(made, &error)) {
-        logStoreError(QStringLiteral("Could not save. "), error);
+    if (!save_ || !save_(made, &error)) {
         msgUser(tr("Could not save the timers."),
                 storeTroubleText(error, tr("Nothing was added and your rows are still here. Try "
                                            "Save again.")),
@@ -174,10 +172,7 @@ std::optional<QStringList> AddMultipleController::storeTimers(const QList<NewTim
         return std::nullopt;
     }
     QStringList ids;
-    for (const Timer& timer : std::as_const(made)) {
-        timersArray.append(timer);
-        ids << timerId(timer);
-    }
+    for (const Timer& timer : std::as_const(made)) ids << timerId(timer);
     return ids;
 }
 

@@ -5,8 +5,10 @@
 #include <QDialog>
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
+#include "domain/Timer.h"
 #include "editing/TimerRowsTable.h"
 
 class QCheckBox;
@@ -14,13 +16,18 @@ class QPushButton;
 
 namespace dunok {
 
-class TimerStore;
+struct StoreError;
 
 class AddMultipleController : public QDialog {
     Q_OBJECT
 public:
     // The timers are stored with sound.
-    AddMultipleController(const QString& sound, TimerStore& store, QWidget* parent = nullptr);
+    // What Save hands on: the new timers, in the rows' order, to be stored
+    // together (each gets its id); false, and why in *error, when the store
+    // refused them, and the sheet then stays with its rows.
+    using SaveTimers = std::function<bool(QList<Timer>& timers, StoreError* error)>;
+
+    AddMultipleController(const QString& sound, SaveTimers save, QWidget* parent = nullptr);
 
     TimerRowsTable* theTable() const { return theTable_; }
     QCheckBox* cbStart() const { return cbStart_; }
@@ -58,7 +65,7 @@ private:
     QPushButton* btnCancel_ = nullptr;
     QPushButton* btnSave_ = nullptr;
     const QString sound_;
-    TimerStore& store_;
+    SaveTimers save_;
 };
 
 }  // namespace dunok

@@ -26,7 +26,7 @@
 #include "model/TimerModel.h"
 #include "platform/ResourceFolder.h"
 #include "platform/WallClock.h"
-#include "storage/TimerStore.h"
+#include "storage/StoreError.h"
 
 namespace dunok {
 
@@ -44,12 +44,12 @@ QLabel* fieldLabel(const QString& text, QWidget* buddy) {
 }
 }  // namespace
 
-EditController::EditController(const Settings& settings, SharedPlayer& player, TimerStore& store,
+EditController::EditController(const Settings& settings, SharedPlayer& player, SaveTimer save,
                                QWidget* parent)
     : QDialog(parent),
       settings_(settings),
       player_(player),
-      store_(store),
+      save_(std::move(save)),
       savedTime_(wallClock().now()),
       dateToUse_(wallClock().now()) {
     setObjectName(QStringLiteral("EditController"));
@@ -394,10 +394,9 @@ void EditController::btnSavePressed() {
         msgUser(tr("Invalid snooze length."), problem, this);
         return;
     }
-    if (!store_.isOpen()) return;
 
     StoreError error;
-    const QString id = areEditing_.value_or(false) ? modifyTimer(&error) : addNewTimer(&error);
+    const QString id = saveTyped(&error);
     if (id.isEmpty()) {
         // The sheet stays with what was typed, so that nothing is lost.
         msgUser(tr("Could not save the timer."),
@@ -422,29 +421,13 @@ void EditController::writeFields(Timer& timer) const {
     snooze_->write(timer);
 }
 
-QString EditController::addNewTimer(StoreError* error) {
-    QList<Timer> timer{Timer()};
-    writeFields(timer.first());
-    if (!store_.add(timer, error)) {
-        logStoreError(QStringLiteral("Could not save. "), *error);
-        return QString();
-    }
-    timersArray.append(timer.first());
-    return timerId(timer.first());
-}
-
-QString EditController::modifyTimer(StoreError* error) {
-    if (!currentTimer_) return QString();
-    Timer timer = *currentTimer_;
+QString EditController::saveTyped(StoreError* error) {
+    const bool editing = areEditing_.value_or(false);
+    if (editing && !currentTimer_) return QString();
+    Timer timer = editing ? *currentTimer_ : Timer();
     writeFields(timer);
-    if (!store_.update(timer, error)) {
-        logStoreError(QStringLiteral("Could not modify. "), *error);
-        return QString();
-    }
-    // The list shows what was saved; it is reloaded by whoever listens.
-    for (Timer& listed : timersArray)
-        if (listed.id == timer.id) listed = timer;
-    currentTimer_ = timer;
+    if (!save_ || !save_(timer, error)) return QString();
+    if (editing) currentTimer_ = timer;
     return timerId(timer);
 }
 

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QStringList>
+#include <functional>
 
 #include "model/Globals.h"
 #include "model/Settings.h"
@@ -25,15 +26,19 @@ class MonthCalendarView;
 class SnoozeField;
 class TargetDateEdit;
 struct StoreError;
-class TimerStore;
 
 class EditController : public QDialog {
     Q_OBJECT
 public:
     // settings: the preferences as the sheet opens (the default sound, the
     // preview's volume); the preview plays through player.
-    EditController(const Settings& settings, SharedPlayer& player, TimerStore& store,
-                   QWidget* parent);
+    // What Save hands on: a new timer (id 0) or the edited one with what was
+    // typed. It is stored by whoever opened the sheet, which gives a new one
+    // its id; false, and why in *error, when the store refused it, and the
+    // sheet then stays with what was typed.
+    using SaveTimer = std::function<bool(Timer& timer, StoreError* error)>;
+
+    EditController(const Settings& settings, SharedPlayer& player, SaveTimer save, QWidget* parent);
     ~EditController() override;
 
     // Set before the sheet is opened; the controls are filled when it first shows.
@@ -81,8 +86,8 @@ private:
     // The saved timer's id, or empty with why in *error.
     // The typed fields, into the timer to be saved.
     void writeFields(Timer& timer) const;
-    QString addNewTimer(StoreError* error);
-    QString modifyTimer(StoreError* error);
+    // The timer as typed, handed to save_: its id, or empty when refused.
+    QString saveTyped(StoreError* error);
 
     void edDateTimeAltered();
     void typedDateRefused();
@@ -94,7 +99,7 @@ private:
 
     const Settings settings_;
     SharedPlayer& player_;
-    TimerStore& store_;
+    SaveTimer save_;
     std::optional<bool> areEditing_;
     // The duration the sheet works on, in seconds; both of its duration
     // paths write it and Save reads it.

@@ -6,8 +6,14 @@
 #include "editing/EditController.h"
 #include "editing/PrefsController.h"
 #include "model/Preferences.h"
+#include "model/TimerEdits.h"
 
 namespace dunok {
+
+EditController::SaveTimer Sheets::saveTimer() {
+    return
+        [this](Timer& timer, StoreError* error) { return dunok::saveTimer(store_, timer, error); };
+}
 
 QDialog* Sheets::present(QDialog* sheet) {
     sheet->setAttribute(Qt::WA_DeleteOnClose);
@@ -18,7 +24,7 @@ QDialog* Sheets::present(QDialog* sheet) {
 
 QDialog* Sheets::addTimer(QWidget* over) {
     if (open_) return open_->raise(), open_.data();
-    auto* editor = new EditController(prefs_.settings(), player_, store_, over);
+    auto* editor = new EditController(prefs_.settings(), player_, saveTimer(), over);
     editor->setAreEditing(false);
     connect(editor, &EditController::timersChanged, this, &Sheets::timersChanged);
     connect(editor, &EditController::startRequested, this, &Sheets::startRequested);
@@ -28,7 +34,7 @@ QDialog* Sheets::addTimer(QWidget* over) {
 
 QDialog* Sheets::editTimer(QWidget* over, const Timer& timer) {
     if (open_) return open_->raise(), open_.data();
-    auto* editor = new EditController(prefs_.settings(), player_, store_, over);
+    auto* editor = new EditController(prefs_.settings(), player_, saveTimer(), over);
     editor->setAreEditing(true);
     editor->setCurrentTimer(timer);
     connect(editor, &EditController::editSaved, this, &Sheets::editSaved);
@@ -40,7 +46,12 @@ QDialog* Sheets::editTimer(QWidget* over, const Timer& timer) {
 
 QDialog* Sheets::addMultipleTimers(QWidget* over) {
     if (open_) return open_->raise(), open_.data();
-    auto* sheet = new AddMultipleController(prefs_.defSound(), store_, over);
+    auto* sheet = new AddMultipleController(
+        prefs_.defSound(),
+        [this](QList<Timer>& timers, StoreError* error) {
+            return addTimers(store_, timers, error);
+        },
+        over);
     connect(sheet, &AddMultipleController::timersAdded, this, &Sheets::timersAdded);
     return present(sheet);
 }

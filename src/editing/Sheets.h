@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include "editing/EditController.h"
 #include "model/Globals.h"
 
 class QWidget;
@@ -45,6 +46,8 @@ signals:
     void preferencesChanged();
 
 private:
+    // Saves what the editor made into the store and the list.
+    EditController::SaveTimer saveTimer();
     QDialog* present(QDialog* sheet);
 
     Preferences& prefs_;

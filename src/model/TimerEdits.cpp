@@ -22,6 +22,37 @@ std::optional<Timer> duplicateTimer(TimerStore& store, int row, StoreError* why)
     return copy.first();
 }
 
+bool addTimers(TimerStore& store, QList<Timer>& timers, StoreError* why) {
+    StoreError error;
+    if (!store.add(timers, &error)) {
+        logStoreError(QStringLiteral("Could not save. "), error);
+        if (why) *why = error;
+        return false;
+    }
+    timersArray << timers;
+    return true;
+}
+
+bool updateTimer(TimerStore& store, const Timer& timer, StoreError* why) {
+    StoreError error;
+    if (!store.update(timer, &error)) {
+        logStoreError(QStringLiteral("Could not modify. "), error);
+        if (why) *why = error;
+        return false;
+    }
+    for (Timer& listed : timersArray)
+        if (listed.id == timer.id) listed = timer;
+    return true;
+}
+
+bool saveTimer(TimerStore& store, Timer& timer, StoreError* error) {
+    if (timer.isStored()) return updateTimer(store, timer, error);
+    QList<Timer> added{timer};
+    if (!addTimers(store, added, error)) return false;
+    timer = added.first();
+    return true;
+}
+
 int deleteTimerRows(TimerStore& store, const QList<int>& rows,
                     const std::function<void(int row)>& removed, StoreError* why) {
     const QSet<int> chosen(rows.begin(), rows.end());

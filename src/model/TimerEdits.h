@@ -20,6 +20,16 @@ class TimerStore;
 // the sort order says. Why a save failed goes to *error when given.
 std::optional<Timer> duplicateTimer(TimerStore& store, int row, StoreError* error = nullptr);
 
+// Stores new timers after the last one, each getting its id, and adds them
+// to the end of timersArray; all or, when the store refuses, none ("Could not
+// save. " on the console, and why in *error when given).
+bool addTimers(TimerStore& store, QList<Timer>& timers, StoreError* error = nullptr);
+// Stores what the user changed in a stored timer and shows it in
+// timersArray; when the store refuses, nothing changes.
+bool updateTimer(TimerStore& store, const Timer& timer, StoreError* error = nullptr);
+// What the editor made: added when it is new (it gets its id), else updated.
+bool saveTimer(TimerStore& store, Timer& timer, StoreError* error = nullptr);
+
 // Deletes the timers on the given rows from the store and from timersArray,
 // all of them or, when the store refuses, none. A running or paused timer
 // stops and leaves alertsArray. removed is called with each row once it has

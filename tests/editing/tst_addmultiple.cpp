@@ -4,6 +4,7 @@
 #include <QtWidgets>
 
 #include "editing/AddMultipleController.h"
+#include "model/TimerEdits.h"
 #include "model/TimerModel.h"
 #include "platform/MessageBox.h"
 #include "support/TestEnvironment.h"
@@ -46,7 +47,9 @@ private slots:
         testing::resetGlobals();
         QFile::remove(home.storePath());
         store = std::make_unique<testing::StoreFixture>(home.storePath());
-        sheet = std::make_unique<AddMultipleController>(Constants::defSound, store->store());
+        sheet = std::make_unique<AddMultipleController>(
+            Constants::defSound,
+            [this](QList<Timer>& t, StoreError* e) { return addTimers(store->store(), t, e); });
         added = std::make_unique<QSignalSpy>(sheet.get(), &AddMultipleController::timersAdded);
     }
 

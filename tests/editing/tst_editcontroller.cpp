@@ -8,6 +8,7 @@
 #include "editing/EditController.h"
 #include "editing/TargetDate.h"
 #include "engine/Alarm.h"
+#include "model/TimerEdits.h"
 #include "model/TimerModel.h"
 #include "platform/MessageBox.h"
 #include "platform/ResourceFolder.h"
@@ -38,7 +39,9 @@ class TestEditController : public QObject {
         return dlg->findChild<T*>(QLatin1String(name));
     }
     void open(const std::optional<Timer>& timer = {}) {
-        dlg = std::make_unique<EditController>(startSettings(), player, store->store(), nullptr);
+        dlg = std::make_unique<EditController>(
+            startSettings(), player,
+            [this](Timer& t, StoreError* e) { return saveTimer(store->store(), t, e); }, nullptr);
         dlg->setAreEditing(timer.has_value());
         if (timer) dlg->setCurrentTimer(*timer);
         dlg->open();

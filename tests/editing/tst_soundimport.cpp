@@ -10,6 +10,7 @@
 #include "editing/SoundImport.h"
 #include "engine/Alarm.h"
 #include "model/Store.h"
+#include "model/TimerEdits.h"
 #include "model/TimerModel.h"
 #include "platform/AudioPlayer.h"
 #include "platform/MessageBox.h"
@@ -162,7 +163,9 @@ private slots:
     void otherSoundInTheEditor() {
         testing::StoreFixture store(home->storePath());
         QVERIFY(writeTone(source("Kettle.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16));
-        EditController dlg(startSettings(), *player, store.store(), nullptr);
+        EditController dlg(
+            startSettings(), *player,
+            [&](Timer& t, StoreError* e) { return saveTimer(store.store(), t, e); }, nullptr);
         dlg.setAreEditing(false);
         dlg.open();
         auto* sounds = dlg.findChild<QComboBox*>("pmAlarm");

@@ -12,6 +12,7 @@
 #include "mainwindow/TimerTableModel.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
+#include "model/TimerEdits.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/AudioPlayer.h"
@@ -144,7 +145,10 @@ private slots:
 
         // The editor opens on what the list shows, and closing it changes nothing.
         {
-            EditController editor(prefs.settings(), *player, store->store(), nullptr);
+            EditController editor(
+                prefs.settings(), *player,
+                [this](Timer& t, StoreError* e) { return saveTimer(store->store(), t, e); },
+                nullptr);
             editor.setAreEditing(true);
             editor.setCurrentTimer(timer);
             editor.open();
