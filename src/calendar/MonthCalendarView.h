@@ -27,7 +27,6 @@ public:
     std::optional<QDateTime> date() const { return date_; }
     void setDate(std::optional<QDateTime> date);
     // The picked day, kept as the start of its day. Without it the grid is empty.
-    std::optional<QDateTime> selectedDate() const { return selectedDate_; }
     void setSelectedDate(std::optional<QDateTime> date);
 
     void nextMonth();

@@ -70,7 +70,6 @@ public:
     // While the right-click menu shows, the commands on the selected timer
     // name it; in the menu bar they keep their one name.
     void setNamingTimer(bool naming);
-    bool namingTimer() const { return naming_; }
 
 private:
     QAction* make(Command command, const char* name, const QString& title);

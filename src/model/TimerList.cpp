@@ -117,10 +117,4 @@ void createDefaultEntries(TimerStore& store, const QString& sound) {
     timersArray = timers;
 }
 
-void deleteAllData(TimerStore& store) {
-    StoreError error;
-    if (!store.removeAll(&error))
-        qWarning().noquote() << QStringLiteral("Delete Timers: ") + error.description;
-}
-
 }  // namespace dunok

@@ -42,7 +42,4 @@ void markDefaultTimersCreated(Preferences& prefs);
 // the console).
 void createDefaultEntries(TimerStore& store, const QString& sound);
 
-// Removes every stored timer; records in memory stay readable.
-void deleteAllData(TimerStore& store);
-
 }  // namespace dunok

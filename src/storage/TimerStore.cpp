@@ -297,11 +297,6 @@ bool TimerStore::remove(const QList<TimerId>& ids, StoreError* error) {
         error);
 }
 
-bool TimerStore::removeAll(StoreError* error) {
-    return transaction(
-        [&] { return write(QStringLiteral("DELETE FROM %1").arg(table), {}, error); }, error);
-}
-
 bool TimerStore::setOrder(const QList<TimerId>& ids, StoreError* error) {
     return transaction(
         [&] {

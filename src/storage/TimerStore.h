@@ -59,7 +59,6 @@ public:
     bool update(const Timer& timer, StoreError* error);
     // Removes the timers with these ids. All or none.
     bool remove(const QList<TimerId>& ids, StoreError* error);
-    bool removeAll(StoreError* error);
     // Puts the stored timers in this order. Refused, and nothing changes,
     // unless the ids are exactly the stored timers, each once.
     bool setOrder(const QList<TimerId>& ids, StoreError* error);
