@@ -223,7 +223,7 @@ void AppDelegate::connectControl() {
     ViewController* view = window_->viewController();
     TimerEngine* engine = view->engine();
     commands_ = std::make_unique<TimerCommands>(
-        *engine, *store_,
+        *engine, *store_, view->oneOffTimers(),
         TimerCommands::Window{[view] { view->reloadTable(); }, [this] { menuShowAppPressed(); },
                               [this, view] {
                                   menuShowAppPressed();

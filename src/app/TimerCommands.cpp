@@ -109,7 +109,7 @@ RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, b
         timer = saved.first();
     } else {
         desc = unusedName(desc);
-        timer = addOneOffTimer(desc, seconds, defSound());
+        timer = oneOffs_.add(desc, seconds, defSound());
     }
     // A saved timer reaches the list by a reload; a one-off is there already
     // and stays in it through reloads only once it runs.

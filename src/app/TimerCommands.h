@@ -10,6 +10,7 @@
 namespace dunok {
 
 class TimerEngine;
+class OneOffTimers;
 class TimerStore;
 
 class TimerCommands : public RemoteCommands {
@@ -21,8 +22,8 @@ public:
         std::function<void()> show;
         std::function<void()> newTimer;
     };
-    TimerCommands(TimerEngine& engine, TimerStore& store, Window window)
-        : engine_(engine), store_(store), window_(std::move(window)) {}
+    TimerCommands(TimerEngine& engine, TimerStore& store, OneOffTimers& oneOffs, Window window)
+        : engine_(engine), store_(store), oneOffs_(oneOffs), window_(std::move(window)) {}
 
     RemoteResult start(const QString& name) override;
     RemoteResult startDuration(const QString& name, qint64 seconds, bool save) override;
@@ -52,6 +53,7 @@ private:
 
     TimerEngine& engine_;
     TimerStore& store_;
+    OneOffTimers& oneOffs_;
     Window window_;
 };
 

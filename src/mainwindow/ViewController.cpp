@@ -263,7 +263,7 @@ int ViewController::rowHeight() const {
 
 void ViewController::reloadTable() {
     const int selected = myTable_->selectedRow();
-    populateArray(store_, prefs_.settings().sort);
+    populateArray(store_, prefs_.settings().sort, &oneOffs_);
     refreshAlertRows();
     myTable_->setRowHeight(rowHeight());
     model_->reloadData();

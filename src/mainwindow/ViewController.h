@@ -7,6 +7,7 @@
 
 #include "mainwindow/TimerActions.h"
 #include "model/Preferences.h"
+#include "model/TimerList.h"
 
 class QLabel;
 
@@ -75,6 +76,8 @@ public:
     TimerToolbar* toolbar() const { return toolbar_; }
 
     TimerEngine* engine() const { return engine_; }
+    // The timers the command line started without storing them.
+    OneOffTimers& oneOffTimers() { return oneOffs_; }
     // Timers kept from the last run go on; once, when the desktop can be told
     // of a finish. And at quit, the last word on what runs: false when the
     // store refused it, and why in *error.
@@ -100,6 +103,7 @@ private:
 
     Preferences& prefs_;
     TimerStore& store_;
+    OneOffTimers oneOffs_;
     PreferenceTrouble prefsTrouble_;
     TimerTableView* myTable_ = nullptr;
     TimerTableModel* model_ = nullptr;

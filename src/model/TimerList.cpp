@@ -42,39 +42,26 @@ const QList<std::pair<QString, qint64>>& defaultTimers() {
     return timers;
 }
 
-namespace {
-// The one-off timers of this run, and the id the next one gets.
-struct OneOffTimers {
-    QList<Timer> timers;
-    TimerId nextId = -1;
-};
-OneOffTimers& oneOffTimers() {
-    static OneOffTimers timers;
-    return timers;
-}
-
-// Those that no longer run are dropped here, so a one-off finished or
-// stopped leaves the list at its next reload.
-void appendOneOffTimers() {
-    QList<Timer>& timers = oneOffTimers().timers;
-    timers.removeIf([](const Timer& timer) {
-        const QString id = timerId(timer);
-        return std::none_of(alertsArray.cbegin(), alertsArray.cend(),
-                            [&](const Alert& alert) { return alert.id == id && alert.value > 0; });
-    });
-    timersArray << timers;
-}
-}  // namespace
-
-Timer addOneOffTimer(const QString& desc, qint64 duration, const QString& sound) {
+Timer OneOffTimers::add(const QString& desc, qint64 duration, const QString& sound) {
     Timer timer = newTimer(desc, duration, sound);
-    timer.id = oneOffTimers().nextId--;
-    oneOffTimers().timers << timer;
+    timer.id = nextId_--;
+    timers_ << timer;
     timersArray << timer;
     return timer;
 }
 
-bool populateArray(TimerStore& store, int sort) {
+// Those that no longer run are dropped here, so a one-off finished or
+// stopped leaves the list at its next reload.
+void OneOffTimers::appendRunning(QList<Timer>& list) {
+    timers_.removeIf([](const Timer& timer) {
+        const QString id = timerId(timer);
+        return std::none_of(alertsArray.cbegin(), alertsArray.cend(),
+                            [&](const Alert& alert) { return alert.id == id && alert.value > 0; });
+    });
+    list << timers_;
+}
+
+bool populateArray(TimerStore& store, int sort, OneOffTimers* oneOffs) {
     StoreError error;
     auto result = store.timers(&error);
     if (!result) {
@@ -85,7 +72,7 @@ bool populateArray(TimerStore& store, int sort) {
     sortForList(
         timersArray, sort, [](const Timer& t) { return t.duration; },
         [](const Timer& t) { return t.desc; });
-    appendOneOffTimers();
+    if (oneOffs) oneOffs->appendRunning(timersArray);
     return true;
 }
 

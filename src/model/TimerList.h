@@ -17,18 +17,26 @@ class TimerStore;
 // their names in English, stored translated.
 const QList<std::pair<QString, qint64>>& defaultTimers();
 
-// Refills timersArray from the store in the order of the given sort setting.
-// One-off timers that still run or are paused follow, in the order they were
-// started.
-// A failed fetch leaves the list as it was ("Could not fetch. " on the
-// console) and returns false.
-bool populateArray(TimerStore& store, int sort);
+// Timers started once from the command line and never stored. Each has an
+// id of its own for the run (negative, never a stored timer's), is listed
+// after the stored timers for as long as it runs, and is then forgotten.
+class OneOffTimers {
+public:
+    // A new one, with that sound; it joins the end of timersArray at once.
+    Timer add(const QString& desc, qint64 duration, const QString& sound);
+    // Forgets those that no longer run and appends the others to list.
+    void appendRunning(QList<Timer>& list);
 
-// A timer started once from the command line and never stored: it has an id
-// of its own for the run (negative, never a stored timer's), is listed after
-// the stored timers (see populateArray) for as long as it runs, and is then
-// forgotten. It joins the end of timersArray at once, with that sound.
-Timer addOneOffTimer(const QString& desc, qint64 duration, const QString& sound);
+private:
+    QList<Timer> timers_;
+    TimerId nextId_ = -1;
+};
+
+// Refills timersArray from the store in the order of the given sort setting.
+// The one-off timers that still run or are paused follow, in the order they
+// were started. A failed fetch leaves the list as it was ("Could not fetch. "
+// on the console) and returns false.
+bool populateArray(TimerStore& store, int sort, OneOffTimers* oneOffs = nullptr);
 
 // Whether the list just loaded should be filled with the default timers: it
 // is empty and the store has never been filled (newDatabase, as the
