@@ -24,10 +24,10 @@
 #include "mainwindow/TimerTableView.h"
 #include "model/Globals.h"
 #include "model/Preferences.h"
-#include "model/Store.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/TickScheduler.h"
+#include "storage/Store.h"
 #include "storage/TimerStore.h"
 
 using namespace dunok;

@@ -33,10 +33,10 @@
 #include "mainwindow/ViewController.h"
 #include "model/Globals.h"
 #include "model/Preferences.h"
-#include "model/Store.h"
 #include "model/TimerModel.h"
 #include "platform/NamedImage.h"
 #include "platform/PreferenceStore.h"
+#include "storage/Store.h"
 #include "storage/TimerStore.h"
 
 using namespace dunok;

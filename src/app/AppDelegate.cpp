@@ -13,7 +13,6 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ViewController.h"
 #include "model/Preferences.h"
-#include "model/Store.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/DBusControl.h"
@@ -26,6 +25,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/TrayIcon.h"
 #include "platform/UnixSignals.h"
+#include "storage/Store.h"
 #include "storage/TimerStore.h"
 
 namespace dunok {

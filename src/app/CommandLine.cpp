@@ -10,9 +10,9 @@
 #include "app/OfflineTimers.h"
 #include "app/StartTarget.h"
 #include "engine/TimerLookup.h"
-#include "model/Store.h"
 #include "platform/ControlClient.h"
 #include "platform/PreferenceStore.h"
+#include "storage/Store.h"
 #include "storage/TimerStore.h"
 
 namespace dunok {

@@ -5,9 +5,10 @@
 #include "engine/TimerEngine.h"
 #include "engine/TimerLookup.h"
 #include "model/Globals.h"
-#include "model/Store.h"
+#include "model/TimerEdits.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
+#include "storage/Store.h"
 #include "storage/TimerStore.h"
 
 namespace dunok {
@@ -100,22 +101,17 @@ RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, b
     QString desc = name.trimmed().isEmpty() ? defaultName(seconds) : name.trimmed();
     Timer timer;
     if (save) {
-        QList<Timer> saved{dunok::newTimer(desc, seconds, defSound())};
+        timer = dunok::newTimer(desc, seconds, defSound());
         StoreError error;
-        if (!store_.add(saved, &error)) {
-            logStoreError(QStringLiteral("Could not save. "), error);
-            return {RemoteError::Failed, savingFailed(error)};
-        }
-        timer = saved.first();
+        if (!saveTimer(store_, timer, &error)) return {RemoteError::Failed, savingFailed(error)};
     } else {
         desc = unusedName(desc);
         timer = oneOffs_.add(desc, seconds, defSound());
     }
-    // A saved timer reaches the list by a reload; a one-off is there already
-    // and stays in it through reloads only once it runs.
-    if (save) window_.reloadList();
+    // Both are at the end of the list now; started first, a one-off stays in
+    // it through the reload that puts the list in its order.
     engine_.startTimer(timerId(timer));
-    if (!save) window_.reloadList();
+    window_.reloadList();
     return {RemoteError::None, {}, desc};
 }
 

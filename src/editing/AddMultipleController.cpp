@@ -10,8 +10,8 @@
 #include "editing/DurationParser.h"
 #include "editing/SupMisc.h"
 #include "model/Globals.h"
-#include "model/Store.h"
 #include "model/TimerModel.h"
+#include "storage/Store.h"
 #include "storage/StoreError.h"
 
 namespace dunok {

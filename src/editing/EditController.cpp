@@ -22,10 +22,10 @@
 #include "editing/TargetDate.h"
 #include "engine/Alarm.h"
 #include "engine/CountdownText.h"
-#include "model/Store.h"
 #include "model/TimerModel.h"
 #include "platform/ResourceFolder.h"
 #include "platform/WallClock.h"
+#include "storage/Store.h"
 #include "storage/StoreError.h"
 
 namespace dunok {

@@ -6,9 +6,9 @@
 
 #include "model/Globals.h"
 #include "model/Settings.h"
-#include "model/Store.h"
 #include "platform/AudioPlayer.h"
 #include "platform/ResourceFolder.h"
+#include "storage/Store.h"
 
 namespace dunok {
 

@@ -6,9 +6,9 @@
 #include "engine/RunningTimers.h"
 #include "engine/TimerEngine.h"
 #include "model/Globals.h"
-#include "model/Store.h"
 #include "model/TimerModel.h"
 #include "platform/WallClock.h"
+#include "storage/Store.h"
 #include "storage/TimerStore.h"
 
 namespace dunok {

@@ -25,12 +25,12 @@
 #include "model/Globals.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
-#include "model/Store.h"
 #include "model/TimerEdits.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessActivity.h"
+#include "storage/Store.h"
 
 namespace dunok {
 

@@ -5,9 +5,9 @@
 
 #include "engine/RunningTimers.h"
 #include "model/Preferences.h"
-#include "model/Store.h"
 #include "model/TimerList.h"
 #include "platform/PreferenceStore.h"
+#include "storage/Store.h"
 #include "storage/TimerStore.h"
 
 namespace dunok {

@@ -3,8 +3,8 @@
 #include <QSet>
 
 #include "engine/RunningTimers.h"
-#include "model/Store.h"
 #include "model/TimerModel.h"
+#include "storage/Store.h"
 #include "storage/TimerStore.h"
 
 namespace dunok {

@@ -7,9 +7,10 @@
 #include "model/Globals.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
-#include "model/Store.h"
+#include "model/TimerEdits.h"
 #include "model/TimerModel.h"
 #include "platform/PreferenceStore.h"
+#include "storage/Store.h"
 #include "storage/TimerStore.h"
 
 namespace dunok {
@@ -94,14 +95,10 @@ void createDefaultEntries(TimerStore& store, const QString& sound) {
         timers << newTimer(QCoreApplication::translate("TimerList", desc.toUtf8().constData()),
                            duration, sound);
     // One transaction for the nineteen: the disk is flushed once rather than
-    // nineteen times, which a new user would otherwise wait for.
-    StoreError error;
-    if (!store.add(timers, &error)) {
-        // Nothing reached the disk: the list shows nothing it does not hold.
-        logStoreError(QStringLiteral("Could not save. "), error);
-        timers.clear();
-    }
-    timersArray = timers;
+    // nineteen times, which a new user would otherwise wait for. Refused,
+    // none is listed: the list shows nothing the store does not hold.
+    timersArray.clear();
+    addTimers(store, timers);
 }
 
 }  // namespace dunok

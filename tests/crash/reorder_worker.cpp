@@ -12,9 +12,9 @@
 
 #include "model/Globals.h"
 #include "model/ListOrder.h"
-#include "model/Store.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
+#include "storage/Store.h"
 #include "storage/TimerStore.h"
 
 using namespace dunok;

@@ -9,12 +9,12 @@
 #include "editing/EditController.h"
 #include "editing/SoundImport.h"
 #include "engine/Alarm.h"
-#include "model/Store.h"
 #include "model/TimerEdits.h"
 #include "model/TimerModel.h"
 #include "platform/AudioPlayer.h"
 #include "platform/MessageBox.h"
 #include "platform/ResourceFolder.h"
+#include "storage/Store.h"
 #include "support/MessageLog.h"
 #include "support/TestEnvironment.h"
 

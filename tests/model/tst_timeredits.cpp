@@ -5,11 +5,11 @@
 
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
-#include "model/Store.h"
 #include "model/TimerEdits.h"
 #include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/PreferenceStore.h"
+#include "storage/Store.h"
 #include "support/MessageLog.h"
 #include "support/TestEnvironment.h"
 

@@ -5,9 +5,9 @@
 
 #include "engine/Alarm.h"
 #include "model/Globals.h"
-#include "model/Store.h"
 #include "model/TimerModel.h"
 #include "platform/AudioPlayer.h"
+#include "storage/Store.h"
 #include "storage/TimerStore.h"
 #include "support/HostileStore.h"
 

@@ -1,4 +1,4 @@
-#include "model/Store.h"
+#include "storage/Store.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "storage/TimerStore.h"
+#include "storage/StoreError.h"
 
 namespace dunok {
 
