@@ -35,21 +35,7 @@
 using namespace dunok;
 using namespace dunok::ToolbarIds;
 
-namespace {
-// A returning user: an empty list gets no ready-made timers; custom order.
-struct ReturningUser {
-    testing::TestHome home;
-    testing::StoreFixture store{home.storePath()};
-    PreferenceStore file{home.prefsPath()};
-    Preferences prefs{&file};
-    SharedPlayer player;
-    ReturningUser() {
-        file.setValue(PrefKeys::havePrefs, 100);
-        file.setValue(PrefKeys::newDatabase, false);
-        file.setValue(PrefKeys::sort, sortNone);
-    }
-};
-}  // namespace
+using testing::ReturningUser;
 
 class TestToolbar : public QObject {
     Q_OBJECT

@@ -6,9 +6,11 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "engine/Alarm.h"
 #include "engine/Alert.h"
 #include "model/Globals.h"
 #include "model/Preferences.h"
+#include "platform/PreferenceStore.h"
 #include "storage/TimerStore.h"
 
 namespace dunok {
@@ -85,6 +87,20 @@ public:
 
 private:
     std::unique_ptr<TimerStore> store_;
+};
+
+// A returning user: an empty list gets no ready-made timers; custom order.
+struct ReturningUser {
+    TestHome home;
+    StoreFixture store{home.storePath()};
+    PreferenceStore file{home.prefsPath()};
+    Preferences prefs{&file};
+    SharedPlayer player;
+    ReturningUser() {
+        file.setValue(PrefKeys::havePrefs, 100);
+        file.setValue(PrefKeys::newDatabase, false);
+        file.setValue(PrefKeys::sort, sortNone);
+    }
 };
 
 }  // namespace testing
