@@ -76,16 +76,15 @@ public:
     ~Stage() {
         window_.reset();
         settle();
-        timersArray.clear();
-        alertsArray.clear();
     }
 
     MainWindow& window() { return *window_; }
     ViewController& view() { return *window_->viewController(); }
 
     int rowOf(const QString& description) const {
-        for (int row = 0; row < timersArray.size(); ++row)
-            if (timersArray[row].desc == description) return row;
+        const TimerList& timers = window_->viewController()->timers();
+        for (int row = 0; row < timers.size(); ++row)
+            if (timers.at(row).desc == description) return row;
         qFatal("no default timer \"%s\"", qPrintable(description));
     }
 
@@ -121,16 +120,17 @@ QImage runningTimers(Stage& stage) {
     const int tea = stage.rowOf(QStringLiteral("3 minutes"));
     const int pasta = stage.rowOf(QStringLiteral("10 minutes"));
     const int focus = stage.rowOf(QStringLiteral("25 minutes"));
-    for (int row : {tea, pasta, focus}) engine->toggle(timerId(timersArray[row]));
+    const TimerList& timers = stage.view().timers();
+    for (int row : {tea, pasta, focus}) engine->toggle(timerId(timers.at(row)));
     // The tick handler is what the one-second timers call: no waiting here.
     const auto tick = [&](int row, int seconds) {
-        const QString id = timerId(timersArray[row]);
+        const QString id = timerId(timers.at(row));
         for (int i = 0; i < seconds; ++i) engine->tick(id);
     };
     tick(tea, 47);
     tick(pasta, 382);
     tick(focus, 611);
-    engine->pauseOrResume(timerId(timersArray[focus]));
+    engine->pauseOrResume(timerId(timers.at(focus)));
     stage.view().myTable()->selectRowExactly(pasta);
     const QImage picture = grabbed(&stage.window());
     engine->stopAll();

@@ -12,8 +12,8 @@
 #include "engine/TimerEngine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ViewController.h"
+#include "model/ListLoading.h"
 #include "model/Preferences.h"
-#include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/DBusControl.h"
 #include "platform/DesktopNotifications.h"
@@ -38,15 +38,18 @@ namespace {
 // no count, so the next finish the badge also hears of is left alone.
 class RunningCountOnBus : public BadgeDisplay {
 public:
-    explicit RunningCountOnBus(DBusControl& control) : control_(control) {}
+    RunningCountOnBus(DBusControl& control, const RunningTimers& running)
+        : control_(control), alertsArray_(running) {}
     void showCount(int) override { tell(); }
     void tell() {
-        control_.noteRunningCount(int(std::count_if(alertsArray.cbegin(), alertsArray.cend(),
+        const QList<Alert>& entries = alertsArray_.entries();
+        control_.noteRunningCount(int(std::count_if(entries.cbegin(), entries.cend(),
                                                     [](const Alert& a) { return a.value > 0; })));
     }
 
 private:
     DBusControl& control_;
+    const RunningTimers& alertsArray_;
 };
 }  // namespace
 
@@ -57,8 +60,6 @@ AppDelegate::AppDelegate(const QString& storePath, const QString& prefsPath, QOb
 
 AppDelegate::~AppDelegate() {
     tearDown();
-    timersArray.clear();
-    alertsArray.clear();
 }
 
 void AppDelegate::tearDown() {
@@ -223,23 +224,22 @@ void AppDelegate::connectControl() {
     ViewController* view = window_->viewController();
     TimerEngine* engine = view->engine();
     commands_ = std::make_unique<TimerCommands>(
-        *engine, *store_, view->oneOffTimers(),
+        view->timers(), *engine, *store_, view->oneOffTimers(),
         TimerCommands::Window{[view] { view->reloadTable(); }, [this] { menuShowAppPressed(); },
                               [this, view] {
                                   menuShowAppPressed();
                                   view->addTimer();
                               }});
     control_->setCommands(commands_.get());
-    const auto descOf = [](const QString& id) {
-        for (const Timer& timer : std::as_const(timersArray))
-            if (timerId(timer) == id) return timer.desc;
-        return QString();
+    const auto descOf = [view](const QString& id) {
+        const Timer* timer = view->timers().find(id);
+        return timer ? timer->desc : QString();
     };
     connect(engine, &TimerEngine::timerStarted, control_,
             [this, descOf](const QString& id) { control_->noteStarted(descOf(id)); });
     connect(engine, &TimerEngine::timerFinished, control_,
             [this, descOf](const QString& id) { control_->noteFinished(descOf(id)); });
-    busCount_ = std::make_unique<RunningCountOnBus>(*control_);
+    busCount_ = std::make_unique<RunningCountOnBus>(*control_, engine->alertsArray());
     badge()->addDisplay(busCount_.get());
     // Every start, stop and finish refreshes the toolbar. The count reads
     // the table itself, whatever number it is handed.

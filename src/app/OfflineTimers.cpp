@@ -5,9 +5,9 @@
 
 #include "engine/TimerRestore.h"
 #include "model/Globals.h"
+#include "model/ListLoading.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
-#include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/PreferenceStore.h"
 #include "storage/TimerStore.h"

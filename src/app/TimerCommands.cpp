@@ -1,12 +1,13 @@
 #include "app/TimerCommands.h"
 
+#include "domain/TimerList.h"
 #include "editing/DurationParser.h"
 #include "engine/CountdownText.h"
 #include "engine/TimerEngine.h"
 #include "engine/TimerLookup.h"
 #include "model/Globals.h"
+#include "model/ListLoading.h"
 #include "model/TimerEdits.h"
-#include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
@@ -14,11 +15,6 @@
 namespace dunok {
 
 namespace {
-QStringList descriptions() {
-    QStringList names;
-    for (const Timer& timer : std::as_const(timersArray)) names << timer.desc;
-    return names;
-}
 // A full disk or a held file says what to do; anything else names the error.
 QString savingFailed(const StoreError& error) {
     const QString consequence = TimerCommands::tr("The new timer could not be saved.");
@@ -32,7 +28,13 @@ QString TimerCommands::defaultName(qint64 seconds) {
     return tr("%1 timer").arg(toDHMS(seconds).simplified());
 }
 
-QString TimerCommands::unusedName(const QString& name) {
+QStringList TimerCommands::descriptions() const {
+    QStringList names;
+    for (const Timer& timer : list_.timers()) names << timer.desc;
+    return names;
+}
+
+QString TimerCommands::unusedName(const QString& name) const {
     const QStringList taken = descriptions();
     if (!taken.contains(name)) return name;
     for (int n = 2;; ++n)
@@ -62,10 +64,10 @@ RemoteResult TimerCommands::byName(const QString& name,
     int row = -1;
     RemoteResult result = find(name, &row);
     if (result.error != RemoteError::None) return result;
-    if ((engine_.*operation)(timerId(timersArray[row]))) return {};
+    if ((engine_.*operation)(timerId(list_.at(row)))) return {};
     const RemoteError error = operation == &TimerEngine::startTimer ? RemoteError::AlreadyRunning
                                                                     : RemoteError::NotRunning;
-    return {error, tr(refusal).arg(timersArray[row].desc)};
+    return {error, tr(refusal).arg(list_.at(row).desc)};
 }
 
 RemoteResult TimerCommands::start(const QString& name) {
@@ -104,14 +106,17 @@ RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, b
         timer = dunok::newTimer(desc, seconds, defSound());
         StoreError error;
         if (!saveTimer(store_, timer, &error)) return {RemoteError::Failed, savingFailed(error)};
+        // Listed where the order puts it, then started.
+        window_.reloadList();
+        engine_.startTimer(timerId(timer));
     } else {
         desc = unusedName(desc);
-        timer = oneOffs_.add(desc, seconds, defSound());
+        // At the end of the list now; started first, it stays in the list
+        // through the reload that puts the list in its order.
+        timer = oneOffs_.add(list_, desc, seconds, defSound());
+        engine_.startTimer(timerId(timer));
+        window_.reloadList();
     }
-    // Both are at the end of the list now; started first, a one-off stays in
-    // it through the reload that puts the list in its order.
-    engine_.startTimer(timerId(timer));
-    window_.reloadList();
     return {RemoteError::None, {}, desc};
 }
 
@@ -125,8 +130,9 @@ void TimerCommands::silence() {
 
 QList<RemoteTimer> TimerCommands::list() const {
     QList<RemoteTimer> timers;
-    for (const TimerStatus& status :
-         timerStatuses([this](const QString& id) { return engine_.stateOf(id); }))
+    for (const TimerStatus& status : timerStatuses(
+             list_, [this](const QString& id) { return engine_.stateOf(id); },
+             [this](const QString& id) { return engine_.secondsLeft(id); }))
         timers << RemoteTimer{status.description, status.state, status.secondsLeft};
     return timers;
 }

@@ -10,6 +10,7 @@
 namespace dunok {
 
 class TimerEngine;
+class TimerList;
 class OneOffTimers;
 class TimerStore;
 
@@ -22,8 +23,15 @@ public:
         std::function<void()> show;
         std::function<void()> newTimer;
     };
-    TimerCommands(TimerEngine& engine, TimerStore& store, OneOffTimers& oneOffs, Window window)
-        : engine_(engine), store_(store), oneOffs_(oneOffs), window_(std::move(window)) {}
+    // list: the window's timers, which the names are looked up in and a
+    // one-off timer joins.
+    TimerCommands(TimerList& list, TimerEngine& engine, TimerStore& store, OneOffTimers& oneOffs,
+                  Window window)
+        : list_(list),
+          engine_(engine),
+          store_(store),
+          oneOffs_(oneOffs),
+          window_(std::move(window)) {}
 
     RemoteResult start(const QString& name) override;
     RemoteResult startDuration(const QString& name, qint64 seconds, bool save) override;
@@ -40,7 +48,7 @@ public:
     static QString defaultName(qint64 seconds);
     // name, or name with " 2", " 3", ... when a timer of the list has it, so
     // that a one-off can always be found by its name.
-    static QString unusedName(const QString& name);
+    QString unusedName(const QString& name) const;
 
 private:
     // The row of the timer called name, or the failure that says why there
@@ -51,6 +59,9 @@ private:
     RemoteResult byName(const QString& name, bool (TimerEngine::*operation)(const QString&),
                         const char* refusal);
 
+    QStringList descriptions() const;
+
+    TimerList& list_;
     TimerEngine& engine_;
     TimerStore& store_;
     OneOffTimers& oneOffs_;

@@ -20,7 +20,6 @@ struct Alert {
     bool isPaused = false;                 // paused by the user
     std::shared_ptr<TickSource> theTimer;  // none when not ticking
     qint64 value = 0;                      // remaining seconds
-    qint64 row = 0;                        // the table row it is shown on
 };
 
 }  // namespace dunok

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
+#include "domain/TimerList.h"
 #include "engine/RunningTimers.h"
-#include "model/Globals.h"
-#include "model/TimerModel.h"
 
 namespace dunok {
 
@@ -13,25 +12,23 @@ bool counts(const Alert& alert) {
     return !alert.isPaused && alert.value > 0;
 }
 
-const Alert* firstToFinish() {
+const Alert* firstToFinish(const RunningTimers& running) {
     const Alert* best = nullptr;
-    for (const Alert& alert : alertsArray) {
+    for (const Alert& alert : running.entries()) {
         if (!counts(alert)) continue;
         if (!best || alert.value < best->value) best = &alert;
     }
     return best;
 }
 
-std::optional<NextFinish> describe(const Alert* best) {
+std::optional<NextFinish> describe(const Alert* best, const TimerList& list) {
     if (!best) return std::nullopt;
     NextFinish next;
     next.remaining = best->value;
     next.duration = best->value;
-    if (best->row >= 0 && best->row < timersArray.size() &&
-        timerId(timersArray[int(best->row)]) == best->id) {
-        const Timer& timer = timersArray[int(best->row)];
-        next.description = timer.desc;
-        next.duration = std::max(timer.duration, best->value);
+    if (const Timer* timer = list.find(best->id)) {
+        next.description = timer->desc;
+        next.duration = std::max(timer->duration, best->value);
     }
     return next;
 }
@@ -42,8 +39,8 @@ double NextFinish::progress() const {
     return std::clamp(double(duration - remaining) / double(duration), 0.0, 1.0);
 }
 
-std::optional<NextFinish> nextFinish() {
-    return describe(firstToFinish());
+std::optional<NextFinish> nextFinish(const RunningTimers& running, const TimerList& list) {
+    return describe(firstToFinish(running), list);
 }
 
 void Badge::show(int count, const std::optional<NextFinish>& next) {
@@ -68,27 +65,27 @@ void Badge::removeDisplay(BadgeDisplay* display) {
 }
 
 void Badge::update() {
-    const Alert* best = firstToFinish();
+    const Alert* best = firstToFinish(alertsArray_);
     nextId_ = best ? best->id : QString();
-    nextIndex_ = best ? int(best - alertsArray.constData()) : -1;
-    show(getNumAlerts(), describe(best));
+    nextIndex_ = best ? int(best - alertsArray_.entries().constData()) : -1;
+    show(alertsArray_.getNumAlerts(), describe(best, list_));
 }
 
 void Badge::updateAfterTick(const QString& tickedId, int tickedIndex) {
     // A tick only lowers the ticking entry by one: the next finish is either
     // the one it was, or the ticking entry, if it now has fewer seconds left.
-    const int k = nextId_.isEmpty() ? -1 : haveAlertForID(nextId_, nextIndex_);
-    if (k == -1 || !counts(alertsArray[k])) {
+    const int k = nextId_.isEmpty() ? -1 : alertsArray_.haveAlertForID(nextId_, nextIndex_);
+    if (k == -1 || !counts(alertsArray_.at(k))) {
         update();
         return;
     }
-    const Alert* best = &alertsArray[k];
-    const int t = haveAlertForID(tickedId, tickedIndex);
-    if (t != -1 && counts(alertsArray[t]) && alertsArray[t].value < best->value)
-        best = &alertsArray[t];
+    const Alert* best = &alertsArray_.at(k);
+    const int t = alertsArray_.haveAlertForID(tickedId, tickedIndex);
+    if (t != -1 && counts(alertsArray_.at(t)) && alertsArray_.at(t).value < best->value)
+        best = &alertsArray_.at(t);
     nextId_ = best->id;
-    nextIndex_ = best == &alertsArray[k] ? k : t;
-    show(getNumAlerts(), describe(best));
+    nextIndex_ = best == &alertsArray_.at(k) ? k : t;
+    show(alertsArray_.getNumAlerts(), describe(best, list_));
 }
 
 void Badge::clear() {

@@ -8,6 +8,9 @@
 
 namespace dunok {
 
+class RunningTimers;
+class TimerList;
+
 // The counting timer that finishes first.
 struct NextFinish {
     QString description;
@@ -28,23 +31,25 @@ public:
     virtual void showNextFinish(const std::optional<NextFinish>& next) { Q_UNUSED(next); }
 };
 
-// The counting (not paused) timer with the fewest seconds left, from
-// alertsArray and timersArray.
-std::optional<NextFinish> nextFinish();
+// The counting (not paused) timer with the fewest seconds left.
+std::optional<NextFinish> nextFinish(const RunningTimers& running, const TimerList& list);
 
 // What the displays were last told. The engine owns the one badge of the
 // program; whoever shows the count adds itself, and removes itself before it
 // goes.
 class Badge {
 public:
+    Badge(const RunningTimers& running, const TimerList& list)
+        : alertsArray_(running), list_(list) {}
+
     void addDisplay(BadgeDisplay* display);
     void removeDisplay(BadgeDisplay* display);
 
-    // Shows getNumAlerts() and nextFinish() on every display; a display hears
-    // only of what changed.
+    // Shows how many timers run and which finishes next on every display; a
+    // display hears only of what changed.
     void update();
-    // The same after a tick of that timer and no other change of
-    // alertsArray, without a walk over the whole table.
+    // The same after a tick of that timer and no other change of the
+    // running timers, without a walk over the whole table.
     // tickedIndex: where that timer's entry is, or -1 when unknown.
     void updateAfterTick(const QString& tickedId, int tickedIndex = -1);
     // Takes the badge away (at quit).
@@ -58,6 +63,8 @@ private:
     };
     void show(int count, const std::optional<NextFinish>& next);
 
+    const RunningTimers& alertsArray_;
+    const TimerList& list_;
     QList<Shown> displays_;
     // The id of the entry the last full look found ringing next, so that a
     // tick need not walk the whole table again.

@@ -1,50 +1,50 @@
 #include "engine/RunningTimers.h"
 
-#include <QHash>
-
-#include "model/Globals.h"
-#include "model/TimerModel.h"
+#include <algorithm>
 
 namespace dunok {
 
-int getNumAlerts() {
-    return int(alertsArray.size());
+int RunningTimers::pausedCount() const {
+    return int(std::count_if(entries_.cbegin(), entries_.cend(),
+                             [](const Alert& alert) { return alert.isPaused; }));
 }
 
-int pausedCount() {
-    int n = 0;
-    for (const Alert& alert : std::as_const(alertsArray))
-        if (alert.isPaused) ++n;
-    return n;
-}
-
-int haveAlertForRow(qint64 thisRow) {
-    for (int i = 0; i < alertsArray.size(); ++i)
-        if (alertsArray[i].row == thisRow) return i;
+int RunningTimers::haveAlertForID(const QString& id, int hint) const {
+    if (hint >= 0 && hint < entries_.size() && entries_[hint].id == id) return hint;
+    for (int i = 0; i < entries_.size(); ++i)
+        if (entries_[i].id == id) return i;
     return -1;
 }
 
-int haveAlertForID(const QString& id, int hint) {
-    if (hint >= 0 && hint < alertsArray.size() && alertsArray[hint].id == id) return hint;
-    for (int i = 0; i < alertsArray.size(); ++i)
-        if (alertsArray[i].id == id) return i;
-    return -1;
+const Alert* RunningTimers::find(const QString& id) const {
+    const int k = haveAlertForID(id);
+    return k == -1 ? nullptr : &entries_[k];
 }
 
-void removeAlert(int k) {
-    if (alertsArray[k].theTimer) alertsArray[k].theTimer->invalidate();
-    alertsArray.removeAt(k);
+int RunningTimers::append(const Alert& alert) {
+    entries_.append(alert);
+    return int(entries_.size()) - 1;
 }
 
-void refreshAlertRows() {
-    if (alertsArray.isEmpty()) return;
-    QHash<QString, qint64> rowOf;
-    rowOf.reserve(timersArray.size());
-    for (qint64 r = 0; r < timersArray.size(); ++r) rowOf.insert(timerId(timersArray[r]), r);
-    for (Alert& alert : alertsArray) {
-        auto it = rowOf.constFind(alert.id);
-        if (it != rowOf.constEnd()) alert.row = *it;
+void RunningTimers::remove(int k) {
+    if (entries_[k].theTimer) entries_[k].theTimer->invalidate();
+    entries_.removeAt(k);
+}
+
+void RunningTimers::removeFinished() {
+    entries_.removeIf([](const Alert& alert) { return !alert.theTimer && !alert.isPaused; });
+}
+
+void RunningTimers::stopTicks() {
+    for (Alert& alert : entries_) {
+        if (alert.theTimer) alert.theTimer->invalidate();
+        alert.theTimer.reset();
     }
+}
+
+void RunningTimers::clear() {
+    stopTicks();
+    entries_.clear();
 }
 
 }  // namespace dunok

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <algorithm>
 
+#include "domain/TimerList.h"
 #include "engine/Alarm.h"
 #include "engine/AlarmRing.h"
 #include "engine/Badge.h"
@@ -23,23 +24,19 @@ constexpr qint64 tickIntervalNs = 1'000'000'000;
 constexpr qint64 mouseWatchIntervalNs = 500'000'000;
 // How late a tick may come so that ticks due close together share a wake-up.
 constexpr qint64 tickCoalescingNs = 3'000'000;
-
-int rowOfTimer(const QString& id) {
-    for (int r = 0; r < timersArray.size(); ++r)
-        if (timerId(timersArray[r]) == id) return r;
-    return -1;
-}
 }  // namespace
 
-TimerEngine::TimerEngine(TimerRowDisplay& rows, const Preferences& prefs, SharedPlayer& player,
-                         Clock& clock, QObject* parent)
+TimerEngine::TimerEngine(const TimerList& list, TimerRowDisplay& rows, const Preferences& prefs,
+                         SharedPlayer& player, Clock& clock, QObject* parent)
     : QObject(parent),
+      list_(list),
       rows_(rows),
       prefs_(prefs),
       player_(player),
       scheduler_(std::make_unique<TickScheduler>(clock)),
       cursor_([] { return QPointF(QCursor::pos()); }),
-      ring_(std::make_unique<AlarmRing>(*scheduler_, clock, prefs, player)) {
+      ring_(std::make_unique<AlarmRing>(*scheduler_, clock, prefs, player)),
+      badge_(alertsArray_, list_) {
     scheduler_->setCoalescingNs(tickCoalescingNs);
     // Every alarm's end refreshes the toolbar, so that Silence never stays
     // enabled for a sound that has ended.
@@ -72,15 +69,15 @@ void TimerEngine::silenceAll() {
 }
 
 void TimerEngine::snooze(const QString& id) {
-    const int row = rowOfTimer(id);
+    const int row = list_.rowOf(id);
     // The timer was deleted since its notification went up.
     if (row == -1 || id.isEmpty()) return;
     if (id == ring_->ringingId()) ring_->silence();
-    if (!timersArray[row].snoozeOn || haveAlertForID(id) != -1) {
+    if (!list_.at(row).snoozeOn || alertsArray_.contains(id)) {
         emit toolbarNeedsUpdate();
         return;
     }
-    startAt(row, timersArray[row].snooze);
+    startAt(row, list_.at(row).snooze);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
     badge_.update();
@@ -90,44 +87,38 @@ void TimerEngine::shutDown() {
     silenceAll();
     if (mouseTimer_) mouseTimer_->invalidate();
     mouseTimer_.reset();
-    for (Alert& alert : alertsArray) {
-        if (alert.theTimer) alert.theTimer->invalidate();
-        alert.theTimer.reset();
-    }
+    alertsArray_.stopTicks();
 }
 
 void TimerEngine::arm(int k) {
-    const QString id = alertsArray[k].id;
+    const QString id = alertsArray_.at(k).id;
     // Each tick remembers where it found its entry last time.
-    alertsArray[k].theTimer = scheduler_->schedule(
+    alertsArray_[k].theTimer = scheduler_->schedule(
         [this, id, hint = k]() mutable { hint = tickAt(id, hint); }, tickIntervalNs);
 }
 
 void TimerEngine::startAt(int row, qint64 seconds) {
-    const Timer& timer = timersArray[row];
     Alert alert;
-    alert.id = timerId(timer);
+    alert.id = timerId(list_.at(row));
     alert.value = seconds;
-    alert.row = row;
-    alertsArray.append(alert);
-    arm(int(alertsArray.size()) - 1);
+    arm(alertsArray_.append(alert));
     emit timerStarted(alert.id);
 }
 
 void TimerEngine::resume(int k) {
     // The row shows its countdown again at the next tick.
-    alertsArray[k].isPaused = false;
+    alertsArray_[k].isPaused = false;
     arm(k);
 }
 
 void TimerEngine::toggle(const QString& id) {
-    const int r = rowOfTimer(id);
+    const int r = list_.rowOf(id);
     if (r == -1) return;
-    const int k = haveAlertForID(id);
+    const int k = alertsArray_.haveAlertForID(id);
     bool started = false;
     if (k == -1) {
         if (rows_.showsFinish(r)) {
-            rows_.setDurationText(r, toDHMS(timersArray[r].duration), tSize);
+            rows_.setDurationText(r, toDHMS(list_.at(r).duration), tSize);
             if (isRinging() || player_.isPlaying()) {
                 // A double-click on a ringing row only silences it.
                 silenceAll();
@@ -135,15 +126,15 @@ void TimerEngine::toggle(const QString& id) {
                 return;
             }
         }
-        startAt(r, timersArray[r].duration);
+        startAt(r, list_.at(r).duration);
         started = true;
-    } else if (alertsArray[k].isPaused) {
+    } else if (alertsArray_.at(k).isPaused) {
         resume(k);
         emit toolbarNeedsUpdate();
         badge_.update();
         return;
     } else {
-        removeAlert(k);
+        alertsArray_.remove(k);
     }
     rows_.reloadRows({r});
     emit toolbarNeedsUpdate();
@@ -152,14 +143,14 @@ void TimerEngine::toggle(const QString& id) {
 }
 
 void TimerEngine::pauseOrResume(const QString& id) {
-    const int k = haveAlertForID(id);
-    if (k == -1 || alertsArray[k].value < 1) return;
-    if (!alertsArray[k].isPaused) {
-        const int row = rowOfTimer(id);
+    const int k = alertsArray_.haveAlertForID(id);
+    if (k == -1 || alertsArray_.at(k).value < 1) return;
+    if (!alertsArray_.at(k).isPaused) {
+        const int row = list_.rowOf(id);
         if (row != -1)
             rows_.setDurationText(row, tr("Paused %1").arg(rows_.durationText(row)), tSize);
-        if (alertsArray[k].theTimer) alertsArray[k].theTimer->invalidate();
-        alertsArray[k].isPaused = true;
+        if (alertsArray_.at(k).theTimer) alertsArray_.at(k).theTimer->invalidate();
+        alertsArray_[k].isPaused = true;
     } else {
         resume(k);
     }
@@ -170,9 +161,9 @@ void TimerEngine::pauseOrResume(const QString& id) {
 
 void TimerEngine::stopAll() {
     silenceAll();
-    for (int k = int(alertsArray.size()) - 1; k >= 0; --k) {
-        const int row = int(alertsArray[k].row);
-        removeAlert(k);
+    for (int k = alertsArray_.getNumAlerts() - 1; k >= 0; --k) {
+        const int row = list_.rowOf(alertsArray_.at(k).id);
+        alertsArray_.remove(k);
         rows_.reloadRows({row});
     }
     emit toolbarNeedsUpdate();
@@ -180,10 +171,10 @@ void TimerEngine::stopAll() {
 }
 
 void TimerEngine::startTimers(const QStringList& ids) {
-    for (int i = 0; i < timersArray.size(); ++i) {
-        const QString id = timerId(timersArray[i]);
-        if (!ids.contains(id) || haveAlertForID(id) != -1) continue;
-        startAt(i, timersArray[i].duration);
+    for (int i = 0; i < list_.size(); ++i) {
+        const QString id = timerId(list_.at(i));
+        if (!ids.contains(id) || alertsArray_.contains(id)) continue;
+        startAt(i, list_.at(i).duration);
         rows_.reloadRows({i});
     }
     emit toolbarNeedsUpdate();
@@ -191,14 +182,20 @@ void TimerEngine::startTimers(const QStringList& ids) {
 }
 
 void TimerEngine::stopEditedTimer(const QString& id) {
-    const int row = rowOfTimer(id);
+    const int row = list_.rowOf(id);
     if (row == -1 || id.isEmpty()) return;
     // Only this timer's alarm: another that rings, or a preview, plays on.
     if (id == ring_->ringingId()) ring_->silence();
-    const int k = haveAlertForID(id);
-    if (k != -1) removeAlert(k);
+    const int k = alertsArray_.haveAlertForID(id);
+    if (k != -1) alertsArray_.remove(k);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
+    badge_.update();
+}
+
+void TimerEngine::forgetUnlisted() {
+    for (int k = alertsArray_.getNumAlerts() - 1; k >= 0; --k)
+        if (list_.rowOf(alertsArray_.at(k).id) == -1) alertsArray_.remove(k);
     badge_.update();
 }
 
@@ -208,20 +205,19 @@ void TimerEngine::silence() {
 }
 
 bool TimerEngine::startTimer(const QString& id) {
-    const int row = rowOfTimer(id);
-    if (row == -1 || haveAlertForID(id) != -1) return false;
+    const int row = list_.rowOf(id);
+    if (row == -1 || alertsArray_.contains(id)) return false;
     // A finished row shows its duration again, as a double-click does.
-    if (rows_.showsFinish(row))
-        rows_.setDurationText(row, toDHMS(timersArray[row].duration), tSize);
+    if (rows_.showsFinish(row)) rows_.setDurationText(row, toDHMS(list_.at(row).duration), tSize);
     startTimers({id});
     return true;
 }
 
 bool TimerEngine::stopTimer(const QString& id) {
-    const int row = rowOfTimer(id);
-    const int k = haveAlertForID(id);
-    if (row == -1 || k == -1 || alertsArray[k].value < 1) return false;
-    removeAlert(k);
+    const int row = list_.rowOf(id);
+    const int k = alertsArray_.haveAlertForID(id);
+    if (row == -1 || k == -1 || alertsArray_.at(k).value < 1) return false;
+    alertsArray_.remove(k);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
     badge_.update();
@@ -229,28 +225,35 @@ bool TimerEngine::stopTimer(const QString& id) {
 }
 
 bool TimerEngine::pauseTimer(const QString& id) {
-    const int k = haveAlertForID(id);
-    if (rowOfTimer(id) == -1 || k == -1 || alertsArray[k].isPaused || alertsArray[k].value < 1)
+    const int k = alertsArray_.haveAlertForID(id);
+    if (list_.rowOf(id) == -1 || k == -1 || alertsArray_.at(k).isPaused ||
+        alertsArray_.at(k).value < 1)
         return false;
     pauseOrResume(id);
     return true;
 }
 
 bool TimerEngine::resumeTimer(const QString& id) {
-    const int k = haveAlertForID(id);
-    if (rowOfTimer(id) == -1 || k == -1 || !alertsArray[k].isPaused) return false;
+    const int k = alertsArray_.haveAlertForID(id);
+    if (list_.rowOf(id) == -1 || k == -1 || !alertsArray_.at(k).isPaused) return false;
     pauseOrResume(id);
     return true;
 }
 
 TimerState TimerEngine::stateOf(const QString& id) const {
-    if (const int k = haveAlertForID(id); k != -1) {
-        if (alertsArray[k].value < 1) return TimerState::Finished;
-        return alertsArray[k].isPaused ? TimerState::Paused : TimerState::Running;
+    if (const int k = alertsArray_.haveAlertForID(id); k != -1) {
+        if (alertsArray_.at(k).value < 1) return TimerState::Finished;
+        return alertsArray_.at(k).isPaused ? TimerState::Paused : TimerState::Running;
     }
     // What finished stays so until its row is started, stopped or redrawn.
-    const int row = rowOfTimer(id);
+    const int row = list_.rowOf(id);
     return row != -1 && rows_.showsFinish(row) ? TimerState::Finished : TimerState::Stopped;
+}
+
+qint64 TimerEngine::secondsLeft(const QString& id) const {
+    if (const Alert* alert = alertsArray_.find(id)) return std::max<qint64>(alert->value, 0);
+    const Timer* timer = list_.find(id);
+    return timer && stateOf(id) != TimerState::Finished ? timer->duration : 0;
 }
 
 void TimerEngine::tick(const QString& id) {
@@ -258,17 +261,16 @@ void TimerEngine::tick(const QString& id) {
 }
 
 int TimerEngine::tickAt(const QString& id, int hint) {
-    if (alertsArray.isEmpty()) return -1;
+    if (alertsArray_.isEmpty()) return -1;
     // Ids are unique in the table, so the one entry found is the only match.
-    const int i = haveAlertForID(id, hint);
-    if (i != -1 && !alertsArray[i].isPaused) {
-        if (alertsArray[i].value > 0) --alertsArray[i].value;
-        const bool finished = alertsArray[i].value < 1;
+    const int i = alertsArray_.haveAlertForID(id, hint);
+    if (i != -1 && !alertsArray_.at(i).isPaused) {
+        if (alertsArray_.at(i).value > 0) --alertsArray_[i].value;
+        const bool finished = alertsArray_.at(i).value < 1;
         if (finished) finish(i);
-        rows_.reloadRows({int(alertsArray[i].row)});
+        rows_.reloadRows({list_.rowOf(id)});
         if (finished) {
-            for (int k = int(alertsArray.size()) - 1; k >= 0; --k)
-                if (!alertsArray[k].theTimer && !alertsArray[k].isPaused) alertsArray.removeAt(k);
+            alertsArray_.removeFinished();
             emit toolbarNeedsUpdate();
             badge_.update();
             return -1;
@@ -281,32 +283,31 @@ int TimerEngine::tickAt(const QString& id, int hint) {
 }
 
 void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
-    const qint64 row = alertsArray[i].row;
-    // The row is kept current by every reload; a timer whose row is gone
-    // still finishes, only without a record to describe it.
-    const bool haveRecord =
-        row >= 0 && row < timersArray.size() && timerId(timersArray[int(row)]) == alertsArray[i].id;
-    const Timer timer = haveRecord ? timersArray[int(row)] : Timer();
+    // A timer whose row is gone still finishes, only without a record to
+    // describe it.
+    const Timer* listed = list_.find(alertsArray_.at(i).id);
+    const bool haveRecord = listed != nullptr;
+    const Timer timer = haveRecord ? *listed : Timer();
 
-    emit timerFinished(alertsArray[i].id);
+    emit timerFinished(alertsArray_.at(i).id);
     if (settings().bringToFront) emit bringToFrontRequested();
     if (settings().sendNotification && haveRecord) {
-        qCDebug(lcEngine).noquote() << alertsArray[i].id;
+        qCDebug(lcEngine).noquote() << alertsArray_.at(i).id;
         emit finishNotification(
             {timer.desc, tr("Duration was %1").arg(toDHMS(timer.duration)),
              whileClosedAt.isValid()
                  ? tr("Finished while Dunok was closed, at %1")
                        .arg(mediumDateTimeStr(whileClosedAt, QLocale::system().bcp47Name()))
                  : tr("Occurred at %1").arg(currentDateTimeStr()),
-             alertsArray[i].id, timer.snoozeOn ? snoozeLabel(timer.snooze) : QString()});
+             alertsArray_.at(i).id, timer.snoozeOn ? snoozeLabel(timer.snooze) : QString()});
     }
     // The caller refreshes the toolbar once the finished entry is settled.
     // A newer finish replaces the alarm that rang before.
     silenceAll();
-    if (haveRecord) ring_->ring(alertsArray[i].id, timer.sound);
+    if (haveRecord) ring_->ring(alertsArray_.at(i).id, timer.sound);
     if (settings().quietWithMouse) startMouseWatch();
 
-    Alert& alert = alertsArray[i];
+    Alert& alert = alertsArray_[i];
     alert.isPaused = false;
     if (alert.theTimer) alert.theTimer->invalidate();
     alert.theTimer.reset();
@@ -316,8 +317,8 @@ void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
 void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
     QList<RestoredTimer> passed;
     for (const RestoredTimer& timer : timers) {
-        const int row = rowOfTimer(timer.id);
-        if (row == -1 || timer.id.isEmpty() || haveAlertForID(timer.id) != -1) continue;
+        const int row = list_.rowOf(timer.id);
+        if (row == -1 || timer.id.isEmpty() || alertsArray_.contains(timer.id)) continue;
         if (timer.finishedWhileClosed.isValid()) {
             passed << timer;
             continue;
@@ -325,7 +326,7 @@ void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
         startAt(row, std::clamp<qint64>(timer.secondsLeft, 1, maxTimerDuration));
         rows_.reloadRows({row});
         if (timer.paused) {
-            Alert& alert = alertsArray.last();
+            Alert& alert = alertsArray_[alertsArray_.getNumAlerts() - 1];
             alert.theTimer->invalidate();
             alert.theTimer.reset();
             alert.isPaused = true;
@@ -339,15 +340,14 @@ void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
         return a.finishedWhileClosed < b.finishedWhileClosed;
     });
     for (const RestoredTimer& timer : std::as_const(passed)) {
-        const int row = rowOfTimer(timer.id);
+        const int row = list_.rowOf(timer.id);
         Alert alert;
         alert.id = timer.id;
-        alert.row = row;
-        alertsArray.append(alert);
-        finish(int(alertsArray.size()) - 1, timer.finishedWhileClosed);
+        const int k = alertsArray_.append(alert);
+        finish(k, timer.finishedWhileClosed);
         // Shown as finished, then gone from the table as after any finish.
         rows_.reloadRows({row});
-        alertsArray.removeLast();
+        alertsArray_.remove(k);
     }
     emit toolbarNeedsUpdate();
     badge_.update();
@@ -372,9 +372,9 @@ void TimerEngine::detectMouseMove() {
 void TimerEngine::notificationClicked(const QString& id) {
     silenceAll();
     if (!id.isEmpty()) {
-        const int k = haveAlertForID(id);
+        const int k = alertsArray_.haveAlertForID(id);
         // The sound was stopped above; a finished entry still here goes.
-        if (k != -1 && alertsArray[k].value < 1) removeAlert(k);
+        if (k != -1 && alertsArray_.at(k).value < 1) alertsArray_.remove(k);
     }
     emit bringToFrontRequested();
     emit toolbarNeedsUpdate();

@@ -1,9 +1,9 @@
 // Starting, stopping, pausing, resuming and resetting timers, the one-second
 // tick and the finish: the alarm, the notification, the mouse watch.
 //
-// The engine works on alertsArray and timersArray and tells the window what
-// to do through signals and the small display interface below; it holds no
-// pointer to the window.
+// The engine owns the running-timer table, reads the timer list, and tells
+// the window what to do through signals and the small display interface
+// below; it holds no pointer to the window.
 #pragma once
 
 #include <QDateTime>
@@ -16,6 +16,7 @@
 
 #include "domain/Timer.h"
 #include "engine/Badge.h"
+#include "engine/RunningTimers.h"
 #include "model/Settings.h"
 #include "platform/Clock.h"
 
@@ -26,6 +27,7 @@ class Preferences;
 class SharedPlayer;
 class TickScheduler;
 class TickSource;
+class TimerList;
 
 // What the engine needs of the timer list on screen.
 class TimerRowDisplay {
@@ -70,8 +72,9 @@ public:
     // prefs: read at each finish, start and paused row, so that a change
     // in the preferences counts from the next one. The alarm rings through
     // player, which the editor's preview shares.
-    TimerEngine(TimerRowDisplay& rows, const Preferences& prefs, SharedPlayer& player,
-                Clock& clock = systemClock(), QObject* parent = nullptr);
+    // list: the timers, in the order of the rows; it outlives the engine.
+    TimerEngine(const TimerList& list, TimerRowDisplay& rows, const Preferences& prefs,
+                SharedPlayer& player, Clock& clock = systemClock(), QObject* parent = nullptr);
     ~TimerEngine() override;
 
     // What a double-click on a timer's row does: start it, stop it, resume
@@ -88,6 +91,9 @@ public:
     // stopped), so it stops if it runs or is paused, and its alarm stops if
     // it finished and rings while the editor was open.
     void stopEditedTimer(const QString& id);
+    // Timers that left the list (deleted) stop counting, without a redraw:
+    // their rows are gone. An alarm of theirs that rings rings on.
+    void forgetUnlisted();
     // The toolbar's Silence: stops the alarm, leaves the timers alone.
     void silence();
     // Commands from outside the window, by timer id. False, and nothing
@@ -102,6 +108,11 @@ public:
     // (its row shows the finish, until it is started, stopped or redrawn)
     // or stopped.
     TimerState stateOf(const QString& id) const;
+    // Seconds left of a running or paused timer, its duration when stopped;
+    // 0 when finished or unknown.
+    qint64 secondsLeft(const QString& id) const;
+    // What counts down, is paused, or has just finished.
+    const RunningTimers& alertsArray() const { return alertsArray_; }
     // The tick handler: one second off the timer with that id.
     void tick(const QString& id);
     // One look of the mouse watch.
@@ -162,12 +173,14 @@ private:
     // The alarm and the editor's preview, whichever sounds.
     void silenceAll();
 
+    const TimerList& list_;
     TimerRowDisplay& rows_;
     const Preferences& prefs_;
     SharedPlayer& player_;
     std::unique_ptr<TickScheduler> scheduler_;
     std::function<QPointF()> cursor_;
     std::unique_ptr<AlarmRing> ring_;
+    RunningTimers alertsArray_;
     Badge badge_;
     // The half-second watch that silences the alarm when the mouse moves,
     // and where the mouse was when the alarm started.

@@ -93,20 +93,13 @@ QString missText(const TimerMatch& match, const QString& query, const QStringLis
            indented(descriptions);
 }
 
-QList<TimerStatus> timerStatuses(const std::function<TimerState(const QString& id)>& stateOf) {
+QList<TimerStatus> timerStatuses(const TimerList& list,
+                                 const std::function<TimerState(const QString& id)>& stateOf,
+                                 const std::function<qint64(const QString& id)>& secondsLeft) {
     QList<TimerStatus> statuses;
-    for (const Timer& timer : std::as_const(timersArray)) {
+    for (const Timer& timer : list.timers()) {
         const QString id = timerId(timer);
-        const TimerState state = stateOf(id);
-        qint64 left = timer.duration;
-        if (state == TimerState::Finished) {
-            left = 0;
-        } else if (state != TimerState::Stopped) {
-            const auto alert = std::find_if(alertsArray.cbegin(), alertsArray.cend(),
-                                            [&](const Alert& a) { return a.id == id; });
-            if (alert != alertsArray.cend()) left = alert->value;
-        }
-        statuses << TimerStatus{timer.desc, stateWord(state), left};
+        statuses << TimerStatus{timer.desc, stateWord(stateOf(id)), secondsLeft(id)};
     }
     return statuses;
 }

@@ -49,8 +49,13 @@ struct TimerStatus {
     qint64 secondsLeft = 0;
 };
 
-// Every timer of the list in list order, each in the state stateOf gives.
-QList<TimerStatus> timerStatuses(const std::function<TimerState(const QString& id)>& stateOf);
+class TimerList;
+
+// Every timer of the list in list order, each in the state stateOf gives,
+// with the seconds secondsLeft gives.
+QList<TimerStatus> timerStatuses(const TimerList& list,
+                                 const std::function<TimerState(const QString& id)>& stateOf,
+                                 const std::function<qint64(const QString& id)>& secondsLeft);
 
 // "4:05", "1:04:05", "49:00:00": hours only when there are any, never days.
 QString clockText(qint64 seconds);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "domain/TimerList.h"
 #include "engine/RunningTimers.h"
 #include "engine/TimerEngine.h"
 #include "model/Globals.h"
@@ -33,14 +34,14 @@ KeptTimer keptTimerAt(std::optional<qint64> dueAt, std::optional<qint64> pausedL
     return {KeptTimer::State::Running, std::min((ms + 999) / 1000, maxTimerDuration)};
 }
 
-TimerRestore::TimerRestore(TimerEngine& engine, TimerStore& store, QObject* parent)
-    : QObject(parent), engine_(engine), store_(store) {}
+TimerRestore::TimerRestore(TimerList& list, TimerEngine& engine, TimerStore& store, QObject* parent)
+    : QObject(parent), list_(list), engine_(engine), store_(store) {}
 
 void TimerRestore::restore() {
     QList<RestoredTimer> kept;
     if (engine_.settings().keepTimers) {
         const qint64 now = nowMs();
-        for (const Timer& timer : std::as_const(timersArray)) {
+        for (const Timer& timer : list_.timers()) {
             const KeptTimer state = keptTimerAt(timer.dueAt, timer.pausedLeft, now);
             switch (state.state) {
                 case KeptTimer::State::None:
@@ -71,39 +72,39 @@ bool TimerRestore::quit(StoreError* error) {
 bool TimerRestore::keep(StoreError* why) {
     if (quitting_) return true;
     const qint64 now = nowMs();
-    QList<Timer> changed, kept;  // what changes, and what the store holds now
-    for (Timer& timer : timersArray) {
+    QList<Timer> changed;
+    for (const Timer& timer : list_.timers()) {
         // A one-off timer, or one being made, is not stored to keep it in.
         if (!timer.isStored()) continue;
         std::optional<qint64> due, left;
-        const int k = engine_.settings().keepTimers ? haveAlertForID(timerId(timer)) : -1;
-        if (k != -1 && alertsArray[k].value > 0) {
-            if (alertsArray[k].isPaused)
-                left = alertsArray[k].value;
+        const Alert* alert =
+            engine_.settings().keepTimers ? engine_.alertsArray().find(timerId(timer)) : nullptr;
+        if (alert && alert->value > 0) {
+            if (alert->isPaused)
+                left = alert->value;
             else
-                due = now + alertsArray[k].value * 1000;
+                due = now + alert->value * 1000;
         }
         const bool sameDue =
             due ? timer.dueAt && qAbs(*timer.dueAt - *due) < dueSlackMs : !timer.dueAt;
         if (sameDue && left == timer.pausedLeft) continue;
-        kept << timer;
-        if (!sameDue) timer.dueAt = due;
-        timer.pausedLeft = left;
-        changed << timer;
+        Timer kept = timer;
+        if (!sameDue) kept.dueAt = due;
+        kept.pausedLeft = left;
+        changed << kept;
     }
     if (changed.isEmpty()) return true;
     StoreError error;
-    if (store_.keepRunStates(changed, &error)) return true;
-    logStoreError(QStringLiteral("Could not keep the running timers for the next start. "), error);
-    if (why) *why = error;
-    // The list holds what the store holds, so that the next change tries again.
-    for (Timer& timer : timersArray)
-        for (const Timer& before : std::as_const(kept))
-            if (timer.id == before.id) {
-                timer.dueAt = before.dueAt;
-                timer.pausedLeft = before.pausedLeft;
-            }
-    return false;
+    if (!store_.keepRunStates(changed, &error)) {
+        logStoreError(QStringLiteral("Could not keep the running timers for the next start. "),
+                      error);
+        if (why) *why = error;
+        // The list still holds what the store holds, so that the next change
+        // tries again.
+        return false;
+    }
+    for (const Timer& timer : std::as_const(changed)) list_.replace(timer);
+    return true;
 }
 
 }  // namespace dunok

@@ -11,6 +11,7 @@
 namespace dunok {
 
 class TimerEngine;
+class TimerList;
 struct StoreError;
 class TimerStore;
 
@@ -27,7 +28,9 @@ KeptTimer keptTimerAt(std::optional<qint64> dueAt, std::optional<qint64> pausedL
 class TimerRestore : public QObject {
     Q_OBJECT
 public:
-    TimerRestore(TimerEngine& engine, TimerStore& store, QObject* parent = nullptr);
+    // What is kept goes into the list's timers as into the store.
+    TimerRestore(TimerList& list, TimerEngine& engine, TimerStore& store,
+                 QObject* parent = nullptr);
 
     // Once, at start, with the list loaded and the notifications ready: the
     // kept timers run on, wait paused, or ring for a moment that passed
@@ -45,6 +48,7 @@ public:
     bool quit(StoreError* error = nullptr);
 
 private:
+    TimerList& list_;
     TimerEngine& engine_;
     TimerStore& store_;
     bool quitting_ = false;

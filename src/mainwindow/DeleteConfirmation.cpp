@@ -30,7 +30,7 @@ AlertSpec deleteConfirmation(const QStringList& names) {
 
 void confirmDeleteTimers(QWidget* window, const QStringList& names,
                          std::function<void()> confirmed) {
-    if (timersArray.isEmpty() || names.isEmpty()) return;
+    if (names.isEmpty()) return;
     MessageBox::beginSheetModal(deleteConfirmation(names), window,
                                 [confirmed = std::move(confirmed)](int button) {
                                     if (button == 0 && confirmed) confirmed();

@@ -4,12 +4,12 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 
+#include "domain/TimerList.h"
 #include "engine/CountdownText.h"
 #include "engine/RunningTimers.h"
 #include "engine/TimerEngine.h"
 #include "mainwindow/QuitKey.h"
 #include "mainwindow/TimerContextMenu.h"
-#include "model/Globals.h"
 #include "model/TimerModel.h"
 
 namespace dunok {
@@ -24,22 +24,22 @@ QString menuText(const char* text) {
 }
 }  // namespace
 
-CommandState listState(int selectedRow, const TimerRowDisplay& rows) {
+CommandState listState(const TimerList& list, const RunningTimers& running, int selectedRow,
+                       const TimerRowDisplay& rows) {
     CommandState state;
     state.hasSelection = selectedRow != -1;
-    state.haveTimers = !timersArray.isEmpty();
-    state.anyRunning = !alertsArray.isEmpty();
-    state.onTimer = selectedRow >= 0 && selectedRow < timersArray.size();
+    state.haveTimers = !list.isEmpty();
+    state.anyRunning = !running.isEmpty();
+    state.onTimer = list.hasRow(selectedRow);
     if (!state.onTimer) return state;
-    const Timer& timer = timersArray[selectedRow];
+    const Timer& timer = list.at(selectedRow);
     state.desc = timer.desc;
-    const int k = haveAlertForRow(selectedRow);
-    state.hasEntry = k != -1;
-    state.paused = state.hasEntry && alertsArray[k].isPaused;
+    const Alert* alert = running.find(timerId(timer));
+    state.hasEntry = alert != nullptr;
+    state.paused = alert && alert->isPaused;
     state.snoozeOn = timer.snoozeOn;
     if (state.snoozeOn) state.snoozeTitle = snoozeLabel(timer.snooze);
-    state.snoozable =
-        state.snoozeOn && rows.showsFinish(selectedRow) && haveAlertForID(timerId(timer)) == -1;
+    state.snoozable = state.snoozeOn && rows.showsFinish(selectedRow) && !state.hasEntry;
     return state;
 }
 

@@ -6,6 +6,9 @@
 
 namespace dunok {
 
+class RunningTimers;
+struct Timer;
+
 namespace CellIdentifiers {
 inline const QString cellDescription = QStringLiteral("cellDescription");
 inline const QString cellDuration = QStringLiteral("cellDuration");
@@ -31,8 +34,10 @@ struct RowContents {
     // (-1: none), the hint for the next build of the same row.
     int alertIndex = -1;
 };
+// The row of timer, as it stands in running (null: nothing runs).
 // countdownDigits: a running timer counts down as 0:04:59 rather than in
 // words. alertHint: the alertIndex of the row's last build.
-RowContents buildRowCells(int row, bool countdownDigits, int alertHint = -1);
+RowContents buildRowCells(const Timer& timer, const RunningTimers* running, bool countdownDigits,
+                          int alertHint = -1);
 
 }  // namespace dunok

@@ -1,9 +1,7 @@
 #include "mainwindow/TimerContextMenu.h"
 
-#include "engine/RunningTimers.h"
 #include "mainwindow/TimerActions.h"
 #include "mainwindow/TimerTableView.h"
-#include "model/Globals.h"
 
 namespace dunok {
 
@@ -22,7 +20,7 @@ QString startStopTitle(const QString& desc, bool counting) {
 }
 
 TimerContextMenu::TimerContextMenu(QWidget* parent, TimerActions* actions)
-    : QMenu(parent), actions_(actions ? actions : new TimerActions(this)) {
+    : QMenu(parent), actions_(actions) {
     setObjectName(QStringLiteral("timerContextMenu"));
     setAccessibleName(tr("Timer commands"));
     const auto item = [this](Command command) { return actions_->action(command); };
@@ -41,11 +39,8 @@ TimerContextMenu::TimerContextMenu(QWidget* parent, TimerActions* actions)
     connect(this, &QMenu::aboutToHide, this, [this] { actions_->setNamingTimer(false); });
 }
 
-void TimerContextMenu::install(TimerTableView* table, const TimerRowDisplay& rows) {
+void TimerContextMenu::install(TimerTableView* table) {
     table_ = table;
-    // A menu of its own commands follows the list it is installed on.
-    if (actions_->parent() == this)
-        actions_->setStateSource([table, &rows] { return listState(table->selectedRow(), rows); });
     table->setContextMenuPolicy(Qt::CustomContextMenu);
     // A scroll area reports the position in its viewport's coordinates.
     connect(table, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -71,9 +66,8 @@ void TimerContextMenu::menuWillOpen(int clickedRow) {
     if (!table_) return;
     // The commands work on the selected row, so a right-click makes the
     // clicked row the selection; a click below the rows keeps the selection.
-    if (!timersArray.isEmpty() && clickedRow >= 0) table_->selectRowExactly(clickedRow);
-    // The rows the running entries know may predate a reorder or a deletion.
-    if (!alertsArray.isEmpty()) refreshAlertRows();
+    if (clickedRow >= 0 && clickedRow < table_->model()->rowCount())
+        table_->selectRowExactly(clickedRow);
     actions_->setNamingTimer(true);
 }
 

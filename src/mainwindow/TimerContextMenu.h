@@ -9,7 +9,6 @@
 namespace dunok {
 
 class TimerActions;
-class TimerRowDisplay;
 class TimerTableView;
 
 // The description between straight double quotes, as it is.
@@ -21,13 +20,11 @@ QString startStopTitle(const QString& desc, bool counting);
 class TimerContextMenu : public QMenu {
     Q_OBJECT
 public:
-    // Shows the commands of actions; without them (a list outside the
-    // window) the menu makes its own, which then follow the list alone.
-    explicit TimerContextMenu(QWidget* parent = nullptr, TimerActions* actions = nullptr);
+    // Shows the commands of actions, which the window enables.
+    TimerContextMenu(QWidget* parent, TimerActions* actions);
 
-    // Opens this menu on a right-click in table, whose rows tell which
-    // timers have rung.
-    void install(TimerTableView* table, const TimerRowDisplay& rows);
+    // Opens this menu on a right-click in table.
+    void install(TimerTableView* table);
 
     // Before the menu shows: selects clickedRow (when it is a row) and has
     // the items name the selected timer and follow its state.

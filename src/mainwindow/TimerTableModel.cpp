@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <algorithm>
 
+#include "domain/TimerList.h"
 #include "model/Globals.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
@@ -20,8 +21,8 @@ QFont fontOfSize(double points) {
 }
 }  // namespace
 
-TimerTableModel::TimerTableModel(Preferences& prefs, QObject* parent)
-    : QAbstractTableModel(parent), prefs_(prefs) {}
+TimerTableModel::TimerTableModel(Preferences& prefs, TimerList& list, QObject* parent)
+    : QAbstractTableModel(parent), prefs_(prefs), list_(list) {}
 
 int TimerTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(rows_.size());
@@ -97,15 +98,14 @@ bool TimerTableModel::canDropMimeData(const QMimeData* data, Qt::DropAction acti
     if (!store_ || !data || action != Qt::MoveAction || parent.isValid() || row > rowCount())
         return false;
     const QList<int> rows = rowsFromPayload(data->data(rowsMimeType));
-    return std::any_of(rows.begin(), rows.end(),
-                       [&](int r) { return r >= 0 && r < timersArray.size(); });
+    return std::any_of(rows.begin(), rows.end(), [&](int r) { return list_.hasRow(r); });
 }
 
 bool TimerTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
                                    int column, const QModelIndex& parent) {
     if (!canDropMimeData(data, action, row, column, parent)) return false;
-    const DropResult result = dropTimerRows(*store_, rowsFromPayload(data->data(rowsMimeType)),
-                                            row < 0 ? rowCount() : row);
+    const DropResult result = dropTimerRows(
+        *store_, list_, rowsFromPayload(data->data(rowsMimeType)), row < 0 ? rowCount() : row);
     if (!result.order.isEmpty()) {
         // The rows' cells move with their timers as drawn: a finished row
         // keeps the moment it shows, a running one its countdown.
@@ -130,17 +130,17 @@ Qt::DropActions TimerTableModel::supportedDropActions() const {
 void TimerTableModel::reloadData() {
     beginResetModel();
     rows_.clear();
-    rows_.reserve(timersArray.size());
-    for (int r = 0; r < timersArray.size(); ++r)
-        rows_.append(buildRowCells(r, prefs_.settings().countdownDigits));
+    rows_.reserve(list_.size());
+    for (const Timer& timer : list_.timers())
+        rows_.append(buildRowCells(timer, alertsArray_, prefs_.settings().countdownDigits));
     endResetModel();
 }
 
 void TimerTableModel::reloadRows(const QList<int>& rows) {
     for (int r : rows) {
-        if (r < 0 || r >= rows_.size()) continue;
-        RowContents built =
-            buildRowCells(r, prefs_.settings().countdownDigits, rows_[r].alertIndex);
+        if (r < 0 || r >= rows_.size() || !list_.hasRow(r)) continue;
+        RowContents built = buildRowCells(list_.at(r), alertsArray_,
+                                          prefs_.settings().countdownDigits, rows_[r].alertIndex);
         // A tick changes only the countdown: the view repaints what changed.
         const int first = built.description == rows_[r].description ? 1 : 0;
         const int last = built.duration == rows_[r].duration ? 0 : 1;

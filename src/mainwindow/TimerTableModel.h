@@ -14,6 +14,8 @@
 namespace dunok {
 
 class Preferences;
+class RunningTimers;
+class TimerList;
 
 class TimerTableModel : public QAbstractTableModel, public TimerRowDisplay {
     Q_OBJECT
@@ -24,8 +26,11 @@ public:
         ImageNameRole,
     };
 
-    // prefs says how a countdown reads; a drop makes its order custom.
-    explicit TimerTableModel(Preferences& prefs, QObject* parent = nullptr);
+    // Shows the timers of list. prefs says how a countdown reads; a drop
+    // makes its order custom.
+    TimerTableModel(Preferences& prefs, TimerList& list, QObject* parent = nullptr);
+    // What runs, as the rows show it; until then every timer reads stopped.
+    void setRunning(const RunningTimers* running) { alertsArray_ = running; }
     // Where a drop stores the new order; without one the list takes no drop.
     void setStore(TimerStore* store) { store_ = store; }
 
@@ -48,7 +53,7 @@ public:
                       const QModelIndex& parent) override;
     Qt::DropActions supportedDropActions() const override;
 
-    // Rebuilds every row from timersArray.
+    // Rebuilds every row from the list.
     void reloadData();
     // Rebuilds the given rows in both columns; rows past the end are ignored.
     void reloadRows(const QList<int>& rows) override;
@@ -73,6 +78,8 @@ signals:
 
 private:
     Preferences& prefs_;
+    TimerList& list_;
+    const RunningTimers* alertsArray_ = nullptr;
     TimerStore* store_ = nullptr;
     QList<RowContents> rows_;
 };

@@ -23,10 +23,10 @@
 #include "mainwindow/TimerTableView.h"
 #include "mainwindow/TimerToolbar.h"
 #include "model/Globals.h"
+#include "model/ListLoading.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
 #include "model/TimerEdits.h"
-#include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessActivity.h"
@@ -41,10 +41,13 @@ constexpr int smallRowHeight = 32;
 
 ViewController::ViewController(Preferences& prefs, SharedPlayer& player, TimerStore& store,
                                QWidget* parent, Clock* clock)
-    : QWidget(parent), prefs_(prefs), store_(store) {
+    : QWidget(parent), prefs_(prefs), store_(store), oneOffs_([this](const QString& id) {
+          const Alert* alert = engine_->alertsArray().find(id);
+          return alert && alert->value > 0;
+      }) {
     setObjectName(QStringLiteral("ViewController"));
     myTable_ = new TimerTableView(this);
-    model_ = new TimerTableModel(prefs_, this);
+    model_ = new TimerTableModel(prefs_, timers_, this);
     model_->setStore(&store_);
     myTable_->setModel(model_);
 
@@ -65,13 +68,22 @@ ViewController::ViewController(Preferences& prefs, SharedPlayer& player, TimerSt
 
     actions_ = new TimerActions(this);
     activity_ = new ProcessActivity(this);
-    engine_ = new TimerEngine(*model_, prefs_, player, clock ? *clock : systemClock(), this);
+    engine_ =
+        new TimerEngine(timers_, *model_, prefs_, player, clock ? *clock : systemClock(), this);
+    model_->setRunning(&engine_->alertsArray());
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, this, &ViewController::updateToolbar);
     connect(engine_, &TimerEngine::closeWindowRequested, this, [this] { window()->close(); });
     // Every start, pause, resume, stop and finish refreshes the toolbar.
-    restore_ = new TimerRestore(*engine_, store_, this);
+    restore_ = new TimerRestore(timers_, *engine_, store_, this);
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, restore_, [this] { restore_->keep(); });
     viewDidLoad();
+}
+
+ViewController::~ViewController() {
+    // What reads the list goes while the list is still there.
+    delete restore_;
+    delete engine_;
+    model_->setRunning(nullptr);
 }
 
 void ViewController::restoreTimers() {
@@ -104,9 +116,9 @@ void ViewController::viewDidLoad() {
 
     connectCommands();
     contextMenu_ = new TimerContextMenu(myTable_, actions_);
-    contextMenu_->install(myTable_, *model_);
+    contextMenu_->install(myTable_);
     connect(contextMenu_, &TimerContextMenu::snoozeRequested, this, [this](int row) {
-        if (row >= 0 && row < timersArray.size()) engine_->snooze(timerId(timersArray[row]));
+        if (timers_.hasRow(row)) engine_->snooze(timerId(timers_.at(row)));
     });
     // The model has reloaded and the view selected the moved rows already.
     connect(model_, &TimerTableModel::rowsReordered, this, &ViewController::updateToolbar);
@@ -139,9 +151,9 @@ void ViewController::viewDidLoad() {
 
 void ViewController::duplicateRow(int row) {
     // The copy goes where a new timer goes, and is selected like one.
-    if (row < 0 || row >= timersArray.size()) return;
+    if (!timers_.hasRow(row)) return;
     StoreError error;
-    if (!duplicateTimer(store_, row, &error)) {
+    if (!duplicateTimer(store_, timers_, row, &error)) {
         msgUser(tr("Could not duplicate the timer."),
                 storeTroubleText(error, tr("Nothing was added to the list.")), window());
         return;
@@ -165,12 +177,12 @@ void ViewController::deleteTimers() {
     if (rows.isEmpty()) return;
     QStringList names;
     for (int row : rows)
-        if (row >= 0 && row < timersArray.size()) names << timersArray[row].desc;
+        if (timers_.hasRow(row)) names << timers_.at(row).desc;
     confirmDeleteTimers(window(), names, [this, rows] {
         StoreError error;
         const int deleted = deleteTimerRows(
-            store_, rows, [this](int row) { model_->removeRowAt(row); }, &error);
-        engine_->badge().update();
+            store_, timers_, rows, [this](int row) { model_->removeRowAt(row); }, &error);
+        engine_->forgetUnlisted();
         updateToolbar();
         if (deleted < rows.size())
             msgUser(tr("Could not delete every timer."),
@@ -186,10 +198,10 @@ void ViewController::addTimer() {
 
 void ViewController::editTimer() {
     const int row = myTable_->selectedRow();
-    if (timersArray.isEmpty() || row < 0 || row >= timersArray.size()) return;
+    if (!timers_.hasRow(row)) return;
     // The timer runs on while it is edited, so that Close leaves it as it
     // was; Save stops it.
-    sheets_->editTimer(window(), timersArray[row]);
+    sheets_->editTimer(window(), timers_.at(row));
 }
 
 void ViewController::addMultipleTimers() {
@@ -201,8 +213,8 @@ void ViewController::showPreferences() {
 }
 
 void ViewController::selectLastRow() {
-    if (timersArray.isEmpty()) return;
-    const int last = int(timersArray.size()) - 1;
+    if (timers_.isEmpty()) return;
+    const int last = timers_.size() - 1;
     myTable_->clearSelection();
     myTable_->selectRowExactly(last);
     myTable_->scrollTo(model_->index(last, 0));
@@ -219,7 +231,7 @@ void ViewController::ncReturnedFromAddMultiple() {
 
 QString ViewController::selectedTimerId() const {
     const int row = myTable_->selectedRow();
-    return row >= 0 && row < timersArray.size() ? timerId(timersArray[row]) : QString();
+    return timers_.hasRow(row) ? timerId(timers_.at(row)) : QString();
 }
 
 void ViewController::tableViewDoubleClick() {
@@ -245,7 +257,7 @@ void ViewController::viewWillAppear() {
 void ViewController::viewDidAppear() {
     if (window()) window()->setWindowTitle(QStringLiteral("Dunok"));
     reloadTable();
-    if (needsDefaultTimers(prefs_.settings().newDatabase)) {
+    if (needsDefaultTimers(timers_, prefs_.settings().newDatabase)) {
         markDefaultTimersCreated(prefs_);
         createDefaultEntries(store_, prefs_.defSound());
         reloadTable();
@@ -263,8 +275,7 @@ int ViewController::rowHeight() const {
 
 void ViewController::reloadTable() {
     const int selected = myTable_->selectedRow();
-    populateArray(store_, prefs_.settings().sort, &oneOffs_);
-    refreshAlertRows();
+    populateArray(timers_, store_, prefs_.settings().sort, &oneOffs_);
     myTable_->setRowHeight(rowHeight());
     model_->reloadData();
     if (selected != -1) myTable_->selectRowExactly(selected);
@@ -294,7 +305,8 @@ void ViewController::connectCommands() {
 }
 
 CommandState ViewController::commandState() const {
-    CommandState state = listState(myTable_->selectedRow(), *model_);
+    CommandState state =
+        listState(timers_, engine_->alertsArray(), myTable_->selectedRow(), *model_);
     state.alarmRinging = engine_->isRinging() || engine_->player().isPlaying();
     state.sortLabel = sortString(prefs_.settings().sort);
     return state;
@@ -302,7 +314,8 @@ CommandState ViewController::commandState() const {
 
 void ViewController::updateToolbar() {
     actions_->refresh();
-    lblCount_->setText(statusLineText(getNumAlerts(), pausedCount()));
+    lblCount_->setText(statusLineText(engine_->alertsArray().getNumAlerts(),
+                                      engine_->alertsArray().pausedCount()));
 }
 
 }  // namespace dunok

@@ -6,8 +6,8 @@
 #include <QWidget>
 
 #include "mainwindow/TimerActions.h"
+#include "model/ListLoading.h"
 #include "model/Preferences.h"
-#include "model/TimerList.h"
 
 class QLabel;
 
@@ -34,6 +34,7 @@ public:
     // player: what the alarm and the editor's preview play through.
     ViewController(Preferences& prefs, SharedPlayer& player, TimerStore& store,
                    QWidget* parent = nullptr, Clock* clock = nullptr);
+    ~ViewController() override;
 
     // Window lifecycle, called by the main window.
     void viewWillAppear();
@@ -76,6 +77,9 @@ public:
     TimerToolbar* toolbar() const { return toolbar_; }
 
     TimerEngine* engine() const { return engine_; }
+    // The timers of the list, in the order of its rows.
+    const TimerList& timers() const { return timers_; }
+    TimerList& timers() { return timers_; }
     // The timers the command line started without storing them.
     OneOffTimers& oneOffTimers() { return oneOffs_; }
     // Timers kept from the last run go on; once, when the desktop can be told
@@ -103,6 +107,8 @@ private:
 
     Preferences& prefs_;
     TimerStore& store_;
+    // Declared before everything that reads it.
+    TimerList timers_;
     OneOffTimers oneOffs_;
     PreferenceTrouble prefsTrouble_;
     TimerTableView* myTable_ = nullptr;

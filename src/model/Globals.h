@@ -1,13 +1,10 @@
-// The state the whole program shares: the timer list, the running-timer
-// table, and the constants they use.
-// Everything here is touched on the GUI thread only.
+// The constants the whole program shares.
 #pragma once
 
 #include <QList>
 #include <QString>
 
 #include "domain/Timer.h"
-#include "engine/Alert.h"
 
 namespace dunok {
 
@@ -24,11 +21,6 @@ inline constexpr double cSize = 16.0;  // countdown font, points
 inline constexpr int sortNone = 0;
 inline constexpr int sortDuration = 1;
 inline constexpr int sortDesc = 2;
-
-// The timer list in list order; row r of the table is timersArray[r].
-inline QList<Timer> timersArray;
-// The running-timer table, never stored.
-inline QList<Alert> alertsArray;
 
 inline constexpr int defRepeatLimitMinutes = 5;
 // The limits the preferences offer, in minutes.

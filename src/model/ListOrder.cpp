@@ -3,9 +3,8 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "engine/RunningTimers.h"
+#include "model/ListLoading.h"
 #include "model/Preferences.h"
-#include "model/TimerList.h"
 #include "platform/PreferenceStore.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
@@ -68,13 +67,13 @@ QList<int> orderAfterMove(int count, QList<int> rows, int dropRow, QList<int>* n
     return above + dropped + below;
 }
 
-DropResult dropTimerRows(TimerStore& store, const QList<int>& rows, int dropRow) {
+DropResult dropTimerRows(TimerStore& store, TimerList& list, const QList<int>& rows, int dropRow) {
     DropResult result;
     QList<int> newRows;
-    const QList<int> order = orderAfterMove(int(timersArray.size()), rows, dropRow, &newRows);
+    const QList<int> order = orderAfterMove(list.size(), rows, dropRow, &newRows);
     if (order.isEmpty()) return result;
     result.accepted = true;
-    const QList<Timer> reordered = inOrder(timersArray, order);
+    const QList<Timer> reordered = inOrder(list.timers(), order);
 
     // One-off timers are not stored; they keep their place after the
     // stored ones at the next reload.
@@ -88,11 +87,10 @@ DropResult dropTimerRows(TimerStore& store, const QList<int>& rows, int dropRow)
         for (int r : std::as_const(newRows)) result.rows << order.at(r);
         return result;
     }
-    timersArray = reordered;
+    // The running timers move with their rows: they know their timer by id.
+    list.assign(reordered);
     result.order = order;
     result.rows = newRows;
-    // The running timers move with their rows.
-    refreshAlertRows();
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "domain/TimerList.h"
 #include "model/Globals.h"
 #include "storage/StoreError.h"
 
@@ -73,11 +74,11 @@ struct DropResult {
     std::optional<StoreError> refused;
 };
 
-// A drop of rows above dropRow: moves them in timersArray and stores the
+// A drop of rows above dropRow: moves them in list and stores the
 // new order; the caller then makes the order custom for this run (the
 // stored sort setting stays). Every timer keeps its id, so running timers go
 // on counting in their new rows. If the store refuses, the list stays in
 // the old order and rows says where the dropped timers are in it.
-DropResult dropTimerRows(TimerStore& store, const QList<int>& rows, int dropRow);
+DropResult dropTimerRows(TimerStore& store, TimerList& list, const QList<int>& rows, int dropRow);
 
 }  // namespace dunok

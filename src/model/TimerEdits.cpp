@@ -2,16 +2,16 @@
 
 #include <QSet>
 
-#include "engine/RunningTimers.h"
 #include "model/TimerModel.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
 
 namespace dunok {
 
-std::optional<Timer> duplicateTimer(TimerStore& store, int row, StoreError* why) {
-    if (row < 0 || row >= timersArray.size()) return std::nullopt;
-    const Timer& source = timersArray[row];
+std::optional<Timer> duplicateTimer(TimerStore& store, const TimerList& list, int row,
+                                    StoreError* why) {
+    if (!list.hasRow(row)) return std::nullopt;
+    const Timer& source = list.at(row);
     QList<Timer> copy{newTimer(source.desc, source.duration, source.sound)};
     StoreError error;
     if (!store.add(copy, &error)) {
@@ -29,7 +29,6 @@ bool addTimers(TimerStore& store, QList<Timer>& timers, StoreError* why) {
         if (why) *why = error;
         return false;
     }
-    timersArray << timers;
     return true;
 }
 
@@ -40,8 +39,6 @@ bool updateTimer(TimerStore& store, const Timer& timer, StoreError* why) {
         if (why) *why = error;
         return false;
     }
-    for (Timer& listed : timersArray)
-        if (listed.id == timer.id) listed = timer;
     return true;
 }
 
@@ -53,13 +50,12 @@ bool saveTimer(TimerStore& store, Timer& timer, StoreError* error) {
     return true;
 }
 
-int deleteTimerRows(TimerStore& store, const QList<int>& rows,
+int deleteTimerRows(TimerStore& store, TimerList& list, const QList<int>& rows,
                     const std::function<void(int row)>& removed, StoreError* why) {
     const QSet<int> chosen(rows.begin(), rows.end());
     QList<TimerId> stored;
     for (int row : chosen)
-        if (row >= 0 && row < timersArray.size() && timersArray[row].isStored())
-            stored << timersArray[row].id;
+        if (list.hasRow(row) && list.at(row).isStored()) stored << list.at(row).id;
     StoreError error;
     if (!stored.isEmpty() && !store.remove(stored, &error)) {
         logStoreError(QStringLiteral("Could not delete. "), error);
@@ -67,16 +63,11 @@ int deleteTimerRows(TimerStore& store, const QList<int>& rows,
         return 0;
     }
     int deleted = 0;
-    for (int i = int(timersArray.size()) - 1; i >= 0; --i) {
+    for (int i = list.size() - 1; i >= 0; --i) {
         if (!chosen.contains(i)) continue;
-        if (const int k = haveAlertForID(timerId(timersArray[i])); k != -1) removeAlert(k);
-        timersArray.removeAt(i);
+        list.removeAt(i);
         ++deleted;
         if (removed) removed(i);
-    }
-    if (deleted > 0) {
-        // The running timers below the removed rows move up with them.
-        refreshAlertRows();
     }
     return deleted;
 }

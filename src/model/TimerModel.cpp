@@ -5,10 +5,6 @@
 
 namespace dunok {
 
-QString timerId(const Timer& timer) {
-    return QString::number(timer.id);
-}
-
 Timer newTimer(const QString& desc, qint64 duration, const QString& sound) {
     Timer timer;
     timer.desc = desc;

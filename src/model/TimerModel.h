@@ -5,12 +5,9 @@
 #include <QString>
 
 #include "domain/Timer.h"
+#include "domain/TimerList.h"
 
 namespace dunok {
-
-// The timer id as text: the key of its running-timer entry and of its
-// notification.
-QString timerId(const Timer& timer);
 
 // A timer with these fields and the default snooze, not stored yet.
 Timer newTimer(const QString& desc, qint64 duration, const QString& sound);

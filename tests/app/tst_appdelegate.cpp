@@ -27,7 +27,6 @@ class TestAppDelegate : public QObject {
 private slots:
     void init() {
         home = std::make_unique<testing::TestHome>();
-        testing::resetGlobals();
         MessageBox::clearLastAlert();
     }
 
@@ -122,7 +121,8 @@ private slots:
         QCOMPARE(app.start(), 0);
         testing::changeSettings(*app.settings(), [](Settings& s) { s.keepTimers = true; });
         TimerEngine* engine = app.window()->viewController()->engine();
-        const QString id = timerId(timersArray[0]);
+        const Timer first = app.window()->viewController()->timers().at(0);
+        const QString id = timerId(first);
         QVERIFY(engine->startTimer(id));
         app.store()->failNextWrites(1000);
         QVERIFY(engine->pauseTimer(id));    // not kept: the store refuses
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(app.applicationShouldTerminate(), AppDelegate::TerminateReply::TerminateNow);
         QCOMPARE(testing::sql(home->storePath(),
                               "SELECT ifnull(pausedLeft, 'NULL') FROM Timers WHERE id = " + id),
-                 QStringList{QString::number(timersArray[0].duration)});
+                 QStringList{QString::number(first.duration)});
         engine->shutDown();
     }
 
@@ -156,16 +156,17 @@ private slots:
                 QVERIFY(app.applicationShouldHandleReopen(false) && app.window()->isVisible());
                 QCOMPARE(table->selectedRow(), row);
             }
-            QVERIFY(!app.applicationShouldHandleReopen(true));       // already there: nothing more
-            QVERIFY(dropTimerRows(*app.store(), {18}, 0).accepted);  // "2 hours" first
-            QVERIFY(dropTimerRows(*app.store(), {1}, 19).accepted);  // "30 seconds" last
+            QVERIFY(!app.applicationShouldHandleReopen(true));  // already there: nothing more
+            QVERIFY(dropTimerRows(*app.store(), app.window()->viewController()->timers(), {18}, 0)
+                        .accepted);  // "2 hours" first
+            QVERIFY(dropTimerRows(*app.store(), app.window()->viewController()->timers(), {1}, 19)
+                        .accepted);  // "30 seconds" last
             app.terminate();
             QVERIFY(MessageBox::shownAlerts().isEmpty());
         }
         const QStringList stored = testing::storedDescriptions(home->storePath());
         QCOMPARE(stored.size(), 19);
         QVERIFY(stored[0] == "2 hours" && stored[18] == "30 seconds");  // as listed, not sorted
-        testing::resetGlobals();
         AppDelegate next(home->storePath(), home->prefsPath());
         QCOMPARE(next.start(), 0);
         QCOMPARE(next.window()->viewController()->tableModel()->rowCount(), 19);

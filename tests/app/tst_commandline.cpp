@@ -5,9 +5,9 @@
 #include "app/CommandLine.h"
 #include "app/OfflineTimers.h"
 #include "engine/TimerLookup.h"
+#include "model/ListLoading.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
-#include "model/TimerList.h"
 #include "platform/PreferenceStore.h"
 #include "storage/TimerStore.h"
 #include "support/TestEnvironment.h"
@@ -47,7 +47,6 @@ private slots:
     void windowAndCommandLineShowOneOrder() {
         QFETCH(int, sort);
         testing::TestHome home;
-        testing::resetGlobals();
         QStringList window;
         {
             testing::StoreFixture store(home.storePath());
@@ -59,9 +58,9 @@ private slots:
                                                                        {"Bread", 60},
                                                                        {"eggs", 0}})
                 store.addTimer(QString::fromUtf8(desc), secs);
-            QVERIFY(populateArray(store.store(), sort));
-            window = testing::descriptions();
-            timersArray.clear();
+            TimerList list;
+            QVERIFY(populateArray(list, store.store(), sort));
+            window = testing::descriptions(list.timers());
         }
         PreferenceStore prefs(home.prefsPath());
         prefs.setValue(PrefKeys::havePrefs, 100);

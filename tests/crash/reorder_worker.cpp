@@ -11,8 +11,8 @@
 #include <cstdio>
 
 #include "model/Globals.h"
+#include "model/ListLoading.h"
 #include "model/ListOrder.h"
-#include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
@@ -32,13 +32,14 @@ int fail(const QString& why) {
 int run(TimerStore& store) {
     std::printf("ready\n");
     std::fflush(stdout);
+    TimerList list;
     for (;;) {
-        if (!populateArray(store, sortNone)) return fail(QStringLiteral("fetch"));
-        const int count = int(timersArray.size());
+        if (!populateArray(list, store, sortNone)) return fail(QStringLiteral("fetch"));
+        const int count = list.size();
         QList<int> rows;
         for (int r = QRandomGenerator::global()->bounded(1, count); r > 0; --r) rows << r - 1;
-        const DropResult result = dropTimerRows(store, rows, count);
-        if (!result.accepted || result.refused || timersArray.size() != count)
+        const DropResult result = dropTimerRows(store, list, rows, count);
+        if (!result.accepted || result.refused || list.size() != count)
             return fail(QStringLiteral("drop"));
     }
 }

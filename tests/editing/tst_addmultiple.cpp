@@ -44,7 +44,6 @@ class TestAddMultiple : public QObject {
 private slots:
     void init() {
         store.reset();
-        testing::resetGlobals();
         QFile::remove(home.storePath());
         store = std::make_unique<testing::StoreFixture>(home.storePath());
         sheet = std::make_unique<AddMultipleController>(
@@ -58,7 +57,7 @@ private slots:
         sheet->btnSave()->click();
         QCOMPARE(stored(), (QStringList{"Tea/90", " Roast /3900", "Eggs/45"}));
         QStringList ids;
-        for (const Timer& timer : timersArray) ids << timerId(timer);
+        for (const Timer& timer : testing::storedRecords(home.storePath())) ids << timerId(timer);
         QVERIFY(!sheet->isVisible() && added->count() == 1 && !added->at(0)[1].toBool());
         QCOMPARE(added->at(0)[0].toStringList(), ids);
     }

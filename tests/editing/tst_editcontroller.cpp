@@ -80,7 +80,6 @@ class TestEditController : public QObject {
         egg.snoozeOn = true;
         egg.snooze = 180;
         QVERIFY(store->store().update(egg, nullptr));
-        timersArray = {egg};
         open(egg);
     }
 
@@ -94,7 +93,6 @@ private slots:
         setResourceFolderForTesting(home.path() + "/res");
         setWallClock(&clock);
         store.reset();
-        testing::resetGlobals();
         QFile::remove(home.storePath());
         store = std::make_unique<testing::StoreFixture>(home.storePath());
         clock.setNow(berlinTime(3, 20, 10, 0, 45));

@@ -54,7 +54,6 @@ private slots:
         prefs.reset();
         store.reset();
         QFile::remove(home.prefsPath());
-        testing::resetGlobals();
         store = std::make_unique<PreferenceStore>(home.prefsPath());
         prefs = std::make_unique<Preferences>(store.get());
         prefs->load();  // the first run writes the defaults

@@ -53,7 +53,6 @@ private slots:
     void initTestCase() { qputenv("PULSE_SERVER", "unix:/nonexistent/dunok-no-sound-server"); }
     void init() {
         home = std::make_unique<testing::TestHome>();
-        testing::resetGlobals();
         QDir().mkpath(home->path() + "/res/Sounds");
         QDir().mkpath(home->path() + "/picked");
         for (const char* name : {"Vintage Alarm Clock", "Chimes"})
@@ -197,8 +196,9 @@ private slots:
         QCOMPARE(sounds->currentText(), QString("Kettle"));
         QCOMPARE(sounds->itemText(sounds->count() - 1), QString("Other sound…"));
         dlg.findChild<QPushButton*>("btnSave")->click();
-        QCOMPARE(timersArray.size(), 1);
-        QCOMPARE(timersArray[0].sound, QString("Kettle"));
+        const QList<Timer> stored = testing::storedRecords(home->storePath());
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0].sound, QString("Kettle"));
     }
 };
 

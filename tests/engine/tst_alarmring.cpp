@@ -29,7 +29,7 @@ class TestAlarmRing : public QObject, testing::EngineFixture {
         engine->scheduler().processDueTicks();
     }
     void ringTwo() {
-        engine->toggle(timerId(timersArray[Two]));
+        engine->toggle(id(Two));
         seconds(2);
         QVERIFY(engine->isRinging() && player->isPlaying());
     }
@@ -103,14 +103,14 @@ private slots:
         });
         QPointF mouse(10, 10);
         engine->setCursorSource([&mouse] { return mouse; });
-        if (how == "new finish") engine->toggle(timerId(timersArray[Egg]));
+        if (how == "new finish") engine->toggle(id(Egg));
         ringTwo();
         const QString ringing = id(Two);
         if (inPause) playEnds(3 * second);
         QVERIFY(engine->isRinging());
 
         if (how == "silence") engine->silence();
-        if (how == "double-click") engine->toggle(timerId(timersArray[Two]));
+        if (how == "double-click") engine->toggle(id(Two));
         if (how == "mouse") {
             mouse = QPointF(11, 10);
             advance(second / 2);
@@ -137,42 +137,43 @@ private slots:
     }
 
     void snoozeRunsTheTimerAgainForItsSnoozeLength() {
-        engine->toggle(timerId(timersArray[Egg]));
+        engine->toggle(id(Egg));
         seconds(240);
         QCOMPARE(notices.size(), 1);
         QCOMPARE(notices[0].snoozeLabel, QStringLiteral("Snooze 2m"));
-        QVERIFY(engine->isRinging() && alertsArray.isEmpty());
+        QVERIFY(engine->isRinging() && engine->alertsArray().isEmpty());
 
         engine->snooze(id(Egg));
         QVERIFY(!engine->isRinging() && !player->isPlaying());
-        QCOMPARE(getNumAlerts(), 1);  // counted in the badge and the status line
-        QCOMPARE(alertsArray[0].value, 120);
+        QCOMPARE(engine->alertsArray().getNumAlerts(),
+                 1);  // counted in the badge and the status line
+        QCOMPARE(engine->alertsArray().at(0).value, 120);
         QCOMPARE(model->durationText(Egg), QStringLiteral("00:02:00"));
         engine->snooze(id(Egg));  // a second snooze while it runs changes nothing
-        QCOMPARE(getNumAlerts(), 1);
+        QCOMPARE(engine->alertsArray().getNumAlerts(), 1);
         seconds(119);
         QCOMPARE(notices.size(), 1);
         seconds(1);
         QCOMPARE(notices.size(), 2);  // on time, and it can snooze again
         QCOMPARE(notices[1].snoozeLabel, QStringLiteral("Snooze 2m"));
-        QVERIFY(engine->isRinging() && alertsArray.isEmpty());
+        QVERIFY(engine->isRinging() && engine->alertsArray().isEmpty());
     }
 
     void snoozeForwhatCannotSnoozeDoesNothing() {
         ringTwo();
         QVERIFY(notices[0].snoozeLabel.isEmpty());  // Two has no snooze
         engine->snooze(id(Two));
-        QVERIFY(alertsArray.isEmpty());
+        QVERIFY(engine->alertsArray().isEmpty());
         // A timer deleted since its notification went up, or an id from
         // nowhere: no entry, no crash, and the alarm of another timer rings on.
-        engine->toggle(timerId(timersArray[Egg]));
+        engine->toggle(id(Egg));
         seconds(240);
         const QString egg = id(Egg);
-        timersArray.removeAt(Egg);
+        list.removeAt(Egg);
         engine->snooze(egg);
         engine->snooze(QString());
         engine->snooze(QStringLiteral("x-dunok://nowhere/Timers/p99"));
-        QVERIFY(alertsArray.isEmpty());
+        QVERIFY(engine->alertsArray().isEmpty());
     }
 };
 

@@ -27,9 +27,8 @@ class TestTimerEngine : public QObject, testing::EngineFixture {
 
     QString text(int row) const { return model->cell(row, 1).text; }
     bool finished(int row) const { return text(row).startsWith(QStringLiteral("Finished ")); }
-    void click(int row) { engine->toggle(timerId(timersArray[row])); }
-    void pause(int row) { engine->pauseOrResume(timerId(timersArray[row])); }
-    qint64 left(int row) const { return alertsArray[haveAlertForRow(row)].value; }
+    void click(int row) { engine->toggle(id(row)); }
+    void pause(int row) { engine->pauseOrResume(id(row)); }
 
 private slots:
     void init() {
@@ -51,7 +50,8 @@ private slots:
         advance(second);
         QCOMPARE(text(Tea), QStringLiteral("00:02:59"));
         click(Tea);
-        QVERIFY(alertsArray.isEmpty() && !engine->scheduler().isArmed());  // no more ticks
+        QVERIFY(engine->alertsArray().isEmpty() &&
+                !engine->scheduler().isArmed());  // no more ticks
         QCOMPARE(text(Tea), QStringLiteral("3m"));
 
         testing::changeSettings(*prefs, [](Settings& s) { s.countdownDigits = false; });
@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(text(Three), QStringLiteral("1s"));
         QVERIFY(notices.isEmpty() && !player->isPlaying());
         advance(second);
-        QVERIFY(alertsArray.isEmpty() && player->isPlaying() && finished(Three));
+        QVERIFY(engine->alertsArray().isEmpty() && player->isPlaying() && finished(Three));
         QCOMPARE(fronts.count(), 1);
         QCOMPARE(notices.size(), 1);
         QCOMPARE(notices[0].title, QStringLiteral("Three"));
@@ -91,7 +91,7 @@ private slots:
         QVERIFY2(!log.contains(id(Three)) && !log.contains(id(Zero)),
                  qPrintable(log.messages().join('\n')));
         QCOMPARE(notices.size(), 4);
-        QCOMPARE(alertsArray.size(), 1);
+        QCOMPARE(engine->alertsArray().getNumAlerts(), 1);
         QCOMPARE(left(Tea), 120);
     }
 
@@ -130,14 +130,14 @@ private slots:
         advance(second / 4);  // 2.0 s: Tea's first tick after the resume
         QCOMPARE(left(Tea), 179);
         advance(10 * second);
-        QVERIFY(left(Tea) == 169 && left(Egg) == 289 && alertsArray.size() == 2);
+        QVERIFY(left(Tea) == 169 && left(Egg) == 289 && engine->alertsArray().getNumAlerts() == 2);
     }
 
     void silencingAFinishedRowByDoubleClickOrMouse() {
         click(Three);
         advance(3 * second);
         click(Three);  // while it rings: silence, duration shown, not started
-        QVERIFY(!player->isPlaying() && alertsArray.isEmpty());
+        QVERIFY(!player->isPlaying() && engine->alertsArray().isEmpty());
         QCOMPARE(text(Three), QStringLiteral("3s"));
         click(Three);
         advance(3 * second + second / 2);  // the mouse watch looks; the mouse has not moved
@@ -159,12 +159,12 @@ private slots:
         click(One);
         for (int step = 0; step < 7; ++step) {
             advance(second / 4);
-            QCOMPARE(badge.nexts.last(), nextFinish());
+            QCOMPARE(badge.nexts.last(), nextFinish(engine->alertsArray(), list));
         }
         QCOMPARE(badge.counts, QList<int>({1, 2, 3, 4, 3}));  // ticks alone send no count
 
         engine->stopAll();
-        QVERIFY(!player->isPlaying() && alertsArray.isEmpty());
+        QVERIFY(!player->isPlaying() && engine->alertsArray().isEmpty());
         QVERIFY(text(Tea) == QStringLiteral("3m") && text(Three) == QStringLiteral("3s"));
         QVERIFY(badge.counts.last() == 0 && !badge.nexts.last());
         QCOMPARE(engine->scheduler().activeCount(), 1);  // only the mouse watch is left
@@ -199,7 +199,7 @@ private slots:
         QVERIFY(!player->isPlaying() && !engine->isWatchingMouse());
         QCOMPARE(engine->scheduler().activeCount(), 0);
         QVERIFY(!engine->scheduler().isArmed());  // no wake-up is left to fire into the quit
-        QCOMPARE(alertsArray.size(), 2);          // what ran is still known, only stilled
+        QCOMPARE(engine->alertsArray().getNumAlerts(), 2);  // what ran is still known, only stilled
         advance(300 * second);
         QCOMPARE(left(Tea), 177);
         QVERIFY(notices.size() == 1 && !player->isPlaying());

@@ -8,7 +8,7 @@
 #include "engine/TimerEngine.h"
 #include "engine/TimerRestore.h"
 #include "mainwindow/TimerTableModel.h"
-#include "model/TimerList.h"
+#include "model/ListLoading.h"
 #include "model/TimerModel.h"
 #include "platform/TickScheduler.h"
 #include "platform/WallClock.h"
@@ -37,6 +37,7 @@ class TestTimerRestore : public QObject {
                           }()};
         std::unique_ptr<SharedPlayer> player = std::make_unique<SharedPlayer>();
         std::unique_ptr<testing::StoreFixture> store;
+        TimerList list;
         std::unique_ptr<TimerTableModel> model;
         std::unique_ptr<TimerEngine> engine;
         std::unique_ptr<TimerRestore> restore;
@@ -50,12 +51,13 @@ class TestTimerRestore : public QObject {
         run = std::make_unique<Run>();
         run->store =
             std::make_unique<testing::StoreFixture>(store.isEmpty() ? home->storePath() : store);
-        QVERIFY(populateArray(run->store->store(), sort));
-        run->model = std::make_unique<TimerTableModel>(run->prefs);
+        QVERIFY(populateArray(run->list, run->store->store(), sort));
+        run->model = std::make_unique<TimerTableModel>(run->prefs, run->list);
         run->model->reloadData();
-        run->engine =
-            std::make_unique<TimerEngine>(*run->model, run->prefs, *run->player, run->clock);
-        run->restore = std::make_unique<TimerRestore>(*run->engine, run->store->store());
+        run->engine = std::make_unique<TimerEngine>(run->list, *run->model, run->prefs,
+                                                    *run->player, run->clock);
+        run->model->setRunning(&run->engine->alertsArray());
+        run->restore = std::make_unique<TimerRestore>(run->list, *run->engine, run->store->store());
         connect(run->engine.get(), &TimerEngine::toolbarNeedsUpdate, run->restore.get(),
                 [this] { run->restore->keep(); });
         connect(run->engine.get(), &TimerEngine::finishNotification,
@@ -65,8 +67,6 @@ class TestTimerRestore : public QObject {
     void endRun() {
         run->restore->quit();
         run.reset();
-        alertsArray.clear();
-        timersArray.clear();
     }
     void seconds(int n) {
         for (int i = 0; i < n; ++i) {
@@ -81,22 +81,24 @@ class TestTimerRestore : public QObject {
                                           .arg(column, names[row]))
             .value(0);
     }
-    qint64 left(Row row) {
-        const int k = haveAlertForID(timerId(timersArray[row]));
-        return k == -1 ? -1 : alertsArray[k].value;
+    QString id(int row) const { return timerId(run->list.at(row)); }
+    const Alert* entry(const QString& id) const { return run->engine->alertsArray().find(id); }
+    qint64 left(Row row) const {
+        const Alert* alert = entry(id(row));
+        return alert ? alert->value : -1;
     }
-    bool paused(Row row) {
-        const int k = haveAlertForID(timerId(timersArray[row]));
-        return k != -1 && alertsArray[k].isPaused;
+    bool paused(Row row) const {
+        const Alert* alert = entry(id(row));
+        return alert && alert->isPaused;
     }
 
     // Pasta (60 s) and Tea (300 s) start at 10:00:00, Egg (240 s) too and is
     // paused at 10:00:40 with 200 s left; Dunok quits at 10:00:50.
     void firstRun() {
         beginRun();
-        for (Row row : {Pasta, Egg, Tea}) run->engine->toggle(timerId(timersArray[row]));
+        for (Row row : {Pasta, Egg, Tea}) run->engine->toggle(id(row));
         seconds(40);
-        run->engine->pauseOrResume(timerId(timersArray[Egg]));
+        run->engine->pauseOrResume(id(Egg));
         seconds(10);
         endRun();
     }
@@ -104,7 +106,6 @@ class TestTimerRestore : public QObject {
 private slots:
     void init() {
         home = std::make_unique<testing::TestHome>();
-        testing::resetGlobals();
         wall = std::make_unique<FixedWallClock>(start, QTimeZone::utc());
         setWallClock(wall.get());
         {
@@ -117,7 +118,6 @@ private slots:
     void cleanup() {
         run.reset();
         setWallClock(nullptr);
-        testing::resetGlobals();
     }
 
     // A store of the layout before the order had a column of its own: its
@@ -130,32 +130,31 @@ private slots:
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
         wall->setNow(QDateTime::fromMSecsSinceEpoch(1796681150356 - 600'000));
         beginRun(path, sortNone);
-        QCOMPARE(alertsArray.size(), 2);
-        const int paused = haveAlertForID("3"), running = haveAlertForID("14");
-        QVERIFY(paused != -1 && running != -1);
-        QVERIFY(alertsArray[paused].isPaused && alertsArray[paused].value == 300);
-        QVERIFY(!alertsArray[running].isPaused && alertsArray[running].value == 600);
-        QCOMPARE(timersArray[int(alertsArray[running].row)].desc, QString("1 hour"));
+        QCOMPARE(run->engine->alertsArray().getNumAlerts(), 2);
+        const Alert *paused = entry("3"), *running = entry("14");
+        QVERIFY(paused && running);
+        QVERIFY(paused->isPaused && paused->value == 300);
+        QVERIFY(!running->isPaused && running->value == 600);
+        QCOMPARE(run->list.find("14")->desc, QString("1 hour"));
         endRun();
     }
 
     void keptInTheStoreAsTheyChange() {
         beginRun();
-        run->engine->toggle(timerId(timersArray[Tea]));
+        run->engine->toggle(id(Tea));
         const QString due = QString::number(start.addSecs(300).toMSecsSinceEpoch());
         QCOMPARE(stored("dueAt", Tea), due);
         seconds(30);  // ticks write nothing new
         QCOMPARE(stored("dueAt", Tea), due);
-        run->engine->pauseOrResume(timerId(timersArray[Tea]));
+        run->engine->pauseOrResume(id(Tea));
         QCOMPARE(stored("dueAt", Tea), QString("NULL"));
         QCOMPARE(stored("pausedLeft", Tea), QString("270"));
         seconds(100);
-        run->engine->pauseOrResume(
-            timerId(timersArray[Tea]));  // resumed at 10:02:10 with 270 s left
+        run->engine->pauseOrResume(id(Tea));  // resumed at 10:02:10 with 270 s left
         QCOMPARE(stored("dueAt", Tea),
                  QString::number(start.addSecs(130 + 270).toMSecsSinceEpoch()));
         QCOMPARE(stored("pausedLeft", Tea), QString("NULL"));
-        run->engine->toggle(timerId(timersArray[Tea]));  // stopped
+        run->engine->toggle(id(Tea));  // stopped
         QCOMPARE(stored("dueAt", Tea), QString("NULL"));
     }
 
@@ -171,7 +170,7 @@ private slots:
         QCOMPARE(left(Pasta), qint64(-1));
         QCOMPARE(run->notices.size(), 1);
         QVERIFY(run->engine->isRinging());
-        QCOMPARE(getNumAlerts(), 2);
+        QCOMPARE(run->engine->alertsArray().getNumAlerts(), 2);
 
         // Tea rings on time, at 10:05:00, and a start after that finds nothing.
         seconds(149);
@@ -182,7 +181,7 @@ private slots:
         endRun();
         beginRun();
         QCOMPARE(run->notices.size(), 0);
-        QCOMPARE(getNumAlerts(), 1);  // Egg, still paused
+        QCOMPARE(run->engine->alertsArray().getNumAlerts(), 1);  // Egg, still paused
         QVERIFY(paused(Egg));
     }
 
@@ -196,8 +195,8 @@ private slots:
                     "DELETE FROM Timers WHERE desc = 'Pasta'")
                     .isEmpty());
         beginRun();
-        QCOMPARE(timersArray.size(), 2);
-        QCOMPARE(getNumAlerts(), 1);
+        QCOMPARE(run->list.size(), 2);
+        QCOMPARE(run->engine->alertsArray().getNumAlerts(), 1);
         QCOMPARE(left(Row(1)), maxTimerDuration);  // Tea, now the second row
         QVERIFY(run->notices.isEmpty());
     }

@@ -35,7 +35,6 @@ struct Window : testing::ReturningUser {
     TimerContextMenu* menu = nullptr;
 
     Window() {
-        testing::resetGlobals();
         for (const char* name : {"Tea", "Pasta"}) store.addTimer(name, 60);
         Timer eggs = store.addTimer("Eggs", 1);  // rings at once, and snoozes
         eggs.snoozeOn = true;
@@ -130,7 +129,7 @@ private slots:
         w.vc->toolbar()->button(tbResetToolbarItem)->click();
         QCOMPARE(reset.size(), 0);
         QTRY_COMPARE(reset.size(), 1);
-        QVERIFY(alertsArray.isEmpty());
+        QVERIFY(w.vc->engine()->alertsArray().isEmpty());
     }
 
     void enablingFollowsTheStateInEveryPlace() {
@@ -184,7 +183,7 @@ private slots:
                               "&Edit Timer...", "Duplicate \"Pasta\"", "De&lete..."}));
         QCOMPARE(action("miStartStop")->text(), "&Start or Stop");  // the menu bar's own name
         action("miStartStop")->trigger();                           // as a double-click: Pasta runs
-        QCOMPARE(alertsArray.size(), 1);
+        QCOMPARE(w.vc->engine()->alertsArray().getNumAlerts(), 1);
         QCOMPARE(w.contextTexts(1).mid(0, 2),
                  QStringList({"&Stop timer \"Pasta\"", "Pause timer \"Pasta\""}));
         // A finish text written into the row does not make it a stopped timer.
@@ -209,14 +208,14 @@ private slots:
         w.vc->tableModel()->setDurationText(2, finishedText("10:00:00 AM"), 13);
         QCOMPARE(w.contextTexts(2)[2], "Snooze 2m (off)");
         w.vc->tableViewDoubleClick();
-        w.vc->engine()->tick(timerId(timersArray[2]));
+        w.vc->engine()->tick(timerId(w.vc->timers().at(2)));
         QVERIFY(w.vc->engine()->isRinging());
         w.vc->engine()->silence();
         QCOMPARE(w.contextTexts(2)[2], "Snooze 2m");
         w.contextItems(2);
         w.menu->miSnooze()->trigger();
-        QCOMPARE(alertsArray.size(), 1);
-        QCOMPARE(alertsArray[0].value, qint64(120));
+        QCOMPARE(w.vc->engine()->alertsArray().getNumAlerts(), 1);
+        QCOMPARE(w.vc->engine()->alertsArray().at(0).value, qint64(120));
         w.vc->resetAlerts();
     }
 

@@ -5,12 +5,13 @@
 #include <QTest>
 
 #include "engine/Alarm.h"
+#include "engine/TimerEngine.h"
 #include "mainwindow/TimerTableModel.h"
 #include "mainwindow/TimerTableView.h"
 #include "mainwindow/ViewController.h"
+#include "model/ListLoading.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
-#include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/PreferenceStore.h"
 #include "support/TestEnvironment.h"
@@ -38,7 +39,6 @@ class TestTimerListView : public QObject {
 private slots:
     void init() {
         home = std::make_unique<testing::TestHome>();
-        testing::resetGlobals();
         store = std::make_unique<testing::StoreFixture>(home->storePath());
         prefs.reset();
         file = std::make_unique<PreferenceStore>(home->prefsPath());
@@ -52,10 +52,7 @@ private slots:
         file->synchronize();
     }
 
-    void cleanup() {
-        testing::resetGlobals();
-        store.reset();
-    }
+    void cleanup() { store.reset(); }
 
     void cellsHeightsAndRunningRowsAcrossAReload() {
         ViewController vc(*prefs, player, store->store());
@@ -67,12 +64,16 @@ private slots:
         QCOMPARE(eggs.data(Qt::FontRole).value<QFont>().pointSizeF(), tSize);
         QVERIFY(!eggs.siblingAtColumn(0).data(Qt::DecorationRole).value<QIcon>().isNull());
 
-        alertsArray << testing::runningAlert(timersArray[0], 179)
-                    << testing::runningAlert(timersArray[1], 300, true)
-                    << testing::runningAlert(timersArray[2], 0);
-        vc.tableModel()->reloadRows({0, 1, 2});
+        // Tea counts down, Pasta is paused, Eggs has finished.
+        TimerEngine& engine = *vc.engine();
+        const auto id = [&](int row) { return timerId(vc.timers().at(row)); };
+        for (int row : {0, 1, 2}) QVERIFY(engine.startTimer(id(row)));
+        engine.tick(id(0));
+        QVERIFY(engine.pauseTimer(id(1)));
+        for (int i = 0; i < 90; ++i) engine.tick(id(2));
+        engine.silence();
         QCOMPARE(rowText(vc, 0), QString("Tea timerfull22 14 | 2m 59s timerfull22 16"));
-        QCOMPARE(rowText(vc, 1), QString("Pasta timerfull22 14 | 9m - 14"));  // paused
+        QCOMPARE(rowText(vc, 1), QString("Pasta timerfull22 14 | Paused 9m timerfull22 14"));
         const QRegularExpression finished("^Eggs timerfull22 14 \\| Finished \\d.* - 14$");
         QVERIFY2(finished.match(rowText(vc, 2)).hasMatch(), qPrintable(rowText(vc, 2)));
 
@@ -83,10 +84,11 @@ private slots:
             s.largeRows = false;
         });
         vc.reloadTable();
-        QCOMPARE(alertsArray[0].row, qint64(1));
-        QCOMPARE(alertsArray[1].row, qint64(2));
-        QCOMPARE(alertsArray[2].row, qint64(0));
+        QCOMPARE(rowText(vc, 0), QString("Eggs timer22 14 | 1m 30s - 14"));
         QCOMPARE(rowText(vc, 1), QString("Tea timerfull22 14 | 2m 59s timerfull22 16"));
+        QCOMPARE(rowText(vc, 2), QString("Pasta timerfull22 14 | 9m - 14"));
+        engine.tick(id(1));  // Tea's tick finds its new row
+        QCOMPARE(rowText(vc, 1), QString("Tea timerfull22 14 | 2m 58s timerfull22 16"));
         QCOMPARE(vc.myTable()->selectedRows(), QList<int>{1});
         QCOMPARE(vc.myTable()->rowHeight(2), 32);
     }
@@ -97,9 +99,12 @@ private slots:
         for (int i = 0; i < 5; ++i) store->addTimer(QString::number(i), 60);
         // All 60 s: store order, but not custom.
         testing::changeSettings(*prefs, [](Settings& s) { s.sort = sortDuration; });
-        QVERIFY(populateArray(store->store(), prefs->settings().sort));
+        TimerList list;
+        QVERIFY(populateArray(list, store->store(), prefs->settings().sort));
         TimerTableView view;
-        auto* model = new TimerTableModel(*prefs, &view);
+        auto* model = new TimerTableModel(*prefs, list, &view);
+        TimerEngine engine(list, *model, *prefs, player);
+        model->setRunning(&engine.alertsArray());
         model->setStore(&store->store());
         view.setModel(model);
         model->reloadData();
@@ -121,22 +126,24 @@ private slots:
         const auto expectOrder = [&](const QStringList& order) {
             QStringList shown, stored;
             for (int r = 0; r < model->rowCount(); ++r) shown << model->cell(r, 0).text;
-            QVERIFY(populateArray(store->store(), sortNone));
-            for (const Timer& t : std::as_const(timersArray)) stored << t.desc;
+            TimerList reread;
+            QVERIFY(populateArray(reread, store->store(), sortNone));
+            for (const Timer& t : reread.timers()) stored << t.desc;
             QCOMPARE(shown + stored, order + order);
         };
         QCOMPARE(drop("0", 2, view.rowHeight(2) / 2), 0);  // onto a row
         for (const QByteArray bad : {"", "abc", "-1", "5", "1.0"}) QCOMPARE(drop(bad, 0), 0);
         // A running timer moves with its row and goes on counting there.
-        alertsArray << testing::runningAlert(timersArray[4], 42);
-        model->reloadData();
-        const QString counting = model->cell(4, 1).text;
+        const QString four = timerId(list.at(4));
+        QVERIFY(engine.startTimer(four));
+        engine.tick(four);
+        QCOMPARE(model->cell(4, 1).text, QString("00:00:59"));
         QCOMPARE(drop("4", 0), 1);
-        QCOMPARE(model->cell(0, 1).text, counting);
-        QCOMPARE(alertsArray[0].row, 0);
+        QCOMPARE(model->cell(0, 1).text, QString("00:00:59"));
+        engine.tick(four);
+        QCOMPARE(model->cell(0, 1).text, QString("00:00:58"));
         expectOrder({"4", "0", "1", "2", "3"});
-        QCOMPARE(timerId(timersArray[0]), alertsArray[0].id);
-        alertsArray.clear();
+        engine.stopAll();
         QCOMPARE(drop("1\n2\n3\n4", 0), 1);
         expectOrder({"0", "1", "2", "3", "4"});
         view.selectRowsExactly({0, 2});
@@ -146,7 +153,7 @@ private slots:
         expectOrder({"1", "3", "0", "2", "4"});
         QCOMPARE(view.selectedRows(), QList<int>({2, 3}));
         QCOMPARE(prefs->settings().sort, sortNone);  // for this run
-        timersArray.clear();
+        list.clear();
         model->reloadData();
         QCOMPARE(drop("0", 0), 0);  // an empty list takes none
     }

@@ -30,6 +30,7 @@
 #include "platform/MessageBox.h"
 #include "platform/NamedImage.h"
 #include "platform/PreferenceStore.h"
+#include "platform/TickScheduler.h"
 #include "support/TestEnvironment.h"
 
 using namespace dunok;
@@ -40,7 +41,6 @@ using testing::ReturningUser;
 class TestToolbar : public QObject {
     Q_OBJECT
 private slots:
-    void init() { testing::resetGlobals(); }  // each test as a fresh run of its own
     void itemsFollowTheListTheSelectionAndTheTimers() {
         ReturningUser user;
         MainWindow window(user.prefs, user.player, user.store.store());
@@ -62,7 +62,7 @@ private slots:
         vc->myTable()->selectRowExactly(0);  // Tea, one second
         vc->tableViewDoubleClick();
         QCOMPARE(enabled(), "Add AddMultiple Edit Delete Sort Reset Preferences");
-        vc->engine()->tick(timerId(timersArray[0]));  // it rings, and is done
+        vc->engine()->tick(timerId(vc->timers().at(0)));  // it rings, and is done
         QCOMPARE(enabled(), "Add AddMultiple Edit Delete Sort Silcence Preferences");
         button(tbSilcenceToolbarItem)->click();
         QTRY_COMPARE(enabled(), "Add AddMultiple Edit Delete Sort Preferences");
@@ -72,7 +72,7 @@ private slots:
             const QString before = sort->text();
             sort->click();
             QTRY_VERIFY(sort->text() != before);
-            seen << sort->text() << timersArray[0].desc;
+            seen << sort->text() << vc->timers().at(0).desc;
         }
         QCOMPARE(seen, QStringList({"Custom", "Time", "Tea", "Name", "Egg", "Custom", "Tea"}));
         QCOMPARE(statusLineText(1501, 1, QLocale("en")), "1,500 active timers (1 paused)");
@@ -90,10 +90,10 @@ private slots:
             return vc->sheets()->openSheet();
         };
         // The running timers, by name and seconds left.
-        const auto started = [] {
+        const auto started = [&] {
             QStringList list;
-            for (const Alert& alert : std::as_const(alertsArray))
-                list << timersArray[alert.row].desc + " " + QString::number(alert.value);
+            for (const Alert& alert : vc->engine()->alertsArray().entries())
+                list << vc->timers().find(alert.id)->desc + " " + QString::number(alert.value);
             list.sort();
             return list;
         };
@@ -103,7 +103,7 @@ private slots:
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, egg);
         QCOMPARE(started(), QStringList{"Egg 300"});
         vc->tableViewDoubleClick();
-        QVERIFY(alertsArray.isEmpty());
+        QVERIFY(vc->engine()->alertsArray().isEmpty());
 
         QDialog* editor = command("miNewTimer");
         editor->findChild<QLineEdit*>("edDescription")->setText("Bread");
@@ -149,12 +149,11 @@ private slots:
             editor->findChild<QCheckBox*>("cbStart")->setChecked(start);
             editor->findChild<QPushButton*>("btnSave")->click();
         };
-        const QString tea = timerId(timersArray[0]), egg = timerId(timersArray[1]);
+        const QString tea = timerId(vc->timers().at(0)), egg = timerId(vc->timers().at(1));
         const auto eggState = [&] {
-            const int k = haveAlertForID(egg);
-            if (k == -1) return QString("stopped");
-            return QString::number(alertsArray[k].value) +
-                   (alertsArray[k].isPaused ? " paused" : "");
+            const Alert* alert = vc->engine()->alertsArray().find(egg);
+            if (!alert) return QString("stopped");
+            return QString::number(alert->value) + (alert->isPaused ? " paused" : "");
         };
         vc->myTable()->selectRowExactly(1);
         vc->tableViewDoubleClick();
@@ -188,7 +187,7 @@ private slots:
         save(editor, false);
         QVERIFY(!vc->engine()->isRinging());
         QCOMPARE(vc->tableModel()->cell(0, 1).text, "1s");
-        QCOMPARE(haveAlertForID(tea), -1);
+        QVERIFY(!vc->engine()->alertsArray().contains(tea));
     }
 
     // The sheet blocks the window and with it the menu's shortcut; the sheet's
@@ -214,7 +213,8 @@ private slots:
         editor->reject();
     }
 
-    // The question names the one timer or counts several; Cancel keeps them all.
+    // The question names the one timer or counts several; Cancel keeps them
+    // all. A deleted timer that ran ticks no more; the others count on.
     void deleteNamesTheTimerOrCountsThemAndCancelKeepsAll() {
         ReturningUser user;
         for (const char* name : {"Tea", "Egg", "Pasta"}) user.store.addTimer(name, 300);
@@ -239,9 +239,19 @@ private slots:
             return texts;
         };
         QCOMPARE(ask({0, 2}, 1), (QStringList{"Dunok", "Delete 2 timers?", "Delete|Cancel"}));
-        QCOMPARE(testing::descriptions(), (QStringList{"Tea", "Egg", "Pasta"}));
+        QCOMPARE(testing::descriptions(vc->timers().timers()),
+                 (QStringList{"Tea", "Egg", "Pasta"}));
+        TimerEngine& engine = *vc->engine();
+        const QString egg = timerId(vc->timers().at(1)), pasta = timerId(vc->timers().at(2));
+        QVERIFY(engine.startTimer(egg) && engine.startTimer(pasta));
         QCOMPARE(ask({1}, 0), (QStringList{"Dunok", "Delete “Egg”?", "Delete|Cancel"}));
-        QTRY_COMPARE(testing::descriptions(), (QStringList{"Tea", "Pasta"}));
+        QTRY_COMPARE(testing::descriptions(vc->timers().timers()), (QStringList{"Tea", "Pasta"}));
+        QCOMPARE(engine.alertsArray().getNumAlerts(), 1);
+        QCOMPARE(vc->lblCount()->text(), QString("1 active timer"));
+        engine.tick(pasta);  // found in its new row
+        QCOMPARE(vc->tableModel()->cell(1, 1).text, QString("4m 59s"));
+        engine.stopAll();
+        QVERIFY(!engine.scheduler().isArmed());
     }
     // Told once the window is up, in one alert for every key, and not again.
     void unreadablePreferencesAreToldOnceTheWindowIsUp() {
@@ -284,17 +294,17 @@ private slots:
         vc->myTable()->selectRowExactly(0);
         vc->myTable()->setFocus();
         QTest::keyClick(vc->myTable(), Qt::Key_Return);  // starts the selected timer
-        QCOMPARE(alertsArray.size(), 1);
+        QCOMPARE(vc->engine()->alertsArray().getNumAlerts(), 1);
         // A focused button takes Space as a click of its own, and the timer runs on.
         QToolButton* sort = vc->toolbar()->button(tbSortToolbarItem);
         const QString label = sort->text();
         sort->setFocus();
         QTest::keyClick(sort, Qt::Key_Space);
         QTRY_VERIFY(sort->text() != label);
-        QVERIFY(!alertsArray[0].isPaused);
+        QVERIFY(!vc->engine()->alertsArray().at(0).isPaused);
         vc->myTable()->setFocus();
         QTest::keyClick(vc->myTable(), Qt::Key_Space);  // in the list it pauses
-        QVERIFY(alertsArray[0].isPaused);
+        QVERIFY(vc->engine()->alertsArray().at(0).isPaused);
         vc->resetAlerts();
     }
     void imagesComeAtTheSizeDrawn() {

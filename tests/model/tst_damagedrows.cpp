@@ -10,10 +10,10 @@
 #include "engine/Alarm.h"
 #include "engine/TimerEngine.h"
 #include "mainwindow/TimerTableModel.h"
+#include "model/ListLoading.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
 #include "model/TimerEdits.h"
-#include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/AudioPlayer.h"
 #include "platform/ResourceFolder.h"
@@ -75,14 +75,12 @@ private slots:
     }
 
     void init() {
-        testing::resetGlobals();
         player = std::make_unique<SharedPlayer>();
         QFile::remove(home.storePath());
         store = std::make_unique<testing::StoreFixture>(home.storePath());
     }
 
     void cleanup() {
-        testing::resetGlobals();
         player.reset();
         store.reset();
     }
@@ -133,12 +131,13 @@ private slots:
         const QByteArray before = testing::fingerprint(path);
         testing::MessageLog log;
 
-        QVERIFY(populateArray(store->store(), sortDuration));
-        QCOMPARE(timersArray.size(), 1);
-        const Timer timer = timersArray[0];
+        TimerList list;
+        QVERIFY(populateArray(list, store->store(), sortDuration));
+        QCOMPARE(list.size(), 1);
+        const Timer timer = list.at(0);
         QCOMPARE(timer.duration, seconds);
         Preferences prefs;
-        TimerTableModel model(prefs);
+        TimerTableModel model(prefs, list);
         model.reloadData();
         QCOMPARE(model.data(model.index(0, 0)).toString(), timer.desc);
         QCOMPARE(model.data(model.index(0, 1)).toString(), listed);
@@ -162,17 +161,19 @@ private slots:
         }
 
         ManualClock clock(5 * second);
-        TimerEngine engine(model, prefs, *player, clock);
+        TimerEngine engine(list, model, prefs, *player, clock);
+        model.setRunning(&engine.alertsArray());
         engine.setCursorSource([] { return QPointF(); });
         QList<FinishNotice> notices;
         connect(&engine, &TimerEngine::finishNotification, [&](auto n) { notices << n; });
-        engine.toggle(timerId(timersArray[0]));
-        QCOMPARE(alertsArray.size(), 1);
+        engine.toggle(timerId(timer));
+        QCOMPARE(engine.alertsArray().getNumAlerts(), 1);
         clock.advanceNs(second);
         engine.scheduler().processDueTicks();
         if (!rings.isEmpty()) {
             // Finished: the notice and the row say so, and the right file rings.
-            QVERIFY2(alertsArray.isEmpty(), qPrintable(model.data(model.index(0, 1)).toString()));
+            QVERIFY2(engine.alertsArray().isEmpty(),
+                     qPrintable(model.data(model.index(0, 1)).toString()));
             QVERIFY(model.data(model.index(0, 1)).toString().startsWith("Finished "));
             QCOMPARE(notices.size(), 1);
             QVERIFY(player->isPlaying());
@@ -180,13 +181,13 @@ private slots:
             QCOMPARE(log.countStartingWith("Playing the default sound"), rings == "Chimes" ? 0 : 1);
         } else {
             QCOMPARE(model.data(model.index(0, 1)).toString(), afterTick);
-            QCOMPARE(alertsArray[0].value, seconds - 1);
+            QCOMPARE(engine.secondsLeft(timerId(timer)), seconds - 1);
             engine.stopAll();
         }
         QCOMPARE(log.countStartingWith("Couldn't load sound file"), 0);
 
         // Shown clamped, kept as stored: nothing was written, and a reload reads it all again.
-        QVERIFY(populateArray(store->store(), sortDesc) && timersArray.size() == 1);
+        QVERIFY(populateArray(list, store->store(), sortDesc) && list.size() == 1);
         QCOMPARE(testing::fingerprint(path), before);
     }
 
@@ -199,8 +200,9 @@ private slots:
                                         "9223372036854775807, 0, 0, '../x'), ('neg', -3, 0, 0, "
                                         "'Chimes')"),
             QStringList());
-        QVERIFY(populateArray(store->store(), sortNone));
-        QVERIFY(dropTimerRows(store->store(), {0}, 3).accepted);
+        TimerList list;
+        QVERIFY(populateArray(list, store->store(), sortNone));
+        QVERIFY(dropTimerRows(store->store(), list, {0}, 3).accepted);
         QCOMPARE(testing::sql(path,
                               "SELECT quote(desc) || ' ' || quote(duration) || ' ' || "
                               "quote(sound) || ' ' || id FROM Timers ORDER BY position"),

@@ -68,10 +68,7 @@ class TestSettings : public QObject {
     }
 
 private slots:
-    void init() {
-        home = std::make_unique<testing::TestHome>();
-        testing::resetGlobals();
-    }
+    void init() { home = std::make_unique<testing::TestHome>(); }
 
     void commandLineReadsWhatTheWindowReads_data() {
         QTest::addColumn<QByteArray>("file");  // "<missing>": no file at all

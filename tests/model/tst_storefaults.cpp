@@ -46,12 +46,10 @@ class TestStoreFaults : public QObject {
         app->setStoreBusyTimeout(300);
         return app->start();
     }
-    void stopApp() {
-        app.reset();
-        testing::resetGlobals();
-    }
+    void stopApp() { app.reset(); }
     void listAgreesWithStore() {
-        QCOMPARE(testing::listAgainstStore(store, shownNames(), app->settings()->settings().sort),
+        QCOMPARE(testing::listAgainstStore(store, controller()->timers().timers(), shownNames(),
+                                           app->settings()->settings().sort),
                  QString());
     }
 
@@ -87,8 +85,9 @@ class TestStoreFaults : public QObject {
     QStringList storedAfter(Change change) const {
         QStringList after = firstRun;
         if (change == Add) return after << "Tea/300";
-        after = testing::entries();  // by time: 30 seconds, 1 minute, ...
-        after.move(0, 2);            // dropped above the fourth row
+        after = testing::entries(
+            controller()->timers().timers());  // by time: 30 seconds, 1 minute, ...
+        after.move(0, 2);                      // dropped above the fourth row
         return after;
     }
     // One refusal: one alert naming the change and starting with the cause,
@@ -123,13 +122,12 @@ class TestStoreFaults : public QObject {
         QCOMPARE(testing::storedTimers(store), expected);
         testing::changeSettings(*app->settings(), [](Settings& s) { s.sort = sortNone; });
         controller()->reloadTable();
-        QCOMPARE(testing::entries(), expected);
+        QCOMPARE(testing::entries(controller()->timers().timers()), expected);
     }
 
 private slots:
     void init() {
         home = std::make_unique<testing::TestHome>();
-        testing::resetGlobals();
         MessageBox::clearLastAlert();
     }
     void cleanup() { stopApp(); }

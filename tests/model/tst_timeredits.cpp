@@ -1,12 +1,12 @@
 // The stored list: a new user's ready-made timers, duplicating and deleting
-// timers in the list, the store and the running timers, the sort cycle,
+// timers in the list and the store, the sort cycle,
 // where dropped rows land, and how a drop is stored.
 #include <QTest>
 
+#include "model/ListLoading.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
 #include "model/TimerEdits.h"
-#include "model/TimerList.h"
 #include "model/TimerModel.h"
 #include "platform/PreferenceStore.h"
 #include "storage/Store.h"
@@ -19,7 +19,8 @@ class TestTimerEdits : public QObject {
     Q_OBJECT
     std::unique_ptr<testing::TestHome> home;
     std::unique_ptr<testing::StoreFixture> store;
-    static QString names() { return testing::descriptions().join(","); }
+    TimerList list;
+    QString names() const { return testing::descriptions(list.timers()).join(","); }
     QStringList storedList() const { return testing::storedDescriptions(store->store().path()); }
     QString stored() const { return storedList().join(","); }
     // An empty store in place of the lettered timers.
@@ -34,48 +35,40 @@ class TestTimerEdits : public QObject {
         PreferenceStore file(home->prefsPath());
         Preferences prefs(&file);
         prefs.load();
-        QVERIFY(populateArray(store->store(), prefs.settings().sort));
+        QVERIFY(populateArray(list, store->store(), prefs.settings().sort));
     }
-    static QString shownOrder() { return testing::descriptions().join(""); }
+    QString shownOrder() const { return testing::descriptions(list.timers()).join(""); }
     QString storedOrder() const { return storedList().join(""); }
 private slots:
     void init() {
         store.reset();
         home = std::make_unique<testing::TestHome>();
-        testing::resetGlobals();
         store = std::make_unique<testing::StoreFixture>(home->storePath());
         Timer a = store->addTimer("A", 300, "Harp");
         a.snoozeOn = true;
         QVERIFY(store->store().update(a, nullptr));
         for (const char* name : {"B", "C", "D", "E"}) store->addTimer(name, 30);
-        QVERIFY(populateArray(store->store(), sortNone));
+        QVERIFY(populateArray(list, store->store(), sortNone));
     }
     void duplicateStoresACopyThatListsLast() {
-        const std::optional<Timer> copy = duplicateTimer(store->store(), 0);
+        const std::optional<Timer> copy = duplicateTimer(store->store(), list, 0);
         QVERIFY(copy && !copy->snoozeOn);  // the original's alone
         QCOMPARE(stored(), "A,B,C,D,E,A");
-        QVERIFY(copy->duration == 300 && copy->sound == "Harp" && copy->id > timersArray[4].id);
+        QVERIFY(copy->duration == 300 && copy->sound == "Harp" && copy->id > list.at(4).id);
     }
-    void deletingEndsTheTimersAndAFailedSaveChangesNothing() {
-        for (int row : {1, 3, 4})
-            alertsArray << testing::runningAlert(timersArray[row], 60, row == 3);
-        auto tick = alertsArray[0].theTimer;
+    void deletingIsAllOrNothing() {
         store->store().failNextWrites(1, 1);  // the second of the two fails: neither goes
         StoreError error;
-        QCOMPARE(deleteTimerRows(store->store(), {1, 3}, {}, &error), 0);
+        QCOMPARE(deleteTimerRows(store->store(), list, {1, 3}, {}, &error), 0);
         QVERIFY(error.description.contains("could not be written"));
         QCOMPARE(names(), "A,B,C,D,E");
-        QVERIFY(tick->isValid());
-        QCOMPARE(alertsArray.size(), 3);
         QList<int> removed;
-        QCOMPARE(deleteTimerRows(store->store(), {1, 4}, [&](int row) { removed << row; }),
-                 2);  // B and E, running
+        QCOMPARE(deleteTimerRows(store->store(), list, {1, 4}, [&](int row) { removed << row; }),
+                 2);  // B and E
         QCOMPARE(removed, QList<int>({4, 1}));
-        QVERIFY(!tick->isValid());
         QCOMPARE(names(), "A,C,D");
         QCOMPARE(stored(), "A,C,D");
-        QCOMPARE(alertsArray.size(), 1);
-        QCOMPARE(alertsArray[0].row, qint64(2));  // D's ticks redraw its new row
+        QCOMPARE(list.rowOf(list.at(2).id), 2);  // D is found in its new row
     }
 
     void defaultTimersOnlyOnAFirstStart() {
@@ -83,19 +76,20 @@ private slots:
         PreferenceStore file(home->prefsPath());
         Preferences prefs(&file);
         prefs.load();  // first run
-        QVERIFY(populateArray(store->store(), prefs.settings().sort) &&
-                needsDefaultTimers(prefs.settings().newDatabase));
+        QVERIFY(populateArray(list, store->store(), prefs.settings().sort) &&
+                needsDefaultTimers(list, prefs.settings().newDatabase));
         markDefaultTimersCreated(prefs);
         // as for a list the user emptied
-        QVERIFY(!needsDefaultTimers(prefs.settings().newDatabase));
+        QVERIFY(!needsDefaultTimers(list, prefs.settings().newDatabase));
         QVERIFY(!PreferenceStore(home->prefsPath()).boolean(PrefKeys::newDatabase));
         createDefaultEntries(store->store(), prefs.defSound());
         QStringList table;  // stored in the table's order
         for (const auto& timer : defaultTimers()) table << timer.first;
         QCOMPARE(storedList(), table);
-        QCOMPARE(timersArray.first().sound, Constants::defSound);
+        QVERIFY(populateArray(list, store->store(), sortNone));
+        QCOMPARE(list.at(0).sound, Constants::defSound);
         // A store holding timers gets none.
-        QVERIFY(populateArray(store->store(), sortNone) && !needsDefaultTimers(true));
+        QVERIFY(populateArray(list, store->store(), sortNone) && !needsDefaultTimers(list, true));
     }
 
     // All nineteen or none: the list never shows a timer the store lacks.
@@ -105,7 +99,7 @@ private slots:
         testing::MessageLog log;
         createDefaultEntries(store->store(), Constants::defSound);
         QCOMPARE(log.countStartingWith("Could not save. "), 1);
-        QVERIFY(storedList().isEmpty() && timersArray.isEmpty());
+        QVERIFY(storedList().isEmpty());
     }
 
     void sortCyclesCustomTimeNameAndIsStoredAtOnce() {
@@ -126,42 +120,43 @@ private slots:
     // timer keeps its id and what was set for it.
     void dropIsStoredAndCustomUntilARestart() {
         numberedStore();
-        timersArray[2].snoozeOn = true;
-        timersArray[2].snooze = 600;
-        QVERIFY(store->store().update(timersArray[2], nullptr));
+        Timer two = list.at(2);
+        two.snoozeOn = true;
+        two.snooze = 600;
+        QVERIFY(store->store().update(two, nullptr) && list.replace(two));
         QList<TimerId> ids;
-        for (const Timer& t : std::as_const(timersArray)) ids << t.id;
+        for (const Timer& t : list.timers()) ids << t.id;
         const QString order = "13024";
-        const DropResult result = dropTimerRows(store->store(), {0, 2}, 4);
+        const DropResult result = dropTimerRows(store->store(), list, {0, 2}, 4);
         QVERIFY(result.accepted && !result.refused);
         QCOMPARE(result.order, QList<int>({1, 3, 0, 2, 4}));
         QCOMPARE(shownOrder(), order);
-        QCOMPARE(timersArray[3].id, ids[2]);
+        QCOMPARE(list.at(3).id, ids[2]);
         QCOMPARE(storedOrder(), order);
-        QVERIFY(populateArray(store->store(), sortNone));
-        QVERIFY(timersArray[3].snoozeOn && timersArray[3].snooze == 600);
-        QCOMPARE(timersArray[3].id, ids[2]);
+        QVERIFY(populateArray(list, store->store(), sortNone));
+        QVERIFY(list.at(3).snoozeOn && list.at(3).snooze == 600);
+        QCOMPARE(list.at(3).id, ids[2]);
         // A restart sorts by time again; the custom order waits in the cycle.
         PreferenceStore file(home->prefsPath());
         Preferences restarted(&file);
         restarted.load();
-        QVERIFY(populateArray(store->store(), restarted.settings().sort));
+        QVERIFY(populateArray(list, store->store(), restarted.settings().sort));
         QCOMPARE(shownOrder(), "01234");
         cycleSortOrder(restarted);  // Name
         QCOMPARE(cycleSortOrder(restarted), sortNone);
-        QVERIFY(populateArray(store->store(), restarted.settings().sort));
+        QVERIFY(populateArray(list, store->store(), restarted.settings().sort));
         QCOMPARE(shownOrder(), order);
     }
     void refusedDropLeavesTheOldOrder() {
         numberedStore();
-        const QList<Timer> before = timersArray;
+        const QList<Timer> before = list.timers();
         testing::MessageLog log;
         store->store().failNextWrites(1, 3);
-        const DropResult result = dropTimerRows(store->store(), {0, 2}, 4);
+        const DropResult result = dropTimerRows(store->store(), list, {0, 2}, 4);
         QVERIFY(result.accepted && result.refused && result.order.isEmpty());
         QCOMPARE(log.countStartingWith("Could not save. "), 1);
         QCOMPARE(storedOrder(), "43210");
-        QCOMPARE(testing::descriptions(), testing::descriptions(before));
+        QCOMPARE(names(), testing::descriptions(before).join(","));
         QCOMPARE(result.rows, QList<int>({0, 2}));  // where the dropped ones still are
     }
 };

@@ -4,6 +4,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "domain/TimerList.h"
+#include "engine/RunningTimers.h"
 #include "model/Globals.h"
 #include "platform/LauncherEntry.h"
 #include "platform/ProcessActivity.h"
@@ -64,10 +66,13 @@ private slots:
                             "Update", {"application://dunok.desktop"}, QString(), &dock,
                             SLOT(Update(QString, QVariantMap))));
         LauncherEntry entry;
-        Badge badge;
+        RunningTimers running;
+        TimerList list;
+        Badge badge(running, list);
         badge.addDisplay(&entry);
         for (int count : {3, 3, 1, 0}) {
-            alertsArray.resize(count);
+            running.clear();
+            for (int i = 0; i < count; ++i) running.append({QString::number(i + 1)});
             badge.update();
         }
         badge.removeDisplay(&entry);

@@ -6,7 +6,7 @@
 
 #include "engine/TimerEngine.h"
 #include "mainwindow/TimerTableModel.h"
-#include "model/TimerList.h"
+#include "model/ListLoading.h"
 #include "model/TimerModel.h"
 #include "platform/AudioPlayer.h"
 #include "platform/TickScheduler.h"
@@ -22,23 +22,24 @@ protected:
     template <typename Fill>
     void setUpEngine(Fill fill) {
         home = std::make_unique<TestHome>();
-        resetGlobals();
         player = std::make_unique<SharedPlayer>();
         store = std::make_unique<StoreFixture>(home->storePath());
         fill(*store);
-        populateArray(store->store(), sortDuration);
+        list.clear();
+        populateArray(list, store->store(), sortDuration);
         prefs = std::make_unique<Preferences>();
-        model = std::make_unique<TimerTableModel>(*prefs);
+        model = std::make_unique<TimerTableModel>(*prefs, list);
         model->reloadData();
-        engine = std::make_unique<TimerEngine>(*model, *prefs, *player, clock);
+        engine = std::make_unique<TimerEngine>(list, *model, *prefs, *player, clock);
+        model->setRunning(&engine->alertsArray());
         notices.clear();
         QObject::connect(engine.get(), &TimerEngine::finishNotification,
                          [this](const FinishNotice& n) { notices << n; });
     }
     // The engine goes first: stopping its timers still reaches the player and the table.
     void tearDownEngine() {
+        if (model) model->setRunning(nullptr);
         engine.reset();
-        resetGlobals();
         player.reset();
         model.reset();
         prefs.reset();
@@ -48,12 +49,15 @@ protected:
         clock.advanceNs(ns);
         engine->scheduler().processDueTicks();
     }
-    static QString id(int row) { return timerId(timersArray[row]); }
+    QString id(int row) const { return timerId(list.at(row)); }
+    // Seconds left of the timer on that row, as the engine counts them.
+    qint64 left(int row) const { return engine->secondsLeft(id(row)); }
 
     std::unique_ptr<TestHome> home;
     std::unique_ptr<SharedPlayer> player;
     std::unique_ptr<StoreFixture> store;
     ManualClock clock;
+    TimerList list;
     std::unique_ptr<Preferences> prefs;
     std::unique_ptr<TimerTableModel> model;
     std::unique_ptr<TimerEngine> engine;

@@ -25,16 +25,6 @@ TestHome::TestHome() {
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base + "/runtime"));
 }
 
-Alert runningAlert(const Timer& timer, qint64 value, bool paused) {
-    Alert alert;
-    alert.id = timerId(timer);
-    alert.value = value;
-    alert.isPaused = paused;
-    alert.theTimer = paused ? nullptr : std::make_shared<IdleTick>();
-    alert.row = -1;
-    return alert;
-}
-
 QList<Timer> storedRecords(const QString& storePath) {
     TimerStore reader;
     StoreError error;
@@ -56,20 +46,9 @@ QStringList descriptions(const QList<Timer>& list) {
     return out;
 }
 
-void resetGlobals() {
-    for (Alert& alert : alertsArray)
-        if (alert.theTimer) alert.theTimer->invalidate();
-    alertsArray.clear();
-    timersArray.clear();
-}
-
 StoreFixture::StoreFixture(const QString& path) : store_(std::make_unique<TimerStore>()) {
     StoreError error;
     if (!store_->open(path, &error)) qFatal("test store: %s", qPrintable(error.consoleText()));
-}
-
-StoreFixture::~StoreFixture() {
-    timersArray.clear();
 }
 
 Timer StoreFixture::addTimer(const QString& desc, qint64 duration, const QString& sound) {
@@ -79,10 +58,11 @@ Timer StoreFixture::addTimer(const QString& desc, qint64 duration, const QString
     return timer.first();
 }
 
-QString listAgainstStore(const QString& storePath, const QStringList& shown, int sort) {
+QString listAgainstStore(const QString& storePath, const QList<Timer>& list,
+                         const QStringList& shown, int sort) {
     const QStringList integrity = sql(storePath, QStringLiteral("PRAGMA integrity_check"));
     if (integrity != QStringList{"ok"}) return "integrity_check: " + integrity.join(u", ");
-    QStringList stored = storedTimers(storePath), listed = entries(), names;
+    QStringList stored = storedTimers(storePath), listed = entries(list), names;
     for (const QString& timer : std::as_const(listed))
         names << timer.section(QLatin1Char('/'), 0, -2);
     if (names != shown)

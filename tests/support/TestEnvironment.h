@@ -1,5 +1,4 @@
-// Shared set-up for tests: a private home for the XDG folders, a fresh store, and the program's
-// globals put back to their start values.
+// Shared set-up for tests: a private home for the XDG folders, a fresh store, a returning user.
 #pragma once
 
 #include <QString>
@@ -7,7 +6,6 @@
 #include <memory>
 
 #include "engine/Alarm.h"
-#include "engine/Alert.h"
 #include "model/Globals.h"
 #include "model/Preferences.h"
 #include "platform/PreferenceStore.h"
@@ -30,29 +28,16 @@ private:
     QTemporaryDir dir_;
 };
 
-// A tick source that is only ever cancelled, for entries that tests put in
-// the running-timer table by hand.
-class IdleTick : public TickSource {
-public:
-    void invalidate() override { valid = false; }
-    bool isValid() const override { return valid; }
-    bool valid = true;
-};
-
-// An entry of the running-timer table for that timer, with row -1 so that the
-// code under test has to find the row itself; a paused one has no tick.
-Alert runningAlert(const Timer& timer, qint64 value, bool paused = false);
-
 // The timers of the store at storePath as a new run of the program finds
 // them, in the user's order; none when it cannot read them.
 QList<Timer> storedRecords(const QString& storePath);
 // "description/seconds" of each timer of a list, or of the store.
-QStringList entries(const QList<Timer>& list = timersArray);
+QStringList entries(const QList<Timer>& list);
 inline QStringList storedTimers(const QString& storePath) {
     return entries(storedRecords(storePath));
 }
 // The descriptions of a list, or of the store.
-QStringList descriptions(const QList<Timer>& list = timersArray);
+QStringList descriptions(const QList<Timer>& list);
 inline QStringList storedDescriptions(const QString& storePath) {
     return descriptions(storedRecords(storePath));
 }
@@ -60,10 +45,8 @@ inline QStringList storedDescriptions(const QString& storePath) {
 // Empty when the file passes integrity_check, the program's list holds what
 // the file holds (in the file's order unless `sort` is on) and `shown` (the
 // table's first column, top to bottom) is that list; else what differs.
-QString listAgainstStore(const QString& storePath, const QStringList& shown, int sort);
-
-// Every global of the program back to its value at process start.
-void resetGlobals();
+QString listAgainstStore(const QString& storePath, const QList<Timer>& list,
+                         const QStringList& shown, int sort);
 
 // Changes some of prefs' settings for this run, as the sheet's pop-up or a
 // drop would: edit gets the settings to change.
@@ -74,12 +57,10 @@ void changeSettings(Preferences& prefs, Edit edit) {
     prefs.changeForThisRun(settings);
 }
 
-// An open store over a file of its own, installed as the program's store
-// until destroyed.
+// An open store over a file of its own.
 class StoreFixture {
 public:
     explicit StoreFixture(const QString& path);
-    ~StoreFixture();
     TimerStore& store() { return *store_; }
     // Stores one timer; returns it.
     Timer addTimer(const QString& desc, qint64 duration,

@@ -4,9 +4,10 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <utility>
 
-#include "model/Globals.h"
+#include "domain/TimerList.h"
 
 namespace dunok {
 
@@ -22,32 +23,36 @@ const QList<std::pair<QString, qint64>>& defaultTimers();
 // after the stored timers for as long as it runs, and is then forgotten.
 class OneOffTimers {
 public:
-    // A new one, with that sound; it joins the end of timersArray at once.
-    Timer add(const QString& desc, qint64 duration, const QString& sound);
+    // stillRuns: whether the timer with that id counts down or is paused.
+    explicit OneOffTimers(std::function<bool(const QString& id)> stillRuns)
+        : stillRuns_(std::move(stillRuns)) {}
+    // A new one, with that sound; it joins the end of list at once.
+    Timer add(TimerList& list, const QString& desc, qint64 duration, const QString& sound);
     // Forgets those that no longer run and appends the others to list.
     void appendRunning(QList<Timer>& list);
 
 private:
+    std::function<bool(const QString& id)> stillRuns_;
     QList<Timer> timers_;
     TimerId nextId_ = -1;
 };
 
-// Refills timersArray from the store in the order of the given sort setting.
+// Refills list from the store in the order of the given sort setting.
 // The one-off timers that still run or are paused follow, in the order they
 // were started. A failed fetch leaves the list as it was ("Could not fetch. "
 // on the console) and returns false.
-bool populateArray(TimerStore& store, int sort, OneOffTimers* oneOffs = nullptr);
+bool populateArray(TimerList& list, TimerStore& store, int sort, OneOffTimers* oneOffs = nullptr);
 
 // Whether the list just loaded should be filled with the default timers: it
 // is empty and the store has never been filled (newDatabase, as the
 // preferences say).
-bool needsDefaultTimers(bool newDatabase);
+bool needsDefaultTimers(const TimerList& list, bool newDatabase);
 // Records, in memory and in the preferences, that the defaults are made, so
 // that a list the user emptied stays empty.
 void markDefaultTimersCreated(Preferences& prefs);
-// Stores the nineteen default timers, each ringing with sound, and puts them
-// in timersArray; all of them or, when the store refuses, none (reported on
-// the console).
+// Stores the nineteen default timers, each ringing with sound; all of them
+// or, when the store refuses, none (reported on the console). The caller
+// reloads the list.
 void createDefaultEntries(TimerStore& store, const QString& sound);
 
 }  // namespace dunok

@@ -1,10 +1,9 @@
-#include "model/TimerList.h"
+#include "model/ListLoading.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <algorithm>
 
-#include "model/Globals.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
 #include "model/TimerEdits.h"
@@ -43,42 +42,40 @@ const QList<std::pair<QString, qint64>>& defaultTimers() {
     return timers;
 }
 
-Timer OneOffTimers::add(const QString& desc, qint64 duration, const QString& sound) {
+Timer OneOffTimers::add(TimerList& list, const QString& desc, qint64 duration,
+                        const QString& sound) {
     Timer timer = newTimer(desc, duration, sound);
     timer.id = nextId_--;
     timers_ << timer;
-    timersArray << timer;
+    list.append({timer});
     return timer;
 }
 
 // Those that no longer run are dropped here, so a one-off finished or
 // stopped leaves the list at its next reload.
 void OneOffTimers::appendRunning(QList<Timer>& list) {
-    timers_.removeIf([](const Timer& timer) {
-        const QString id = timerId(timer);
-        return std::none_of(alertsArray.cbegin(), alertsArray.cend(),
-                            [&](const Alert& alert) { return alert.id == id && alert.value > 0; });
-    });
+    timers_.removeIf([this](const Timer& timer) { return !stillRuns_(timerId(timer)); });
     list << timers_;
 }
 
-bool populateArray(TimerStore& store, int sort, OneOffTimers* oneOffs) {
+bool populateArray(TimerList& list, TimerStore& store, int sort, OneOffTimers* oneOffs) {
     StoreError error;
     auto result = store.timers(&error);
     if (!result) {
         logStoreError(QStringLiteral("Could not fetch. "), error);
         return false;
     }
-    timersArray = std::move(*result);
+    QList<Timer> timers = std::move(*result);
     sortForList(
-        timersArray, sort, [](const Timer& t) { return t.duration; },
+        timers, sort, [](const Timer& t) { return t.duration; },
         [](const Timer& t) { return t.desc; });
-    if (oneOffs) oneOffs->appendRunning(timersArray);
+    if (oneOffs) oneOffs->appendRunning(timers);
+    list.assign(std::move(timers));
     return true;
 }
 
-bool needsDefaultTimers(bool newDatabase) {
-    return timersArray.isEmpty() && newDatabase;
+bool needsDefaultTimers(const TimerList& list, bool newDatabase) {
+    return list.isEmpty() && newDatabase;
 }
 
 void markDefaultTimersCreated(Preferences& prefs) {
@@ -97,7 +94,6 @@ void createDefaultEntries(TimerStore& store, const QString& sound) {
     // One transaction for the nineteen: the disk is flushed once rather than
     // nineteen times, which a new user would otherwise wait for. Refused,
     // none is listed: the list shows nothing the store does not hold.
-    timersArray.clear();
     addTimers(store, timers);
 }
 
