@@ -18,7 +18,7 @@ namespace {
 // A full disk or a held file says what to do; anything else names the error.
 QString savingFailed(const StoreError& error) {
     const QString consequence = TimerCommands::tr("The new timer could not be saved.");
-    if (error.cause() == StoreError::Cause::Other)
+    if (storeCause(error) == StoreCause::Other)
         return consequence + QLatin1Char(' ') + error.description;
     return storeTroubleText(error, consequence);
 }

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "domain/StoreError.h"
 #include "editing/DurationParser.h"
 #include "editing/SupMisc.h"
 #include "model/Globals.h"
 #include "model/TimerModel.h"
 #include "storage/Store.h"
-#include "storage/StoreError.h"
 
 namespace dunok {
 

@@ -16,6 +16,7 @@
 #include <climits>
 #include <tuple>
 
+#include "domain/StoreError.h"
 #include "editing/SnoozeField.h"
 #include "editing/SoundImport.h"
 #include "editing/SupMisc.h"
@@ -26,7 +27,6 @@
 #include "platform/ResourceFolder.h"
 #include "platform/WallClock.h"
 #include "storage/Store.h"
-#include "storage/StoreError.h"
 
 namespace dunok {
 

@@ -7,6 +7,7 @@
 #include "editing/PrefsController.h"
 #include "model/Preferences.h"
 #include "model/TimerEdits.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
 

@@ -5,27 +5,27 @@
 #include <QStringList>
 #include <memory>
 
+#include "engine/AlarmOutput.h"
+#include "platform/AudioPlayer.h"
+
 namespace dunok {
 
-class AudioPlayer;
 struct Settings;
-
-enum class MissingSound { Fails, PlaysDefault };
 
 // The one audio player: the alarm and the editor's sound preview both play
 // through it, each new sound replacing the one before. The program keeps one
 // for its run, handed to whatever plays, and closes it at quit, while Qt and
 // the sound system are still up; each test keeps one for its cases.
-class SharedPlayer {
+class SharedPlayer : public AlarmOutput {
 public:
     SharedPlayer();
     // Stops what plays and destroys the player.
-    ~SharedPlayer();
+    ~SharedPlayer() override;
     SharedPlayer(const SharedPlayer&) = delete;
     SharedPlayer& operator=(const SharedPlayer&) = delete;
 
     // The player of the last sound, or none.
-    AudioPlayer* player() const { return player_.get(); }
+    AudioPlayer* player() const override { return player_.get(); }
     // Makes player the one that plays; the one before is destroyed.
     void replace(std::unique_ptr<AudioPlayer> player);
     // Stops and destroys the player.
@@ -41,11 +41,11 @@ public:
     // loaded (or a closed player) writes "Couldn't load sound file" (and why)
     // to the console, leaves the player as it was and returns false.
     bool play(const QString& soundName, const Settings& settings,
-              MissingSound missing = MissingSound::Fails);
+              MissingSound missing = MissingSound::Fails) override;
     // Stops the player if it is playing; nothing else.
-    void stop();
+    void stop() override;
     // Whether there is a player and it is playing.
-    bool isPlaying() const;
+    bool isPlaying() const override;
 
 private:
     std::unique_ptr<AudioPlayer> player_;

@@ -1,17 +1,16 @@
 #include "engine/AlarmRing.h"
 
-#include "engine/Alarm.h"
+#include "engine/AlarmOutput.h"
 #include "engine/Alert.h"
 #include "model/Globals.h"
 #include "model/Preferences.h"
-#include "platform/AudioPlayer.h"
 #include "platform/Clock.h"
 #include "platform/TickScheduler.h"
 
 namespace dunok {
 
 AlarmRing::AlarmRing(TickScheduler& scheduler, Clock& clock, const Preferences& prefs,
-                     SharedPlayer& player, QObject* parent)
+                     AlarmOutput& player, QObject* parent)
     : QObject(parent), scheduler_(scheduler), clock_(clock), prefs_(prefs), shared_(player) {}
 
 AlarmRing::~AlarmRing() {
@@ -25,7 +24,7 @@ bool AlarmRing::ring(const QString& timerId, const QString& soundName) {
     if (!shared_.play(soundName, settings, MissingSound::PlaysDefault)) return false;
     player_ = shared_.player();
     timerId_ = timerId;
-    connect(player_, &AudioPlayer::finished, this, &AlarmRing::played);
+    connect(player_, &SoundPlay::finished, this, &AlarmRing::played);
     repeating_ = settings.repeatAlarm;
     repeatUntilNs_ = clock_.nowNs() + qint64(settings.repeatLimitMinutes) * 60 * 1'000'000'000;
     return true;
@@ -82,7 +81,7 @@ void AlarmRing::playAgain() {
 void AlarmRing::end() {
     if (pause_) pause_->invalidate();
     pause_.reset();
-    if (player_) disconnect(player_, &AudioPlayer::finished, this, &AlarmRing::played);
+    if (player_) disconnect(player_, &SoundPlay::finished, this, &AlarmRing::played);
     player_ = nullptr;
     timerId_.clear();
     repeating_ = false;

@@ -11,10 +11,10 @@
 
 namespace dunok {
 
-class AudioPlayer;
+class AlarmOutput;
 class Clock;
 class Preferences;
-class SharedPlayer;
+class SoundPlay;
 class TickScheduler;
 class TickSource;
 
@@ -27,8 +27,8 @@ public:
     // prefs: the volume and whether and for how long the alarm repeats, as
     // they are when it rings. It rings through player, which the editor's
     // preview shares.
-    AlarmRing(TickScheduler& scheduler, Clock& clock, const Preferences& prefs,
-              SharedPlayer& player, QObject* parent = nullptr);
+    AlarmRing(TickScheduler& scheduler, Clock& clock, const Preferences& prefs, AlarmOutput& player,
+              QObject* parent = nullptr);
     ~AlarmRing() override;
 
     // Rings the timer with that id with the named sound, ending whatever
@@ -55,8 +55,8 @@ private:
     TickScheduler& scheduler_;
     Clock& clock_;
     const Preferences& prefs_;
-    SharedPlayer& shared_;
-    QPointer<AudioPlayer> player_;
+    AlarmOutput& shared_;
+    QPointer<SoundPlay> player_;
     QString timerId_;
     bool repeating_ = false;
     qint64 repeatUntilNs_ = 0;

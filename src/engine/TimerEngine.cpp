@@ -1,12 +1,11 @@
 #include "engine/TimerEngine.h"
 
-#include <QCursor>
 #include <QDebug>
 #include <QLocale>
 #include <algorithm>
 
 #include "domain/TimerList.h"
-#include "engine/Alarm.h"
+#include "engine/AlarmOutput.h"
 #include "engine/AlarmRing.h"
 #include "engine/Badge.h"
 #include "engine/CountdownText.h"
@@ -27,14 +26,15 @@ constexpr qint64 tickCoalescingNs = 3'000'000;
 }  // namespace
 
 TimerEngine::TimerEngine(const TimerList& list, TimerRowDisplay& rows, const Preferences& prefs,
-                         SharedPlayer& player, Clock& clock, QObject* parent)
+                         AlarmOutput& player, Clock& clock, QObject* parent)
     : QObject(parent),
       list_(list),
       rows_(rows),
       prefs_(prefs),
       player_(player),
       scheduler_(std::make_unique<TickScheduler>(clock)),
-      cursor_([] { return QPointF(QCursor::pos()); }),
+      // Until the window says where the mouse is, it never moves.
+      cursor_([] { return QPointF(); }),
       ring_(std::make_unique<AlarmRing>(*scheduler_, clock, prefs, player)),
       badge_(alertsArray_, list_) {
     scheduler_->setCoalescingNs(tickCoalescingNs);

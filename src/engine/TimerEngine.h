@@ -24,7 +24,7 @@ namespace dunok {
 
 class AlarmRing;
 class Preferences;
-class SharedPlayer;
+class AlarmOutput;
 class TickScheduler;
 class TickSource;
 class TimerList;
@@ -74,7 +74,7 @@ public:
     // player, which the editor's preview shares.
     // list: the timers, in the order of the rows; it outlives the engine.
     TimerEngine(const TimerList& list, TimerRowDisplay& rows, const Preferences& prefs,
-                SharedPlayer& player, Clock& clock = systemClock(), QObject* parent = nullptr);
+                AlarmOutput& player, Clock& clock = systemClock(), QObject* parent = nullptr);
     ~TimerEngine() override;
 
     // What a double-click on a timer's row does: start it, stop it, resume
@@ -139,12 +139,12 @@ public:
     // down. The running-timer table keeps its entries.
     void shutDown();
 
-    // Tests: where the mouse is.
+    // Where the mouse is, for the watch that silences the alarm when it moves.
     void setCursorSource(std::function<QPointF()> source) { cursor_ = std::move(source); }
     TickScheduler& scheduler() const { return *scheduler_; }
     // The settings the engine runs with now.
     const Settings& settings() const;
-    SharedPlayer& player() const { return player_; }
+    AlarmOutput& player() const { return player_; }
     // The count of running timers and the next finish, on whatever shows them.
     Badge& badge() { return badge_; }
 
@@ -176,7 +176,7 @@ private:
     const TimerList& list_;
     TimerRowDisplay& rows_;
     const Preferences& prefs_;
-    SharedPlayer& player_;
+    AlarmOutput& player_;
     std::unique_ptr<TickScheduler> scheduler_;
     std::function<QPointF()> cursor_;
     std::unique_ptr<AlarmRing> ring_;

@@ -4,13 +4,12 @@
 #include <algorithm>
 
 #include "domain/TimerList.h"
+#include "domain/TimerRepository.h"
 #include "engine/RunningTimers.h"
 #include "engine/TimerEngine.h"
 #include "model/Globals.h"
 #include "model/TimerModel.h"
 #include "platform/WallClock.h"
-#include "storage/Store.h"
-#include "storage/TimerStore.h"
 
 namespace dunok {
 
@@ -34,7 +33,8 @@ KeptTimer keptTimerAt(std::optional<qint64> dueAt, std::optional<qint64> pausedL
     return {KeptTimer::State::Running, std::min((ms + 999) / 1000, maxTimerDuration)};
 }
 
-TimerRestore::TimerRestore(TimerList& list, TimerEngine& engine, TimerStore& store, QObject* parent)
+TimerRestore::TimerRestore(TimerList& list, TimerEngine& engine, TimerRepository& store,
+                           QObject* parent)
     : QObject(parent), list_(list), engine_(engine), store_(store) {}
 
 void TimerRestore::restore() {

@@ -13,7 +13,7 @@ namespace dunok {
 class TimerEngine;
 class TimerList;
 struct StoreError;
-class TimerStore;
+class TimerRepository;
 
 // How a kept timer stands at a moment: what its record holds (dueAt in ms
 // since the epoch, pausedLeft in seconds) read against the wall clock. The
@@ -29,7 +29,7 @@ class TimerRestore : public QObject {
     Q_OBJECT
 public:
     // What is kept goes into the list's timers as into the store.
-    TimerRestore(TimerList& list, TimerEngine& engine, TimerStore& store,
+    TimerRestore(TimerList& list, TimerEngine& engine, TimerRepository& store,
                  QObject* parent = nullptr);
 
     // Once, at start, with the list loaded and the notifications ready: the
@@ -50,7 +50,7 @@ public:
 private:
     TimerList& list_;
     TimerEngine& engine_;
-    TimerStore& store_;
+    TimerRepository& store_;
     bool quitting_ = false;
 };
 

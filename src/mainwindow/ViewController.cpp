@@ -1,6 +1,7 @@
 #include "mainwindow/ViewController.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -41,7 +42,11 @@ constexpr int smallRowHeight = 32;
 
 ViewController::ViewController(Preferences& prefs, SharedPlayer& player, TimerStore& store,
                                QWidget* parent, Clock* clock)
-    : QWidget(parent), prefs_(prefs), store_(store), oneOffs_([this](const QString& id) {
+    : QWidget(parent),
+      prefs_(prefs),
+      player_(player),
+      store_(store),
+      oneOffs_([this](const QString& id) {
           const Alert* alert = engine_->alertsArray().find(id);
           return alert && alert->value > 0;
       }) {
@@ -71,6 +76,7 @@ ViewController::ViewController(Preferences& prefs, SharedPlayer& player, TimerSt
     engine_ =
         new TimerEngine(timers_, *model_, prefs_, player, clock ? *clock : systemClock(), this);
     model_->setRunning(&engine_->alertsArray());
+    engine_->setCursorSource([] { return QPointF(QCursor::pos()); });
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, this, &ViewController::updateToolbar);
     connect(engine_, &TimerEngine::closeWindowRequested, this, [this] { window()->close(); });
     // Every start, pause, resume, stop and finish refreshes the toolbar.
@@ -132,7 +138,7 @@ void ViewController::viewDidLoad() {
         });
     });
 
-    sheets_ = new Sheets(prefs_, engine_->player(), store_, this);
+    sheets_ = new Sheets(prefs_, player_, store_, this);
     connect(sheets_, &Sheets::timersChanged, this, &ViewController::reloadTable);
     connect(sheets_, &Sheets::editSaved, engine_, &TimerEngine::stopEditedTimer);
     connect(sheets_, &Sheets::startRequested, engine_,
@@ -307,7 +313,7 @@ void ViewController::connectCommands() {
 CommandState ViewController::commandState() const {
     CommandState state =
         listState(timers_, engine_->alertsArray(), myTable_->selectedRow(), *model_);
-    state.alarmRinging = engine_->isRinging() || engine_->player().isPlaying();
+    state.alarmRinging = engine_->isRinging() || player_.isPlaying();
     state.sortLabel = sortString(prefs_.settings().sort);
     return state;
 }

@@ -106,6 +106,7 @@ private:
     int rowHeight() const;
 
     Preferences& prefs_;
+    SharedPlayer& player_;
     TimerStore& store_;
     // Declared before everything that reads it.
     TimerList timers_;

@@ -4,13 +4,12 @@
 #include <QDebug>
 #include <algorithm>
 
+#include "domain/TimerRepository.h"
 #include "model/ListOrder.h"
 #include "model/Preferences.h"
 #include "model/TimerEdits.h"
 #include "model/TimerModel.h"
 #include "platform/PreferenceStore.h"
-#include "storage/Store.h"
-#include "storage/TimerStore.h"
 
 namespace dunok {
 
@@ -58,7 +57,7 @@ void OneOffTimers::appendRunning(QList<Timer>& list) {
     list << timers_;
 }
 
-bool populateArray(TimerList& list, TimerStore& store, int sort, OneOffTimers* oneOffs) {
+bool populateArray(TimerList& list, TimerRepository& store, int sort, OneOffTimers* oneOffs) {
     StoreError error;
     auto result = store.timers(&error);
     if (!result) {
@@ -84,7 +83,7 @@ void markDefaultTimersCreated(Preferences& prefs) {
     prefs.change(settings, {PrefKeys::newDatabase});
 }
 
-void createDefaultEntries(TimerStore& store, const QString& sound) {
+void createDefaultEntries(TimerRepository& store, const QString& sound) {
     QList<Timer> timers;
     for (const auto& [desc, duration] : defaultTimers())
         // Named in the language of the first start; from then on the names

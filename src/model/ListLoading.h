@@ -12,7 +12,7 @@
 namespace dunok {
 
 class Preferences;
-class TimerStore;
+class TimerRepository;
 
 // The nineteen timers a new user starts with, in the order they are stored;
 // their names in English, stored translated.
@@ -41,7 +41,8 @@ private:
 // The one-off timers that still run or are paused follow, in the order they
 // were started. A failed fetch leaves the list as it was ("Could not fetch. "
 // on the console) and returns false.
-bool populateArray(TimerList& list, TimerStore& store, int sort, OneOffTimers* oneOffs = nullptr);
+bool populateArray(TimerList& list, TimerRepository& store, int sort,
+                   OneOffTimers* oneOffs = nullptr);
 
 // Whether the list just loaded should be filled with the default timers: it
 // is empty and the store has never been filled (newDatabase, as the
@@ -53,6 +54,6 @@ void markDefaultTimersCreated(Preferences& prefs);
 // Stores the nineteen default timers, each ringing with sound; all of them
 // or, when the store refuses, none (reported on the console). The caller
 // reloads the list.
-void createDefaultEntries(TimerStore& store, const QString& sound);
+void createDefaultEntries(TimerRepository& store, const QString& sound);
 
 }  // namespace dunok

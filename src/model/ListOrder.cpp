@@ -3,11 +3,10 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "domain/TimerRepository.h"
 #include "model/ListLoading.h"
 #include "model/Preferences.h"
 #include "platform/PreferenceStore.h"
-#include "storage/Store.h"
-#include "storage/TimerStore.h"
 
 namespace dunok {
 
@@ -67,7 +66,8 @@ QList<int> orderAfterMove(int count, QList<int> rows, int dropRow, QList<int>* n
     return above + dropped + below;
 }
 
-DropResult dropTimerRows(TimerStore& store, TimerList& list, const QList<int>& rows, int dropRow) {
+DropResult dropTimerRows(TimerRepository& store, TimerList& list, const QList<int>& rows,
+                         int dropRow) {
     DropResult result;
     QList<int> newRows;
     const QList<int> order = orderAfterMove(list.size(), rows, dropRow, &newRows);

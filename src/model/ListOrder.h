@@ -8,14 +8,14 @@
 #include <algorithm>
 #include <optional>
 
+#include "domain/StoreError.h"
 #include "domain/TimerList.h"
 #include "model/Globals.h"
-#include "storage/StoreError.h"
 
 namespace dunok {
 
 class Preferences;
-class TimerStore;
+class TimerRepository;
 
 // The drag payload's type. Its data are the dragged rows' indices in
 // decimal, one per line ("3" for row 3 alone).
@@ -79,6 +79,7 @@ struct DropResult {
 // stored sort setting stays). Every timer keeps its id, so running timers go
 // on counting in their new rows. If the store refuses, the list stays in
 // the old order and rows says where the dropped timers are in it.
-DropResult dropTimerRows(TimerStore& store, TimerList& list, const QList<int>& rows, int dropRow);
+DropResult dropTimerRows(TimerRepository& store, TimerList& list, const QList<int>& rows,
+                         int dropRow);
 
 }  // namespace dunok

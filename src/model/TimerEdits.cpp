@@ -2,13 +2,12 @@
 
 #include <QSet>
 
+#include "domain/TimerRepository.h"
 #include "model/TimerModel.h"
-#include "storage/Store.h"
-#include "storage/TimerStore.h"
 
 namespace dunok {
 
-std::optional<Timer> duplicateTimer(TimerStore& store, const TimerList& list, int row,
+std::optional<Timer> duplicateTimer(TimerRepository& store, const TimerList& list, int row,
                                     StoreError* why) {
     if (!list.hasRow(row)) return std::nullopt;
     const Timer& source = list.at(row);
@@ -22,7 +21,7 @@ std::optional<Timer> duplicateTimer(TimerStore& store, const TimerList& list, in
     return copy.first();
 }
 
-bool addTimers(TimerStore& store, QList<Timer>& timers, StoreError* why) {
+bool addTimers(TimerRepository& store, QList<Timer>& timers, StoreError* why) {
     StoreError error;
     if (!store.add(timers, &error)) {
         logStoreError(QStringLiteral("Could not save. "), error);
@@ -32,7 +31,7 @@ bool addTimers(TimerStore& store, QList<Timer>& timers, StoreError* why) {
     return true;
 }
 
-bool updateTimer(TimerStore& store, const Timer& timer, StoreError* why) {
+bool updateTimer(TimerRepository& store, const Timer& timer, StoreError* why) {
     StoreError error;
     if (!store.update(timer, &error)) {
         logStoreError(QStringLiteral("Could not modify. "), error);
@@ -42,7 +41,7 @@ bool updateTimer(TimerStore& store, const Timer& timer, StoreError* why) {
     return true;
 }
 
-bool saveTimer(TimerStore& store, Timer& timer, StoreError* error) {
+bool saveTimer(TimerRepository& store, Timer& timer, StoreError* error) {
     if (timer.isStored()) return updateTimer(store, timer, error);
     QList<Timer> added{timer};
     if (!addTimers(store, added, error)) return false;
@@ -50,7 +49,7 @@ bool saveTimer(TimerStore& store, Timer& timer, StoreError* error) {
     return true;
 }
 
-int deleteTimerRows(TimerStore& store, TimerList& list, const QList<int>& rows,
+int deleteTimerRows(TimerRepository& store, TimerList& list, const QList<int>& rows,
                     const std::function<void(int row)>& removed, StoreError* why) {
     const QSet<int> chosen(rows.begin(), rows.end());
     QList<TimerId> stored;

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "engine/AlarmOutput.h"
+
 class QTimer;
 
 namespace dunok {
@@ -17,7 +19,7 @@ class Backend;
 class Output;
 }  // namespace sound
 
-class AudioPlayer : public QObject {
+class AudioPlayer : public SoundPlay {
     Q_OBJECT
 public:
     // Decodes the whole file (CAF, WAV, AIFF, FLAC, Ogg...). On failure returns nullptr and sets
@@ -29,23 +31,21 @@ public:
 
     // Linear amplitude, clamped to 0..1: 0.5 gives half the amplitude. Takes effect on what is
     // still to be played, also during playback.
-    void setVolume(double volume);
+    void setVolume(double volume) override;
     double volume() const { return volume_; }
 
     // Plays once from the start (restarting if already playing), never loops, never blocks.
-    void play();
+    void play() override;
     // Stops at once; finished() is not emitted for the interrupted playback.
     void stop();
-    bool isPlaying() const { return playing_; }
+    bool isPlaying() const override { return playing_; }
 
     double duration() const;  // seconds
     // True when the last play() found no audio output and is only keeping time.
     bool isSilent() const { return silent_; }
 
 signals:
-    // Once per play(), after the sound has been heard to its end (or, when silent, after as long
-    // as it would have taken). False when the output broke down on the way.
-    void finished(bool successfully);
+    // finished() comes also when there is no output, after as long as the sound would take.
     // A play() found no audio output: it only keeps time, unheard.
     void noOutput();
 

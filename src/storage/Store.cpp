@@ -6,7 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "storage/StoreError.h"
+#include "domain/StoreError.h"
+#include "storage/TimerStore.h"
 
 namespace dunok {
 
@@ -21,24 +22,24 @@ QString defaultStorePath() {
 
 QString storeTroubleText(const StoreError& error, const QString& consequence) {
     QString cause;
-    switch (error.cause()) {
-        case StoreError::Cause::DiskFull:
+    switch (storeCause(error)) {
+        case StoreCause::DiskFull:
             cause = QCoreApplication::translate(
                 "Store", "The disk that holds your timers is full. Make room on it and try again.");
             break;
-        case StoreError::Cause::InUse:
+        case StoreCause::InUse:
             cause = QCoreApplication::translate(
                 "Store",
                 "Another program is using the file that holds your timers. Close it and try "
                 "again.");
             break;
-        case StoreError::Cause::NewerStore:
+        case StoreCause::NewerStore:
             cause = QCoreApplication::translate(
                 "Store",
                 "Your timers were saved by a newer version of Dunok. Use that version; this one "
                 "leaves the file as it is.");
             break;
-        case StoreError::Cause::Other:
+        case StoreCause::Other:
             return consequence;
     }
     return consequence.isEmpty() ? cause : cause + QLatin1Char(' ') + consequence;
@@ -60,14 +61,14 @@ StoreOpenTrouble storeOpenTrouble(const StoreError& error) {
     const QString path = error.userInfo.value(QStringLiteral("path")).toString();
     const QString file = QDir::toNativeSeparators(path);
     const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-    switch (error.cause()) {
-        case StoreError::Cause::NewerStore:
-        case StoreError::Cause::DiskFull:
-        case StoreError::Cause::InUse:
+    switch (storeCause(error)) {
+        case StoreCause::NewerStore:
+        case StoreCause::DiskFull:
+        case StoreCause::InUse:
             return {StoreTexts::tr("Dunok cannot open the file that holds your timers, “%1”.")
                         .arg(file),
                     storeTroubleText(error, QString())};
-        case StoreError::Cause::Other:
+        case StoreCause::Other:
             break;
     }
     const QFileInfo info(path);

@@ -80,33 +80,21 @@ bool makeFolder(const QString& folder, int* errorNumber) {
 
 }  // namespace storedetail
 
-QString StoreError::consoleText() const {
-    QStringList pairs;
-    // QVariantMap iterates in key order, which is the order the text promises.
-    for (auto it = userInfo.cbegin(); it != userInfo.cend(); ++it)
-        pairs << it.key() + QStringLiteral(" = ") + it.value().toString();
-    return description + QStringLiteral(", {") + pairs.join(QStringLiteral("; ")) +
-           QLatin1Char('}');
-}
-
-StoreError::Cause StoreError::cause() const {
-    if (userInfo.contains(QStringLiteral("storeVersion"))) return Cause::NewerStore;
-    if (!userInfo.contains(QStringLiteral("sqliteCode"))) return Cause::Other;
+StoreCause storeCause(const StoreError& error) {
+    const QVariantMap& info = error.userInfo;
+    if (info.contains(QStringLiteral("storeVersion"))) return StoreCause::NewerStore;
+    if (!info.contains(QStringLiteral("sqliteCode"))) return StoreCause::Other;
     // The extended code's low byte is the primary one (SQLITE_IOERR_WRITE is
     // an IOERR); a full disk and a held lock each have one of their own.
-    switch (userInfo.value(QStringLiteral("sqliteCode")).toInt() & 0xff) {
+    switch (info.value(QStringLiteral("sqliteCode")).toInt() & 0xff) {
         case SQLITE_FULL:
-            return Cause::DiskFull;
+            return StoreCause::DiskFull;
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
-            return Cause::InUse;
+            return StoreCause::InUse;
         default:
-            return Cause::Other;
+            return StoreCause::Other;
     }
-}
-
-void logStoreError(const QString& prefix, const StoreError& error) {
-    qWarning().noquote() << prefix + error.consoleText();
 }
 
 TimerStore::~TimerStore() {

@@ -10,14 +10,15 @@
 #include <QString>
 #include <optional>
 
+#include "domain/StoreError.h"
 #include "domain/Timer.h"
-#include "storage/StoreError.h"
+#include "domain/TimerRepository.h"
 
 struct sqlite3;
 
 namespace dunok {
 
-class TimerStore {
+class TimerStore : public TimerRepository {
 public:
     // The layout this release writes. 1: the first release; 2 added what a
     // run keeps for the next start (dueAt, pausedLeft); 3 added the position
@@ -25,7 +26,7 @@ public:
     static constexpr int version = 3;
 
     TimerStore() = default;
-    ~TimerStore();
+    ~TimerStore() override;
     TimerStore(const TimerStore&) = delete;
     TimerStore& operator=(const TimerStore&) = delete;
 
@@ -52,19 +53,19 @@ public:
     void setBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
 
     // Every timer in the user's order.
-    std::optional<QList<Timer>> timers(StoreError* error) const;
+    std::optional<QList<Timer>> timers(StoreError* error) const override;
     // Stores the timers after the last one, giving each its id. All or none.
-    bool add(QList<Timer>& timers, StoreError* error);
+    bool add(QList<Timer>& timers, StoreError* error) override;
     // Writes what the user edits: description, duration, sound, snooze.
-    bool update(const Timer& timer, StoreError* error);
+    bool update(const Timer& timer, StoreError* error) override;
     // Removes the timers with these ids. All or none.
-    bool remove(const QList<TimerId>& ids, StoreError* error);
+    bool remove(const QList<TimerId>& ids, StoreError* error) override;
     // Puts the stored timers in this order. Refused, and nothing changes,
     // unless the ids are exactly the stored timers, each once.
-    bool setOrder(const QList<TimerId>& ids, StoreError* error);
+    bool setOrder(const QList<TimerId>& ids, StoreError* error) override;
     // Writes what the given timers keep for the next start (dueAt,
     // pausedLeft). Timers no longer stored are skipped.
-    bool keepRunStates(const QList<Timer>& timers, StoreError* error);
+    bool keepRunStates(const QList<Timer>& timers, StoreError* error) override;
 
     // For tests: the next n statements that change timers fail as if the
     // disk had refused them, after the first `after` of them went through.
@@ -101,7 +102,11 @@ private:
     int failAfter_ = 0;
 };
 
-// "Could not save. " + the error's console text, on the debug console.
-void logStoreError(const QString& prefix, const StoreError& error);
+// What the user can do something about: a full disk (make room), another
+// program holding the file longer than the busy timeout (close it), or a
+// store that a newer version of the program wrote (use that one). Other
+// failures are Other.
+enum class StoreCause { Other, DiskFull, InUse, NewerStore };
+StoreCause storeCause(const StoreError& error);
 
 }  // namespace dunok

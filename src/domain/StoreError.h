@@ -17,13 +17,6 @@ struct StoreError {
     // as "Could not save. " on the console.
     QString consoleText() const;
 
-    // What the user can do something about: a full disk (make room),
-    // another program holding the file longer than the busy timeout (close
-    // it), or a store that a newer version of the program wrote (use that
-    // one). Other failures are Other.
-    enum class Cause { Other, DiskFull, InUse, NewerStore };
-    Cause cause() const;
-
     // Why open() refused a file, for words a user can act on.
     enum class Problem {
         Other,
@@ -39,5 +32,8 @@ struct StoreError {
     };
     Problem problem = Problem::Other;
 };
+
+// "Could not save. " + the error's console text, on the debug console.
+void logStoreError(const QString& prefix, const StoreError& error);
 
 }  // namespace dunok

@@ -1,0 +1,47 @@
+// What the alarm rings through: one sound at a time, each new one replacing
+// the one before, shared by the alarm and the editor's preview.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace dunok {
+
+struct Settings;
+
+// A sound whose file is gone either fails to play (a preview should say it
+// cannot) or plays the default sound instead (an alarm must be heard).
+enum class MissingSound { Fails, PlaysDefault };
+
+// One loaded sound, played once per play().
+class SoundPlay : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    // Linear amplitude, 0 to 1, for what is still to be played.
+    virtual void setVolume(double volume) = 0;
+    // Plays once from the start, restarting if it plays already.
+    virtual void play() = 0;
+    virtual bool isPlaying() const = 0;
+
+signals:
+    // Once per play(), after the sound was heard to its end; false when the
+    // output broke down on the way. Not for a play that was stopped.
+    void finished(bool successfully);
+};
+
+class AlarmOutput {
+public:
+    virtual ~AlarmOutput() = default;
+    // Plays the named sound once at the settings' volume, replacing what
+    // played; false, and what played stays, when it cannot.
+    virtual bool play(const QString& soundName, const Settings& settings,
+                      MissingSound missing = MissingSound::Fails) = 0;
+    // The sound that plays or played last, until another replaces it.
+    virtual SoundPlay* player() const = 0;
+    // Stops what plays, whichever it is.
+    virtual void stop() = 0;
+    virtual bool isPlaying() const = 0;
+};
+
+}  // namespace dunok
