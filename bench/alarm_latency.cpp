@@ -18,16 +18,17 @@
 #include <cstdlib>
 #include <functional>
 
-#include "engine/Alarm.h"
-#include "engine/TimerEngine.h"
-#include "mainwindow/TimerTableModel.h"
-#include "model/Globals.h"
-#include "model/Preferences.h"
-#include "model/TimerList.h"
-#include "model/TimerModel.h"
-#include "platform/TickScheduler.h"
+#include "desktop/Alarm.h"
+#include "domain/Constants.h"
+#include "domain/ListLoading.h"
+#include "domain/Preferences.h"
+#include "domain/TickScheduler.h"
+#include "domain/TimerEngine.h"
+#include "domain/TimerList.h"
+#include "domain/TimerModel.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
+#include "ui/TimerTableModel.h"
 
 using namespace dunok;
 
@@ -93,7 +94,8 @@ int main(int argc, char** argv) {
     if (!store.open(dir.filePath(QStringLiteral("TimerModel.sqlite")), &error)) return 2;
     QList<Timer> timers{newTimer(QStringLiteral("One second"), 1, sound)};
     if (!store.add(timers, &error)) return 2;
-    populateArray(store, sortNone);
+    TimerList list;
+    populateArray(list, store, sortNone);
     // The finish signal tells when the finish was due; nobody sends it on to a desktop.
     Settings settings = startSettings();
     settings.sendNotification = true;
@@ -113,9 +115,10 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         SharedPlayer player;
-        TimerTableModel model(prefs);
+        TimerTableModel model(prefs, list);
         model.reloadData();
-        TimerEngine engine(model, prefs, player);
+        TimerEngine engine(list, model, prefs, player);
+        model.setRunning(&engine.alertsArray());
         qint64 dueNs = -1;
         QObject::connect(&engine, &TimerEngine::finishNotification,
                          [&] { dueNs = engine.scheduler().currentTickDueNs(); });
@@ -128,7 +131,7 @@ int main(int argc, char** argv) {
             }
             const int soundsBefore = probe.sounds;
             dueNs = -1;
-            engine.toggle(timerId(timersArray[0]));
+            engine.toggle(timerId(list.at(0)));
             if (!probe.waitFor([&] { return dueNs >= 0 && probe.sounds > soundsBefore; }, 5000)) {
                 std::fprintf(stderr, "dunok_alarm_latency: finish %d was %s\n", run + 1,
                              dueNs < 0 ? "never reached" : "not heard within 4 s");
@@ -151,6 +154,5 @@ int main(int argc, char** argv) {
     }
     probe.process.kill();
     probe.process.waitForFinished(5000);
-    timersArray.clear();
     return status;
 }

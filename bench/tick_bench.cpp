@@ -18,17 +18,18 @@
 #include <memory>
 #include <vector>
 
-#include "engine/Alarm.h"
-#include "engine/TimerEngine.h"
-#include "mainwindow/TimerTableModel.h"
-#include "mainwindow/TimerTableView.h"
-#include "model/Globals.h"
-#include "model/Preferences.h"
-#include "model/TimerList.h"
-#include "model/TimerModel.h"
-#include "platform/TickScheduler.h"
+#include "desktop/Alarm.h"
+#include "domain/Constants.h"
+#include "domain/ListLoading.h"
+#include "domain/Preferences.h"
+#include "domain/TickScheduler.h"
+#include "domain/TimerEngine.h"
+#include "domain/TimerList.h"
+#include "domain/TimerModel.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
+#include "ui/TimerTableModel.h"
+#include "ui/TimerTableView.h"
 
 using namespace dunok;
 
@@ -68,6 +69,13 @@ double toMs(qint64 ns) {
 
 // The list on screen, as the user has it: the engine redraws one row per tick.
 struct Screen {
+    explicit Screen(TimerList& timers) : list(timers) {
+        model.setRunning(&engine.alertsArray());
+        view.setModel(&model);
+        view.resize(460, 640);
+        view.show();
+    }
+    TimerList& list;
     // The finish signal times the 10-s timer; no bus is asked.
     Preferences prefs{nullptr, [] {
                           Settings settings = startSettings();
@@ -76,14 +84,9 @@ struct Screen {
                           return settings;
                       }()};
     SharedPlayer player;  // the finish rings as in the program
-    TimerTableModel model{prefs};
+    TimerTableModel model{prefs, list};
     TimerTableView view;
-    TimerEngine engine{model, prefs, player};
-    Screen() {
-        view.setModel(&model);
-        view.resize(460, 640);
-        view.show();
-    }
+    TimerEngine engine{list, model, prefs, player};
 };
 
 bool runScenario(Screen& screen, const char* name, qint64 spreadNs, int seconds) {
@@ -108,7 +111,7 @@ bool runScenario(Screen& screen, const char* name, qint64 spreadNs, int seconds)
     int started = 0;
     auto startNext = [&] {
         if (started == 0) tenStart = clock.nowNs();
-        screen.engine.toggle(timerId(timersArray[started++]));
+        screen.engine.toggle(timerId(screen.list.at(started++)));
     };
     const qint64 t0 = clock.nowNs();
     if (spreadNs == 0) {
@@ -182,11 +185,12 @@ int main(int argc, char** argv) {
     add(QStringLiteral("Ten seconds"), 10);
     for (int i = 0; i < kSources; ++i) add(QStringLiteral("Timer %1").arg(i), 1'000'000 + i);
     if (!store.add(timers, &error)) return 2;
-    populateArray(store, sortNone);
+    TimerList list;
+    populateArray(list, store, sortNone);
 
     bool met = true;
     {
-        Screen screen;
+        Screen screen(list);
         screen.model.reloadData();
         met = runScenario(screen, "started together", 0, seconds) && met;
         screen.model.reloadData();
@@ -194,8 +198,9 @@ int main(int argc, char** argv) {
     }
     Preferences idlePrefs;
     SharedPlayer idlePlayer;
-    TimerTableModel idleModel(idlePrefs);
-    TimerEngine idleEngine(idleModel, idlePrefs, idlePlayer);
+    TimerList idleList;
+    TimerTableModel idleModel(idlePrefs, idleList);
+    TimerEngine idleEngine(idleList, idleModel, idlePrefs, idlePlayer);
     TickScheduler& scheduler = idleEngine.scheduler();
 
     // Idle: no source, so no timer may be armed and none may fire.
@@ -217,6 +222,5 @@ int main(int argc, char** argv) {
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak RSS %ld KiB\n", usage.ru_maxrss);
     std::printf("%s\n", met ? "all targets met" : "TARGETS MISSED");
-    timersArray.clear();
     return met ? 0 : 1;
 }

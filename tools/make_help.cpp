@@ -23,21 +23,21 @@
 #include <cstdio>
 #include <memory>
 
-#include "calendar/CalendarPopover.h"
-#include "editing/AddMultipleController.h"
-#include "editing/Sheets.h"
-#include "engine/Alarm.h"
-#include "engine/TimerEngine.h"
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/TimerTableView.h"
-#include "mainwindow/ViewController.h"
-#include "model/Globals.h"
-#include "model/Preferences.h"
-#include "model/TimerModel.h"
-#include "platform/NamedImage.h"
-#include "platform/PreferenceStore.h"
+#include "desktop/Alarm.h"
+#include "desktop/NamedImage.h"
+#include "domain/Constants.h"
+#include "domain/PreferenceStore.h"
+#include "domain/Preferences.h"
+#include "domain/TimerEngine.h"
+#include "domain/TimerModel.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
+#include "ui/AddMultipleController.h"
+#include "ui/CalendarPopover.h"
+#include "ui/MainWindow.h"
+#include "ui/Sheets.h"
+#include "ui/TimerTableView.h"
+#include "ui/ViewController.h"
 
 using namespace dunok;
 

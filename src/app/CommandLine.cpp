@@ -9,9 +9,9 @@
 
 #include "app/OfflineTimers.h"
 #include "app/StartTarget.h"
-#include "engine/TimerLookup.h"
-#include "platform/ControlClient.h"
-#include "platform/PreferenceStore.h"
+#include "desktop/ControlClient.h"
+#include "domain/PreferenceStore.h"
+#include "domain/TimerLookup.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
 

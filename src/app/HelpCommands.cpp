@@ -4,9 +4,9 @@
 #include <QPointer>
 #include <QProcess>
 
-#include "editing/SupMisc.h"
-#include "model/Globals.h"
-#include "platform/ResourceFolder.h"
+#include "desktop/ResourceFolder.h"
+#include "domain/Constants.h"
+#include "ui/SupMisc.h"
 
 namespace dunok {
 

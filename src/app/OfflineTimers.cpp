@@ -3,13 +3,13 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "engine/TimerRestore.h"
-#include "model/Globals.h"
-#include "model/ListLoading.h"
-#include "model/ListOrder.h"
-#include "model/Preferences.h"
-#include "model/TimerModel.h"
-#include "platform/PreferenceStore.h"
+#include "domain/Constants.h"
+#include "domain/ListLoading.h"
+#include "domain/ListOrder.h"
+#include "domain/PreferenceStore.h"
+#include "domain/Preferences.h"
+#include "domain/TimerModel.h"
+#include "domain/TimerRestore.h"
 #include "storage/TimerStore.h"
 
 namespace dunok {

@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-#include "engine/TimerLookup.h"
+#include "domain/TimerLookup.h"
 
 namespace dunok {
 

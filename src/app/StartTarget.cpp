@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 
 #include "app/CommandLine.h"
-#include "editing/DurationParser.h"
-#include "engine/CountdownText.h"
-#include "engine/TimerLookup.h"
+#include "domain/CountdownText.h"
+#include "domain/DurationParser.h"
+#include "domain/TimerLookup.h"
 
 namespace dunok {
 

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <functional>
 
-#include "platform/DBusControl.h"
+#include "desktop/DBusControl.h"
 
 namespace dunok {
 

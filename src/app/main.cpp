@@ -3,7 +3,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
-#include "app/Translations.h"
+#include "domain/Translations.h"
 
 namespace {
 void nameApplication() {

@@ -5,18 +5,18 @@
 #include <QTest>
 
 #include "app/AppDelegate.h"
-#include "engine/TimerEngine.h"
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/TimerTableModel.h"
-#include "mainwindow/TimerTableView.h"
-#include "mainwindow/ViewController.h"
-#include "model/ListOrder.h"
-#include "model/TimerModel.h"
-#include "platform/MessageBox.h"
+#include "domain/ListOrder.h"
+#include "domain/TimerEngine.h"
+#include "domain/TimerModel.h"
 #include "storage/TimerStore.h"
 #include "support/HostileStore.h"
 #include "support/MessageLog.h"
 #include "support/TestEnvironment.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageBox.h"
+#include "ui/TimerTableModel.h"
+#include "ui/TimerTableView.h"
+#include "ui/ViewController.h"
 
 using namespace dunok;
 

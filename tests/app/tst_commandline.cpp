@@ -4,11 +4,11 @@
 
 #include "app/CommandLine.h"
 #include "app/OfflineTimers.h"
-#include "engine/TimerLookup.h"
-#include "model/ListLoading.h"
-#include "model/ListOrder.h"
-#include "model/Preferences.h"
-#include "platform/PreferenceStore.h"
+#include "domain/ListLoading.h"
+#include "domain/ListOrder.h"
+#include "domain/PreferenceStore.h"
+#include "domain/Preferences.h"
+#include "domain/TimerLookup.h"
 #include "storage/TimerStore.h"
 #include "support/TestEnvironment.h"
 

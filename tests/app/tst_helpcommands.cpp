@@ -10,8 +10,8 @@
 #include <csignal>
 
 #include "app/HelpCommands.h"
-#include "platform/MessageBox.h"
-#include "platform/ResourceFolder.h"
+#include "desktop/ResourceFolder.h"
+#include "ui/MessageBox.h"
 
 using namespace dunok;
 

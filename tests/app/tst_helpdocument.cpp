@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "platform/ResourceFolder.h"
+#include "desktop/ResourceFolder.h"
 
 class TestHelpDocument : public QObject {
     Q_OBJECT

@@ -5,14 +5,14 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-#include "app/Translations.h"
-#include "engine/Alarm.h"
-#include "mainwindow/DeleteConfirmation.h"
-#include "mainwindow/MainWindow.h"
-#include "model/Preferences.h"
-#include "platform/MessageBox.h"
-#include "platform/PreferenceStore.h"
+#include "desktop/Alarm.h"
+#include "domain/PreferenceStore.h"
+#include "domain/Preferences.h"
+#include "domain/Translations.h"
 #include "support/TestEnvironment.h"
+#include "ui/DeleteConfirmation.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageBox.h"
 
 using namespace dunok;
 

@@ -10,10 +10,10 @@
 #include <QRandomGenerator>
 #include <cstdio>
 
-#include "model/Globals.h"
-#include "model/ListLoading.h"
-#include "model/ListOrder.h"
-#include "model/TimerModel.h"
+#include "domain/Constants.h"
+#include "domain/ListLoading.h"
+#include "domain/ListOrder.h"
+#include "domain/TimerModel.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
 

@@ -4,13 +4,13 @@
 
 #include <memory>
 
-#include "engine/TimerEngine.h"
-#include "mainwindow/TimerTableModel.h"
-#include "model/ListLoading.h"
-#include "model/TimerModel.h"
-#include "platform/AudioPlayer.h"
-#include "platform/TickScheduler.h"
+#include "desktop/AudioPlayer.h"
+#include "domain/ListLoading.h"
+#include "domain/TickScheduler.h"
+#include "domain/TimerEngine.h"
+#include "domain/TimerModel.h"
 #include "support/TestEnvironment.h"
+#include "ui/TimerTableModel.h"
 
 namespace dunok::testing {
 

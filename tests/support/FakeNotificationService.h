@@ -7,7 +7,7 @@
 #include <QDBusError>
 #include <QVariantMap>
 
-#include "platform/DesktopNotifications.h"
+#include "desktop/DesktopNotifications.h"
 
 namespace dunok::testing {
 

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QTest>
 
-#include "engine/Alarm.h"
-#include "model/Globals.h"
-#include "model/TimerModel.h"
-#include "platform/AudioPlayer.h"
+#include "desktop/Alarm.h"
+#include "desktop/AudioPlayer.h"
+#include "domain/Constants.h"
+#include "domain/TimerModel.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
 #include "support/HostileStore.h"

@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "engine/Alarm.h"
-#include "model/Globals.h"
-#include "model/Preferences.h"
-#include "platform/PreferenceStore.h"
+#include "desktop/Alarm.h"
+#include "domain/Constants.h"
+#include "domain/PreferenceStore.h"
+#include "domain/Preferences.h"
 #include "storage/TimerStore.h"
 
 namespace dunok {

@@ -1,0 +1,149 @@
+#include "desktop/Alarm.h"
+
+#include <QDebug>
+#include <QDir>
+#include <utility>
+
+#include "desktop/AudioPlayer.h"
+#include "desktop/ResourceFolder.h"
+#include "domain/Constants.h"
+#include "domain/Settings.h"
+#include "storage/Store.h"
+
+namespace dunok {
+
+namespace {
+const QString soundsFolder = QStringLiteral("Sounds");
+const QString soundExtension = QStringLiteral("caf");
+}  // namespace
+
+SharedPlayer::SharedPlayer() = default;
+
+SharedPlayer::~SharedPlayer() {
+    release();
+}
+
+void SharedPlayer::replace(std::unique_ptr<AudioPlayer> player) {
+    // Taken out before the old player goes, so nothing reached from its
+    // destructor finds a player half destroyed.
+    std::unique_ptr<AudioPlayer> old = std::exchange(player_, nullptr);
+    if (old) old->stop();
+    old.reset();
+    player_ = std::move(player);
+    if (player_)
+        QObject::connect(player_.get(), &AudioPlayer::noOutput, [this] {
+            if (std::exchange(toldNoOutput_, true)) return;
+            qWarning("No audio output could be opened: sounds will not be heard.");
+        });
+}
+
+void SharedPlayer::release() {
+    replace(nullptr);
+}
+
+void SharedPlayer::close() {
+    release();
+    closed_ = true;
+}
+
+bool isSoundName(const QString& name) {
+    // Anything that could reach past the folder's own files is refused: a
+    // separator, "." and "..", a hidden file (the list never offers one), and
+    // a NUL, at which the file system would cut the name short.
+    return !name.isEmpty() && !name.startsWith(QLatin1Char('.')) &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QChar(0));
+}
+
+QString userSoundsFolder() {
+    return dataFolder() + QStringLiteral("/Sounds");
+}
+
+namespace {
+QString userSoundPath(const QString& soundName) {
+    const QDir dir(userSoundsFolder());
+    // The name's own dots are part of it: "Bell 1.5" is the file "Bell 1.5.wav".
+    for (const QFileInfo& file : dir.entryInfoList(QDir::Files | QDir::Readable, QDir::Name))
+        if (file.completeBaseName() == soundName) return file.filePath();
+    return QString();
+}
+}  // namespace
+
+QString soundFilePath(const QString& soundName) {
+    if (!isSoundName(soundName)) return QString();
+    const QString builtIn = resourcePath(soundName, soundExtension, soundsFolder);
+    return builtIn.isEmpty() ? userSoundPath(soundName) : builtIn;
+}
+
+QStringList soundNames() {
+    QStringList names;
+    if (const QString folder = resourceFolder(); !folder.isEmpty()) {
+        const QDir dir(folder + QLatin1Char('/') + soundsFolder);
+        const QStringList files =
+            dir.entryList({QStringLiteral("*.") + soundExtension}, QDir::Files, QDir::Name);
+        for (const QString& file : files) names.append(file.chopped(soundExtension.size() + 1));
+    }
+    QStringList own;
+    for (const QFileInfo& file :
+         QDir(userSoundsFolder()).entryInfoList(QDir::Files | QDir::Readable, QDir::Name)) {
+        const QString name = file.completeBaseName();
+        if (isSoundName(name) && !names.contains(name) && !own.contains(name)) own.append(name);
+    }
+    return names + own;
+}
+
+bool SharedPlayer::play(const QString& soundName, const Settings& settings, MissingSound missing) {
+    const QString defSound = settings.defSound.value_or(Constants::defSound);
+    const QString fallback = isSoundName(defSound) ? defSound : Constants::defSound;
+    // The store may name no sound, or a path (an old version, another
+    // program, a damaged file). The editor offers the default sound for such a
+    // timer, so that is what rings; the name itself is never opened.
+    QString name = soundName;
+    if (!isSoundName(name)) {
+        name = fallback;
+        QString shown = soundName.left(100);
+        shown.replace(QChar(0), QLatin1String("\\0"));
+        qWarning().noquote() << (soundName.isEmpty()
+                                     ? QStringLiteral("Playing the default sound \"%1\": the "
+                                                      "timer names no sound")
+                                           .arg(name)
+                                     : QStringLiteral("Playing the default sound \"%1\" instead "
+                                                      "of \"%2\", which is not a sound name")
+                                           .arg(name, shown));
+    }
+    QString path = soundFilePath(name);
+    if (path.isEmpty() && missing == MissingSound::PlaysDefault && name != fallback) {
+        qWarning().noquote() << QStringLiteral(
+                                    "Playing the default sound \"%1\" instead of \"%2\", whose "
+                                    "file is missing")
+                                    .arg(fallback, name);
+        name = fallback;
+        path = soundFilePath(name);
+    }
+    QString error;
+    std::unique_ptr<AudioPlayer> player;
+    if (closed_)
+        error = QStringLiteral("no sound can play while Dunok is quitting");
+    else if (path.isEmpty())
+        error = QStringLiteral("there is no sound named \"%1\"").arg(name);
+    else
+        player = AudioPlayer::create(path, &error);
+    if (!player) {
+        qWarning().noquote() << "Couldn't load sound file" << error;
+        return false;
+    }
+    replace(std::move(player));
+    player_->setVolume(settings.volume);
+    player_->play();
+    return true;
+}
+
+void SharedPlayer::stop() {
+    if (player_ && player_->isPlaying()) player_->stop();
+}
+
+bool SharedPlayer::isPlaying() const {
+    return player_ && player_->isPlaying();
+}
+
+}  // namespace dunok

@@ -1,0 +1,71 @@
+// The alarm sound: the shared player and the sounds a timer can ring with.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "desktop/AudioPlayer.h"
+#include "domain/AlarmOutput.h"
+
+namespace dunok {
+
+struct Settings;
+
+// The one audio player: the alarm and the editor's sound preview both play
+// through it, each new sound replacing the one before. The program keeps one
+// for its run, handed to whatever plays, and closes it at quit, while Qt and
+// the sound system are still up; each test keeps one for its cases.
+class SharedPlayer : public AlarmOutput {
+public:
+    SharedPlayer();
+    // Stops what plays and destroys the player.
+    ~SharedPlayer() override;
+    SharedPlayer(const SharedPlayer&) = delete;
+    SharedPlayer& operator=(const SharedPlayer&) = delete;
+
+    // The player of the last sound, or none.
+    AudioPlayer* player() const override { return player_.get(); }
+    // Makes player the one that plays; the one before is destroyed.
+    void replace(std::unique_ptr<AudioPlayer> player);
+    // Stops and destroys the player.
+    void release();
+    // At quit: releases the player, and nothing plays any more.
+    void close();
+
+    // Plays the named sound once at the settings' volume, in a new player.
+    // A name that is empty or not a sound name plays the settings' default
+    // sound instead, and says so on the console ("Playing the default sound
+    // ..."); so does a sound whose file is gone, when asked to (an alarm must
+    // be heard; a preview should say it cannot play). A sound that cannot be
+    // loaded (or a closed player) writes "Couldn't load sound file" (and why)
+    // to the console, leaves the player as it was and returns false.
+    bool play(const QString& soundName, const Settings& settings,
+              MissingSound missing = MissingSound::Fails) override;
+    // Stops the player if it is playing; nothing else.
+    void stop() override;
+    // Whether there is a player and it is playing.
+    bool isPlaying() const override;
+
+private:
+    std::unique_ptr<AudioPlayer> player_;
+    bool closed_ = false;
+    // A machine without sound stays without it: one line says so, once.
+    bool toldNoOutput_ = false;
+};
+
+// Whether a name can be a sound's: a plain file name, not empty, not hidden,
+// no path. Only such a name is ever looked up in the sounds folder.
+bool isSoundName(const QString& name);
+// The user's own sounds: $XDG_DATA_HOME/Dunok/Sounds, any file that the
+// sound module decodes, named by its base name.
+QString userSoundsFolder();
+// The file of a sound name: "Sounds/NAME.caf" in the resource folder, else
+// the user's file of that base name; an empty string when there is none or
+// the name is not a sound name.
+QString soundFilePath(const QString& soundName);
+// The sound names on offer: the base names of the resource folder's .caf
+// files, then the user's own sounds whose names those do not take.
+QStringList soundNames();
+
+}  // namespace dunok

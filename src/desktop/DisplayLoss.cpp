@@ -1,0 +1,72 @@
+#include "desktop/DisplayLoss.h"
+
+#include <QtGui/qguiapplication_platform.h>
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <atomic>
+#include <cstdlib>
+#include <mutex>
+
+#include "desktop/UnixSignals.h"
+
+namespace dunok {
+
+namespace {
+using HasError = int (*)(void*);
+
+// Plain data for the exit handler, which runs wherever Qt calls exit().
+std::atomic<void*> watchedConnection{nullptr};
+std::atomic<HasError> connectionHasError{nullptr};
+std::atomic<bool> quitAsked{false};
+
+void quitWithoutDisplay() {
+    void* connection = watchedConnection.load();
+    const HasError hasError = connectionHasError.load();
+    if (!connection || !hasError) return;
+    if (!quitAsked.load() && !UnixSignals::terminationArrived()) return;
+    if (!hasError(connection)) return;
+    static const char text[] =
+        "The display went away while Dunok was quitting; nothing was lost.\n";
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, text, sizeof text - 1);
+    ::_exit(0);
+}
+
+// Runs inside the application object's destructor, after every window and
+// the program's own objects are gone and just before Qt closes the
+// connection. Until here, tearing the windows down may still meet the broken
+// connection; after here, the connection is no longer ours to look at.
+void lastLookAtDisplay() {
+    quitWithoutDisplay();
+    watchedConnection = nullptr;
+}
+}  // namespace
+
+void watchDisplayOnQuit() {
+#if QT_CONFIG(xcb)
+    auto* app = qGuiApp;
+    auto* x11 = app ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection()) return;
+    // The xcb library is in the process already when Qt runs on X11; looked up
+    // there rather than linked, so that no other platform loads it.
+    void* xcb = ::dlopen("libxcb.so.1", RTLD_LAZY | RTLD_NOLOAD);
+    if (!xcb) return;
+    connectionHasError = reinterpret_cast<HasError>(::dlsym(xcb, "xcb_connection_has_error"));
+    ::dlclose(xcb);  // still loaded: Qt holds it
+    if (!connectionHasError.load()) return;
+    static std::once_flag registered;
+    std::call_once(registered, [] { std::atexit(quitWithoutDisplay); });
+    quitAsked = false;
+    watchedConnection = x11->connection();
+    qRemovePostRoutine(lastLookAtDisplay);
+    qAddPostRoutine(lastLookAtDisplay);
+#endif
+}
+
+void quitRequested() {
+    quitAsked = true;
+}
+
+}  // namespace dunok

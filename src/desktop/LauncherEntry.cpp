@@ -1,0 +1,35 @@
+#include "desktop/LauncherEntry.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+
+namespace dunok {
+
+LauncherEntry::LauncherEntry(QObject* parent) : QObject(parent) {}
+
+void LauncherEntry::showCount(int count) {
+    sendUpdate(
+        {{QStringLiteral("count"), qint64(count)}, {QStringLiteral("count-visible"), count > 0}});
+}
+
+void LauncherEntry::showNextFinish(const std::optional<NextFinish>& next) {
+    const int permille = next ? int(next->progress() * 1000.0) : -1;
+    if (permille == shownPermille_) return;
+    shownPermille_ = permille;
+    if (permille < 0)
+        sendUpdate({{QStringLiteral("progress-visible"), false}});
+    else
+        sendUpdate({{QStringLiteral("progress"), permille / 1000.0},
+                    {QStringLiteral("progress-visible"), true}});
+}
+
+bool LauncherEntry::sendUpdate(const QVariantMap& properties) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return false;
+    QDBusMessage signal =
+        QDBusMessage::createSignal(objectPath, interfaceName, QStringLiteral("Update"));
+    signal << appUri << properties;
+    return bus.send(signal);
+}
+
+}  // namespace dunok

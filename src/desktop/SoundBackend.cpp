@@ -1,0 +1,72 @@
+#include "desktop/SoundBackend.h"
+
+#include <dlfcn.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace dunok {
+
+namespace {
+
+QString& moduleOverride() {
+    static QString path;
+    return path;
+}
+
+// Loaded at most once per process: a module that failed to load fails the same way the next time.
+struct SoundModule {
+    bool tried = false;
+    sound::Backend* backend = nullptr;
+    QString error;
+};
+SoundModule& soundModule() {
+    static SoundModule module;
+    return module;
+}
+
+QString soundModulePath() {
+    if (!moduleOverride().isEmpty()) return moduleOverride();
+    // Relative to the program, as installed, so that the whole tree can live under any prefix; the
+    // build tree has the same layout. Tests run from elsewhere in the build tree, and find the
+    // module there by its full path. When neither exists, the reason names where an install
+    // should have it.
+    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                              QStringLiteral("/" DUNOK_SOUND_MODULE_FROM_BINDIR));
+    const QString built = QStringLiteral(DUNOK_BUILD_SOUND_MODULE);
+    return QFileInfo(installed).isFile() || !QFileInfo(built).isFile() ? installed : built;
+}
+
+}  // namespace
+
+sound::Backend* sound::loadBackend(QString* error) {
+    SoundModule& module = soundModule();
+    if (!module.tried) {
+        module.tried = true;
+        const QString path = soundModulePath();
+        // Never closed: the backend and what it made live as long as the process. Every symbol
+        // is bound now, so that a module that does not fit fails here and not during an alarm.
+        void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+        const auto makeBackend = handle ? reinterpret_cast<DunokSoundBackendFunction>(
+                                              dlsym(handle, DUNOK_SOUND_BACKEND_FUNCTION))
+                                        : nullptr;
+        if (!makeBackend)
+            module.error = QStringLiteral("The sound module %1 can't be loaded: %2.")
+                               .arg(path, QString::fromLocal8Bit(dlerror()));
+        else if (!(module.backend = makeBackend(sound::kInterfaceVersion)))
+            module.error =
+                QStringLiteral("The sound module %1 belongs to another version of Dunok.")
+                    .arg(path);
+    }
+    if (!module.backend && error) *error = module.error;
+    return module.backend;
+}
+
+void setSoundModuleForTesting(const QString& path) {
+    moduleOverride() = path;
+    soundModule() = SoundModule();
+}
+
+}  // namespace dunok

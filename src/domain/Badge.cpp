@@ -1,0 +1,95 @@
+#include "domain/Badge.h"
+
+#include <algorithm>
+
+#include "domain/RunningTimers.h"
+#include "domain/TimerList.h"
+
+namespace dunok {
+
+namespace {
+bool counts(const Alert& alert) {
+    return !alert.isPaused && alert.value > 0;
+}
+
+const Alert* firstToFinish(const RunningTimers& running) {
+    const Alert* best = nullptr;
+    for (const Alert& alert : running.entries()) {
+        if (!counts(alert)) continue;
+        if (!best || alert.value < best->value) best = &alert;
+    }
+    return best;
+}
+
+std::optional<NextFinish> describe(const Alert* best, const TimerList& list) {
+    if (!best) return std::nullopt;
+    NextFinish next;
+    next.remaining = best->value;
+    next.duration = best->value;
+    if (const Timer* timer = list.find(best->id)) {
+        next.description = timer->desc;
+        next.duration = std::max(timer->duration, best->value);
+    }
+    return next;
+}
+}  // namespace
+
+double NextFinish::progress() const {
+    if (duration <= 0) return 1.0;
+    return std::clamp(double(duration - remaining) / double(duration), 0.0, 1.0);
+}
+
+std::optional<NextFinish> nextFinish(const RunningTimers& running, const TimerList& list) {
+    return describe(firstToFinish(running), list);
+}
+
+void Badge::show(int count, const std::optional<NextFinish>& next) {
+    for (Shown& shown : displays_) {
+        if (shown.count != count) {
+            shown.count = count;
+            shown.display->showCount(count);
+        }
+        if (shown.next != next) {
+            shown.next = next;
+            shown.display->showNextFinish(next);
+        }
+    }
+}
+
+void Badge::addDisplay(BadgeDisplay* display) {
+    displays_.append({display, 0, std::nullopt});
+}
+
+void Badge::removeDisplay(BadgeDisplay* display) {
+    displays_.removeIf([display](const Shown& s) { return s.display == display; });
+}
+
+void Badge::update() {
+    const Alert* best = firstToFinish(alertsArray_);
+    nextId_ = best ? best->id : QString();
+    nextIndex_ = best ? int(best - alertsArray_.entries().constData()) : -1;
+    show(alertsArray_.getNumAlerts(), describe(best, list_));
+}
+
+void Badge::updateAfterTick(const QString& tickedId, int tickedIndex) {
+    // A tick only lowers the ticking entry by one: the next finish is either
+    // the one it was, or the ticking entry, if it now has fewer seconds left.
+    const int k = nextId_.isEmpty() ? -1 : alertsArray_.haveAlertForID(nextId_, nextIndex_);
+    if (k == -1 || !counts(alertsArray_.at(k))) {
+        update();
+        return;
+    }
+    const Alert* best = &alertsArray_.at(k);
+    const int t = alertsArray_.haveAlertForID(tickedId, tickedIndex);
+    if (t != -1 && counts(alertsArray_.at(t)) && alertsArray_.at(t).value < best->value)
+        best = &alertsArray_.at(t);
+    nextId_ = best->id;
+    nextIndex_ = best == &alertsArray_.at(k) ? k : t;
+    show(alertsArray_.getNumAlerts(), describe(best, list_));
+}
+
+void Badge::clear() {
+    show(0, std::nullopt);
+}
+
+}  // namespace dunok

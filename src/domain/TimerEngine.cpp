@@ -1,0 +1,384 @@
+#include "domain/TimerEngine.h"
+
+#include <QDebug>
+#include <QLocale>
+#include <algorithm>
+
+#include "domain/AlarmOutput.h"
+#include "domain/AlarmRing.h"
+#include "domain/Badge.h"
+#include "domain/Constants.h"
+#include "domain/CountdownText.h"
+#include "domain/Logging.h"
+#include "domain/Preferences.h"
+#include "domain/RunningTimers.h"
+#include "domain/TickScheduler.h"
+#include "domain/TimerList.h"
+#include "domain/TimerModel.h"
+
+namespace dunok {
+
+namespace {
+constexpr qint64 tickIntervalNs = 1'000'000'000;
+constexpr qint64 mouseWatchIntervalNs = 500'000'000;
+// How late a tick may come so that ticks due close together share a wake-up.
+constexpr qint64 tickCoalescingNs = 3'000'000;
+}  // namespace
+
+TimerEngine::TimerEngine(const TimerList& list, TimerRowDisplay& rows, const Preferences& prefs,
+                         AlarmOutput& player, Clock& clock, QObject* parent)
+    : QObject(parent),
+      list_(list),
+      rows_(rows),
+      prefs_(prefs),
+      player_(player),
+      scheduler_(std::make_unique<TickScheduler>(clock)),
+      // Until the window says where the mouse is, it never moves.
+      cursor_([] { return QPointF(); }),
+      ring_(std::make_unique<AlarmRing>(*scheduler_, clock, prefs, player)),
+      badge_(alertsArray_, list_) {
+    scheduler_->setCoalescingNs(tickCoalescingNs);
+    // Every alarm's end refreshes the toolbar, so that Silence never stays
+    // enabled for a sound that has ended.
+    connect(ring_.get(), &AlarmRing::stateChanged, this, &TimerEngine::toolbarNeedsUpdate);
+}
+
+const Settings& TimerEngine::settings() const {
+    return prefs_.settings();
+}
+
+TimerEngine::~TimerEngine() {
+    // Nothing may tick into an engine that is gone.
+    shutDown();
+}
+
+void TimerEngine::notificationDismissed(const QString& id) {
+    // Only this timer's own alarm: a newer finish or a preview plays on.
+    if (id.isEmpty() || id != ring_->ringingId()) return;
+    ring_->silence();
+    emit toolbarNeedsUpdate();
+}
+
+bool TimerEngine::isRinging() const {
+    return ring_->isRinging();
+}
+
+void TimerEngine::silenceAll() {
+    ring_->silence();
+    player_.stop();
+}
+
+void TimerEngine::snooze(const QString& id) {
+    const int row = list_.rowOf(id);
+    // The timer was deleted since its notification went up.
+    if (row == -1 || id.isEmpty()) return;
+    if (id == ring_->ringingId()) ring_->silence();
+    if (!list_.at(row).snoozeOn || alertsArray_.contains(id)) {
+        emit toolbarNeedsUpdate();
+        return;
+    }
+    startAt(row, list_.at(row).snooze);
+    rows_.reloadRows({row});
+    emit toolbarNeedsUpdate();
+    badge_.update();
+}
+
+void TimerEngine::shutDown() {
+    silenceAll();
+    if (mouseTimer_) mouseTimer_->invalidate();
+    mouseTimer_.reset();
+    alertsArray_.stopTicks();
+}
+
+void TimerEngine::arm(int k) {
+    const QString id = alertsArray_.at(k).id;
+    // Each tick remembers where it found its entry last time.
+    alertsArray_[k].theTimer = scheduler_->schedule(
+        [this, id, hint = k]() mutable { hint = tickAt(id, hint); }, tickIntervalNs);
+}
+
+void TimerEngine::startAt(int row, qint64 seconds) {
+    Alert alert;
+    alert.id = timerId(list_.at(row));
+    alert.value = seconds;
+    arm(alertsArray_.append(alert));
+    emit timerStarted(alert.id);
+}
+
+void TimerEngine::resume(int k) {
+    // The row shows its countdown again at the next tick.
+    alertsArray_[k].isPaused = false;
+    arm(k);
+}
+
+void TimerEngine::toggle(const QString& id) {
+    const int r = list_.rowOf(id);
+    if (r == -1) return;
+    const int k = alertsArray_.haveAlertForID(id);
+    bool started = false;
+    if (k == -1) {
+        if (rows_.showsFinish(r)) {
+            rows_.setDurationText(r, toDHMS(list_.at(r).duration), tSize);
+            if (isRinging() || player_.isPlaying()) {
+                // A double-click on a ringing row only silences it.
+                silenceAll();
+                emit toolbarNeedsUpdate();
+                return;
+            }
+        }
+        startAt(r, list_.at(r).duration);
+        started = true;
+    } else if (alertsArray_.at(k).isPaused) {
+        resume(k);
+        emit toolbarNeedsUpdate();
+        badge_.update();
+        return;
+    } else {
+        alertsArray_.remove(k);
+    }
+    rows_.reloadRows({r});
+    emit toolbarNeedsUpdate();
+    badge_.update();
+    if (started && settings().hideWhenTimerStarts) emit closeWindowRequested();
+}
+
+void TimerEngine::pauseOrResume(const QString& id) {
+    const int k = alertsArray_.haveAlertForID(id);
+    if (k == -1 || alertsArray_.at(k).value < 1) return;
+    if (!alertsArray_.at(k).isPaused) {
+        const int row = list_.rowOf(id);
+        if (row != -1)
+            rows_.setDurationText(row, tr("Paused %1").arg(rows_.durationText(row)), tSize);
+        if (alertsArray_.at(k).theTimer) alertsArray_.at(k).theTimer->invalidate();
+        alertsArray_[k].isPaused = true;
+    } else {
+        resume(k);
+    }
+    emit toolbarNeedsUpdate();
+    // The count stays; what rings next may not.
+    badge_.update();
+}
+
+void TimerEngine::stopAll() {
+    silenceAll();
+    for (int k = alertsArray_.getNumAlerts() - 1; k >= 0; --k) {
+        const int row = list_.rowOf(alertsArray_.at(k).id);
+        alertsArray_.remove(k);
+        rows_.reloadRows({row});
+    }
+    emit toolbarNeedsUpdate();
+    badge_.update();
+}
+
+void TimerEngine::startTimers(const QStringList& ids) {
+    for (int i = 0; i < list_.size(); ++i) {
+        const QString id = timerId(list_.at(i));
+        if (!ids.contains(id) || alertsArray_.contains(id)) continue;
+        startAt(i, list_.at(i).duration);
+        rows_.reloadRows({i});
+    }
+    emit toolbarNeedsUpdate();
+    badge_.update();
+}
+
+void TimerEngine::stopEditedTimer(const QString& id) {
+    const int row = list_.rowOf(id);
+    if (row == -1 || id.isEmpty()) return;
+    // Only this timer's alarm: another that rings, or a preview, plays on.
+    if (id == ring_->ringingId()) ring_->silence();
+    const int k = alertsArray_.haveAlertForID(id);
+    if (k != -1) alertsArray_.remove(k);
+    rows_.reloadRows({row});
+    emit toolbarNeedsUpdate();
+    badge_.update();
+}
+
+void TimerEngine::forgetUnlisted() {
+    for (int k = alertsArray_.getNumAlerts() - 1; k >= 0; --k)
+        if (list_.rowOf(alertsArray_.at(k).id) == -1) alertsArray_.remove(k);
+    badge_.update();
+}
+
+void TimerEngine::silence() {
+    silenceAll();
+    emit toolbarNeedsUpdate();
+}
+
+bool TimerEngine::startTimer(const QString& id) {
+    const int row = list_.rowOf(id);
+    if (row == -1 || alertsArray_.contains(id)) return false;
+    // A finished row shows its duration again, as a double-click does.
+    if (rows_.showsFinish(row)) rows_.setDurationText(row, toDHMS(list_.at(row).duration), tSize);
+    startTimers({id});
+    return true;
+}
+
+bool TimerEngine::stopTimer(const QString& id) {
+    const int row = list_.rowOf(id);
+    const int k = alertsArray_.haveAlertForID(id);
+    if (row == -1 || k == -1 || alertsArray_.at(k).value < 1) return false;
+    alertsArray_.remove(k);
+    rows_.reloadRows({row});
+    emit toolbarNeedsUpdate();
+    badge_.update();
+    return true;
+}
+
+bool TimerEngine::pauseTimer(const QString& id) {
+    const int k = alertsArray_.haveAlertForID(id);
+    if (list_.rowOf(id) == -1 || k == -1 || alertsArray_.at(k).isPaused ||
+        alertsArray_.at(k).value < 1)
+        return false;
+    pauseOrResume(id);
+    return true;
+}
+
+bool TimerEngine::resumeTimer(const QString& id) {
+    const int k = alertsArray_.haveAlertForID(id);
+    if (list_.rowOf(id) == -1 || k == -1 || !alertsArray_.at(k).isPaused) return false;
+    pauseOrResume(id);
+    return true;
+}
+
+TimerState TimerEngine::stateOf(const QString& id) const {
+    if (const int k = alertsArray_.haveAlertForID(id); k != -1) {
+        if (alertsArray_.at(k).value < 1) return TimerState::Finished;
+        return alertsArray_.at(k).isPaused ? TimerState::Paused : TimerState::Running;
+    }
+    // What finished stays so until its row is started, stopped or redrawn.
+    const int row = list_.rowOf(id);
+    return row != -1 && rows_.showsFinish(row) ? TimerState::Finished : TimerState::Stopped;
+}
+
+qint64 TimerEngine::secondsLeft(const QString& id) const {
+    if (const Alert* alert = alertsArray_.find(id)) return std::max<qint64>(alert->value, 0);
+    const Timer* timer = list_.find(id);
+    return timer && stateOf(id) != TimerState::Finished ? timer->duration : 0;
+}
+
+void TimerEngine::tick(const QString& id) {
+    tickAt(id, -1);
+}
+
+int TimerEngine::tickAt(const QString& id, int hint) {
+    if (alertsArray_.isEmpty()) return -1;
+    // Ids are unique in the table, so the one entry found is the only match.
+    const int i = alertsArray_.haveAlertForID(id, hint);
+    if (i != -1 && !alertsArray_.at(i).isPaused) {
+        if (alertsArray_.at(i).value > 0) --alertsArray_[i].value;
+        const bool finished = alertsArray_.at(i).value < 1;
+        if (finished) finish(i);
+        rows_.reloadRows({list_.rowOf(id)});
+        if (finished) {
+            alertsArray_.removeFinished();
+            emit toolbarNeedsUpdate();
+            badge_.update();
+            return -1;
+        }
+    }
+    // A plain tick changes only the row and the badge: what the toolbar and
+    // the status line show stays as it was.
+    badge_.updateAfterTick(id, i);
+    return i;
+}
+
+void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
+    // A timer whose row is gone still finishes, only without a record to
+    // describe it.
+    const Timer* listed = list_.find(alertsArray_.at(i).id);
+    const bool haveRecord = listed != nullptr;
+    const Timer timer = haveRecord ? *listed : Timer();
+
+    emit timerFinished(alertsArray_.at(i).id);
+    if (settings().bringToFront) emit bringToFrontRequested();
+    if (settings().sendNotification && haveRecord) {
+        qCDebug(lcEngine).noquote() << alertsArray_.at(i).id;
+        emit finishNotification(
+            {timer.desc, tr("Duration was %1").arg(toDHMS(timer.duration)),
+             whileClosedAt.isValid()
+                 ? tr("Finished while Dunok was closed, at %1")
+                       .arg(mediumDateTimeStr(whileClosedAt, QLocale::system().bcp47Name()))
+                 : tr("Occurred at %1").arg(currentDateTimeStr()),
+             alertsArray_.at(i).id, timer.snoozeOn ? snoozeLabel(timer.snooze) : QString()});
+    }
+    // The caller refreshes the toolbar once the finished entry is settled.
+    // A newer finish replaces the alarm that rang before.
+    silenceAll();
+    if (haveRecord) ring_->ring(alertsArray_.at(i).id, timer.sound);
+    if (settings().quietWithMouse) startMouseWatch();
+
+    Alert& alert = alertsArray_[i];
+    alert.isPaused = false;
+    if (alert.theTimer) alert.theTimer->invalidate();
+    alert.theTimer.reset();
+    alert.value = 0;
+}
+
+void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
+    QList<RestoredTimer> passed;
+    for (const RestoredTimer& timer : timers) {
+        const int row = list_.rowOf(timer.id);
+        if (row == -1 || timer.id.isEmpty() || alertsArray_.contains(timer.id)) continue;
+        if (timer.finishedWhileClosed.isValid()) {
+            passed << timer;
+            continue;
+        }
+        startAt(row, std::clamp<qint64>(timer.secondsLeft, 1, maxTimerDuration));
+        rows_.reloadRows({row});
+        if (timer.paused) {
+            Alert& alert = alertsArray_[alertsArray_.getNumAlerts() - 1];
+            alert.theTimer->invalidate();
+            alert.theTimer.reset();
+            alert.isPaused = true;
+            const QString left =
+                settings().countdownDigits ? toDHMS2(alert.value, true) : toDHMS(alert.value);
+            rows_.setDurationText(row, tr("Paused %1").arg(left), tSize);
+        }
+    }
+    // Only one alarm sounds: the one due last is the one left ringing.
+    std::stable_sort(passed.begin(), passed.end(), [](const auto& a, const auto& b) {
+        return a.finishedWhileClosed < b.finishedWhileClosed;
+    });
+    for (const RestoredTimer& timer : std::as_const(passed)) {
+        const int row = list_.rowOf(timer.id);
+        Alert alert;
+        alert.id = timer.id;
+        const int k = alertsArray_.append(alert);
+        finish(k, timer.finishedWhileClosed);
+        // Shown as finished, then gone from the table as after any finish.
+        rows_.reloadRows({row});
+        alertsArray_.remove(k);
+    }
+    emit toolbarNeedsUpdate();
+    badge_.update();
+}
+
+void TimerEngine::startMouseWatch() {
+    const QPointF pos = cursor_();
+    mouseAt_ = pos;
+    if (mouseTimer_) mouseTimer_->invalidate();
+    mouseTimer_ = scheduler_->schedule([this] { detectMouseMove(); }, mouseWatchIntervalNs);
+}
+
+void TimerEngine::detectMouseMove() {
+    const QPointF pos = cursor_();
+    if (pos.x() == mouseAt_.x() && pos.y() == mouseAt_.y()) return;
+    if (mouseTimer_) mouseTimer_->invalidate();
+    mouseTimer_.reset();
+    silenceAll();
+    emit toolbarNeedsUpdate();
+}
+
+void TimerEngine::notificationClicked(const QString& id) {
+    silenceAll();
+    if (!id.isEmpty()) {
+        const int k = alertsArray_.haveAlertForID(id);
+        // The sound was stopped above; a finished entry still here goes.
+        if (k != -1 && alertsArray_.at(k).value < 1) alertsArray_.remove(k);
+    }
+    emit bringToFrontRequested();
+    emit toolbarNeedsUpdate();
+    badge_.update();
+}
+
+}  // namespace dunok

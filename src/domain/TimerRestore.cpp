@@ -1,0 +1,110 @@
+#include "domain/TimerRestore.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "domain/Constants.h"
+#include "domain/RunningTimers.h"
+#include "domain/TimerEngine.h"
+#include "domain/TimerList.h"
+#include "domain/TimerModel.h"
+#include "domain/TimerRepository.h"
+#include "domain/WallClock.h"
+
+namespace dunok {
+
+namespace {
+// A due moment is written when the timer starts or resumes; recomputed from
+// the seconds left it drifts by less than the second a tick takes, which is
+// no reason to write it again.
+constexpr qint64 dueSlackMs = 1500;
+
+qint64 nowMs() {
+    return wallClock().now().toMSecsSinceEpoch();
+}
+}  // namespace
+
+KeptTimer keptTimerAt(std::optional<qint64> dueAt, std::optional<qint64> pausedLeft, qint64 nowMs) {
+    if (pausedLeft && *pausedLeft > 0)
+        return {KeptTimer::State::Paused, std::min(*pausedLeft, maxTimerDuration)};
+    if (!dueAt) return {};
+    const qint64 ms = *dueAt - nowMs;
+    if (ms <= 0) return {KeptTimer::State::Finished, 0};
+    return {KeptTimer::State::Running, std::min((ms + 999) / 1000, maxTimerDuration)};
+}
+
+TimerRestore::TimerRestore(TimerList& list, TimerEngine& engine, TimerRepository& store,
+                           QObject* parent)
+    : QObject(parent), list_(list), engine_(engine), store_(store) {}
+
+void TimerRestore::restore() {
+    QList<RestoredTimer> kept;
+    if (engine_.settings().keepTimers) {
+        const qint64 now = nowMs();
+        for (const Timer& timer : list_.timers()) {
+            const KeptTimer state = keptTimerAt(timer.dueAt, timer.pausedLeft, now);
+            switch (state.state) {
+                case KeptTimer::State::None:
+                    break;
+                case KeptTimer::State::Running:
+                case KeptTimer::State::Paused:
+                    kept << RestoredTimer{timerId(timer), state.secondsLeft,
+                                          state.state == KeptTimer::State::Paused};
+                    break;
+                case KeptTimer::State::Finished:
+                    kept << RestoredTimer{
+                        timerId(timer), 0, false,
+                        QDateTime::fromMSecsSinceEpoch(*timer.dueAt, wallClock().timeZone())};
+                    break;
+            }
+        }
+    }
+    engine_.restoreTimers(kept);
+    keep();
+}
+
+bool TimerRestore::quit(StoreError* error) {
+    if (!keep(error)) return false;
+    quitting_ = true;
+    return true;
+}
+
+bool TimerRestore::keep(StoreError* why) {
+    if (quitting_) return true;
+    const qint64 now = nowMs();
+    QList<Timer> changed;
+    for (const Timer& timer : list_.timers()) {
+        // A one-off timer, or one being made, is not stored to keep it in.
+        if (!timer.isStored()) continue;
+        std::optional<qint64> due, left;
+        const Alert* alert =
+            engine_.settings().keepTimers ? engine_.alertsArray().find(timerId(timer)) : nullptr;
+        if (alert && alert->value > 0) {
+            if (alert->isPaused)
+                left = alert->value;
+            else
+                due = now + alert->value * 1000;
+        }
+        const bool sameDue =
+            due ? timer.dueAt && qAbs(*timer.dueAt - *due) < dueSlackMs : !timer.dueAt;
+        if (sameDue && left == timer.pausedLeft) continue;
+        Timer kept = timer;
+        if (!sameDue) kept.dueAt = due;
+        kept.pausedLeft = left;
+        changed << kept;
+    }
+    if (changed.isEmpty()) return true;
+    StoreError error;
+    if (!store_.keepRunStates(changed, &error)) {
+        logStoreError(QStringLiteral("Could not keep the running timers for the next start. "),
+                      error);
+        if (why) *why = error;
+        // The list still holds what the store holds, so that the next change
+        // tries again.
+        return false;
+    }
+    for (const Timer& timer : std::as_const(changed)) list_.replace(timer);
+    return true;
+}
+
+}  // namespace dunok

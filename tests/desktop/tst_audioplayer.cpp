@@ -1,0 +1,181 @@
+// The alarm player. The output is picked once per process: only a child run reaches a server.
+#include <dlfcn.h>
+#include <sndfile.h>
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <numeric>
+
+#include "desktop/Alarm.h"
+#include "desktop/AudioPlayer.h"
+#include "desktop/SoundBackend.h"
+#include "desktop/sound/SampleCodec.h"
+#include "support/MessageLog.h"
+
+using namespace dunok;
+
+// Mean squares of the loud 10 ms windows of each sound in a mono 16-bit recording at 44.1 kHz;
+// a gap under 200 ms (an underrun) does not split a sound.
+static std::vector<std::vector<double>> sounds(const QByteArray& bytes, int* quietWindowsAtEnd) {
+    const auto* pcm = reinterpret_cast<const qint16*>(bytes.constData());
+    std::vector<std::vector<double>> found;
+    *quietWindowsAtEnd = 0;
+    for (const qint16* w = pcm; w + 441 <= pcm + bytes.size() / 2; w += 441) {
+        const double meanSquare = std::inner_product(w, w + 441, w, 0.0) / 441 / 32768 / 32768;
+        const bool loud = meanSquare >= 0.02 * 0.02;
+        if (loud && (found.empty() || *quietWindowsAtEnd > 20)) found.emplace_back();
+        if (loud) found.back().push_back(meanSquare);
+        *quietWindowsAtEnd = loud ? 0 : *quietWindowsAtEnd + 1;
+    }
+    return found;
+}
+
+class TestAudioPlayer : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString tone_ = dir_.filePath("tone.caf");  // 0.4 s of 440 Hz at half of full scale
+    const bool child_ = QCoreApplication::arguments().contains("playForRecording");
+
+private slots:
+    void initTestCase() {
+        if (!child_) qputenv("PULSE_SERVER", "unix:/nonexistent/dunok-no-sound-server");
+        SF_INFO info{0, 44100, 1, SF_FORMAT_CAF | SF_FORMAT_PCM_16, 0, 0};
+        SNDFILE* file = sf_open(QFile::encodeName(tone_).constData(), SFM_WRITE, &info);
+        std::vector<float> samples(17640);
+        for (std::size_t i = 0; i < samples.size(); ++i)
+            samples[i] = float(0.5 * std::sin(2 * M_PI * 440.0 * double(i) / 44100));
+        QCOMPARE(sf_writef_float(file, samples.data(), 17640), 17640);
+        sf_close(file);
+    }
+
+    void refusesWhatIsNotSound() {
+        QVERIFY(QFile(dir_.filePath("empty.caf")).open(QIODevice::WriteOnly));
+        const std::pair<QString, QString> cases[] = {
+            {dir_.filePath("missing.caf"), "does not exist"},
+            {QCoreApplication::applicationFilePath(), "not a sound file"},  // this test program
+            {dir_.filePath("empty.caf"), "is empty"}};
+        for (const auto& [path, reason] : cases) {
+            QString error;
+            QVERIFY(!AudioPlayer::create(path, &error));
+            QVERIFY2(error.contains(reason) && error.contains(path), qPrintable(error));
+        }
+    }
+
+    void aSoundModuleThatCannotBeLoadedIsNamedWithTheLoadersReason() {
+        const QString missing = dir_.filePath("no-such-module.so");
+        QVERIFY(!dlopen(QFile::encodeName(missing).constData(), RTLD_NOW));
+        const QString loaderSays = QString::fromLocal8Bit(dlerror());
+        setSoundModuleForTesting(missing);
+        QString error;
+        const bool made = bool(AudioPlayer::create(tone_, &error));
+        setSoundModuleForTesting(QString());
+        QVERIFY(!made);
+        QVERIFY2(error.contains(missing) && error.contains(loaderSays), qPrintable(error));
+        QVERIFY(AudioPlayer::create(tone_, &error));  // the search finds the real one again
+    }
+
+    void volumeIsLinearAndClamped() {
+        auto player = AudioPlayer::create(tone_, nullptr);
+        player->setVolume(1.7);
+        QCOMPARE(player->volume(), 1.0);
+        player->setVolume(-0.3);
+        QCOMPARE(player->volume(), 0.0);
+        // Clipping comes after scaling: 1.5 at half volume is 0.75, not a clipped 1.0 halved.
+        const float in[] = {0.9f, 1.5f};
+        qint16 out[2];
+        audio::encode(in, 2, 0.5, audio::SampleFormat::Int16, reinterpret_cast<char*>(out));
+        QCOMPARE(out[0], qint16(14745));
+        QCOMPARE(out[1], qint16(24575));
+    }
+
+    void keepsTimeWithoutOutput() {
+        auto player = AudioPlayer::create(tone_, nullptr);
+        QSignalSpy spy(player.get(), &AudioPlayer::finished);
+        player->play();
+        QVERIFY(player->isSilent() && player->isPlaying());
+        QVERIFY(!spy.wait(300) && spy.wait(30000) && !player->isPlaying());  // as long as the sound
+        QCOMPARE(spy.takeFirst().at(0).toBool(), true);
+        player->play();  // stopped before its end: no finished, then or later
+        player->stop();
+        QVERIFY(!player->isPlaying() && !spy.wait(700));
+        player->play();  // restarted while playing: one end, for the second play
+        player->play();
+        QVERIFY(spy.wait(30000) && !spy.wait(300) && spy.size() == 1);
+    }
+
+    // A machine without sound is told so once a run, not at every alarm: the
+    // player that lasts the run remembers, whichever sound plays.
+    void noOutputIsToldOncePerRun() {
+        testing::MessageLog log;
+        const auto told = [&] { return log.countStartingWith("No audio output could be opened"); };
+        {
+            SharedPlayer run;
+            for (int play = 0; play < 3; ++play) {
+                run.replace(AudioPlayer::create(tone_, nullptr));
+                QSignalSpy noOutput(run.player(), &AudioPlayer::noOutput);
+                run.player()->play();
+                QCOMPARE(noOutput.size(), 1);
+            }
+            QCOMPARE(told(), 1);
+        }
+        SharedPlayer nextRun;
+        nextRun.replace(AudioPlayer::create(tone_, nullptr));
+        nextRun.player()->play();
+        QCOMPARE(told(), 2);
+    }
+
+    void playForRecording() {
+        if (!child_) QSKIP("run by isHeardAtTheRightLevel");
+        auto player = AudioPlayer::create(tone_, nullptr);
+        QSignalSpy spy(player.get(), &AudioPlayer::finished);
+        for (double volume : {1.0, 0.5}) {
+            player->setVolume(volume);
+            player->play();
+            QVERIFY(!player->isSilent() && spy.wait(30000) && spy.takeFirst().at(0).toBool());
+            QTest::qWait(400);  // keeps the two plays apart in the recording
+        }
+    }
+
+    void isHeardAtTheRightLevel() {
+        QTemporaryDir dir;  // the server's home and socket
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", dir.path());
+        env.insert("PULSE_RUNTIME_PATH", dir.path());
+        env.insert("PULSE_SERVER", "unix:" + dir.filePath("native"));
+        QProcess server, recorder, player;
+        for (QProcess* p : {&server, &recorder, &player}) p->setProcessEnvironment(env);
+        // Should this test die, the recorder dies on its broken pipe, and the idle server after.
+        server.start("pulseaudio", {"-n", "--load=module-native-protocol-unix",
+                                    "--load=module-null-sink sink_name=test"});
+        QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(dir.filePath("native")),
+                                  "needs the packages pulseaudio, pulseaudio-utils", 10000);
+        // A new stream joins the sink by rewinding it, and what the monitor has passed on already
+        // is not taken back: the recording misses as much of a sound's start as its own latency.
+        recorder.start("parec", {"-d", "test.monitor", "--format=s16le", "--rate=44100",
+                                 "--channels=1", "--latency-msec=2"});
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.bytesAvailable() > 0, 15000);
+        player.start(QCoreApplication::applicationFilePath(), {"playForRecording"});
+        QTRY_COMPARE_WITH_TIMEOUT(player.state(), QProcess::NotRunning, 90000);
+        QVERIFY2(player.exitCode() == 0, player.readAll().constData());
+        // The recorder runs behind: wait for both plays and a second of quiet after them.
+        std::vector<std::vector<double>> heard;
+        int quiet = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((heard = sounds(recorder.peek(recorder.bytesAvailable()), &quiet),
+                                  heard.size() >= 2 && quiet >= 100),
+                                 20000);
+        QCOMPARE(heard.size(), std::size_t(2));
+        for (const auto& s : heard)  // whole and once: neither start nor tail lost, no repeat
+            QVERIFY2(s.size() >= 39 && s.size() <= 50, qPrintable(QString::number(s.size())));
+        const auto rms = [](const auto& s) {  // without the partly filled first and last window
+            return std::sqrt(std::accumulate(s.begin() + 1, s.end() - 1, 0.0) / (s.size() - 2));
+        };
+        qInfo("RMS at 1.0: %.4f, at 0.5: %.4f", rms(heard[0]), rms(heard[1]));
+        QVERIFY(std::abs(rms(heard[0]) / (0.5 / std::sqrt(2)) - 1) < 0.1);  // the file's own level
+        QVERIFY(std::abs(rms(heard[0]) / rms(heard[1]) - 2) < 0.2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAudioPlayer)
+#include "tst_audioplayer.moc"

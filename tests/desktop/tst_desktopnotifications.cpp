@@ -1,0 +1,137 @@
+// The finish notification as a stand-in service on a private bus sees it. DUNOK_TEST_NEEDS_DBUS
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "desktop/DesktopNotifications.h"
+#include "support/FakeNotificationService.h"
+#include "support/MessageLog.h"
+
+using namespace dunok;
+
+static const QString registered = QStringLiteral("Notification Register Success");
+
+class TestDesktopNotifications : public QObject {
+    Q_OBJECT
+private slots:
+    // The console lines for developers are what these tests wait on.
+    void init() { QLoggingCategory::setFilterRules(QStringLiteral("dunok.*.debug=true")); }
+    void cleanup() { QLoggingCategory::setFilterRules(QString()); }
+
+    // Unless asked for, a user's console hears nothing of a service that answers.
+    void developersLinesAreSilentByDefault() {
+        QLoggingCategory::setFilterRules(QString());
+        testing::ServiceOnBus fake;
+        QVERIFY(fake.start());
+        testing::MessageLog log;
+        DesktopNotifications notifications;
+        notifications.requestAuthorization();
+        notifications.post({"Tea", "", "", "t-1"});
+        QTRY_COMPARE_WITH_TIMEOUT(fake.service.shown.size(), 1, 10000);
+        // The second replaces the first only once the first's answer was read.
+        notifications.post({"Tea", "", "", "t-2"});
+        QTRY_COMPARE_WITH_TIMEOUT(fake.service.shown.size(), 2, 10000);
+        QCOMPARE(fake.service.shown[1].replacesId, fake.service.shown[0].id);
+        QVERIFY2(!log.contains(registered) && !log.contains("Permission granted"),
+                 qPrintable(log.messages().join('\n')));
+    }
+
+    void showsReplacesAndHearsClicks() {
+        testing::ServiceOnBus fake;
+        fake.service.capabilities << "body-markup";
+        QVERIFY(fake.start());
+        testing::MessageLog log;
+        DesktopNotifications notifications;
+        QSignalSpy clicked(&notifications, &DesktopNotifications::clicked);
+        // Posts and waits for the service's answer, the nth of ours.
+        const auto post = [&](const DesktopNotifications::Content& notice, int nth) {
+            notifications.post(notice);
+            QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), nth, 10000);
+        };
+        notifications.requestAuthorization();
+        post({"Tea & <cake>", "Duration was 30s", "Occurred at 10:15 & <b>", "t-1"}, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(log.messages().contains("Permission granted"), 10000);
+        const auto& shown = fake.service.shown;
+        QCOMPARE(shown[0].replacesId, 0u);
+        // Only the body may carry markup: what was typed there must show as typed.
+        QCOMPARE(shown[0].summary, QString("Tea & <cake>"));
+        QCOMPARE(shown[0].body, QString("Duration was 30s\nOccurred at 10:15 &amp; &lt;b&gt;"));
+        QCOMPARE(shown[0].expireTimeout, 0);  // an alarm stays until it is seen
+        const qsizetype key = shown[0].actions.indexOf("default");  // in key/label pairs
+        QVERIFY(key >= 0 && key % 2 == 0 && !shown[0].actions.value(key + 1).isEmpty());
+        // Services only honour an urgency sent as a byte.
+        QCOMPARE(shown[0].hints.value("urgency").metaType(), QMetaType::fromType<uchar>());
+        QCOMPARE(shown[0].hints.value("urgency").toInt(), 2);
+        // Posted back to back: the second still has to know the id of the one before it.
+        notifications.post({"Tea", "", "", "t-2"});
+        post({"Tea", "", "", "t-3"}, 3);
+        QCOMPARE(shown[2].replacesId, shown[1].id);
+        // A service error is reported; the alarm after it still replaces the last one shown.
+        fake.service.failWith = "Too many notifications";
+        notifications.post({"Tea", "", "", "t-4"});
+        QTRY_VERIFY_WITH_TIMEOUT(log.messages().contains("Too many notifications"), 10000);
+        fake.service.failWith.clear();
+        post({"Tea", "", "", "t-5"}, 4);
+        QCOMPARE(shown[3].replacesId, shown[2].id);
+
+        // Signals arrive in order: the click on ours shows the others were passed over.
+        emit fake.service.ActionInvoked(shown[3].id + 50, "default");  // another program's
+        emit fake.service.ActionInvoked(shown[3].id, "snooze");
+        emit fake.service.ActionInvoked(shown[3].id, "default");
+        QVERIFY(clicked.wait(10000));
+        QCOMPARE(clicked.size(), 1);
+        QCOMPARE(clicked[0][0].toString(), QString("t-5"));
+        // Acted on, it leaves the screen, and that is no dismissal by the user.
+        QSignalSpy dismissed(&notifications, &DesktopNotifications::dismissed);
+        QTRY_COMPARE_WITH_TIMEOUT(fake.service.closed, QList<uint>{shown[3].id}, 10000);
+        post({"Egg", "", "", "t-6"}, 5);
+        QCOMPARE(shown[4].replacesId, 0u);  // nothing of ours is left to replace
+
+        // Expired, it says nothing; dismissed by the user, it names its timer, once.
+        emit fake.service.NotificationClosed(shown[4].id, 1);
+        post({"Egg", "", "", "t-7"}, 6);
+        emit fake.service.NotificationClosed(shown[5].id, 2);
+        emit fake.service.NotificationClosed(shown[5].id, 2);
+        // The reply to a later post comes after both signals.
+        post({"Egg", "", "", "t-8"}, 7);
+        QCOMPARE(dismissed.size(), 1);
+        QCOMPARE(dismissed[0][0].toString(), QString("t-7"));
+        QCOMPARE(clicked.size(), 1);
+    }
+
+    void withoutAServiceTheConsoleSaysWhy() {
+        testing::MessageLog log;
+        DesktopNotifications notifications;
+        notifications.requestAuthorization();
+        QTRY_VERIFY_WITH_TIMEOUT(log.messages().contains("Permission not granted"), 10000);
+        const qsizetype verdict = log.messages().indexOf("Permission not granted");
+        QVERIFY2(verdict > 0 && !log.messages()[verdict - 1].isEmpty(), "the reason comes first");
+        notifications.post({"Tea", "", "", "t-1"});
+        QTRY_VERIFY_WITH_TIMEOUT(log.messages().size() > verdict + 1, 10000);  // and why not shown
+    }
+
+    void withoutASessionBusNothingBreaks() {
+        if (!QDBusConnection::sessionBus().isConnected()) {  // in the child run below
+            testing::MessageLog log;
+            DesktopNotifications notifications;
+            notifications.requestAuthorization();
+            notifications.post({"Tea", "", "", "t-1"});
+            notifications.post({"Tea", "", "", "t-2"});  // told once, not per post
+            QCoreApplication::processEvents();
+            QCOMPARE(log.countStartingWith("Notifications are off: no D-Bus session bus"), 1);
+            QVERIFY(log.messages().contains("Permission not granted"));
+            return;
+        }
+        QProcess child;  // as the session bus is made once per process
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/dunok-test-bus");
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {"withoutASessionBusNothingBreaks"});
+        QVERIFY(child.waitForFinished(60000));
+        QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDesktopNotifications)
+#include "tst_desktopnotifications.moc"

@@ -1,0 +1,118 @@
+// Ticks due at whole intervals from their start, missed ones after a sleep, and few wake-ups.
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
+
+#include "domain/TickScheduler.h"
+
+using namespace dunok;
+
+class TestTickScheduler : public QObject {
+    Q_OBJECT
+    static constexpr qint64 kSec = 1'000'000'000;
+    static constexpr qint64 kT0 = 7 * kSec;  // not zero, so that a due time missing its start shows
+    ManualClock clock{kT0};
+    std::unique_ptr<TickScheduler> s;
+    QString log;
+    auto logAs(char id) {
+        return [this, id] { log += QChar(id); };
+    }
+
+private slots:
+    void init() {
+        clock.setNs(kT0);
+        s = std::make_unique<TickScheduler>(clock);
+        log.clear();
+    }
+
+    void dueAtWholeIntervalsWithoutDrift() {
+        QTimer* timer = s->findChild<QTimer*>();
+        QList<qint64> dues;
+        auto handle = s->schedule([&] { dues << s->currentTickDueNs(); });
+        // Woken a nanosecond early: nothing due, and a whole millisecond to wait, not a spin.
+        clock.setNs(kT0 + kSec - 1);
+        timer->stop();
+        s->processDueTicks();
+        QVERIFY(dues.empty());
+        QCOMPARE(timer->interval(), 1);
+        // A pass 0.7 s late delivers one tick and leaves the next on its whole second.
+        clock.setNs(kT0 + 1'700'000'000);
+        s->processDueTicks();
+        QCOMPARE(timer->interval(), 300);
+        clock.setNs(kT0 + 2'500'000'000);
+        s->processDueTicks();
+        QCOMPARE(dues, (QList<qint64>{kT0 + kSec, kT0 + 2 * kSec}));
+    }
+
+    void catchUpDeliversEveryMissedTickInOrder() {
+        // a and c share every whole second, a first as it was scheduled first; b is 0.3 s later.
+        auto a = s->schedule(logAs('a'));
+        auto c = s->schedule(logAs('c'), kSec / 2);
+        clock.advanceNs(300'000'000);
+        auto b = s->schedule(logAs('b'));
+        clock.setNs(kT0 + 3 * kSec + 300'000'000);  // asleep
+        s->processDueTicks();
+        QCOMPARE(log, QString("cacbcacbcacb"));
+    }
+
+    void invalidateMidCatchUpAndIdleArmsNothing() {
+        // a holds its own handle, as a timer that stops itself at zero does.
+        auto self = std::make_shared<std::shared_ptr<TickSource>>();
+        *self = s->schedule([&, self] {
+            log += 'a';
+            if (log.count('a') == 3) (*self)->invalidate();
+        });
+        const std::weak_ptr<TickSource> a = *self;
+        self.reset();
+        std::shared_ptr<TickSource> b, c, d;
+        c = s->schedule([&] {
+            log += 'c';
+            if (log.count('c') == 4) c->invalidate();  // the last one out, inside its tick
+            if (log.count('c') != 2) return;
+            b->invalidate();
+            d->invalidate();  // due right behind c
+        });
+        d = s->schedule(logAs('d'));
+        clock.advanceNs(300'000'000);
+        b = s->schedule(logAs('b'));
+        clock.setNs(kT0 + 5 * kSec + kSec / 2);
+        s->processDueTicks();
+        QCOMPARE(log, QString("acdbacacc"));
+        QVERIFY(a.expired());  // it went with its callback, not kept alive by it
+        QCOMPARE(s->activeCount(), 0);
+        QVERIFY(!s->isArmed());
+    }
+
+    void closeTicksShareOneWakeUp() {
+        s->setCoalescingNs(3'000'000);
+        std::vector<std::shared_ptr<TickSource>> sources;
+        for (int ms : {0, 1, 2, 5}) {  // started this many milliseconds apart
+            clock.setNs(kT0 + ms * 1'000'000);
+            sources.push_back(s->schedule(logAs(char('0' + ms))));
+        }
+        // One wake-up for the first three, at the last of them; the fourth is too far.
+        QCOMPARE(s->plannedWakeNs(), kT0 + kSec + 2'000'000);
+        clock.setNs(kT0 + kSec + 2'000'000);
+        s->processDueTicks();
+        QCOMPARE(log, QString("012"));
+        QCOMPARE(s->plannedWakeNs(), kT0 + kSec + 5'000'000);
+    }
+
+    void ticksKeepComingDuringAModalDialogOpenedByATick() {
+        TickScheduler scheduler;  // the real clock: the dialog's own loop has to fire the timer
+        QDialog dialog;
+        int whileOpen = 0;
+        // Opens the dialog inside its own tick, as a finish message does, and is entered again.
+        auto tick = [&] {
+            if (dialog.isVisible() && ++whileOpen == 5) dialog.accept();
+            if (!dialog.isVisible() && whileOpen == 0) dialog.exec();
+        };
+        auto handle = scheduler.schedule(tick, 10'000'000);
+        QTimer::singleShot(10'000, &dialog, &QDialog::reject);  // should the ticks stop
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.result(), int(QDialog::Accepted), 15'000);
+        QCOMPARE(whileOpen, 5);
+    }
+};
+
+QTEST_MAIN(TestTickScheduler)
+#include "tst_tickscheduler.moc"
