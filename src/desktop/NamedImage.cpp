@@ -85,28 +85,26 @@ private:
 }  // namespace
 
 QIcon namedImage(const QString& name) {
-    // Each image comes rendered at a few sizes (NAME-SIZE.png), listed once;
-    // the icon picks the nearest when drawn.
-    static const QHash<QString, QMap<int, QString>> files = [] {
-        QHash<QString, QMap<int, QString>> found;
+    // Each image comes rendered at a few sizes (NAME-SIZE.png); the icon
+    // picks the nearest when drawn. Every name's icon is made once, on the
+    // first look, and keeps what it has drawn, so that a row repainted on
+    // every tick decodes nothing.
+    static const QHash<QString, QIcon> icons = [] {
+        QHash<QString, QMap<int, QString>> files;
         for (QDirIterator it(QStringLiteral(":/images"), QDir::Files); it.hasNext();) {
             it.next();
             const QString file = it.fileName();
             const qsizetype dash = file.lastIndexOf(QLatin1Char('-'));
             if (dash <= 0 || !file.endsWith(QLatin1String(".png"))) continue;
             const int size = QStringView(file).sliced(dash + 1).chopped(4).toInt();
-            if (size > 0) found[file.left(dash)].insert(size, it.filePath());
+            if (size > 0) files[file.left(dash)].insert(size, it.filePath());
         }
-        return found;
+        QHash<QString, QIcon> made;
+        for (auto it = files.cbegin(); it != files.cend(); ++it)
+            made.insert(it.key(), QIcon(new NamedImageEngine(it.value())));
+        return made;
     }();
-    static QHash<QString, QIcon> cache;
-    auto it = cache.constFind(name);
-    if (it != cache.constEnd()) return *it;
-    const auto sizes = files.constFind(name);
-    const QIcon icon =
-        sizes == files.constEnd() ? QIcon() : QIcon(new NamedImageEngine(sizes.value()));
-    cache.insert(name, icon);
-    return icon;
+    return icons.value(name);
 }
 
 }  // namespace dunok
