@@ -50,7 +50,7 @@ private slots:
         sf_close(file);
     }
 
-    void refusesWhatIsNotSound() {
+    void refusesWhatIsNotSoundOrHasNoModule() {
         QVERIFY(QFile(dir_.filePath("empty.caf")).open(QIODevice::WriteOnly));
         const std::pair<QString, QString> cases[] = {
             {dir_.filePath("missing.caf"), "does not exist"},
@@ -61,9 +61,7 @@ private slots:
             QVERIFY(!AudioPlayer::create(path, &error));
             QVERIFY2(error.contains(reason) && error.contains(path), qPrintable(error));
         }
-    }
-
-    void aSoundModuleThatCannotBeLoadedIsNamedWithTheLoadersReason() {
+        // A sound module that cannot be loaded is named, with the loader's reason.
         const QString missing = dir_.filePath("no-such-module.so");
         QVERIFY(!dlopen(QFile::encodeName(missing).constData(), RTLD_NOW));
         const QString loaderSays = QString::fromLocal8Bit(dlerror());

@@ -83,10 +83,8 @@ class TestEditController : public QObject {
         open(egg);
     }
 
-private slots:
-    // The picker writes dates as "28 Mar 2027 02:30" in this locale.
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init() {
+    // A new store and the clock at 10:00:45 on 20 March.
+    void fresh() {
         QDir().mkpath(home.path() + "/res/Sounds");
         for (const char* name : {"Vintage Alarm Clock", "Chimes", "Bell"})
             QVERIFY(QFile(home.path() + "/res/Sounds/" + name + ".caf").open(QFile::WriteOnly));
@@ -97,6 +95,11 @@ private slots:
         store = std::make_unique<testing::StoreFixture>(home.storePath());
         clock.setNow(berlinTime(3, 20, 10, 0, 45));
     }
+
+private slots:
+    // The picker writes dates as "28 Mar 2027 02:30" in this locale.
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init() { fresh(); }
 
     void addRefusesUntilValidThenSaves() {
         open();
@@ -146,153 +149,123 @@ private slots:
     }
 
     // The sliders cannot hold a day: they are disabled, and the duration stands.
-    void editKeepsTheDuration_data() {
-        QTest::addColumn<qint64>("seconds");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("90 s") << 90ll << "1m 30s";
-        QTest::newRow("days and a bit") << 2 * 86400 + 3661ll << "2d  1h  1m 1s";
-    }
-    void editKeepsTheDuration() {
-        QFETCH(qint64, seconds);
-        open(store->addTimer("Eggs", seconds, "Chimes"));
-        QVERIFY(desc()->text() == "Eggs" && !ctl<QCheckBox>("cbStart")->isChecked());
-        QTEST(shown(), "text");
-        QCOMPARE(ctl("slideSecs")->value(), int(seconds % 60));
-        QCOMPARE(ctl("slideHours")->isEnabled(), seconds < 86400);
-        QCOMPARE(ctl<QComboBox>("pmAlarm")->currentText(), QString("Chimes"));
-        QCOMPARE(picker()->moment(), clock.now().addSecs(seconds));
-        desc()->setText("Soft eggs");
-        save();
-        const auto stored = storedTimers();
-        QVERIFY(!dlg->isVisible() && stored.size() == 1);
-        QCOMPARE(stored[0].desc, QString("Soft eggs"));
-        QCOMPARE(stored[0].duration, seconds);
-    }
-
     // Only a snooze that is on has its length checked; one switched off keeps it.
-    void snoozeLengthIsAMinuteToADay_data() {
-        QTest::addColumn<int>("typed");
-        QTest::addColumn<bool>("off");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("0") << 0 << false << true;
-        QTest::newRow("a day") << 1440 << false << false;
-        QTest::newRow("a day and a minute") << 1441 << false << true;
-        QTest::newRow("0, switched off") << 0 << true << false;
-    }
-    void snoozeLengthIsAMinuteToADay() {
-        QFETCH(int, typed);
-        QFETCH(bool, off);
-        QFETCH(bool, refused);
-        openStoredEgg();
-        QVERIFY(snoozeBox()->isChecked() && snoozeMinutes()->value() == 3);
-        snoozeMinutes()->setValue(typed);
-        if (off) snoozeBox()->click();
-        const std::optional<AlertSpec> alert = save();
-        QCOMPARE(bool(alert), refused);
-        if (refused) {
-            QCOMPARE(alert->message, QString("Invalid snooze length."));
-            QCOMPARE(alert->informativeText,
-                     QString("A snooze lasts from 1 minute to 1 day (1440 minutes)."));
-            QVERIFY(dlg->isVisible() && snoozeMinutes()->value() == typed);
-            QCOMPARE(storedSnooze(), std::make_pair(true, qint64(180)));
-        } else {
-            QCOMPARE(storedSnooze(), std::make_pair(!off, off ? 180 : qint64(typed) * 60));
+    void editKeepsTheDurationAndTheSnooze() {
+        for (const auto& [seconds, text] :
+             {std::pair{90ll, "1m 30s"}, {2 * 86400 + 3661ll, "2d  1h  1m 1s"}}) {
+            fresh();
+            open(store->addTimer("Eggs", seconds, "Chimes"));
+            QVERIFY(desc()->text() == "Eggs" && !ctl<QCheckBox>("cbStart")->isChecked());
+            QCOMPARE(shown(), text);
+            QCOMPARE(ctl("slideSecs")->value(), int(seconds % 60));
+            QCOMPARE(ctl("slideHours")->isEnabled(), seconds < 86400);
+            QCOMPARE(ctl<QComboBox>("pmAlarm")->currentText(), QString("Chimes"));
+            QCOMPARE(picker()->moment(), clock.now().addSecs(seconds));
+            desc()->setText("Soft eggs");
+            save();
+            QVERIFY(!dlg->isVisible());
+            QCOMPARE(storedTimers().value(0).desc, QString("Soft eggs"));
+            QCOMPARE(storedTimers().value(0).duration, seconds);
+        }
+        struct Snooze {
+            int typed;
+            bool off, refused;
+        };
+        for (const Snooze& c : {Snooze{0, false, true}, Snooze{1440, false, false},
+                                Snooze{1441, false, true}, Snooze{0, true, false}}) {
+            fresh();
+            openStoredEgg();
+            QVERIFY(snoozeBox()->isChecked() && snoozeMinutes()->value() == 3);
+            snoozeMinutes()->setValue(c.typed);
+            if (c.off) snoozeBox()->click();
+            const std::optional<AlertSpec> alert = save();
+            QCOMPARE(bool(alert), c.refused);
+            if (c.refused) {
+                QCOMPARE(alert->message, QString("Invalid snooze length."));
+                QCOMPARE(alert->informativeText,
+                         QString("A snooze lasts from 1 minute to 1 day (1440 minutes)."));
+                QVERIFY(dlg->isVisible() && snoozeMinutes()->value() == c.typed);
+            }
+            QCOMPARE(
+                storedSnooze(),
+                std::make_pair(!c.off, c.off || c.refused ? qint64(180) : qint64(c.typed) * 60));
         }
     }
 
     // From the current minute's start, across clock changes.
-    void targetDate_data() {
-        QTest::addColumn<QDateTime>("now");
-        QTest::addColumn<QDateTime>("target");  // the picker holds clock fields as UTC
-        QTest::addColumn<qint64>("seconds");
-        const auto utc = [](int mo, int d, int h, int mi) {
-            return QDateTime(QDate(2024, mo, d), QTime(h, mi), Qt::UTC);
-        };
-        QTest::newRow("minute") << berlinTime(3, 20, 10, 0, 45) << utc(3, 20, 10, 5) << 300ll;
-        QTest::newRow("spring") << berlinTime(3, 30, 10, 0, 45) << utc(3, 31, 10, 0) << 82800ll;
-        QTest::newRow("autumn") << berlinTime(10, 26, 10, 0, 45) << utc(10, 27, 10, 0) << 90000ll;
-    }
     void targetDate() {
-        QFETCH(QDateTime, now);
-        QFETCH(QDateTime, target);
-        clock.setNow(now);
-        open(store->addTimer("Call", 60));
-        picker()->setDateTime(target);
-        QTEST(dlg->chosenDuration().value_or(0), "seconds");
+        for (const auto& [day, target, seconds] :
+             {std::tuple{QDate(2024, 3, 20), QDateTime(QDate(2024, 3, 20), QTime(10, 5), Qt::UTC),
+                         300ll},
+              {QDate(2024, 3, 30), QDateTime(QDate(2024, 3, 31), QTime(10, 0), Qt::UTC), 82800ll},
+              {QDate(2024, 10, 26), QDateTime(QDate(2024, 10, 27), QTime(10, 0), Qt::UTC),
+               90000ll}}) {
+            clock.setNow(QDateTime(day, QTime(10, 0, 45), berlin));
+            open(store->addTimer("Call", 60));
+            picker()->setDateTime(target);  // the picker holds clock fields as UTC
+            QCOMPARE(dlg->chosenDuration().value_or(0), seconds);
+        }
     }
 
     // A whole date typed over the picker's text, as a user does it: the typed
     // moment, or a refusal that the user sees and that Save keeps to.
-    void typedTargetDate_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("error");  // empty: taken
-        QTest::newRow("whole date") << "27 Mar 2027 02:30"
-                                    << "";
-        QTest::newRow("lower case month") << "27 mar 2027 02:30"
-                                          << "";
-        QTest::newRow("skipped by the clock change")
-            << "28 Mar 2027 02:30"
-            << "02:30 does not exist on 28 Mar 2027: the clocks go forward then.";
-        QTest::newRow("cut short") << "28 Mar 20"
-                                   << "Not a date and time: type one like 20 Mar 2024 10:01.";
-    }
     void typedTargetDate() {
-        QFETCH(QString, typed);
-        QFETCH(QString, error);
-        open(store->addTimer("Call", 60));
-        QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
-        picker()->setFocus();
-        QTest::keyClick(picker(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(picker(), typed);
-        QTest::keyClick(picker(), Qt::Key_Return);
-        if (error.isEmpty()) {
-            const QDateTime meant(QDate(2027, 3, 27), QTime(2, 30), berlin);
-            QCOMPARE(picker()->moment(), meant);
-            QCOMPARE(picker()->text(), QString("27 Mar 2027 02:30"));
-            QCOMPARE(dlg->chosenDuration().value_or(0), berlinTime(3, 20, 10, 0).secsTo(meant));
-            save();
-            QCOMPARE(storedTimers().value(0).duration, berlinTime(3, 20, 10, 0).secsTo(meant));
-            return;
+        const QDateTime meant(QDate(2027, 3, 27), QTime(2, 30), berlin);
+        const QString notADate = "Not a date and time: type one like 20 Mar 2024 10:01.";
+        for (const auto& [typed, error] :
+             {std::pair<QString, QString>{"27 Mar 2027 02:30", ""},
+              {"27 mar 2027 02:30", ""},
+              {"28 Mar 2027 02:30",
+               "02:30 does not exist on 28 Mar 2027: the clocks go forward then."},
+              {"28 Mar 20", notADate}}) {
+            fresh();
+            open(store->addTimer("Call", 60));
+            QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
+            picker()->setFocus();
+            QTest::keyClick(picker(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(picker(), typed);
+            QTest::keyClick(picker(), Qt::Key_Return);
+            if (error.isEmpty()) {
+                QCOMPARE(picker()->moment(), meant);
+                QCOMPARE(picker()->text(), QString("27 Mar 2027 02:30"));
+                const qint64 seconds = berlinTime(3, 20, 10, 0).secsTo(meant);
+                QCOMPARE(dlg->chosenDuration().value_or(0), seconds);
+                save();
+                QCOMPARE(storedTimers().value(0).duration, seconds);
+                continue;
+            }
+            QCOMPARE(shown(), error);
+            QCOMPARE(ink(), QColor(194, 37, 3));
+            QCOMPARE(picker()->text(), typed);  // left to be mended
+            QVERIFY(dlg->isVisible());
+            QCOMPARE(save()->message, QString("Invalid duration."));
+            QCOMPARE(storedTimers().value(0).duration, qint64(60));
         }
-        QCOMPARE(shown(), error);
-        QCOMPARE(ink(), QColor(194, 37, 3));
-        QCOMPARE(picker()->text(), typed);  // left to be mended
-        QVERIFY(dlg->isVisible());
-        QCOMPARE(save()->message, QString("Invalid duration."));
-        QCOMPARE(storedTimers().value(0).duration, qint64(60));
     }
 
     // Wherever the sheet sits on the screen, the calendar leaves Close and
     // Save uncovered and stays on the screen.
-    void calendarLeavesTheButtonsInView_data() {
-        QTest::addColumn<QPointF>("where");  // the sheet's corner, as a share of the free room
-        QTest::newRow("top left") << QPointF(0, 0);
-        QTest::newRow("bottom right corner") << QPointF(1, 1);
-    }
     void calendarLeavesTheButtonsInView() {
-        QFETCH(QPointF, where);
-        open();
-        QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
-        const QRect room = dlg->screen()->availableGeometry();
-        const QSize sheet = dlg->frameGeometry().size();
-        dlg->move(room.left() + int(where.x() * (room.width() - sheet.width())),
-                  room.top() + int(where.y() * (room.height() - sheet.height())));
-        QTRY_VERIFY(room.contains(dlg->frameGeometry()));
-        ctl<QPushButton>("btnCalendar")->click();
-        auto* popover = dlg->findChild<CalendarPopover*>();
-        QVERIFY(popover && popover->isVisible());
-        const QRect calendar = popover->frameGeometry();
-        QVERIFY2(room.contains(calendar), qPrintable(QString("%1,%2 %3x%4")
-                                                         .arg(calendar.x())
-                                                         .arg(calendar.y())
-                                                         .arg(calendar.width())
-                                                         .arg(calendar.height())));
-        for (const char* name : {"btnClose", "btnSave"}) {
-            const QWidget* button = ctl<QPushButton>(name);
-            const QRect global(button->mapToGlobal(QPoint(0, 0)), button->size());
-            QVERIFY2(!calendar.intersects(global), name);
+        for (const QPointF where : {QPointF(0, 0), QPointF(1, 1)}) {  // a share of the free room
+            open();
+            QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
+            const QRect room = dlg->screen()->availableGeometry();
+            const QSize sheet = dlg->frameGeometry().size();
+            dlg->move(room.left() + int(where.x() * (room.width() - sheet.width())),
+                      room.top() + int(where.y() * (room.height() - sheet.height())));
+            QTRY_VERIFY(room.contains(dlg->frameGeometry()));
+            ctl<QPushButton>("btnCalendar")->click();
+            auto* popover = dlg->findChild<CalendarPopover*>();
+            QVERIFY(popover && popover->isVisible());
+            const QRect calendar = popover->frameGeometry();
+            QVERIFY(room.contains(calendar));
+            for (const char* name : {"btnClose", "btnSave"}) {
+                const QWidget* button = ctl<QPushButton>(name);
+                const QRect global(button->mapToGlobal(QPoint(0, 0)), button->size());
+                QVERIFY2(!calendar.intersects(global), name);
+            }
+            popover->hide();
         }
-        popover->hide();
     }
 
     void pickingADayKeepsTheTimeOfDay() {

@@ -60,26 +60,18 @@ private slots:
     void initTestCase() { setWallClock(&clock); }
     void init() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
 
-    void monthStartsAtItsWeekdayColumn_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QDate>("month");  // the 3rd is picked
-        QTest::addColumn<QList<int>>("grid");
-        QTest::addColumn<QString>("firstLabel");
-        QTest::newRow("on the first weekday")
-            << "en_US" << QDate(2024, 9, 1) << expectedGrid(1, 30, 3) << "SUN";
-        QTest::newRow("31 days from the last weekday")
-            << "en_US" << QDate(2020, 8, 1) << expectedGrid(7, 31, 3) << "SUN";
-        QTest::newRow("Monday first")
-            << "en_GB" << QDate(2020, 3, 1) << expectedGrid(7, 31, 3) << "MON";
-    }
+    // Each month from the column of its first day; the third is picked.
     void monthStartsAtItsWeekdayColumn() {
-        QFETCH(QString, locale);
-        QFETCH(QDate, month);
-        QLocale::setDefault(QLocale(locale));
-        MonthCalendarView view;
-        open(view, month.addDays(13), month.addDays(2));
-        QTEST(grid(view), "grid");
-        QTEST(view.findChild<QLabel*>("day1")->text(), "firstLabel");
+        for (const auto& [locale, month, firstCell, days, firstLabel] :
+             {std::tuple{"en_US", QDate(2024, 9, 1), 1, 30, "SUN"},  // on the first weekday
+              {"en_US", QDate(2020, 8, 1), 7, 31, "SUN"},  // 31 days from the last weekday
+              {"en_GB", QDate(2020, 3, 1), 7, 31, "MON"}}) {
+            QLocale::setDefault(QLocale(locale));
+            MonthCalendarView view;
+            open(view, month.addDays(13), month.addDays(2));
+            QCOMPARE(grid(view), expectedGrid(firstCell, days, 3));
+            QCOMPARE(view.findChild<QLabel*>("day1")->text(), firstLabel);
+        }
     }
 
     void stepsBetweenMonths() {
@@ -98,7 +90,7 @@ private slots:
         QCOMPARE(titleOf(view), "March, 2024");
     }
 
-    void clickPicksTheStartOfTheDay() {
+    void clickPicksTheStartOfTheDayAndEachDayIsSpokenByItsDate() {
         MonthCalendarView view;
         QList<QDateTime> picked;
         connect(&view, &MonthCalendarView::dateSelected, [&](const QDateTime& d) { picked << d; });
@@ -116,13 +108,9 @@ private slots:
         QTest::mouseClick(cell(view, 23), Qt::LeftButton);  // 20 May
         QCOMPARE(picked, (QList<QDateTime>{at(QDate(2024, 5, 3)), at(QDate(2024, 5, 20))}));
         QCOMPARE(grid(view), expectedGrid(4, 31, 20));
-    }
 
-    // A screen reader meets each day by its full date; the empty places,
-    // hidden from it, still hold the grid in shape.
-    void eachDayIsSpokenByItsDate() {
-        MonthCalendarView view;
-        open(view, QDate(2024, 5, 1), QDate(2024, 5, 20));  // May 2024 fills c4 to c34
+        // A screen reader meets each day by its full date; the empty places,
+        // hidden from it, still hold the grid in shape.
         const auto spoken = [&](int n) {
             return QAccessible::queryAccessibleInterface(cell(view, n))->text(QAccessible::Name);
         };

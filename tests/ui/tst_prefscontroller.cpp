@@ -31,24 +31,6 @@ class TestPrefsController : public QObject {
             values << next.boolean(key);
         return values << next.floating(PrefKeys::volume) << next.integer(PrefKeys::repeatLimit);
     }
-    // Every box clicked, the volume moved to 7, the repeat limit set to 15
-    // minutes and the unit letters chosen.
-    void changeEverything(PrefsController& sheet) {
-        // The limit only means something once the alarm repeats.
-        QVERIFY(!sheet.pmRepeatLimit()->isEnabled());
-        for (QCheckBox* box :
-             {sheet.cbHideWhenTimerStarts(), sheet.cbBringToFront(), sheet.cbSendNotification(),
-              sheet.cbLargeRows(), sheet.cbQuietWithMouse(), sheet.cbRepeatAlarm()})
-            QTest::mouseClick(box, Qt::LeftButton);
-        QVERIFY(sheet.pmRepeatLimit()->isEnabled());
-        QTest::keyClick(sheet.pmRepeatLimit(), Qt::Key_Down);
-        QCOMPARE(sheet.pmRepeatLimit()->currentText(), QString("15 minutes"));
-        sheet.slideVol()->setValue(7);
-        QCOMPARE(sheet.lblVol()->text(), QString("70%"));
-        QTest::keyClick(sheet.pmCountDown(), Qt::Key_Down);
-        QVERIFY(!prefs->settings().countdownDigits);  // at once, before any button
-    }
-
 private slots:
     void init() {
         prefs.reset();
@@ -59,23 +41,33 @@ private slots:
         prefs->load();  // the first run writes the defaults
     }
 
-    void saveWritesEverySettingCloseNone_data() {
-        QTest::addColumn<bool>("save");
-        QTest::newRow("Save") << true;
-        QTest::newRow("Close") << false;
-    }
+    // Every box clicked, the volume moved to 7, the repeat limit set to 15
+    // minutes and the unit letters chosen; then Save or Close.
     void saveWritesEverySettingCloseNone() {
-        QFETCH(bool, save);
-        PrefsController sheet(*prefs);
-        changeEverything(sheet);
-        QTest::mouseClick(save ? sheet.btnSave() : sheet.btnClose(), Qt::LeftButton);
-        // The first run writes no repeat keys, and Close leaves them missing.
-        QCOMPARE(inFile(), (save ? QList<double>{1, 0, 0, 0, 1, 0, 1, 0.7, 15}
-                                 : QList<double>{0, 1, 1, 1, 0, 1, 0, 0.5, 0}));
-        const Settings& now = prefs->settings();
-        QVERIFY(now.hideWhenTimerStarts == save && now.volume == (save ? 0.7 : 0.5));
-        QVERIFY(now.repeatAlarm == save && now.repeatLimitMinutes == (save ? 15 : 5));
-        QVERIFY(!now.countdownDigits);  // the pop-up's choice lasts until Dunok quits
+        for (const bool save : {false, true}) {
+            PrefsController sheet(*prefs);
+            // The limit only means something once the alarm repeats.
+            QVERIFY(!sheet.pmRepeatLimit()->isEnabled());
+            for (QCheckBox* box :
+                 {sheet.cbHideWhenTimerStarts(), sheet.cbBringToFront(), sheet.cbSendNotification(),
+                  sheet.cbLargeRows(), sheet.cbQuietWithMouse(), sheet.cbRepeatAlarm()})
+                QTest::mouseClick(box, Qt::LeftButton);
+            QVERIFY(sheet.pmRepeatLimit()->isEnabled());
+            QTest::keyClick(sheet.pmRepeatLimit(), Qt::Key_Down);
+            QCOMPARE(sheet.pmRepeatLimit()->currentText(), QString("15 minutes"));
+            sheet.slideVol()->setValue(7);
+            QCOMPARE(sheet.lblVol()->text(), QString("70%"));
+            QTest::keyClick(sheet.pmCountDown(), Qt::Key_Down);
+            QVERIFY(!prefs->settings().countdownDigits);  // at once, before any button
+            QTest::mouseClick(save ? sheet.btnSave() : sheet.btnClose(), Qt::LeftButton);
+            // The first run writes no repeat keys, and Close leaves them missing.
+            QCOMPARE(inFile(), (save ? QList<double>{1, 0, 0, 0, 1, 0, 1, 0.7, 15}
+                                     : QList<double>{0, 1, 1, 1, 0, 1, 0, 0.5, 0}));
+            const Settings& now = prefs->settings();
+            QVERIFY(now.hideWhenTimerStarts == save && now.volume == (save ? 0.7 : 0.5));
+            QVERIFY(now.repeatAlarm == save && now.repeatLimitMinutes == (save ? 15 : 5));
+            QVERIFY(!now.countdownDigits);  // the pop-up's choice lasts until Dunok quits
+        }
     }
 
     // The entry in the autostart folder is the setting, read back as the box;
