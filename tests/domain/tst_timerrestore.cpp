@@ -2,6 +2,7 @@
 // starts and pauses timers and quits, the next finds the same store later.
 #include <QTest>
 
+#include "domain/Constants.h"
 #include "domain/ListLoading.h"
 #include "domain/Preferences.h"
 #include "domain/RunningTimers.h"

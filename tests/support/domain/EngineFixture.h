@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "domain/Constants.h"
 #include "domain/ListLoading.h"
 #include "domain/Preferences.h"
 #include "domain/TickScheduler.h"
