@@ -81,7 +81,7 @@ private slots:
             advance(1);
             QVERIFY(output->isPlaying());
             QCOMPARE(output->player(), alarm);  // the decoded sound is kept, not loaded again
-            QCOMPARE(alarm->volume(), 0.75);  // a change of volume counts from the next play
+            QCOMPARE(alarm->volume(), 0.75);    // a change of volume counts from the next play
             ++plays;
             QVERIFY(plays < 10);
         }

@@ -154,7 +154,8 @@ private slots:
         TimerRestore(list, engine, store).restore();
         setWallClock(nullptr);
         QCOMPARE(engine.alertsArray().getNumAlerts(), 2);
-        const Alert *paused = engine.alertsArray().find("3"), *running = engine.alertsArray().find("14");
+        const Alert *paused = engine.alertsArray().find("3"),
+                    *running = engine.alertsArray().find("14");
         QVERIFY(paused && running);
         QVERIFY(paused->isPaused && paused->value == 300);
         QVERIFY(!running->isPaused && running->value == 600);

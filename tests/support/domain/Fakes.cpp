@@ -20,8 +20,7 @@ FakeRows::Row FakeRows::build(int row) const {
     const Alert* alert = running_ ? running_->find(timerId(timer)) : nullptr;
     if (!alert || alert->isPaused) return {toDHMS(timer.duration)};
     if (alert->value <= 0) return {finishedText(currentTimeStr()), true};
-    return {prefs_.settings().countdownDigits ? toDHMS2(alert->value, true)
-                                              : toDHMS(alert->value)};
+    return {prefs_.settings().countdownDigits ? toDHMS2(alert->value, true) : toDHMS(alert->value)};
 }
 
 QString FakeRows::durationText(int row) const {
@@ -102,7 +101,8 @@ bool MemoryRepository::setOrder(const QList<TimerId>& ids, StoreError* error) {
     for (TimerId id : ids)
         for (const Timer& t : std::as_const(kept))
             if (t.id == id) ordered << t;
-    if (ordered.size() != kept.size() || QSet<TimerId>(ids.begin(), ids.end()).size() != ids.size()) {
+    if (ordered.size() != kept.size() ||
+        QSet<TimerId>(ids.begin(), ids.end()).size() != ids.size()) {
         if (error) error->description = QStringLiteral("not the kept timers");
         return false;
     }
