@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "domain/Constants.h"
 #include "domain/ListLoading.h"
 #include "domain/Preferences.h"
 #include "domain/RunningTimers.h"
