@@ -3,11 +3,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "desktop/Alarm.h"
 #include "domain/Badge.h"
 #include "domain/RunningTimers.h"
-#include "support/EngineFixture.h"
-#include "support/MessageLog.h"
+#include "support/domain/EngineFixture.h"
 
 using namespace dunok;
 
@@ -25,14 +23,15 @@ class TestTimerEngine : public QObject, testing::EngineFixture {
 
     enum Row { Zero, One, Broken, Three, Tea, Egg };  // in duration order, the list's default
 
-    QString text(int row) const { return model->cell(row, 1).text; }
-    bool finished(int row) const { return text(row).startsWith(QStringLiteral("Finished ")); }
+    bool finished(int row) const {
+        return rows->showsFinish(row) && text(row).startsWith(QStringLiteral("Finished "));
+    }
     void click(int row) { engine->toggle(id(row)); }
     void pause(int row) { engine->pauseOrResume(id(row)); }
 
 private slots:
     void init() {
-        setUpEngine([](testing::StoreFixture& store) {
+        setUpEngine([](testing::MemoryRepository& store) {
             for (auto [desc, secs] :
                  {std::pair("Zero", 0), {"One", 1}, {"Three", 3}, {"Tea", 180}, {"Egg", 300}})
                 store.addTimer(desc, secs);
@@ -54,16 +53,21 @@ private slots:
                 !engine->scheduler().isArmed());  // no more ticks
         QCOMPARE(text(Tea), QStringLiteral("3m"));
 
-        testing::changeSettings(*prefs, [](Settings& s) { s.countdownDigits = false; });
+        changeSettings([](Settings& s) {
+            s.countdownDigits = false;
+            s.volume = 0.25;
+        });
         QSignalSpy fronts(engine.get(), &TimerEngine::bringToFrontRequested);
         click(Three);
         advance(second - 1);  // not yet due
         QCOMPARE(text(Three), QStringLiteral("3s"));
         advance(1 + second);
         QCOMPARE(text(Three), QStringLiteral("1s"));
-        QVERIFY(notices.isEmpty() && !player->isPlaying());
+        QVERIFY(notices.isEmpty() && output->requests.isEmpty());
         advance(second);
-        QVERIFY(engine->alertsArray().isEmpty() && player->isPlaying() && finished(Three));
+        QVERIFY(engine->alertsArray().isEmpty() && engine->isRinging() && finished(Three));
+        QCOMPARE(output->player()->sound(), QStringLiteral("Chimes"));
+        QCOMPARE(output->player()->volume(), 0.25);
         QCOMPARE(fronts.count(), 1);
         QCOMPARE(notices.size(), 1);
         QCOMPARE(notices[0].title, QStringLiteral("Three"));
@@ -73,30 +77,38 @@ private slots:
     }
 
     void shortTimersAMissingSoundAndASleepAllFinishNewestRinging() {
-        testing::MessageLog log;
         for (int row : {Zero, One, Broken, Three, Tea}) click(row);
         advance(second);
         QVERIFY(finished(Zero) && finished(One) && !finished(Broken));
-        const QPointer<AudioPlayer> first = player->player();
+        const QPointer<testing::FakePlay> first = output->player();
         QVERIFY(first && first->isPlaying());
         advance(59 * second);  // the machine slept
         QVERIFY(finished(Broken) && finished(Three));
-        QVERIFY(!first &&
-                player->player()->isPlaying());  // the newer finish rings, the older is gone
-        // The one with a missing sound rang the default instead of nothing;
-        // that is the only word a user's console hears of these finishes.
-        QCOMPARE(log.countStartingWith(QStringLiteral("Playing the default sound \"Vintage Alarm "
-                                                      "Clock\" instead of \"No Such Sound\"")),
-                 1);
-        QVERIFY2(!log.contains(id(Three)) && !log.contains(id(Zero)),
-                 qPrintable(log.messages().join('\n')));
+        QVERIFY(!first && output->isPlaying());  // the newer finish rings, the older is gone
+        // An alarm must be heard: a sound that is gone rings the default rather than nothing.
+        QCOMPARE(output->requests.size(), 4);
+        for (const auto& request : std::as_const(output->requests))
+            QVERIFY(request.missing == MissingSound::PlaysDefault);
+        QCOMPARE(output->requests[2].sound, QStringLiteral("No Such Sound"));
         QCOMPARE(notices.size(), 4);
         QCOMPARE(engine->alertsArray().getNumAlerts(), 1);
         QCOMPARE(left(Tea), 120);
     }
 
+    // Without a sound output the finish is still shown and told, and nothing
+    // waits to be silenced.
+    void aFinishWithNoSoundOutputIsStillTold() {
+        output->refuse = true;
+        click(Three);
+        advance(3 * second);
+        QVERIFY(finished(Three) && !engine->isRinging() && output->requests.size() == 1);
+        QCOMPARE(notices.size(), 1);
+        click(Three);  // starts again at once: there is no alarm to silence
+        QCOMPARE(engine->stateOf(id(Three)), TimerState::Running);
+    }
+
     void pauseKeepsTheSecondsAndOnlyAStartClosesTheWindow() {
-        testing::changeSettings(*prefs, [](Settings& s) { s.hideWhenTimerStarts = true; });
+        changeSettings([](Settings& s) { s.hideWhenTimerStarts = true; });
         QSignalSpy closes(engine.get(), &TimerEngine::closeWindowRequested);
         click(Tea);
         advance(18 * second);
@@ -133,20 +145,35 @@ private slots:
         QVERIFY(left(Tea) == 169 && left(Egg) == 289 && engine->alertsArray().getNumAlerts() == 2);
     }
 
-    void silencingAFinishedRowByDoubleClickOrMouse() {
+    void silencingByDoubleClickMouseOrNotification() {
         click(Three);
         advance(3 * second);
         click(Three);  // while it rings: silence, duration shown, not started
-        QVERIFY(!player->isPlaying() && engine->alertsArray().isEmpty());
+        QVERIFY(!output->isPlaying() && engine->alertsArray().isEmpty());
         QCOMPARE(text(Three), QStringLiteral("3s"));
         click(Three);
         advance(3 * second + second / 2);  // the mouse watch looks; the mouse has not moved
-        QVERIFY(player->isPlaying());
+        QVERIFY(output->isPlaying());
         mouse.rx() += 0.25;  // the smallest move counts
         advance(second / 2);
-        QVERIFY(!player->isPlaying() && !engine->isWatchingMouse());
+        QVERIFY(!output->isPlaying() && !engine->isWatchingMouse());
         click(Three);  // a finished row whose alarm already ended starts at once
         QCOMPARE(text(Three), QStringLiteral("00:00:03"));
+
+        // A dismissed notification silences only its own timer's alarm.
+        click(One);
+        advance(second);  // One rings
+        const QString one = id(One), three = id(Three);
+        engine->notificationDismissed(three);  // not the one ringing
+        QVERIFY(output->isPlaying());
+        advance(2 * second);  // Three rings now; One's notice is old news
+        engine->notificationDismissed(one);
+        QVERIFY(output->isPlaying());
+        engine->notificationDismissed(three);
+        QVERIFY(!output->isPlaying());
+        QVERIFY(output->play(QStringLiteral("Chimes"), prefs->settings()));  // the editor's preview
+        engine->notificationDismissed(three);
+        QVERIFY(output->isPlaying());
     }
 
     void badgeAndResetAgreeWithTheTable() {
@@ -164,53 +191,29 @@ private slots:
         QCOMPARE(badge.counts, QList<int>({1, 2, 3, 4, 3}));  // ticks alone send no count
 
         engine->stopAll();
-        QVERIFY(!player->isPlaying() && engine->alertsArray().isEmpty());
+        QVERIFY(!output->isPlaying() && engine->alertsArray().isEmpty());
         QVERIFY(text(Tea) == QStringLiteral("3m") && text(Three) == QStringLiteral("3s"));
         QVERIFY(badge.counts.last() == 0 && !badge.nexts.last());
         QCOMPARE(engine->scheduler().activeCount(), 1);  // only the mouse watch is left
     }
 
-    void dismissingANotificationSilencesOnlyItsOwnAlarm() {
-        click(Three);
-        click(One);
-        advance(second);  // One rings
-        const QString one = id(One), three = id(Three);
-        engine->notificationDismissed(three);  // not the one ringing
-        QVERIFY(player->isPlaying());
-        advance(2 * second);  // Three rings now; One's notice is old news
-        engine->notificationDismissed(one);
-        QVERIFY(player->isPlaying());
-        engine->notificationDismissed(three);
-        QVERIFY(!player->isPlaying());
-        QVERIFY(player->play(QStringLiteral("Chimes"), prefs->settings()));  // the editor's preview
-        engine->notificationDismissed(three);
-        QVERIFY(player->isPlaying());
-    }
-
     void quittingSilencesEverythingAndNothingRingsAfter() {
-        testing::MessageLog log;
         for (int row : {Three, Tea, Egg}) click(row);
         pause(Egg);
         advance(3 * second);  // Three rings, the mouse watch looks
-        QVERIFY(player->isPlaying() && engine->isWatchingMouse() &&
+        QVERIFY(output->isPlaying() && engine->isWatchingMouse() &&
                 engine->scheduler().activeCount() == 2);
 
         engine->shutDown();
-        QVERIFY(!player->isPlaying() && !engine->isWatchingMouse());
+        QVERIFY(!output->isPlaying() && !engine->isWatchingMouse());
         QCOMPARE(engine->scheduler().activeCount(), 0);
         QVERIFY(!engine->scheduler().isArmed());  // no wake-up is left to fire into the quit
         QCOMPARE(engine->alertsArray().getNumAlerts(), 2);  // what ran is still known, only stilled
         advance(300 * second);
         QCOMPARE(left(Tea), 177);
-        QVERIFY(notices.size() == 1 && !player->isPlaying());
-
-        // With the player closed for the quit nothing can sound, and the program says why.
-        player->close();
-        QVERIFY(!player->player());
-        QVERIFY(!player->play(QStringLiteral("Chimes"), prefs->settings()));
-        QCOMPARE(log.countStartingWith(QStringLiteral("Couldn't load sound file")), 1);
+        QVERIFY(notices.size() == 1 && output->requests.size() == 1);
     }
 };
 
-QTEST_MAIN(TestTimerEngine)
+QTEST_GUILESS_MAIN(TestTimerEngine)
 #include "tst_timerengine.moc"

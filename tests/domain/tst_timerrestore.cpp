@@ -1,31 +1,28 @@
 // Timers that run on across a quit, with both clocks moved by hand: one run
-// starts and pauses timers and quits, the next opens the same store later.
-#include <QFile>
+// starts and pauses timers and quits, the next finds the same store later.
 #include <QTest>
 
-#include "desktop/Alarm.h"
+#include "domain/Constants.h"
 #include "domain/ListLoading.h"
+#include "domain/Preferences.h"
 #include "domain/RunningTimers.h"
 #include "domain/TickScheduler.h"
 #include "domain/TimerEngine.h"
-#include "domain/TimerModel.h"
 #include "domain/TimerRestore.h"
 #include "domain/WallClock.h"
-#include "support/HostileStore.h"
-#include "support/TestEnvironment.h"
-#include "ui/TimerTableModel.h"
+#include "support/domain/Fakes.h"
 
 using namespace dunok;
-using testing::sql;
+using std::optional;
 
 class TestTimerRestore : public QObject {
     Q_OBJECT
     static constexpr qint64 second = 1'000'000'000;
     const QDateTime start = QDateTime(QDate(2026, 12, 7), QTime(10, 0), QTimeZone::utc());
 
-    std::unique_ptr<testing::TestHome> home;
+    std::unique_ptr<testing::MemoryRepository> store;  // what outlives a run
     std::unique_ptr<FixedWallClock> wall;
-    // One run of the program: its store, list, engine and keeper.
+    // One run of the program: its list, engine and keeper.
     struct Run {
         ManualClock clock;
         // Every run keeps its timers and tells each finish.
@@ -35,10 +32,9 @@ class TestTimerRestore : public QObject {
                               settings.sendNotification = true;
                               return settings;
                           }()};
-        std::unique_ptr<SharedPlayer> player = std::make_unique<SharedPlayer>();
-        std::unique_ptr<testing::StoreFixture> store;
+        testing::FakeOutput output;
         TimerList list;
-        std::unique_ptr<TimerTableModel> model;
+        testing::FakeRows rows{list, prefs};
         std::unique_ptr<TimerEngine> engine;
         std::unique_ptr<TimerRestore> restore;
         QList<FinishNotice> notices;
@@ -47,17 +43,14 @@ class TestTimerRestore : public QObject {
 
     enum Row { Pasta, Egg, Tea };  // in duration order
 
-    void beginRun(const QString& store = {}, int sort = sortDuration) {
+    void beginRun() {
         run = std::make_unique<Run>();
-        run->store =
-            std::make_unique<testing::StoreFixture>(store.isEmpty() ? home->storePath() : store);
-        QVERIFY(populateArray(run->list, run->store->store(), sort));
-        run->model = std::make_unique<TimerTableModel>(run->prefs, run->list);
-        run->model->reloadData();
-        run->engine = std::make_unique<TimerEngine>(run->list, *run->model, run->prefs,
-                                                    *run->player, run->clock);
-        run->model->setRunning(&run->engine->alertsArray());
-        run->restore = std::make_unique<TimerRestore>(run->list, *run->engine, run->store->store());
+        QVERIFY(populateArray(run->list, *store, sortDuration));
+        run->rows.reloadAll();
+        run->engine = std::make_unique<TimerEngine>(run->list, run->rows, run->prefs, run->output,
+                                                    run->clock);
+        run->rows.setRunning(&run->engine->alertsArray());
+        run->restore = std::make_unique<TimerRestore>(run->list, *run->engine, *store);
         connect(run->engine.get(), &TimerEngine::toolbarNeedsUpdate, run->restore.get(),
                 [this] { run->restore->keep(); });
         connect(run->engine.get(), &TimerEngine::finishNotification,
@@ -65,7 +58,7 @@ class TestTimerRestore : public QObject {
         run->restore->restore();
     }
     void endRun() {
-        run->restore->quit();
+        QVERIFY(run->restore->quit());
         run.reset();
     }
     void seconds(int n) {
@@ -75,12 +68,8 @@ class TestTimerRestore : public QObject {
             run->engine->scheduler().processDueTicks();
         }
     }
-    QString stored(const char* column, Row row) {
-        static const char* names[] = {"Pasta", "Egg", "Tea"};
-        return sql(home->storePath(), QStringLiteral("SELECT %1 FROM Timers WHERE desc = '%2'")
-                                          .arg(column, names[row]))
-            .value(0);
-    }
+    Timer& kept(const char* desc) { return store->byDesc(desc); }
+    optional<qint64> dueIn(qint64 secs) const { return start.addSecs(secs).toMSecsSinceEpoch(); }
     QString id(int row) const { return timerId(run->list.at(row)); }
     const Alert* entry(const QString& id) const { return run->engine->alertsArray().find(id); }
     qint64 left(Row row) const {
@@ -105,57 +94,38 @@ class TestTimerRestore : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<testing::TestHome>();
         wall = std::make_unique<FixedWallClock>(start, QTimeZone::utc());
         setWallClock(wall.get());
-        {
-            testing::StoreFixture store(home->storePath());
-            store.addTimer("Pasta", 60);
-            store.addTimer("Egg", 240);
-            store.addTimer("Tea", 300);
-        }
+        store = std::make_unique<testing::MemoryRepository>();
+        store->addTimer("Pasta", 60);
+        store->addTimer("Egg", 240);
+        store->addTimer("Tea", 300);
     }
     void cleanup() {
         run.reset();
         setWallClock(nullptr);
     }
 
-    // A store of the layout before the order had a column of its own: its
-    // kept runs go on under the ids they had, in the rows of the upgraded
-    // list. "5 minutes" (id 3) was paused with 300 s left, "1 hour" (id 14)
-    // due at the moment below.
-    void keptTimersRunOnAfterTheUpgrade() {
-        const QString path = home->path() + "/layout2.sqlite";
-        QVERIFY(QFile::copy(DUNOK_TEST_DATA_DIR "/TimerModel-v2.sqlite", path));
-        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
-        wall->setNow(QDateTime::fromMSecsSinceEpoch(1796681150356 - 600'000));
-        beginRun(path, sortNone);
-        QCOMPARE(run->engine->alertsArray().getNumAlerts(), 2);
-        const Alert *paused = entry("3"), *running = entry("14");
-        QVERIFY(paused && running);
-        QVERIFY(paused->isPaused && paused->value == 300);
-        QVERIFY(!running->isPaused && running->value == 600);
-        QCOMPARE(run->list.find("14")->desc, QString("1 hour"));
-        endRun();
-    }
-
     void keptInTheStoreAsTheyChange() {
         beginRun();
         run->engine->toggle(id(Tea));
-        const QString due = QString::number(start.addSecs(300).toMSecsSinceEpoch());
-        QCOMPARE(stored("dueAt", Tea), due);
-        seconds(30);  // ticks write nothing new
-        QCOMPARE(stored("dueAt", Tea), due);
+        QCOMPARE(kept("Tea").dueAt, dueIn(300));
+        seconds(30);
+        store->refuseNext(1);  // tried again at the next change, whichever it is
         run->engine->pauseOrResume(id(Tea));
-        QCOMPARE(stored("dueAt", Tea), QString("NULL"));
-        QCOMPARE(stored("pausedLeft", Tea), QString("270"));
-        seconds(100);
+        QCOMPARE(kept("Tea").dueAt, dueIn(300));
+        run->engine->toggle(id(Egg));
+        QVERIFY(!kept("Tea").dueAt);
+        QCOMPARE(kept("Tea").pausedLeft, optional<qint64>(270));
+        QCOMPARE(kept("Egg").dueAt, dueIn(30 + 240));
+        const int writes = store->runStateWrites;
+        seconds(100);  // ticks write nothing
+        QCOMPARE(store->runStateWrites, writes);
         run->engine->pauseOrResume(id(Tea));  // resumed at 10:02:10 with 270 s left
-        QCOMPARE(stored("dueAt", Tea),
-                 QString::number(start.addSecs(130 + 270).toMSecsSinceEpoch()));
-        QCOMPARE(stored("pausedLeft", Tea), QString("NULL"));
+        QCOMPARE(kept("Tea").dueAt, dueIn(130 + 270));
+        QCOMPARE(kept("Tea").pausedLeft, optional<qint64>());
         run->engine->toggle(id(Tea));  // stopped
-        QCOMPARE(stored("dueAt", Tea), QString("NULL"));
+        QVERIFY(!kept("Tea").dueAt && !kept("Tea").pausedLeft);
     }
 
     void nextStartGoesOnWithTheTimeLeft() {
@@ -185,15 +155,28 @@ private slots:
         QVERIFY(paused(Egg));
     }
 
+    // With the preference off, what an earlier run kept is cleared and every timer starts stopped.
+    void turnedOffNothingRunsOn() {
+        firstRun();
+        run = std::make_unique<Run>();
+        Settings off = run->prefs.settings();
+        off.keepTimers = false;
+        run->prefs.changeForThisRun(off);
+        QVERIFY(populateArray(run->list, *store, sortDuration));
+        run->engine = std::make_unique<TimerEngine>(run->list, run->rows, run->prefs, run->output,
+                                                    run->clock);
+        TimerRestore(run->list, *run->engine, *store).restore();
+        QVERIFY(run->engine->alertsArray().isEmpty() && !run->engine->isRinging());
+        for (const Timer& t : std::as_const(store->kept)) QVERIFY(!t.dueAt && !t.pausedLeft);
+    }
+
     // A moment or a time left from a hand edit or a clock far off is read
     // within the longest countdown; a timer deleted since is skipped.
     void oddKeptValuesAreBounded() {
         firstRun();
-        QVERIFY(sql(home->storePath(),
-                    "UPDATE Timers SET dueAt = 9000000000000000000 WHERE desc = 'Tea';"
-                    "UPDATE Timers SET pausedLeft = -5 WHERE desc = 'Egg';"
-                    "DELETE FROM Timers WHERE desc = 'Pasta'")
-                    .isEmpty());
+        kept("Tea").dueAt = 9'000'000'000'000'000'000;
+        kept("Egg").pausedLeft = -5;
+        store->kept.removeFirst();  // Pasta
         beginRun();
         QCOMPARE(run->list.size(), 2);
         QCOMPARE(run->engine->alertsArray().getNumAlerts(), 1);
@@ -202,5 +185,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTimerRestore)
+QTEST_GUILESS_MAIN(TestTimerRestore)
 #include "tst_timerrestore.moc"

@@ -5,8 +5,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "domain/Constants.h"
+#include "domain/ListLoading.h"
+#include "domain/Preferences.h"
+#include "domain/RunningTimers.h"
+#include "domain/TimerEngine.h"
+#include "domain/TimerRestore.h"
+#include "domain/WallClock.h"
 #include "storage/TimerStore.h"
 #include "support/HostileStore.h"
+#include "support/domain/Fakes.h"
 
 using namespace dunok;
 using testing::fingerprint;
@@ -124,7 +132,37 @@ private slots:
         }
         QCOMPARE(fingerprint(path), original);
     }
+
+    // What a run kept for the next start goes on under the ids it had, in the
+    // rows of the upgraded list.
+    void keptTimersRunOnAfterTheUpgrade() {
+        copyStore(kLayout2);
+        TimerStore store;
+        QVERIFY(store.open(path, nullptr));
+        Settings keep = startSettings();
+        keep.keepTimers = true;
+        Preferences prefs(nullptr, keep);
+        TimerList list;
+        QVERIFY(populateArray(list, store, sortNone));
+        testing::FakeRows rows(list, prefs);
+        testing::FakeOutput output;
+        ManualClock clock;
+        TimerEngine engine(list, rows, prefs, output, clock);
+        // Ten minutes before "1 hour" is due.
+        FixedWallClock wall(QDateTime::fromMSecsSinceEpoch(1796681150356 - 600'000),
+                            QTimeZone::utc());
+        setWallClock(&wall);
+        TimerRestore(list, engine, store).restore();
+        setWallClock(nullptr);
+        QCOMPARE(engine.alertsArray().getNumAlerts(), 2);
+        const Alert *paused = engine.alertsArray().find("3"),
+                    *running = engine.alertsArray().find("14");
+        QVERIFY(paused && running);
+        QVERIFY(paused->isPaused && paused->value == 300);
+        QVERIFY(!running->isPaused && running->value == 600);
+        QCOMPARE(list.find("14")->desc, QString("1 hour"));
+    }
 };
 
-QTEST_MAIN(TestStoreUpgrade)
+QTEST_GUILESS_MAIN(TestStoreUpgrade)
 #include "tst_storeupgrade.moc"

@@ -13,18 +13,6 @@
 
 namespace dunok::testing {
 
-TestHome::TestHome() {
-    const QString base = dir_.path();
-    QDir().mkpath(base + "/data");
-    QDir().mkpath(base + "/config");
-    QDir().mkpath(base + "/runtime");
-    QFile::setPermissions(base + "/runtime",
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_DATA_HOME", QFile::encodeName(base + "/data"));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(base + "/config"));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base + "/runtime"));
-}
-
 QList<Timer> storedRecords(const QString& storePath) {
     TimerStore reader;
     StoreError error;

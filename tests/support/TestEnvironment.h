@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-#include <QTemporaryDir>
 #include <memory>
 
 #include "desktop/Alarm.h"
@@ -10,23 +9,11 @@
 #include "domain/PreferenceStore.h"
 #include "domain/Preferences.h"
 #include "storage/TimerStore.h"
+#include "support/domain/TestHome.h"
 
 namespace dunok {
 
 namespace testing {
-
-// Points XDG_DATA_HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR into a fresh
-// temporary folder. Call before anything asks QStandardPaths.
-class TestHome {
-public:
-    TestHome();
-    QString path() const { return dir_.path(); }
-    QString storePath() const { return dir_.path() + "/data/Dunok/TimerModel.sqlite"; }
-    QString prefsPath() const { return dir_.path() + "/config/Dunok/Dunok.conf"; }
-
-private:
-    QTemporaryDir dir_;
-};
 
 // The timers of the store at storePath as a new run of the program finds
 // them, in the user's order; none when it cannot read them.
