@@ -18,10 +18,6 @@ namespace {
 // the seconds left it drifts by less than the second a tick takes, which is
 // no reason to write it again.
 constexpr qint64 dueSlackMs = 1500;
-
-qint64 nowMs() {
-    return wallClock().now().toMSecsSinceEpoch();
-}
 }  // namespace
 
 KeptTimer keptTimerAt(std::optional<qint64> dueAt, std::optional<qint64> pausedLeft, qint64 nowMs) {
@@ -34,13 +30,13 @@ KeptTimer keptTimerAt(std::optional<qint64> dueAt, std::optional<qint64> pausedL
 }
 
 TimerRestore::TimerRestore(TimerList& list, TimerEngine& engine, TimerRepository& store,
-                           QObject* parent)
-    : QObject(parent), list_(list), engine_(engine), store_(store) {}
+                           const WallClock& wall, QObject* parent)
+    : QObject(parent), list_(list), engine_(engine), store_(store), wall_(wall) {}
 
 void TimerRestore::restore() {
     QList<RestoredTimer> kept;
     if (engine_.settings().keepTimers) {
-        const qint64 now = nowMs();
+        const qint64 now = wall_.now().toMSecsSinceEpoch();
         for (const Timer& timer : list_.timers()) {
             const KeptTimer state = keptTimerAt(timer.dueAt, timer.pausedLeft, now);
             switch (state.state) {
@@ -54,7 +50,7 @@ void TimerRestore::restore() {
                 case KeptTimer::State::Finished:
                     kept << RestoredTimer{
                         timerId(timer), 0, false,
-                        QDateTime::fromMSecsSinceEpoch(*timer.dueAt, wallClock().timeZone())};
+                        QDateTime::fromMSecsSinceEpoch(*timer.dueAt, wall_.timeZone())};
                     break;
             }
         }
@@ -71,7 +67,7 @@ bool TimerRestore::quit(StoreError* error) {
 
 bool TimerRestore::keep(StoreError* why) {
     if (quitting_) return true;
-    const qint64 now = nowMs();
+    const qint64 now = wall_.now().toMSecsSinceEpoch();
     QList<Timer> changed;
     for (const Timer& timer : list_.timers()) {
         // A one-off timer, or one being made, is not stored to keep it in.

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <optional>
 
+#include "domain/WallClock.h"
+
 namespace dunok {
 
 class TimerEngine;
@@ -29,8 +31,9 @@ class TimerRestore : public QObject {
     Q_OBJECT
 public:
     // What is kept goes into the list's timers as into the store.
+    // wall: the clock the kept moments are read against.
     TimerRestore(TimerList& list, TimerEngine& engine, TimerRepository& store,
-                 QObject* parent = nullptr);
+                 const WallClock& wall = systemWallClock(), QObject* parent = nullptr);
 
     // Once, at start, with the list loaded and the notifications ready: the
     // kept timers run on, wait paused, or ring for a moment that passed
@@ -51,6 +54,7 @@ private:
     TimerList& list_;
     TimerEngine& engine_;
     TimerRepository& store_;
+    const WallClock& wall_;
     bool quitting_ = false;
 };
 

@@ -9,20 +9,11 @@ public:
     QTimeZone timeZone() const override { return QTimeZone::systemTimeZone(); }
 };
 
-WallClock* current = nullptr;
 }  // namespace
 
-WallClock& systemWallClock() {
-    static SystemWallClock clock;
+const WallClock& systemWallClock() {
+    static const SystemWallClock clock;
     return clock;
-}
-
-WallClock& wallClock() {
-    return current ? *current : systemWallClock();
-}
-
-void setWallClock(WallClock* clock) {
-    current = clock;
 }
 
 }  // namespace dunok

@@ -1,6 +1,7 @@
 // The date, time and time zone as the user's calendar sees them. The editor's
-// target-date rule and the month calendar read "now" only through here, so
-// tests can stand at 10:00:45 or on the day before a daylight-saving change.
+// target-date rule, the month calendar and the kept runs read "now" only
+// through the clock they are handed, so that tests can stand at 10:00:45 or
+// on the day before a daylight-saving change.
 #pragma once
 
 #include <QDateTime>
@@ -15,13 +16,9 @@ public:
     virtual QTimeZone timeZone() const = 0;
 };
 
-// The system's clock and time zone.
-WallClock& systemWallClock();
-
-// The clock in use; tests replace it with setWallClock and restore it with
-// setWallClock(nullptr).
-WallClock& wallClock();
-void setWallClock(WallClock* clock);
+// The system's clock and time zone. It keeps no state: every reader that is
+// not handed another clock reads this one.
+const WallClock& systemWallClock();
 
 // A clock that stands still at a given moment in a given zone.
 class FixedWallClock : public WallClock {

@@ -42,7 +42,7 @@ QToolButton* arrowButton(QWidget* root, const char* name, Qt::ArrowType arrow, c
 }
 }  // namespace
 
-CalendarBackgroud* loadMonthCalendarLayout(QWidget* parent) {
+CalendarBackgroud* loadMonthCalendarLayout(const WallClock& clock, QWidget* parent) {
     auto* root = new CalendarBackgroud(parent);
     root->setObjectName(QStringLiteral("MonthCalendarView"));
     auto* grid = new QGridLayout(root);
@@ -83,7 +83,7 @@ CalendarBackgroud* loadMonthCalendarLayout(QWidget* parent) {
     QWidget::setTabOrder(prev, title);
     QWidget::setTabOrder(title, next);
     for (int n = 1; n <= 42; ++n) {
-        auto* cell = new CalendarCell(root);
+        auto* cell = new CalendarCell(clock, root);
         cell->setObjectName(QStringLiteral("c%1").arg(n));
         cell->setFixedSize(cell->sizeHint());
         grid->addWidget(cell, 2 + (n - 1) / 7, (n - 1) % 7);

@@ -7,6 +7,8 @@
 
 namespace dunok {
 
+class WallClock;
+
 class CalendarBackgroud : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +25,6 @@ QPalette lightCalendarPalette();
 // `parent`: the title "calendarTittle", the buttons "btnPrevMonth" and
 // "btnNextMonth", the weekday labels "day1".."day7" and the day buttons
 // "c1".."c42" (row by row, seven to a row). The calendar finds them by name.
-CalendarBackgroud* loadMonthCalendarLayout(QWidget* parent);
+CalendarBackgroud* loadMonthCalendarLayout(const WallClock& clock, QWidget* parent);
 
 }  // namespace dunok

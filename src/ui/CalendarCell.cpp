@@ -28,7 +28,8 @@ QDate dayIn(const QDateTime& moment, const QTimeZone& zone) {
 }
 }  // namespace
 
-CalendarCell::CalendarCell(QWidget* parent) : QAbstractButton(parent) {
+CalendarCell::CalendarCell(const WallClock& clock, QWidget* parent)
+    : QAbstractButton(parent), clock_(clock) {
     // Focus comes from the keyboard only, so a mouse click leaves no focus ring.
     setFocusPolicy(Qt::TabFocus);
     setEnabled(false);
@@ -43,7 +44,7 @@ CalendarCell::CalendarCell(QWidget* parent) : QAbstractButton(parent) {
 void CalendarCell::setRepresentedDate(std::optional<QDateTime> date) {
     representedDate_ = date;
     if (date) {
-        const QDate day = dayIn(*date, wallClock().timeZone());
+        const QDate day = dayIn(*date, clock_.timeZone());
         dayStr_ = QString::number(day.day());
         setAccessibleName(QLocale().toString(day, QLocale::LongFormat));
     } else {
@@ -82,9 +83,9 @@ void CalendarCell::paintEvent(QPaintEvent*) {
         painter.setBrush(selectionColor);
         painter.drawEllipse(disc);
     }
-    const QTimeZone zone = wallClock().timeZone();
+    const QTimeZone zone = clock_.timeZone();
     const QDate day = dayIn(*representedDate_, zone);
-    const QDate today = dayIn(wallClock().now(), zone);
+    const QDate today = dayIn(clock_.now(), zone);
     if (day == today) {
         // A bar along the bottom edge; half its width falls outside the button.
         QPen pen(todayMarkerColor, todayBarWidth);

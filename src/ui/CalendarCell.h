@@ -8,10 +8,13 @@
 
 namespace dunok {
 
+class WallClock;
+
 class CalendarCell : public QAbstractButton {
     Q_OBJECT
 public:
-    explicit CalendarCell(QWidget* parent = nullptr);
+    // clock: where today is, in the user's zone.
+    CalendarCell(const WallClock& clock, QWidget* parent);
 
     // The day this button stands for; none for an empty grid position, which
     // is disabled and hidden.
@@ -29,6 +32,7 @@ protected:
 private:
     void drawDayNumber(QPainter& painter, const QColor& color);
 
+    const WallClock& clock_;
     std::optional<QDateTime> representedDate_;
     QString dayStr_;
     bool selected_ = false;

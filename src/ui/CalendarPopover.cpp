@@ -48,7 +48,8 @@ QRect placePopup(QSize size, const QRect& anchor, const QRect& room,
     return best;
 }
 
-CalendarPopover::CalendarPopover(QWidget* parent) : QFrame(parent, Qt::Popup) {
+CalendarPopover::CalendarPopover(const WallClock& clock, QWidget* parent)
+    : QFrame(parent, Qt::Popup) {
     // The calendar is always drawn light; so is the frame around it.
     QPalette palette = lightCalendarPalette();
     palette.setColor(QPalette::WindowText, QColor(170, 170, 170));
@@ -60,7 +61,7 @@ CalendarPopover::CalendarPopover(QWidget* parent) : QFrame(parent, Qt::Popup) {
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
-    calendarView_ = new MonthCalendarView(this);
+    calendarView_ = new MonthCalendarView(clock, this);
     layout->addWidget(calendarView_);
 }
 

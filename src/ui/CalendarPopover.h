@@ -8,6 +8,8 @@
 
 namespace dunok {
 
+class WallClock;
+
 class MonthCalendarView;
 
 // Where a popup of `size` goes next to `anchor`: below it, else above, else
@@ -19,7 +21,7 @@ QRect placePopup(QSize size, const QRect& anchor, const QRect& room, const QList
 class CalendarPopover : public QFrame {
     Q_OBJECT
 public:
-    explicit CalendarPopover(QWidget* parent = nullptr);
+    CalendarPopover(const WallClock& clock, QWidget* parent);
 
     MonthCalendarView* calendarView() const { return calendarView_; }
     // Shows the calendar next to `anchor` on its screen, leaving the

@@ -45,13 +45,14 @@ QLabel* fieldLabel(const QString& text, QWidget* buddy) {
 }  // namespace
 
 EditController::EditController(const Settings& settings, SharedPlayer& player, SaveTimer save,
-                               QWidget* parent)
+                               QWidget* parent, const WallClock& clock)
     : QDialog(parent),
       settings_(settings),
+      clock_(clock),
       player_(player),
       save_(std::move(save)),
-      savedTime_(wallClock().now()),
-      dateToUse_(wallClock().now()) {
+      savedTime_(clock_.now()),
+      dateToUse_(clock_.now()) {
     setObjectName(QStringLiteral("EditController"));
     setWindowModality(Qt::WindowModal);
     buildLayout();
@@ -112,7 +113,7 @@ void EditController::buildLayout() {
     // Named by what it shows, the duration or the error; "Duration:" beside it
     // labels it.
     // Wide enough for either error text, so the fixed-size sheet never clips it.
-    edDateTime_ = new TargetDateEdit(wallClock().timeZone());
+    edDateTime_ = new TargetDateEdit(clock_.timeZone());
     const QFontMetrics metrics = lblDuration_->fontMetrics();
     const QDate longDate(2027, 9, 28);
     const QTime longTime(23, 59);
@@ -249,7 +250,7 @@ void EditController::viewDidLoad() {
     // The picker shows when the timer would ring; its path runs only once the
     // user touches it, so the sliders' result stands.
     const QSignalBlocker blocker(edDateTime_);
-    edDateTime_->setMoment(wallClock().now().addSecs(d));
+    edDateTime_->setMoment(clock_.now().addSecs(d));
     savedTime_ = edDateTime_->dateTime();
 }
 

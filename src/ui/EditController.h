@@ -10,6 +10,7 @@
 
 #include "domain/Constants.h"
 #include "domain/Settings.h"
+#include "domain/WallClock.h"
 
 class QCheckBox;
 class QComboBox;
@@ -38,7 +39,9 @@ public:
     // sheet then stays with what was typed.
     using SaveTimer = std::function<bool(Timer& timer, StoreError* error)>;
 
-    EditController(const Settings& settings, SharedPlayer& player, SaveTimer save, QWidget* parent);
+    // clock: what "now" is for the target date and the calendar.
+    EditController(const Settings& settings, SharedPlayer& player, SaveTimer save, QWidget* parent,
+                   const WallClock& clock = systemWallClock());
     ~EditController() override;
 
     // Set before the sheet is opened; the controls are filled when it first shows.
@@ -98,6 +101,7 @@ private:
     void createCalenderPopover();
 
     const Settings settings_;
+    const WallClock& clock_;
     SharedPlayer& player_;
     SaveTimer save_;
     std::optional<bool> areEditing_;

@@ -47,7 +47,7 @@ void EditController::calcDurationFromPickers() {
         return;
     }
     const std::optional<qint64> secs =
-        secondsToTarget(edDateTime_->moment(), wallClock().now(), edDateTime_->zone());
+        secondsToTarget(edDateTime_->moment(), clock_.now(), edDateTime_->zone());
     if (!secs) {
         showDurationError(tr("Date must be in the future."));
         invalidDuration_ = true;
@@ -70,7 +70,7 @@ void EditController::calcDurationFromPickers() {
 
 void EditController::createCalenderPopover() {
     if (calendarPopover_) return;
-    calendarPopover_ = new CalendarPopover(this);
+    calendarPopover_ = new CalendarPopover(clock_, this);
     calendarView_ = calendarPopover_->calendarView();
     connect(calendarView_, &MonthCalendarView::dateSelected, this, &EditController::didSelectDate);
 }

@@ -25,13 +25,14 @@ Qt::DayOfWeek qtDayOfWeek(int weekday) {
 }
 }  // namespace
 
-MonthCalendarView::MonthCalendarView(QWidget* parent) : QWidget(parent) {
-    date_ = toUTC(wallClock().now());
+MonthCalendarView::MonthCalendarView(const WallClock& clock, QWidget* parent)
+    : QWidget(parent), clock_(clock) {
+    date_ = toUTC(clock_.now());
 
     setPalette(lightCalendarPalette());
     setAutoFillBackground(true);
     setAccessibleName(tr("Calendar"));
-    root_ = loadMonthCalendarLayout(this);
+    root_ = loadMonthCalendarLayout(clock_, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(root_);
@@ -105,7 +106,7 @@ void MonthCalendarView::prevMonth() {
 
 void MonthCalendarView::stepMonth(int delta) {
     if (!date_) return;
-    const QDate day = date_->toTimeZone(wallClock().timeZone()).date();
+    const QDate day = date_->toTimeZone(clock_.timeZone()).date();
     int year = day.year();
     int month = day.month() + delta;
     if (month > 12) {
@@ -117,11 +118,11 @@ void MonthCalendarView::stepMonth(int delta) {
     }
     // A day the new month lacks runs on into the next (31 February is early March).
     const QDate target = QDate(year, month, 1).addDays(day.day() - 1);
-    setDate(target.startOfDay(wallClock().timeZone()));
+    setDate(target.startOfDay(clock_.timeZone()));
 }
 
 void MonthCalendarView::clickTitle() {
-    setDate(wallClock().now());
+    setDate(clock_.now());
 }
 
 void MonthCalendarView::cellClicked(CalendarCell* cell) {
@@ -143,7 +144,7 @@ void MonthCalendarView::layoutCalendar() {
     const std::optional<QDateTime> first = monthDay(1);
     // The editor picks a day before it shows the calendar; until then it stays empty.
     if (!first || !selectedDate_) return;
-    const QDate firstDay = first->toTimeZone(wallClock().timeZone()).date();
+    const QDate firstDay = first->toTimeZone(clock_.timeZone()).date();
     const int last = lastDayOfTheMonth();
     int startColumn = colForDay(weekdayNumber(static_cast<Qt::DayOfWeek>(firstDay.dayOfWeek())));
     int day = 1;
@@ -160,7 +161,7 @@ void MonthCalendarView::layoutCalendar() {
 
 void MonthCalendarView::setCalendarTitle() {
     if (!date_ || !calendarTittle_) return;
-    const QDate day = date_->toTimeZone(wallClock().timeZone()).date();
+    const QDate day = date_->toTimeZone(clock_.timeZone()).date();
     const QString month = QLocale().standaloneMonthName(day.month(), QLocale::LongFormat);
     calendarTittle_->setText(tr("%1, %2").arg(month, QString::number(day.year())));
 }
@@ -176,14 +177,14 @@ void MonthCalendarView::setCellSelectedStatusBy(const std::optional<QDateTime>& 
 
 std::optional<QDateTime> MonthCalendarView::monthDay(int day) const {
     if (!date_) return std::nullopt;
-    const QTimeZone zone = wallClock().timeZone();
+    const QTimeZone zone = clock_.timeZone();
     const QDate shown = date_->toTimeZone(zone).date();
     return QDate(shown.year(), shown.month(), 1).addDays(day - 1).startOfDay(zone);
 }
 
 int MonthCalendarView::lastDayOfTheMonth() const {
     if (!date_) return 0;
-    return date_->toTimeZone(wallClock().timeZone()).date().daysInMonth();
+    return date_->toTimeZone(clock_.timeZone()).date().daysInMonth();
 }
 
 int MonthCalendarView::colForDay(int weekday) const {
@@ -192,13 +193,13 @@ int MonthCalendarView::colForDay(int weekday) const {
 }
 
 QDateTime MonthCalendarView::toUTC(const QDateTime& date) const {
-    const QTimeZone zone = wallClock().timeZone();
+    const QTimeZone zone = clock_.timeZone();
     // startOfDay also copes with a day whose midnight a clock change skips.
     return date.toTimeZone(zone).date().startOfDay(zone);
 }
 
 bool MonthCalendarView::isSameDay(const QDateTime& d1, const QDateTime& d2) const {
-    const QTimeZone zone = wallClock().timeZone();
+    const QTimeZone zone = clock_.timeZone();
     return d1.toTimeZone(zone).date() == d2.toTimeZone(zone).date();
 }
 

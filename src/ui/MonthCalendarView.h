@@ -14,6 +14,7 @@ namespace dunok {
 
 class CalendarBackgroud;
 class CalendarCell;
+class WallClock;
 
 class MonthCalendarView : public QWidget {
     Q_OBJECT
@@ -21,7 +22,8 @@ public:
     static constexpr int rows = 6;
     static constexpr int columns = 7;
 
-    explicit MonthCalendarView(QWidget* parent = nullptr);
+    // clock: today and the user's time zone.
+    explicit MonthCalendarView(const WallClock& clock, QWidget* parent = nullptr);
 
     // Any moment of the month on display, kept as the start of its day.
     std::optional<QDateTime> date() const { return date_; }
@@ -63,6 +65,7 @@ private:
     void buildGrid();
     void setWeekdayLabels();
 
+    const WallClock& clock_;
     std::optional<QDateTime> date_;
     std::optional<QDateTime> selectedDate_;
 

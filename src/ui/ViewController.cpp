@@ -20,6 +20,7 @@
 #include "domain/TimerEngine.h"
 #include "domain/TimerModel.h"
 #include "domain/TimerRestore.h"
+#include "domain/WallClock.h"
 #include "storage/Store.h"
 #include "ui/DeleteConfirmation.h"
 #include "ui/MessageBox.h"
@@ -80,7 +81,7 @@ ViewController::ViewController(Preferences& prefs, SharedPlayer& player, TimerSt
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, this, &ViewController::updateToolbar);
     connect(engine_, &TimerEngine::closeWindowRequested, this, [this] { window()->close(); });
     // Every start, pause, resume, stop and finish refreshes the toolbar.
-    restore_ = new TimerRestore(timers_, *engine_, store_, this);
+    restore_ = new TimerRestore(timers_, *engine_, store_, systemWallClock(), this);
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, restore_, [this] { restore_->keep(); });
     viewDidLoad();
 }

@@ -50,7 +50,7 @@ class TestTimerRestore : public QObject {
         run->engine = std::make_unique<TimerEngine>(run->list, run->rows, run->prefs, run->output,
                                                     run->clock);
         run->rows.setRunning(&run->engine->alertsArray());
-        run->restore = std::make_unique<TimerRestore>(run->list, *run->engine, *store);
+        run->restore = std::make_unique<TimerRestore>(run->list, *run->engine, *store, *wall);
         connect(run->engine.get(), &TimerEngine::toolbarNeedsUpdate, run->restore.get(),
                 [this] { run->restore->keep(); });
         connect(run->engine.get(), &TimerEngine::finishNotification,
@@ -95,16 +95,12 @@ class TestTimerRestore : public QObject {
 private slots:
     void init() {
         wall = std::make_unique<FixedWallClock>(start, QTimeZone::utc());
-        setWallClock(wall.get());
         store = std::make_unique<testing::MemoryRepository>();
         store->addTimer("Pasta", 60);
         store->addTimer("Egg", 240);
         store->addTimer("Tea", 300);
     }
-    void cleanup() {
-        run.reset();
-        setWallClock(nullptr);
-    }
+    void cleanup() { run.reset(); }
 
     void keptInTheStoreAsTheyChange() {
         beginRun();
@@ -165,7 +161,7 @@ private slots:
         QVERIFY(populateArray(run->list, *store, sortDuration));
         run->engine = std::make_unique<TimerEngine>(run->list, run->rows, run->prefs, run->output,
                                                     run->clock);
-        TimerRestore(run->list, *run->engine, *store).restore();
+        TimerRestore(run->list, *run->engine, *store, *wall).restore();
         QVERIFY(run->engine->alertsArray().isEmpty() && !run->engine->isRinging());
         for (const Timer& t : std::as_const(store->kept)) QVERIFY(!t.dueAt && !t.pausedLeft);
     }

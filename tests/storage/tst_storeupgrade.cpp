@@ -151,9 +151,7 @@ private slots:
         // Ten minutes before "1 hour" is due.
         FixedWallClock wall(QDateTime::fromMSecsSinceEpoch(1796681150356 - 600'000),
                             QTimeZone::utc());
-        setWallClock(&wall);
-        TimerRestore(list, engine, store).restore();
-        setWallClock(nullptr);
+        TimerRestore(list, engine, store, wall).restore();
         QCOMPARE(engine.alertsArray().getNumAlerts(), 2);
         const Alert *paused = engine.alertsArray().find("3"),
                     *running = engine.alertsArray().find("14");

@@ -66,13 +66,9 @@ private slots:
         lengths["bait"] = soundLength(resources + "/bait.caf");
         QCOMPARE(QSet<double>(lengths.begin(), lengths.end()).size(), 3);
         QVERIFY(!lengths.values().contains(-1.0));
-        setWallClock(&wall);
     }
 
-    void cleanupTestCase() {
-        setWallClock(nullptr);
-        setResourceFolderForTesting(QString());
-    }
+    void cleanupTestCase() { setResourceFolderForTesting(QString()); }
 
     void init() {
         player = std::make_unique<SharedPlayer>();
@@ -147,7 +143,7 @@ private slots:
             EditController editor(
                 prefs.settings(), *player,
                 [this](Timer& t, StoreError* e) { return saveTimer(store->store(), t, e); },
-                nullptr);
+                nullptr, wall);
             editor.setAreEditing(true);
             editor.setCurrentTimer(timer);
             editor.open();

@@ -41,7 +41,8 @@ class TestEditController : public QObject {
     void open(const std::optional<Timer>& timer = {}) {
         dlg = std::make_unique<EditController>(
             startSettings(), player,
-            [this](Timer& t, StoreError* e) { return saveTimer(store->store(), t, e); }, nullptr);
+            [this](Timer& t, StoreError* e) { return saveTimer(store->store(), t, e); }, nullptr,
+            clock);
         dlg->setAreEditing(timer.has_value());
         if (timer) dlg->setCurrentTimer(*timer);
         dlg->open();
@@ -89,7 +90,6 @@ class TestEditController : public QObject {
         for (const char* name : {"Vintage Alarm Clock", "Chimes", "Bell"})
             QVERIFY(QFile(home.path() + "/res/Sounds/" + name + ".caf").open(QFile::WriteOnly));
         setResourceFolderForTesting(home.path() + "/res");
-        setWallClock(&clock);
         store.reset();
         QFile::remove(home.storePath());
         store = std::make_unique<testing::StoreFixture>(home.storePath());

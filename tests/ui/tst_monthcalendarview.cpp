@@ -57,7 +57,6 @@ class TestMonthCalendarView : public QObject {
     }
 
 private slots:
-    void initTestCase() { setWallClock(&clock); }
     void init() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
 
     // Each month from the column of its first day; the third is picked.
@@ -67,7 +66,7 @@ private slots:
               {"en_US", QDate(2020, 8, 1), 7, 31, "SUN"},  // 31 days from the last weekday
               {"en_GB", QDate(2020, 3, 1), 7, 31, "MON"}}) {
             QLocale::setDefault(QLocale(locale));
-            MonthCalendarView view;
+            MonthCalendarView view(clock);
             open(view, month.addDays(13), month.addDays(2));
             QCOMPARE(grid(view), expectedGrid(firstCell, days, 3));
             QCOMPARE(view.findChild<QLabel*>("day1")->text(), firstLabel);
@@ -75,7 +74,7 @@ private slots:
     }
 
     void stepsBetweenMonths() {
-        MonthCalendarView view;
+        MonthCalendarView view(clock);
         open(view, QDate(2024, 12, 1), QDate(2024, 12, 10));
         view.nextMonth();
         QCOMPARE(titleOf(view), "January, 2025");
@@ -91,7 +90,7 @@ private slots:
     }
 
     void clickPicksTheStartOfTheDayAndEachDayIsSpokenByItsDate() {
-        MonthCalendarView view;
+        MonthCalendarView view(clock);
         QList<QDateTime> picked;
         connect(&view, &MonthCalendarView::dateSelected, [&](const QDateTime& d) { picked << d; });
         open(view, QDate(2024, 5, 1), QDate(2024, 5, 20));      // May 2024 begins in c4
