@@ -10,7 +10,8 @@
 
 namespace dunok {
 
-HelpCommands::HelpCommands(QObject* parent) : QObject(parent) {}
+HelpCommands::HelpCommands(QString resources, QObject* parent)
+    : QObject(parent), resources_(std::move(resources)) {}
 
 HelpCommands::~HelpCommands() {
     // Only the waiting shell goes: the opener it started in the background,
@@ -24,7 +25,7 @@ HelpCommands::~HelpCommands() {
 }
 
 void HelpCommands::showHelp(QWidget* parent) {
-    const QString path = resourcePath(QStringLiteral("help"), QStringLiteral("pdf"));
+    const QString path = resourcePath(resources_, QStringLiteral("help"), QStringLiteral("pdf"));
     if (path.isEmpty()) {
         errUser(tr("Help not found."), tr("Could not locate help."), parent);
         return;

@@ -10,12 +10,15 @@
 class QProcess;
 class QWidget;
 
+#include "desktop/ResourceFolder.h"
+
 namespace dunok {
 
 class HelpCommands : public QObject {
     Q_OBJECT
 public:
-    explicit HelpCommands(QObject* parent = nullptr);
+    // resources: the folder that holds help.pdf.
+    explicit HelpCommands(QString resources = resourceFolder(), QObject* parent = nullptr);
     // Stops waiting for the desktop's answers; what it opened stays open.
     ~HelpCommands() override;
 
@@ -30,6 +33,7 @@ signals:
     void answered(const QUrl& url, bool opened);
 
 private:
+    QString resources_;
     void open(const QUrl& url, QWidget* parent, std::function<void(QWidget*)> failed);
 
     QList<QProcess*> waiting_;

@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <utility>
 
 #include "desktop/AudioPlayer.h"
@@ -17,7 +18,7 @@ const QString soundsFolder = QStringLiteral("Sounds");
 const QString soundExtension = QStringLiteral("caf");
 }  // namespace
 
-SharedPlayer::SharedPlayer() = default;
+SharedPlayer::SharedPlayer(SoundLibrary sounds) : sounds_(std::move(sounds)) {}
 
 SharedPlayer::~SharedPlayer() {
     release();
@@ -69,16 +70,21 @@ QString userSoundPath(const QString& soundName) {
 }
 }  // namespace
 
-QString soundFilePath(const QString& soundName) {
-    if (!isSoundName(soundName)) return QString();
-    const QString builtIn = resourcePath(soundName, soundExtension, soundsFolder);
-    return builtIn.isEmpty() ? userSoundPath(soundName) : builtIn;
+QString SoundLibrary::shippedFolder() const {
+    return folder_ + QLatin1Char('/') + soundsFolder;
 }
 
-QStringList soundNames() {
+QString SoundLibrary::filePath(const QString& soundName) const {
+    if (!isSoundName(soundName)) return QString();
+    const QString builtIn =
+        shippedFolder() + QLatin1Char('/') + soundName + QLatin1Char('.') + soundExtension;
+    return QFileInfo(builtIn).isFile() ? builtIn : userSoundPath(soundName);
+}
+
+QStringList SoundLibrary::names() const {
     QStringList names;
-    if (const QString folder = resourceFolder(); !folder.isEmpty()) {
-        const QDir dir(folder + QLatin1Char('/') + soundsFolder);
+    if (!folder_.isEmpty()) {
+        const QDir dir(shippedFolder());
         const QStringList files =
             dir.entryList({QStringLiteral("*.") + soundExtension}, QDir::Files, QDir::Name);
         for (const QString& file : files) names.append(file.chopped(soundExtension.size() + 1));
@@ -111,14 +117,14 @@ bool SharedPlayer::play(const QString& soundName, const Settings& settings, Miss
                                                       "of \"%2\", which is not a sound name")
                                            .arg(name, shown));
     }
-    QString path = soundFilePath(name);
+    QString path = sounds_.filePath(name);
     if (path.isEmpty() && missing == MissingSound::PlaysDefault && name != fallback) {
         qWarning().noquote() << QStringLiteral(
                                     "Playing the default sound \"%1\" instead of \"%2\", whose "
                                     "file is missing")
                                     .arg(fallback, name);
         name = fallback;
-        path = soundFilePath(name);
+        path = sounds_.filePath(name);
     }
     QString error;
     std::unique_ptr<AudioPlayer> player;

@@ -4,13 +4,35 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <utility>
 
 #include "desktop/AudioPlayer.h"
+#include "desktop/ResourceFolder.h"
 #include "domain/AlarmOutput.h"
 
 namespace dunok {
 
 struct Settings;
+
+// The sounds a timer can ring with: those shipped in a resource folder's
+// Sounds, and the user's own.
+class SoundLibrary {
+public:
+    explicit SoundLibrary(QString resourceFolder = dunok::resourceFolder())
+        : folder_(std::move(resourceFolder)) {}
+    // Where the shipped sounds are.
+    QString shippedFolder() const;
+    // The file of a sound name: "Sounds/NAME.caf" in the resource folder,
+    // else the user's file of that base name; an empty string when there is
+    // none or the name is not a sound name.
+    QString filePath(const QString& soundName) const;
+    // The sound names on offer: the base names of the shipped .caf files,
+    // then the user's own sounds whose names those do not take.
+    QStringList names() const;
+
+private:
+    QString folder_;
+};
 
 // The one audio player: the alarm and the editor's sound preview both play
 // through it, each new sound replacing the one before. The program keeps one
@@ -18,7 +40,8 @@ struct Settings;
 // the sound system are still up; each test keeps one for its cases.
 class SharedPlayer : public AlarmOutput {
 public:
-    SharedPlayer();
+    // sounds: where the sounds it plays by name are found.
+    explicit SharedPlayer(SoundLibrary sounds = SoundLibrary());
     // Stops what plays and destroys the player.
     ~SharedPlayer() override;
     SharedPlayer(const SharedPlayer&) = delete;
@@ -47,7 +70,10 @@ public:
     // Whether there is a player and it is playing.
     bool isPlaying() const override;
 
+    const SoundLibrary& sounds() const { return sounds_; }
+
 private:
+    SoundLibrary sounds_;
     std::unique_ptr<AudioPlayer> player_;
     bool closed_ = false;
     // A machine without sound stays without it: one line says so, once.
@@ -60,12 +86,5 @@ bool isSoundName(const QString& name);
 // The user's own sounds: $XDG_DATA_HOME/Dunok/Sounds, any file that the
 // sound module decodes, named by its base name.
 QString userSoundsFolder();
-// The file of a sound name: "Sounds/NAME.caf" in the resource folder, else
-// the user's file of that base name; an empty string when there is none or
-// the name is not a sound name.
-QString soundFilePath(const QString& soundName);
-// The sound names on offer: the base names of the resource folder's .caf
-// files, then the user's own sounds whose names those do not take.
-QStringList soundNames();
 
 }  // namespace dunok

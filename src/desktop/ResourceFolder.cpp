@@ -6,15 +6,7 @@
 
 namespace dunok {
 
-namespace {
-QString& overrideFolder() {
-    static QString folder;
-    return folder;
-}
-}  // namespace
-
 QString resourceFolder() {
-    if (!overrideFolder().isEmpty()) return overrideFolder();
     static const QString found = [] {
         // Relative to the program, as installed, so that the whole tree can
         // live under any prefix; the build tree has the same layout.
@@ -27,14 +19,8 @@ QString resourceFolder() {
     return found;
 }
 
-void setResourceFolderForTesting(const QString& folder) {
-    overrideFolder() = folder;
-}
-
-QString resourcePath(const QString& name, const QString& extension, const QString& subdir) {
-    QString path = resourceFolder();
-    if (!subdir.isEmpty()) path += QLatin1Char('/') + subdir;
-    path += QLatin1Char('/') + name + QLatin1Char('.') + extension;
+QString resourcePath(const QString& folder, const QString& name, const QString& extension) {
+    const QString path = folder + QLatin1Char('/') + name + QLatin1Char('.') + extension;
     return QFileInfo(path).isFile() ? path : QString();
 }
 

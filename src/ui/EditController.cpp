@@ -51,6 +51,7 @@ EditController::EditController(const Settings& settings, SharedPlayer& player, S
       clock_(clock),
       player_(player),
       save_(std::move(save)),
+      chooseSound_(chooseSoundFile),
       savedTime_(clock_.now()),
       dateToUse_(clock_.now()) {
     setObjectName(QStringLiteral("EditController"));
@@ -257,9 +258,9 @@ void EditController::viewDidLoad() {
 // Each sound's whole base name is its entry, so every entry plays its own file.
 void EditController::fillSoundList() {
     pmAlarm_->clear();
-    fileArray_ = soundNames();
+    fileArray_ = player_.sounds().names();
     if (fileArray_.isEmpty())
-        qWarning().noquote() << "No sound files in" << resourceFolder() + QStringLiteral("/Sounds");
+        qWarning().noquote() << "No sound files in" << player_.sounds().shippedFolder();
     pmAlarm_->addItems(fileArray_);
     pmAlarm_->insertSeparator(pmAlarm_->count());
     pmAlarm_->addItem(tr("Other sound…"), otherSoundItem);
@@ -273,8 +274,8 @@ void EditController::soundActivated(int index) {
         return;
     }
     QString chosen = lastSound_;
-    if (const QString path = chooseSoundFile(this); !path.isEmpty()) {
-        const SoundImport added = importSound(path);
+    if (const QString path = chooseSound_(this); !path.isEmpty()) {
+        const SoundImport added = importSound(path, player_.sounds());
         if (added.name.isEmpty())
             msgUser(tr("Could not add the sound."), added.error, this);
         else

@@ -44,6 +44,12 @@ public:
                    const WallClock& clock = systemWallClock());
     ~EditController() override;
 
+    // What "Other sound…" asks for a file with: the file dialog, unless a
+    // test answers in its place.
+    void setSoundFileChooser(std::function<QString(QWidget*)> choose) {
+        chooseSound_ = std::move(choose);
+    }
+
     // Set before the sheet is opened; the controls are filled when it first shows.
     void setAreEditing(bool editing) { areEditing_ = editing; }
     void setCurrentTimer(const Timer& timer) { currentTimer_ = timer; }
@@ -104,6 +110,7 @@ private:
     const WallClock& clock_;
     SharedPlayer& player_;
     SaveTimer save_;
+    std::function<QString(QWidget*)> chooseSound_;
     std::optional<bool> areEditing_;
     // The duration the sheet works on, in seconds; both of its duration
     // paths write it and Save reads it.

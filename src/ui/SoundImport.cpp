@@ -14,21 +14,20 @@
 namespace dunok {
 
 namespace {
-std::function<QString()> testChooser;
 
 QString tr(const char* text) {
     return QCoreApplication::translate("SoundImport", text);
 }
 
 // A plain name the list can offer: no separator, no leading dot, no NUL.
-QString offeredName(const QFileInfo& file) {
+QString offeredName(const QFileInfo& file, const SoundLibrary& sounds) {
     QString name = file.completeBaseName();
     name.replace(QLatin1Char('\\'), QLatin1Char('-'));
     name.remove(QChar(0));
     while (name.startsWith(QLatin1Char('.'))) name.remove(0, 1);
     name = name.trimmed();
     if (name.isEmpty()) name = tr("My sound");
-    const QStringList taken = soundNames();
+    const QStringList taken = sounds.names();
     QString unique = name;
     for (int n = 2; taken.contains(unique); ++n)
         unique = name + QLatin1Char(' ') + QString::number(n);
@@ -68,7 +67,7 @@ bool copyWhole(const QString& from, const QString& to, QString* error) {
 }
 }  // namespace
 
-SoundImport importSound(const QString& path) {
+SoundImport importSound(const QString& path, const SoundLibrary& sounds) {
     const QFileInfo file(path);
     const QString shown = file.fileName();
     if (!file.exists()) return {{}, tr("\"%1\" is not there any more.").arg(shown)};
@@ -87,7 +86,7 @@ SoundImport importSound(const QString& path) {
     const QString folder = userSoundsFolder();
     if (!QDir().mkpath(folder))
         return {{}, tr("The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder))};
-    const QString name = offeredName(file);
+    const QString name = offeredName(file, sounds);
     const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
     QString error;
     if (!copyWhole(path, folder + QLatin1Char('/') + name + suffix, &error))
@@ -98,14 +97,9 @@ SoundImport importSound(const QString& path) {
 }
 
 QString chooseSoundFile(QWidget* parent) {
-    if (testChooser) return testChooser();
     return QFileDialog::getOpenFileName(
         parent, tr("Other Sound"), QDir::homePath(),
         tr("Sounds (*.wav *.flac *.ogg *.oga *.opus *.caf *.aif *.aiff);;All files (*)"));
-}
-
-void setSoundFileChooserForTesting(std::function<QString()> chooser) {
-    testChooser = std::move(chooser);
 }
 
 }  // namespace dunok

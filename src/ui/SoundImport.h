@@ -10,6 +10,8 @@ class QWidget;
 
 namespace dunok {
 
+class SoundLibrary;
+
 // Larger files are refused: a sound is decoded whole before it is played.
 inline constexpr qint64 maxSoundFileBytes = 50LL * 1024 * 1024;
 
@@ -20,14 +22,11 @@ struct SoundImport {
 
 // Checks the file (a readable, non-empty file of at most maxSoundFileBytes
 // that the sound module decodes) and copies it into userSoundsFolder() under
-// its base name, made unique beside the sounds on offer. Either the whole
-// file arrives or nothing does.
-SoundImport importSound(const QString& path);
+// its base name, made unique beside the sounds on offer in sounds. Either
+// the whole file arrives or nothing does.
+SoundImport importSound(const QString& path, const SoundLibrary& sounds);
 
 // The file dialog for "Other sound…": the chosen path, or an empty string.
 QString chooseSoundFile(QWidget* parent);
-// Tests: answers the next file dialogs instead of the user (nullptr: the
-// real dialog again).
-void setSoundFileChooserForTesting(std::function<QString()> chooser);
 
 }  // namespace dunok

@@ -22,8 +22,8 @@ class TestHelpCommands : public QObject {
     QString folder;
 
     // What the opener answered for each request, and the alerts it led to.
-    static QStringList run(const std::function<void(HelpCommands&)>& command) {
-        HelpCommands help;
+    QStringList run(const std::function<void(HelpCommands&)>& command) const {
+        HelpCommands help(folder);
         QSignalSpy answered(&help, &HelpCommands::answered);
         MessageBox::clearLastAlert();
         MessageBox::setNextAnswer(0);
@@ -55,7 +55,6 @@ private slots:
         qputenv("BROWSER", "false");
         folder = dir.filePath("share dunok");  // a blank the opener must cope with
         QVERIFY(QDir().mkpath(folder));
-        setResourceFolderForTesting(folder);
     }
 
     void failuresAreToldWithWhatToOpenByHand() {
@@ -95,7 +94,7 @@ private slots:
         qputenv("BROWSER", QFile::encodeName(viewer));
         MessageBox::clearLastAlert();
         {
-            HelpCommands help;
+            HelpCommands help(folder);
             help.showWebsite();
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pidFile), 20000);
         }

@@ -10,7 +10,7 @@ class TestHelpDocument : public QObject {
     Q_OBJECT
 private slots:
     void isAGuideWithPicturesOfTheWindow() {
-        QFile file(dunok::resourcePath("help", "pdf"));
+        QFile file(dunok::resourcePath(dunok::resourceFolder(), "help", "pdf"));
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(dunok::resourceFolder()));
         const QByteArray pdf = file.readAll();
         QVERIFY(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));

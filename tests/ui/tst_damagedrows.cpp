@@ -60,7 +60,6 @@ private slots:
             {"Chimes", resources + "/Sounds/sub/Chimes.caf"},
             {"Marimba", resources + "/bait.caf"}};
         for (const auto& [name, to] : copies) QVERIFY(QFile::copy(shipped + name + ".caf", to));
-        setResourceFolderForTesting(resources);
         for (const QString name : {"Vintage Alarm Clock", "Chimes"})
             lengths[name] = soundLength(resources + "/Sounds/" + name + ".caf");
         lengths["bait"] = soundLength(resources + "/bait.caf");
@@ -68,10 +67,8 @@ private slots:
         QVERIFY(!lengths.values().contains(-1.0));
     }
 
-    void cleanupTestCase() { setResourceFolderForTesting(QString()); }
-
     void init() {
-        player = std::make_unique<SharedPlayer>();
+        player = std::make_unique<SharedPlayer>(SoundLibrary(resources));
         QFile::remove(home.storePath());
         store = std::make_unique<testing::StoreFixture>(home.storePath());
     }

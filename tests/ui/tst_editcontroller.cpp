@@ -31,7 +31,7 @@ class TestEditController : public QObject {
     testing::TestHome home;
     FixedWallClock clock{QDateTime(), berlin};
     std::unique_ptr<testing::StoreFixture> store;
-    SharedPlayer player;
+    SharedPlayer player{SoundLibrary(home.path() + "/res")};
     std::unique_ptr<EditController> dlg;
 
     template <typename T = QSlider>
@@ -89,7 +89,6 @@ class TestEditController : public QObject {
         QDir().mkpath(home.path() + "/res/Sounds");
         for (const char* name : {"Vintage Alarm Clock", "Chimes", "Bell"})
             QVERIFY(QFile(home.path() + "/res/Sounds/" + name + ".caf").open(QFile::WriteOnly));
-        setResourceFolderForTesting(home.path() + "/res");
         store.reset();
         QFile::remove(home.storePath());
         store = std::make_unique<testing::StoreFixture>(home.storePath());

@@ -58,14 +58,9 @@ private slots:
         for (const char* name : {"Vintage Alarm Clock", "Chimes"})
             QVERIFY(writeTone(home->path() + "/res/Sounds/" + name + ".caf",
                               SF_FORMAT_CAF | SF_FORMAT_PCM_16));
-        setResourceFolderForTesting(home->path() + "/res");
-        player = std::make_unique<SharedPlayer>();
+        player = std::make_unique<SharedPlayer>(SoundLibrary(home->path() + "/res"));
     }
-    void cleanup() {
-        player.reset();
-        setSoundFileChooserForTesting(nullptr);
-        setResourceFolderForTesting(QString());
-    }
+    void cleanup() { player.reset(); }
 
     // A copy of its own: the timer still rings when the original goes. When the
     // copy goes too, an alarm rings the default and says so; the editor's
@@ -80,15 +75,15 @@ private slots:
                 qInfo("this libsndfile cannot write %s", file);
                 continue;
             }
-            const SoundImport added = importSound(source(file));
+            const SoundImport added = importSound(source(file), player->sounds());
             QCOMPARE(added.error, QString());
             QCOMPARE(added.name, QFileInfo(file).baseName());
-            QCOMPARE(soundNames(), offered << added.name);
-            QCOMPARE(bytesOf(soundFilePath(added.name)), bytesOf(source(file)));
+            QCOMPARE(player->sounds().names(), offered << added.name);
+            QCOMPARE(bytesOf(player->sounds().filePath(added.name)), bytesOf(source(file)));
             QVERIFY(QFile::remove(source(file)));
             QVERIFY(player->play(added.name, startSettings()));
         }
-        QVERIFY(QFile::remove(soundFilePath("Kettle")));
+        QVERIFY(QFile::remove(player->sounds().filePath("Kettle")));
         testing::MessageLog log;
         QVERIFY(player->play("Kettle", startSettings(), MissingSound::PlaysDefault));
         QVERIFY(
@@ -119,12 +114,13 @@ private slots:
                 QDir().mkpath(QFileInfo(userSoundsFolder()).path());
                 QVERIFY(QFile(userSoundsFolder()).open(QIODevice::WriteOnly));
             }
-            const SoundImport added = importSound(source(*file ? file : "Kettle.wav"));
+            const SoundImport added =
+                importSound(source(*file ? file : "Kettle.wav"), player->sounds());
             QVERIFY(added.name.isEmpty());
             QVERIFY2(added.error.contains(said), qPrintable(added.error));
             // Nothing half copied, nothing new on offer.
             if (QFileInfo(userSoundsFolder()).isDir()) QCOMPARE(userFolder(), QStringList());
-            QCOMPARE(soundNames(), QStringList({"Chimes", "Vintage Alarm Clock"}));
+            QCOMPARE(player->sounds().names(), QStringList({"Chimes", "Vintage Alarm Clock"}));
         }
     }
 
@@ -138,7 +134,7 @@ private slots:
                                                 ? SF_FORMAT_FLAC | SF_FORMAT_PCM_16
                                                 : SF_FORMAT_WAV | SF_FORMAT_PCM_16));
         QStringList names;
-        for (const QString& file : files) names << importSound(source(file)).name;
+        for (const QString& file : files) names << importSound(source(file), player->sounds()).name;
         QCOMPARE(names, QStringList({"Chimes 2", "Kettle", "Kettle 2", "hidden", "back-slash",
                                      "Tea \"strong\"", "Bell 1.5"}));
         for (const QString& name : names)
@@ -159,7 +155,7 @@ private slots:
         const int other = sounds->count() - 1;
         QCOMPARE(sounds->itemText(other), QString("Other sound…"));
         const auto choose = [&](const QString& file) {
-            setSoundFileChooserForTesting([this, file] { return source(file); });
+            dlg.setSoundFileChooser([this, file](QWidget*) { return source(file); });
             sounds->setCurrentIndex(other);
             emit sounds->activated(other);
         };
