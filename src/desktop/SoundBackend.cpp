@@ -11,24 +11,7 @@ namespace dunok {
 
 namespace {
 
-QString& moduleOverride() {
-    static QString path;
-    return path;
-}
-
-// Loaded at most once per process: a module that failed to load fails the same way the next time.
-struct SoundModule {
-    bool tried = false;
-    sound::Backend* backend = nullptr;
-    QString error;
-};
-SoundModule& soundModule() {
-    static SoundModule module;
-    return module;
-}
-
 QString soundModulePath() {
-    if (!moduleOverride().isEmpty()) return moduleOverride();
     // Relative to the program, as installed, so that the whole tree can live under any prefix; the
     // build tree has the same layout. Tests run from elsewhere in the build tree, and find the
     // module there by its full path. When neither exists, the reason names where an install
@@ -41,32 +24,40 @@ QString soundModulePath() {
 
 }  // namespace
 
-sound::Backend* sound::loadBackend(QString* error) {
-    SoundModule& module = soundModule();
-    if (!module.tried) {
-        module.tried = true;
-        const QString path = soundModulePath();
-        // Never closed: the backend and what it made live as long as the process. Every symbol
-        // is bound now, so that a module that does not fit fails here and not during an alarm.
-        void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-        const auto makeBackend = handle ? reinterpret_cast<DunokSoundBackendFunction>(
-                                              dlsym(handle, DUNOK_SOUND_BACKEND_FUNCTION))
-                                        : nullptr;
-        if (!makeBackend)
-            module.error = QStringLiteral("The sound module %1 can't be loaded: %2.")
-                               .arg(path, QString::fromLocal8Bit(dlerror()));
-        else if (!(module.backend = makeBackend(sound::kInterfaceVersion)))
-            module.error =
-                QStringLiteral("The sound module %1 belongs to another version of Dunok.")
-                    .arg(path);
-    }
-    if (!module.backend && error) *error = module.error;
-    return module.backend;
+sound::Backend* sound::openBackend(const QString& path, QString* error) {
+    // Never closed: the backend and what it made live as long as the process. Every symbol is
+    // bound now, so that a module that does not fit fails here and not during an alarm.
+    void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+    const auto makeBackend = handle ? reinterpret_cast<DunokSoundBackendFunction>(
+                                          dlsym(handle, DUNOK_SOUND_BACKEND_FUNCTION))
+                                    : nullptr;
+    QString why;
+    sound::Backend* backend = nullptr;
+    if (!makeBackend)
+        why = QStringLiteral("The sound module %1 can't be loaded: %2.")
+                  .arg(path, QString::fromLocal8Bit(dlerror()));
+    else if (!(backend = makeBackend(sound::kInterfaceVersion)))
+        why = QStringLiteral("The sound module %1 belongs to another version of Dunok.").arg(path);
+    if (error) *error = why;
+    return backend;
 }
 
-void setSoundModuleForTesting(const QString& path) {
-    moduleOverride() = path;
-    soundModule() = SoundModule();
+sound::Backend* sound::loadBackend(QString* error) {
+    // The one record of the module the program keeps. A loaded module is the process's, not any
+    // object's: it is never unloaded, as the sound system's threads may still run its code while
+    // the program winds down. So it is looked for once, and a module that failed to load fails
+    // the same way the next time.
+    struct Loaded {
+        sound::Backend* backend = nullptr;
+        QString error;
+    };
+    static const Loaded module = [] {
+        Loaded loaded;
+        loaded.backend = openBackend(soundModulePath(), &loaded.error);
+        return loaded;
+    }();
+    if (!module.backend && error) *error = module.error;
+    return module.backend;
 }
 
 }  // namespace dunok

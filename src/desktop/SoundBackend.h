@@ -62,14 +62,10 @@ protected:
 // The program's side: opens the module the first time it is asked, at most once per process, and
 // returns its backend; or null, with *error naming the module and why it could not be loaded.
 Backend* loadBackend(QString* error);
+// Opens the module at path, every time it is asked: its backend, or null and why.
+Backend* openBackend(const QString& path, QString* error);
 
 }  // namespace dunok::sound
-
-namespace dunok {
-// For tests: load the sound module from this file instead of searching for it (an empty string
-// restores the search). The next loadBackend() loads it anew.
-void setSoundModuleForTesting(const QString& path);
-}  // namespace dunok
 
 // The module's one exported function: its backend, which lives as long as the process, or null
 // when the module was built for another kInterfaceVersion.
