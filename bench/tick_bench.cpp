@@ -90,7 +90,7 @@ struct Screen {
 };
 
 bool runScenario(Screen& screen, const char* name, qint64 spreadNs, int seconds) {
-    Clock& clock = systemClock();
+    const Clock& clock = systemClock();
     TickScheduler& scheduler = screen.engine.scheduler();
     std::vector<qint64> latenessNs;
     latenessNs.reserve(size_t(kSources) * size_t(seconds + 2));

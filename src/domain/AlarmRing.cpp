@@ -9,7 +9,7 @@
 
 namespace dunok {
 
-AlarmRing::AlarmRing(TickScheduler& scheduler, Clock& clock, const Preferences& prefs,
+AlarmRing::AlarmRing(TickScheduler& scheduler, const Clock& clock, const Preferences& prefs,
                      AlarmOutput& player, QObject* parent)
     : QObject(parent), scheduler_(scheduler), clock_(clock), prefs_(prefs), shared_(player) {}
 

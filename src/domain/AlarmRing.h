@@ -27,8 +27,8 @@ public:
     // prefs: the volume and whether and for how long the alarm repeats, as
     // they are when it rings. It rings through player, which the editor's
     // preview shares.
-    AlarmRing(TickScheduler& scheduler, Clock& clock, const Preferences& prefs, AlarmOutput& player,
-              QObject* parent = nullptr);
+    AlarmRing(TickScheduler& scheduler, const Clock& clock, const Preferences& prefs,
+              AlarmOutput& player, QObject* parent = nullptr);
     ~AlarmRing() override;
 
     // Rings the timer with that id with the named sound, ending whatever
@@ -53,7 +53,7 @@ private:
     bool ownsPlayer() const;
 
     TickScheduler& scheduler_;
-    Clock& clock_;
+    const Clock& clock_;
     const Preferences& prefs_;
     AlarmOutput& shared_;
     QPointer<SoundPlay> player_;

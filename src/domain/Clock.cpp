@@ -19,8 +19,8 @@ public:
 
 }  // namespace
 
-Clock& systemClock() {
-    static BootTimeClock clock;
+const Clock& systemClock() {
+    static const BootTimeClock clock;
     return clock;
 }
 

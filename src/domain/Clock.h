@@ -15,7 +15,7 @@ public:
 };
 
 // Elapsed time including suspend (CLOCK_BOOTTIME).
-Clock& systemClock();
+const Clock& systemClock();
 
 // A clock that only moves when told to.
 class ManualClock : public Clock {

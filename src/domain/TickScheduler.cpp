@@ -33,7 +33,7 @@ public:
     bool valid_ = true;
 };
 
-TickScheduler::TickScheduler(Clock& clock, QObject* parent) : QObject(parent), clock_(clock) {
+TickScheduler::TickScheduler(const Clock& clock, QObject* parent) : QObject(parent), clock_(clock) {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &TickScheduler::processDueTicks);

@@ -25,7 +25,7 @@ namespace dunok {
 class TickScheduler : public QObject {
     Q_OBJECT
 public:
-    explicit TickScheduler(Clock& clock = systemClock(), QObject* parent = nullptr);
+    explicit TickScheduler(const Clock& clock = systemClock(), QObject* parent = nullptr);
     // Outstanding handles stay safe to use; they just report invalid.
     ~TickScheduler() override;
 
@@ -86,7 +86,7 @@ private:
     // after afterNs (of the earliest of all, by default).
     qint64 wakeTime(qint64 afterNs = std::numeric_limits<qint64>::min()) const;
 
-    Clock& clock_;
+    const Clock& clock_;
     QTimer timer_{this};
     std::map<Key, std::shared_ptr<Source>> queue_;
     quint64 nextOrder_ = 0;

@@ -26,7 +26,7 @@ constexpr qint64 tickCoalescingNs = 3'000'000;
 }  // namespace
 
 TimerEngine::TimerEngine(const TimerList& list, TimerRowDisplay& rows, const Preferences& prefs,
-                         AlarmOutput& player, Clock& clock, QObject* parent)
+                         AlarmOutput& player, const Clock& clock, QObject* parent)
     : QObject(parent),
       list_(list),
       rows_(rows),

@@ -74,7 +74,7 @@ public:
     // player, which the editor's preview shares.
     // list: the timers, in the order of the rows; it outlives the engine.
     TimerEngine(const TimerList& list, TimerRowDisplay& rows, const Preferences& prefs,
-                AlarmOutput& player, Clock& clock = systemClock(), QObject* parent = nullptr);
+                AlarmOutput& player, const Clock& clock = systemClock(), QObject* parent = nullptr);
     ~TimerEngine() override;
 
     // What a double-click on a timer's row does: start it, stop it, resume

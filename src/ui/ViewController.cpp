@@ -42,7 +42,7 @@ constexpr int smallRowHeight = 32;
 }  // namespace
 
 ViewController::ViewController(Preferences& prefs, SharedPlayer& player, TimerStore& store,
-                               QWidget* parent, Clock* clock)
+                               QWidget* parent, const Clock* clock)
     : QWidget(parent),
       prefs_(prefs),
       player_(player),

@@ -33,7 +33,7 @@ public:
     // prefs: the program's settings, which the window reads and changes;
     // player: what the alarm and the editor's preview play through.
     ViewController(Preferences& prefs, SharedPlayer& player, TimerStore& store,
-                   QWidget* parent = nullptr, Clock* clock = nullptr);
+                   QWidget* parent = nullptr, const Clock* clock = nullptr);
     ~ViewController() override;
 
     // Window lifecycle, called by the main window.
