@@ -12,6 +12,7 @@
 #include "desktop/AudioPlayer.h"
 #include "desktop/SoundBackend.h"
 #include "desktop/sound/SampleCodec.h"
+#include "domain/Preferences.h"
 #include "support/MessageLog.h"
 
 using namespace dunok;
@@ -119,6 +120,14 @@ private slots:
         nextRun.replace(AudioPlayer::create(tone_, nullptr));
         nextRun.player()->play();
         QCOMPARE(told(), 2);
+        // Once closed at quit, nothing plays any more, and the console says why.
+        nextRun.close();
+        QVERIFY(
+            !nextRun.play(QStringLiteral("Chimes"), startSettings(), MissingSound::PlaysDefault));
+        QVERIFY(!nextRun.player() && !nextRun.isPlaying());
+        QCOMPARE(log.countStartingWith("Couldn't load sound file no sound can play while Dunok is "
+                                       "quitting"),
+                 1);
     }
 
     void playForRecording() {
