@@ -98,6 +98,7 @@ void TimerEngine::arm(int k) {
 }
 
 void TimerEngine::startAt(int row, qint64 seconds) {
+    finished_.remove(timerId(list_.at(row)));
     Alert alert;
     alert.id = timerId(list_.at(row));
     alert.value = seconds;
@@ -117,7 +118,7 @@ void TimerEngine::toggle(const QString& id) {
     const int k = alertsArray_.haveAlertForID(id);
     bool started = false;
     if (k == -1) {
-        if (rows_.showsFinish(r)) {
+        if (finished_.remove(id)) {
             rows_.setDurationText(r, toDHMS(list_.at(r).duration), tSize);
             if (isRinging() || player_.isPlaying()) {
                 // A double-click on a ringing row only silences it.
@@ -188,6 +189,8 @@ void TimerEngine::stopEditedTimer(const QString& id) {
     if (id == ring_->ringingId()) ring_->silence();
     const int k = alertsArray_.haveAlertForID(id);
     if (k != -1) alertsArray_.remove(k);
+    // Its row is rebuilt: a finish it showed gives way to the new duration.
+    finished_.remove(id);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
     badge_.update();
@@ -196,6 +199,7 @@ void TimerEngine::stopEditedTimer(const QString& id) {
 void TimerEngine::forgetUnlisted() {
     for (int k = alertsArray_.getNumAlerts() - 1; k >= 0; --k)
         if (list_.rowOf(alertsArray_.at(k).id) == -1) alertsArray_.remove(k);
+    finished_.removeIf([this](const QString& id) { return list_.rowOf(id) == -1; });
     badge_.update();
 }
 
@@ -208,7 +212,7 @@ bool TimerEngine::startTimer(const QString& id) {
     const int row = list_.rowOf(id);
     if (row == -1 || alertsArray_.contains(id)) return false;
     // A finished row shows its duration again, as a double-click does.
-    if (rows_.showsFinish(row)) rows_.setDurationText(row, toDHMS(list_.at(row).duration), tSize);
+    if (finished_.contains(id)) rows_.setDurationText(row, toDHMS(list_.at(row).duration), tSize);
     startTimers({id});
     return true;
 }
@@ -245,9 +249,8 @@ TimerState TimerEngine::stateOf(const QString& id) const {
         if (alertsArray_.at(k).value < 1) return TimerState::Finished;
         return alertsArray_.at(k).isPaused ? TimerState::Paused : TimerState::Running;
     }
-    // What finished stays so until its row is started, stopped or redrawn.
-    const int row = list_.rowOf(id);
-    return row != -1 && rows_.showsFinish(row) ? TimerState::Finished : TimerState::Stopped;
+    return finished_.contains(id) && list_.rowOf(id) != -1 ? TimerState::Finished
+                                                           : TimerState::Stopped;
 }
 
 qint64 TimerEngine::secondsLeft(const QString& id) const {
@@ -283,6 +286,7 @@ int TimerEngine::tickAt(const QString& id, int hint) {
 }
 
 void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
+    finished_.insert(alertsArray_.at(i).id);
     // A timer whose row is gone still finishes, only without a record to
     // describe it.
     const Timer* listed = list_.find(alertsArray_.at(i).id);

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointF>
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -35,10 +36,6 @@ public:
     virtual ~TimerRowDisplay() = default;
     // The text the row's duration cell shows now (empty when there is no such row).
     virtual QString durationText(int row) const = 0;
-    // Whether the row shows its timer's finish: built while the timer stood
-    // finished in the running-timer table, and neither rebuilt nor written
-    // over since. Kept with the row, never read back from its text.
-    virtual bool showsFinish(int row) const = 0;
     // Writes into the duration cell without rebuilding it.
     virtual void setDurationText(int row, const QString& text, double fontSize) = 0;
     // Rebuilds the given rows from the lists.
@@ -94,6 +91,9 @@ public:
     // Timers that left the list (deleted) stop counting, without a redraw:
     // their rows are gone. An alarm of theirs that rings rings on.
     void forgetUnlisted();
+    // Every row was built anew from the list: a row that showed a finish
+    // shows its duration now, so its timer stands stopped again.
+    void listRedrawn() { finished_.clear(); }
     // The toolbar's Silence: stops the alarm, leaves the timers alone.
     void silence();
     // Commands from outside the window, by timer id. False, and nothing
@@ -105,8 +105,8 @@ public:
     bool pauseTimer(const QString& id);
     bool resumeTimer(const QString& id);
     // How the timer stands now: running (counting down), paused, finished
-    // (its row shows the finish, until it is started, stopped or redrawn)
-    // or stopped.
+    // (it reached zero, and its row shows so until it is started, stopped,
+    // edited or the list is redrawn) or stopped.
     TimerState stateOf(const QString& id) const;
     // Seconds left of a running or paused timer, its duration when stopped;
     // 0 when finished or unknown.
@@ -181,6 +181,8 @@ private:
     std::function<QPointF()> cursor_;
     std::unique_ptr<AlarmRing> ring_;
     RunningTimers alertsArray_;
+    // The timers whose rows show their finish.
+    QSet<QString> finished_;
     Badge badge_;
     // The half-second watch that silences the alarm when the mouse moves,
     // and where the mouse was when the alarm started.

@@ -24,8 +24,8 @@ QString menuText(const char* text) {
 }
 }  // namespace
 
-CommandState listState(const TimerList& list, const RunningTimers& running, int selectedRow,
-                       const TimerRowDisplay& rows) {
+CommandState listState(const TimerList& list, const TimerEngine& engine, int selectedRow) {
+    const RunningTimers& running = engine.alertsArray();
     CommandState state;
     state.hasSelection = selectedRow != -1;
     state.haveTimers = !list.isEmpty();
@@ -39,7 +39,8 @@ CommandState listState(const TimerList& list, const RunningTimers& running, int 
     state.paused = alert && alert->isPaused;
     state.snoozeOn = timer.snoozeOn;
     if (state.snoozeOn) state.snoozeTitle = snoozeLabel(timer.snooze);
-    state.snoozable = state.snoozeOn && rows.showsFinish(selectedRow) && !state.hasEntry;
+    state.snoozable =
+        state.snoozeOn && !state.hasEntry && engine.stateOf(timerId(timer)) == TimerState::Finished;
     return state;
 }
 

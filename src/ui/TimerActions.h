@@ -12,9 +12,8 @@ class QAction;
 
 namespace dunok {
 
-class RunningTimers;
+class TimerEngine;
 class TimerList;
-class TimerRowDisplay;
 
 enum class Command {
     NewTimer,
@@ -55,8 +54,7 @@ struct CommandState {
 
 // The list's part of the state for the selected row (-1 for none); the
 // alarm and the sort order are the caller's to fill in.
-CommandState listState(const TimerList& list, const RunningTimers& running, int selectedRow,
-                       const TimerRowDisplay& rows);
+CommandState listState(const TimerList& list, const TimerEngine& engine, int selectedRow);
 
 class TimerActions : public QObject {
     Q_OBJECT

@@ -29,7 +29,6 @@ RowContents buildRowCells(const Timer& timer, const RunningTimers* running, bool
         duration.text = toDHMS(timer.duration);
     } else if (alert->value <= 0) {
         duration.text = finishedText(currentTimeStr());
-        cells.showsFinish = true;
     } else {
         duration.image = QStringLiteral("timerfull22");
         duration.fontSize = cSize;

@@ -27,9 +27,6 @@ struct CellContents {
 struct RowContents {
     CellContents description;
     CellContents duration;
-    // The duration cell tells the finish of its timer ("Finished " and the
-    // time): so until the row is rebuilt or the cell written over.
-    bool showsFinish = false;
     // Where the row's entry of the running-timer table was when it was built
     // (-1: none), the hint for the next build of the same row.
     int alertIndex = -1;

@@ -152,7 +152,6 @@ void TimerTableModel::reloadRows(const QList<int>& rows) {
 void TimerTableModel::setCellText(int row, int column, const QString& text, double fontSize) {
     if (row < 0 || row >= rows_.size() || column < 0 || column > 1) return;
     CellContents& c = column == 0 ? rows_[row].description : rows_[row].duration;
-    if (column == 1) rows_[row].showsFinish = false;
     c.text = text;
     c.fontSize = fontSize;
     emit dataChanged(index(row, column), index(row, column));
@@ -163,10 +162,6 @@ void TimerTableModel::removeRowAt(int row) {
     beginRemoveRows(QModelIndex(), row, row);
     rows_.removeAt(row);
     endRemoveRows();
-}
-
-bool TimerTableModel::showsFinish(int row) const {
-    return row >= 0 && row < rows_.size() && rows_[row].showsFinish;
 }
 
 QString TimerTableModel::durationText(int row) const {

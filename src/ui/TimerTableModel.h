@@ -65,7 +65,6 @@ public:
     const CellContents& cell(int row, int column) const;
 
     QString durationText(int row) const override;
-    bool showsFinish(int row) const override;
     void setDurationText(int row, const QString& text, double fontSize) override {
         setCellText(row, 1, text, fontSize);
     }

@@ -285,6 +285,7 @@ void ViewController::reloadTable() {
     populateArray(timers_, store_, prefs_.settings().sort, &oneOffs_);
     myTable_->setRowHeight(rowHeight());
     model_->reloadData();
+    engine_->listRedrawn();
     if (selected != -1) myTable_->selectRowExactly(selected);
     updateToolbar();
 }
@@ -312,8 +313,7 @@ void ViewController::connectCommands() {
 }
 
 CommandState ViewController::commandState() const {
-    CommandState state =
-        listState(timers_, engine_->alertsArray(), myTable_->selectedRow(), *model_);
+    CommandState state = listState(timers_, *engine_, myTable_->selectedRow());
     state.alarmRinging = engine_->isRinging() || player_.isPlaying();
     state.sortLabel = sortString(prefs_.settings().sort);
     return state;

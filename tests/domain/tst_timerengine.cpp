@@ -24,7 +24,8 @@ class TestTimerEngine : public QObject, testing::EngineFixture {
     enum Row { Zero, One, Broken, Three, Tea, Egg };  // in duration order, the list's default
 
     bool finished(int row) const {
-        return rows->showsFinish(row) && text(row).startsWith(QStringLiteral("Finished "));
+        return engine->stateOf(id(row)) == TimerState::Finished &&
+               text(row).startsWith(QStringLiteral("Finished "));
     }
     void click(int row) { engine->toggle(id(row)); }
     void pause(int row) { engine->pauseOrResume(id(row)); }

@@ -76,6 +76,8 @@ private slots:
         QCOMPARE(rowText(vc, 1), QString("Pasta timerfull22 14 | Paused 9m timerfull22 14"));
         const QRegularExpression finished("^Eggs timerfull22 14 \\| Finished \\d.* - 14$");
         QVERIFY2(finished.match(rowText(vc, 2)).hasMatch(), qPrintable(rowText(vc, 2)));
+        const QString eggsId = id(2);
+        QCOMPARE(engine.stateOf(eggsId), TimerState::Finished);
 
         // Sorted anew: each running timer learns its new row, the selection keeps its number.
         vc.myTable()->selectRowExactly(1);
@@ -85,6 +87,7 @@ private slots:
         });
         vc.reloadTable();
         QCOMPARE(rowText(vc, 0), QString("Eggs timer22 14 | 1m 30s - 14"));
+        QCOMPARE(engine.stateOf(eggsId), TimerState::Stopped);  // its finish is drawn no more
         QCOMPARE(rowText(vc, 1), QString("Tea timerfull22 14 | 2m 59s timerfull22 16"));
         QCOMPARE(rowText(vc, 2), QString("Pasta timerfull22 14 | 9m - 14"));
         engine.tick(id(1));  // Tea's tick finds its new row

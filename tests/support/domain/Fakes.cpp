@@ -19,16 +19,12 @@ FakeRows::Row FakeRows::build(int row) const {
     const Timer& timer = list_.at(row);
     const Alert* alert = running_ ? running_->find(timerId(timer)) : nullptr;
     if (!alert || alert->isPaused) return {toDHMS(timer.duration)};
-    if (alert->value <= 0) return {finishedText(currentTimeStr()), true};
+    if (alert->value <= 0) return {finishedText(currentTimeStr())};
     return {prefs_.settings().countdownDigits ? toDHMS2(alert->value, true) : toDHMS(alert->value)};
 }
 
 QString FakeRows::durationText(int row) const {
     return row >= 0 && row < rows_.size() ? rows_[row].text : QString();
-}
-
-bool FakeRows::showsFinish(int row) const {
-    return row >= 0 && row < rows_.size() && rows_[row].showsFinish;
 }
 
 void FakeRows::setDurationText(int row, const QString& text, double) {

@@ -31,14 +31,12 @@ public:
     void reloadAll();
 
     QString durationText(int row) const override;
-    bool showsFinish(int row) const override;
     void setDurationText(int row, const QString& text, double fontSize) override;
     void reloadRows(const QList<int>& rows) override;
 
 private:
     struct Row {
         QString text;
-        bool showsFinish = false;
     };
     Row build(int row) const;
 
