@@ -4,6 +4,25 @@
 
 # A PulseAudio of our own with one null sink as the default device, in this
 # home's runtime folder.
+# A private desktop for one test: a home, an X display and a session bus, then
+# each part named: sound (a sound server), wm (a window manager), tray (a tray
+# host), a11y (the accessibility bus), started in the order named.
+open_desktop() {
+    setup_home
+    start_xvfb
+    start_session_bus
+    local part
+    for part in "$@"; do
+        case $part in
+            sound) start_sound_server ;;
+            wm) start_window_manager ;;
+            tray) start_tray_host ;;
+            a11y) start_accessibility_bus ;;
+            *) fail "no desktop part called $part" ;;
+        esac
+    done
+}
+
 start_sound_server() {
     start pulse pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
         --load=module-native-protocol-unix --load="module-null-sink sink_name=test"

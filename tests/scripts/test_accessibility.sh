@@ -8,10 +8,7 @@ here=$(dirname "$0")
 source "$here/lib.sh"
 source "$here/desktop.sh"
 dunok=$1
-setup_home
-start_xvfb
-start_session_bus
-start_accessibility_bus
+open_desktop a11y
 # A new user: the ready-made timers, in their own order.
 start dunok env QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$dunok"
 app=$pid

@@ -7,11 +7,7 @@ here=$(dirname "$0")
 source "$here/lib.sh"
 source "$here/desktop.sh"
 dunok=$1
-setup_home
-start_xvfb
-start_session_bus
-start_accessibility_bus
-start_window_manager
+open_desktop a11y wm
 write_prefs prefsSendNotification=false prefsQuietWithMouse=false prefsBringToFront=false \
     prefsSort=0 prefsCountdownDigits=true
 make_store "$dunok" "INSERT INTO Timers (desc, duration, sound, position) VALUES

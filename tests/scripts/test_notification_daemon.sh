@@ -12,11 +12,7 @@ here=$(dirname "$0")
 source "$here/lib.sh"
 source "$here/desktop.sh"
 dunok=$1
-setup_home
-start_xvfb
-start_session_bus
-start_sound_server
-start_window_manager
+open_desktop sound wm
 # The daemon's own configuration as Debian installs it, except that its action
 # menu, normally dmenu, picks the entry named in $work/pick; it starts by
 # owning the notification service on the bus.

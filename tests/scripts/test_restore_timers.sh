@@ -8,10 +8,7 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/desktop.sh"
 dunok=$1
-setup_home
-start_xvfb
-start_session_bus
-start_sound_server
+open_desktop sound
 start dunst dunst -config /etc/xdg/dunst/dunstrc
 notification_service_up() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \

@@ -7,11 +7,7 @@ here=$(dirname "$0")
 source "$here/lib.sh"
 source "$here/desktop.sh"
 dunok=$1
-setup_home
-start_xvfb
-start_session_bus
-start_window_manager
-start_tray_host
+open_desktop wm tray
 write_prefs prefsSendNotification=false prefsBringToFront=false
 make_store "$dunok" "INSERT INTO Timers (desc, duration, sound) VALUES
     ('Tea', 3000, 'Chimes'), ('Stew', 3600, 'Chimes')"

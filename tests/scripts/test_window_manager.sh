@@ -8,11 +8,7 @@ here=$(dirname "$0")
 source "$here/lib.sh"
 source "$here/desktop.sh"
 dunok=$1
-setup_home
-start_xvfb
-start_session_bus
-start_sound_server
-start_window_manager
+open_desktop sound wm
 write_prefs prefsSendNotification=false prefsQuietWithMouse=false prefsBringToFront=true
 make_store "$dunok" "INSERT INTO Timers (desc, duration, sound) VALUES
     ('Quick egg', 3, 'Vintage Alarm Clock'), ('Slow stew', 3600, 'Vintage Alarm Clock')"
