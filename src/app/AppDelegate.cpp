@@ -24,6 +24,7 @@
 #include "domain/TimerModel.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
+#include "ui/AppStyle.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBox.h"
 #include "ui/ViewController.h"
@@ -121,6 +122,7 @@ int AppDelegate::start() {
     }
 
     player_ = std::make_unique<SharedPlayer>();
+    installAppStyle();
     window_ = new MainWindow(*settings_, *player_, *store_);
     connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
     help_ = std::make_unique<HelpCommands>();

@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QHash>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QMap>
 #include <QPainter>
 #include <QPixmap>
@@ -37,7 +38,11 @@ public:
         if (const auto it = drawn_.constFind(key); it != drawn_.constEnd()) return *it;
 
         const int extent = sourceExtent(qMax(want.width(), want.height()));
-        QPixmap pm(files_.value(extent));
+        // Read as the PNG it is: a reader left to guess, even one told the
+        // format, loads every image plugin Qt has to ask each of them.
+        QImageReader reader(files_.value(extent), "png");
+        reader.setAutoDetectImageFormat(false);
+        QPixmap pm = QPixmap::fromImage(reader.read());
         if (!pm.isNull() && pm.size() != want)
             pm = pm.scaled(want, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         // Disabled and selected looks come from the style, as for any icon.
