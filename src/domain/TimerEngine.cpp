@@ -244,6 +244,39 @@ bool TimerEngine::resumeTimer(const QString& id) {
     return true;
 }
 
+TimerEngine::AddTime TimerEngine::addTime(const QString& id, qint64 seconds) {
+    const int row = list_.rowOf(id);
+    if (row == -1 || id.isEmpty()) return AddTime::UnknownTimer;
+    const TimerState state = stateOf(id);
+    if (state == TimerState::Stopped) return AddTime::NotRunning;
+    if (seconds < 1) return AddTime::BadAmount;
+    const int k = alertsArray_.haveAlertForID(id);
+    if (state == TimerState::Finished) {
+        if (seconds > longestAddedTimeLeft) return AddTime::TooLong;
+        if (id == ring_->ringingId()) ring_->silence();
+        // Its finished entry may still wait in the table for a click.
+        if (k != -1) alertsArray_.remove(k);
+        startAt(row, seconds);
+        rows_.reloadRows({row});
+    } else {
+        Alert& alert = alertsArray_[k];
+        if (seconds > longestAddedTimeLeft - alert.value) return AddTime::TooLong;
+        alert.value += seconds;
+        rows_.reloadRows({row});
+        if (alert.isPaused) showPaused(row, alert.value);
+    }
+    // The toolbar's refresh also moves the due moment kept for a restart.
+    emit toolbarNeedsUpdate();
+    badge_.update();
+    return AddTime::Added;
+}
+
+void TimerEngine::showPaused(int row, qint64 secondsLeft) {
+    const QString left =
+        settings().countdownDigits ? toDHMS2(secondsLeft, true) : toDHMS(secondsLeft);
+    rows_.setDurationText(row, tr("Paused %1").arg(left), tSize);
+}
+
 TimerState TimerEngine::stateOf(const QString& id) const {
     if (const int k = alertsArray_.haveAlertForID(id); k != -1) {
         if (alertsArray_.at(k).value < 1) return TimerState::Finished;
@@ -334,9 +367,7 @@ void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
             alert.theTimer->invalidate();
             alert.theTimer.reset();
             alert.isPaused = true;
-            const QString left =
-                settings().countdownDigits ? toDHMS2(alert.value, true) : toDHMS(alert.value);
-            rows_.setDurationText(row, tr("Paused %1").arg(left), tSize);
+            showPaused(row, alert.value);
         }
     }
     // Only one alarm sounds: the one due last is the one left ringing.

@@ -104,6 +104,15 @@ public:
     bool stopTimer(const QString& id);
     bool pauseTimer(const QString& id);
     bool resumeTimer(const QString& id);
+    // What came of an added time.
+    enum class AddTime { Added, UnknownTimer, NotRunning, BadAmount, TooLong };
+    // Lengthens a running or paused timer by that many seconds; a finished
+    // one, its alarm silenced, runs again for that long. The timer's own
+    // duration stays as it is. Refused, and nothing changes, for a timer
+    // that is not in the list or stands stopped, for less than a second, and
+    // for what would leave more than longestAddedTimeLeft to run.
+    AddTime addTime(const QString& id, qint64 seconds);
+    static constexpr qint64 longestAddedTimeLeft = 7 * 86400;
     // How the timer stands now: running (counting down), paused, finished
     // (it reached zero, and its row shows so until it is started, stopped,
     // edited or the list is redrawn) or stopped.
@@ -170,6 +179,8 @@ private:
     void startAt(int row, qint64 seconds);
     void finish(int i, const QDateTime& whileClosedAt = QDateTime());
     void startMouseWatch();
+    // A paused timer's row: "Paused" and the time it has left.
+    void showPaused(int row, qint64 secondsLeft);
     // The alarm and the editor's preview, whichever sounds.
     void silenceAll();
 
