@@ -28,29 +28,25 @@ private slots:
         MessageBox::clearLastAlert();
     }
 
-    // Each way a store can be unusable is told in plain words that name the
-    // file and what to do, with the technical text behind the details; the
-    // program stops and the file stays as it was.
+    // Each way a store can be unusable is told in plain words that name the file and what to
+    // do, with the technical text behind the details; the program stops, the file as it was.
     void storeThatCannotBeOpenedIsExplainedAndKept() {
         const QString path = home->storePath();
         QDir().mkpath(QFileInfo(path).path());
         const QByteArray notes = QByteArray("these are my notes, not a database\n").repeated(200);
         const QString newer = QString::number(TimerStore::version + 1);
-        struct Case {
-            const char* kind;
-            QString what, whatToDo, detail;
-        };
-        for (const Case& c :
-             {Case{"notes", "is not a timer file", "Move it", ""},
-              Case{"link", "which does not exist", "remove the link", ""},
-              Case{"newer", "", "saved by a newer version of Dunok",
-                   "was written by a newer version of Dunok (store version " + newer}}) {
+        // Notes where the store should be, a link to nothing, and a store from a newer release.
+        const QStringList cases[] = {
+            {"notes", "is not a timer file", "Move it", ""},
+            {"link", "which does not exist", "remove the link", ""},
+            {"newer", "", "saved by a newer version of Dunok",
+             "was written by a newer version of Dunok (store version " + newer}};
+        for (const QStringList& c : cases) {
             QFile::remove(path);
-            const QString kind = c.kind;
-            if (kind == "notes") {
+            if (c[0] == "notes") {
                 QFile file(path);
                 QVERIFY(file.open(QIODevice::WriteOnly) && file.write(notes) == notes.size());
-            } else if (kind == "link") {
+            } else if (c[0] == "link") {
                 QVERIFY(QFile::link(path + ".gone", path));
             } else {
                 QVERIFY(QFile::copy(DUNOK_TEST_DATA_DIR "/TimerModel-0.1.0.sqlite", path));
@@ -63,24 +59,22 @@ private slots:
             AppDelegate app(path, home->prefsPath());
             QCOMPARE(app.start(), 1);
             const auto alert = MessageBox::lastAlert();
-            QVERIFY2(alert, c.kind);
-            QVERIFY2(alert->message.contains(path) && alert->message.contains(c.what),
-                     qPrintable(alert->message));
-            QVERIFY2(alert->informativeText.contains(c.whatToDo),
-                     qPrintable(alert->informativeText));
-            QCOMPARE(alert->buttons, QStringList{"Quit"});
+            QVERIFY2(alert, qPrintable(c[0]));
+            QVERIFY2(alert->message.contains(path) && alert->message.contains(c[1]) &&
+                         alert->informativeText.contains(c[2]) &&
+                         alert->buttons == QStringList{"Quit"},
+                     qPrintable(alert->message + alert->informativeText));
             QVERIFY2(alert->detailedText.startsWith("Unresolved error ") &&
-                         alert->detailedText.contains(path) &&
-                         alert->detailedText.contains(c.detail),
+                         alert->detailedText.contains(path) && alert->detailedText.contains(c[3]),
                      qPrintable(alert->detailedText));
             QVERIFY(log.contains(alert->detailedText));
             QCOMPARE(testing::fingerprint(path), before);
-            QCOMPARE(QFileInfo(path).isSymLink(), kind == "link");
+            QCOMPARE(QFileInfo(path).isSymLink(), c[0] == "link");
         }
     }
 
-    // What runs is the one thing left to store at a quit (for the next
-    // start); a store that refuses it is told, and the user may stay.
+    // What runs is the one thing left to store at a quit (for the next start); a store that
+    // refuses it is told, and the user may stay.
     void quittingWhenWhatRunsCannotBeKept() {
         for (const bool quits : {true, false}) {
             testing::TestHome fresh;
@@ -98,9 +92,8 @@ private slots:
             MessageBox::setNextAnswer(quits ? 0 : 1);  // then the question
             QCOMPARE(app.applicationShouldTerminate() == AppDelegate::TerminateReply::TerminateNow,
                      quits);
-            const AlertSpec question = MessageBox::shownAlerts().value(1);  // after the error's
-            QCOMPARE(question.message, "Could not save changes while quitting. Quit anyway?");
-            QCOMPARE(question.buttons, QStringList({"Quit anyway", "Cancel"}));
+            QCOMPARE(MessageBox::shownAlerts().value(1).message,  // after the error's
+                     "Could not save changes while quitting. Quit anyway?");
             if (quits) continue;
             // Staying, the pause is tried again at the next quit.
             app.store()->failNextWrites(0);

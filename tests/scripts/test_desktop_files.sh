@@ -2,19 +2,15 @@
 # The launcher entry and the software-centre description pass the desktop's own
 # validators and agree with each other, with the program and with its version.
 source "$(dirname "$0")/lib.sh"
-build=$2
-source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 desktop=$source_dir/resources/dunok.desktop
 metainfo=$source_dir/resources/org.dunok.Dunok.metainfo.xml
 setup_home
-
 # Debian 12's validator knows the entry format up to 1.4; SingleMainWindow is a
 # key of 1.5 that desktops read, so that one complaint, and only it, is let by.
 allowed='key "SingleMainWindow" in group "Desktop Entry", but keys extending the format'
 complaints=$(desktop-file-validate "$desktop" 2>&1 | grep -vF "$allowed") || true
 [[ -z $complaints ]] || fail "desktop-file-validate: $complaints"
 appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 || fail "appstreamcli validate"
-
 field() { sed -n "s:.*<$1[^>]*>\(.*\)</$1>.*:\1:p" "$metainfo" | head -n1; }
 [[ $(field launchable) == dunok.desktop ]] || fail "the metainfo launches '$(field launchable)'"
 [[ $(field icon) == "$(sed -n 's/^Icon=//p' "$desktop")" ]] ||

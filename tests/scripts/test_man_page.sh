@@ -2,11 +2,9 @@
 # The manual page renders without a warning and names every option that
 # dunok --help lists.
 source "$(dirname "$0")/lib.sh"
-dunok=$1
-page=$(cd "$(dirname "$0")/../.." && pwd)/resources/dunok.1
 setup_home
-warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >"$work/page.txt") ||
-    fail "man could not render $page"
+warnings=$(MANWIDTH=80 man --warnings -l "$source_dir/resources/dunok.1" 2>&1 >"$work/page.txt") ||
+    fail "man could not render the page"
 [[ -z $warnings ]] || fail "man warns: $warnings"
 options=$(QT_QPA_PLATFORM=offscreen "$dunok" --help | grep -oE -- '--[a-z][a-z-]+' | sort -u |
     grep -vx -- '--help-all')
