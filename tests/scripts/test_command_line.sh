@@ -2,9 +2,9 @@
 # The command line and the bus interface drive a real Dunok: --list for a new
 # user, for stores Dunok refuses and while no Dunok runs; starting by name,
 # prefix and duration, one-offs with the same name, pausing, resuming,
-# stopping, every refusal with its exit status, durations out of range and an
-# empty name on the bus, the running count after a running timer is deleted in
-# the window, and a full disk under --save.
+# stopping, one Dunok per user, every refusal with its exit status, durations
+# out of range and an empty name on the bus, the running count after a running
+# timer is deleted in the window, and a full disk under --save.
 source "$(dirname "$0")/lib.sh"
 setup_home
 start_session_bus
@@ -73,6 +73,9 @@ expect 0 --start 5m --name Tea --save
 dunok_pid=$(bus_owner_pid org.dunok.Dunok)
 [[ -n $dunok_pid ]] || fail "no Dunok owns the bus name after --start"
 pids_to_stop+=("$dunok_pid")
+# One Dunok per user: a plain launch hands over to it and leaves.
+timeout 20 "$dunok" >"$work/second.log" 2>&1 || fail "the second launch failed"
+grep -q "already running" "$work/second.log" || fail "the second launch did not say why it left"
 row Tea | grep -qP '^Tea\trunning\t[45]:[0-5][0-9]$' || fail "Tea's line reads '$(row Tea)'"
 refuses 4 Tea --start Tea
 expect 0 --pause tea
@@ -129,6 +132,9 @@ PY
 # Quit; the store lists without a Dunok and without a display, the one-offs gone.
 kill "$dunok_pid"
 wait_until 20 process_gone "$dunok_pid" || fail "Dunok did not quit on SIGTERM"
+grep -q "mainWindow" "$XDG_CONFIG_HOME/Dunok/Dunok.conf" || fail "the quit stored no window frame"
+[[ $(stat -c %a "$XDG_CONFIG_HOME/Dunok/Dunok.conf" "$store") == $'600\n600' ]] ||
+    fail "the preferences or the store can be read by others"
 (unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
     timeout 30 "$dunok" --list >"$work/out" 2>"$work/err") || fail "--list without Dunok failed"
 grep -qP '^Tea\tstopped\t5:00$' "$work/out" && grep -qP '^2 hours\tstopped\t2:00:00$' "$work/out" ||
@@ -200,7 +206,7 @@ wait_until 10 eval '! row "30 seconds"' || fail "the row was not deleted"
 count_is 0 "after the delete"
 expect 0 --start "1 minute"
 count_is 1 "after the next start"
-quit_dunok
+quit_dunok INT # Ctrl+C takes the orderly quit too
 
 # A full disk under --save says why, and adds nothing.
 if unshare --mount --propagation private true 2>/dev/null; then
