@@ -1,10 +1,5 @@
-# Helpers for tests that run the real program on a desktop made of the real
-# parts Debian ships (sourced by lib.sh).
-
-# A private desktop for one test: a home, an X display and a session bus, then
-# each part named, in that order: sound (a sound server), wm (a window
-# manager), tray (a tray host), a11y (the accessibility bus), notices (a
-# notification daemon).
+# A private desktop of the real parts Debian ships: a home, an X display and a
+# session bus, then each part named, in that order.
 open_desktop() {
     setup_home
     start_xvfb
@@ -22,14 +17,13 @@ open_desktop() {
     done
 }
 
-# A PulseAudio of our own with one null sink as the default device.
+# A sound server of our own with one null sink as the default device.
 start_sound_server() {
     start pulse pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
         --load=module-native-protocol-unix --load="module-null-sink sink_name=test"
     wait_until 15 eval 'pactl info >/dev/null 2>&1' || fail "the sound server did not start"
     pactl set-default-sink test
 }
-# Whether some program's sound is playing on the server right now.
 sound_playing() { [[ -n $(pactl list short sink-inputs 2>/dev/null) ]]; }
 silent() { ! sound_playing; }
 
@@ -62,16 +56,15 @@ start_notification_daemon() {
         fail "dunst did not take the notification service"
 }
 
-# The accessibility bus that screen readers use, announced on the session bus
-# (and, on X, on the display). Qt programs join it when
+# The accessibility bus that screen readers use; Qt programs join it when
 # QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 is set, as they do when a screen reader runs.
 start_accessibility_bus() {
     start atspi /usr/libexec/at-spi-bus-launcher --launch-immediately
     wait_until 10 eval 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
         org.a11y.Bus.GetAddress 2>/dev/null | grep -q unix:' || fail "the accessibility bus did not start"
 }
-# probe COMMAND...: reads or works Dunok over that bus (atspi_probe.py tells
-# what it can do) with Debian's own Python, which has the bindings.
+# probe COMMAND...: reads or works Dunok over that bus, with Debian's own
+# Python, which has the bindings.
 probe() { /usr/bin/python3 "$source_dir/tests/scripts/atspi_probe.py" "$@" 2>>"$work/probe.log"; }
 
 # launch [VAR=VALUE...] [-- ARG...]: Dunok on the X display (its pid in app),
@@ -91,7 +84,6 @@ quit_dunok() {
     stop "$app" "${1:-TERM}"
     ! has_crash_report "$work/dunok.log" || fail "Dunok reported a crash"
 }
-# Selects the first row of the list, with the keyboard focus in it.
 select_first_row() {
     xdotool windowactivate --sync "$(main_window)"
     xdotool key Down Up
@@ -105,11 +97,8 @@ dunok_windows() {
         printf '%s %s %s\n' "$w" "${geometry/x/ }" "$(xdotool getwindowname "$w" 2>/dev/null)"
     done
 }
-# The main window: the one named "Dunok" that is large.
 main_window() { dunok_windows | awk '$4 == "Dunok" && $2 > 200 { print $1; exit }'; }
-# The editor sheet.
 editor_window() { dunok_windows | awk '/ — Dunok$/ && $4 != "Dunok" { print $1; exit }'; }
-# The tray icon: the small window embedded in the tray host.
 tray_icon_window() { dunok_windows | awk '$2 <= 64 && $3 <= 64 { print $1; exit }'; }
 # What the window says it is to the window manager (NORMAL, TOOLTIP...): the
 # first type given is the one meant, the others are fallbacks.
@@ -141,10 +130,9 @@ start_compositor() {
     export WAYLAND_DISPLAY=wayland-test
 }
 
-# sway, with no screen, as a compositor that offers xdg-activation, exported
-# as WAYLAND_DISPLAY (a path: its runtime folder is its own). It refuses to run
-# as root, so as root it runs as nobody, in a folder that user owns. Told to
-# focus a window that asks for activation, as a user who wants that sets it.
+# sway, with no screen, exported as WAYLAND_DISPLAY. It refuses to run as root,
+# so as root it runs as nobody, in a folder that user owns. Told to focus a
+# window that asks for activation, as a user who wants that sets it.
 start_sway() {
     local home=$work/sway as=()
     mkdir -p "$home" && chmod 755 "$work"

@@ -1,6 +1,5 @@
-# Helpers for tests that run the real program: a private home, bus and display,
-# and waiting with a deadline instead of sleeping blindly. Sourced without
-# arguments, so the script's own are the program and the build folder.
+# Helpers for tests that run the real program, sourced without arguments: the
+# script's own are the program and the build folder.
 set -euo pipefail
 dunok=${1:-} build=${2:-}
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -46,7 +45,6 @@ bus_owner_pid() { # NAME: the pid of the program that owns it, or nothing
 }
 bus_has_owner() { [[ -n $(bus_owner_pid "$1") ]]; }
 
-# A display on the first free number, exported once the server takes clients.
 start_xvfb() {
     rm -f "$work/display" # a display before this one must not be taken for it
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
@@ -116,10 +114,8 @@ egg_store() {
     make_store "INSERT INTO Timers (desc, duration, sound) VALUES ('Quick egg', $1,
         'Vintage Alarm Clock'), ('Slow stew', 3600, 'Vintage Alarm Clock'); ${2:-}"
 }
-# A timer's line in --list.
 row() { "$dunok" --list | grep -P "^\Q$1\E\t"; }
 
-# Sanitizer and crash reports in a log.
 has_crash_report() {
     grep -qE 'ERROR: AddressSanitizer|ERROR: LeakSanitizer|runtime error:|SUMMARY: UndefinedBehavior|Segmentation fault|Aborted|terminate called' "$1"
 }

@@ -10,8 +10,7 @@ setup_home
 start_session_bus
 export QT_QPA_PLATFORM=offscreen
 
-# expect STATUS ARGS...: dunok ARGS exits with STATUS; its output is in
-# $work/out and $work/err.
+# expect STATUS ARGS...: dunok ARGS exits with STATUS, its output in $work/out and err.
 expect() {
     local want=$1 status=0
     shift
@@ -33,8 +32,7 @@ bus_call() {
 start monitor dbus-monitor --session "type='signal',interface='org.dunok.Dunok'"
 wait_until 10 grep -q "NameAcquired" "$work/monitor.log" || fail "dbus-monitor did not start"
 
-# A new user's --list shows the nineteen timers the first start will show, by
-# time, and makes nothing; neither do usage errors.
+# A new user's --list shows the first start's timers by time, and makes nothing; nor do refusals.
 expect 0 --list
 [[ $(wc -l <"$work/out") -eq 19 && $(head -1 "$work/out") == $'30 seconds\tstopped\t0:30' &&
     $(tail -1 "$work/out") == $'2 hours\tstopped\t2:00:00' ]] || fail "a new user's list: $(cat "$work/out")"
@@ -109,8 +107,7 @@ expect 0 --stop "mum's"
 expect 0 --stop-all
 ! "$dunok" --list | grep -qP '\t(running|paused)\t' || fail "--stop-all left timers running"
 
-# The bus interface: named errors, wrong argument types refused, and the live
-# introspection is the committed description.
+# The bus interface: named errors, wrong types refused, and the committed description.
 ! bus_call Start "No such timer" || fail "Start of an unknown timer succeeded"
 err_has "org.dunok.Dunok.Error.NoSuchTimer"
 bus_call List || fail "List failed: $(cat "$work/err")"
@@ -152,8 +149,7 @@ write_prefs prefsBringToFront=false prefsSendNotification=false prefsNewDatabase
 launch
 [[ $("$dunok" --list | wc -l) -eq 19 ]] || fail "the first start made no defaults"
 
-# With --name the argument is a duration, whatever timer it also names;
-# without, a description first, then a duration, then a prefix.
+# With --name the argument is a duration; without, a description, a duration, then a prefix.
 says "Started a 45-second timer “fortyfive”" --start 45 --name fortyfive
 state_is "45 minutes" stopped
 refuses 2 "neither a timer nor a duration" --start "Five minutes" --save
@@ -171,8 +167,7 @@ says "Started a 1m 30s timer “Pasta 2”" --start 90s --name Pasta
 expect 0 --pause "Pasta 2"
 state_is Pasta running
 
-# Durations out of range: one sentence, status 2, the same on the bus; an
-# empty name is refused, not taken as the prefix of every timer.
+# Durations out of range and an empty name (no prefix of every timer) are refused, on the bus too.
 range="A timer runs for a second to a year."
 refuses 2 "dunok: $range" --start 0
 refuses 2 "dunok: $range" --start 99999h --name Bad
@@ -185,8 +180,7 @@ err_has "org.dunok.Dunok.Error.InvalidArgument: A timer name cannot be empty."
 [[ $(wc -l <"$work/err") -le 2 ]] || fail "Start(\"\") listed timers: $(cat "$work/err")"
 expect 2 --start ""
 
-# A running timer deleted in the window: the count goes down on the bus, and
-# the next start is counted again.
+# A running timer deleted in the window: the count on the bus goes down, and up at the next start.
 count_sent() {
     [[ $(grep -A1 member=RunningCountChanged "$work/monitor.log" | grep -o 'int32 [0-9]*' |
         tail -1) == "int32 $1" ]]

@@ -23,8 +23,7 @@ for size in 16x16 24x24 32x32 48x48 64x64 128x128 256x256; do
 done
 diff -r "$build/share/dunok" "$prefix/share/dunok" || fail "the installed resources differ"
 
-# The installed program as a desktop would start it, watching which files it
-# opens; its "desktop" only notes what it is asked to open.
+# The installed program as a desktop starts it, its files watched; xdg-open only takes notes.
 start_session_bus
 start_xvfb
 mkdir -p "$work/bin"
@@ -43,8 +42,7 @@ xdotool windowfocus --sync "$window" key F1
 wait_until 20 test -s "$work/opened" || fail "Help opened nothing"
 [[ $(cat "$work/opened") == "file://$prefix/share/dunok/help.pdf" ]] ||
     fail "Help opened $(cat "$work/opened"), not the installed guide"
-# The editor lists the sounds while it is built; its Play button (after the
-# description and the sound) loads the sound module.
+# The editor lists the sounds as it is built; its Play button loads the sound module.
 xdotool windowfocus --sync "$window" key ctrl+n
 opened() { grep -q "openat(.*\"$prefix/$1\".*) = [0-9]" "$work/files"; }
 wait_until 20 opened "share/dunok/Sounds" || fail "the installed Dunok did not list its sounds"

@@ -8,8 +8,7 @@
 # timer again (the launcher count says so), and "Stop", which silences it.
 source "$(dirname "$0")/lib.sh"
 open_desktop sound wm
-# The daemon's configuration as Debian installs it, except that its action
-# menu picks the entry named in $work/pick.
+# Debian's configuration of the daemon, but its action menu picks the entry named in $work/pick.
 printf '#!/bin/sh\ngrep -m1 -F "$(cat %s)"\n' "$work/pick" >"$work/menu"
 chmod +x "$work/menu"
 sed "s|^ *dmenu = .*|    dmenu = $work/menu|" /etc/xdg/dunst/dunstrc >"$work/dunstrc"
@@ -20,8 +19,7 @@ egg_store 2 "INSERT INTO Timers (desc, duration, sound, snoozeOn, snooze) VALUES
 start launcher dbus-monitor --session "interface='com.canonical.Unity.LauncherEntry'"
 launcher_count() { [[ $(grep -o 'int64 [0-9]*$' "$work/launcher.log" | tail -1) == "int64 $1" ]]; }
 displayed() { [[ $(dunstctl count displayed) -eq $1 ]]; }
-# The lines for developers tell when the daemon has answered; it must have
-# before the alarm is due.
+# The lines for developers tell that the daemon answered before the alarm is due.
 launch QT_LOGGING_RULES="dunok.*.debug=true"
 wait_until 30 grep -q "Permission granted" "$work/dunok.log" || fail "the daemon never answered Dunok"
 select_first_row

@@ -29,8 +29,7 @@ start_alarm() {
     xdotool key Return
     wait_until 20 sound_playing || fail "$1: the alarm was never heard on the sound server"
 }
-# ended WHEN: Dunok has gone with status 0, said nothing of a crash, and the
-# store is whole.
+# ended WHEN: Dunok has gone with status 0, without a crash report, the store whole.
 ended() {
     wait_until 60 process_gone "$app" || fail "$1: Dunok did not end"
     local status=0

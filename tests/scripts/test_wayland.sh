@@ -19,8 +19,7 @@ under() {
     start_accessibility_bus
     write_prefs prefsSendNotification=false prefsQuietWithMouse=false prefsBringToFront=true
     egg_store 2
-    # The client's side of the protocol goes to the log: what the compositor
-    # offers, and what Dunok asks of it.
+    # The log holds the client's side of the protocol: what is offered and asked.
     start dunok env QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 WAYLAND_DEBUG=client \
         "$dunok"
     app=$pid
