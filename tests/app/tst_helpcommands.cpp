@@ -61,11 +61,9 @@ private slots:
         QCOMPARE(run([](HelpCommands& h) { h.showHelp(); }),
                  QStringList({"Help not found.", "Could not locate help."}));
         QVERIFY(QFile(folder + "/help.pdf").open(QIODevice::WriteOnly));
+        const QString url = QUrl::fromLocalFile(folder + "/help.pdf").toString(QUrl::FullyEncoded);
         QCOMPARE(run([](HelpCommands& h) { h.showHelp(); }),
-                 QStringList(
-                     {"not opened", "Help not found.",
-                      "Could not display help " +
-                          QUrl::fromLocalFile(folder + "/help.pdf").toString(QUrl::FullyEncoded)}));
+                 QStringList({"not opened", "Help not found.", "Could not display help " + url}));
         QCOMPARE(run([](HelpCommands& h) { h.showWebsite(); }),
                  QStringList({"not opened", "Unable to open webpage.", "https://dunok.org/"}));
         qputenv("BROWSER", "true");
@@ -99,10 +97,8 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pidFile), 20000);
         }
         QFile file(pidFile);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const pid_t pid = file.readAll().trimmed().toInt();
-        QVERIFY(pid > 0);
-        QCOMPARE(::kill(pid, 0), 0);  // still there
+        const pid_t pid = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
+        QVERIFY(pid > 0 && ::kill(pid, 0) == 0);  // still there
         ::kill(pid, SIGTERM);
         QVERIFY(MessageBox::shownAlerts().isEmpty());
     }
@@ -118,14 +114,10 @@ private slots:
                                      {"OK"},
                                      QString()},
                                     &window, nullptr);
-        auto* box = window.findChild<QMessageBox*>();
-        QVERIFY(box);
         for (const char* name : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
-            auto* label = box->findChild<QLabel*>(name);
-            QVERIFY2(label, name);
-            QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+            auto* label = window.findChild<QLabel*>(name);
+            QVERIFY2(label && label->textInteractionFlags() & Qt::TextSelectableByMouse, name);
         }
-        box->close();
     }
 };
 

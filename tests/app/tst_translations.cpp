@@ -17,9 +17,8 @@
 using namespace dunok;
 
 static QSet<QString> placeholders(const QString& text) {
-    static const QRegularExpression marker(QStringLiteral("%(L?n|\\d+)"));
     QSet<QString> found;
-    for (const QRegularExpressionMatch& m : marker.globalMatch(text)) found << m.captured(0);
+    for (const auto& m : QRegularExpression("%(L?n|\\d+)").globalMatch(text)) found << m.captured();
     return found;
 }
 

@@ -72,26 +72,13 @@ private slots:
         QVERIFY(AudioPlayer::create(tone_, &error));  // the program's search finds the real one
     }
 
-    void volumeIsLinearAndClamped() {
-        auto player = AudioPlayer::create(tone_, nullptr);
-        player->setVolume(1.7);
-        QCOMPARE(player->volume(), 1.0);
-        player->setVolume(-0.3);
-        QCOMPARE(player->volume(), 0.0);
-        // Clipping comes after scaling: 1.5 at half volume is 0.75, not a clipped 1.0 halved.
-        const float in[] = {0.9f, 1.5f};
-        qint16 out[2];
-        audio::encode(in, 2, 0.5, audio::SampleFormat::Int16, reinterpret_cast<char*>(out));
-        QCOMPARE(out[0], qint16(14745));
-        QCOMPARE(out[1], qint16(24575));
-    }
-
+    // Without an output the player still takes as long as the sound, so that an alarm ends on time.
     void keepsTimeWithoutOutput() {
         auto player = AudioPlayer::create(tone_, nullptr);
         QSignalSpy spy(player.get(), &AudioPlayer::finished);
         player->play();
         QVERIFY(player->isSilent() && player->isPlaying());
-        QVERIFY(!spy.wait(300) && spy.wait(30000) && !player->isPlaying());  // as long as the sound
+        QVERIFY(!spy.wait(300) && spy.wait(30000) && !player->isPlaying());
         QCOMPARE(spy.takeFirst().at(0).toBool(), true);
         player->play();  // stopped before its end: no finished, then or later
         player->stop();
@@ -99,6 +86,11 @@ private slots:
         player->play();  // restarted while playing: one end, for the second play
         player->play();
         QVERIFY(spy.wait(30000) && !spy.wait(300) && spy.size() == 1);
+        // Clipping comes after scaling: 1.5 at half volume is 0.75, not a clipped 1.0 halved.
+        const float in[] = {0.9f, 1.5f};
+        qint16 out[2];
+        audio::encode(in, 2, 0.5, audio::SampleFormat::Int16, reinterpret_cast<char*>(out));
+        QVERIFY(out[0] == 14745 && out[1] == 24575);
     }
 
     // A machine without sound is told so once a run, not at every alarm: the
@@ -108,7 +100,7 @@ private slots:
         const auto told = [&] { return log.countStartingWith("No audio output could be opened"); };
         {
             SharedPlayer run;
-            for (int play = 0; play < 3; ++play) {
+            for (int play = 0; play < 2; ++play) {
                 run.replace(AudioPlayer::create(tone_, nullptr));
                 QSignalSpy noOutput(run.player(), &AudioPlayer::noOutput);
                 run.player()->play();
@@ -122,11 +114,9 @@ private slots:
         QCOMPARE(told(), 2);
         // Once closed at quit, nothing plays any more, and the console says why.
         nextRun.close();
-        QVERIFY(
-            !nextRun.play(QStringLiteral("Chimes"), startSettings(), MissingSound::PlaysDefault));
+        QVERIFY(!nextRun.play("Chimes", startSettings(), MissingSound::PlaysDefault));
         QVERIFY(!nextRun.player() && !nextRun.isPlaying());
-        QCOMPARE(log.countStartingWith("Couldn't load sound file no sound can play while Dunok is "
-                                       "quitting"),
+        QCOMPARE(log.countStartingWith("Couldn't load sound file no sound can play while Dunok"),
                  1);
     }
 
@@ -175,7 +165,6 @@ private slots:
         const auto rms = [](const auto& s) {  // without the partly filled first and last window
             return std::sqrt(std::accumulate(s.begin() + 1, s.end() - 1, 0.0) / (s.size() - 2));
         };
-        qInfo("RMS at 1.0: %.4f, at 0.5: %.4f", rms(heard[0]), rms(heard[1]));
         QVERIFY(std::abs(rms(heard[0]) / (0.5 / std::sqrt(2)) - 1) < 0.1);  // the file's own level
         QVERIFY(std::abs(rms(heard[0]) / rms(heard[1]) - 2) < 0.2);
     }

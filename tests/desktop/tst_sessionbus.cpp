@@ -1,18 +1,22 @@
-// What Dunok asks of the session bus. DUNOK_TEST_NEEDS_DBUS
+// What Dunok asks of the session bus: the finish notification as a stand-in service sees it,
+// idle sleep held off, and the launcher entry's count and progress. DUNOK_TEST_NEEDS_DBUS
 #include <QDBusConnection>
-#include <QDBusMessage>
+#include <QLoggingCategory>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "desktop/DesktopNotifications.h"
 #include "desktop/LauncherEntry.h"
 #include "desktop/ProcessActivity.h"
-#include "desktop/SingleInstance.h"
-#include "domain/Constants.h"
 #include "domain/RunningTimers.h"
 #include "domain/TimerList.h"
+#include "support/FakeNotificationService.h"
 #include "support/MessageLog.h"
 
 using namespace dunok;
+
+static const QString registered = QStringLiteral("Notification Register Success");
 
 // A screen saver that answers and a dock that listens, each on a connection of its own. The
 // cookie tells that the caller's name and reason arrived.
@@ -29,15 +33,108 @@ public slots:
 class TestSessionBus : public QObject {
     Q_OBJECT
 private slots:
-    void firstInstanceOwnsTheNameAndHearsReopen() {
-        SingleInstance instance;
-        QCOMPARE(instance.claim(), SingleInstance::Outcome::Primary);
-        QSignalSpy reopened(&instance, &SingleInstance::reopenRequested);
-        QDBusConnection second = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "2nd");
-        const QString& name = SingleInstance::serviceName;
-        second.send(
-            QDBusMessage::createMethodCall(name, SingleInstance::objectPath, name, "Reopen"));
-        QTRY_COMPARE_WITH_TIMEOUT(reopened.size(), 1, 5000);
+    // The console lines for developers are what these tests wait on.
+    void init() { QLoggingCategory::setFilterRules(QStringLiteral("dunok.*.debug=true")); }
+    void cleanup() { QLoggingCategory::setFilterRules(QString()); }
+
+    // Unless asked for, a user's console hears nothing of a service that answers.
+    void developersLinesAreSilentByDefault() {
+        QLoggingCategory::setFilterRules(QString());
+        testing::ServiceOnBus fake;
+        QVERIFY(fake.start());
+        testing::MessageLog log;
+        DesktopNotifications notifications;
+        notifications.requestAuthorization();
+        notifications.post({"Tea", "", "", "t-1"});
+        QTRY_COMPARE_WITH_TIMEOUT(fake.service.shown.size(), 1, 10000);
+        QVERIFY2(!log.contains(registered) && !log.contains("Permission granted"),
+                 qPrintable(log.messages().join('\n')));
+    }
+
+    void showsReplacesAndHearsClicks() {
+        testing::ServiceOnBus fake;
+        fake.service.capabilities << "body-markup";
+        QVERIFY(fake.start());
+        testing::MessageLog log;
+        DesktopNotifications notifications;
+        QSignalSpy clicked(&notifications, &DesktopNotifications::clicked);
+        QSignalSpy dismissed(&notifications, &DesktopNotifications::dismissed);
+        // Posts and waits for the service's answer, the nth of ours.
+        const auto post = [&](const DesktopNotifications::Content& notice, int nth) {
+            notifications.post(notice);
+            QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), nth, 10000);
+        };
+        notifications.requestAuthorization();
+        post({"Tea & <cake>", "Duration was 30s", "Occurred at 10:15 & <b>", "t-1"}, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(log.messages().contains("Permission granted"), 10000);
+        const auto& shown = fake.service.shown;
+        // Only the body may carry markup: what was typed there must show as typed.
+        QCOMPARE(shown[0].summary, QString("Tea & <cake>"));
+        QCOMPARE(shown[0].body, QString("Duration was 30s\nOccurred at 10:15 &amp; &lt;b&gt;"));
+        QCOMPARE(shown[0].expireTimeout, 0);  // an alarm stays until it is seen
+        // Services only honour an urgency sent as a byte.
+        QCOMPARE(shown[0].hints.value("urgency").metaType(), QMetaType::fromType<uchar>());
+        QCOMPARE(shown[0].hints.value("urgency").toInt(), 2);
+        // Posted back to back: the second still has to know the id of the one before it.
+        notifications.post({"Tea", "", "", "t-2"});
+        post({"Tea", "", "", "t-3"}, 3);
+        QCOMPARE(shown[2].replacesId, shown[1].id);
+        // A service error is reported; the alarm after it still replaces the last one shown.
+        fake.service.failWith = "Too many notifications";
+        notifications.post({"Tea", "", "", "t-4"});
+        QTRY_VERIFY_WITH_TIMEOUT(log.messages().contains("Too many notifications"), 10000);
+        fake.service.failWith.clear();
+        post({"Tea", "", "", "t-5"}, 4);
+        QCOMPARE(shown[3].replacesId, shown[2].id);
+
+        // Signals arrive in order: the click on ours shows the others were passed over.
+        emit fake.service.ActionInvoked(shown[3].id + 50, "default");  // another program's
+        emit fake.service.ActionInvoked(shown[3].id, "snooze");
+        emit fake.service.ActionInvoked(shown[3].id, "default");
+        QVERIFY(clicked.wait(10000));
+        QCOMPARE(clicked.size(), 1);
+        QCOMPARE(clicked[0][0].toString(), QString("t-5"));
+        // Acted on, it leaves the screen, and that is no dismissal by the user.
+        QTRY_COMPARE_WITH_TIMEOUT(fake.service.closed, QList<uint>{shown[3].id}, 10000);
+        post({"Egg", "", "", "t-6"}, 5);
+        QCOMPARE(shown[4].replacesId, 0u);  // nothing of ours is left to replace
+        // Expired, it says nothing; dismissed by the user, it names its timer, once.
+        emit fake.service.NotificationClosed(shown[4].id, 1);
+        post({"Egg", "", "", "t-7"}, 6);
+        emit fake.service.NotificationClosed(shown[5].id, 2);
+        emit fake.service.NotificationClosed(shown[5].id, 2);
+        post({"Egg", "", "", "t-8"}, 7);  // its reply comes after both signals
+        QCOMPARE(dismissed.size(), 1);
+        QCOMPARE(dismissed[0][0].toString(), QString("t-7"));
+        QCOMPARE(clicked.size(), 1);
+    }
+
+    // Without a service, or without a bus at all (a child run: the bus is made once per
+    // process), the console says why, once, and posting breaks nothing.
+    void withoutAServiceTheConsoleSaysWhy() {
+        testing::MessageLog log;
+        DesktopNotifications notifications;
+        notifications.requestAuthorization();
+        if (!QDBusConnection::sessionBus().isConnected()) {
+            notifications.post({"Tea", "", "", "t-1"});
+            notifications.post({"Tea", "", "", "t-2"});  // told once, not per post
+            QCoreApplication::processEvents();
+            QCOMPARE(log.countStartingWith("Notifications are off: no D-Bus session bus"), 1);
+            QVERIFY(log.messages().contains("Permission not granted"));
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(log.messages().contains("Permission not granted"), 10000);
+        const qsizetype verdict = log.messages().indexOf("Permission not granted");
+        QVERIFY2(verdict > 0 && !log.messages()[verdict - 1].isEmpty(), "the reason comes first");
+        notifications.post({"Tea", "", "", "t-1"});
+        QTRY_VERIFY_WITH_TIMEOUT(log.messages().size() > verdict + 1, 10000);  // and why not shown
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/dunok-test-bus");
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {"withoutAServiceTheConsoleSaysWhy"});
+        QVERIFY(child.waitForFinished(60000));
+        QVERIFY2(child.exitCode() == 0, child.readAll().constData());
     }
 
     void idleSleepIsHeldOnlyWhereAScreenSaverAnswers() {
@@ -70,9 +167,9 @@ private slots:
         TimerList list;
         Badge badge(running, list);
         badge.addDisplay(&entry);
-        for (int count : {3, 3, 1, 0}) {
+        for (int count : {3, 3, 0}) {
             running.clear();
-            for (int i = 0; i < count; ++i) running.append({QString::number(i + 1)});
+            for (int i = 0; i < count; ++i) running.append({QString::number(i + 1), false, {}, 0});
             badge.update();
         }
         badge.removeDisplay(&entry);
@@ -80,15 +177,14 @@ private slots:
         const qint64 steps[][2] = {{90, 180}, {90, 180}, {7199, 7200}, {7198, 7200}, {7190, 7200}};
         for (const auto& [left, of] : steps) entry.showNextFinish(NextFinish{"Tea", left, of});
         entry.showNextFinish(std::nullopt);
-        QTRY_COMPARE_WITH_TIMEOUT(dock.updates.size(), 7, 5000);
-        const QList<QVariantMap>& u = dock.updates;
-        QCOMPARE(u[0], QVariantMap({{"count", qint64(3)}, {"count-visible", true}}));
-        QCOMPARE(u[1], QVariantMap({{"count", qint64(1)}, {"count-visible", true}}));
-        QCOMPARE(u[2], QVariantMap({{"count", qint64(0)}, {"count-visible", false}}));
-        QCOMPARE(u[3], QVariantMap({{"progress", 0.5}, {"progress-visible", true}}));
-        QCOMPARE(u[4], QVariantMap({{"progress", 0.0}, {"progress-visible", true}}));
-        QCOMPARE(u[5], QVariantMap({{"progress", 0.001}, {"progress-visible", true}}));
-        QCOMPARE(u[6], QVariantMap({{"progress-visible", false}}));
+        QTRY_COMPARE_WITH_TIMEOUT(dock.updates.size(), 6, 5000);
+        QCOMPARE(dock.updates,
+                 (QList<QVariantMap>{{{"count", qint64(3)}, {"count-visible", true}},
+                                     {{"count", qint64(0)}, {"count-visible", false}},
+                                     {{"progress", 0.5}, {"progress-visible", true}},
+                                     {{"progress", 0.0}, {"progress-visible", true}},
+                                     {{"progress", 0.001}, {"progress-visible", true}},
+                                     {{"progress-visible", false}}}));
     }
 };
 

@@ -1,9 +1,6 @@
 #!/usr/bin/python3
-"""Reads and works Dunok through the accessibility bus, as a screen reader does.
-
-Run with Debian's own python3 (it has the AT-SPI bindings), with the session bus
-and, on X, the display that Dunok uses. Prints what it found and exits 0, or
-says what is wrong and exits 1.
+"""Reads and works Dunok through the accessibility bus, as a screen reader does;
+prints what it found, or says what is wrong and exits 1.
 
   ready            Dunok's main window and its timer list are on the bus
   rows             each row of the timer list, its cells' texts tab-separated
@@ -52,7 +49,6 @@ def showing(node):
 
 
 def walk(node, showing_only=True):
-    """The node and all below it; with showing_only, what is on screen."""
     yield node
     for child in children(node):
         if showing(child) or not showing_only:
@@ -70,10 +66,8 @@ def windows(role):
 
 
 def main_window():
-    for frame in windows(R.FRAME):
-        if frame.get_name() == "Dunok":
-            return frame
-    fail("Dunok's main window is not on the accessibility bus")
+    return next((f for f in windows(R.FRAME) if f.get_name() == "Dunok"), None) or fail(
+        "Dunok's main window is not on the accessibility bus")
 
 
 def editor():
@@ -82,9 +76,7 @@ def editor():
 
 def timer_table():
     table = next((n for n in walk(main_window()) if n.get_role() == R.TABLE), None)
-    if table is None or "Table" not in table.get_interfaces():
-        fail("the timer list is not on the bus as a table")
-    return table
+    return table if table and "Table" in table.get_interfaces() else fail("no timer table")
 
 
 def cell_text(table, row, column):
@@ -137,9 +129,8 @@ def check_names(root, needs, menus=False):
 
 
 def do_action(node):
-    if "Action" not in node.get_interfaces():
-        fail(f"{node.get_name()!r} has no actions")
-    names = [Atspi.Action.get_action_name(node, i) for i in range(Atspi.Action.get_n_actions(node))]
+    names = [Atspi.Action.get_action_name(node, i) for i in range(Atspi.Action.get_n_actions(node))
+             ] if "Action" in node.get_interfaces() else []
     for want in ("Press", "Toggle", "ShowMenu"):
         if want in names:
             if not Atspi.Action.do_action(node, names.index(want)):
@@ -197,24 +188,18 @@ def command(what, *args):
     elif what == "cell":
         print(cell_text(timer_table(), int(args[0]), int(args[1])))
     elif what == "where":
-        cell = Atspi.Table.get_accessible_at(timer_table(), int(args[0]), 0)
-        if cell is None:
-            fail(f"the list has no row {args[0]}")
+        cell = Atspi.Table.get_accessible_at(timer_table(), int(args[0]), 0) or fail("no row")
         box = Atspi.Component.get_extents(cell, Atspi.CoordType.SCREEN)
         print(f"{box.x + box.width // 2} {box.y + box.height // 2}")
-    elif what == "status":
-        # The status line is the label beside the list.
+    elif what == "status":  # the label beside the list
         labels = [n for n in children(timer_table().get_parent()) if n.get_role() == R.LABEL]
         print(labels[0].get_name() if labels else fail("no status line beside the list"))
     elif what == "select":
         row, table = int(args[0]), timer_table()
         Atspi.Table.add_row_selection(table, row)
-        if not Atspi.Table.is_row_selected(table, row):
-            fail(f"row {row} could not be selected")
-        print(f"selected {cell_text(table, row, 0)}")
+        Atspi.Table.is_row_selected(table, row) or fail(f"row {row} could not be selected")
     elif what == "press":
         do_action(find_named(args[0]))
-        print(f"pressed {args[0]}")
     elif what == "check-main":
         # The toolbar's buttons, the menus' items, the list's cells and the
         # quick-help icon beside the status line.
@@ -225,18 +210,13 @@ def command(what, *args):
                                "check box": 1, "push button": 4})
     elif what == "check-calendar":
         button = next((n for n in walk(editor()) if n.get_role() == R.PUSH_BUTTON
-                       and "calendar" in n.get_name().lower()), None)
-        if button is None:
-            fail("the editor has no calendar button")
+                       and "calendar" in n.get_name().lower()), None) or fail("no calendar button")
         calendar = popup_after(lambda: do_action(button))
-        print(f"popup: {calendar.get_name()}")
         # Two arrows and the days of one month; no blank buttons around them.
         buttons = check_names(calendar, {"push button": 2 + 28})["push button"]
-        if buttons > 2 + 31:
-            fail(f"{buttons} buttons in a month's calendar")
+        buttons <= 2 + 31 or fail(f"{buttons} buttons in a month's calendar")
     else:
-        print(__doc__, file=sys.stderr)
-        sys.exit(2)
+        sys.exit(__doc__)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,8 @@
-# Helpers for tests that run the real program: a private home, bus and display,
-# and waiting with a deadline instead of sleeping blindly.
+# Helpers for tests that run the real program, sourced without arguments: the
+# script's own are the program and the build folder.
 set -euo pipefail
+dunok=${1:-} build=${2:-}
+source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 setup_home() {
     work=$(mktemp -d)
@@ -8,6 +10,7 @@ setup_home() {
     export HOME=$work/home ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
     mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$HOME"
     chmod 700 "$XDG_RUNTIME_DIR"
+    store=$XDG_DATA_HOME/Dunok/TimerModel.sqlite
     pids_to_stop=()
     trap cleanup EXIT
 }
@@ -32,19 +35,22 @@ start_session_bus() {
         >"$work/bus.conf"
     local out
     out=$(dbus-daemon --config-file="$work/bus.conf" --fork --print-address=1 --print-pid=1)
-    DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")
-    export DBUS_SESSION_BUS_ADDRESS
-    pids_to_stop+=("$(sed -n 2p <<<"$out")")
+    export DBUS_SESSION_BUS_ADDRESS=${out%%$'\n'*}
+    pids_to_stop+=("${out##*$'\n'}")
 }
+bus_owner_pid() { # NAME: the pid of the program that owns it, or nothing
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.GetConnectionUnixProcessID "string:$1" 2>/dev/null |
+        awk '/uint32/ { print $2 }'
+}
+bus_has_owner() { [[ -n $(bus_owner_pid "$1") ]]; }
 
-# A display on the first free number, exported once the server takes clients.
 start_xvfb() {
     rm -f "$work/display" # a display before this one must not be taken for it
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
     pids_to_stop+=("$!")
     wait_until 10 grep -q '^[0-9]' "$work/display" || fail "Xvfb did not start"
-    DISPLAY=:$(head -1 "$work/display")
-    export DISPLAY
+    export DISPLAY=:$(head -1 "$work/display")
 }
 
 # start NAME command...: in the background with its output in $work/NAME.log.
@@ -59,13 +65,10 @@ start() {
 stop() {
     local status=0
     kill -"${2:-TERM}" "$1" || fail "$1 was gone before its SIG${2:-TERM}"
-    wait_until 20 process_gone "$1" || fail "SIG${2:-TERM} did not end $1"
+    wait_until 30 process_gone "$1" || fail "SIG${2:-TERM} did not end $1"
     wait "${3:-$1}" || status=$?
     [[ $status -eq 0 ]] || fail "$1 ended with status $status after SIG${2:-TERM}"
 }
-
-# The first visible Dunok window; fails after 30 s without one.
-first_window() { timeout 30 xdotool search --sync --onlyvisible --class dunok | head -1; }
 
 # wait_until SECONDS command...: polls every 50 ms.
 wait_until() {
@@ -87,3 +90,34 @@ fail() {
     done >&2
     exit 1
 }
+
+# Preferences for a returning user (no default timers), sorted by duration.
+# Extra KEY=VALUE lines may follow.
+write_prefs() {
+    mkdir -p "$XDG_CONFIG_HOME/Dunok"
+    { printf '[General]\nhavePrefs=100\nprefsSort=1\n'; printf '%s\n' "$@"; } \
+        >"$XDG_CONFIG_HOME/Dunok/Dunok.conf"
+}
+
+# make_store [SQL]: a store as Dunok itself writes it, then filled with SQL.
+make_store() {
+    [[ -f $store ]] || {
+        start prepare env QT_QPA_PLATFORM=offscreen "$dunok"
+        wait_until 60 sqlite3 -readonly "$store" 'SELECT 1 FROM Timers' >/dev/null 2>&1 ||
+            fail "Dunok made no store"
+        stop "$pid"
+    }
+    [[ -z ${1:-} ]] || sqlite3 "$store" "$1"
+}
+# egg_store SECONDS [SQL]: a quick egg of that many seconds above a slow stew.
+egg_store() {
+    make_store "INSERT INTO Timers (desc, duration, sound) VALUES ('Quick egg', $1,
+        'Vintage Alarm Clock'), ('Slow stew', 3600, 'Vintage Alarm Clock'); ${2:-}"
+}
+row() { "$dunok" --list | grep -P "^\Q$1\E\t"; }
+
+has_crash_report() {
+    grep -qE 'ERROR: AddressSanitizer|ERROR: LeakSanitizer|runtime error:|SUMMARY: UndefinedBehavior|Segmentation fault|Aborted|terminate called' "$1"
+}
+
+source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"

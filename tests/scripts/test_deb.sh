@@ -2,13 +2,11 @@
 # The Debian package holds exactly what an install under /usr holds, and lets apt
 # pull in the libraries the program needs.
 source "$(dirname "$0")/lib.sh"
-build=$2
 setup_home
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
     fail "cpack failed"
 debs=("$work"/pkg/*.deb)
 [[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "cpack made ${#debs[@]} packages: ${debs[*]}"
-
 # The linked libraries come from dpkg-shlibdeps; the X11 platform plugin, loaded
 # at run time, must be named by hand.
 depends=$(dpkg-deb -f "${debs[0]}" Depends)
@@ -16,12 +14,10 @@ for package in libqt6widgets6 libqt6dbus6 libqt6multimedia6 libsndfile1 libsqlit
     qt6-qpa-plugins; do
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
-
 DESTDIR=$work/stage cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
     fail "cmake --install failed"
 sort "$build/install_manifest.txt" >"$work/installed"
 grep -qx '/usr/bin/dunok' "$work/installed" || fail "the install has no /usr/bin/dunok"
 dpkg-deb --fsys-tarfile "${debs[0]}" | tar -t | grep -v '/$' | sed 's:^\./:/:' | sort >"$work/packaged"
-diff "$work/installed" "$work/packaged" ||
-    fail "package and install differ (< installed only, > packaged only)"
+diff "$work/installed" "$work/packaged" || fail "package and install differ (< installed, > packaged)"
 echo "PASS"

@@ -1,35 +1,31 @@
 #!/usr/bin/env bash
 # Killing Dunok in the middle of a reorder never loses or doubles a timer: a
 # worker rewrites a store of 40 timers in a new order over and over and is
-# killed with SIGKILL at a random moment, again and again; after every kill the
-# store must hold each timer exactly once, in an order a finished rewrite made.
+# killed at a random moment, a hundred times; after every kill the store holds
+# each timer exactly once, in an order a finished rewrite made.
 source "$(dirname "$0")/lib.sh"
-worker=$2/tests/reorder_worker
+worker=$build/tests/reorder_worker
 [[ -x $worker ]] || fail "no worker at $worker (build the target reorder_worker)"
 setup_home
-store=$work/TimerModel.sqlite
-count=40 runs=100 mid=0 changed=0
-"$worker" init "$store" "$count" || fail "could not make the store"
-previous=$("$worker" check "$store" "$count") || fail "the new store is not whole"
+store=$work/TimerModel.sqlite mid=0 changed=0
+"$worker" init "$store" 40 || fail "could not make the store"
+previous=$("$worker" check "$store" 40) || fail "the new store is not whole"
 mkfifo "$work/ready"
-for ((run = 1; run <= runs; run++)); do
+for ((run = 1; run <= 100; run++)); do
     "$worker" run "$store" >"$work/ready" 2>"$work/worker.log" &
     pid=$!
-    read -r -t 20 line <"$work/ready" || fail "run $run: the worker never got ready"
-    [[ $line == ready ]] || fail "run $run: the worker said '$line'"
-    sleep "$(printf '0.%03d' $((RANDOM % 50)))"  # up to 50 ms: a few rewrites
+    read -r -t 20 line <"$work/ready" && [[ $line == ready ]] || fail "run $run: not ready: ${line:-}"
+    sleep "$(printf '0.%03d' $((RANDOM % 50)))" # up to 50 ms: a few rewrites
     kill -KILL "$pid" 2>/dev/null || true
     { wait "$pid"; } 2>/dev/null && status=0 || status=$?
-    [[ $status -eq 137 ]] ||
-        fail "run $run: the worker ended on its own ($status): $(cat "$work/worker.log")"
+    ((status == 137)) || fail "run $run: the worker ended on its own ($status)"
     # A journal left beside the store: the kill came inside a rewrite.
     [[ -s $store-journal ]] && mid=$((mid + 1))
-    result=$("$worker" check "$store" "$count" 2>&1) || fail "run $run: $result"
+    result=$("$worker" check "$store" 40 2>&1) || fail "run $run: $result"
     [[ $result != "$previous" ]] && changed=$((changed + 1))
     previous=$result
 done
-echo "kills=$runs mid-rewrite=$mid order-changed=$changed"
+echo "mid-rewrite=$mid order-changed=$changed"
 # Without kills inside a rewrite and rewrites between kills this tested nothing.
-((mid > 0)) || fail "no kill landed inside a rewrite"
-((changed > 0)) || fail "no rewrite was ever committed"
+((mid > 0 && changed > 0)) || fail "no kill landed inside a rewrite, or no rewrite was committed"
 echo "PASS"

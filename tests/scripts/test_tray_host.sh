@@ -1,22 +1,17 @@
 #!/usr/bin/env bash
-# Dunok in a real XEmbed tray (trayer) under a real window manager: its icon
-# appears in the tray, shows the number of running timers (a red disc drawn on
-# it), its tooltip gains a line for the next timer to ring, its menu brings a
-# closed window back, and a click on it too.
-here=$(dirname "$0")
-source "$here/lib.sh"
-source "$here/desktop.sh"
-dunok=$1
+# Dunok in a real XEmbed tray under a real window manager: its icon is embedded
+# in the tray, shows the number of running timers (a red disc drawn on it), its
+# tooltip gains a line for the next timer to ring, and its menu and a click on
+# it bring a closed window back; started --hidden it shows only the icon until
+# --show or --new asks for the window.
+source "$(dirname "$0")/lib.sh"
 open_desktop wm tray
 write_prefs prefsSendNotification=false prefsBringToFront=false
-make_store "$dunok" "INSERT INTO Timers (desc, duration, sound) VALUES
-    ('Tea', 3000, 'Chimes'), ('Stew', 3600, 'Chimes')"
-start dunok env QT_QPA_PLATFORM=xcb "$dunok"
-app=$pid
-wait_until 60 have_main_window || fail "no Dunok window appeared"
+make_store "INSERT INTO Timers (desc, duration, sound) VALUES ('Tea', 3000, 'Chimes'),
+    ('Stew', 3600, 'Chimes')"
+launch
 wait_until 30 have_tray_icon || fail "no icon appeared in the tray"
 icon=$(tray_icon_window)
-# Inside the tray's panel, not a window of its own on the desktop.
 [[ $(xwininfo -id "$icon" -tree | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p') != \
     $(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p') ]] ||
     fail "the icon is a top-level window, not embedded in the tray"
@@ -28,28 +23,20 @@ red_pixels() {
                       END { print n + 0 }'
 }
 ((($(red_pixels)) == 0)) || fail "the icon shows a count with no timer running"
-
-# The tooltip shown while the pointer rests on the icon: its height.
-tooltip_window() { window_of_type TOOLTIP; }
-no_tooltip() { ! tooltip_window >/dev/null; }
+# The height of the tooltip shown while the pointer rests on the icon.
 tooltip_height() {
     xdotool mousemove 500 400 # away, until the last hover's tooltip has gone
-    wait_until 10 no_tooltip || return 1
+    wait_until 10 eval '! window_of_type TOOLTIP >/dev/null' || return 1
     xdotool mousemove --window "$icon" 10 10 mousemove_relative 1 1
     local tip=""
-    wait_until 10 tooltip_window >/dev/null && tip=$(tooltip_window)
-    [[ -n $tip ]] || return 1
-    dunok_windows | awk -v w="$tip" '$1 == w { print $3 }'
+    wait_until 10 window_of_type TOOLTIP >/dev/null && tip=$(window_of_type TOOLTIP)
+    [[ -n $tip ]] && dunok_windows | awk -v w="$tip" '$1 == w { print $3 }'
 }
-have_tooltip() { tooltip_height >/dev/null; }
-wait_until 20 have_tooltip || fail "no tooltip over the icon"
+wait_until 20 eval 'tooltip_height >/dev/null' || fail "no tooltip over the icon"
 idle_tip=$(tooltip_height)
-
-w=$(main_window)
-xdotool windowactivate --sync "$w"
-xdotool key Down Up Return Down Return # both timers start
-icon_counts() { (($(red_pixels) > 10)); }
-wait_until 10 icon_counts || fail "the icon does not count the running timers"
+select_first_row
+xdotool key Return Down Return # both timers start
+wait_until 10 eval '(($(red_pixels) > 10))' || fail "the icon does not count the running timers"
 running_tip=$(tooltip_height) || fail "no tooltip over the icon while timers run"
 ((running_tip > idle_tip)) ||
     fail "the tooltip did not gain the next timer's line ($idle_tip px, then $running_tip px)"
@@ -65,17 +52,21 @@ wmctrl -c Dunok
 wait_until 10 main_window_gone || fail "the window did not close again"
 xdotool mousemove --window "$icon" 10 10 click 1
 wait_until 10 have_main_window || fail "a click on the icon did not bring the window back"
-stop "$app"
+quit_dunok
 
-# As the login entry starts it: in the tray with no window, until asked for one
-# from the command line or the launcher's New Timer.
-start hidden env QT_QPA_PLATFORM=xcb "$dunok" --hidden
+# As the login entry starts it: only the icon, until a window is asked for.
+start dunok env QT_QPA_PLATFORM=xcb "$dunok" --hidden
 app=$pid
 wait_until 30 have_tray_icon || fail "no icon in the tray after --hidden"
 ! have_main_window || fail "--hidden showed the window"
-env QT_QPA_PLATFORM=xcb "$dunok" --show || fail "dunok --show failed"
+# A second launch hands over to the first, which shows its window.
+QT_QPA_PLATFORM=xcb "$dunok" || fail "a second launch failed"
+wait_until 10 have_main_window || fail "a second launch did not bring the window"
+wmctrl -c Dunok
+wait_until 10 main_window_gone || fail "the window did not close"
+QT_QPA_PLATFORM=xcb "$dunok" --show || fail "dunok --show failed"
 wait_until 10 have_main_window || fail "dunok --show did not bring the window"
-env QT_QPA_PLATFORM=xcb "$dunok" --new || fail "dunok --new failed"
+QT_QPA_PLATFORM=xcb "$dunok" --new || fail "dunok --new failed"
 wait_until 10 have_editor || fail "dunok --new did not open the editor"
-stop "$app"
+quit_dunok
 echo "PASS"
