@@ -1,18 +1,19 @@
-// The timer editor as a user drives it: what it opens with, how the sliders
-// and the target date become a duration, what Save refuses and stores, and
-// the snooze, whose length a switched-off snooze keeps.
+// The timer editor as a user drives it: what it opens with, how the sliders,
+// the target date and the month calendar become a duration, what Save refuses
+// and stores, and the snooze, whose length a switched-off snooze keeps.
 #include <QtTest>
 #include <QtWidgets>
 
 #include "desktop/Alarm.h"
-#include "desktop/ResourceFolder.h"
 #include "domain/TimerEdits.h"
 #include "domain/TimerModel.h"
 #include "domain/WallClock.h"
 #include "support/TestEnvironment.h"
+#include "ui/CalendarCell.h"
 #include "ui/CalendarPopover.h"
 #include "ui/EditController.h"
 #include "ui/MessageBox.h"
+#include "ui/MonthCalendarView.h"
 #include "ui/TargetDate.h"
 
 using namespace dunok;
@@ -20,8 +21,45 @@ using namespace dunok;
 namespace {
 const QTimeZone berlin("Europe/Berlin");
 const QString badDuration = "Duration cannot be zero, or date and time must not be in the past.";
+const QColor red(194, 37, 3);
 QDateTime berlinTime(int mo, int d, int h, int mi, int s = 0) {
     return QDateTime(QDate(2024, mo, d), QTime(h, mi, s), berlin);
+}
+QDateTime at(QDate day) {
+    return QDateTime(day, QTime(0, 0), berlin);
+}
+CalendarCell* cell(const MonthCalendarView& view, int n) {
+    return view.findChild<CalendarCell*>(QStringLiteral("c%1").arg(n));
+}
+// The title, then the day of month in each cell c1..c42: 0 where empty,
+// negative where marked as picked.
+QList<QVariant> grid(const MonthCalendarView& view) {
+    QList<QVariant> days{view.findChild<QLabel*>("calendarTittle")->text()};
+    for (int n = 1; n <= 42; ++n) {
+        const std::optional<QDateTime> date = cell(view, n)->representedDate();
+        const int day = date ? date->toTimeZone(berlin).date().day() : 0;
+        days.append(cell(view, n)->isSelected() ? -day : day);
+    }
+    return days;
+}
+QList<QVariant> expectedGrid(const QString& title, int firstCell, int days, int picked = 0) {
+    QList<QVariant> grid{title};
+    grid.resize(43, 0);
+    for (int day = 1; day <= days; ++day) grid[firstCell - 1 + day] = day == picked ? -day : day;
+    return grid;
+}
+// The month of `month` on show, with `picked` marked.
+void show(MonthCalendarView& view, QDate month, QDate picked) {
+    view.setDate(at(month));
+    view.setSelectedDate(at(picked));
+    view.show();
+}
+int darkest(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    int value = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) value = std::min(value, qGray(image.pixel(x, y)));
+    return value;
 }
 }  // namespace
 
@@ -51,7 +89,6 @@ class TestEditController : public QObject {
     QColor ink() { return ctl<QLabel>("lblDuration")->palette().color(QPalette::WindowText); }
     QLineEdit* desc() { return ctl<QLineEdit>("edDescription"); }
     TargetDateEdit* picker() { return ctl<TargetDateEdit>("edDateTime"); }
-    QCheckBox* snoozeBox() { return ctl<QCheckBox>("cbSnooze"); }
     QSpinBox* snoozeMinutes() { return ctl<QSpinBox>("spinSnooze"); }
     // Save, with "OK" ready: the alert it showed, if any.
     std::optional<AlertSpec> save() {
@@ -64,26 +101,10 @@ class TestEditController : public QObject {
     void saveIsRefused(const QString& message, const QString& why, const QString& typed) {
         const std::optional<AlertSpec> alert = save();
         QVERIFY(alert && alert->windowTitle == "Dunok");
-        QCOMPARE(alert->message, message);
-        QCOMPARE(alert->informativeText, why);
-        QVERIFY(dlg->isVisible() && desc()->text() == typed && storedTimers().isEmpty());
+        QCOMPARE(alert->message + ' ' + alert->informativeText, message + ' ' + why);
+        QVERIFY(dlg->isVisible() && desc()->text() == typed && stored().isEmpty());
     }
-    QList<Timer> storedTimers() { return testing::storedRecords(home.storePath()); }
-    // (snoozeOn, snooze) of the one stored timer, as a fresh read finds it.
-    std::pair<bool, qint64> storedSnooze() {
-        const auto rows = storedTimers();
-        if (rows.size() != 1) return {};
-        return {rows[0].snoozeOn, rows[0].snooze};
-    }
-    // The editor on a stored timer that snoozes for 3 minutes.
-    void openStoredEgg() {
-        Timer egg = store->addTimer("Egg", 240);
-        egg.snoozeOn = true;
-        egg.snooze = 180;
-        QVERIFY(store->store().update(egg, nullptr));
-        open(egg);
-    }
-
+    QList<Timer> stored() { return testing::storedRecords(home.storePath()); }
     // A new store and the clock at 10:00:45 on 20 March.
     void fresh() {
         QDir().mkpath(home.path() + "/res/Sounds");
@@ -96,31 +117,32 @@ class TestEditController : public QObject {
     }
 
 private slots:
-    // The picker writes dates as "28 Mar 2027 02:30" in this locale.
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init() { fresh(); }
+    void init() {
+        QLocale::setDefault(QLocale::c());  // the picker writes "28 Mar 2027 02:30"
+        fresh();
+    }
 
     void addRefusesUntilValidThenSaves() {
         open();
         QVERIFY(desc()->text().isEmpty() && ctl<QCheckBox>("cbStart")->isChecked());
         QCOMPARE(shown(), QString("5m"));
         QCOMPARE(ctl<QComboBox>("pmAlarm")->currentText(), QString("Vintage Alarm Clock"));
-        QVERIFY(!snoozeBox()->isChecked() && !snoozeMinutes()->isEnabled());
+        QVERIFY(!ctl<QCheckBox>("cbSnooze")->isChecked() && !snoozeMinutes()->isEnabled());
         desc()->setText("Tea");
         QTest::keyClick(desc(), Qt::Key_Escape);
-        QVERIFY(!dlg->isVisible() && storedTimers().isEmpty());
+        QVERIFY(!dlg->isVisible() && stored().isEmpty());
         open();
         QSignalSpy start(dlg.get(), &EditController::startRequested);
         desc()->setText("Tea");
         ctl("slideMins")->setValue(0);
         QCOMPARE(shown(), QString("Duration must not be zero."));
-        QCOMPARE(ink(), QColor(194, 37, 3));  // red
+        QCOMPARE(ink(), red);
         // A screen reader reads out the error itself.
         QCOMPARE(QAccessible::queryAccessibleInterface(ctl<QLabel>("lblDuration"))
                      ->text(QAccessible::Name),
                  shown());
         saveIsRefused("Invalid duration.", badDuration, "Tea");
-        picker()->setMoment(berlinTime(3, 20, 9, 59));  // the clock is at 10:00:45
+        picker()->setMoment(berlinTime(3, 20, 9, 59));
         QCOMPARE(shown(), QString("Date must be in the future."));
         saveIsRefused("Invalid duration.", badDuration, "Tea");
         ctl("slideHours")->setValue(1);
@@ -130,21 +152,18 @@ private slots:
         saveIsRefused("Missing description.", "You need to provide a description", " \t ");
         desc()->setText("  Tea ");
         ctl<QComboBox>("pmAlarm")->setCurrentText("Bell");
-        snoozeBox()->click();
-        QVERIFY(snoozeMinutes()->isEnabled());
+        ctl<QCheckBox>("cbSnooze")->click();
         snoozeMinutes()->setValue(10);
         store->store().failNextWrites(1);
         saveIsRefused("Could not save the timer.",
                       "Nothing was saved and what you typed is still here. Try Save again.",
                       "  Tea ");
         QTest::keyClick(desc(), Qt::Key_Return);
-        const auto stored = storedTimers();
-        QVERIFY(!dlg->isVisible() && start.count() == 1 && stored.size() == 1);
-        QCOMPARE(start.at(0).at(0).toString(), timerId(stored[0]));
-        QCOMPARE(stored[0].desc, QString("  Tea "));
-        QCOMPARE(stored[0].duration, qint64(3603));
-        QCOMPARE(stored[0].sound, QString("Bell"));
-        QCOMPARE(storedSnooze(), std::make_pair(true, qint64(600)));
+        QVERIFY(!dlg->isVisible() && start.count() == 1 && stored().size() == 1);
+        const Timer tea = stored()[0];
+        QCOMPARE(start.at(0).at(0).toString(), timerId(tea));
+        QCOMPARE(testing::entries({tea}), QStringList{"  Tea /3603"});
+        QVERIFY(tea.sound == "Bell" && tea.snoozeOn && tea.snooze == 600);
     }
 
     // The sliders cannot hold a day: they are disabled, and the duration stands.
@@ -161,33 +180,32 @@ private slots:
             QCOMPARE(ctl<QComboBox>("pmAlarm")->currentText(), QString("Chimes"));
             QCOMPARE(picker()->moment(), clock.now().addSecs(seconds));
             desc()->setText("Soft eggs");
-            save();
-            QVERIFY(!dlg->isVisible());
-            QCOMPARE(storedTimers().value(0).desc, QString("Soft eggs"));
-            QCOMPARE(storedTimers().value(0).duration, seconds);
+            QVERIFY(!save() && !dlg->isVisible());
+            QCOMPARE(testing::entries(stored()),
+                     QStringList{"Soft eggs/" + QString::number(seconds)});
         }
-        struct Snooze {
-            int typed;
-            bool off, refused;
-        };
-        for (const Snooze& c : {Snooze{0, false, true}, Snooze{1440, false, false},
-                                Snooze{1441, false, true}, Snooze{0, true, false}}) {
+        for (const auto& [typed, off, refused] : {std::tuple{0, false, true},
+                                                  {1440, false, false},
+                                                  {1441, false, true},
+                                                  {0, true, false}}) {
             fresh();
-            openStoredEgg();
-            QVERIFY(snoozeBox()->isChecked() && snoozeMinutes()->value() == 3);
-            snoozeMinutes()->setValue(c.typed);
-            if (c.off) snoozeBox()->click();
+            Timer egg = store->addTimer("Egg", 240);
+            egg.snoozeOn = true;
+            egg.snooze = 180;
+            QVERIFY(store->store().update(egg, nullptr));
+            open(egg);
+            QVERIFY(ctl<QCheckBox>("cbSnooze")->isChecked() && snoozeMinutes()->value() == 3);
+            snoozeMinutes()->setValue(typed);
+            if (off) ctl<QCheckBox>("cbSnooze")->click();
             const std::optional<AlertSpec> alert = save();
-            QCOMPARE(bool(alert), c.refused);
-            if (c.refused) {
-                QCOMPARE(alert->message, QString("Invalid snooze length."));
-                QCOMPARE(alert->informativeText,
-                         QString("A snooze lasts from 1 minute to 1 day (1440 minutes)."));
-                QVERIFY(dlg->isVisible() && snoozeMinutes()->value() == c.typed);
-            }
-            QCOMPARE(
-                storedSnooze(),
-                std::make_pair(!c.off, c.off || c.refused ? qint64(180) : qint64(c.typed) * 60));
+            QCOMPARE(alert ? alert->message + ' ' + alert->informativeText : QString(),
+                     refused ? "Invalid snooze length. A snooze lasts from 1 minute to 1 day "
+                               "(1440 minutes)."
+                             : "");
+            QCOMPARE(dlg->isVisible(), refused);
+            const Timer now = stored().value(0);
+            QCOMPARE(now.snoozeOn, !off);
+            QCOMPARE(now.snooze, off || refused ? 180 : qint64(typed) * 60);
         }
     }
 
@@ -204,6 +222,13 @@ private slots:
             picker()->setDateTime(target);  // the picker holds clock fields as UTC
             QCOMPARE(dlg->chosenDuration().value_or(0), seconds);
         }
+        // A day picked in the calendar keeps the time of day.
+        clock.setNow(berlinTime(3, 20, 10, 0, 45));
+        open();
+        picker()->setMoment(berlinTime(3, 21, 18, 30, 20));
+        dlg->didSelectDate(berlinTime(3, 24, 0, 0));
+        QCOMPARE(picker()->moment(), berlinTime(3, 24, 18, 30));
+        QCOMPARE(dlg->chosenDuration(), std::optional<qint64>(4 * 86400 + 8 * 3600 + 30 * 60));
     }
 
     // A whole date typed over the picker's text, as a user does it: the typed
@@ -227,18 +252,16 @@ private slots:
             if (error.isEmpty()) {
                 QCOMPARE(picker()->moment(), meant);
                 QCOMPARE(picker()->text(), QString("27 Mar 2027 02:30"));
-                const qint64 seconds = berlinTime(3, 20, 10, 0).secsTo(meant);
-                QCOMPARE(dlg->chosenDuration().value_or(0), seconds);
                 save();
-                QCOMPARE(storedTimers().value(0).duration, seconds);
+                QCOMPARE(stored().value(0).duration, berlinTime(3, 20, 10, 0).secsTo(meant));
                 continue;
             }
             QCOMPARE(shown(), error);
-            QCOMPARE(ink(), QColor(194, 37, 3));
+            QCOMPARE(ink(), red);
             QCOMPARE(picker()->text(), typed);  // left to be mended
-            QVERIFY(dlg->isVisible());
             QCOMPARE(save()->message, QString("Invalid duration."));
-            QCOMPARE(storedTimers().value(0).duration, qint64(60));
+            QVERIFY(dlg->isVisible());
+            QCOMPARE(stored().value(0).duration, qint64(60));
         }
     }
 
@@ -267,12 +290,68 @@ private slots:
         }
     }
 
-    void pickingADayKeepsTheTimeOfDay() {
-        open();
-        picker()->setMoment(berlinTime(3, 21, 18, 30, 20));
-        dlg->didSelectDate(berlinTime(3, 24, 0, 0));  // as the calendar hands over a day
-        QCOMPARE(picker()->moment(), berlinTime(3, 24, 18, 30));
-        QCOMPARE(dlg->chosenDuration(), std::optional<qint64>(4 * 86400 + 8 * 3600 + 30 * 60));
+    // Each month from the column of its first day; the third is picked.
+    void monthStartsAtItsWeekdayColumn() {
+        for (const auto& [locale, month, firstCell, days, firstLabel] :
+             {std::tuple{"en_US", QDate(2024, 9, 1), 1, 30, "SUN"},  // on the first weekday
+              {"en_US", QDate(2020, 8, 1), 7, 31, "SUN"},  // 31 days from the last weekday
+              {"en_GB", QDate(2020, 3, 1), 7, 31, "MON"}}) {
+            QLocale::setDefault(QLocale(locale));
+            MonthCalendarView view(clock);
+            show(view, month.addDays(13), month.addDays(2));
+            QCOMPARE(grid(view).mid(1), expectedGrid("", firstCell, days, 3).mid(1));
+            QCOMPARE(view.findChild<QLabel*>("day1")->text(), firstLabel);
+        }
+    }
+
+    void stepsBetweenMonths() {
+        QLocale::setDefault(QLocale("en_US"));
+        MonthCalendarView view(clock);
+        show(view, QDate(2024, 12, 1), QDate(2024, 12, 10));
+        view.nextMonth();
+        QCOMPARE(grid(view), expectedGrid("January, 2025", 4, 31));
+        view.prevMonth();  // the picked day is marked again
+        QCOMPARE(grid(view), expectedGrid("December, 2024", 1, 31, 10));
+        // The day of the month is kept, so from 31 January it runs on into March.
+        view.setDate(at(QDate(2024, 1, 31)));
+        view.nextMonth();
+        QCOMPARE(view.date(), at(QDate(2024, 3, 2)));
+    }
+
+    void clickPicksTheStartOfTheDayAndEachDayIsSpokenByItsDate() {
+        QLocale::setDefault(QLocale("en_US"));
+        clock.setNow(QDateTime(QDate(2024, 5, 15), QTime(10, 0, 45), berlin));
+        MonthCalendarView view(clock);
+        QList<QDateTime> picked;
+        connect(&view, &MonthCalendarView::dateSelected, [&](const QDateTime& d) { picked << d; });
+        show(view, QDate(2024, 5, 1), QDate(2024, 5, 20));      // May 2024 begins in c4
+        const QImage today = cell(view, 18)->grab().toImage();  // 15 May, the clock's day
+        for (int x = 0; x < today.width(); ++x) {               // today's bar runs along its foot
+            const QColor c = today.pixelColor(x, today.height() - 1);
+            QVERIFY2(c.green() > 200 && c.red() < 60 && c.blue() < 60, qPrintable(c.name()));
+        }
+        // Past numbers are grey, later ones black; a past day can still be picked.
+        const int pastInk = darkest(cell(view, 6));
+        QVERIFY2(pastInk > 90 && pastInk < 200, qPrintable(QString::number(pastInk)));
+        QVERIFY(darkest(cell(view, 26)) < 60);
+        QTest::mouseClick(cell(view, 6), Qt::LeftButton);   // 3 May
+        QTest::mouseClick(cell(view, 23), Qt::LeftButton);  // 20 May
+        QCOMPARE(picked, (QList<QDateTime>{at(QDate(2024, 5, 3)), at(QDate(2024, 5, 20))}));
+        QCOMPARE(grid(view), expectedGrid("May, 2024", 4, 31, 20));
+
+        // A screen reader meets each day by its full date; the empty places,
+        // hidden from it, still hold the grid in shape.
+        const auto spoken = [&](int n) {
+            return QAccessible::queryAccessibleInterface(cell(view, n))->text(QAccessible::Name);
+        };
+        QVERIFY(!cell(view, 3)->isVisible() && !cell(view, 35)->isVisible());
+        QCOMPARE(spoken(4), "Wednesday, May 1, 2024");
+        QCOMPARE(spoken(34), "Friday, May 31, 2024");
+        const QSize sixWeeks = view.sizeHint();
+        view.setDate(at(QDate(2026, 2, 1)));  // a Sunday: four full weeks, c1 to c28
+        QVERIFY(cell(view, 28)->isVisible() && !cell(view, 29)->isVisible());
+        QCOMPARE(spoken(1), "Sunday, February 1, 2026");
+        QCOMPARE(view.sizeHint(), sixWeeks);
     }
 };
 

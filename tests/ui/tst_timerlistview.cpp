@@ -1,31 +1,51 @@
 // The timer list as the user sees it: its cells and heights, rows and
-// selection over reloads, and rows dragged into the user's own order, as drag events.
-#include <QMimeData>
-#include <QRegularExpression>
-#include <QTest>
+// selection over reloads, rows dragged into the user's own order, and rows
+// that another program, an old version or a damaged file left in the store,
+// which load, show, start, tick and ring like any other while the file stays
+// as it was.
+#include <QtTest>
+#include <QtWidgets>
 
 #include "desktop/Alarm.h"
+#include "desktop/AudioPlayer.h"
+#include "desktop/ResourceFolder.h"
 #include "domain/ListLoading.h"
 #include "domain/ListOrder.h"
 #include "domain/PreferenceStore.h"
 #include "domain/Preferences.h"
+#include "domain/TickScheduler.h"
+#include "domain/TimerEdits.h"
 #include "domain/TimerEngine.h"
 #include "domain/TimerModel.h"
+#include "domain/WallClock.h"
+#include "support/HostileStore.h"
+#include "support/MessageLog.h"
 #include "support/TestEnvironment.h"
+#include "ui/EditController.h"
+#include "ui/TargetDate.h"
 #include "ui/TimerTableModel.h"
 #include "ui/TimerTableView.h"
 #include "ui/ViewController.h"
 
 using namespace dunok;
 
+namespace {
+const QString insert =
+    QStringLiteral("INSERT INTO Timers (desc, duration, snooze, snoozeOn, sound) VALUES ");
+double soundLength(const QString& path) {
+    const auto player = AudioPlayer::create(path, nullptr);
+    return player ? player->duration() : -1.0;
+}
+}  // namespace
+
 class TestTimerListView : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::TestHome> home;
+    testing::TestHome home;
+    QString resources = home.path() + "/share/dunok";
+    QHash<QString, double> lengths;  // what rings tells which file was opened
+    std::unique_ptr<SharedPlayer> player;
     std::unique_ptr<testing::StoreFixture> store;
-    std::unique_ptr<PreferenceStore> file;
-    std::unique_ptr<Preferences> prefs;
-    SharedPlayer player;
 
     // A row as "description icon size | duration icon size", "-" for no icon.
     static QString rowText(ViewController& vc, int row) {
@@ -37,25 +57,145 @@ class TestTimerListView : public QObject {
     }
 
 private slots:
+    void initTestCase() {
+        QVERIFY(QDir().mkpath(resources + "/Sounds/sub"));
+        for (const auto& [name, to] :
+             {std::pair{"Vintage Alarm Clock", "Sounds/Vintage Alarm Clock"},
+              {"Chimes", "Sounds/Chimes"},
+              {"Chimes", "Sounds/sub/Chimes"},
+              {"Marimba", "bait"}}) {
+            QVERIFY(QFile::copy(resourceFolder() + "/Sounds/" + name + ".caf",
+                                resources + '/' + to + ".caf"));
+            lengths[QFileInfo(to).fileName()] = soundLength(resources + '/' + to + ".caf");
+        }
+        QCOMPARE(QSet<double>(lengths.begin(), lengths.end()).size(), 3);
+        QVERIFY(!lengths.values().contains(-1.0));
+    }
     void init() {
-        home = std::make_unique<testing::TestHome>();
-        store = std::make_unique<testing::StoreFixture>(home->storePath());
-        prefs.reset();
-        file = std::make_unique<PreferenceStore>(home->prefsPath());
-        prefs = std::make_unique<Preferences>(file.get());
-        // An existing user whose store holds these, in this order.
-        for (auto [desc, secs] : {std::pair("Tea", 180), {"Pasta", 540}, {"Eggs", 90}})
-            store->addTimer(desc, secs);
-        file->setValue(PrefKeys::havePrefs, 100);
-        file->setValue(PrefKeys::sort, sortNone);
-        file->setValue(PrefKeys::countdownDigits, false);  // counts down in unit letters
-        file->synchronize();
+        player = std::make_unique<SharedPlayer>(SoundLibrary(resources));
+        QFile::remove(home.storePath());
+        store = std::make_unique<testing::StoreFixture>(home.storePath());
+    }
+    void cleanup() {
+        player.reset();
+        store.reset();
     }
 
-    void cleanup() { store.reset(); }
+    // One row as the file holds it: desc, duration, snooze, snoozeOn, sound.
+    void oneStrangeRowLoadsRunsAndStaysStored_data() {
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<qint64>("seconds");     // what list, editor and engine work with
+        QTest::addColumn<QString>("listed");     // before its start, and in the editor
+        QTest::addColumn<QString>("afterTick");  // a second after its start, when still running
+        QTest::addColumn<QString>("rings");      // the sound heard, when it finished in that second
+        const QString def = "Vintage Alarm Clock";
+        QTest::newRow("every column NULL")
+            << "NULL, NULL, NULL, NULL, NULL" << 0ll << "0" << QString() << def;
+        QTest::newRow("most negative")
+            << "'a', -9223372036854775808, -1, 7, 'Chimes'" << 0ll << "0" << QString() << "Chimes";
+        QTest::newRow("a real far too large")
+            << "'a', 1e300, 0, 0, 'Chimes'" << maxTimerDuration << "36524d  23h  59m 59s"
+            << "36524d 23:59:58" << QString();
+        // A sound is a name in the sounds folder, never a path, even where a real file lies behind.
+        for (const QString sound : {"'sub/Chimes'", "'Chimes' || char(0) || '/../bait'"})
+            QTest::newRow(qPrintable(sound))
+                << "'a', 1, 0, 0, " + sound << 1ll << "1s" << QString() << def;
+        QTest::newRow("100,000-character description")
+            << "hex(zeroblob(50000)), 61, NULL, NULL, 'Chimes'" << 61ll << "1m 1s"
+            << "00:01:00" << QString();
+    }
+    void oneStrangeRowLoadsRunsAndStaysStored() {
+        QFETCH(QString, values);
+        QFETCH(qint64, seconds);
+        QFETCH(QString, listed);
+        QFETCH(QString, afterTick);
+        QFETCH(QString, rings);
+        const QString path = home.storePath();
+        QCOMPARE(testing::sql(path, insert + "(" + values + ")"), QStringList());
+        const QByteArray before = testing::fingerprint(path);
+        testing::MessageLog log;
+        TimerList list;
+        QVERIFY(populateArray(list, store->store(), sortDuration) && list.size() == 1);
+        const Timer timer = list.at(0);
+        QCOMPARE(timer.duration, seconds);
+        Preferences prefs;
+        TimerTableModel model(prefs, list);
+        model.reloadData();
+        const auto row = [&] { return model.data(model.index(0, 1)).toString(); };
+        QCOMPARE(model.data(model.index(0, 0)).toString(), timer.desc);
+        QCOMPARE(row(), listed);
+
+        // The editor opens on what the list shows, and closing it changes nothing.
+        FixedWallClock wall(QDateTime(QDate(2024, 3, 20), QTime(10, 0), QTimeZone::utc()),
+                            QTimeZone::utc());
+        EditController editor(
+            prefs.settings(), *player,
+            [this](Timer& t, StoreError* e) { return saveTimer(store->store(), t, e); }, nullptr,
+            wall);
+        editor.setAreEditing(true);
+        editor.setCurrentTimer(timer);
+        editor.open();
+        QCOMPARE(editor.findChild<QLabel*>("lblDuration")->text(),
+                 seconds ? listed : "Duration must not be zero.");
+        QCOMPARE(editor.findChild<QLineEdit*>("edDescription")->text(), timer.desc);
+        if (seconds > 0)
+            QCOMPARE(editor.findChild<TargetDateEdit*>("edDateTime")->moment(),
+                     wall.now().addSecs(seconds));
+        editor.reject();
+
+        ManualClock clock(5'000'000'000);
+        TimerEngine engine(list, model, prefs, *player, clock);
+        model.setRunning(&engine.alertsArray());
+        engine.setCursorSource([] { return QPointF(); });
+        QSignalSpy notices(&engine, &TimerEngine::finishNotification);
+        engine.toggle(timerId(timer));
+        QCOMPARE(engine.alertsArray().getNumAlerts(), 1);
+        clock.advanceNs(1'000'000'000);
+        engine.scheduler().processDueTicks();
+        if (!rings
+                 .isEmpty()) {  // finished: the notice and the row say so, and the right file rings
+            QVERIFY2(engine.alertsArray().isEmpty() && row().startsWith("Finished "),
+                     qPrintable(row()));
+            QCOMPARE(notices.size(), 1);
+            QVERIFY(player->isPlaying());
+            QCOMPARE(player->player()->duration(), lengths.value(rings));
+            QCOMPARE(log.countStartingWith("Playing the default sound"), rings == "Chimes" ? 0 : 1);
+        } else {
+            QCOMPARE(row(), afterTick);
+            QCOMPARE(engine.secondsLeft(timerId(timer)), seconds - 1);
+            engine.stopAll();
+        }
+        QCOMPARE(log.countStartingWith("Couldn't load sound file"), 0);
+        // Shown clamped, kept as stored: nothing was written, and a reload reads it all again.
+        QVERIFY(populateArray(list, store->store(), sortDesc) && list.size() == 1);
+        QCOMPARE(testing::fingerprint(path), before);
+    }
+
+    // A drag moves rows, it does not edit them: a NULL or an out-of-range
+    // duration stays as it was, and so does every id.
+    void reorderingKeepsWhatTheFileHeld() {
+        const QString path = home.storePath();
+        QCOMPARE(testing::sql(path, insert + "(NULL, NULL, NULL, NULL, NULL), ('big', "
+                                             "9223372036854775807, 0, 0, '../x'), ('neg', -3, 0, "
+                                             "0, 'Chimes')"),
+                 QStringList());
+        TimerList list;
+        QVERIFY(populateArray(list, store->store(), sortNone));
+        QVERIFY(dropTimerRows(store->store(), list, {0}, 3).accepted);
+        QCOMPARE(testing::sql(path,
+                              "SELECT quote(desc) || ' ' || quote(duration) || ' ' || "
+                              "quote(sound) || ' ' || id FROM Timers ORDER BY position"),
+                 QStringList({"'big' 9223372036854775807 '../x' 2", "'neg' -3 'Chimes' 3",
+                              "NULL NULL NULL 1"}));
+    }
 
     void cellsHeightsAndRunningRowsAcrossAReload() {
-        ViewController vc(*prefs, player, store->store());
+        testing::ReturningUser user;
+        for (auto [desc, secs] : {std::pair("Tea", 180), {"Pasta", 540}, {"Eggs", 90}})
+            user.store.addTimer(desc, secs);
+        user.file.setValue(PrefKeys::countdownDigits, false);  // counts down in unit letters
+        user.file.synchronize();
+        ViewController vc(user.prefs, user.player, user.store.store());
         vc.viewDidAppear();
         QCOMPARE(vc.myTable()->rowHeight(0), 38);
         QCOMPARE(rowText(vc, 2), QString("Eggs timer22 14 | 1m 30s - 14"));
@@ -81,7 +221,7 @@ private slots:
 
         // Sorted anew: each running timer learns its new row, the selection keeps its number.
         vc.myTable()->selectRowExactly(1);
-        testing::changeSettings(*prefs, [](Settings& s) {
+        testing::changeSettings(user.prefs, [](Settings& s) {
             s.sort = sortDuration;  // Eggs, Tea, Pasta
             s.largeRows = false;
         });
@@ -97,21 +237,21 @@ private slots:
     }
 
     void onlyADropBetweenRowsOfAStillListMovesThem() {
-        store.reset();
-        store = std::make_unique<testing::StoreFixture>(home->path() + "/five.sqlite");
-        for (int i = 0; i < 5; ++i) store->addTimer(QString::number(i), 60);
+        testing::ReturningUser user;
+        for (int i = 0; i < 5; ++i) user.store.addTimer(QString::number(i), 60);
         // All 60 s: store order, but not custom.
-        testing::changeSettings(*prefs, [](Settings& s) { s.sort = sortDuration; });
+        testing::changeSettings(user.prefs, [](Settings& s) { s.sort = sortDuration; });
         TimerList list;
-        QVERIFY(populateArray(list, store->store(), prefs->settings().sort));
+        QVERIFY(populateArray(list, user.store.store(), sortDuration));
         TimerTableView view;
-        auto* model = new TimerTableModel(*prefs, list, &view);
-        model->setStore(&store->store());
+        auto* model = new TimerTableModel(user.prefs, list, &view);
+        model->setStore(&user.store.store());
         view.setModel(model);
         model->reloadData();
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        // Drags rows to just inside the top edge of row (plus dy) and drops them.
+        // Drags rows to just inside the top edge of row (plus dy) and drops them:
+        // 1 taken, 0 refused, -1 when the table showed otherwise while dragging.
         const auto drop = [&](const QByteArray& rows, int row, int dy = 0) {
             QMimeData data;
             data.setData(rowsMimeType, rows);
@@ -121,30 +261,25 @@ private slots:
             QDropEvent event(pos, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
             for (QEvent* e : std::initializer_list<QEvent*>{&enter, &move, &event})
                 QCoreApplication::sendEvent(view.viewport(), e);
-            // The table shows where a drop lands exactly where it takes one.
-            return move.isAccepted() == event.isAccepted() ? int(event.isAccepted()) : -1;
-        };
-        const auto shown = [&] {
-            QStringList texts;
+            const int taken = move.isAccepted() == event.isAccepted() ? event.isAccepted() : -1;
+            QStringList texts{QString::number(taken)};
             for (int r = 0; r < model->rowCount(); ++r) texts << model->cell(r, 0).text;
             return texts.join(' ');
         };
-        QCOMPARE(drop("0", 2, view.rowHeight(2) / 2), 0);  // onto a row
-        for (const QByteArray bad : {"", "abc", "-1", "5", "1.0"}) QCOMPARE(drop(bad, 0), 0);
-        QCOMPARE(drop("4", 0), 1);
-        QCOMPARE(shown(), "4 0 1 2 3");
-        QCOMPARE(drop("1\n2\n3\n4", 0), 1);
-        QCOMPARE(shown(), "0 1 2 3 4");
+        QCOMPARE(drop("0", 2, view.rowHeight(2) / 2), "0 0 1 2 3 4");  // onto a row
+        for (const QByteArray bad : {"", "abc", "-1", "5", "1.0"})
+            QCOMPARE(drop(bad, 0), "0 0 1 2 3 4");
+        QCOMPARE(drop("4", 0), "1 4 0 1 2 3");
+        QCOMPARE(drop("1\n2\n3\n4", 0), "1 0 1 2 3 4");
         view.selectRowsExactly({0, 2});
         std::unique_ptr<QMimeData> dragged(
             model->mimeData(view.selectionModel()->selectedIndexes()));
-        QCOMPARE(drop(dragged->data(rowsMimeType), 4), 1);
-        QCOMPARE(shown(), "1 3 0 2 4");
+        QCOMPARE(drop(dragged->data(rowsMimeType), 4), "1 1 3 0 2 4");
         QCOMPARE(view.selectedRows(), QList<int>({2, 3}));
-        QCOMPARE(prefs->settings().sort, sortNone);  // for this run
+        QCOMPARE(user.prefs.settings().sort, sortNone);  // for this run
         list.clear();
         model->reloadData();
-        QCOMPARE(drop("0", 0), 0);  // an empty list takes none
+        QCOMPARE(drop("0", 0), "0");  // an empty list takes none
     }
 };
 
