@@ -1,5 +1,5 @@
-// The user's own sounds: what "Other sound…" takes in and what it refuses,
-// the names they are offered by, and a sound whose file went missing.
+// The user's own sounds: what is taken in and what is refused, the names
+// they are offered by, and a sound whose file went missing.
 #include <sndfile.h>
 
 #include <QtTest>
@@ -7,12 +7,8 @@
 #include <cmath>
 
 #include "desktop/Alarm.h"
-#include "domain/TimerEdits.h"
-#include "domain/TimerModel.h"
 #include "support/MessageLog.h"
 #include "support/TestEnvironment.h"
-#include "ui/EditController.h"
-#include "ui/MessageBox.h"
 #include "ui/SoundImport.h"
 
 using namespace dunok;
@@ -130,40 +126,6 @@ private slots:
         }
         QCOMPARE(names, QStringList({"Chimes 2", "Kettle", "Kettle 2", "hidden", "back-slash",
                                      "Bell 1.5"}));
-    }
-
-    // Refused, it is named in an alert and the sheet keeps what it had; taken
-    // in, it is chosen and stored with the timer.
-    void otherSoundInTheEditor() {
-        testing::StoreFixture store(home->storePath());
-        QVERIFY(writeTone(source("Kettle.wav")));
-        QVERIFY(QFile(source("empty.wav")).open(QIODevice::WriteOnly));
-        EditController dlg(
-            startSettings(), *player,
-            [&](Timer& t, StoreError* e) { return saveTimer(store.store(), t, e); }, nullptr);
-        dlg.setAreEditing(false);
-        dlg.open();
-        auto* sounds = dlg.findChild<QComboBox*>("pmAlarm");
-        dlg.findChild<QLineEdit*>("edDescription")->setText("Tea");
-        const auto choose = [&](const QString& file) {
-            const int other = sounds->count() - 1;
-            dlg.setSoundFileChooser([this, file](QWidget*) { return source(file); });
-            sounds->setCurrentIndex(other);
-            emit sounds->activated(other);
-            const std::optional<AlertSpec> alert = MessageBox::lastAlert();
-            MessageBox::clearLastAlert();
-            return QStringList{alert ? alert->message + ' ' + alert->informativeText : "",
-                               sounds->currentText(), sounds->itemText(sounds->count() - 1)};
-        };
-        MessageBox::clearLastAlert();
-        MessageBox::setNextAnswer(0);
-        QCOMPARE(choose("empty.wav"),
-                 QStringList({"Could not add the sound. \"empty.wav\" is empty.",
-                              "Vintage Alarm Clock", "Other sound…"}));
-        QVERIFY(dlg.isVisible());
-        QCOMPARE(choose("Kettle.wav"), QStringList({"", "Kettle", "Other sound…"}));
-        dlg.findChild<QPushButton*>("btnSave")->click();
-        QCOMPARE(testing::storedRecords(home->storePath()).value(0).sound, QString("Kettle"));
     }
 };
 

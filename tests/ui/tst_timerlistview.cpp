@@ -11,18 +11,12 @@
 #include "desktop/ResourceFolder.h"
 #include "domain/ListLoading.h"
 #include "domain/ListOrder.h"
-#include "domain/PreferenceStore.h"
 #include "domain/Preferences.h"
-#include "domain/TickScheduler.h"
-#include "domain/TimerEdits.h"
 #include "domain/TimerEngine.h"
 #include "domain/TimerModel.h"
-#include "domain/WallClock.h"
 #include "support/HostileStore.h"
 #include "support/MessageLog.h"
 #include "support/TestEnvironment.h"
-#include "ui/EditController.h"
-#include "ui/TargetDate.h"
 #include "ui/TimerTableModel.h"
 #include "ui/TimerTableView.h"
 #include "ui/ViewController.h"
@@ -114,60 +108,34 @@ private slots:
         QCOMPARE(testing::sql(path, insert + "(" + values + ")"), QStringList());
         const QByteArray before = testing::fingerprint(path);
         testing::MessageLog log;
-        TimerList list;
-        QVERIFY(populateArray(list, store->store(), sortDuration) && list.size() == 1);
-        const Timer timer = list.at(0);
-        QCOMPARE(timer.duration, seconds);
         Preferences prefs;
-        TimerTableModel model(prefs, list);
-        model.reloadData();
-        const auto row = [&] { return model.data(model.index(0, 1)).toString(); };
-        QCOMPARE(model.data(model.index(0, 0)).toString(), timer.desc);
+        ViewController vc(prefs, *player, store->store());
+        vc.viewDidAppear();
+        QCOMPARE(vc.timers().size(), 1);
+        const QString id = timerId(vc.timers().at(0));
+        QCOMPARE(vc.timers().at(0).duration, seconds);
+        const auto row = [&] { return vc.tableModel()->cell(0, 1).text; };
+        QCOMPARE(vc.tableModel()->cell(0, 0).text, vc.timers().at(0).desc);
         QCOMPARE(row(), listed);
-
-        // The editor opens on what the list shows, and closing it changes nothing.
-        FixedWallClock wall(QDateTime(QDate(2024, 3, 20), QTime(10, 0), QTimeZone::utc()),
-                            QTimeZone::utc());
-        EditController editor(
-            prefs.settings(), *player,
-            [this](Timer& t, StoreError* e) { return saveTimer(store->store(), t, e); }, nullptr,
-            wall);
-        editor.setAreEditing(true);
-        editor.setCurrentTimer(timer);
-        editor.open();
-        QCOMPARE(editor.findChild<QLabel*>("lblDuration")->text(),
-                 seconds ? listed : "Duration must not be zero.");
-        QCOMPARE(editor.findChild<QLineEdit*>("edDescription")->text(), timer.desc);
-        if (seconds > 0)
-            QCOMPARE(editor.findChild<TargetDateEdit*>("edDateTime")->moment(),
-                     wall.now().addSecs(seconds));
-        editor.reject();
-
-        ManualClock clock(5'000'000'000);
-        TimerEngine engine(list, model, prefs, *player, clock);
-        model.setRunning(&engine.alertsArray());
-        engine.setCursorSource([] { return QPointF(); });
+        TimerEngine& engine = *vc.engine();
         QSignalSpy notices(&engine, &TimerEngine::finishNotification);
-        engine.toggle(timerId(timer));
-        QCOMPARE(engine.alertsArray().getNumAlerts(), 1);
-        clock.advanceNs(1'000'000'000);
-        engine.scheduler().processDueTicks();
-        if (!rings
-                 .isEmpty()) {  // finished: the notice and the row say so, and the right file rings
+        QVERIFY(engine.startTimer(id));
+        engine.tick(id);
+        if (rings.isEmpty()) {
+            QCOMPARE(row(), afterTick);
+            QCOMPARE(engine.secondsLeft(id), seconds - 1);
+            engine.stopAll();
+        } else {  // finished: the notice and the row say so, and the right file rings
             QVERIFY2(engine.alertsArray().isEmpty() && row().startsWith("Finished "),
                      qPrintable(row()));
-            QCOMPARE(notices.size(), 1);
-            QVERIFY(player->isPlaying());
+            QVERIFY(notices.size() == 1 && player->isPlaying());
             QCOMPARE(player->player()->duration(), lengths.value(rings));
             QCOMPARE(log.countStartingWith("Playing the default sound"), rings == "Chimes" ? 0 : 1);
-        } else {
-            QCOMPARE(row(), afterTick);
-            QCOMPARE(engine.secondsLeft(timerId(timer)), seconds - 1);
-            engine.stopAll();
         }
         QCOMPARE(log.countStartingWith("Couldn't load sound file"), 0);
         // Shown clamped, kept as stored: nothing was written, and a reload reads it all again.
-        QVERIFY(populateArray(list, store->store(), sortDesc) && list.size() == 1);
+        vc.reloadTable();
+        QCOMPARE(vc.timers().size(), 1);
         QCOMPARE(testing::fingerprint(path), before);
     }
 
