@@ -1,7 +1,4 @@
-// The main window: each command is one action wherever it is offered, enabled
-// as the list, the selection and the running timers allow; the right-click
-// menu names the clicked timer; sheets start and select timers, and a timer
-// runs on while it is edited until Save; keys go where the focus is.
+// The main window: its commands wherever offered, its sheets, its keys and its images.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -69,8 +66,7 @@ struct Window : testing::ReturningUser {
         return items;
     }
     TimerContextMenu* menu() const { return window->findChild<TimerContextMenu*>(); }
-    // Right-clicks row (below the rows for -1) and closes the menu again;
-    // texts gets the items' texts as the open menu showed them, "(off)" when disabled.
+    // Right-clicks row (-1: below the rows); texts as the open menu showed them, "(off)" disabled.
     QList<QAction*> contextItems(int row, QStringList* texts = nullptr) const {
         TimerTableView* table = vc->myTable();
         QWidget* viewport = table->viewport();
@@ -112,8 +108,7 @@ private slots:
         const auto& owned = w.vc->actions()->all();
         const QSet<QAction*> ownedSet(owned.begin(), owned.end());
         QCOMPARE(ownedSet.size(), commandCount);
-        // Where each action is offered; an action that the commands do not
-        // own would be a second one for some command.
+        // An action offered that the commands do not own would be a command's second one.
         QMap<QAction*, QStringList> places;
         for (QAction* item : w.menuBarItems()) places[item] << "menu";
         for (const ToolbarItem& entry : toolbarItems()) {
@@ -191,8 +186,7 @@ private slots:
         QCOMPARE(seen, QStringList({"Custom", "Time Eggs", "Name Eggs", "Custom Tea"}));
     }
 
-    // The window's own actions, named for the clicked timer; start or stop
-    // follows the timer's state, not its row's text.
+    // Named for the clicked timer; start or stop follows its state, not its row's text.
     void windowCommandsForTheClickedTimer() {
         Window w(kitchen);
         QCOMPARE(w.contextTexts(1),
@@ -212,8 +206,7 @@ private slots:
             w.contextTexts(-1),
             QStringList({"&Start or Stop (off)", "Pause timer \"Tea\" (off)", "Snooze (off)",
                          "&Edit Timer... (off)", "Duplicate \"Tea\" (off)", "De&lete... (off)"}));
-        // Snooze is offered for a snoozing timer whose row rang and was silenced,
-        // not for one that only reads finished.
+        // Snooze is for a snoozing timer that rang and was silenced, not one that reads finished.
         w.vc->resetAlerts();
         w.vc->tableModel()->setDurationText(2, finishedText("10:00:00 AM"), 13);
         QCOMPARE(w.contextTexts(2)[2], "Snooze 2m (off)");
@@ -230,9 +223,7 @@ private slots:
         QCOMPARE(w.started(), QStringList{"Eggs 120"});
     }
 
-    // A double-click starts the clicked timer. A sheet's new timers start when
-    // asked and are selected; a bad row, a failed save or Cancel adds nothing
-    // and loses nothing typed.
+    // New timers start if asked and are selected; a refused or failed save loses nothing typed.
     void sheetsStartAndSelectTimers() {
         Window w({{"Tea", 300}, {"Egg", 300}, {"Pasta", 300}});
         ViewController* vc = w.vc;
@@ -294,10 +285,14 @@ private slots:
         QCOMPARE(w.started(), QStringList({" Roast  3900", "Bread 300", "Eggs 45", "Steep 90"}));
         QCOMPARE(table->selectedRow(), 6);
         QCOMPARE(vc->lblCount()->text(), "4 active timers");
+        adder = qobject_cast<AddMultipleController*>(w.command("miAddMultiple"));
+        adder->theTable()->timeField(0)->setText("2h");
+        adder->theTable()->descriptionField(0)->setText("Stew");
+        adder->btnCancel()->click();
+        QCOMPARE(testing::storedTimers(w.home.storePath()).size(), 7);
     }
 
-    // Close leaves the timer as it was, counting or paused; Save stops it, or
-    // silences it when it rang meanwhile, and starts it afresh if asked.
+    // Close leaves the timer as it was; Save stops or silences it, and restarts it if asked.
     void editingLeavesTheTimerAloneUntilSaved() {
         Window w({{"Tea", 1}, {"Egg", 300}});
         ViewController* vc = w.vc;
@@ -328,7 +323,6 @@ private slots:
                  QStringList{"Egg 120"});  // stopped, and started with its new duration
         save(edit(1), false);
         QVERIFY(w.started().isEmpty());
-
         vc->myTable()->selectRowExactly(0);
         vc->tableViewDoubleClick();
         editor = edit(0);
@@ -340,9 +334,7 @@ private slots:
         QCOMPARE(vc->tableModel()->cell(0, 1).text, "1s");
     }
 
-    // The sheet blocks the window and with it the menu's shortcut; the sheet's
-    // own must quit exactly once and leave a plain q to the field. Space
-    // belongs to the list, but a focused button takes it as its click.
+    // Ctrl+Q in a sheet quits once and q types; Space pauses in the list, clicks a button.
     void keysGoWhereTheFocusIs() {
         Window w({{"Tea", 60}});
         ViewController* vc = w.vc;
@@ -357,7 +349,6 @@ private slots:
         QCOMPARE(description->text(), "q");
         QCOMPARE(quits.count(), 1);
         editor->reject();
-
         QVERIFY(w.active());
         vc->myTable()->selectRowExactly(0);
         vc->tableViewDoubleClick();
@@ -372,8 +363,7 @@ private slots:
         QCOMPARE(w.started(), QStringList{"Tea 60 paused"});
     }
 
-    // The question names the one timer or counts several; Cancel keeps them
-    // all. A deleted timer that ran ticks no more; the others count on.
+    // Names one timer or counts several; Cancel keeps all; the others count on.
     void deleteNamesTheTimerOrCountsThemAndCancelKeepsAll() {
         Window w({{"Tea", 300}, {"Egg", 300}, {"Pasta", 300}});
         ViewController* vc = w.vc;
@@ -454,6 +444,18 @@ private slots:
             QCOMPARE(icon.pixmap(asked, asked).size(), QSize(got, got));
         QVERIFY(namedImage("no-such-image").isNull());
         QVERIFY(icon.pixmap(40, 40, QIcon::Disabled).toImage() != icon.pixmap(40, 40).toImage());
+        // On a high-density screen the larger image is drawn, not the small one enlarged.
+        QImage sharp(64, 64, QImage::Format_ARGB32_Premultiplied);
+        sharp.setDevicePixelRatio(2);
+        sharp.fill(Qt::transparent);
+        QPainter painter(&sharp);
+        icon.paint(&painter, QRect(0, 0, 32, 32));
+        painter.end();
+        sharp.setDevicePixelRatio(1);
+        QCOMPARE(sharp, QPixmap(":/images/img_add-80.png")
+                            .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                            .toImage()
+                            .convertToFormat(QImage::Format_ARGB32_Premultiplied));
         // Pixels of dark line, or of strong colour, in the icon at toolbar size.
         const QPalette dark{QColor(40, 40, 40)};
         const auto count = [](const char* name, const QPalette& palette, bool coloured) {

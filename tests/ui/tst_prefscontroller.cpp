@@ -41,8 +41,7 @@ private slots:
         prefs->load();  // the first run writes the defaults
     }
 
-    // Every box clicked, the volume moved to 7, the repeat limit set to 15
-    // minutes and the unit letters chosen; then Save or Close.
+    // Every box clicked, volume 7, repeat limit 15 minutes, unit letters; then Save or Close.
     void saveWritesEverySettingCloseNone() {
         for (const bool save : {false, true}) {
             PrefsController sheet(*prefs);
@@ -68,8 +67,7 @@ private slots:
         }
     }
 
-    // The entry in the autostart folder is the setting, read back as the box;
-    // one that cannot be written keeps the sheet open with nothing saved.
+    // The autostart entry is the setting; one that cannot be written saves nothing.
     void startAtLoginWritesAndRemovesTheAutostartEntry() {
         const QString entry = home.path() + "/config/autostart/dunok.desktop";
         for (const bool on : {true, false}) {
@@ -93,7 +91,6 @@ private slots:
         // A path with blanks and a dollar is quoted as desktop entries quote.
         QCOMPARE(autostartCommand("/opt/my apps/dun$ok"),
                  QString(R"("/opt/my apps/dun\\$ok" --hidden)"));
-
         QVERIFY(QDir().rmdir(home.path() + "/config/autostart"));
         QFile blocker(home.path() + "/config/autostart");  // a file where the folder goes
         QVERIFY(blocker.open(QIODevice::WriteOnly));

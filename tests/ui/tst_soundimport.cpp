@@ -1,5 +1,4 @@
-// The user's own sounds: what is taken in and what is refused, the names
-// they are offered by, and a sound whose file went missing.
+// The user's own sounds: taken in or refused, their names, and one whose file went missing.
 #include <sndfile.h>
 
 #include <QtTest>
@@ -52,8 +51,7 @@ private slots:
     }
     void cleanup() { player.reset(); }
 
-    // A copy of its own: the timer still rings when the original goes. When the
-    // copy goes too, an alarm rings the default and says so; a preview fails.
+    // Copied in; with the copy gone an alarm rings the default and says so, a preview fails.
     void takesEveryFormatTheModuleReads() {
         QStringList offered = shipped;
         for (const auto& [file, format] :

@@ -1,8 +1,4 @@
-// The timer list as the user sees it: its cells and heights, rows and
-// selection over reloads, rows dragged into the user's own order, and rows
-// that another program, an old version or a damaged file left in the store,
-// which load, show, start, tick and ring like any other while the file stays
-// as it was.
+// The timer list: cells, rows over reloads, drags, and damaged rows that run like any other.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -139,8 +135,7 @@ private slots:
         QCOMPARE(testing::fingerprint(path), before);
     }
 
-    // A drag moves rows, it does not edit them: a NULL or an out-of-range
-    // duration stays as it was, and so does every id.
+    // A drag moves rows and edits nothing: NULLs, durations out of range and ids stay.
     void reorderingKeepsWhatTheFileHeld() {
         const QString path = home.storePath();
         QCOMPARE(testing::sql(path, insert + "(NULL, NULL, NULL, NULL, NULL), ('big', "
@@ -171,7 +166,6 @@ private slots:
         QCOMPARE(eggs.data().toString(), QString("1m 30s"));
         QCOMPARE(eggs.data(Qt::FontRole).value<QFont>().pointSizeF(), tSize);
         QVERIFY(!eggs.siblingAtColumn(0).data(Qt::DecorationRole).value<QIcon>().isNull());
-
         // Tea counts down, Pasta is paused, Eggs has finished.
         TimerEngine& engine = *vc.engine();
         const auto id = [&](int row) { return timerId(vc.timers().at(row)); };
@@ -186,7 +180,6 @@ private slots:
         QVERIFY2(finished.match(rowText(vc, 2)).hasMatch(), qPrintable(rowText(vc, 2)));
         const QString eggsId = id(2);
         QCOMPARE(engine.stateOf(eggsId), TimerState::Finished);
-
         // Sorted anew: each running timer learns its new row, the selection keeps its number.
         vc.myTable()->selectRowExactly(1);
         testing::changeSettings(user.prefs, [](Settings& s) {
@@ -218,8 +211,7 @@ private slots:
         model->reloadData();
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        // Drags rows to just inside the top edge of row (plus dy) and drops them:
-        // 1 taken, 0 refused, -1 when the table showed otherwise while dragging.
+        // Drops rows just inside row's top (+dy): 1 taken, 0 refused, -1 shown otherwise.
         const auto drop = [&](const QByteArray& rows, int row, int dy = 0) {
             QMimeData data;
             data.setData(rowsMimeType, rows);
