@@ -290,6 +290,12 @@ private slots:
         adder->theTable()->descriptionField(0)->setText("Stew");
         adder->btnCancel()->click();
         QCOMPARE(testing::storedTimers(w.home.storePath()).size(), 7);
+        adder = qobject_cast<AddMultipleController*>(w.command("miAddMultiple"));
+        adder->theTable()->timeField(0)->setText("2h");
+        adder->theTable()->descriptionField(0)->setText("Stew");
+        adder->btnSave()->click();  // not asked to start
+        QCOMPARE(testing::storedTimers(w.home.storePath()).value(7), "Stew/7200");
+        QCOMPARE(w.started().size(), 4);
     }
 
     // Close leaves the timer as it was; Save stops or silences it, and restarts it if asked.
