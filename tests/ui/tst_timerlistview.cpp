@@ -1,16 +1,17 @@
-// The timer list as the user sees it: its cells and heights, rows and
-// selection over reloads, and rows dragged into the user's own order, as drag events.
-#include <QMimeData>
-#include <QRegularExpression>
-#include <QTest>
+// The timer list: cells, rows over reloads, drags, and damaged rows that run like any other.
+#include <QtTest>
+#include <QtWidgets>
 
 #include "desktop/Alarm.h"
+#include "desktop/AudioPlayer.h"
+#include "desktop/ResourceFolder.h"
 #include "domain/ListLoading.h"
 #include "domain/ListOrder.h"
-#include "domain/PreferenceStore.h"
 #include "domain/Preferences.h"
 #include "domain/TimerEngine.h"
 #include "domain/TimerModel.h"
+#include "support/HostileStore.h"
+#include "support/MessageLog.h"
 #include "support/TestEnvironment.h"
 #include "ui/TimerTableModel.h"
 #include "ui/TimerTableView.h"
@@ -18,14 +19,23 @@
 
 using namespace dunok;
 
+namespace {
+const QString insert =
+    QStringLiteral("INSERT INTO Timers (desc, duration, snooze, snoozeOn, sound) VALUES ");
+double soundLength(const QString& path) {
+    const auto player = AudioPlayer::create(path, nullptr);
+    return player ? player->duration() : -1.0;
+}
+}  // namespace
+
 class TestTimerListView : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::TestHome> home;
+    testing::TestHome home;
+    QString resources = home.path() + "/share/dunok";
+    QHash<QString, double> lengths;  // what rings tells which file was opened
+    std::unique_ptr<SharedPlayer> player;
     std::unique_ptr<testing::StoreFixture> store;
-    std::unique_ptr<PreferenceStore> file;
-    std::unique_ptr<Preferences> prefs;
-    SharedPlayer player;
 
     // A row as "description icon size | duration icon size", "-" for no icon.
     static QString rowText(ViewController& vc, int row) {
@@ -37,25 +47,118 @@ class TestTimerListView : public QObject {
     }
 
 private slots:
+    void initTestCase() {
+        QVERIFY(QDir().mkpath(resources + "/Sounds/sub"));
+        for (const auto& [name, to] :
+             {std::pair{"Vintage Alarm Clock", "Sounds/Vintage Alarm Clock"},
+              {"Chimes", "Sounds/Chimes"},
+              {"Chimes", "Sounds/sub/Chimes"},
+              {"Marimba", "bait"}}) {
+            QVERIFY(QFile::copy(resourceFolder() + "/Sounds/" + name + ".caf",
+                                resources + '/' + to + ".caf"));
+            lengths[QFileInfo(to).fileName()] = soundLength(resources + '/' + to + ".caf");
+        }
+        QCOMPARE(QSet<double>(lengths.begin(), lengths.end()).size(), 3);
+        QVERIFY(!lengths.values().contains(-1.0));
+    }
     void init() {
-        home = std::make_unique<testing::TestHome>();
-        store = std::make_unique<testing::StoreFixture>(home->storePath());
-        prefs.reset();
-        file = std::make_unique<PreferenceStore>(home->prefsPath());
-        prefs = std::make_unique<Preferences>(file.get());
-        // An existing user whose store holds these, in this order.
-        for (auto [desc, secs] : {std::pair("Tea", 180), {"Pasta", 540}, {"Eggs", 90}})
-            store->addTimer(desc, secs);
-        file->setValue(PrefKeys::havePrefs, 100);
-        file->setValue(PrefKeys::sort, sortNone);
-        file->setValue(PrefKeys::countdownDigits, false);  // counts down in unit letters
-        file->synchronize();
+        player = std::make_unique<SharedPlayer>(SoundLibrary(resources));
+        QFile::remove(home.storePath());
+        store = std::make_unique<testing::StoreFixture>(home.storePath());
+    }
+    void cleanup() {
+        player.reset();
+        store.reset();
     }
 
-    void cleanup() { store.reset(); }
+    // One row as the file holds it: desc, duration, snooze, snoozeOn, sound.
+    void oneStrangeRowLoadsRunsAndStaysStored_data() {
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<qint64>("seconds");     // what list, editor and engine work with
+        QTest::addColumn<QString>("listed");     // before its start, and in the editor
+        QTest::addColumn<QString>("afterTick");  // a second after its start, when still running
+        QTest::addColumn<QString>("rings");      // the sound heard, when it finished in that second
+        const QString def = "Vintage Alarm Clock";
+        QTest::newRow("every column NULL")
+            << "NULL, NULL, NULL, NULL, NULL" << 0ll << "0" << QString() << def;
+        QTest::newRow("most negative")
+            << "'a', -9223372036854775808, -1, 7, 'Chimes'" << 0ll << "0" << QString() << "Chimes";
+        QTest::newRow("a real far too large")
+            << "'a', 1e300, 0, 0, 'Chimes'" << maxTimerDuration << "36524d  23h  59m 59s"
+            << "36524d 23:59:58" << QString();
+        // A sound is a name in the sounds folder, never a path, even where a real file lies behind.
+        for (const QString sound : {"'sub/Chimes'", "'Chimes' || char(0) || '/../bait'"})
+            QTest::newRow(qPrintable(sound))
+                << "'a', 1, 0, 0, " + sound << 1ll << "1s" << QString() << def;
+        QTest::newRow("100,000-character description")
+            << "hex(zeroblob(50000)), 61, NULL, NULL, 'Chimes'" << 61ll << "1m 1s"
+            << "00:01:00" << QString();
+    }
+    void oneStrangeRowLoadsRunsAndStaysStored() {
+        QFETCH(QString, values);
+        QFETCH(qint64, seconds);
+        QFETCH(QString, listed);
+        QFETCH(QString, afterTick);
+        QFETCH(QString, rings);
+        const QString path = home.storePath();
+        QCOMPARE(testing::sql(path, insert + "(" + values + ")"), QStringList());
+        const QByteArray before = testing::fingerprint(path);
+        testing::MessageLog log;
+        Preferences prefs;
+        ViewController vc(prefs, *player, store->store());
+        vc.viewDidAppear();
+        QCOMPARE(vc.timers().size(), 1);
+        const QString id = timerId(vc.timers().at(0));
+        QCOMPARE(vc.timers().at(0).duration, seconds);
+        const auto row = [&] { return vc.tableModel()->cell(0, 1).text; };
+        QCOMPARE(vc.tableModel()->cell(0, 0).text, vc.timers().at(0).desc);
+        QCOMPARE(row(), listed);
+        TimerEngine& engine = *vc.engine();
+        QSignalSpy notices(&engine, &TimerEngine::finishNotification);
+        QVERIFY(engine.startTimer(id));
+        engine.tick(id);
+        if (rings.isEmpty()) {
+            QCOMPARE(row(), afterTick);
+            QCOMPARE(engine.secondsLeft(id), seconds - 1);
+            engine.stopAll();
+        } else {  // finished: the notice and the row say so, and the right file rings
+            QVERIFY2(engine.alertsArray().isEmpty() && row().startsWith("Finished "),
+                     qPrintable(row()));
+            QVERIFY(notices.size() == 1 && player->isPlaying());
+            QCOMPARE(player->player()->duration(), lengths.value(rings));
+            QCOMPARE(log.countStartingWith("Playing the default sound"), rings == "Chimes" ? 0 : 1);
+        }
+        QCOMPARE(log.countStartingWith("Couldn't load sound file"), 0);
+        // Shown clamped, kept as stored: nothing was written, and a reload reads it all again.
+        vc.reloadTable();
+        QCOMPARE(vc.timers().size(), 1);
+        QCOMPARE(testing::fingerprint(path), before);
+    }
+
+    // A drag moves rows and edits nothing: NULLs, durations out of range and ids stay.
+    void reorderingKeepsWhatTheFileHeld() {
+        const QString path = home.storePath();
+        QCOMPARE(testing::sql(path, insert + "(NULL, NULL, NULL, NULL, NULL), ('big', "
+                                             "9223372036854775807, 0, 0, '../x'), ('neg', -3, 0, "
+                                             "0, 'Chimes')"),
+                 QStringList());
+        TimerList list;
+        QVERIFY(populateArray(list, store->store(), sortNone));
+        QVERIFY(dropTimerRows(store->store(), list, {0}, 3).accepted);
+        QCOMPARE(testing::sql(path,
+                              "SELECT quote(desc) || ' ' || quote(duration) || ' ' || "
+                              "quote(sound) || ' ' || id FROM Timers ORDER BY position"),
+                 QStringList({"'big' 9223372036854775807 '../x' 2", "'neg' -3 'Chimes' 3",
+                              "NULL NULL NULL 1"}));
+    }
 
     void cellsHeightsAndRunningRowsAcrossAReload() {
-        ViewController vc(*prefs, player, store->store());
+        testing::ReturningUser user;
+        for (auto [desc, secs] : {std::pair("Tea", 180), {"Pasta", 540}, {"Eggs", 90}})
+            user.store.addTimer(desc, secs);
+        user.file.setValue(PrefKeys::countdownDigits, false);  // counts down in unit letters
+        user.file.synchronize();
+        ViewController vc(user.prefs, user.player, user.store.store());
         vc.viewDidAppear();
         QCOMPARE(vc.myTable()->rowHeight(0), 38);
         QCOMPARE(rowText(vc, 2), QString("Eggs timer22 14 | 1m 30s - 14"));
@@ -63,7 +166,6 @@ private slots:
         QCOMPARE(eggs.data().toString(), QString("1m 30s"));
         QCOMPARE(eggs.data(Qt::FontRole).value<QFont>().pointSizeF(), tSize);
         QVERIFY(!eggs.siblingAtColumn(0).data(Qt::DecorationRole).value<QIcon>().isNull());
-
         // Tea counts down, Pasta is paused, Eggs has finished.
         TimerEngine& engine = *vc.engine();
         const auto id = [&](int row) { return timerId(vc.timers().at(row)); };
@@ -78,10 +180,9 @@ private slots:
         QVERIFY2(finished.match(rowText(vc, 2)).hasMatch(), qPrintable(rowText(vc, 2)));
         const QString eggsId = id(2);
         QCOMPARE(engine.stateOf(eggsId), TimerState::Finished);
-
         // Sorted anew: each running timer learns its new row, the selection keeps its number.
         vc.myTable()->selectRowExactly(1);
-        testing::changeSettings(*prefs, [](Settings& s) {
+        testing::changeSettings(user.prefs, [](Settings& s) {
             s.sort = sortDuration;  // Eggs, Tea, Pasta
             s.largeRows = false;
         });
@@ -97,21 +198,20 @@ private slots:
     }
 
     void onlyADropBetweenRowsOfAStillListMovesThem() {
-        store.reset();
-        store = std::make_unique<testing::StoreFixture>(home->path() + "/five.sqlite");
-        for (int i = 0; i < 5; ++i) store->addTimer(QString::number(i), 60);
+        testing::ReturningUser user;
+        for (int i = 0; i < 5; ++i) user.store.addTimer(QString::number(i), 60);
         // All 60 s: store order, but not custom.
-        testing::changeSettings(*prefs, [](Settings& s) { s.sort = sortDuration; });
+        testing::changeSettings(user.prefs, [](Settings& s) { s.sort = sortDuration; });
         TimerList list;
-        QVERIFY(populateArray(list, store->store(), prefs->settings().sort));
+        QVERIFY(populateArray(list, user.store.store(), sortDuration));
         TimerTableView view;
-        auto* model = new TimerTableModel(*prefs, list, &view);
-        model->setStore(&store->store());
+        auto* model = new TimerTableModel(user.prefs, list, &view);
+        model->setStore(&user.store.store());
         view.setModel(model);
         model->reloadData();
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        // Drags rows to just inside the top edge of row (plus dy) and drops them.
+        // Drops rows just inside row's top (+dy): 1 taken, 0 refused, -1 shown otherwise.
         const auto drop = [&](const QByteArray& rows, int row, int dy = 0) {
             QMimeData data;
             data.setData(rowsMimeType, rows);
@@ -121,30 +221,25 @@ private slots:
             QDropEvent event(pos, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
             for (QEvent* e : std::initializer_list<QEvent*>{&enter, &move, &event})
                 QCoreApplication::sendEvent(view.viewport(), e);
-            // The table shows where a drop lands exactly where it takes one.
-            return move.isAccepted() == event.isAccepted() ? int(event.isAccepted()) : -1;
-        };
-        const auto shown = [&] {
-            QStringList texts;
+            const int taken = move.isAccepted() == event.isAccepted() ? event.isAccepted() : -1;
+            QStringList texts{QString::number(taken)};
             for (int r = 0; r < model->rowCount(); ++r) texts << model->cell(r, 0).text;
             return texts.join(' ');
         };
-        QCOMPARE(drop("0", 2, view.rowHeight(2) / 2), 0);  // onto a row
-        for (const QByteArray bad : {"", "abc", "-1", "5", "1.0"}) QCOMPARE(drop(bad, 0), 0);
-        QCOMPARE(drop("4", 0), 1);
-        QCOMPARE(shown(), "4 0 1 2 3");
-        QCOMPARE(drop("1\n2\n3\n4", 0), 1);
-        QCOMPARE(shown(), "0 1 2 3 4");
+        QCOMPARE(drop("0", 2, view.rowHeight(2) / 2), "0 0 1 2 3 4");  // onto a row
+        for (const QByteArray bad : {"", "abc", "-1", "5", "1.0"})
+            QCOMPARE(drop(bad, 0), "0 0 1 2 3 4");
+        QCOMPARE(drop("4", 0), "1 4 0 1 2 3");
+        QCOMPARE(drop("1\n2\n3\n4", 0), "1 0 1 2 3 4");
         view.selectRowsExactly({0, 2});
         std::unique_ptr<QMimeData> dragged(
             model->mimeData(view.selectionModel()->selectedIndexes()));
-        QCOMPARE(drop(dragged->data(rowsMimeType), 4), 1);
-        QCOMPARE(shown(), "1 3 0 2 4");
+        QCOMPARE(drop(dragged->data(rowsMimeType), 4), "1 1 3 0 2 4");
         QCOMPARE(view.selectedRows(), QList<int>({2, 3}));
-        QCOMPARE(prefs->settings().sort, sortNone);  // for this run
+        QCOMPARE(user.prefs.settings().sort, sortNone);  // for this run
         list.clear();
         model->reloadData();
-        QCOMPARE(drop("0", 0), 0);  // an empty list takes none
+        QCOMPARE(drop("0", 0), "0");  // an empty list takes none
     }
 };
 
