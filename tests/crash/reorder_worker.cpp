@@ -1,12 +1,10 @@
-// A stand-in for a user who drags rows for ever, for the test that kills it
-// at random moments. The timers are "Timer 00", "Timer 01", ... with
-// durations 1, 2, ...; every drop moves the first few rows below the last, so
-// every order a finished drop can leave is a rotation of that list.
-//
+// A user who drags rows for ever, for the test that kills it at random
+// moments: "Timer 00", "Timer 01", ... lasting 1, 2, ... s; a drop moves the
+// first few rows below the last, so every finished drop leaves a rotation.
 //   reorder_worker init STORE COUNT   makes a store of COUNT timers
 //   reorder_worker run STORE          says "ready" once open, then reorders until killed
-//   reorder_worker check STORE COUNT  prints "ok ROTATION" when the store holds every timer
-//                                     exactly once in a rotation of the list, else fails
+//   reorder_worker check STORE COUNT  prints "ok ROTATION" for every timer exactly once
+//                                     in a rotation of the list, else fails
 #include <QRandomGenerator>
 #include <cstdio>
 
@@ -14,7 +12,6 @@
 #include "domain/ListLoading.h"
 #include "domain/ListOrder.h"
 #include "domain/TimerModel.h"
-#include "storage/Store.h"
 #include "storage/TimerStore.h"
 
 using namespace dunok;
@@ -32,15 +29,13 @@ int fail(const QString& why) {
 int run(TimerStore& store) {
     std::printf("ready\n");
     std::fflush(stdout);
-    TimerList list;
-    for (;;) {
-        if (!populateArray(list, store, sortNone)) return fail(QStringLiteral("fetch"));
+    for (TimerList list;;) {
+        if (!populateArray(list, store, sortNone)) return fail("fetch");
         const int count = list.size();
         QList<int> rows;
         for (int r = QRandomGenerator::global()->bounded(1, count); r > 0; --r) rows << r - 1;
         const DropResult result = dropTimerRows(store, list, rows, count);
-        if (!result.accepted || result.refused || list.size() != count)
-            return fail(QStringLiteral("drop"));
+        if (!result.accepted || result.refused || list.size() != count) return fail("drop");
     }
 }
 
@@ -48,14 +43,12 @@ int check(TimerStore& store, int count) {
     StoreError error;
     const auto stored = store.timers(&error);
     if (!stored) return fail(error.consoleText());
-    if (stored->size() != count)
-        return fail(QStringLiteral("%1 timers instead of %2").arg(stored->size()).arg(count));
-    // With the count right, a rotation holds every timer exactly once.
+    if (stored->size() != count) return fail(QString("%1 timers").arg(stored->size()));
     const int rotation = int(stored->first().duration) - 1;
     for (int r = 0; r < count; ++r) {
         const int i = (rotation + r) % count;
         if (stored->at(r).desc != timerName(i) || stored->at(r).duration != i + 1)
-            return fail(QStringLiteral("row %1 is %2").arg(r).arg(stored->at(r).desc));
+            return fail(QString("row %1 is %2").arg(r).arg(stored->at(r).desc));
     }
     std::printf("ok %d\n", rotation);
     return 0;
@@ -63,12 +56,10 @@ int check(TimerStore& store, int count) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const QString mode = argc > 2 ? QString::fromLocal8Bit(argv[1]) : QString();
-    const int count = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 0;
-    if (!QStringList{"init", "run", "check"}.contains(mode) || (mode != "run" && count < 2)) {
-        std::fprintf(stderr, "usage: %s init|run|check STORE [COUNT]\n", argv[0]);
-        return 2;
-    }
+    const QString mode = argc > 2 ? argv[1] : "";
+    const int count = argc > 3 ? QString(argv[3]).toInt() : 0;
+    if (!QStringList{"init", "run", "check"}.contains(mode) || (mode != "run" && count < 2))
+        return fail("usage: reorder_worker init|run|check STORE [COUNT]") + 1;
     TimerStore store;
     StoreError error;
     if (!store.open(QString::fromLocal8Bit(argv[2]), &error)) return fail(error.consoleText());
@@ -76,5 +67,5 @@ int main(int argc, char** argv) {
     if (mode == "check") return check(store, count);
     QList<Timer> timers;
     for (int i = 0; i < count; ++i) timers << newTimer(timerName(i), i + 1, Constants::defSound);
-    return store.add(timers, &error) ? 0 : fail(error.consoleText());  // init
+    return store.add(timers, &error) ? 0 : fail(error.consoleText());
 }

@@ -1,9 +1,9 @@
-// The timer store on its own: ids that never change or come back, the user's
-// order, operations that are whole or not at all, and files it must refuse.
+// The timer store: ids, the user's order, whole operations, files it must
+// refuse, and the stores of earlier versions.
 #include <sqlite3.h>
 
+#include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,45 +14,50 @@ using namespace dunok;
 using testing::fingerprint;
 using testing::sql;
 
+namespace {
+// The first-run store of Dunok 0.1.0: nineteen timers, no version number.
+const QString kRelease010 = QStringLiteral(DUNOK_TEST_DATA_DIR "/TimerModel-0.1.0.sqlite");
+// Before the order had a column of its own (layout 2): the nineteen timers,
+// "5 minutes" (id 3) paused with 300 s left and "1 hour" (id 14) running, kept
+// for the next start; "10 minutes" (id 4) set to snooze for 10 minutes.
+const QString kLayout2 = QStringLiteral(DUNOK_TEST_DATA_DIR "/TimerModel-v2.sqlite");
+
+QString row(const Timer& t) {
+    return QStringList{QString::number(t.id),       t.desc,
+                       QString::number(t.duration), QString::number(t.snooze),
+                       t.snoozeOn ? "1" : "0",      t.sound}
+        .join('|');
+}
+}  // namespace
+
 class TestTimerStore : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
     QString path_;
     std::unique_ptr<TimerStore> store_;
-
-    static Timer timer(const QString& name, qint64 duration) {
-        Timer made;
-        made.desc = name;
-        made.duration = duration;
-        made.sound = "Chimes";
-        return made;
-    }
+    int tests_ = 0;
     QList<Timer> add(const QStringList& names) {
         QList<Timer> timers;
-        for (const QString& name : names) timers << timer(name, name.size());
-        StoreError error;
-        if (!store_->add(timers, &error)) qWarning("%s", qPrintable(error.consoleText()));
+        for (const QString& name : names) timers << Timer{0, name, name.size(), "Chimes"};
+        store_->add(timers, nullptr);
         return timers;
     }
-    QStringList names() {
+    QStringList rows() {
         QStringList out;
-        for (const Timer& t : store_->timers(nullptr).value_or(QList<Timer>())) out << t.desc;
+        for (const Timer& t : store_->timers(nullptr).value_or(QList<Timer>())) out << row(t);
         return out;
     }
     std::unique_ptr<TimerStore> open(const QString& path, StoreError* error = nullptr) {
         auto store = std::make_unique<TimerStore>();
         return store->open(path, error) ? std::move(store) : nullptr;
     }
-
 private slots:
     void init() {
-        path_ = dir_.filePath(QString::number(QRandomGenerator::global()->generate()) + ".sqlite");
+        path_ = dir_.filePath(QStringLiteral("%1/TimerModel.sqlite").arg(++tests_));
         store_ = open(path_);
         QVERIFY(store_);
     }
-
-    // Moving, editing and deleting never renumber a timer, and an id is never
-    // given out again, so an old notification cannot name a newer timer.
+    // An id never changes nor comes back: an old notification must not name a newer timer.
     void idsStayWithTheirTimers() {
         const QList<Timer> made = add({"a", "b", "c"});
         QVERIFY(made[0].id > 0 && made[1].id > made[0].id && made[2].id > made[1].id);
@@ -66,42 +71,16 @@ private slots:
         QVERIFY(store_->remove({made[2].id}, &error));
         const QList<Timer> later = add({"d"});
         QVERIFY(later[0].id > made[2].id);
-        store_.reset();
-        const QByteArray before = fingerprint(path_);
         store_ = open(path_);
-        const QList<Timer> reopened = store_->timers(&error).value();
-        QCOMPARE(fingerprint(path_), before);  // opened without a write
-        QCOMPARE(reopened.size(), 3);
-        QCOMPARE(reopened[0].id, made[0].id);
-        QCOMPARE(reopened[0].desc, QString("a, edited"));
-        QVERIFY(reopened[0].snoozeOn && reopened[0].snooze == 600);
-        QCOMPARE(reopened[1].id, made[1].id);
-        QCOMPARE(reopened[2].id, later[0].id);  // added after the last
-        // A timer that is gone cannot be written to.
-        QVERIFY(!store_->update(made[2], &error));
+        QCOMPARE(rows(), QStringList({row(edited), row(made[1]), row(later[0])}));
+        QVERIFY(!store_->update(made[2], &error));  // a timer that is gone cannot be written to
     }
-
-    // An order must name each stored timer exactly once: a list that missed
-    // a reload would otherwise leave a timer without its place.
-    void orderThatIsNotTheStoreIsRefused() {
-        const QList<Timer> made = add({"a", "b", "c"});
-        for (const QList<TimerId>& wrong : {QList<TimerId>{made[0].id, made[1].id},
-                                            {made[0].id, made[1].id, made[1].id},
-                                            {made[0].id, made[1].id, made[2].id, 999}}) {
-            StoreError error;
-            QVERIFY(!store_->setOrder(wrong, &error));
-            QVERIFY2(error.description.contains("does not match"), qPrintable(error.description));
-        }
-        QCOMPARE(names(), QStringList({"a", "b", "c"}));
-    }
-
-    // Each operation is one transaction: a write that fails part-way leaves
-    // the file as it was, and the timers given to add() without ids.
+    // A write that fails part-way leaves nothing behind, nor pending for the next.
     void failedOperationsChangeNothing() {
         const QList<Timer> made = add({"a", "b", "c"});
         const QByteArray before = fingerprint(path_);
         StoreError error;
-        QList<Timer> more{timer("d", 1), timer("e", 1)};
+        QList<Timer> more{Timer{0, "d", 1, "Chimes"}, Timer{0, "e", 1, "Chimes"}};
         store_->failNextWrites(1, 1);
         QVERIFY(!store_->add(more, &error));
         QCOMPARE(error.userInfo.value("sqliteCode").toInt(), SQLITE_IOERR);
@@ -111,20 +90,17 @@ private slots:
         store_->failNextWrites(1, 2);
         QVERIFY(!store_->setOrder({made[2].id, made[1].id, made[0].id}, &error));
         QCOMPARE(fingerprint(path_), before);
-        QCOMPARE(names(), QStringList({"a", "b", "c"}));
-        // And nothing is left pending for the next operation to carry along.
         QVERIFY(store_->add(more, &error));
-        QCOMPARE(names(), QStringList({"a", "b", "c", "d", "e"}));
+        QCOMPARE(rows().size(), 5);
     }
-
-    // What runs is kept with its timer and only there; the user's fields and
-    // a value the file holds that the program would read differently stay.
+    // Keeping what runs touches no other column, not even one the program reads
+    // otherwise; a snooze the editor does not offer reads as the default.
     void keptRunsTouchNothingElse() {
         QList<Timer> made = add({"a", "b"});
-        QCOMPARE(sql(path_, QStringLiteral("UPDATE Timers SET snooze = 7, duration = NULL "
-                                           "WHERE id = %1")
-                                .arg(made[0].id)),
-                 QStringList());
+        sql(path_, QStringLiteral("UPDATE Timers SET snooze = 90, duration = NULL WHERE id = %1;"
+                                  "UPDATE Timers SET snooze = 86400, duration = 1.5 WHERE id = %2")
+                       .arg(made[0].id)
+                       .arg(made[1].id));
         made[0].dueAt = 1234;
         made[1].pausedLeft = 56;
         Timer gone = made[1];
@@ -135,48 +111,21 @@ private slots:
                      "SELECT snooze || '/' || ifnull(duration, 'NULL') || '/' || "
                      "ifnull(dueAt, 'NULL') || '/' || ifnull(pausedLeft, 'NULL') FROM "
                      "Timers ORDER BY id"),
-                 QStringList({"7/NULL/1234/NULL", "300/1/NULL/56"}));
-        // Read, the odd values are what a timer can run with.
-        const Timer read = store_->timers(&error)->first();
-        QVERIFY(read.duration == 0 && read.snooze == defSnoozeDuration && read.dueAt == 1234);
+                 QStringList({"90/NULL/1234/NULL", "86400/1.5/NULL/56"}));
+        const QList<Timer> read = store_->timers(&error).value();
+        QCOMPARE(
+            QList<qint64>({read[0].duration, read[0].snooze, read[1].duration, read[1].snooze}),
+            QList<qint64>({0, defSnoozeDuration, 1, 86400}));
     }
-
-    // Whatever another program or an old version left in a row reads as
-    // something a timer can run with, and stays in the file until the user
-    // saves the timer.
-    void oddValuesReadAsATimerCanRun() {
-        const TimerId id = add({"odd"}).first().id;
-        const QList<std::tuple<QString, qint64, qint64>> cases{
-            {"snooze = 0, duration = 0", 0, defSnoozeDuration},
-            {"snooze = 86400, duration = 1.5", 1, 86400},
-            {"snooze = 86460, duration = -5", 0, defSnoozeDuration},
-            {"snooze = 90, duration = 9e18", maxTimerDuration, defSnoozeDuration},
-            {"snooze = NULL, duration = 'abc'", 0, defSnoozeDuration}};
-        for (const auto& [set, duration, snooze] : cases) {
-            QCOMPARE(
-                sql(path_, QStringLiteral("UPDATE Timers SET %1 WHERE id = %2").arg(set).arg(id)),
-                QStringList());
-            const Timer read = store_->timers(nullptr).value().first();
-            QCOMPARE(read.duration, duration);
-            QCOMPARE(read.snooze, snooze);
-        }
-    }
-
     void refusesWhatIsNotItsStoreAndLeavesItAlone() {
         const QList<std::pair<QByteArray, QString>> cases{
-            {"", "is not a database"},
             {"CREATE TABLE Notes (body TEXT); INSERT INTO Notes VALUES ('keep');",
              "holds other data: it has no table \"Timers\""},
             {"CREATE TABLE Timers (id INTEGER PRIMARY KEY, desc TEXT);",
              "table \"Timers\" has no column \"duration\""}};
         for (const auto& [setup, expected] : cases) {
             const QString path = dir_.filePath(expected.left(6) + ".db");
-            QFile file(path);
-            if (setup.isEmpty())
-                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(4000, 'x')));
-            else
-                QCOMPARE(sql(path, setup), QStringList());
-            file.close();
+            QCOMPARE(sql(path, setup), QStringList());
             const QByteArray before = fingerprint(path);
             for (bool reading : {false, true}) {
                 StoreError error;
@@ -190,18 +139,67 @@ private slots:
             QVERIFY(!QFile::exists(path + "-journal"));
         }
     }
-
     void folderThatCannotBeMadeIsReported() {
-        // A file where the store's folder should be: no permission trick needed.
-        const QString blocker = dir_.filePath("blocker");
-        QFile file(blocker);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x"));
-        file.close();
+        QFile file(path_ + ".blocker");  // where the store's folder should be
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") && file.flush());
         StoreError error;
-        QVERIFY(!open(blocker + "/Dunok/TimerModel.sqlite", &error));
+        QVERIFY(!open(file.fileName() + "/Dunok/TimerModel.sqlite", &error));
         QVERIFY2(error.description.contains("could not be created"), qPrintable(error.description));
         QCOMPARE(error.problem, StoreError::Problem::FolderNotMade);
-        QCOMPARE(QFileInfo(blocker).size(), 1);
+        QCOMPARE(file.size(), 1);
+    }
+    void upgradeKeepsEveryTimersIdOrderAndSettings_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("version");
+        QTest::newRow("0.1.0") << kRelease010 << 0;
+        QTest::newRow("layout 2") << kLayout2 << 2;
+    }
+    void upgradeKeepsEveryTimersIdOrderAndSettings() {
+        QFETCH(QString, from);
+        QFETCH(int, version);
+        store_.reset();
+        QVERIFY(QFile::remove(path_) && QFile::copy(from, path_));
+        QVERIFY(QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner));
+        // A gap in the ids, as deleting leaves: the order is still by id.
+        QVERIFY(sql(path_, "DELETE FROM Timers WHERE id = 2").isEmpty());
+        const QStringList before =
+            sql(path_,
+                "SELECT id || '|' || desc || '|' || duration || '|' || snooze || '|' || "
+                "snoozeOn || '|' || sound FROM Timers ORDER BY id");
+        // The version stamp is the last write: every column before it must roll back too.
+        const QByteArray original = fingerprint(path_);
+        StoreError error;
+        TimerStore failing;
+        failing.failNextWrites(1, 2);
+        QVERIFY(!failing.open(path_, &error) && !failing.isOpen());
+        QVERIFY2(error.description.contains("could not be written"), qPrintable(error.description));
+        QCOMPARE(fingerprint(path_), original);
+        store_ = open(path_, &error);
+        QVERIFY2(store_, qPrintable(error.consoleText()));
+        QCOMPARE(store_->foundVersion(), version);
+        const QList<Timer> timers = store_->timers(&error).value();
+        QVERIFY(timers.size() == 18 && rows() == before);  // ids, fields and the user's order
+        const Timer& ten = timers.at(2);
+        QVERIFY(ten.desc == "10 minutes" && ten.snoozeOn == (version == 2));
+        QCOMPARE(ten.snooze, version == 2 ? 600 : defSnoozeDuration);
+        // What a run kept for the next start stays with its timer: ids 3 and 14.
+        QCOMPARE(timers.at(1).pausedLeft.value_or(-1), version == 2 ? 300 : -1);
+        QCOMPARE(timers.at(12).dueAt.value_or(-1), version == 2 ? 1796681150356 : -1);
+        QList<TimerId> order;
+        for (const Timer& t : timers) order.prepend(t.id);
+        QVERIFY(store_->setOrder(order, &error));
+        QVERIFY(add({"Added"}).first().id > 19);
+        store_.reset();
+        QCOMPARE(sql(path_, "PRAGMA user_version"), QStringList{"3"});
+        const QStringList reopened = sql(path_, "SELECT desc FROM Timers ORDER BY position");
+        QCOMPARE(QStringList({reopened.first(), reopened.value(17), reopened.value(18)}),
+                 QStringList({"30 seconds", "1 minute", "Added"}));
+        QCOMPARE(reopened.size(), 19);
+        // Upgraded once: opening it again writes nothing.
+        const QByteArray upgraded = fingerprint(path_);
+        store_ = open(path_);
+        QVERIFY(store_ && store_->foundVersion() == 3);
+        QCOMPARE(fingerprint(path_), upgraded);
     }
 };
 
