@@ -430,6 +430,8 @@ private slots:
             QCOMPARE(alert.informativeText, "These settings in " + user.home.prefsPath() +
                                                 " were set back to their defaults:\n"
                                                 "prefsCountdownDigits = maybe\nprefsVolume = loud");
+            // The answer, which sets them back in the file, comes a moment after the alert.
+            QTRY_VERIFY(PreferenceStore(user.home.prefsPath()).text(PrefKeys::volume) != "loud");
             MessageBox::clearLastAlert();
         }
     }
