@@ -1,4 +1,4 @@
-// Ticks due at whole intervals from their start, and missed ones after a sleep.
+// Ticks due at whole intervals from their start, missed ones after a sleep, and few wake-ups.
 #include <QEventLoop>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +65,19 @@ private slots:
         QCOMPARE(log, QString("acdbacacc"));
         QVERIFY(a.expired());  // it went with its callback, not kept alive by it
         QVERIFY(s->activeCount() == 0 && !s->isArmed());
+    }
+    void closeTicksShareOneWakeUp() {
+        s->setCoalescingNs(3'000'000);
+        std::vector<std::shared_ptr<TickSource>> sources;
+        for (int ms : {0, 1, 2, 5}) {  // started this many milliseconds apart
+            clock.setNs(kT0 + ms * 1'000'000);
+            sources.push_back(s->schedule(logAs(char('0' + ms))));
+        }
+        // One wake-up for the first three, at the last of them; the fourth is too far.
+        QCOMPARE(s->plannedWakeNs(), kT0 + kSec + 2'000'000);
+        at(kSec + 2'000'000);
+        QCOMPARE(log, QString("012"));
+        QCOMPARE(s->plannedWakeNs(), kT0 + kSec + 5'000'000);
     }
     // A finish message is a modal dialog: its own event loop runs inside a tick.
     void ticksKeepComingInAnEventLoopOpenedByATick() {
