@@ -103,10 +103,6 @@
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
-        <source>Give one of --start, --stop, --pause, --resume, --stop-all, --silence and --list at a time.</source>
-        <translation>Geben Sie jeweils nur eines von --start, --stop, --pause, --resume, --stop-all, --silence und --list an.</translation>
-    </message>
-    <message>
         <source>--name and --save go with --start.</source>
         <translation>--name und --save gehören zu --start.</translation>
     </message>
@@ -129,6 +125,30 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>Try “dunok --help” for the options.</source>
         <translation>Die Optionen zeigt „dunok --help“.</translation>
+    </message>
+    <message>
+        <source>With a NAME after it: add AMOUNT (&quot;1m&quot;, &quot;30s&quot;) to the running or paused timer called NAME.</source>
+        <translation>Mit einem NAME dahinter: Gibt dem laufenden oder pausierten Timer namens NAME ZEIT (&quot;1m&quot;, &quot;30s&quot;) dazu.</translation>
+    </message>
+    <message>
+        <source>AMOUNT</source>
+        <translation>ZEIT</translation>
+    </message>
+    <message>
+        <source>“%1” has %2 left.</source>
+        <translation>„%1“ hat noch %2.</translation>
+    </message>
+    <message>
+        <source>Give one of --start, --stop, --pause, --resume, --add, --stop-all, --silence and --list at a time.</source>
+        <translation>Bitte nur eine der Optionen --start, --stop, --pause, --resume, --add, --stop-all, --silence und --list auf einmal angeben.</translation>
+    </message>
+    <message>
+        <source>--add wants the name of a timer after the amount: “dunok --add 5m Tea”.</source>
+        <translation>--add braucht nach der Zeit den Namen eines Timers: „dunok --add 5m Tee“.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an amount of time (try “1m” or “30s”).</source>
+        <translation>„%1“ ist keine Zeitangabe (etwa „1m“ oder „30s“).</translation>
     </message>
 </context>
 <context>
@@ -176,6 +196,10 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>A timer runs for a second to a year.</source>
         <translation>Ein Timer läuft eine Sekunde bis ein Jahr.</translation>
+    </message>
+    <message>
+        <source>Add a second to 7 days.</source>
+        <translation>Dazugeben lässt sich eine Sekunde bis 7 Tage.</translation>
     </message>
 </context>
 <context>
@@ -431,6 +455,10 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>The new timer could not be saved.</source>
         <translation>Der neue Timer konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>“%1” would have more than 7 days left; nothing changed.</source>
+        <translation>„%1“ hätte dann mehr als 7 Tage übrig; nichts geändert.</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "app/OfflineTimers.h"
 #include "app/StartTarget.h"
 #include "desktop/ControlClient.h"
+#include "domain/DurationParser.h"
 #include "domain/PreferenceStore.h"
 #include "domain/TimerLookup.h"
 #include "storage/Store.h"
@@ -42,6 +43,10 @@ struct Options {
                              Texts::tr("NAME")};
     QCommandLineOption resume{QStringLiteral("resume"),
                               Texts::tr("Resume the paused timer called NAME."), Texts::tr("NAME")};
+    QCommandLineOption add{QStringLiteral("add"),
+                           Texts::tr("With a NAME after it: add AMOUNT (\"1m\", \"30s\") to "
+                                     "the running or paused timer called NAME."),
+                           Texts::tr("AMOUNT")};
     QCommandLineOption stopAll{QStringLiteral("stop-all"), Texts::tr("Stop every timer.")};
     QCommandLineOption silence{QStringLiteral("silence"), Texts::tr("Silence the alarm.")};
     QCommandLineOption list{QStringLiteral("list"),
@@ -58,8 +63,8 @@ void addOptions(QCommandLineParser& parser, const Options& o) {
     parser.setApplicationDescription(Texts::tr("Named countdown timers that ring at zero."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const QCommandLineOption* option :
-         {&o.start, &o.name, &o.save, &o.stop, &o.pause, &o.resume, &o.stopAll, &o.silence, &o.list,
-          &o.show, &o.hidden, &o.newTimer})
+         {&o.start, &o.name, &o.save, &o.stop, &o.pause, &o.resume, &o.add, &o.stopAll, &o.silence,
+          &o.list, &o.show, &o.hidden, &o.newTimer})
         parser.addOption(*option);
     parser.addHelpOption();
     parser.addVersionOption();
@@ -74,8 +79,8 @@ QStringList withoutToolkitOptions(const QStringList& arguments) {
         "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
         "display",         "geometry",           "style",         "stylesheet"};
     static const QStringList bare = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
-    static const QStringList dunokWithValue = {"--start", "--name", "--stop", "--pause",
-                                               "--resume"};
+    static const QStringList dunokWithValue = {"--start", "--name",   "--stop",
+                                               "--pause", "--resume", "--add"};
     QStringList kept;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
@@ -263,7 +268,8 @@ int runOffline(const CommandLineRequest& request) {
             return listOffline();
         case Action::Stop:
         case Action::Pause:
-        case Action::Resume: {
+        case Action::Resume:
+        case Action::Add: {
             if (const int status = lookUpOffline(request.argument); status != -1) return status;
             printError(Texts::tr("Dunok is not running, so no timer is."));
             return ExitStatus::wrongState;
@@ -285,6 +291,15 @@ int runOnline(const ControlClient& client, const CommandLineRequest& request) {
             return report(client.call(QStringLiteral("Pause"), {request.argument}));
         case Action::Resume:
             return report(client.call(QStringLiteral("Resume"), {request.argument}));
+        case Action::Add: {
+            const ControlClient::Reply reply = client.call(
+                QStringLiteral("AddTime"), {request.argument, qlonglong(request.seconds)});
+            if (reply.ok)
+                printLine(
+                    Texts::tr("“%1” has %2 left.")
+                        .arg(request.argument, clockText(reply.arguments.value(0).toLongLong())));
+            return report(reply);
+        }
         case Action::StopAll:
             return report(client.call(QStringLiteral("StopAll")));
         case Action::Silence:
@@ -304,9 +319,10 @@ CommandLineRequest parseCommandLine(const QStringList& arguments) {
     const Options o;
     addOptions(parser, o);
     if (!parser.parse(withoutToolkitOptions(arguments))) return usageError(parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(
-            Texts::tr("Unexpected argument “%1”.").arg(parser.positionalArguments().constFirst()));
+    // Only --add takes a word of its own: the timer's name, after the amount.
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > (parser.isSet(o.add) ? 1 : 0))
+        return usageError(Texts::tr("Unexpected argument “%1”.").arg(positional.constLast()));
 
     CommandLineRequest request;
     if (parser.isSet(QStringLiteral("help"))) {
@@ -318,9 +334,9 @@ CommandLineRequest parseCommandLine(const QStringList& arguments) {
         return request;
     }
     const std::pair<const QCommandLineOption*, Action> actions[] = {
-        {&o.start, Action::Start},   {&o.stop, Action::Stop},       {&o.pause, Action::Pause},
-        {&o.resume, Action::Resume}, {&o.stopAll, Action::StopAll}, {&o.silence, Action::Silence},
-        {&o.list, Action::List}};
+        {&o.start, Action::Start},     {&o.stop, Action::Stop}, {&o.pause, Action::Pause},
+        {&o.resume, Action::Resume},   {&o.add, Action::Add},   {&o.stopAll, Action::StopAll},
+        {&o.silence, Action::Silence}, {&o.list, Action::List}};
     int given = 0;
     for (const auto& [option, action] : actions) {
         if (!parser.isSet(*option)) continue;
@@ -332,8 +348,23 @@ CommandLineRequest parseCommandLine(const QStringList& arguments) {
     }
     if (given > 1)
         return usageError(
-            Texts::tr("Give one of --start, --stop, --pause, --resume, "
+            Texts::tr("Give one of --start, --stop, --pause, --resume, --add, "
                       "--stop-all, --silence and --list at a time."));
+    if (request.action == Action::Add) {
+        if (positional.isEmpty())
+            return usageError(
+                Texts::tr("--add wants the name of a timer after the amount: "
+                          "“dunok --add 5m Tea”."));
+        const DurationReading amount = parseDuration(request.argument);
+        if (amount.problem == DurationProblem::empty ||
+            amount.problem == DurationProblem::unreadable)
+            return usageError(Texts::tr("“%1” is not an amount of time (try “1m” or “30s”).")
+                                  .arg(request.argument));
+        if (!amount.ok() || amount.seconds > longestAddedTime)
+            return usageError(addedTimeRangeText());
+        request.seconds = amount.seconds;
+        request.argument = positional.constFirst();
+    }
     request.show = parser.isSet(o.show);
     request.hidden = parser.isSet(o.hidden);
     request.newTimer = parser.isSet(o.newTimer);

@@ -26,12 +26,13 @@ struct CommandLineRequest {
         Version,
         Error,  // a usage error: message says which
     };
-    enum class Action { None, Start, Stop, Pause, Resume, StopAll, Silence, List };
+    enum class Action { None, Start, Stop, Pause, Resume, Add, StopAll, Silence, List };
 
     Mode mode = Mode::Gui;
     Action action = Action::None;
-    QString argument;  // the NAME (or DURATION) of the action
-    QString name;      // --name
+    QString argument;    // the NAME (or DURATION) of the action
+    qint64 seconds = 0;  // --add: the time to add
+    QString name;        // --name
     bool hasName = false;
     bool save = false;
     bool show = false;

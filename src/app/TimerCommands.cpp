@@ -91,6 +91,29 @@ RemoteResult TimerCommands::resume(const QString& name) {
                   QT_TRANSLATE_NOOP("TimerCommands", "“%1” is not paused."));
 }
 
+RemoteResult TimerCommands::addTime(const QString& name, qint64 seconds, qint64* left) {
+    int row = -1;
+    RemoteResult result = find(name, &row);
+    if (result.error != RemoteError::None) return result;
+    const QString id = timerId(list_.at(row));
+    const QString desc = list_.at(row).desc;
+    switch (engine_.addTime(id, seconds)) {
+        case TimerEngine::AddTime::Added:
+            *left = engine_.secondsLeft(id);
+            return {};
+        case TimerEngine::AddTime::UnknownTimer:
+            return {RemoteError::NoSuchTimer, missText({}, name, descriptions())};
+        case TimerEngine::AddTime::NotRunning:
+            return {RemoteError::NotRunning, tr("“%1” is not running.").arg(desc)};
+        case TimerEngine::AddTime::BadAmount:
+            return {RemoteError::InvalidArgument, addedTimeRangeText()};
+        case TimerEngine::AddTime::TooLong:
+            break;
+    }
+    return {RemoteError::InvalidArgument,
+            tr("“%1” would have more than 7 days left; nothing changed.").arg(desc)};
+}
+
 QString TimerCommands::defSound() const {
     return engine_.settings().defSound.value_or(Constants::defSound);
 }

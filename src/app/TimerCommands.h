@@ -38,6 +38,7 @@ public:
     RemoteResult stop(const QString& name) override;
     RemoteResult pause(const QString& name) override;
     RemoteResult resume(const QString& name) override;
+    RemoteResult addTime(const QString& name, qint64 seconds, qint64* left) override;
     void stopAll() override;
     void silence() override;
     QList<RemoteTimer> list() const override;

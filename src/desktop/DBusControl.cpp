@@ -99,6 +99,13 @@ void DBusControl::Resume(const QString& name) {
     if (ready()) reply(commands_->resume(name));
 }
 
+qlonglong DBusControl::AddTime(const QString& name, qlonglong seconds) {
+    if (!ready()) return 0;
+    qint64 left = 0;
+    reply(commands_->addTime(name, seconds, &left));
+    return left;
+}
+
 void DBusControl::StopAll() {
     if (ready()) commands_->stopAll();
 }

@@ -44,6 +44,8 @@ public:
     virtual RemoteResult stop(const QString& name) = 0;
     virtual RemoteResult pause(const QString& name) = 0;
     virtual RemoteResult resume(const QString& name) = 0;
+    // On success, left is the time the timer has left now.
+    virtual RemoteResult addTime(const QString& name, qint64 seconds, qint64* left) = 0;
     virtual void stopAll() = 0;
     virtual void silence() = 0;
     virtual QList<RemoteTimer> list() const = 0;
@@ -69,6 +71,9 @@ class DBusControl : public QObject, protected QDBusContext {
                 "<method name=\"Stop\"><arg name=\"name\" type=\"s\" direction=\"in\"/></method>"
                 "<method name=\"Pause\"><arg name=\"name\" type=\"s\" direction=\"in\"/></method>"
                 "<method name=\"Resume\"><arg name=\"name\" type=\"s\" direction=\"in\"/></method>"
+                "<method name=\"AddTime\"><arg name=\"name\" type=\"s\" direction=\"in\"/>"
+                "<arg name=\"seconds\" type=\"x\" direction=\"in\"/>"
+                "<arg name=\"left\" type=\"x\" direction=\"out\"/></method>"
                 "<method name=\"StopAll\"/>"
                 "<method name=\"Silence\"/>"
                 "<method name=\"List\"><arg type=\"a(ssx)\" direction=\"out\"/></method>"
@@ -105,6 +110,8 @@ public slots:
     Q_SCRIPTABLE void Stop(const QString& name);
     Q_SCRIPTABLE void Pause(const QString& name);
     Q_SCRIPTABLE void Resume(const QString& name);
+    // Answers with the seconds the timer has left now.
+    Q_SCRIPTABLE qlonglong AddTime(const QString& name, qlonglong seconds);
     Q_SCRIPTABLE void StopAll();
     Q_SCRIPTABLE void Silence();
     Q_SCRIPTABLE QList<dunok::RemoteTimer> List();

@@ -161,4 +161,8 @@ QString durationRangeText() {
     return QCoreApplication::translate("DurationParser", "A timer runs for a second to a year.");
 }
 
+QString addedTimeRangeText() {
+    return QCoreApplication::translate("DurationParser", "Add a second to 7 days.");
+}
+
 }  // namespace dunok

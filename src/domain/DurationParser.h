@@ -36,4 +36,10 @@ DurationReading parseDuration(const QString& text);
 // "A timer runs for a second to a year."
 QString durationRangeText();
 
+// Time is added to a running timer a second to a week at a time, and never
+// leaves it more than a week to run.
+inline constexpr qint64 longestAddedTime = 7 * 86400;
+// The one sentence for time to add out of range: "Add a second to 7 days."
+QString addedTimeRangeText();
+
 }  // namespace dunok

@@ -17,6 +17,7 @@
 
 #include "domain/Badge.h"
 #include "domain/Clock.h"
+#include "domain/DurationParser.h"
 #include "domain/RunningTimers.h"
 #include "domain/Settings.h"
 #include "domain/Timer.h"
@@ -112,7 +113,7 @@ public:
     // that is not in the list or stands stopped, for less than a second, and
     // for what would leave more than longestAddedTimeLeft to run.
     AddTime addTime(const QString& id, qint64 seconds);
-    static constexpr qint64 longestAddedTimeLeft = 7 * 86400;
+    static constexpr qint64 longestAddedTimeLeft = longestAddedTime;
     // How the timer stands now: running (counting down), paused, finished
     // (it reached zero, and its row shows so until it is started, stopped,
     // edited or the list is redrawn) or stopped.
