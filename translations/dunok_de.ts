@@ -846,6 +846,10 @@ läuft nicht oder ist nicht pausiert.
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
+    <message>
+        <source>+1 min</source>
+        <translation>+1 Min.</translation>
+    </message>
 </context>
 <context>
     <name>dunok::EditController</name>
@@ -1309,6 +1313,14 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
     <message>
         <source>&amp;Start timer %1</source>
         <translation>Timer %1 &amp;starten</translation>
+    </message>
+    <message>
+        <source>Add 1 Minute</source>
+        <translation>1 Minute dazugeben</translation>
+    </message>
+    <message>
+        <source>Add 5 Minutes</source>
+        <translation>5 Minuten dazugeben</translation>
     </message>
 </context>
 <context>

@@ -211,6 +211,12 @@ void AppDelegate::applicationDidFinishLaunching() {
     connect(notifications_, &DesktopNotifications::snoozeChosen, this, [this](const QString& id) {
         if (window_) window_->viewController()->engine()->snooze(id);
     });
+    // A minute more for any timer, as a snooze of a minute: the alarm stops
+    // and the timer runs again.
+    connect(notifications_, &DesktopNotifications::addMinuteChosen, this,
+            [this](const QString& id) {
+                if (window_) window_->viewController()->engine()->addTime(id, 60);
+            });
     if (window_) {
         connect(window_->viewController()->engine(), &TimerEngine::finishNotification, this,
                 [this](const FinishNotice& n) {

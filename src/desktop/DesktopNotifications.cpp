@@ -27,6 +27,7 @@ constexpr int expireNever = 0;
 const QString defaultAction = QStringLiteral("default");
 const QString snoozeAction = QStringLiteral("snooze");
 const QString stopAction = QStringLiteral("stop");
+const QString addMinuteAction = QStringLiteral("add-minute");
 // NotificationClosed's reason when the user dismissed it.
 constexpr uint closedByUser = 2;
 
@@ -161,7 +162,7 @@ void DesktopNotifications::sendNext() {
         QDBusConnection::sessionBus().asyncCall(notifyCall(content), callTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, generation, timerId = content.timerId,
-             snoozable = offersSnooze(content)](QDBusPendingCallWatcher* w) {
+             offered = offeredKeys(content)](QDBusPendingCallWatcher* w) {
                 QDBusPendingReply<uint> reply = *w;
                 w->deleteLater();
                 notifyInFlight_ = false;
@@ -172,10 +173,7 @@ void DesktopNotifications::sendNext() {
                     if (generation == serviceGeneration_) {
                         lastId_ = reply.value();
                         timerIds_.insert(lastId_, timerId);
-                        if (snoozable)
-                            snoozable_.insert(lastId_);
-                        else
-                            snoozable_.remove(lastId_);
+                        offered_.insert(lastId_, offered);
                     }
                     qCDebug(lcNotifications).noquote() << "Notification Register Success";
                 }
@@ -187,11 +185,18 @@ QDBusMessage DesktopNotifications::notifyCall(const Content& content) const {
     QString body = content.subtitle + QLatin1Char('\n') + content.body;
     if (bodyMarkup_) body = escapeMarkup(body);
 
-    QStringList actions{defaultAction, tr("Show Dunok")};
-    // A service without buttons would offer the extra actions nowhere, or
-    // in a menu of its own that the user never asked for.
-    if (offersSnooze(content))
-        actions << snoozeAction << content.snoozeLabel << stopAction << tr("Stop");
+    QStringList actions;
+    for (const QString& key : offeredKeys(content)) {
+        actions << key;
+        if (key == defaultAction)
+            actions << tr("Show Dunok");
+        else if (key == snoozeAction)
+            actions << content.snoozeLabel;
+        else if (key == addMinuteAction)
+            actions << tr("+1 min");
+        else
+            actions << tr("Stop");
+    }
     const QVariantMap hints{
         {QStringLiteral("urgency"), QVariant::fromValue(urgencyCritical)},
         {QStringLiteral("desktop-entry"), QStringLiteral("dunok")},
@@ -204,8 +209,12 @@ QDBusMessage DesktopNotifications::notifyCall(const Content& content) const {
     return call;
 }
 
-bool DesktopNotifications::offersSnooze(const Content& content) const {
-    return actions_ && !content.snoozeLabel.isEmpty();
+QStringList DesktopNotifications::offeredKeys(const Content& content) const {
+    // A service without buttons would offer the extra actions nowhere, or
+    // in a menu of its own that the user never asked for.
+    if (!actions_) return {defaultAction};
+    if (content.snoozeLabel.isEmpty()) return {defaultAction, addMinuteAction};
+    return {defaultAction, snoozeAction, addMinuteAction, stopAction};
 }
 
 void DesktopNotifications::forgetService() {
@@ -215,7 +224,7 @@ void DesktopNotifications::forgetService() {
     actions_ = false;
     lastId_ = 0;
     timerIds_.clear();
-    snoozable_.clear();
+    offered_.clear();
 }
 
 void DesktopNotifications::onActionInvoked(uint id, const QString& actionKey) {
@@ -223,14 +232,13 @@ void DesktopNotifications::onActionInvoked(uint id, const QString& actionKey) {
     // what ours offered can be chosen on them.
     const auto it = timerIds_.constFind(id);
     if (it == timerIds_.constEnd()) return;
-    const bool offered =
-        actionKey == defaultAction ||
-        ((actionKey == snoozeAction || actionKey == stopAction) && snoozable_.contains(id));
-    if (!offered) return;
+    if (!offered_.value(id, {defaultAction}).contains(actionKey)) return;
     const QString timerId = it.value();
     close(id);
     if (actionKey == snoozeAction)
         emit snoozeChosen(timerId);
+    else if (actionKey == addMinuteAction)
+        emit addMinuteChosen(timerId);
     else if (actionKey == stopAction)
         emit stopChosen(timerId);
     else
@@ -239,7 +247,7 @@ void DesktopNotifications::onActionInvoked(uint id, const QString& actionKey) {
 
 void DesktopNotifications::onNotificationClosed(uint id, uint reason) {
     const QString timerId = timerIds_.take(id);
-    snoozable_.remove(id);
+    offered_.remove(id);
     // Nothing is left on screen to replace.
     if (id == lastId_) lastId_ = 0;
     if (reason == closedByUser && !timerId.isEmpty()) emit dismissed(timerId);
@@ -249,7 +257,7 @@ void DesktopNotifications::close(uint id) {
     // Forgotten first: the service's NotificationClosed for it is then no
     // dismissal by the user.
     timerIds_.remove(id);
-    snoozable_.remove(id);
+    offered_.remove(id);
     if (id == lastId_) lastId_ = 0;
     QDBusMessage call = serviceCall(QStringLiteral("CloseNotification"));
     call << id;

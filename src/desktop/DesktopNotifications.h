@@ -22,8 +22,8 @@ public:
         QString subtitle;
         QString body;
         QString timerId;
-        // With a label ("Snooze 5m"), the notification offers Snooze and
-        // Stop where the service shows actions.
+        // Where the service shows actions, the notification offers "+1 min",
+        // and with a label ("Snooze 5m") Snooze and Stop too.
         QString snoozeLabel = {};
     };
 
@@ -49,8 +49,9 @@ signals:
     // The user dismissed one of ours without clicking it: on some desktops
     // that is what a plain click does.
     void dismissed(const QString& timerId);
-    // Its Snooze or Stop was chosen; it is taken off the screen.
+    // Its Snooze, "+1 min" or Stop was chosen; it is taken off the screen.
     void snoozeChosen(const QString& timerId);
+    void addMinuteChosen(const QString& timerId);
     void stopChosen(const QString& timerId);
 
 private slots:
@@ -68,7 +69,8 @@ private:
     void askCapabilities();
     void sendNext();
     QDBusMessage notifyCall(const Content& content) const;
-    bool offersSnooze(const Content& content) const;
+    // The action keys a notification of that content offers, the default first.
+    QStringList offeredKeys(const Content& content) const;
     void forgetService();
     void close(uint id);
 
@@ -87,8 +89,8 @@ private:
     QList<Content> queue_;
     bool notifyInFlight_ = false;
     uint lastId_ = 0;
-    QHash<uint, QString> timerIds_;  // notification id -> timer id, while shown
-    QSet<uint> snoozable_;           // the shown ones that offer Snooze and Stop
+    QHash<uint, QString> timerIds_;     // notification id -> timer id, while shown
+    QHash<uint, QStringList> offered_;  // the action keys each shown one offers
 };
 
 }  // namespace dunok

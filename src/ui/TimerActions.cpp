@@ -77,6 +77,10 @@ TimerActions::TimerActions(QObject* parent) : QObject(parent) {
         action(key)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     make(Command::Snooze, "miSnooze",
          menuText(QT_TRANSLATE_NOOP("dunok::TimerContextMenu", "Snooze")));
+    make(Command::AddMinute, "miAddMinute",
+         menuText(QT_TRANSLATE_NOOP("dunok::TimerContextMenu", "Add 1 Minute")));
+    make(Command::AddFiveMinutes, "miAddFiveMinutes",
+         menuText(QT_TRANSLATE_NOOP("dunok::TimerContextMenu", "Add 5 Minutes")));
     make(Command::Duplicate, "miDuplicate",
          windowText(QT_TRANSLATE_NOOP("dunok::MainWindow", "&Duplicate")))
         ->setShortcut(QKeySequence(windowText(QT_TRANSLATE_NOOP("dunok::MainWindow", "Ctrl+D"))));
@@ -141,6 +145,8 @@ void TimerActions::apply(const CommandState& s) {
     // A paused timer is resumed from here too, as the quick help promises.
     action(Command::PauseResume)->setEnabled(s.onTimer && s.hasEntry);
     action(Command::Snooze)->setEnabled(s.onTimer && s.snoozable);
+    for (Command add : {Command::AddMinute, Command::AddFiveMinutes})
+        action(add)->setEnabled(s.onTimer && s.hasEntry);
     if (s.onTimer) {
         const QString name = quotedDescription(s.desc);
         duplicateTitle_ =

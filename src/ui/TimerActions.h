@@ -24,6 +24,8 @@ enum class Command {
     StartStop,
     PauseResume,
     Snooze,
+    AddMinute,
+    AddFiveMinutes,
     Duplicate,
     Delete,
     Reset,

@@ -24,7 +24,8 @@ TimerContextMenu::TimerContextMenu(QWidget* parent, TimerActions* actions)
     setObjectName(QStringLiteral("timerContextMenu"));
     setAccessibleName(tr("Timer commands"));
     const auto item = [this](Command command) { return actions_->action(command); };
-    addActions({item(Command::StartStop), item(Command::PauseResume), item(Command::Snooze)});
+    addActions({item(Command::StartStop), item(Command::PauseResume), item(Command::Snooze),
+                item(Command::AddMinute), item(Command::AddFiveMinutes)});
     addSeparator();
     addActions({item(Command::EditTimer), item(Command::Duplicate)});
     addSeparator();
@@ -33,6 +34,11 @@ TimerContextMenu::TimerContextMenu(QWidget* parent, TimerActions* actions)
     connect(item(Command::Snooze), &QAction::triggered, this, [this] {
         if (table_) emit snoozeRequested(table_->selectedRow());
     });
+    for (const auto& [command, seconds] :
+         {std::pair{Command::AddMinute, 60}, {Command::AddFiveMinutes, 300}})
+        connect(item(command), &QAction::triggered, this, [this, seconds = seconds] {
+            if (table_) emit addTimeRequested(table_->selectedRow(), seconds);
+        });
     // Also when a menu still showing is popped up again, the items name the
     // timer.
     connect(this, &QMenu::aboutToShow, this, [this] { actions_->setNamingTimer(true); });

@@ -36,6 +36,8 @@ public:
 
 signals:
     void snoozeRequested(int row);
+    // Add 1 Minute, Add 5 Minutes: that many seconds more for the timer of that row.
+    void addTimeRequested(int row, qint64 seconds);
 
 private:
     TimerTableView* table_ = nullptr;

@@ -124,6 +124,10 @@ void ViewController::viewDidLoad() {
     connectCommands();
     contextMenu_ = new TimerContextMenu(myTable_, actions_);
     contextMenu_->install(myTable_);
+    connect(contextMenu_, &TimerContextMenu::addTimeRequested, this,
+            [this](int row, qint64 seconds) {
+                if (timers_.hasRow(row)) engine_->addTime(timerId(timers_.at(row)), seconds);
+            });
     connect(contextMenu_, &TimerContextMenu::snoozeRequested, this, [this](int row) {
         if (timers_.hasRow(row)) engine_->snooze(timerId(timers_.at(row)));
     });
