@@ -1,7 +1,6 @@
-// Dunok from start to quit: a store that cannot be opened or kept, reopening, and quitting.
-// The store refusing the list's changes (a disk full to the last page, another program holding
-// the file) is told with its cause, leaves the file whole, the list showing what the file holds
-// and the sheet what the user typed; the change goes through once the cause is gone.
+// Dunok from start to quit, and its command line. A store refusing a change (a full disk, a held
+// file) is told with its cause, leaves file, list and typed sheet as they were; it goes through
+// once the cause is gone.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,7 +10,12 @@
 #include <QTest>
 
 #include "app/AppDelegate.h"
+#include "app/CommandLine.h"
+#include "app/OfflineTimers.h"
+#include "domain/ListLoading.h"
+#include "domain/ListOrder.h"
 #include "domain/TimerEngine.h"
+#include "domain/TimerLookup.h"
 #include "domain/TimerModel.h"
 #include "storage/TimerStore.h"
 #include "support/HostileStore.h"
@@ -25,6 +29,7 @@
 #include "ui/ViewController.h"
 
 using namespace dunok;
+using Kind = TimerMatch::Kind;
 
 namespace {
 const QString diskFull = QStringLiteral("The disk that holds your timers is full");
@@ -57,7 +62,7 @@ class TestAppDelegate : public QObject {
                                            app->settings()->settings().sort),
                  QString());
     }
-    // A first run (the nineteen ready-made timers, sorted by time) on a store at `path`.
+    // A first run: the nineteen ready-made timers.
     void firstStart(const QString& path) {
         store = path;
         QCOMPARE(startApp(), 0);
@@ -86,8 +91,7 @@ class TestAppDelegate : public QObject {
         QCoreApplication::processEvents();  // an alert a drop left
         return after;
     }
-    // One refusal: one alert naming the change and starting with the cause, and nothing
-    // anywhere changed.
+    // One alert naming the change and starting with the cause, and nothing anywhere changed.
     void wasRefused(Change change, const QString& cause) {
         const QList<AlertSpec> alerts = MessageBox::shownAlerts();
         QCOMPARE(alerts.size(), 1);
@@ -119,8 +123,7 @@ private slots:
     }
     void cleanup() { app.reset(); }
 
-    // A save on a full disk, then again with one more page free each time, until it goes
-    // through. The other changes share the refusal's path.
+    // A save on a full disk, then again with one more page free each time, until it goes through.
     void onAFullDisk() {
         testing::SmallDisk disk;
         if (!disk.isMounted())
@@ -180,7 +183,6 @@ private slots:
         QDir().mkpath(QFileInfo(store).path());
         const QByteArray notes = QByteArray("these are my notes, not a database\n").repeated(200);
         const QString newer = QString::number(TimerStore::version + 1);
-        // Notes where the store should be, a link to nothing, and a store from a newer release.
         const QStringList cases[] = {
             {"notes", "is not a timer file", "Move it", ""},
             {"link", "which does not exist", "remove the link", ""},
@@ -262,6 +264,70 @@ private slots:
         QVERIFY(!app->applicationShouldHandleReopen(true));  // already there: nothing more
         app->terminate();
         QVERIFY(MessageBox::shownAlerts().isEmpty());
+    }
+
+    // Tiers the command line does not reach on the real program: the same name in other cases,
+    // and twins.
+    void matchingTakesTheFirstTierWithAHit() {
+        const QStringList names{"Tea", "tea time", "Team", "1 hour", "1 hour 15 minutes", "TEA"};
+        QCOMPARE(matchTimer(names, "Tea").index, 0);
+        const TimerMatch sameCase = matchTimer(names, "tEA");
+        QCOMPARE(sameCase.kind, Kind::Ambiguous);
+        QCOMPARE(sameCase.candidates, QStringList({"Tea", "TEA"}));
+        QCOMPARE(matchTimer(names, "tea t").index, 1);
+        QCOMPARE(matchTimer(names, "te").candidates.size(), 4);
+        QCOMPARE(matchTimer(names, "").kind, Kind::None);
+        QCOMPARE(matchTimer({"Tea", "Tea"}, "Tea").kind, Kind::Ambiguous);
+    }
+
+    // For every sort, names that only the bytes tell apart and damaged durations included.
+    void windowAndCommandLineShowOneOrder() {
+        for (const int sort : {sortNone, sortDuration, sortDesc}) {
+            init();
+            QStringList window;
+            {
+                testing::StoreFixture store(home->storePath());
+                const std::pair<QString, qint64> timers[] = {{"Zucchini", 60}, {"\u00e9clair", 60},
+                                                             {"apple", 30},    {"Eggs", -5},
+                                                             {"Bread", 60},    {"eggs", 0}};
+                for (const auto& [desc, secs] : timers) store.addTimer(desc, secs);
+                TimerList list;
+                QVERIFY(populateArray(list, store.store(), sort));
+                window = testing::descriptions(list.timers());
+            }
+            PreferenceStore prefs(home->prefsPath());
+            prefs.setValue(PrefKeys::havePrefs, 100);
+            prefs.setValue(PrefKeys::sort, sort);
+            QVERIFY(prefs.synchronize());
+            StoreError why;
+            const auto listed = timersAtNextStart(home->storePath(), home->prefsPath(), 0, &why);
+            QVERIFY2(listed, qPrintable(why.description));
+            QStringList commandLine;
+            for (const TimerStatus& timer : *listed) commandLine << timer.description;
+            QCOMPARE(commandLine, window);
+            QCOMPARE(window.size(), 6);
+        }
+    }
+
+    void commandLines() {
+        QCOMPARE(clockText(0) + ' ' + clockText(49 * 3600 + 61), "0:00 49:01:01");
+        QCOMPARE(listingLine({"a\tb\nc", "paused", 65}), "a b c\tpaused\t1:05");
+        // Arguments apart by '|'.
+        for (const char* line : {"--stop", "--list|--stop-all", "--name|x", "--hidden|--list",
+                                 "--start|Mum\ts", "--pause| ", "Tea"})
+            QVERIFY2(parseCommandLine(QString("dunok|%1").arg(line).split('|')).mode ==
+                         CommandLineRequest::Mode::Error,
+                     line);
+        const CommandLineRequest start =
+            parseCommandLine({"dunok", "--start", "5m", "--name", "Pasta", "--save", "--show"});
+        QVERIFY(start.mode == CommandLineRequest::Mode::Command && start.name == "Pasta" &&
+                start.save && start.show);
+        // The toolkit's own options are left to it, also next to Dunok's.
+        const CommandLineRequest styled = parseCommandLine(
+            {"dunok", "-style", "fusion", "-platform=offscreen", "-reverse", "--hidden"});
+        QVERIFY(styled.mode == CommandLineRequest::Mode::Gui && styled.hidden);
+        // A timer named like one of them is still a timer.
+        QCOMPARE(parseCommandLine({"dunok", "--stop", "-style"}).argument, QString("-style"));
     }
 };
 

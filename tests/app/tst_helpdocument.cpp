@@ -1,22 +1,115 @@
-// The user guide as the build wrote it, where Help looks for it: a whole PDF of
-// several pages with the pictures of the window in it.
-#include <QFile>
+// The Help menu's commands: the guide and the website, handed to the desktop's
+// own opener, or an alert saying why not that gives what to open by hand; and the guide itself.
+#include <QDir>
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
+#include <csignal>
 
+#include "app/HelpCommands.h"
 #include "desktop/ResourceFolder.h"
+#include "ui/MessageBox.h"
+
+using namespace dunok;
 
 class TestHelpDocument : public QObject {
     Q_OBJECT
+
+    QTemporaryDir dir;
+    QString folder;
+
+    // What the opener answered for each request, and the alerts it led to.
+    QStringList run(const std::function<void(HelpCommands&)>& command) const {
+        HelpCommands help(folder);
+        QSignalSpy answered(&help, &HelpCommands::answered);
+        MessageBox::clearLastAlert();
+        MessageBox::setNextAnswer(0);
+        command(help);
+        if (!MessageBox::shownAlerts().isEmpty()) return alertTexts();  // told at once
+        if (!answered.wait(20000)) return {"no answer"};
+        return QStringList{answered.first().at(1).toBool() ? "opened" : "not opened"} +
+               alertTexts();
+    }
+    static QStringList alertTexts() {
+        QStringList texts;
+        for (const AlertSpec& alert : MessageBox::shownAlerts())
+            texts << alert.message << alert.informativeText;
+        return texts;
+    }
+
 private slots:
-    void isAGuideWithPicturesOfTheWindow() {
-        QFile file(dunok::resourcePath(dunok::resourceFolder(), "help", "pdf"));
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(dunok::resourceFolder()));
+    void initTestCase() {
+        // A desktop where the opener finds no viewer and no browser, whatever
+        // this machine has installed: only the BROWSER list is left to it.
+        const QString none = dir.filePath("none");
+        QVERIFY(QDir().mkpath(none));
+        for (const char* name :
+             {"XDG_DATA_DIRS", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "HOME"})
+            qputenv(name, QFile::encodeName(none));
+        for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
+                                 "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID"})
+            qunsetenv(name);
+        qputenv("BROWSER", "false");
+        folder = dir.filePath("share dunok");  // a blank the opener must cope with
+        QVERIFY(QDir().mkpath(folder));
+    }
+
+    void failuresAreToldWithWhatToOpenByHand() {
+        QCOMPARE(run([](HelpCommands& h) { h.showHelp(); }),
+                 QStringList({"Help not found.", "Could not locate help."}));
+        QVERIFY(QFile(folder + "/help.pdf").open(QIODevice::WriteOnly));
+        const QString url = QUrl::fromLocalFile(folder + "/help.pdf").toString(QUrl::FullyEncoded);
+        QCOMPARE(run([](HelpCommands& h) { h.showHelp(); }),
+                 QStringList({"not opened", "Help not found.", "Could not display help " + url}));
+        QCOMPARE(run([](HelpCommands& h) { h.showWebsite(); }),
+                 QStringList({"not opened", "Unable to open webpage.", "https://dunok.org/"}));
+        qputenv("BROWSER", "true");
+        QCOMPARE(run([](HelpCommands& h) { h.showWebsite(); }), QStringList{"opened"});
+        // No opener installed at all.
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.filePath("none")));
+        const QStringList missing = run([](HelpCommands& h) { h.showWebsite(); });
+        qputenv("PATH", path);
+        QCOMPARE(missing.mid(0, 2), QStringList({"not opened", "Unable to open webpage."}));
+    }
+
+    // Dunok may quit while the opener waits on the viewer it started: the
+    // viewer stays open.
+    void aViewerOutlivesTheCommands() {
+        const QString pidFile = dir.filePath("viewer.pid");
+        const QString viewer = dir.filePath("viewer");
+        QFile script(viewer);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        // The opener tries a failed browser twice: the second time it ends at once.
+        const QByteArray pids = QFile::encodeName(pidFile);
+        script.write("#!/bin/sh\n[ -e \"" + pids + "\" ] && exit 1\necho $$ > \"" + pids +
+                     ".tmp\"\nmv \"" + pids + ".tmp\" \"" + pids + "\"\nexec sleep 60\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("BROWSER", QFile::encodeName(viewer));
+        MessageBox::clearLastAlert();
+        {
+            HelpCommands help(folder);
+            help.showWebsite();
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pidFile), 20000);
+        }
+        QFile file(pidFile);
+        const pid_t pid = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
+        QVERIFY(pid > 0 && ::kill(pid, 0) == 0);  // still there
+        ::kill(pid, SIGTERM);
+        QVERIFY(MessageBox::shownAlerts().isEmpty());
+    }
+
+    // The guide as the build wrote it, where Help looks for it: several pages and the pictures
+    // of the window, not only the small toolbar icons a broken grab would leave.
+    void theGuideIsAPdfWithPicturesOfTheWindow() {
+        QFile file(resourcePath(resourceFolder(), "help", "pdf"));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(resourceFolder()));
         const QByteArray pdf = file.readAll();
         QVERIFY(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
-        // Page objects, not the /Pages tree that holds them.
         QVERIFY(QString(pdf).count(QRegularExpression(R"(/Type\s*/Page(?![s\w]))")) >= 4);
-        // A broken grab of the window would leave only the small toolbar icons.
         static const QRegularExpression image(
             R"(/Subtype\s*/Image\b[^>]*?/Width\s+(\d+)[^>]*?/Height\s+(\d+))");
         int pictures = 0;
@@ -26,5 +119,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestHelpDocument)
+QTEST_MAIN(TestHelpDocument)
 #include "tst_helpdocument.moc"

@@ -5,9 +5,6 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-#include "desktop/Alarm.h"
-#include "domain/PreferenceStore.h"
-#include "domain/Preferences.h"
 #include "domain/Translations.h"
 #include "support/TestEnvironment.h"
 #include "ui/DeleteConfirmation.h"
@@ -26,14 +23,10 @@ class TestTranslations : public QObject {
     Q_OBJECT
 private slots:
     void windowSpeaksTheLocalesLanguage() {
-        testing::TestHome home;
-        testing::StoreFixture store(home.storePath());
-        PreferenceStore file(home.prefsPath());
-        Preferences prefs(&file);
-        SharedPlayer player;
+        testing::ReturningUser user;
         const auto texts = [&](const QLocale& locale) {
             installTranslations(*QCoreApplication::instance(), locale);
-            MainWindow window(prefs, player, store.store());
+            MainWindow window(user.prefs, user.player, user.store.store());
             return QStringList{window.menuBar()->actions().value(0)->text(),
                                window.findChild<QAction*>("miNewTimer")->text(),
                                window.findChild<QLabel*>("lblCount")->text(),

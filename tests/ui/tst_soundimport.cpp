@@ -83,11 +83,10 @@ private slots:
     void refusesWhatCannotRing() {
         QVERIFY(QFile(source("empty.wav")).open(QIODevice::WriteOnly));
         QDir().mkpath(source("folder.wav"));
-        QFile notes(source("notes.wav"));
+        QFile notes(source("notes.wav")), huge(source("huge.wav"));
         QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("RIFF, but only in name") > 0);
-        notes.close();
-        QFile huge(source("huge.wav"));
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(2LL << 30));  // sparse
+        notes.close();
         huge.close();
         QVERIFY(writeTone(source("Kettle.wav")));
         for (const auto& [file, said] :

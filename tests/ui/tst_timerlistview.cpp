@@ -46,60 +46,8 @@ class TestTimerListView : public QObject {
         return cells.join(" | ");
     }
 
-private slots:
-    void initTestCase() {
-        QVERIFY(QDir().mkpath(resources + "/Sounds/sub"));
-        for (const auto& [name, to] :
-             {std::pair{"Vintage Alarm Clock", "Sounds/Vintage Alarm Clock"},
-              {"Chimes", "Sounds/Chimes"},
-              {"Chimes", "Sounds/sub/Chimes"},
-              {"Marimba", "bait"}}) {
-            QVERIFY(QFile::copy(resourceFolder() + "/Sounds/" + name + ".caf",
-                                resources + '/' + to + ".caf"));
-            lengths[QFileInfo(to).fileName()] = soundLength(resources + '/' + to + ".caf");
-        }
-        QCOMPARE(QSet<double>(lengths.begin(), lengths.end()).size(), 3);
-        QVERIFY(!lengths.values().contains(-1.0));
-    }
-    void init() {
-        player = std::make_unique<SharedPlayer>(SoundLibrary(resources));
-        QFile::remove(home.storePath());
-        store = std::make_unique<testing::StoreFixture>(home.storePath());
-    }
-    void cleanup() {
-        player.reset();
-        store.reset();
-    }
-
-    // One row as the file holds it: desc, duration, snooze, snoozeOn, sound.
-    void oneStrangeRowLoadsRunsAndStaysStored_data() {
-        QTest::addColumn<QString>("values");
-        QTest::addColumn<qint64>("seconds");     // what list, editor and engine work with
-        QTest::addColumn<QString>("listed");     // before its start, and in the editor
-        QTest::addColumn<QString>("afterTick");  // a second after its start, when still running
-        QTest::addColumn<QString>("rings");      // the sound heard, when it finished in that second
-        const QString def = "Vintage Alarm Clock";
-        QTest::newRow("every column NULL")
-            << "NULL, NULL, NULL, NULL, NULL" << 0ll << "0" << QString() << def;
-        QTest::newRow("most negative")
-            << "'a', -9223372036854775808, -1, 7, 'Chimes'" << 0ll << "0" << QString() << "Chimes";
-        QTest::newRow("a real far too large")
-            << "'a', 1e300, 0, 0, 'Chimes'" << maxTimerDuration << "36524d  23h  59m 59s"
-            << "36524d 23:59:58" << QString();
-        // A sound is a name in the sounds folder, never a path, even where a real file lies behind.
-        for (const QString sound : {"'sub/Chimes'", "'Chimes' || char(0) || '/../bait'"})
-            QTest::newRow(qPrintable(sound))
-                << "'a', 1, 0, 0, " + sound << 1ll << "1s" << QString() << def;
-        QTest::newRow("100,000-character description")
-            << "hex(zeroblob(50000)), 61, NULL, NULL, 'Chimes'" << 61ll << "1m 1s"
-            << "00:01:00" << QString();
-    }
-    void oneStrangeRowLoadsRunsAndStaysStored() {
-        QFETCH(QString, values);
-        QFETCH(qint64, seconds);
-        QFETCH(QString, listed);
-        QFETCH(QString, afterTick);
-        QFETCH(QString, rings);
+    void oneStrangeRow(const QString& values, qint64 seconds, const QString& listed,
+                       const QString& afterTick, const QString& rings) {
         const QString path = home.storePath();
         QCOMPARE(testing::sql(path, insert + "(" + values + ")"), QStringList());
         const QByteArray before = testing::fingerprint(path);
@@ -135,6 +83,50 @@ private slots:
         QCOMPARE(testing::fingerprint(path), before);
     }
 
+private slots:
+    void initTestCase() {
+        QVERIFY(QDir().mkpath(resources + "/Sounds"));
+        for (const auto& [name, to] :
+             {std::pair{"Vintage Alarm Clock", "Sounds/Vintage Alarm Clock"},
+              {"Chimes", "Sounds/Chimes"},
+              {"Marimba", "bait"}}) {
+            QVERIFY(QFile::copy(resourceFolder() + "/Sounds/" + name + ".caf",
+                                resources + '/' + to + ".caf"));
+            lengths[QFileInfo(to).fileName()] = soundLength(resources + '/' + to + ".caf");
+        }
+        QCOMPARE(QSet<double>(lengths.begin(), lengths.end()).size(), 3);
+        QVERIFY(!lengths.values().contains(-1.0));
+    }
+    void init() {
+        player = std::make_unique<SharedPlayer>(SoundLibrary(resources));
+        QFile::remove(home.storePath());
+        store = std::make_unique<testing::StoreFixture>(home.storePath());
+    }
+    void cleanup() {
+        player.reset();
+        store.reset();
+    }
+
+    // One row as the file holds it (desc, duration, snooze, snoozeOn, sound): the seconds list,
+    // editor and engine work with, the row before its start, a second after it when still
+    // running, else the sound heard as it finished in that second.
+    void oneStrangeRowLoadsRunsAndStaysStored() {
+        const QString def = "Vintage Alarm Clock";
+        const std::tuple<QString, qint64, QString, QString, QString> rows[] = {
+            {"NULL, NULL, NULL, NULL, NULL", 0, "0", "", def},
+            {"'a', -9223372036854775808, -1, 7, 'Chimes'", 0, "0", "", "Chimes"},
+            {"'a', 1e300, 0, 0, 'Chimes'", maxTimerDuration, "36524d  23h  59m 59s",
+             "36524d 23:59:58", ""},
+            // A sound is a name in the sounds folder, never a path, even with a file behind it.
+            {"'a', 1, 0, 0, 'Chimes' || char(0) || '/../bait'", 1, "1s", "", def},
+            {"hex(zeroblob(50000)), 61, NULL, NULL, 'Chimes'", 61, "1m 1s", "00:01:00", ""}};
+        for (const auto& [values, seconds, listed, afterTick, rings] : rows) {
+            cleanup();
+            init();
+            oneStrangeRow(values, seconds, listed, afterTick, rings);
+            if (QTest::currentTestFailed()) return qWarning("in the row %s", qPrintable(values));
+        }
+    }
     // A drag moves rows and edits nothing: NULLs, durations out of range and ids stay.
     void reorderingKeepsWhatTheFileHeld() {
         const QString path = home.storePath();
@@ -164,7 +156,6 @@ private slots:
         QCOMPARE(rowText(vc, 2), QString("Eggs timer22 14 | 1m 30s - 14"));
         const QModelIndex eggs = vc.tableModel()->index(2, 1);  // what the view paints
         QCOMPARE(eggs.data().toString(), QString("1m 30s"));
-        QCOMPARE(eggs.data(Qt::FontRole).value<QFont>().pointSizeF(), tSize);
         QVERIFY(!eggs.siblingAtColumn(0).data(Qt::DecorationRole).value<QIcon>().isNull());
         // Tea counts down, Pasta is paused, Eggs has finished.
         TimerEngine& engine = *vc.engine();
