@@ -123,6 +123,15 @@ private slots:
     }
     void cleanup() { app.reset(); }
 
+    // First, before an alert's icon loads them: Qt's image plugins, each asked
+    // in turn to read a PNG, cost start-up milliseconds.
+    void startsWithoutQtsImagePlugins() {
+        firstStart(home->storePath());
+        app->window()->grab();
+        QFile maps("/proc/self/maps");
+        QVERIFY(maps.open(QIODevice::ReadOnly) && !maps.readAll().contains("/imageformats/"));
+    }
+
     // A save on a full disk, then again with one more page free each time, until it goes through.
     void onAFullDisk() {
         testing::SmallDisk disk;
@@ -328,6 +337,14 @@ private slots:
         QVERIFY(styled.mode == CommandLineRequest::Mode::Gui && styled.hidden);
         // A timer named like one of them is still a timer.
         QCOMPARE(parseCommandLine({"dunok", "--stop", "-style"}).argument, QString("-style"));
+        for (const char* line : {"--add|2m", "--add|0|Tea", "--add|-1m|Tea", "--add|soon|Tea",
+                                 "--add|7d 1s|Tea", "--add|1m|Tea|Pasta", "--stop|Tea|Pasta"})
+            QVERIFY2(parseCommandLine(QString("dunok|%1").arg(line).split('|')).mode ==
+                         CommandLineRequest::Mode::Error,
+                     line);
+        const CommandLineRequest add = parseCommandLine({"dunok", "--add", "6d 23h", "Tea"});
+        QVERIFY(add.action == CommandLineRequest::Action::Add && add.argument == "Tea");
+        QCOMPARE(add.seconds, 6 * 86400 + 23 * 3600);
     }
 };
 

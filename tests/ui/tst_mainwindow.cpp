@@ -158,7 +158,9 @@ private slots:
         QCOMPARE(usable(1), QStringList({idle, "Edit Delete Sort", idle}));
         w.vc->tableViewDoubleClick();  // Pasta runs
         const QString all = "miStartStop miPause miEditTimer miDuplicate miDeleteTimers";
-        const QStringList running = {all + " miReset", "Edit Delete Sort Reset", all};
+        const QStringList running = {
+            all + " miReset", "Edit Delete Sort Reset",
+            QString(all).replace("miPause", "miPause miAddMinute miAddFiveMinutes")};
         QCOMPARE(usable(1), running);
         QCOMPARE(usable(0)[0], idle + " miReset");  // another timer has nothing to pause
         w.vc->myTable()->clearSelection();
@@ -184,8 +186,11 @@ private slots:
         Window w(kitchen);
         QCOMPARE(w.contextTexts(1),
                  QStringList({"&Start timer \"Pasta\"", "Pause timer (off)", "Snooze (off)",
-                              "&Edit Timer...", "Duplicate \"Pasta\"", "De&lete..."}));
+                              "Add 1 Minute (off)", "Add 5 Minutes (off)", "&Edit Timer...",
+                              "Duplicate \"Pasta\"", "De&lete..."}));
         w.menuBarItems().value("miStartStop")->trigger();  // as a double-click: Pasta runs
+        w.contextItems(1)[4]->trigger();                   // Add 5 Minutes
+        QCOMPARE(w.vc->engine()->secondsLeft(timerId(w.vc->timers().at(1))), 540 + 300);
         QCOMPARE(w.contextTexts(1).mid(0, 2),
                  QStringList({"&Stop timer \"Pasta\"", "Pause timer \"Pasta\""}));
         // A finish text written into the row does not make it a stopped timer.
@@ -195,10 +200,10 @@ private slots:
         QCOMPARE(w.contextTexts(1)[1], "Resume timer \"Pasta\"");
         QCOMPARE(w.contextTexts(0).first(), "&Start timer \"Tea\"");
         w.vc->myTable()->clearSelection();
-        QCOMPARE(
-            w.contextTexts(-1),
-            QStringList({"&Start or Stop (off)", "Pause timer \"Tea\" (off)", "Snooze (off)",
-                         "&Edit Timer... (off)", "Duplicate \"Tea\" (off)", "De&lete... (off)"}));
+        QCOMPARE(w.contextTexts(-1),
+                 QStringList({"&Start or Stop (off)", "Pause timer \"Tea\" (off)", "Snooze (off)",
+                              "Add 1 Minute (off)", "Add 5 Minutes (off)", "&Edit Timer... (off)",
+                              "Duplicate \"Tea\" (off)", "De&lete... (off)"}));
         // Snooze is for a snoozing timer that rang and was silenced, not one that reads finished.
         w.vc->resetAlerts();
         w.vc->tableModel()->setDurationText(2, finishedText("10:00:00 AM"), 13);
