@@ -1465,8 +1465,19 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
         <translation>Ein Timer</translation>
     </message>
     <message>
-        <source>%1: %2 left</source>
-        <translation>%1: noch %2</translation>
+        <source>%1 — paused, %2 left</source>
+        <translation>%1 — pausiert, noch %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2 left</source>
+        <translation>%1 — noch %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
     </message>
 </context>
 <context>

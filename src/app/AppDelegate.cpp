@@ -194,6 +194,11 @@ void AppDelegate::applicationDidFinishLaunching() {
         connect(tray_, &TrayIcon::activated, this, &AppDelegate::reopenFromOutside);
         connect(tray_, &TrayIcon::showRequested, this, &AppDelegate::menuShowAppPressed);
         connect(tray_, &TrayIcon::quitRequested, this, &AppDelegate::terminate);
+        if (window_) {
+            ViewController* vc = window_->viewController();
+            tray_->setRunningSource(
+                [vc] { return runningLines(vc->engine()->alertsArray(), vc->timers()); });
+        }
         if (Badge* shown = badge()) shown->addDisplay(tray_);
         tray_->show();
     }

@@ -6,7 +6,7 @@
 #include <QSystemTrayIcon>
 
 #include "desktop/NamedImage.h"
-#include "domain/CountdownText.h"
+#include "domain/TimerLookup.h"
 
 namespace dunok {
 
@@ -68,13 +68,25 @@ void TrayIcon::showCount(int count) {
     icon_->setIcon(iconWithCount(count));
 }
 
-void TrayIcon::showNextFinish(const std::optional<NextFinish>& next) {
-    QString tip = QApplication::applicationDisplayName();
-    if (next) {
-        const QString name = next->description.isEmpty() ? tr("A timer") : next->description;
-        tip += QLatin1Char('\n') + tr("%1: %2 left").arg(name, toDHMS2(next->remaining, true));
+void TrayIcon::showNextFinish(const std::optional<NextFinish>&) {
+    showTimersChanged();
+}
+
+void TrayIcon::showTimersChanged() {
+    const QString tip = toolTip(running_ ? running_() : QList<RunningLine>());
+    if (tip != icon_->toolTip()) icon_->setToolTip(tip);
+}
+
+QString TrayIcon::toolTip(const QList<RunningLine>& lines) {
+    constexpr int shownAtMost = 10;
+    QStringList tip{QApplication::applicationDisplayName()};
+    for (const RunningLine& line : lines.mid(0, shownAtMost)) {
+        const QString name = line.description.isEmpty() ? tr("A timer") : line.description;
+        tip << (line.paused ? tr("%1 — paused, %2 left") : tr("%1 — %2 left"))
+                   .arg(name, clockText(line.remaining));
     }
-    icon_->setToolTip(tip);
+    if (lines.size() > shownAtMost) tip << tr("and %n more", "", int(lines.size() - shownAtMost));
+    return tip.join(QLatin1Char('\n'));
 }
 
 }  // namespace dunok

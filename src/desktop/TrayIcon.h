@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 #include "domain/Badge.h"
 
@@ -22,8 +23,18 @@ public:
     void show();
 
     void showCount(int count) override;
-    // The tooltip names the next timer to ring and its time left.
+    // The tooltip lists the timers that run or wait paused, with their time
+    // left; it is redone when the next finish moves (about once a second
+    // while a timer counts) and when the running timers change.
     void showNextFinish(const std::optional<NextFinish>& next) override;
+    void showTimersChanged() override;
+    // Where the tooltip's timers come from.
+    void setRunningSource(std::function<QList<RunningLine>()> source) {
+        running_ = std::move(source);
+    }
+    // The tooltip for these timers: the program's name, then a line each,
+    // at most ten.
+    static QString toolTip(const QList<RunningLine>& lines);
 
 signals:
     void activated();      // a click on the icon
@@ -33,6 +44,7 @@ signals:
 private:
     QSystemTrayIcon* icon_ = nullptr;
     QMenu* menu_ = nullptr;
+    std::function<QList<RunningLine>()> running_;
 };
 
 }  // namespace dunok

@@ -1,6 +1,7 @@
 #include "domain/Badge.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "domain/RunningTimers.h"
 #include "domain/TimerList.h"
@@ -43,6 +44,23 @@ std::optional<NextFinish> nextFinish(const RunningTimers& running, const TimerLi
     return describe(firstToFinish(running), list);
 }
 
+QList<RunningLine> runningLines(const RunningTimers& running, const TimerList& list) {
+    QList<std::pair<int, RunningLine>> lines;  // with the row, for equal times
+    for (const Alert& alert : running.entries()) {
+        if (alert.value < 1) continue;  // finished
+        const Timer* timer = list.find(alert.id);
+        lines.append(
+            {list.rowOf(alert.id), {timer ? timer->desc : QString(), alert.value, alert.isPaused}});
+    }
+    std::sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) {
+        return std::tuple(a.second.paused, a.second.remaining, a.first) <
+               std::tuple(b.second.paused, b.second.remaining, b.first);
+    });
+    QList<RunningLine> sorted;
+    for (const auto& line : std::as_const(lines)) sorted.append(line.second);
+    return sorted;
+}
+
 void Badge::show(int count, const std::optional<NextFinish>& next) {
     for (Shown& shown : displays_) {
         if (shown.count != count) {
@@ -69,6 +87,7 @@ void Badge::update() {
     nextId_ = best ? best->id : QString();
     nextIndex_ = best ? int(best - alertsArray_.entries().constData()) : -1;
     show(alertsArray_.getNumAlerts(), describe(best, list_));
+    for (Shown& shown : displays_) shown.display->showTimersChanged();
 }
 
 void Badge::updateAfterTick(const QString& tickedId, int tickedIndex) {

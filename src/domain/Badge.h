@@ -29,10 +29,23 @@ public:
     virtual void showCount(int count) = 0;
     // Shows the next finish, or none when no timer counts down.
     virtual void showNextFinish(const std::optional<NextFinish>& next) { Q_UNUSED(next); }
+    // Something other than a tick changed the running timers: a start, a
+    // stop, a pause, a resume, a finish, time added.
+    virtual void showTimersChanged() {}
 };
 
 // The counting (not paused) timer with the fewest seconds left.
 std::optional<NextFinish> nextFinish(const RunningTimers& running, const TimerList& list);
+
+// One timer that counts down or waits paused.
+struct RunningLine {
+    QString description;
+    qint64 remaining = 0;  // seconds
+    bool paused = false;
+};
+// Every timer that counts down, soonest to finish first, then the paused
+// ones, least time left first; those of the same time in the list's order.
+QList<RunningLine> runningLines(const RunningTimers& running, const TimerList& list);
 
 // What the displays were last told. The engine owns the one badge of the
 // program; whoever shows the count adds itself, and removes itself before it
