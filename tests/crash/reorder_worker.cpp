@@ -1,10 +1,7 @@
-// A user who drags rows for ever, for the test that kills it at random
-// moments: "Timer 00", "Timer 01", ... lasting 1, 2, ... s; a drop moves the
-// first few rows below the last, so every finished drop leaves a rotation.
-//   reorder_worker init STORE COUNT   makes a store of COUNT timers
-//   reorder_worker run STORE          says "ready" once open, then reorders until killed
-//   reorder_worker check STORE COUNT  prints "ok ROTATION" for every timer exactly once
-//                                     in a rotation of the list, else fails
+// A user who drags rows for ever, for the test that kills it at random moments: "Timer 00",
+// "Timer 01", ... lasting 1, 2, ... s; a drop moves the first few rows below the last, so every
+// finished drop leaves a rotation. init STORE COUNT makes the store; run STORE says "ready" once
+// open, then reorders until killed; check STORE COUNT prints "ok ROTATION" or fails.
 #include <QRandomGenerator>
 #include <cstdio>
 
@@ -20,12 +17,10 @@ namespace {
 QString timerName(int i) {
     return QStringLiteral("Timer %1").arg(i, 2, 10, QLatin1Char('0'));
 }
-
 int fail(const QString& why) {
     std::fprintf(stderr, "FAIL %s\n", qPrintable(why));
     return 1;
 }
-
 int run(TimerStore& store) {
     std::printf("ready\n");
     std::fflush(stdout);
@@ -38,7 +33,6 @@ int run(TimerStore& store) {
         if (!result.accepted || result.refused || list.size() != count) return fail("drop");
     }
 }
-
 int check(TimerStore& store, int count) {
     StoreError error;
     const auto stored = store.timers(&error);

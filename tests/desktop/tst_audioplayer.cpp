@@ -38,7 +38,6 @@ class TestAudioPlayer : public QObject {
     QTemporaryDir dir_;
     QString tone_ = dir_.filePath("tone.caf");  // 0.4 s of 440 Hz at half of full scale
     const bool child_ = QCoreApplication::arguments().contains("playForRecording");
-
 private slots:
     void initTestCase() {
         if (!child_) qputenv("PULSE_SERVER", "unix:/nonexistent/dunok-no-sound-server");
@@ -50,7 +49,6 @@ private slots:
         QCOMPARE(sf_writef_float(file, samples.data(), 17640), 17640);
         sf_close(file);
     }
-
     void refusesWhatIsNotSoundOrHasNoModule() {
         QVERIFY(QFile(dir_.filePath("empty.caf")).open(QIODevice::WriteOnly));
         const std::pair<QString, QString> cases[] = {
@@ -71,7 +69,6 @@ private slots:
         QVERIFY2(error.contains(missing) && error.contains(loaderSays), qPrintable(error));
         QVERIFY(AudioPlayer::create(tone_, &error));  // the program's search finds the real one
     }
-
     // Without an output the player still takes as long as the sound, so that an alarm ends on time.
     void keepsTimeWithoutOutput() {
         auto player = AudioPlayer::create(tone_, nullptr);
@@ -79,7 +76,7 @@ private slots:
         player->play();
         QVERIFY(player->isSilent() && player->isPlaying());
         QVERIFY(!spy.wait(300) && spy.wait(30000) && !player->isPlaying());
-        QCOMPARE(spy.takeFirst().at(0).toBool(), true);
+        QVERIFY(spy.takeFirst().at(0).toBool());
         player->play();  // stopped before its end: no finished, then or later
         player->stop();
         QVERIFY(!player->isPlaying() && !spy.wait(700));
@@ -92,9 +89,7 @@ private slots:
         audio::encode(in, 2, 0.5, audio::SampleFormat::Int16, reinterpret_cast<char*>(out));
         QVERIFY(out[0] == 14745 && out[1] == 24575);
     }
-
-    // A machine without sound is told so once a run, not at every alarm: the
-    // player that lasts the run remembers, whichever sound plays.
+    // Told once a run, not at every alarm: the player that lasts the run remembers.
     void noOutputIsToldOncePerRun() {
         testing::MessageLog log;
         const auto told = [&] { return log.countStartingWith("No audio output could be opened"); };
@@ -119,7 +114,6 @@ private slots:
         QCOMPARE(log.countStartingWith("Couldn't load sound file no sound can play while Dunok"),
                  1);
     }
-
     void playForRecording() {
         if (!child_) QSKIP("run by isHeardAtTheRightLevel");
         auto player = AudioPlayer::create(tone_, nullptr);
@@ -131,22 +125,19 @@ private slots:
             QTest::qWait(400);  // keeps the two plays apart in the recording
         }
     }
-
     void isHeardAtTheRightLevel() {
-        QTemporaryDir dir;  // the server's home and socket
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", dir.path());
-        env.insert("PULSE_RUNTIME_PATH", dir.path());
-        env.insert("PULSE_SERVER", "unix:" + dir.filePath("native"));
+        QTemporaryDir dir;  // the server's home and socket, for the programs started below
+        qputenv("HOME", QFile::encodeName(dir.path()));
+        qputenv("PULSE_RUNTIME_PATH", QFile::encodeName(dir.path()));
+        qputenv("PULSE_SERVER", QFile::encodeName("unix:" + dir.filePath("native")));
         QProcess server, recorder, player;
-        for (QProcess* p : {&server, &recorder, &player}) p->setProcessEnvironment(env);
         // Should this test die, the recorder dies on its broken pipe, and the idle server after.
         server.start("pulseaudio", {"-n", "--load=module-native-protocol-unix",
                                     "--load=module-null-sink sink_name=test"});
         QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(dir.filePath("native")),
                                   "needs the packages pulseaudio, pulseaudio-utils", 10000);
-        // A new stream joins the sink by rewinding it, and what the monitor has passed on already
-        // is not taken back: the recording misses as much of a sound's start as its own latency.
+        // A new stream joins the sink by rewinding it: the recording misses as much of a sound's
+        // start as its own latency.
         recorder.start("parec", {"-d", "test.monitor", "--format=s16le", "--rate=44100",
                                  "--channels=1", "--latency-msec=2"});
         QTRY_VERIFY_WITH_TIMEOUT(recorder.bytesAvailable() > 0, 15000);

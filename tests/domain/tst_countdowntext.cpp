@@ -1,8 +1,5 @@
-// Durations as the user reads and types them, and finish times in the local zone.
-#include <unicode/timezone.h>
-
+// Durations as the user reads and types them.
 #include <QTest>
-#include <ctime>
 
 #include "domain/CountdownText.h"
 #include "domain/DurationParser.h"
@@ -26,14 +23,6 @@ private slots:
             QCOMPARE(toDHMS(f[0].toLongLong()) + "|" + toDHMS2(f[0].toLongLong(), true),
                      f[1] + "|" + f[2]);
         }
-    }
-    void finishTimeIsInTheProcessTimeZone() {
-        qputenv("TZ", "Asia/Tokyo");
-        tzset();
-        icu::TimeZone::adoptDefault(icu::TimeZone::createTimeZone("Asia/Tokyo"));
-        const QDateTime t = QDateTime::fromSecsSinceEpoch(1710496845, Qt::UTC);  // 10:00:45 UTC
-        QCOMPARE(mediumTimeStr(t, "de-DE"), QString("19:00:45"));
-        QVERIFY(mediumDateTimeStr(t, "de-DE").contains("15.03.2024"));
     }
     void readsWhatUsersType_data() {
         QTest::addColumn<QString>("text");

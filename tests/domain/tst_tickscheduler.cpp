@@ -63,8 +63,8 @@ private slots:
         b = s->schedule(logAs('b'));
         at(5 * kSec + kSec / 2);
         QCOMPARE(log, QString("acdbacacc"));
-        QVERIFY(a.expired());  // it went with its callback, not kept alive by it
-        QVERIFY(s->activeCount() == 0 && !s->isArmed());
+        // a went with its callback, not kept alive by it; nothing is left to wake up for.
+        QVERIFY(a.expired() && s->activeCount() == 0 && !s->isArmed());
     }
     void closeTicksShareOneWakeUp() {
         s->setCoalescingNs(3'000'000);
@@ -76,8 +76,7 @@ private slots:
         // One wake-up for the first three, at the last of them; the fourth is too far.
         QCOMPARE(s->plannedWakeNs(), kT0 + kSec + 2'000'000);
         at(kSec + 2'000'000);
-        QCOMPARE(log, QString("012"));
-        QCOMPARE(s->plannedWakeNs(), kT0 + kSec + 5'000'000);
+        QVERIFY(log == "012" && s->plannedWakeNs() == kT0 + kSec + 5'000'000);
     }
     // A finish message is a modal dialog: its own event loop runs inside a tick.
     void ticksKeepComingInAnEventLoopOpenedByATick() {

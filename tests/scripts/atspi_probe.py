@@ -1,19 +1,10 @@
 #!/usr/bin/python3
 """Reads and works Dunok through the accessibility bus, as a screen reader does;
 prints what it found, or says what is wrong and exits 1.
-
-  ready            Dunok's main window and its timer list are on the bus
-  rows             each row of the timer list, its cells' texts tab-separated
-  cell ROW COLUMN  the text of one cell of the timer list
-  where ROW        the middle of that row's first cell on the screen, "x y"
-  status           the text of the status line beside the list
-  select ROW       selects that row of the list, through the table
-  press NAME       does the action of the button or menu item called NAME
-  check-main       every toolbar button, menu item and control of the main window has a name
-  check-editor     every control of the open timer editor has a name
-  check-calendar   opens the editor's calendar; every control in it has a name
+  ready | rows | cell ROW COLUMN | where ROW (the middle of its first cell, "x y") | status
+  select ROW | press NAME (a button or menu item) | check-main | check-editor | check-calendar
+(check-*: every control of the main window, the open editor, its calendar has a name)
 """
-
 import sys
 import warnings
 
@@ -24,36 +15,27 @@ from gi.repository import Atspi, GLib  # noqa: E402
 
 # The bindings call some of their own calls old; the calls still work.
 warnings.simplefilter("ignore", DeprecationWarning)
-
 R = Atspi.Role
 # What a user works or reads: each must say what it is.
-CONTROLS = {
-    R.PUSH_BUTTON, R.TOGGLE_BUTTON, R.CHECK_BOX, R.RADIO_BUTTON, R.SLIDER, R.SPIN_BUTTON,
-    R.COMBO_BOX, R.TEXT, R.ENTRY, R.PASSWORD_TEXT, R.MENU_ITEM, R.CHECK_MENU_ITEM,
-    R.RADIO_MENU_ITEM, R.TABLE_CELL, R.LIST_ITEM, R.PAGE_TAB, R.DATE_EDITOR, R.CALENDAR,
-    R.TABLE, R.LIST, R.TOOL_BAR, R.DIALOG, R.FRAME, R.IMAGE,
-}
-
+CONTROLS = {getattr(R, name) for name in (
+    "PUSH_BUTTON TOGGLE_BUTTON CHECK_BOX RADIO_BUTTON SLIDER SPIN_BUTTON COMBO_BOX TEXT ENTRY "
+    "PASSWORD_TEXT MENU_ITEM CHECK_MENU_ITEM RADIO_MENU_ITEM TABLE_CELL LIST_ITEM PAGE_TAB "
+    "DATE_EDITOR CALENDAR TABLE LIST TOOL_BAR DIALOG FRAME IMAGE").split()}
 
 def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
+    sys.exit("FAIL: " + message)
 
 def children(node):
     return [c for c in (node.get_child_at_index(i) for i in range(node.get_child_count())) if c]
 
-
 def showing(node):
     return node.get_state_set().contains(Atspi.StateType.SHOWING)
-
 
 def walk(node, showing_only=True):
     yield node
     for child in children(node):
         if showing(child) or not showing_only:
             yield from walk(child, showing_only)
-
 
 def windows(role):
     for app in children(Atspi.get_desktop(0)):
@@ -64,25 +46,17 @@ def windows(role):
             continue  # an application that left while we looked
     fail("Dunok is not on the accessibility bus")
 
-
 def main_window():
     return next((f for f in windows(R.FRAME) if f.get_name() == "Dunok"), None) or fail(
         "Dunok's main window is not on the accessibility bus")
-
-
-def editor():
-    return (windows(R.DIALOG) or fail("no editor dialog is open"))[0]
-
 
 def timer_table():
     table = next((n for n in walk(main_window()) if n.get_role() == R.TABLE), None)
     return table if table and "Table" in table.get_interfaces() else fail("no timer table")
 
-
 def cell_text(table, row, column):
     cell = Atspi.Table.get_accessible_at(table, row, column)
     return cell.get_name() if cell else fail(f"the list has no cell at {row}, {column}")
-
 
 def spoken_name(node):
     """What a screen reader says a control is; empty when it could say nothing."""
@@ -97,7 +71,6 @@ def spoken_name(node):
                 if label:
                     return f"{label} {node.get_name()}".strip()
     return ""
-
 
 def check_names(root, needs, menus=False):
     """Prints each control under root with its name; fails on one without a
@@ -127,27 +100,22 @@ def check_names(root, needs, menus=False):
         fail("without a name a screen reader can say:\n  " + "\n  ".join(unnamed))
     return counts
 
-
 def do_action(node):
     names = [Atspi.Action.get_action_name(node, i) for i in range(Atspi.Action.get_n_actions(node))
              ] if "Action" in node.get_interfaces() else []
-    for want in ("Press", "Toggle", "ShowMenu"):
-        if want in names:
-            if not Atspi.Action.do_action(node, names.index(want)):
-                fail(f"{want} on {node.get_name()!r} was refused")
-            return
-    fail(f"{node.get_name()!r} offers only {names}")
-
+    want = next((w for w in ("Press", "Toggle", "ShowMenu") if w in names), None)
+    if not want:
+        fail(f"{node.get_name()!r} offers only {names}")
+    if not Atspi.Action.do_action(node, names.index(want)):
+        fail(f"{want} on {node.get_name()!r} was refused")
 
 def find_named(name):
-    """The control called name: in an open dialog first, then the main window
-    (its menus too, shown or not)."""
+    """In an open dialog first, then the main window (its menus too, shown or not)."""
     for window in windows(R.DIALOG) + [main_window()]:
         for node in walk(window, showing_only=False):
             if node.get_name() == name and node.get_role() in CONTROLS:
                 return node
     fail(f"no control is called {name!r}")
-
 
 def popup_after(press):
     """Does press() and returns the window that came up because of it: a popup
@@ -157,7 +125,6 @@ def popup_after(press):
     listener = Atspi.EventListener.new(lambda event: event.detail1 and shown.append(event.source))
     listener.register("object:state-changed:showing")
     loop = GLib.MainLoop()
-
     def look():
         for top in shown:
             while top.get_parent() is not None and top.get_parent().get_role() != R.APPLICATION:
@@ -167,7 +134,6 @@ def popup_after(press):
                 loop.quit()
                 return False
         return True
-
     GLib.idle_add(lambda: press() and False)
     GLib.timeout_add(100, look)
     GLib.timeout_add(10000, loop.quit)
@@ -175,16 +141,15 @@ def popup_after(press):
     listener.deregister("object:state-changed:showing")
     return found[0] if found else fail("nothing came up")
 
-
 def command(what, *args):
+    editor = (lambda: (windows(R.DIALOG) or fail("no editor dialog is open"))[0])
     if what == "ready":
-        timer_table()
-        print("ready")
+        print("ready" if timer_table() else "")
     elif what == "rows":
         table = timer_table()
-        columns = range(Atspi.Table.get_n_columns(table))
         for row in range(Atspi.Table.get_n_rows(table)):
-            print("\t".join(cell_text(table, row, c) for c in columns))
+            print("\t".join(cell_text(table, row, c)
+                            for c in range(Atspi.Table.get_n_columns(table))))
     elif what == "cell":
         print(cell_text(timer_table(), int(args[0]), int(args[1])))
     elif what == "where":
@@ -217,7 +182,6 @@ def command(what, *args):
         buttons <= 2 + 31 or fail(f"{buttons} buttons in a month's calendar")
     else:
         sys.exit(__doc__)
-
 
 if __name__ == "__main__":
     try:

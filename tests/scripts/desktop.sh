@@ -1,9 +1,6 @@
-# A private desktop of the real parts Debian ships: a home, an X display and a
-# session bus, then each part named, in that order.
+# A private desktop: a home, an X display and a session bus, then each part named, in that order.
 open_desktop() {
-    setup_home
-    start_xvfb
-    start_session_bus
+    setup_home; start_xvfb; start_session_bus
     local part
     for part in "$@"; do
         case $part in
@@ -16,8 +13,6 @@ open_desktop() {
         esac
     done
 }
-
-# A sound server of our own with one null sink as the default device.
 start_sound_server() {
     start pulse pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
         --load=module-native-protocol-unix --load="module-null-sink sink_name=test"
@@ -26,7 +21,6 @@ start_sound_server() {
 }
 sound_playing() { [[ -n $(pactl list short sink-inputs 2>/dev/null) ]]; }
 silent() { ! sound_playing; }
-
 start_window_manager() {
     local attempt
     # Now and then openbox finds a display that has only just come up not yet
@@ -40,46 +34,34 @@ start_window_manager() {
     fail "openbox did not take the display"
 }
 window_manager_present() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-
-# An XEmbed tray in the top right corner of the screen.
 start_tray_host() {
     start trayer trayer --edge top --align right --widthtype request --height 32 \
         --transparent false --SetDockType true
     wait_until 10 eval '[[ -n $(xdotool search --classname trayer 2>/dev/null) ]]' ||
         fail "the tray host did not start"
 }
-
-# dunst with that configuration, once it owns the notification service.
 start_notification_daemon() {
     start dunst dunst -config "$1"
     wait_until 20 bus_has_owner org.freedesktop.Notifications ||
         fail "dunst did not take the notification service"
 }
-
-# The accessibility bus that screen readers use; Qt programs join it when
-# QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 is set, as they do when a screen reader runs.
+# Qt programs join the screen readers' bus with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1.
 start_accessibility_bus() {
     start atspi /usr/libexec/at-spi-bus-launcher --launch-immediately
     wait_until 10 eval 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
         org.a11y.Bus.GetAddress 2>/dev/null | grep -q unix:' || fail "the accessibility bus did not start"
 }
-# probe COMMAND...: reads or works Dunok over that bus, with Debian's own
-# Python, which has the bindings.
+# Debian's own Python has the accessibility bindings.
 probe() { /usr/bin/python3 "$source_dir/tests/scripts/atspi_probe.py" "$@" 2>>"$work/probe.log"; }
-
-# launch [VAR=VALUE...] [-- ARG...]: Dunok on the X display (its pid in app),
-# once its window shows; with the accessibility bus, once it is on that too.
+# launch [VAR=VALUE...]: Dunok on the X display (its pid in app), once its window shows; with
+# the accessibility bus, once it is on that too.
 launch() {
-    local vars=() args=()
-    while (($#)) && [[ $1 != -- ]]; do vars+=("$1") && shift; done
-    (($#)) && shift && args=("$@")
-    start dunok env QT_QPA_PLATFORM=xcb "${vars[@]}" "$dunok" "${args[@]}"
-    app=$pid
+    start dunok env QT_QPA_PLATFORM=xcb "$@" "$dunok" && app=$pid
     wait_until 60 have_main_window || fail "no Dunok window appeared"
-    [[ " ${vars[*]} " != *" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "* ]] || wait_until 30 probe ready \
-        >/dev/null || fail "Dunok did not come onto the accessibility bus"
+    [[ " $* " != *" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "* ]] || wait_until 30 probe ready >/dev/null ||
+        fail "Dunok did not come onto the accessibility bus"
 }
-# quit_dunok [SIGNAL]: ends it through its orderly quit, with no crash report.
+# quit_dunok [SIGNAL]: through its orderly quit, with no crash report.
 quit_dunok() {
     stop "$app" "${1:-TERM}"
     ! has_crash_report "$work/dunok.log" || fail "Dunok reported a crash"
@@ -88,7 +70,6 @@ select_first_row() {
     xdotool windowactivate --sync "$(main_window)"
     xdotool key Down Up
 }
-
 # Dunok's windows, one per line: id, width, height, name.
 dunok_windows() {
     local w geometry
@@ -100,13 +81,12 @@ dunok_windows() {
 main_window() { dunok_windows | awk '$4 == "Dunok" && $2 > 200 { print $1; exit }'; }
 editor_window() { dunok_windows | awk '/ — Dunok$/ && $4 != "Dunok" { print $1; exit }'; }
 tray_icon_window() { dunok_windows | awk '$2 <= 64 && $3 <= 64 { print $1; exit }'; }
-# What the window says it is to the window manager (NORMAL, TOOLTIP...): the
-# first type given is the one meant, the others are fallbacks.
+# What the window says it is (NORMAL, TOOLTIP...): the first type given; the others are fallbacks.
 window_type() {
     xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null |
         sed -n 's/^[^=]*= _NET_WM_WINDOW_TYPE_\([A-Z_]*\).*/\1/p'
 }
-# The first of Dunok's windows of that type (or of another, with !TYPE).
+# The first of Dunok's windows of that type (or of another, with !TYPE) among those awk picks.
 window_of_type() {
     local w
     for w in $(dunok_windows | awk "${2:-1}"' { print $1 }'); do
@@ -121,23 +101,17 @@ have_main_window() { [[ -n $(main_window) ]]; }
 main_window_gone() { ! have_main_window; }
 have_editor() { [[ -n $(editor_window) ]]; }
 have_tray_icon() { [[ -n $(tray_icon_window) ]]; }
-
-# A Wayland compositor of our own, with no screen, exported as WAYLAND_DISPLAY.
-start_compositor() {
-    start weston weston --backend=headless-backend.so --socket=wayland-test --idle-time=0 \
-        --no-config
+start_weston() {
+    start weston weston --backend=headless-backend.so --socket=wayland-test --idle-time=0 --no-config
     wait_until 10 test -S "$XDG_RUNTIME_DIR/wayland-test" || fail "weston did not start"
     export WAYLAND_DISPLAY=wayland-test
 }
-
-# sway, with no screen, exported as WAYLAND_DISPLAY. It refuses to run as root,
-# so as root it runs as nobody, in a folder that user owns. Told to focus a
-# window that asks for activation, as a user who wants that sets it.
+# sway refuses to run as root: as root it runs as nobody, in a folder that user owns. Told to
+# focus a window that asks for activation, as a user who wants that sets it.
 start_sway() {
     local home=$work/sway as=()
     mkdir -p "$home" && chmod 755 "$work"
-    printf '%s\n' 'output HEADLESS-1 resolution 1280x800' 'focus_on_window_activation focus' \
-        >"$home/config"
+    printf '%s\n' 'output HEADLESS-1 resolution 1280x800' 'focus_on_window_activation focus' >"$home/config"
     chmod 644 "$home/config"
     if [[ $(id -u) -eq 0 ]]; then
         chown nobody:nogroup "$home"
@@ -151,15 +125,11 @@ start_sway() {
     export WAYLAND_DISPLAY=$home/wayland-1
     sway_ipc=$(ls "$home"/sway-ipc.*.sock)
 }
-
-# The app_id of the window sway has focused, or nothing.
 sway_focused() {
     swaymsg -s "$sway_ipc" -t get_tree 2>/dev/null | /usr/bin/python3 -c '
 import json, sys
-def walk(node):
-    if node.get("focused") and node.get("type") in ("con", "floating_con"):
-        print(node.get("app_id") or "")
-    for child in node.get("nodes", []) + node.get("floating_nodes", []):
-        walk(child)
-walk(json.load(sys.stdin))'
+def walk(n):
+    yield from [n.get("app_id") or ""] if n.get("focused") and n["type"].endswith("con") else []
+    for child in n.get("nodes", []) + n.get("floating_nodes", []): yield from walk(child)
+print(*walk(json.load(sys.stdin)))'
 }

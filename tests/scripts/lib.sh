@@ -1,9 +1,7 @@
-# Helpers for tests that run the real program, sourced without arguments: the
-# script's own are the program and the build folder.
+# Helpers for tests that run the real program; the script's arguments are the program and build.
 set -euo pipefail
 dunok=${1:-} build=${2:-}
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-
 setup_home() {
     work=$(mktemp -d)
     export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
@@ -14,7 +12,6 @@ setup_home() {
     pids_to_stop=()
     trap cleanup EXIT
 }
-
 # Newest first, so that a program goes before the bus or display it uses.
 cleanup() {
     local i
@@ -25,9 +22,7 @@ cleanup() {
     done
     rm -rf "$work"
 }
-
-# A session bus that starts no services on demand, so that nothing the test did
-# not start answers on it, and that lets dbus-monitor see every call.
+# A bus that starts no services on demand (only the test's own answer) and lets dbus-monitor see all.
 start_session_bus() {
     printf '%s\n' "<busconfig><type>session</type><listen>unix:dir=$XDG_RUNTIME_DIR</listen>" \
         '<auth>EXTERNAL</auth><policy context="default"><allow send_destination="*"' \
@@ -44,7 +39,6 @@ bus_owner_pid() { # NAME: the pid of the program that owns it, or nothing
         awk '/uint32/ { print $2 }'
 }
 bus_has_owner() { [[ -n $(bus_owner_pid "$1") ]]; }
-
 start_xvfb() {
     rm -f "$work/display" # a display before this one must not be taken for it
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
@@ -52,25 +46,16 @@ start_xvfb() {
     wait_until 10 grep -q '^[0-9]' "$work/display" || fail "Xvfb did not start"
     export DISPLAY=:$(head -1 "$work/display")
 }
-
-# start NAME command...: in the background with its output in $work/NAME.log.
-start() {
+start() { # start NAME command...: in the background with its output in $work/NAME.log
     "${@:2}" >"$work/$1.log" 2>&1 &
-    pid=$!
-    pids_to_stop+=("$pid")
+    pid=$! && pids_to_stop+=("$pid")
 }
-
-# stop PID [SIGNAL [CHILD]]: the signal must end the program through its orderly
-# quit, with status 0 (CHILD: the process to wait for, when PID is not ours).
+# stop PID [SIGNAL [CHILD]]: an orderly quit with status 0 (CHILD: the one to wait for, if not PID).
 stop() {
-    local status=0
     kill -"${2:-TERM}" "$1" || fail "$1 was gone before its SIG${2:-TERM}"
     wait_until 30 process_gone "$1" || fail "SIG${2:-TERM} did not end $1"
-    wait "${3:-$1}" || status=$?
-    [[ $status -eq 0 ]] || fail "$1 ended with status $status after SIG${2:-TERM}"
+    wait "${3:-$1}" || fail "$1 ended with status $? after SIG${2:-TERM}"
 }
-
-# wait_until SECONDS command...: polls every 50 ms.
 wait_until() {
     local deadline=$(($(date +%s%N) + $1 * 1000000000))
     shift
@@ -79,10 +64,7 @@ wait_until() {
         sleep 0.05
     done
 }
-
 process_gone() { ! kill -0 "$1" 2>/dev/null; }
-
-# Says what failed, with the end of every log the test wrote.
 fail() {
     echo "FAIL: $*" >&2
     for log in "${work:-/nonexistent}"/*.log; do
@@ -90,17 +72,13 @@ fail() {
     done >&2
     exit 1
 }
-
-# Preferences for a returning user (no default timers), sorted by duration.
-# Extra KEY=VALUE lines may follow.
+# Preferences for a returning user (no default timers), sorted by duration, then KEY=VALUE lines.
 write_prefs() {
     mkdir -p "$XDG_CONFIG_HOME/Dunok"
     { printf '[General]\nhavePrefs=100\nprefsSort=1\n'; printf '%s\n' "$@"; } \
         >"$XDG_CONFIG_HOME/Dunok/Dunok.conf"
 }
-
-# make_store [SQL]: a store as Dunok itself writes it, then filled with SQL.
-make_store() {
+make_store() { # make_store [SQL]: a store as Dunok itself writes it, then filled with SQL
     [[ -f $store ]] || {
         start prepare env QT_QPA_PLATFORM=offscreen "$dunok"
         wait_until 60 sqlite3 -readonly "$store" 'SELECT 1 FROM Timers' >/dev/null 2>&1 ||
@@ -109,15 +87,12 @@ make_store() {
     }
     [[ -z ${1:-} ]] || sqlite3 "$store" "$1"
 }
-# egg_store SECONDS [SQL]: a quick egg of that many seconds above a slow stew.
-egg_store() {
+egg_store() { # egg_store SECONDS [SQL]: a quick egg of that many seconds above a slow stew
     make_store "INSERT INTO Timers (desc, duration, sound) VALUES ('Quick egg', $1,
         'Vintage Alarm Clock'), ('Slow stew', 3600, 'Vintage Alarm Clock'); ${2:-}"
 }
 row() { "$dunok" --list | grep -P "^\Q$1\E\t"; }
-
 has_crash_report() {
     grep -qE 'ERROR: AddressSanitizer|ERROR: LeakSanitizer|runtime error:|SUMMARY: UndefinedBehavior|Segmentation fault|Aborted|terminate called' "$1"
 }
-
 source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"

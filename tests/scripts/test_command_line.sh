@@ -1,26 +1,17 @@
 #!/usr/bin/env bash
-# The command line and the bus interface drive a real Dunok: --list for a new
-# user, for stores Dunok refuses and while no Dunok runs; starting by name,
-# prefix and duration, one-offs with the same name, pausing, resuming,
-# stopping, one Dunok per user, every refusal with its exit status, durations
-# out of range and an empty name on the bus, the running count after a running
-# timer is deleted in the window, and a full disk under --save.
+# The command line and the bus interface drive a real Dunok, with every refusal's exit status.
 source "$(dirname "$0")/lib.sh"
 setup_home
 start_session_bus
 export QT_QPA_PLATFORM=offscreen
-
-# expect STATUS ARGS...: dunok ARGS exits with STATUS, its output in $work/out and err.
-expect() {
-    local want=$1 status=0
-    shift
-    timeout 30 "$dunok" "$@" >"$work/out" 2>"$work/err" || status=$?
-    [[ $status -eq $want ]] || fail "dunok $* exited $status, not $want: $(cat "$work/err")"
+expect() { # expect STATUS ARGS...: dunok ARGS exits with STATUS, its output in $work/out and err
+    local status=0
+    timeout 30 "$dunok" "${@:2}" >"$work/out" 2>"$work/err" || status=$?
+    [[ $status -eq $1 ]] || fail "dunok ${*:2} exited $status, not $1: $(cat "$work/err")"
 }
 err_has() { grep -qF -- "$1" "$work/err" || fail "no '$1' in: $(cat "$work/err")"; }
 refuses() { expect "$1" "${@:3}" && err_has "$2"; } # refuses STATUS TEXT ARGS...
-# says TEXT ARGS...: succeeds, printing TEXT.
-says() {
+says() { # says TEXT ARGS...: succeeds, printing TEXT
     expect 0 "${@:2}"
     [[ $(cat "$work/out") == "$1" ]] || fail "dunok ${*:2} printed '$(cat "$work/out")'"
 }
@@ -31,7 +22,6 @@ bus_call() {
 }
 start monitor dbus-monitor --session "type='signal',interface='org.dunok.Dunok'"
 wait_until 10 grep -q "NameAcquired" "$work/monitor.log" || fail "dbus-monitor did not start"
-
 # A new user's --list shows the first start's timers by time, and makes nothing; nor do refusals.
 expect 0 --list
 [[ $(wc -l <"$work/out") -eq 19 && $(head -1 "$work/out") == $'30 seconds\tstopped\t0:30' &&
@@ -39,20 +29,16 @@ expect 0 --list
 refuses 2 bogus --bogus
 refuses 2 "control characters" --start 5m --name $'Te\ta'
 refuses 2 5x --start 5x --name Pasta
-expect 0 --version
-grep -q "^Dunok " "$work/out" || fail "--version printed $(cat "$work/out")"
 [[ ! -e $XDG_DATA_HOME/Dunok && ! -e $XDG_CONFIG_HOME/Dunok ]] || fail "--list or a refusal made files"
-
 # Stores the program refuses are not listed nor used: why, status 3, file untouched.
+looks() { stat -c '%s %Y %F' "$store" 2>/dev/null || readlink "$store"; }
 refused() {
-    local before
-    before=$(stat -c '%s %Y %F' "$store" 2>/dev/null || readlink "$store")
+    local before=$(looks)
     refuses 3 "$1" --list
     [[ ! -s $work/out ]] || fail "a refused store listed: $(cat "$work/out")"
     err_has "$store"
     refuses 3 "$1" --start "5 minutes"
-    [[ $(stat -c '%s %Y %F' "$store" 2>/dev/null || readlink "$store") == "$before" ]] ||
-        fail "the refused store changed"
+    [[ $(looks) == "$before" ]] || fail "the refused store changed"
 }
 mkdir -p "$XDG_DATA_HOME/Dunok"
 ln -s "$work/gone.sqlite" "$store"
@@ -65,12 +51,10 @@ rm "$store"
 make_store "PRAGMA user_version = 99"
 refused "newer version of Dunok"
 rm -rf "$XDG_DATA_HOME/Dunok" "$XDG_CONFIG_HOME/Dunok" # a new user again
-
 # A timer to start makes Dunok start in the background, its window hidden.
 expect 0 --start 5m --name Tea --save
 dunok_pid=$(bus_owner_pid org.dunok.Dunok)
-[[ -n $dunok_pid ]] || fail "no Dunok owns the bus name after --start"
-pids_to_stop+=("$dunok_pid")
+[[ -n $dunok_pid ]] && pids_to_stop+=("$dunok_pid") || fail "no Dunok owns the bus name after --start"
 # One Dunok per user: a plain launch hands over to it and leaves.
 timeout 20 "$dunok" >"$work/second.log" 2>&1 || fail "the second launch failed"
 grep -q "already running" "$work/second.log" || fail "the second launch did not say why it left"
@@ -78,42 +62,27 @@ row Tea | grep -qP '^Tea\trunning\t[45]:[0-5][0-9]$' || fail "Tea's line reads '
 refuses 4 Tea --start Tea
 expect 0 --pause tea
 state_is Tea paused
-expect 4 --pause Tea
 expect 0 --resume Tea
-expect 4 --resume Tea
 state_is Tea running
 expect 0 --stop Tea
 row Tea | grep -qP '^Tea\tstopped\t5:00$' || fail "--stop left '$(row Tea)'"
 expect 4 --stop Tea
-expect 0 --start te
-state_is Tea running
+expect 0 --start Tea
 grep -A1 "member=TimerStarted" "$work/monitor.log" | grep -q '"Tea"' || fail "no TimerStarted for Tea"
-grep -q "member=RunningCountChanged" "$work/monitor.log" || fail "no RunningCountChanged signal"
-
-# An exact name wins over the longer names it begins; a prefix of several is refused.
-expect 0 --start "1 hour"
-state_is "1 hour" running
-state_is "1 hour 15 minutes" stopped
 refuses 1 "1 hour 30 minutes" --stop "1 h"
 refuses 1 "30 seconds" --start "No such timer"
-
-# One-off timers run in the list but never reach the store; quotes are part of a name.
-expect 0 --start 90s --name Pasta
-row Pasta | grep -qP '^Pasta\trunning\t1:[23][0-9]$' || fail "Pasta reads '$(row Pasta)'"
+# One-off timers never reach the store; quotes are part of a name.
 expect 0 --start 1s --name Blink
 wait_until 20 grep -q "member=TimerFinished" "$work/monitor.log" || fail "no TimerFinished signal"
 expect 0 --start 2m --name "Mum's \"best\" tea" --save
 expect 0 --stop "mum's"
 expect 0 --stop-all
 ! "$dunok" --list | grep -qP '\t(running|paused)\t' || fail "--stop-all left timers running"
-
-# The bus interface: named errors, wrong types refused, and the committed description.
+# The bus interface: named errors, and the committed description.
 ! bus_call Start "No such timer" || fail "Start of an unknown timer succeeded"
 err_has "org.dunok.Dunok.Error.NoSuchTimer"
 bus_call List || fail "List failed: $(cat "$work/err")"
 grep -qF "('Tea', 'stopped', 300)" "$work/out" || fail "List returned $(cat "$work/out")"
-! dbus-send --session --print-reply --dest=org.dunok.Dunok /org/dunok/Dunok \
-    org.dunok.Dunok.Start int32:42 >"$work/out" 2>"$work/err" || fail "Start(int32) was answered"
 gdbus introspect --session --dest org.dunok.Dunok --object-path /org/dunok/Dunok --xml \
     >"$work/live.xml" || fail "no introspection"
 python3 - "$source_dir/resources/org.dunok.Dunok.xml" "$work/live.xml" <<'PY' ||
@@ -125,30 +94,26 @@ def members(path):
 sys.exit(members(sys.argv[1]) != members(sys.argv[2]))
 PY
     fail "the live interface differs from resources/org.dunok.Dunok.xml"
-
 # Quit; the store lists without a Dunok and without a display, the one-offs gone.
 kill "$dunok_pid"
 wait_until 20 process_gone "$dunok_pid" || fail "Dunok did not quit on SIGTERM"
 grep -q "mainWindow" "$XDG_CONFIG_HOME/Dunok/Dunok.conf" || fail "the quit stored no window frame"
-[[ $(stat -c %a "$XDG_CONFIG_HOME/Dunok/Dunok.conf" "$store") == $'600\n600' ]] ||
-    fail "the preferences or the store can be read by others"
+[[ $(stat -c %a "$XDG_CONFIG_HOME/Dunok"{,/Dunok.conf} "$store") == $'700\n600\n600' ]] ||
+    fail "the preferences, their folder or the store can be read by others"
 (unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
     timeout 30 "$dunok" --list >"$work/out" 2>"$work/err") || fail "--list without Dunok failed"
 grep -qP '^Tea\tstopped\t5:00$' "$work/out" && grep -qP '^2 hours\tstopped\t2:00:00$' "$work/out" ||
     fail "the store's list: $(cat "$work/out")"
-! grep -qE "Pasta|Blink" "$work/out" || fail "a one-off timer reached the store"
+! grep -q Blink "$work/out" || fail "a one-off timer reached the store"
 [[ ! -s $work/err ]] || fail "--list without Dunok complained: $(cat "$work/err")"
 expect 4 --stop Tea
 expect 1 --pause Nothing
-
-# A fresh store (the defaults), and a Dunok with a window.
 rm -f "$store"
 start_xvfb
 start_window_manager
 write_prefs prefsBringToFront=false prefsSendNotification=false prefsNewDatabase=true
 launch
 [[ $("$dunok" --list | wc -l) -eq 19 ]] || fail "the first start made no defaults"
-
 # With --name the argument is a duration; without, a description, a duration, then a prefix.
 says "Started a 45-second timer “fortyfive”" --start 45 --name fortyfive
 state_is "45 minutes" stopped
@@ -162,15 +127,9 @@ says "Started “2 hours”" --start "2 hou"
 says "Started a 5-minute timer “5m timer 2”" --start 5m
 expect 0 --stop "5m timer"
 state_is "5m timer 2" running
-says "Started a 10-minute timer “Pasta”" --start 10m --name Pasta
-says "Started a 1m 30s timer “Pasta 2”" --start 90s --name Pasta
-expect 0 --pause "Pasta 2"
-state_is Pasta running
-
 # Durations out of range and an empty name (no prefix of every timer) are refused, on the bus too.
 range="A timer runs for a second to a year."
 refuses 2 "dunok: $range" --start 0
-refuses 2 "dunok: $range" --start 99999h --name Bad
 ! bus_call StartDuration "Bad" -- -5 false || fail "StartDuration of -5 s succeeded"
 err_has "org.dunok.Dunok.Error.InvalidArgument: $range"
 bus_call StartDuration "" 30 false || fail "StartDuration failed: $(cat "$work/err")"
@@ -179,7 +138,6 @@ grep -qF "('30s timer',)" "$work/out" || fail "StartDuration answered $(cat "$wo
 err_has "org.dunok.Dunok.Error.InvalidArgument: A timer name cannot be empty."
 [[ $(wc -l <"$work/err") -le 2 ]] || fail "Start(\"\") listed timers: $(cat "$work/err")"
 expect 2 --start ""
-
 # A running timer deleted in the window: the count on the bus goes down, and up at the next start.
 count_sent() {
     [[ $(grep -A1 member=RunningCountChanged "$work/monitor.log" | grep -o 'int32 [0-9]*' |
@@ -201,7 +159,6 @@ count_is 0 "after the delete"
 expect 0 --start "1 minute"
 count_is 1 "after the next start"
 quit_dunok INT # Ctrl+C takes the orderly quit too
-
 # A full disk under --save says why, and adds nothing.
 if unshare --mount --propagation private true 2>/dev/null; then
     cat >"$work/full.sh" <<EOF

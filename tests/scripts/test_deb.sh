@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# The Debian package holds exactly what an install under /usr holds, and lets apt
-# pull in the libraries the program needs.
+# The Debian package holds what an install under /usr holds, and names the libraries it needs.
 source "$(dirname "$0")/lib.sh"
 setup_home
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg" >"$work/cpack.log" 2>&1 ||

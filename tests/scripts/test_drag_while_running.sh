@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Dragging a timer to a new place with the mouse while it runs: it moves with
-# its row and goes on counting there, the command line still finds it by name,
-# and the new order is what the next start shows.
+# As a screen reader reads it: a running timer dragged to a new place goes on counting there,
+# the command line still finds it by name, the next start shows the new order, the status line
+# follows a start, and every control of the window, the editor and its calendar has a name.
 source "$(dirname "$0")/lib.sh"
 open_desktop a11y wm
 write_prefs prefsSendNotification=false prefsBringToFront=false prefsSort=0 prefsCountdownDigits=true
@@ -13,9 +13,7 @@ names_are "Alpha,Beta,Gamma" || fail "the list starts as $(probe rows)"
 "$dunok" --start Gamma >/dev/null || fail "Gamma did not start"
 counting() { [[ $(probe cell "$1" 1) =~ ^00:(29|30):[0-9]{2}$ ]]; }
 wait_until 10 counting 2 || fail "Gamma's row reads '$(probe cell 2 1)'"
-
-# Gamma's row, dragged to just inside the top edge of Alpha's (a drop onto a
-# row's middle is no move; rows are all the same height).
+# Gamma's row, to just inside the top edge of Alpha's (a drop onto a row's middle is no move).
 read -r fx fy < <(probe where 2)
 read -r tx ty < <(probe where 0)
 ((drop_y = ty - (fy - ty) / 4 + 3))
@@ -42,5 +40,13 @@ row Gamma | grep -qP '^Gamma\trunning\t29:' || fail "--list: $("$dunok" --list)"
 quit_dunok
 launch QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 names_are "Gamma,Alpha,Beta" || fail "the next start shows $(probe rows)"
+"$dunok" --start Alpha >/dev/null || fail "Alpha did not start"
+wait_until 10 eval '[[ $(probe status) == "1 active timer" ]]' ||
+    fail "the status line reads '$(probe status)' with a timer started"
+probe check-main >"$work/names-main.log" || fail "the main window has a control without a name"
+probe press Add >/dev/null || fail "the Add button could not be pressed"
+wait_until 10 have_editor || fail "Add opened no editor"
+probe check-editor >"$work/names-editor.log" || fail "the editor has a control without a name"
+probe check-calendar >"$work/names-calendar.log" || fail "the calendar has a control without a name"
 quit_dunok
 echo "PASS"

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Killing Dunok in the middle of a reorder never loses or doubles a timer: a
-# worker rewrites a store of 40 timers in a new order over and over and is
-# killed at a random moment, a hundred times; after every kill the store holds
-# each timer exactly once, in an order a finished rewrite made.
+# A kill in the middle of a reorder never loses or doubles a timer: a worker reordering 40
+# timers is killed at random a hundred times, and the store keeps an order a whole rewrite made.
 source "$(dirname "$0")/lib.sh"
 worker=$build/tests/reorder_worker
 [[ -x $worker ]] || fail "no worker at $worker (build the target reorder_worker)"

@@ -1,29 +1,20 @@
 #!/usr/bin/env bash
-# Dunok under real Wayland compositors with no screen: weston, which offers no
-# activation, and sway, which does. Under each it shows its window, a short
-# timer started from its Timer menu (over the accessibility bus: there is no
-# keyboard or mouse here) rings, and bringing the window forward asks the
-# compositor through xdg-activation where it offers that (sway then gives
-# Dunok the focus back from another program) and is silent otherwise.
+# Under weston (no activation) and sway: the window shows, a timer started over the
+# accessibility bus (there is no keyboard) rings, and the window asks for activation only where
+# it is offered (and sway then gives Dunok the focus back from another program).
 source "$(dirname "$0")/lib.sh"
-
 under() {
     compositor=$1
     setup_home
     start_session_bus
     start_sound_server
-    case $compositor in
-        weston) start_compositor ;;
-        sway) start_sway ;;
-    esac
+    "start_$compositor"
     start_accessibility_bus
     write_prefs prefsSendNotification=false prefsQuietWithMouse=false prefsBringToFront=true
     egg_store 2
     # The log holds the client's side of the protocol: what is offered and asked.
-    start dunok env QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 WAYLAND_DEBUG=client \
-        "$dunok"
-    app=$pid
-    log=$work/dunok.log
+    start dunok env QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 WAYLAND_DEBUG=client "$dunok"
+    app=$pid log=$work/dunok.log
     # A window: a toplevel titled Dunok whose surface was committed with a buffer.
     window_shown() {
         awk '/xdg_wm_base@[0-9]+\.get_xdg_surface\(/ {
@@ -51,7 +42,6 @@ under() {
     probe press "Start or Stop" >/dev/null || fail "the Timer menu's Start or Stop could not be used"
     wait_until 15 sound_playing || fail "the quick timer did not ring"
     wait_until 5 eval '[[ $(probe cell 0 1) == Finished* ]]' || fail "the row reads '$(probe cell 0 1)'"
-
     # Without activation Qt is not asked at all, so nothing is logged.
     if grep -q 'wl_registry@[0-9]*\.global([0-9]*, "xdg_activation_v1"' "$log"; then
         wait_until 5 grep -qE -- '-> xdg_activation_v1@[0-9]+\.activate\("[^"]+", wl_surface@' "$log" ||
@@ -66,7 +56,6 @@ under() {
     # Its own words on the console, apart from the protocol: nothing of Wayland.
     ! grep -v '^\[' "$log" | grep -iE 'wayland|activat|qt\.qpa' || fail "Dunok complained about Wayland"
 }
-
 (under weston) || exit 1
 command -v sway >/dev/null || fail "sway is not installed (make deps installs it)"
 (under sway) || exit 1
