@@ -15,8 +15,7 @@
 # report in the log, store damaged, and runs where the moment was never reached
 # (not quits, counted apart).
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../tests/scripts/lib.sh"
-source "$here/../tests/scripts/desktop.sh"
+source "$here/../tests/scripts/lib.sh"  # and the desktop's parts
 set +e  # a failing step is counted, not fatal
 dunok=$(readlink -f "$1")
 runs=${2:-50}
@@ -58,6 +57,10 @@ select_first_row() {
 }
 
 launcher_count() { grep -q "int64 $1\$" "$work/launcher.log"; }
+# The calendar popover: a month's grid, smaller than the main window.
+have_popover() {
+    [[ -n $(dunok_windows | awk '$4 == "Dunok" && $2 < 400 && $3 >= 120 { print $1; exit }') ]]
+}
 
 # reach MOMENT: drives the running Dunok to it; false when it was not reached.
 reach() {
@@ -138,7 +141,7 @@ one_run() {
         kill -TERM "$app"
         sleep "$(printf '0.%03d' $((RANDOM % 301)))"
         # The session's servers go all at once, as at the end of a logout.
-        kill -KILL "$xvfb_pid" "$bus_pid" "$pulse_pid" "$wm_pid" "$tray_pid" 2>/dev/null
+        kill -KILL "${desktop_pids[@]}" 2>/dev/null
     elif ! quit "$method"; then
         outcome=unreached
     fi
@@ -174,7 +177,7 @@ one_run() {
 job() {
     local n=$1
     setup_home
-    xvfb_pid="" bus_pid=""
+    xvfb_pid="" desktop_pids=()
     local template=$work/template
     mkdir -p "$template"
     # Stores made once per job: a 1-second timer, a 2-second one, and 100 more.
@@ -182,8 +185,9 @@ job() {
         local name=$1 seconds=$2 batch=$3
         XDG_DATA_HOME=$template/$name/data XDG_CONFIG_HOME=$template/$name/config
         mkdir -p "$XDG_DATA_HOME"
+        store=$XDG_DATA_HOME/Dunok/TimerModel.sqlite
         write_prefs prefsSendNotification=true prefsQuietWithMouse=false
-        make_store "$dunok" "$(timers_sql "$seconds" "$batch")"
+        make_store "$(timers_sql "$seconds" "$batch")"
     }
     (export QT_QPA_PLATFORM=offscreen; start_session_bus
      template_bus=${pids_to_stop[-1]}
@@ -208,7 +212,8 @@ job() {
 start_desktop_tracked() {
     local first=${#pids_to_stop[@]}
     start_desktop
-    xvfb_pid=${pids_to_stop[first]} bus_pid=${pids_to_stop[first + 1]}
+    desktop_pids=("${pids_to_stop[@]:first}")
+    xvfb_pid=${pids_to_stop[first]}
 }
 
 results=$(mktemp -d)
