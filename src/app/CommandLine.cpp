@@ -241,6 +241,26 @@ int startOnline(const ControlClient& client, const CommandLineRequest& request) 
     return report(reply);
 }
 
+// Told by the timer's own description, not as the name was typed.
+int addOnline(const ControlClient& client, const CommandLineRequest& request) {
+    QList<TimerStatus> timers;
+    if (const ControlClient::Reply listed = listRemote(client, &timers); !listed.ok)
+        return report(listed);
+    const QStringList names = descriptionsOf(timers);
+    const TimerMatch match = matchTimer(names, request.argument);
+    if (match.kind != TimerMatch::Kind::Found) {
+        printError(missText(match, request.argument, names));
+        return ExitStatus::noSuchTimer;
+    }
+    const QString desc = names.at(match.index);
+    const ControlClient::Reply reply =
+        client.call(QStringLiteral("AddTime"), {desc, qlonglong(request.seconds)});
+    if (reply.ok)
+        printLine(Texts::tr("“%1” has %2 left.")
+                      .arg(desc, clockText(reply.arguments.value(0).toLongLong())));
+    return report(reply);
+}
+
 bool launchInBackground(const ControlClient& client, bool showWindow) {
     if (!client.busAvailable()) {
         printError(Texts::tr("No session bus: Dunok cannot be reached."));
@@ -291,15 +311,8 @@ int runOnline(const ControlClient& client, const CommandLineRequest& request) {
             return report(client.call(QStringLiteral("Pause"), {request.argument}));
         case Action::Resume:
             return report(client.call(QStringLiteral("Resume"), {request.argument}));
-        case Action::Add: {
-            const ControlClient::Reply reply = client.call(
-                QStringLiteral("AddTime"), {request.argument, qlonglong(request.seconds)});
-            if (reply.ok)
-                printLine(
-                    Texts::tr("“%1” has %2 left.")
-                        .arg(request.argument, clockText(reply.arguments.value(0).toLongLong())));
-            return report(reply);
-        }
+        case Action::Add:
+            return addOnline(client, request);
         case Action::StopAll:
             return report(client.call(QStringLiteral("StopAll")));
         case Action::Silence:

@@ -7,8 +7,10 @@
 #include "desktop/DesktopNotifications.h"
 #include "desktop/LauncherEntry.h"
 #include "desktop/ProcessActivity.h"
+#include "desktop/TrayIcon.h"
 #include "domain/RunningTimers.h"
 #include "domain/TimerList.h"
+#include "domain/TimerModel.h"
 #include "support/FakeNotificationService.h"
 #include "support/MessageLog.h"
 
@@ -96,6 +98,44 @@ private slots:
         emit fake.service.NotificationClosed(shown[5].id, 2);
         post({"Egg", "", "", "t-8"}, 7);  // its reply comes after both signals
         QVERIFY(dismissed.size() == 1 && dismissed[0][0] == "t-7" && clicked.size() == 1);
+    }
+    // Where the service shows buttons: "+1 min" on every finish, Snooze and Stop beside a snooze.
+    void buttonsWhereTheServiceShowsThem() {
+        testing::ServiceOnBus fake;
+        QVERIFY(fake.start());
+        testing::MessageLog log;
+        DesktopNotifications notifications;
+        QSignalSpy added(&notifications, &DesktopNotifications::addMinuteChosen);
+        notifications.requestAuthorization();
+        notifications.post({"Tea", "", "", "t-1"});
+        notifications.post({"Egg", "", "", "t-2", "Snooze 5m"});
+        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 2, 10000);
+        const auto& shown = fake.service.shown;
+        QCOMPARE(shown[0].actions, QStringList({"default", "Show Dunok", "add-minute", "+1 min"}));
+        QCOMPARE(shown[1].actions.mid(2),
+                 QStringList({"snooze", "Snooze 5m", "add-minute", "+1 min", "stop", "Stop"}));
+        emit fake.service.ActionInvoked(shown[1].id, "add-minute");
+        QVERIFY(added.wait(10000) && added[0][0] == "t-2");
+    }
+    // The tray's tooltip: what counts down, soonest first, then what waits paused; ten at most.
+    void trayToolTipListsWhatRuns() {
+        QGuiApplication::setApplicationDisplayName("Dunok");
+        TimerList list;
+        RunningTimers running;
+        QList<Timer> timers;
+        for (int i = 1; i <= 12; ++i) {
+            timers << newTimer(QString("T%1").arg(i), 600, "Chimes");
+            timers.last().id = i;
+            running.append({QString::number(i), i == 2, {}, i == 1 ? 0 : 700 - 10 * i});
+        }
+        list.assign(timers);
+        QCOMPARE(
+            TrayIcon::toolTip(runningLines(running, list)).split('\n'),
+            QStringList({"Dunok", "T12 — 9:40 left", "T11 — 9:50 left", "T10 — 10:00 left",
+                         "T9 — 10:10 left", "T8 — 10:20 left", "T7 — 10:30 left", "T6 — 10:40 left",
+                         "T5 — 10:50 left", "T4 — 11:00 left", "T3 — 11:10 left", "and 1 more"}));
+        QCOMPARE(TrayIcon::toolTip(runningLines(running, list).mid(9)),
+                 "Dunok\nT3 — 11:10 left\nT2 — paused, 11:20 left");
     }
     // Without a service the console says why, and posting breaks nothing.
     void withoutAServiceTheConsoleSaysWhy() {

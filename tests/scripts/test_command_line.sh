@@ -64,8 +64,14 @@ expect 0 --pause tea
 state_is Tea paused
 expect 0 --resume Tea
 state_is Tea running
+expect 0 --add 2m tea
+grep -qP '^“Tea” has [67]:[0-5]\d left\.$' "$work/out" && row Tea | grep -qP '\t[67]:[0-5]\d$' ||
+    fail "--add 2m printed '$(cat "$work/out")', left '$(row Tea)'"
+refuses 2 "more than 7 days left" --add 7d Tea
+! bus_call AddTime Tea 0 && err_has "org.dunok.Dunok.Error.InvalidArgument" || fail "AddTime of 0"
 expect 0 --stop Tea
 row Tea | grep -qP '^Tea\tstopped\t5:00$' || fail "--stop left '$(row Tea)'"
+refuses 4 "is not running" --add 1m Tea
 expect 4 --stop Tea
 expect 0 --start Tea
 grep -A1 "member=TimerStarted" "$work/monitor.log" | grep -q '"Tea"' || fail "no TimerStarted for Tea"
