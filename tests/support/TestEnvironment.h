@@ -23,11 +23,8 @@ QStringList entries(const QList<Timer>& list);
 inline QStringList storedTimers(const QString& storePath) {
     return entries(storedRecords(storePath));
 }
-// The descriptions of a list, or of the store.
+// The descriptions of a list.
 QStringList descriptions(const QList<Timer>& list);
-inline QStringList storedDescriptions(const QString& storePath) {
-    return descriptions(storedRecords(storePath));
-}
 
 // Empty when the file passes integrity_check, the program's list holds what
 // the file holds (in the file's order unless `sort` is on) and `shown` (the
