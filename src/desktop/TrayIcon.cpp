@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPainter>
+#include <QPen>
 #include <QSystemTrayIcon>
+#include <algorithm>
 
 #include "desktop/NamedImage.h"
 #include "domain/TimerLookup.h"
@@ -11,15 +13,32 @@
 namespace dunok {
 
 namespace {
-// The application icon with the count drawn in a red disc at its corner.
-QIcon iconWithCount(int count) {
+// The application icon with the progress of the next finish as a pie at its
+// lower corner and the count in a red disc at its upper one.
+QIcon iconWith(int count, const std::optional<TrayRing>& ring) {
     const QIcon base = namedImage(QStringLiteral("dunok"));
-    if (count <= 0) return base;
+    if (count <= 0 && !ring) return base;
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64}) {
         QPixmap pixmap = base.pixmap(size, size);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
+        if (ring) {
+            const qreal pie = size * 0.6, edge = qMax(1.0, size / 16.0);
+            const QRectF rect(edge / 2, size - pie + edge / 2, pie - edge, pie - edge);
+            painter.setPen(QPen(QColor(59, 74, 90), edge));
+            painter.setBrush(Qt::white);
+            painter.drawEllipse(rect);
+            // What is left, clockwise from twelve o'clock; grey while paused.
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(ring->paused ? QColor(150, 150, 150) : QColor(26, 156, 152));
+            const int left = TrayRing::steps - ring->step;
+            painter.drawPie(rect, 90 * 16, -left * 360 * 16 / TrayRing::steps);
+        }
+        if (count <= 0) {
+            icon.addPixmap(pixmap);
+            continue;
+        }
         const qreal disc = size * 0.62;
         const QRectF rect(size - disc, 0, disc, disc);
         painter.setPen(Qt::NoPen);
@@ -40,7 +59,7 @@ QIcon iconWithCount(int count) {
 }  // namespace
 
 TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {
-    icon_ = new QSystemTrayIcon(iconWithCount(0), this);
+    icon_ = new QSystemTrayIcon(iconWith(0, std::nullopt), this);
     icon_->setToolTip(QApplication::applicationDisplayName());
     menu_ = new QMenu();
     menu_->addAction(tr("Show Dunok"), this, &TrayIcon::showRequested);
@@ -65,7 +84,8 @@ void TrayIcon::show() {
 }
 
 void TrayIcon::showCount(int count) {
-    icon_->setIcon(iconWithCount(count));
+    count_ = count;
+    showTimersChanged();
 }
 
 void TrayIcon::showNextFinish(const std::optional<NextFinish>&) {
@@ -73,8 +93,24 @@ void TrayIcon::showNextFinish(const std::optional<NextFinish>&) {
 }
 
 void TrayIcon::showTimersChanged() {
-    const QString tip = toolTip(running_ ? running_() : QList<RunningLine>());
+    const QList<RunningLine> lines = running_ ? running_() : QList<RunningLine>();
+    const QString tip = toolTip(lines);
     if (tip != icon_->toolTip()) icon_->setToolTip(tip);
+    // Drawn again only when the drawing changes: a step of the pie, the
+    // count, a pause.
+    const std::optional<TrayRing> ring = ringFor(lines);
+    if (ring == ring_ && shownCount_ == count_) return;
+    ring_ = ring;
+    shownCount_ = count_;
+    icon_->setIcon(iconWith(count_, ring_));
+}
+
+std::optional<TrayRing> TrayIcon::ringFor(const QList<RunningLine>& lines) {
+    if (lines.isEmpty()) return std::nullopt;
+    const RunningLine& first = lines.constFirst();
+    const double run =
+        first.duration > 0 ? double(first.duration - first.remaining) / first.duration : 1.0;
+    return TrayRing{std::clamp(int(run * TrayRing::steps), 0, TrayRing::steps), first.paused};
 }
 
 QString TrayIcon::toolTip(const QList<RunningLine>& lines) {

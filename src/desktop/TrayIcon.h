@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 
 #include "domain/Badge.h"
 
@@ -11,6 +12,15 @@ class QMenu;
 class QSystemTrayIcon;
 
 namespace dunok {
+
+// How the tray icon draws the progress of the timer due soonest: a pie over
+// the icon, in steps, so that it is redrawn only when the drawing changes.
+struct TrayRing {
+    static constexpr int steps = 48;
+    int step = 0;  // how much of the timer has run, 0 to steps
+    bool paused = false;
+    bool operator==(const TrayRing&) const = default;
+};
 
 class TrayIcon : public QObject, public BadgeDisplay {
     Q_OBJECT
@@ -35,6 +45,9 @@ public:
     // The tooltip for these timers: the program's name, then a line each,
     // at most ten.
     static QString toolTip(const QList<RunningLine>& lines);
+    // The ring for the first of these timers (runningLines' order: a paused
+    // one only when none counts); none without timers.
+    static std::optional<TrayRing> ringFor(const QList<RunningLine>& lines);
 
 signals:
     void activated();      // a click on the icon
@@ -45,6 +58,10 @@ private:
     QSystemTrayIcon* icon_ = nullptr;
     QMenu* menu_ = nullptr;
     std::function<QList<RunningLine>()> running_;
+    // What the icon shows now.
+    int count_ = 0;
+    int shownCount_ = 0;
+    std::optional<TrayRing> ring_;
 };
 
 }  // namespace dunok

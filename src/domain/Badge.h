@@ -42,6 +42,7 @@ struct RunningLine {
     QString description;
     qint64 remaining = 0;  // seconds
     bool paused = false;
+    qint64 duration = 0;  // seconds, as stored, or remaining when longer
 };
 // Every timer that counts down, soonest to finish first, then the paused
 // ones, least time left first; those of the same time in the list's order.

@@ -136,6 +136,10 @@ private slots:
                          "T5 — 10:50 left", "T4 — 11:00 left", "T3 — 11:10 left", "and 1 more"}));
         QCOMPARE(TrayIcon::toolTip(runningLines(running, list).mid(9)),
                  "Dunok\nT3 — 11:10 left\nT2 — paused, 11:20 left");
+        // The icon's pie: the soonest to finish, a paused one only when nothing counts.
+        QCOMPARE(TrayIcon::ringFor(runningLines(running, list)), (TrayRing{1, false}));
+        QCOMPARE(TrayIcon::ringFor(runningLines(running, list).mid(10)), (TrayRing{0, true}));
+        QVERIFY(!TrayIcon::ringFor({}));
     }
     // Without a service the console says why, and posting breaks nothing.
     void withoutAServiceTheConsoleSaysWhy() {
