@@ -1479,6 +1479,18 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
             <numerusform>und %n weitere</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausieren</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
 </context>
 <context>
     <name>dunok::ViewController</name>

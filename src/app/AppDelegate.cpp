@@ -198,6 +198,10 @@ void AppDelegate::applicationDidFinishLaunching() {
             ViewController* vc = window_->viewController();
             tray_->setRunningSource(
                 [vc] { return runningLines(vc->engine()->alertsArray(), vc->timers()); });
+            connect(tray_, &TrayIcon::pauseOrResumeRequested, vc->engine(),
+                    &TimerEngine::pauseOrResume);
+            connect(tray_, &TrayIcon::stopRequested, vc->engine(),
+                    [vc](const QString& id) { vc->engine()->stopTimer(id); });
         }
         if (Badge* shown = badge()) shown->addDisplay(tray_);
         tray_->show();

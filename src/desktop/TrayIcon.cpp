@@ -62,9 +62,11 @@ TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {
     icon_ = new QSystemTrayIcon(iconWith(0, std::nullopt), this);
     icon_->setToolTip(QApplication::applicationDisplayName());
     menu_ = new QMenu();
+    connect(menu_, &QMenu::aboutToShow, this, &TrayIcon::refreshMenu);
+    // Show first and Quit last whatever runs, so that the keys find them.
     menu_->addAction(tr("Show Dunok"), this, &TrayIcon::showRequested);
     menu_->addSeparator();
-    menu_->addAction(tr("Quit Dunok"), this, &TrayIcon::quitRequested);
+    quit_ = menu_->addAction(tr("Quit Dunok"), this, &TrayIcon::quitRequested);
     icon_->setContextMenu(menu_);
     connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
         if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::DoubleClick) emit activated();
@@ -113,14 +115,31 @@ std::optional<TrayRing> TrayIcon::ringFor(const QList<RunningLine>& lines) {
     return TrayRing{std::clamp(int(run * TrayRing::steps), 0, TrayRing::steps), first.paused};
 }
 
-QString TrayIcon::toolTip(const QList<RunningLine>& lines) {
-    constexpr int shownAtMost = 10;
-    QStringList tip{QApplication::applicationDisplayName()};
+QString TrayIcon::lineText(const RunningLine& line) {
+    const QString name = line.description.isEmpty() ? tr("A timer") : line.description;
+    return (line.paused ? tr("%1 — paused, %2 left") : tr("%1 — %2 left"))
+        .arg(name, clockText(line.remaining));
+}
+
+void TrayIcon::refreshMenu() {
+    qDeleteAll(timerItems_);
+    timerItems_.clear();
+    const QList<RunningLine> lines = running_ ? running_() : QList<RunningLine>();
     for (const RunningLine& line : lines.mid(0, shownAtMost)) {
-        const QString name = line.description.isEmpty() ? tr("A timer") : line.description;
-        tip << (line.paused ? tr("%1 — paused, %2 left") : tr("%1 — %2 left"))
-                   .arg(name, clockText(line.remaining));
+        auto* timer = new QMenu(lineText(line), menu_);
+        const QString id = line.id;
+        timer->addAction(line.paused ? tr("Resume") : tr("Pause"), this,
+                         [this, id] { emit pauseOrResumeRequested(id); });
+        timer->addAction(tr("Stop"), this, [this, id] { emit stopRequested(id); });
+        menu_->insertMenu(quit_, timer);
+        timerItems_ << timer;
     }
+    if (!lines.isEmpty()) timerItems_ << menu_->insertSeparator(quit_);
+}
+
+QString TrayIcon::toolTip(const QList<RunningLine>& lines) {
+    QStringList tip{QApplication::applicationDisplayName()};
+    for (const RunningLine& line : lines.mid(0, shownAtMost)) tip << lineText(line);
     if (lines.size() > shownAtMost) tip << tr("and %n more", "", int(lines.size() - shownAtMost));
     return tip.join(QLatin1Char('\n'));
 }

@@ -8,6 +8,7 @@
 
 #include "domain/Badge.h"
 
+class QAction;
 class QMenu;
 class QSystemTrayIcon;
 
@@ -45,19 +46,32 @@ public:
     // The tooltip for these timers: the program's name, then a line each,
     // at most ten.
     static QString toolTip(const QList<RunningLine>& lines);
+    static constexpr int shownAtMost = 10;
+    // One timer's line: "Tea — 4:12 left", "Eggs — paused, 2:00 left".
+    static QString lineText(const RunningLine& line);
     // The ring for the first of these timers (runningLines' order: a paused
     // one only when none counts); none without timers.
     static std::optional<TrayRing> ringFor(const QList<RunningLine>& lines);
+    // The icon's menu: "Show Dunok", a submenu for each running timer (at
+    // most ten, made as the menu opens), "Quit Dunok".
+    QMenu* menu() const { return menu_; }
 
 signals:
     void activated();      // a click on the icon
     void showRequested();  // "Show Dunok" in its menu
     void quitRequested();  // "Quit Dunok" in its menu
+    // A running timer's Pause, Resume or Stop in the menu, by timer id.
+    void pauseOrResumeRequested(const QString& timerId);
+    void stopRequested(const QString& timerId);
 
 private:
+    void refreshMenu();
+
     QSystemTrayIcon* icon_ = nullptr;
     QMenu* menu_ = nullptr;
+    QAction* quit_ = nullptr;
     std::function<QList<RunningLine>()> running_;
+    QList<QObject*> timerItems_;  // the menu's timers, made anew each time it opens
     // What the icon shows now.
     int count_ = 0;
     int shownCount_ = 0;

@@ -50,7 +50,7 @@ QList<RunningLine> runningLines(const RunningTimers& running, const TimerList& l
         if (alert.value < 1) continue;  // finished
         const Timer* timer = list.find(alert.id);
         lines.append({list.rowOf(alert.id),
-                      {timer ? timer->desc : QString(), alert.value, alert.isPaused,
+                      {alert.id, timer ? timer->desc : QString(), alert.value, alert.isPaused,
                        std::max(timer ? timer->duration : 0, alert.value)}});
     }
     std::sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) {

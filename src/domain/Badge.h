@@ -39,6 +39,7 @@ std::optional<NextFinish> nextFinish(const RunningTimers& running, const TimerLi
 
 // One timer that counts down or waits paused.
 struct RunningLine {
+    QString id;  // the timer's
     QString description;
     qint64 remaining = 0;  // seconds
     bool paused = false;

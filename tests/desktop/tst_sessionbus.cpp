@@ -1,6 +1,7 @@
 // Notifications, idle sleep and the launcher entry on the session bus. DUNOK_TEST_NEEDS_DBUS
 #include <QDBusConnection>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -140,6 +141,21 @@ private slots:
         QCOMPARE(TrayIcon::ringFor(runningLines(running, list)), (TrayRing{1, false}));
         QCOMPARE(TrayIcon::ringFor(runningLines(running, list).mid(10)), (TrayRing{0, true}));
         QVERIFY(!TrayIcon::ringFor({}));
+        // Its menu: Show, each running timer with its own commands, Quit.
+        TrayIcon tray;
+        tray.setRunningSource([&] { return runningLines(running, list).mid(9); });
+        QSignalSpy paused(&tray, &TrayIcon::pauseOrResumeRequested);
+        QSignalSpy stopped(&tray, &TrayIcon::stopRequested);
+        for (int open = 0; open < 2; ++open) emit tray.menu()->aboutToShow();  // made anew
+        QStringList items;
+        for (QAction* item : tray.menu()->actions()) items << item->text();
+        QCOMPARE(items, QStringList({"Show Dunok", "", "T3 — 11:10 left", "T2 — paused, 11:20 left",
+                                     "", "Quit Dunok"}));
+        const QList<QAction*> t2 = tray.menu()->actions()[3]->menu()->actions();
+        QCOMPARE(t2[0]->text() + ' ' + t2[1]->text(), "Resume Stop");
+        t2[0]->trigger();
+        t2[1]->trigger();
+        QVERIFY(paused.size() == 1 && paused[0][0] == "2" && stopped.size() == 1);
     }
     // Without a service the console says why, and posting breaks nothing.
     void withoutAServiceTheConsoleSaysWhy() {

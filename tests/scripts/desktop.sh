@@ -96,7 +96,7 @@ window_of_type() {
     return 1
 }
 # The tray icon's menu: low and wide, and not a tooltip.
-have_tray_menu() { window_of_type '!TOOLTIP' '$4 == "Dunok" && $2 > 64 && $3 < 120' >/dev/null; }
+have_tray_menu() { window_of_type '!TOOLTIP' '$4 == "Dunok" && $2 > 64 && $3 < 480' >/dev/null; }
 have_main_window() { [[ -n $(main_window) ]]; }
 main_window_gone() { ! have_main_window; }
 have_editor() { [[ -n $(editor_window) ]]; }

@@ -41,6 +41,13 @@ wmctrl -c Dunok
 wait_until 10 main_window_gone || fail "the window did not close"
 xdotool mousemove --window "$icon" 10 10 click 3
 wait_until 10 have_tray_menu || fail "the icon's menu did not open"
+xdotool key Down Down Right Return # the first running timer's Pause
+wait_until 10 eval '"$dunok" --list | grep -qP "\tpaused\t"' || fail "the menu's Pause paused nothing"
+for _ in 1 2 3; do # a click may land while the last menu is still going
+    xdotool mousemove --window "$icon" 10 10 click 3
+    wait_until 3 have_tray_menu && break
+done
+have_tray_menu || fail "the icon's menu did not open again"
 xdotool key Down Return # Show Dunok
 wait_until 10 have_main_window || fail "the menu's Show did not bring the window back"
 wmctrl -c Dunok
