@@ -1233,6 +1233,10 @@ läuft nicht oder ist nicht pausiert.
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Fade the alarm in</source>
+        <translation>Alarm langsam lauter werden lassen</translation>
+    </message>
 </context>
 <context>
     <name>dunok::QuickHelp</name>

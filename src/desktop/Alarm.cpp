@@ -98,7 +98,8 @@ QStringList SoundLibrary::names() const {
     return names + own;
 }
 
-bool SharedPlayer::play(const QString& soundName, const Settings& settings, MissingSound missing) {
+bool SharedPlayer::play(const QString& soundName, const Settings& settings, MissingSound missing,
+                        Fade fade) {
     const QString defSound = settings.defSound.value_or(Constants::defSound);
     const QString fallback = isSoundName(defSound) ? defSound : Constants::defSound;
     // The store may name no sound, or a path (an old version, another
@@ -140,6 +141,7 @@ bool SharedPlayer::play(const QString& soundName, const Settings& settings, Miss
     }
     replace(std::move(player));
     player_->setVolume(settings.volume);
+    if (fade == Fade::In) player_->setFadeIn(0, alarmFadeInSeconds);
     player_->play();
     return true;
 }

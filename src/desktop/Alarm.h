@@ -64,7 +64,7 @@ public:
     // loaded (or a closed player) writes "Couldn't load sound file" (and why)
     // to the console, leaves the player as it was and returns false.
     bool play(const QString& soundName, const Settings& settings,
-              MissingSound missing = MissingSound::Fails) override;
+              MissingSound missing = MissingSound::Fails, Fade fade = Fade::None) override;
     // Stops the player if it is playing; nothing else.
     void stop() override;
     // Whether there is a player and it is playing.

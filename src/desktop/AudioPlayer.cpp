@@ -15,7 +15,9 @@ namespace dunok {
 class AudioPlayer::Events final : public sound::OutputListener {
 public:
     explicit Events(AudioPlayer& player) : player_(player) {}
-    double volume() const override { return player_.volume_; }
+    // Asked for each stretch of samples handed to the output, so that a
+    // fade rises as the sound plays, with no timer of its own.
+    double volume() const override { return player_.volume_ * player_.fadeGain(); }
     void ended(bool successfully) override { player_.outputEnded(successfully); }
 
 private:
@@ -69,6 +71,17 @@ void AudioPlayer::setVolume(double volume) {
     volume_ = std::clamp(volume, 0.0, 1.0);
 }
 
+void AudioPlayer::setFadeIn(double passed, double over) {
+    fadePassed_ = std::max(passed, 0.0);
+    fadeOver_ = std::max(over, 0.0);
+}
+
+double AudioPlayer::fadeGain() const {
+    if (fadeOver_ <= 0) return 1.0;
+    const double at = fadePassed_ + (played_.isValid() ? played_.elapsed() / 1000.0 : 0.0);
+    return std::clamp(at / fadeOver_, 0.0, 1.0);
+}
+
 double AudioPlayer::duration() const {
     return static_cast<double>(samples_.size() / channels_) / rate_;
 }
@@ -77,6 +90,7 @@ void AudioPlayer::play() {
     stop();
     ++generation_;
     playing_ = true;
+    played_.start();
     if (!output_) output_ = backend_.makeOutput(samples_, rate_, channels_, *events_);
     if (output_ && output_->play()) {
         silent_ = false;

@@ -3,6 +3,7 @@
 // is reported while the user is still looking at the editor rather than when the alarm is due.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -36,6 +37,9 @@ public:
 
     // Plays once from the start (restarting if already playing), never loops, never blocks.
     void play() override;
+    void setFadeIn(double passed, double over) override;
+    // The share of the volume heard now: below 1 while fading in.
+    double fadeGain() const;
     // Stops at once; finished() is not emitted for the interrupted playback.
     void stop();
     bool isPlaying() const override { return playing_; }
@@ -62,6 +66,9 @@ private:
     int rate_ = 0;
     int channels_ = 0;
     double volume_ = 1.0;
+    double fadePassed_ = 0;  // seconds into the fade when the play began
+    double fadeOver_ = 0;    // 0: no fade
+    QElapsedTimer played_;   // since the last play()
     bool playing_ = false;
     bool silent_ = false;
     // Tells a queued end-of-play apart from one belonging to an earlier play().

@@ -13,6 +13,11 @@ struct Settings;
 // cannot) or plays the default sound instead (an alarm must be heard).
 enum class MissingSound { Fails, PlaysDefault };
 
+// An alarm may fade in: from silence to its volume over this long, counted
+// from its first play, repeats included.
+inline constexpr double alarmFadeInSeconds = 10.0;
+enum class Fade { None, In };
+
 // One loaded sound, played once per play().
 class SoundPlay : public QObject {
     Q_OBJECT
@@ -22,6 +27,9 @@ public:
     virtual void setVolume(double volume) = 0;
     // Plays once from the start, restarting if it plays already.
     virtual void play() = 0;
+    // The plays from now on begin `passed` seconds into a fade-in from
+    // silence that reaches the volume after `over` seconds; over 0: none.
+    virtual void setFadeIn(double passed, double over) = 0;
     virtual bool isPlaying() const = 0;
 
 signals:
@@ -35,8 +43,9 @@ public:
     virtual ~AlarmOutput() = default;
     // Plays the named sound once at the settings' volume, replacing what
     // played; false, and what played stays, when it cannot.
+    // With Fade::In the play fades in over alarmFadeInSeconds.
     virtual bool play(const QString& soundName, const Settings& settings,
-                      MissingSound missing = MissingSound::Fails) = 0;
+                      MissingSound missing = MissingSound::Fails, Fade fade = Fade::None) = 0;
     // The sound that plays or played last, until another replaces it.
     virtual SoundPlay* player() const = 0;
     // Stops what plays, whichever it is.

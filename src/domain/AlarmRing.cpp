@@ -21,7 +21,10 @@ bool AlarmRing::ring(const QString& timerId, const QString& soundName) {
     end();
     shared_.stop();
     const Settings& settings = prefs_.settings();
-    if (!shared_.play(soundName, settings, MissingSound::PlaysDefault)) return false;
+    const Fade fade = settings.fadeIn ? Fade::In : Fade::None;
+    if (!shared_.play(soundName, settings, MissingSound::PlaysDefault, fade)) return false;
+    fading_ = fade == Fade::In;
+    startedNs_ = clock_.nowNs();
     player_ = shared_.player();
     timerId_ = timerId;
     connect(player_, &SoundPlay::finished, this, &AlarmRing::played);
@@ -75,6 +78,8 @@ void AlarmRing::playAgain() {
     // The same player: the sound is decoded already, and the volume may
     // have been changed in the preferences meanwhile.
     player_->setVolume(prefs_.settings().volume);
+    // A repeat goes on with the fade where the first play left it.
+    if (fading_) player_->setFadeIn(double(clock_.nowNs() - startedNs_) / 1e9, alarmFadeInSeconds);
     player_->play();
 }
 

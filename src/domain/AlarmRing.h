@@ -59,6 +59,9 @@ private:
     QPointer<SoundPlay> player_;
     QString timerId_;
     bool repeating_ = false;
+    // Fading in since startedNs_ (the first play).
+    bool fading_ = false;
+    qint64 startedNs_ = 0;
     qint64 repeatUntilNs_ = 0;
     std::shared_ptr<TickSource> pause_;
 };

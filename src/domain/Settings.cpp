@@ -47,6 +47,7 @@ const SettingKey table[] = {
      QList<int>(std::begin(repeatLimitChoices), std::end(repeatLimitChoices))},
     // Off unless asked for: every timer stopped at the next start.
     {PrefKeys::keepTimers, &S::keepTimers, false, false, false, {}, {}},
+    {PrefKeys::fadeIn, &S::fadeIn, false, false, false, {}, {}},
 };
 
 void assign(Settings& settings, const SettingKey::Field& field, const QVariant& value) {

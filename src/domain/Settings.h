@@ -32,6 +32,7 @@ inline const QString countdownDigits = QStringLiteral("prefsCountdownDigits");
 inline const QString repeatAlarm = QStringLiteral("prefsRepeatAlarm");
 inline const QString repeatLimit = QStringLiteral("prefsRepeatLimit");
 inline const QString keepTimers = QStringLiteral("prefsKeepTimers");
+inline const QString fadeIn = QStringLiteral("prefsFadeIn");
 }  // namespace PrefKeys
 
 // Every preference of one moment. A default-made value means nothing in
@@ -51,6 +52,7 @@ struct Settings {
     bool repeatAlarm = false;
     int repeatLimitMinutes = 0;
     bool keepTimers = false;
+    bool fadeIn = false;
 
     bool operator==(const Settings&) const = default;
 };

@@ -79,6 +79,7 @@ void PrefsController::buildLayout() {
     cbLargeRows_ = makeCheckBox(QStringLiteral("cbLargeRows"), tr("Large rows"));
     cbQuietWithMouse_ = makeCheckBox(QStringLiteral("cbQuietWithMouse"),
                                      tr("Silence the alarm when the mouse moves"));
+    cbFadeIn_ = makeCheckBox(QStringLiteral("cbFadeIn"), tr("Fade the alarm in"));
     cbRepeatAlarm_ =
         makeCheckBox(QStringLiteral("cbRepeatAlarm"), tr("Repeat the alarm until it is silenced"));
     pmRepeatLimit_ = new QComboBox(this);
@@ -113,7 +114,7 @@ void PrefsController::buildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     for (QCheckBox* box : {cbHideWhenTimerStarts_, cbBringToFront_, cbSendNotification_,
-                           cbLargeRows_, cbQuietWithMouse_, cbRepeatAlarm_})
+                           cbLargeRows_, cbQuietWithMouse_, cbFadeIn_, cbRepeatAlarm_})
         layout->addWidget(box);
     auto* limit = new QFormLayout;
     limit->setContentsMargins(24, 0, 0, 0);  // under the box it belongs to
@@ -129,11 +130,11 @@ void PrefsController::buildLayout() {
     if (auto* label = qobject_cast<QLabel*>(form->labelForField(volume)))
         label->setBuddy(slideVol_);
 
-    QWidget* order[] = {slideVol_,         pmCountDown_,        cbHideWhenTimerStarts_,
-                        cbBringToFront_,   cbSendNotification_, cbLargeRows_,
-                        cbQuietWithMouse_, cbRepeatAlarm_,      pmRepeatLimit_,
-                        cbKeepTimers_,     cbStartAtLogin_,     btnClose_,
-                        btnSave_};
+    QWidget* order[] = {
+        slideVol_,           pmCountDown_,   cbHideWhenTimerStarts_, cbBringToFront_,
+        cbSendNotification_, cbLargeRows_,   cbQuietWithMouse_,      cbFadeIn_,
+        cbRepeatAlarm_,      pmRepeatLimit_, cbKeepTimers_,          cbStartAtLogin_,
+        btnClose_,           btnSave_};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -144,6 +145,7 @@ void PrefsController::viewWillAppear() {
     cbSendNotification_->setChecked(settings.sendNotification);
     cbLargeRows_->setChecked(settings.largeRows);
     cbQuietWithMouse_->setChecked(settings.quietWithMouse);
+    cbFadeIn_->setChecked(settings.fadeIn);
     // Truncated toward zero: a volume of 0.55 shows as 5.
     slideVol_->setValue(static_cast<int>(settings.volume * 10.0));
     updateVolLabel();
@@ -196,6 +198,7 @@ void PrefsController::btnSavePressed() {
     settings.hideWhenTimerStarts = cbHideWhenTimerStarts_->isChecked();
     settings.largeRows = cbLargeRows_->isChecked();
     settings.quietWithMouse = cbQuietWithMouse_->isChecked();
+    settings.fadeIn = cbFadeIn_->isChecked();
     settings.countdownDigits = pmCountDown_->currentIndex() == digitsItem;
     settings.repeatAlarm = cbRepeatAlarm_->isChecked();
     settings.repeatLimitMinutes = pmRepeatLimit_->currentData().toInt();
@@ -205,10 +208,11 @@ void PrefsController::btnSavePressed() {
     // Only what the sheet shows: the sort and the first-run marks are not its
     // own. A file that cannot be written has said so on the console; the new
     // settings still hold for this run.
-    prefs_.change(settings, {PrefKeys::bringToFront, PrefKeys::sendNotification, PrefKeys::volume,
-                             PrefKeys::hideWhenTimerStarts, PrefKeys::largeRows,
-                             PrefKeys::quietWithMouse, PrefKeys::countdownDigits,
-                             PrefKeys::repeatAlarm, PrefKeys::repeatLimit, PrefKeys::keepTimers});
+    prefs_.change(settings,
+                  {PrefKeys::bringToFront, PrefKeys::sendNotification, PrefKeys::volume,
+                   PrefKeys::hideWhenTimerStarts, PrefKeys::largeRows, PrefKeys::quietWithMouse,
+                   PrefKeys::countdownDigits, PrefKeys::repeatAlarm, PrefKeys::repeatLimit,
+                   PrefKeys::keepTimers, PrefKeys::fadeIn});
 
     if (needToUpdateTable_) emit preferencesChanged();
     accept();

@@ -28,6 +28,7 @@ public:
     QLabel* lblVol() const { return lblVol_; }
     QComboBox* pmCountDown() const { return pmCountDown_; }
     QCheckBox* cbRepeatAlarm() const { return cbRepeatAlarm_; }
+    QCheckBox* cbFadeIn() const { return cbFadeIn_; }
     QComboBox* pmRepeatLimit() const { return pmRepeatLimit_; }
     QCheckBox* cbKeepTimers() const { return cbKeepTimers_; }
     QCheckBox* cbStartAtLogin() const { return cbStartAtLogin_; }
@@ -64,6 +65,7 @@ private:
     QCheckBox* cbRepeatAlarm_ = nullptr;
     QComboBox* pmRepeatLimit_ = nullptr;
     QCheckBox* cbKeepTimers_ = nullptr;
+    QCheckBox* cbFadeIn_ = nullptr;
     QCheckBox* cbStartAtLogin_ = nullptr;
     QPushButton* btnSave_ = nullptr;
     QPushButton* btnClose_ = nullptr;

@@ -88,6 +88,13 @@ private slots:
         qint16 out[2];
         audio::encode(in, 2, 0.5, audio::SampleFormat::Int16, reinterpret_cast<char*>(out));
         QVERIFY(out[0] == 14745 && out[1] == 24575);
+        // A fade's share of the volume, taken where it stands before the next play.
+        auto fading = AudioPlayer::create(tone_, nullptr);
+        QCOMPARE(fading->fadeGain(), 1.0);
+        fading->setFadeIn(2.5, 10);
+        QCOMPARE(fading->fadeGain(), 0.25);
+        fading->setFadeIn(12, 10);
+        QCOMPARE(fading->fadeGain(), 1.0);
     }
     // Told once a run, not at every alarm: the player that lasts the run remembers.
     void noOutputIsToldOncePerRun() {

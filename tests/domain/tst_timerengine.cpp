@@ -142,10 +142,12 @@ private slots:
         changeSettings([](Settings& s) {
             s.repeatAlarm = true;
             s.repeatLimitMinutes = 1;
+            s.fadeIn = true;
         });
         ringBroken();
         changeSettings([](Settings& s) { s.volume = 0.75; });
         testing::FakePlay* alarm = output->player();
+        QCOMPARE(alarm->fade, std::pair(0.0, alarmFadeInSeconds));
         int plays = 1;
         // Plays of 20 s begin at 0, 21 and 42 s; the one after 63 s would be past the minute.
         while (true) {
@@ -156,6 +158,8 @@ private slots:
             advance(1);
             // The decoded sound is kept, not loaded again; a new volume counts from the next play.
             QVERIFY(output->isPlaying() && output->player() == alarm && alarm->volume() == 0.75);
+            // The fade goes on from where the first play began, not from silence again.
+            QCOMPARE(alarm->fade, std::pair(21.0 * plays, alarmFadeInSeconds));
             QVERIFY(++plays < 10);
         }
         QCOMPARE(plays, 3);

@@ -356,7 +356,8 @@ private slots:
             QVERIFY(!sheet.pmRepeatLimit()->isEnabled());
             for (QCheckBox* box :
                  {sheet.cbHideWhenTimerStarts(), sheet.cbBringToFront(), sheet.cbSendNotification(),
-                  sheet.cbLargeRows(), sheet.cbQuietWithMouse(), sheet.cbRepeatAlarm()})
+                  sheet.cbLargeRows(), sheet.cbQuietWithMouse(), sheet.cbRepeatAlarm(),
+                  sheet.cbFadeIn()})
                 QTest::mouseClick(box, Qt::LeftButton);
             QVERIFY(sheet.pmRepeatLimit()->isEnabled());
             QTest::keyClick(sheet.pmRepeatLimit(), Qt::Key_Down);
@@ -370,6 +371,8 @@ private slots:
             const Settings& now = prefs->settings();
             QVERIFY(now.hideWhenTimerStarts == save && now.volume == (save ? 0.7 : 0.5));
             QVERIFY(now.repeatAlarm == save && now.repeatLimitMinutes == (save ? 15 : 5));
+            QVERIFY(now.fadeIn == save &&
+                    PreferenceStore(home.prefsPath()).boolean(PrefKeys::fadeIn) == save);
             QVERIFY(!now.countdownDigits);  // the pop-up's choice lasts until Dunok quits
         }
     }

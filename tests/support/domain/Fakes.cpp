@@ -36,13 +36,15 @@ void FakeRows::reloadRows(const QList<int>& rows) {
         if (row >= 0 && row < rows_.size() && list_.hasRow(row)) rows_[row] = build(row);
 }
 
-bool FakeOutput::play(const QString& soundName, const Settings& settings, MissingSound missing) {
+bool FakeOutput::play(const QString& soundName, const Settings& settings, MissingSound missing,
+                      Fade fade) {
     requests << Request{soundName, settings.volume, missing};
     if (refuse) return false;
     // The new play is made before the old one goes, as the real output does,
     // so that the two are never at the same address.
     auto next = std::make_unique<FakePlay>(soundName);
     next->setVolume(settings.volume);
+    if (fade == Fade::In) next->setFadeIn(0, alarmFadeInSeconds);
     next->play();
     current_ = std::move(next);
     return true;

@@ -52,6 +52,8 @@ class FakePlay : public SoundPlay {
 public:
     explicit FakePlay(const QString& sound) : sound_(sound) {}
     void setVolume(double volume) override { volume_ = volume; }
+    void setFadeIn(double passed, double over) override { fade = {passed, over}; }
+    std::pair<double, double> fade{0, 0};  // as last set
     void play() override {
         playing_ = true;
         ++plays_;
@@ -83,7 +85,7 @@ public:
     };
 
     bool play(const QString& soundName, const Settings& settings,
-              MissingSound missing = MissingSound::Fails) override;
+              MissingSound missing = MissingSound::Fails, Fade fade = Fade::None) override;
     FakePlay* player() const override { return current_.get(); }
     void stop() override {
         if (current_) current_->stop();
