@@ -44,6 +44,7 @@ void SharedPlayer::release() {
 
 void SharedPlayer::close() {
     release();
+    prepared_.reset();
     closed_ = true;
 }
 
@@ -133,6 +134,8 @@ bool SharedPlayer::play(const QString& soundName, const Settings& settings, Miss
         error = QStringLiteral("no sound can play while Dunok is quitting");
     else if (path.isEmpty())
         error = QStringLiteral("there is no sound named \"%1\"").arg(name);
+    else if (prepared_ && preparedPath_ == path)
+        player = std::move(prepared_);
     else
         player = AudioPlayer::create(path, &error);
     if (!player) {
@@ -144,6 +147,16 @@ bool SharedPlayer::play(const QString& soundName, const Settings& settings, Miss
     if (fade == Fade::In) player_->setFadeIn(0, alarmFadeInSeconds);
     player_->play();
     return true;
+}
+
+void SharedPlayer::prepare(const QString& soundName) {
+    if (closed_ || !isSoundName(soundName)) return;
+    const QString path = sounds_.filePath(soundName);
+    if (path.isEmpty() || (prepared_ && preparedPath_ == path)) return;
+    // A sound that cannot be loaded says so when it is due, as before.
+    prepared_ = AudioPlayer::create(path, nullptr);
+    preparedPath_ = path;
+    if (prepared_) prepared_->warmUp();
 }
 
 void SharedPlayer::stop() {

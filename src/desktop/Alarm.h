@@ -67,6 +67,9 @@ public:
               MissingSound missing = MissingSound::Fails, Fade fade = Fade::None) override;
     // Stops the player if it is playing; nothing else.
     void stop() override;
+    // Decodes the sound into a player of its own, kept for the next play()
+    // of that sound; one sound is kept at a time.
+    void prepare(const QString& soundName) override;
     // Whether there is a player and it is playing.
     bool isPlaying() const override;
 
@@ -75,6 +78,8 @@ public:
 private:
     SoundLibrary sounds_;
     std::unique_ptr<AudioPlayer> player_;
+    std::unique_ptr<AudioPlayer> prepared_;
+    QString preparedPath_;
     bool closed_ = false;
     // A machine without sound stays without it: one line says so, once.
     bool toldNoOutput_ = false;

@@ -71,6 +71,10 @@ void AudioPlayer::setVolume(double volume) {
     volume_ = std::clamp(volume, 0.0, 1.0);
 }
 
+void AudioPlayer::warmUp() {
+    backend_.warmUp();
+}
+
 void AudioPlayer::setFadeIn(double passed, double over) {
     fadePassed_ = std::max(passed, 0.0);
     fadeOver_ = std::max(over, 0.0);

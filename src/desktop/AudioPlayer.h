@@ -35,6 +35,8 @@ public:
     void setVolume(double volume) override;
     double volume() const { return volume_; }
 
+    // Connects to the sound system now rather than at the first play.
+    void warmUp();
     // Plays once from the start (restarting if already playing), never loops, never blocks.
     void play() override;
     void setFadeIn(double passed, double over) override;

@@ -13,7 +13,7 @@ namespace dunok::sound {
 
 // Raised whenever a class below changes, so that a module left over from another build is refused
 // instead of being called through tables that no longer match.
-inline constexpr int kInterfaceVersion = 1;
+inline constexpr int kInterfaceVersion = 2;
 
 // What an output needs from whoever plays through it. Called on the thread that made the output.
 class OutputListener {
@@ -54,6 +54,8 @@ public:
     // must outlive it.
     virtual std::unique_ptr<Output> makeOutput(const std::vector<float>& samples, int rate,
                                                int channels, OutputListener& listener) = 0;
+    // Connects to the sound system ahead of the first play, which then only opens its stream.
+    virtual void warmUp() = 0;
 
 protected:
     ~Backend() = default;

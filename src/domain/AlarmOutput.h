@@ -50,6 +50,9 @@ public:
     virtual SoundPlay* player() const = 0;
     // Stops what plays, whichever it is.
     virtual void stop() = 0;
+    // Gets the named sound ready, so that its next play() starts at once
+    // instead of loading and decoding it then. Nothing plays.
+    virtual void prepare(const QString& soundName) { Q_UNUSED(soundName); }
     virtual bool isPlaying() const = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QLocale>
+#include <QTimer>
 #include <algorithm>
 
 #include "domain/AlarmOutput.h"
@@ -104,12 +105,30 @@ void TimerEngine::startAt(int row, qint64 seconds) {
     alert.value = seconds;
     arm(alertsArray_.append(alert));
     emit timerStarted(alert.id);
+    prepareNextAlarm();
+}
+
+void TimerEngine::prepareNextAlarm() {
+    if (preparePending_) return;
+    preparePending_ = true;
+    // After the start has shown, so that loading and decoding the sound
+    // never delays it; at the finish the alarm then only has to play.
+    QTimer::singleShot(0, this, [this] {
+        preparePending_ = false;
+        const Alert* next = nullptr;
+        for (const Alert& alert : alertsArray_.entries())
+            if (!alert.isPaused && alert.value > 0 && (!next || alert.value < next->value))
+                next = &alert;
+        if (const Timer* timer = next ? list_.find(next->id) : nullptr)
+            player_.prepare(timer->sound);
+    });
 }
 
 void TimerEngine::resume(int k) {
     // The row shows its countdown again at the next tick.
     alertsArray_[k].isPaused = false;
     arm(k);
+    prepareNextAlarm();
 }
 
 void TimerEngine::toggle(const QString& id) {
@@ -342,6 +361,7 @@ void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
     // A newer finish replaces the alarm that rang before.
     silenceAll();
     if (haveRecord) ring_->ring(alertsArray_.at(i).id, timer.sound);
+    prepareNextAlarm();
     if (settings().quietWithMouse) startMouseWatch();
 
     Alert& alert = alertsArray_[i];

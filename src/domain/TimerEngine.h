@@ -180,6 +180,9 @@ private:
     void startAt(int row, qint64 seconds);
     void finish(int i, const QDateTime& whileClosedAt = QDateTime());
     void startMouseWatch();
+    // Soon, in idle time: the sound of the timer due first is made ready.
+    void prepareNextAlarm();
+    bool preparePending_ = false;
     // A paused timer's row: "Paused" and the time it has left.
     void showPaused(int row, qint64 secondsLeft);
     // The alarm and the editor's preview, whichever sounds.

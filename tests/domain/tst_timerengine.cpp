@@ -98,6 +98,17 @@ private slots:
         restore.reset();
         tearDownEngine();
     }
+    // The sound of the timer due first is made ready once the start has shown, not at its finish.
+    void theNextAlarmIsPreparedInIdleTime() {
+        click(Tea);
+        click(Broken);
+        QVERIFY(output->prepared.isEmpty());  // not while starting
+        QCoreApplication::processEvents();
+        QCOMPARE(output->prepared, QStringList{"No Such Sound"});  // Broken's, due first
+        advance(2 * second);
+        QCoreApplication::processEvents();
+        QCOMPARE(output->prepared.last(), "Chimes");  // Tea's, next
+    }
     void shortTimersAMissingSoundAndASleepAllFinishNewestRinging() {
         for (int row : {Zero, One, Broken, Three, Tea}) click(row);
         advance(second);

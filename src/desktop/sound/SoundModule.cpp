@@ -323,6 +323,7 @@ public:
                                        OutputListener& listener) override {
         return std::make_unique<SinkOutput>(samples, rate, channels, listener);
     }
+    void warmUp() override { QMediaDevices::defaultAudioOutput(); }
 };
 
 }  // namespace

@@ -87,6 +87,8 @@ public:
     bool play(const QString& soundName, const Settings& settings,
               MissingSound missing = MissingSound::Fails, Fade fade = Fade::None) override;
     FakePlay* player() const override { return current_.get(); }
+    void prepare(const QString& soundName) override { prepared << soundName; }
+    QStringList prepared;
     void stop() override {
         if (current_) current_->stop();
     }
