@@ -1237,6 +1237,10 @@ läuft nicht oder ist nicht pausiert.
         <source>Fade the alarm in</source>
         <translation>Alarm langsam lauter werden lassen</translation>
     </message>
+    <message>
+        <source>Count up after a timer finishes</source>
+        <translation>Nach dem Ablauf eines Timers weiterzählen</translation>
+    </message>
 </context>
 <context>
     <name>dunok::QuickHelp</name>

@@ -48,6 +48,7 @@ const SettingKey table[] = {
     // Off unless asked for: every timer stopped at the next start.
     {PrefKeys::keepTimers, &S::keepTimers, false, false, false, {}, {}},
     {PrefKeys::fadeIn, &S::fadeIn, false, false, false, {}, {}},
+    {PrefKeys::countUp, &S::countUp, false, false, false, {}, {}},
 };
 
 void assign(Settings& settings, const SettingKey::Field& field, const QVariant& value) {

@@ -33,6 +33,7 @@ inline const QString repeatAlarm = QStringLiteral("prefsRepeatAlarm");
 inline const QString repeatLimit = QStringLiteral("prefsRepeatLimit");
 inline const QString keepTimers = QStringLiteral("prefsKeepTimers");
 inline const QString fadeIn = QStringLiteral("prefsFadeIn");
+inline const QString countUp = QStringLiteral("prefsCountUp");
 }  // namespace PrefKeys
 
 // Every preference of one moment. A default-made value means nothing in
@@ -53,6 +54,7 @@ struct Settings {
     int repeatLimitMinutes = 0;
     bool keepTimers = false;
     bool fadeIn = false;
+    bool countUp = false;
 
     bool operator==(const Settings&) const = default;
 };

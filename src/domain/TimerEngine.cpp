@@ -15,6 +15,7 @@
 #include "domain/RunningTimers.h"
 #include "domain/TickScheduler.h"
 #include "domain/TimerList.h"
+#include "domain/TimerLookup.h"
 #include "domain/TimerModel.h"
 
 namespace dunok {
@@ -33,6 +34,7 @@ TimerEngine::TimerEngine(const TimerList& list, TimerRowDisplay& rows, const Pre
       rows_(rows),
       prefs_(prefs),
       player_(player),
+      clock_(clock),
       scheduler_(std::make_unique<TickScheduler>(clock)),
       // Until the window says where the mouse is, it never moves.
       cursor_([] { return QPointF(); }),
@@ -86,6 +88,8 @@ void TimerEngine::snooze(const QString& id) {
 
 void TimerEngine::shutDown() {
     silenceAll();
+    if (countUpTick_) countUpTick_->invalidate();
+    countUpTick_.reset();
     if (mouseTimer_) mouseTimer_->invalidate();
     mouseTimer_.reset();
     alertsArray_.stopTicks();
@@ -306,6 +310,9 @@ TimerState TimerEngine::stateOf(const QString& id) const {
 }
 
 qint64 TimerEngine::secondsLeft(const QString& id) const {
+    if (const auto since = finishedAtNs_.constFind(id);
+        since != finishedAtNs_.constEnd() && finished_.contains(id))
+        return -(clock_.nowNs() - *since) / tickIntervalNs;
     if (const Alert* alert = alertsArray_.find(id)) return std::max<qint64>(alert->value, 0);
     const Timer* timer = list_.find(id);
     return timer && stateOf(id) != TimerState::Finished ? timer->duration : 0;
@@ -324,6 +331,8 @@ int TimerEngine::tickAt(const QString& id, int hint) {
         const bool finished = alertsArray_.at(i).value < 1;
         if (finished) finish(i);
         rows_.reloadRows({list_.rowOf(id)});
+        if (finished && finishedAtNs_.contains(id))
+            rows_.setDurationText(list_.rowOf(id), countUpText(0), tSize);
         if (finished) {
             alertsArray_.removeFinished();
             emit toolbarNeedsUpdate();
@@ -339,6 +348,13 @@ int TimerEngine::tickAt(const QString& id, int hint) {
 
 void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
     finished_.insert(alertsArray_.at(i).id);
+    // Counted from the moment it was due; one that finished while Dunok was
+    // closed keeps its "Finished" line.
+    if (settings().countUp && !whileClosedAt.isValid()) {
+        finishedAtNs_.insert(alertsArray_.at(i).id, scheduler_->currentTickDueNs());
+        if (!countUpTick_)
+            countUpTick_ = scheduler_->schedule([this] { countUp(); }, tickIntervalNs);
+    }
     // A timer whose row is gone still finishes, only without a record to
     // describe it.
     const Timer* listed = list_.find(alertsArray_.at(i).id);
@@ -406,6 +422,25 @@ void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
     }
     emit toolbarNeedsUpdate();
     badge_.update();
+}
+
+void TimerEngine::countUp() {
+    const qint64 now = scheduler_->currentTickDueNs();
+    for (auto it = finishedAtNs_.begin(); it != finishedAtNs_.end();) {
+        const int row = list_.rowOf(it.key());
+        // Silenced, started, stopped, edited or redrawn: it stands finished no more.
+        if (row == -1 || !finished_.contains(it.key())) {
+            it = finishedAtNs_.erase(it);
+            continue;
+        }
+        rows_.setDurationText(row, countUpText((now - it.value()) / tickIntervalNs), tSize);
+        ++it;
+    }
+    // Nothing counts up: no more wake-ups.
+    if (finishedAtNs_.isEmpty() && countUpTick_) {
+        countUpTick_->invalidate();
+        countUpTick_.reset();
+    }
 }
 
 void TimerEngine::startMouseWatch() {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointF>
@@ -119,7 +120,8 @@ public:
     // edited or the list is redrawn) or stopped.
     TimerState stateOf(const QString& id) const;
     // Seconds left of a running or paused timer, its duration when stopped;
-    // 0 when finished or unknown.
+    // 0 when finished or unknown, or, while a finished timer counts up, the
+    // seconds since its finish as a negative number.
     qint64 secondsLeft(const QString& id) const;
     // What counts down, is paused, or has just finished.
     const RunningTimers& alertsArray() const { return alertsArray_; }
@@ -183,6 +185,11 @@ private:
     // Soon, in idle time: the sound of the timer due first is made ready.
     void prepareNextAlarm();
     bool preparePending_ = false;
+    // "Count up after a timer finishes": each second the finished rows show
+    // how long ago they finished, until they stop standing finished.
+    void countUp();
+    QHash<QString, qint64> finishedAtNs_;  // by timer id, while counting up
+    std::shared_ptr<TickSource> countUpTick_;
     // A paused timer's row: "Paused" and the time it has left.
     void showPaused(int row, qint64 secondsLeft);
     // The alarm and the editor's preview, whichever sounds.
@@ -192,6 +199,7 @@ private:
     TimerRowDisplay& rows_;
     const Preferences& prefs_;
     AlarmOutput& player_;
+    const Clock& clock_;
     std::unique_ptr<TickScheduler> scheduler_;
     std::function<QPointF()> cursor_;
     std::unique_ptr<AlarmRing> ring_;

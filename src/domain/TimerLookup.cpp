@@ -112,13 +112,19 @@ QString clockText(qint64 seconds) {
     return QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, QLatin1Char('0')).arg(tail);
 }
 
+QString countUpText(qint64 seconds) {
+    return QLatin1Char('+') + clockText(seconds);
+}
+
 QString listingLine(const TimerStatus& status) {
     QString description = status.description;
     for (QChar& c : description)
         if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
             c = QLatin1Char(' ');
+    // A finished timer that counts up has the seconds since its finish, negative.
     return description + QLatin1Char('\t') + status.state + QLatin1Char('\t') +
-           clockText(status.secondsLeft);
+           (status.secondsLeft < 0 ? countUpText(-status.secondsLeft)
+                                   : clockText(status.secondsLeft));
 }
 
 }  // namespace dunok

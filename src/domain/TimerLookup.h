@@ -59,6 +59,8 @@ QList<TimerStatus> timerStatuses(const TimerList& list,
 
 // "4:05", "1:04:05", "49:00:00": hours only when there are any, never days.
 QString clockText(qint64 seconds);
+// How long ago a timer finished, as its row and the listing show it: "+2:13".
+QString countUpText(qint64 seconds);
 // One line of the listing: description, state and clockText, tab-separated;
 // tabs and line breaks in a description read as blanks.
 QString listingLine(const TimerStatus& status);

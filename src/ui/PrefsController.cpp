@@ -80,6 +80,7 @@ void PrefsController::buildLayout() {
     cbQuietWithMouse_ = makeCheckBox(QStringLiteral("cbQuietWithMouse"),
                                      tr("Silence the alarm when the mouse moves"));
     cbFadeIn_ = makeCheckBox(QStringLiteral("cbFadeIn"), tr("Fade the alarm in"));
+    cbCountUp_ = makeCheckBox(QStringLiteral("cbCountUp"), tr("Count up after a timer finishes"));
     cbRepeatAlarm_ =
         makeCheckBox(QStringLiteral("cbRepeatAlarm"), tr("Repeat the alarm until it is silenced"));
     pmRepeatLimit_ = new QComboBox(this);
@@ -120,6 +121,7 @@ void PrefsController::buildLayout() {
     limit->setContentsMargins(24, 0, 0, 0);  // under the box it belongs to
     limit->addRow(tr("For at &most:"), pmRepeatLimit_);
     layout->addLayout(limit);
+    layout->addWidget(cbCountUp_);
     layout->addWidget(cbKeepTimers_);
     layout->addWidget(cbStartAtLogin_);
     layout->addSpacing(8);
@@ -130,11 +132,11 @@ void PrefsController::buildLayout() {
     if (auto* label = qobject_cast<QLabel*>(form->labelForField(volume)))
         label->setBuddy(slideVol_);
 
-    QWidget* order[] = {
-        slideVol_,           pmCountDown_,   cbHideWhenTimerStarts_, cbBringToFront_,
-        cbSendNotification_, cbLargeRows_,   cbQuietWithMouse_,      cbFadeIn_,
-        cbRepeatAlarm_,      pmRepeatLimit_, cbKeepTimers_,          cbStartAtLogin_,
-        btnClose_,           btnSave_};
+    QWidget* order[] = {slideVol_,         pmCountDown_,        cbHideWhenTimerStarts_,
+                        cbBringToFront_,   cbSendNotification_, cbLargeRows_,
+                        cbQuietWithMouse_, cbFadeIn_,           cbRepeatAlarm_,
+                        pmRepeatLimit_,    cbCountUp_,          cbKeepTimers_,
+                        cbStartAtLogin_,   btnClose_,           btnSave_};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -146,6 +148,7 @@ void PrefsController::viewWillAppear() {
     cbLargeRows_->setChecked(settings.largeRows);
     cbQuietWithMouse_->setChecked(settings.quietWithMouse);
     cbFadeIn_->setChecked(settings.fadeIn);
+    cbCountUp_->setChecked(settings.countUp);
     // Truncated toward zero: a volume of 0.55 shows as 5.
     slideVol_->setValue(static_cast<int>(settings.volume * 10.0));
     updateVolLabel();
@@ -199,6 +202,7 @@ void PrefsController::btnSavePressed() {
     settings.largeRows = cbLargeRows_->isChecked();
     settings.quietWithMouse = cbQuietWithMouse_->isChecked();
     settings.fadeIn = cbFadeIn_->isChecked();
+    settings.countUp = cbCountUp_->isChecked();
     settings.countdownDigits = pmCountDown_->currentIndex() == digitsItem;
     settings.repeatAlarm = cbRepeatAlarm_->isChecked();
     settings.repeatLimitMinutes = pmRepeatLimit_->currentData().toInt();
@@ -212,7 +216,7 @@ void PrefsController::btnSavePressed() {
                   {PrefKeys::bringToFront, PrefKeys::sendNotification, PrefKeys::volume,
                    PrefKeys::hideWhenTimerStarts, PrefKeys::largeRows, PrefKeys::quietWithMouse,
                    PrefKeys::countdownDigits, PrefKeys::repeatAlarm, PrefKeys::repeatLimit,
-                   PrefKeys::keepTimers, PrefKeys::fadeIn});
+                   PrefKeys::keepTimers, PrefKeys::fadeIn, PrefKeys::countUp});
 
     if (needToUpdateTable_) emit preferencesChanged();
     accept();

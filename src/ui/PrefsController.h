@@ -29,6 +29,7 @@ public:
     QComboBox* pmCountDown() const { return pmCountDown_; }
     QCheckBox* cbRepeatAlarm() const { return cbRepeatAlarm_; }
     QCheckBox* cbFadeIn() const { return cbFadeIn_; }
+    QCheckBox* cbCountUp() const { return cbCountUp_; }
     QComboBox* pmRepeatLimit() const { return pmRepeatLimit_; }
     QCheckBox* cbKeepTimers() const { return cbKeepTimers_; }
     QCheckBox* cbStartAtLogin() const { return cbStartAtLogin_; }
@@ -66,6 +67,7 @@ private:
     QComboBox* pmRepeatLimit_ = nullptr;
     QCheckBox* cbKeepTimers_ = nullptr;
     QCheckBox* cbFadeIn_ = nullptr;
+    QCheckBox* cbCountUp_ = nullptr;
     QCheckBox* cbStartAtLogin_ = nullptr;
     QPushButton* btnSave_ = nullptr;
     QPushButton* btnClose_ = nullptr;

@@ -7,6 +7,7 @@
 #include "domain/AlarmRing.h"
 #include "domain/Badge.h"
 #include "domain/RunningTimers.h"
+#include "domain/TimerLookup.h"
 #include "domain/TimerRestore.h"
 #include "domain/WallClock.h"
 #include "support/domain/EngineFixture.h"
@@ -97,6 +98,28 @@ private slots:
     void cleanup() {
         restore.reset();
         tearDownEngine();
+    }
+    // Counting up from the due moment until the row is silenced; no wake-ups once nothing counts.
+    void aFinishedTimerCountsUpUntilSilenced() {
+        changeSettings([](Settings& s) {
+            s.countUp = true;
+            s.quietWithMouse = false;
+        });
+        click(Three);
+        advance(3 * second);
+        QVERIFY(engine->isRinging());
+        QCOMPARE(text(Three), "+0:00");
+        advance(133 * second);
+        QCOMPARE(text(Three), "+2:13");
+        QCOMPARE(left(Three), -133);  // what the listing shows as "+2:13"
+        advance(3600 * second);
+        QCOMPARE(text(Three), "+1:02:13");
+        click(Three);  // silenced: its duration again, and nothing ticks
+        QCOMPARE(text(Three), "3s");
+        advance(second);
+        QCOMPARE(text(Three), "3s");
+        QVERIFY(!engine->scheduler().isArmed());
+        QCOMPARE(listingLine({"Tea", "finished", -133}), "Tea\tfinished\t+2:13");
     }
     // The sound of the timer due first is made ready once the start has shown, not at its finish.
     void theNextAlarmIsPreparedInIdleTime() {

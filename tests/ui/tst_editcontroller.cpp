@@ -357,7 +357,7 @@ private slots:
             for (QCheckBox* box :
                  {sheet.cbHideWhenTimerStarts(), sheet.cbBringToFront(), sheet.cbSendNotification(),
                   sheet.cbLargeRows(), sheet.cbQuietWithMouse(), sheet.cbRepeatAlarm(),
-                  sheet.cbFadeIn()})
+                  sheet.cbFadeIn(), sheet.cbCountUp()})
                 QTest::mouseClick(box, Qt::LeftButton);
             QVERIFY(sheet.pmRepeatLimit()->isEnabled());
             QTest::keyClick(sheet.pmRepeatLimit(), Qt::Key_Down);
@@ -371,7 +371,7 @@ private slots:
             const Settings& now = prefs->settings();
             QVERIFY(now.hideWhenTimerStarts == save && now.volume == (save ? 0.7 : 0.5));
             QVERIFY(now.repeatAlarm == save && now.repeatLimitMinutes == (save ? 15 : 5));
-            QVERIFY(now.fadeIn == save &&
+            QVERIFY(now.fadeIn == save && now.countUp == save &&
                     PreferenceStore(home.prefsPath()).boolean(PrefKeys::fadeIn) == save);
             QVERIFY(!now.countdownDigits);  // the pop-up's choice lasts until Dunok quits
         }
