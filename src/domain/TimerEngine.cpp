@@ -185,6 +185,11 @@ void TimerEngine::pauseOrResume(const QString& id) {
 
 void TimerEngine::stopAll() {
     silenceAll();
+    // A reset ends counting up: those rows show their duration again.
+    for (auto it = finishedAtNs_.cbegin(); it != finishedAtNs_.cend(); ++it) {
+        finished_.remove(it.key());
+        rows_.reloadRows({list_.rowOf(it.key())});
+    }
     for (int k = alertsArray_.getNumAlerts() - 1; k >= 0; --k) {
         const int row = list_.rowOf(alertsArray_.at(k).id);
         alertsArray_.remove(k);

@@ -120,6 +120,13 @@ private slots:
         QCOMPARE(text(Three), "3s");
         QVERIFY(!engine->scheduler().isArmed());
         QCOMPARE(listingLine({"Tea", "finished", -133}), "Tea\tfinished\t+2:13");
+        click(One);  // and a reset ends it too
+        advance(second);
+        advance(second);
+        QCOMPARE(text(One), "+0:01");
+        engine->stopAll();
+        advance(second);
+        QVERIFY(text(One) == "1s" && !engine->scheduler().isArmed());
     }
     // The sound of the timer due first is made ready once the start has shown, not at its finish.
     void theNextAlarmIsPreparedInIdleTime() {
