@@ -166,17 +166,25 @@ void printLine(const QString& text) {
     std::fprintf(stdout, "%s\n", qPrintable(text));
 }
 
+// The timer called name among timers: -1, and its description in *found
+// when given, or the miss told and its exit status.
+int findTimer(const QList<TimerStatus>& timers, const QString& name, QString* found = nullptr) {
+    const QStringList names = descriptionsOf(timers);
+    const TimerMatch match = matchTimer(names, name);
+    if (match.kind == TimerMatch::Kind::Found) {
+        if (found) *found = names.at(match.index);
+        return -1;
+    }
+    printError(missText(match, name, names));
+    return ExitStatus::noSuchTimer;
+}
+
 // Without a running Dunok, the name is looked up in what the next start will
 // show: a mistake is reported without starting anything. Returns the exit
 // status on a miss, or -1 when the name was found.
 int lookUpOffline(const QString& name) {
     const auto timers = offlineTimers();
-    if (!timers) return ExitStatus::unreachable;
-    const QStringList names = descriptionsOf(*timers);
-    const TimerMatch match = matchTimer(names, name);
-    if (match.kind == TimerMatch::Kind::Found) return -1;
-    printError(missText(match, name, names));
-    return ExitStatus::noSuchTimer;
+    return timers ? findTimer(*timers, name) : ExitStatus::unreachable;
 }
 
 int printListing(const QList<TimerStatus>& timers) {
@@ -246,13 +254,8 @@ int addOnline(const ControlClient& client, const CommandLineRequest& request) {
     QList<TimerStatus> timers;
     if (const ControlClient::Reply listed = listRemote(client, &timers); !listed.ok)
         return report(listed);
-    const QStringList names = descriptionsOf(timers);
-    const TimerMatch match = matchTimer(names, request.argument);
-    if (match.kind != TimerMatch::Kind::Found) {
-        printError(missText(match, request.argument, names));
-        return ExitStatus::noSuchTimer;
-    }
-    const QString desc = names.at(match.index);
+    QString desc;
+    if (const int status = findTimer(timers, request.argument, &desc); status != -1) return status;
     const ControlClient::Reply reply =
         client.call(QStringLiteral("AddTime"), {desc, qlonglong(request.seconds)});
     if (reply.ok)

@@ -15,6 +15,8 @@
 namespace dunok {
 
 namespace {
+const char* const notRunning = QT_TRANSLATE_NOOP("TimerCommands", "“%1” is not running.");
+
 // A full disk or a held file says what to do; anything else names the error.
 QString savingFailed(const StoreError& error) {
     const QString consequence = TimerCommands::tr("The new timer could not be saved.");
@@ -77,8 +79,7 @@ RemoteResult TimerCommands::start(const QString& name) {
 }
 
 RemoteResult TimerCommands::stop(const QString& name) {
-    return byName(name, &TimerEngine::stopTimer,
-                  QT_TRANSLATE_NOOP("TimerCommands", "“%1” is not running."));
+    return byName(name, &TimerEngine::stopTimer, notRunning);
 }
 
 RemoteResult TimerCommands::pause(const QString& name) {
@@ -104,7 +105,7 @@ RemoteResult TimerCommands::addTime(const QString& name, qint64 seconds, qint64*
         case TimerEngine::AddTime::UnknownTimer:
             return {RemoteError::NoSuchTimer, missText({}, name, descriptions())};
         case TimerEngine::AddTime::NotRunning:
-            return {RemoteError::NotRunning, tr("“%1” is not running.").arg(desc)};
+            return {RemoteError::NotRunning, tr(notRunning).arg(desc)};
         case TimerEngine::AddTime::BadAmount:
             return {RemoteError::InvalidArgument, addedTimeRangeText()};
         case TimerEngine::AddTime::TooLong:

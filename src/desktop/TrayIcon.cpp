@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <algorithm>
 
 #include "desktop/NamedImage.h"
@@ -87,14 +88,29 @@ void TrayIcon::show() {
 
 void TrayIcon::showCount(int count) {
     count_ = count;
-    showTimersChanged();
+    refreshSoon();
 }
 
 void TrayIcon::showNextFinish(const std::optional<NextFinish>&) {
-    showTimersChanged();
+    refreshSoon();
 }
 
 void TrayIcon::showTimersChanged() {
+    refreshSoon();
+}
+
+void TrayIcon::refreshSoon() {
+    // A change of the running timers tells the count, the next finish and
+    // the change itself: the list is gathered and drawn once for all three.
+    if (refreshPending_) return;
+    refreshPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        refreshPending_ = false;
+        refresh();
+    });
+}
+
+void TrayIcon::refresh() {
     const QList<RunningLine> lines = running_ ? running_() : QList<RunningLine>();
     const QString tip = toolTip(lines);
     if (tip != icon_->toolTip()) icon_->setToolTip(tip);
@@ -110,9 +126,7 @@ void TrayIcon::showTimersChanged() {
 std::optional<TrayRing> TrayIcon::ringFor(const QList<RunningLine>& lines) {
     if (lines.isEmpty()) return std::nullopt;
     const RunningLine& first = lines.constFirst();
-    const double run =
-        first.duration > 0 ? double(first.duration - first.remaining) / first.duration : 1.0;
-    return TrayRing{std::clamp(int(run * TrayRing::steps), 0, TrayRing::steps), first.paused};
+    return TrayRing{int(first.progress() * TrayRing::steps), first.paused};
 }
 
 QString TrayIcon::lineText(const RunningLine& line) {

@@ -66,6 +66,11 @@ signals:
 
 private:
     void refreshMenu();
+    // The tooltip and the icon, redone once whatever number of changes came
+    // in this turn of the event loop.
+    void refreshSoon();
+    void refresh();
+    bool refreshPending_ = false;
 
     QSystemTrayIcon* icon_ = nullptr;
     QMenu* menu_ = nullptr;

@@ -13,35 +13,29 @@ bool counts(const Alert& alert) {
     return !alert.isPaused && alert.value > 0;
 }
 
-const Alert* firstToFinish(const RunningTimers& running) {
-    const Alert* best = nullptr;
-    for (const Alert& alert : running.entries()) {
-        if (!counts(alert)) continue;
-        if (!best || alert.value < best->value) best = &alert;
-    }
-    return best;
+// What a run lasts: the timer's duration, or longer when time was added.
+qint64 runLength(const Timer* timer, const Alert& alert) {
+    return std::max(timer ? timer->duration : 0, alert.value);
 }
 
 std::optional<NextFinish> describe(const Alert* best, const TimerList& list) {
     if (!best) return std::nullopt;
-    NextFinish next;
-    next.remaining = best->value;
-    next.duration = best->value;
-    if (const Timer* timer = list.find(best->id)) {
-        next.description = timer->desc;
-        next.duration = std::max(timer->duration, best->value);
-    }
-    return next;
+    const Timer* timer = list.find(best->id);
+    return NextFinish{timer ? timer->desc : QString(), best->value, runLength(timer, *best)};
 }
 }  // namespace
 
-double NextFinish::progress() const {
+double runProgress(qint64 remaining, qint64 duration) {
     if (duration <= 0) return 1.0;
     return std::clamp(double(duration - remaining) / double(duration), 0.0, 1.0);
 }
 
+double NextFinish::progress() const {
+    return runProgress(remaining, duration);
+}
+
 std::optional<NextFinish> nextFinish(const RunningTimers& running, const TimerList& list) {
-    return describe(firstToFinish(running), list);
+    return describe(running.firstToFinish(), list);
 }
 
 QList<RunningLine> runningLines(const RunningTimers& running, const TimerList& list) {
@@ -51,7 +45,7 @@ QList<RunningLine> runningLines(const RunningTimers& running, const TimerList& l
         const Timer* timer = list.find(alert.id);
         lines.append({list.rowOf(alert.id),
                       {alert.id, timer ? timer->desc : QString(), alert.value, alert.isPaused,
-                       std::max(timer ? timer->duration : 0, alert.value)}});
+                       runLength(timer, alert)}});
     }
     std::sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) {
         return std::tuple(a.second.paused, a.second.remaining, a.first) <
@@ -84,7 +78,7 @@ void Badge::removeDisplay(BadgeDisplay* display) {
 }
 
 void Badge::update() {
-    const Alert* best = firstToFinish(alertsArray_);
+    const Alert* best = alertsArray_.firstToFinish();
     nextId_ = best ? best->id : QString();
     nextIndex_ = best ? int(best - alertsArray_.entries().constData()) : -1;
     show(alertsArray_.getNumAlerts(), describe(best, list_));

@@ -11,6 +11,9 @@ namespace dunok {
 class RunningTimers;
 class TimerList;
 
+// How much of a run of `duration` seconds is behind it with `remaining` left, 0 to 1.
+double runProgress(qint64 remaining, qint64 duration);
+
 // The counting timer that finishes first.
 struct NextFinish {
     QString description;
@@ -44,6 +47,8 @@ struct RunningLine {
     qint64 remaining = 0;  // seconds
     bool paused = false;
     qint64 duration = 0;  // seconds, as stored, or remaining when longer
+
+    double progress() const { return runProgress(remaining, duration); }
 };
 // Every timer that counts down, soonest to finish first, then the paused
 // ones, least time left first; those of the same time in the list's order.

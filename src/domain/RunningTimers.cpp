@@ -9,6 +9,14 @@ int RunningTimers::pausedCount() const {
                              [](const Alert& alert) { return alert.isPaused; }));
 }
 
+const Alert* RunningTimers::firstToFinish() const {
+    const Alert* best = nullptr;
+    for (const Alert& alert : entries_)
+        if (!alert.isPaused && alert.value > 0 && (!best || alert.value < best->value))
+            best = &alert;
+    return best;
+}
+
 int RunningTimers::haveAlertForID(const QString& id, int hint) const {
     if (hint >= 0 && hint < entries_.size() && entries_[hint].id == id) return hint;
     for (int i = 0; i < entries_.size(); ++i)

@@ -14,6 +14,9 @@ public:
     int getNumAlerts() const { return int(entries_.size()); }
     bool isEmpty() const { return entries_.isEmpty(); }
     int pausedCount() const;
+    // The counting (not paused, not finished) entry with the fewest seconds
+    // left, or null: the next to finish.
+    const Alert* firstToFinish() const;
     // Index of the entry for that timer id, or -1. Every tick and every
     // redrawn row looks its timer up, so with many timers running a scan per
     // lookup would cost a pass over the whole table each time: hint is where

@@ -119,10 +119,7 @@ void TimerEngine::prepareNextAlarm() {
     // never delays it; at the finish the alarm then only has to play.
     QTimer::singleShot(0, this, [this] {
         preparePending_ = false;
-        const Alert* next = nullptr;
-        for (const Alert& alert : alertsArray_.entries())
-            if (!alert.isPaused && alert.value > 0 && (!next || alert.value < next->value))
-                next = &alert;
+        const Alert* next = alertsArray_.firstToFinish();
         if (const Timer* timer = next ? list_.find(next->id) : nullptr)
             player_.prepare(timer->sound);
     });
@@ -186,10 +183,11 @@ void TimerEngine::pauseOrResume(const QString& id) {
 void TimerEngine::stopAll() {
     silenceAll();
     // A reset ends counting up: those rows show their duration again.
-    for (auto it = finishedAtNs_.cbegin(); it != finishedAtNs_.cend(); ++it) {
-        finished_.remove(it.key());
-        rows_.reloadRows({list_.rowOf(it.key())});
-    }
+    finished_.removeIf([this](const auto& finish) {
+        if (finish.value() == noCountUp) return false;
+        rows_.reloadRows({list_.rowOf(finish.key())});
+        return true;
+    });
     for (int k = alertsArray_.getNumAlerts() - 1; k >= 0; --k) {
         const int row = list_.rowOf(alertsArray_.at(k).id);
         alertsArray_.remove(k);
@@ -227,7 +225,7 @@ void TimerEngine::stopEditedTimer(const QString& id) {
 void TimerEngine::forgetUnlisted() {
     for (int k = alertsArray_.getNumAlerts() - 1; k >= 0; --k)
         if (list_.rowOf(alertsArray_.at(k).id) == -1) alertsArray_.remove(k);
-    finished_.removeIf([this](const QString& id) { return list_.rowOf(id) == -1; });
+    finished_.removeIf([this](const auto& finish) { return list_.rowOf(finish.key()) == -1; });
     badge_.update();
 }
 
@@ -280,7 +278,7 @@ TimerEngine::AddTime TimerEngine::addTime(const QString& id, qint64 seconds) {
     if (seconds < 1) return AddTime::BadAmount;
     const int k = alertsArray_.haveAlertForID(id);
     if (state == TimerState::Finished) {
-        if (seconds > longestAddedTimeLeft) return AddTime::TooLong;
+        if (seconds > longestAddedTime) return AddTime::TooLong;
         if (id == ring_->ringingId()) ring_->silence();
         // Its finished entry may still wait in the table for a click.
         if (k != -1) alertsArray_.remove(k);
@@ -288,7 +286,7 @@ TimerEngine::AddTime TimerEngine::addTime(const QString& id, qint64 seconds) {
         rows_.reloadRows({row});
     } else {
         Alert& alert = alertsArray_[k];
-        if (seconds > longestAddedTimeLeft - alert.value) return AddTime::TooLong;
+        if (seconds > longestAddedTime - alert.value) return AddTime::TooLong;
         alert.value += seconds;
         rows_.reloadRows({row});
         if (alert.isPaused) showPaused(row, alert.value);
@@ -315,9 +313,8 @@ TimerState TimerEngine::stateOf(const QString& id) const {
 }
 
 qint64 TimerEngine::secondsLeft(const QString& id) const {
-    if (const auto since = finishedAtNs_.constFind(id);
-        since != finishedAtNs_.constEnd() && finished_.contains(id))
-        return -(clock_.nowNs() - *since) / tickIntervalNs;
+    if (const qint64 since = finished_.value(id, noCountUp); since != noCountUp)
+        return -(clock_.nowNs() - since) / tickIntervalNs;
     if (const Alert* alert = alertsArray_.find(id)) return std::max<qint64>(alert->value, 0);
     const Timer* timer = list_.find(id);
     return timer && stateOf(id) != TimerState::Finished ? timer->duration : 0;
@@ -336,7 +333,7 @@ int TimerEngine::tickAt(const QString& id, int hint) {
         const bool finished = alertsArray_.at(i).value < 1;
         if (finished) finish(i);
         rows_.reloadRows({list_.rowOf(id)});
-        if (finished && finishedAtNs_.contains(id))
+        if (finished && finished_.value(id, noCountUp) != noCountUp)
             rows_.setDurationText(list_.rowOf(id), countUpText(0), tSize);
         if (finished) {
             alertsArray_.removeFinished();
@@ -352,11 +349,11 @@ int TimerEngine::tickAt(const QString& id, int hint) {
 }
 
 void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
-    finished_.insert(alertsArray_.at(i).id);
-    // Counted from the moment it was due; one that finished while Dunok was
-    // closed keeps its "Finished" line.
-    if (settings().countUp && !whileClosedAt.isValid()) {
-        finishedAtNs_.insert(alertsArray_.at(i).id, scheduler_->currentTickDueNs());
+    // Counted up from the moment it was due; one that finished while Dunok
+    // was closed keeps its "Finished" line.
+    const bool countsUp = settings().countUp && !whileClosedAt.isValid();
+    finished_.insert(alertsArray_.at(i).id, countsUp ? scheduler_->currentTickDueNs() : noCountUp);
+    if (countsUp) {
         if (!countUpTick_)
             countUpTick_ = scheduler_->schedule([this] { countUp(); }, tickIntervalNs);
     }
@@ -431,18 +428,16 @@ void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
 
 void TimerEngine::countUp() {
     const qint64 now = scheduler_->currentTickDueNs();
-    for (auto it = finishedAtNs_.begin(); it != finishedAtNs_.end();) {
+    bool counting = false;
+    for (auto it = finished_.cbegin(); it != finished_.cend(); ++it) {
         const int row = list_.rowOf(it.key());
-        // Silenced, started, stopped, edited or redrawn: it stands finished no more.
-        if (row == -1 || !finished_.contains(it.key())) {
-            it = finishedAtNs_.erase(it);
-            continue;
-        }
+        if (it.value() == noCountUp || row == -1) continue;
         rows_.setDurationText(row, countUpText((now - it.value()) / tickIntervalNs), tSize);
-        ++it;
+        counting = true;
     }
-    // Nothing counts up: no more wake-ups.
-    if (finishedAtNs_.isEmpty() && countUpTick_) {
+    // Nothing counts up any more (silenced, started, edited, redrawn): no
+    // more wake-ups.
+    if (!counting && countUpTick_) {
         countUpTick_->invalidate();
         countUpTick_.reset();
     }

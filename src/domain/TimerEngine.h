@@ -11,7 +11,6 @@
 #include <QList>
 #include <QObject>
 #include <QPointF>
-#include <QSet>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -112,9 +111,8 @@ public:
     // one, its alarm silenced, runs again for that long. The timer's own
     // duration stays as it is. Refused, and nothing changes, for a timer
     // that is not in the list or stands stopped, for less than a second, and
-    // for what would leave more than longestAddedTimeLeft to run.
+    // for what would leave more than longestAddedTime to run.
     AddTime addTime(const QString& id, qint64 seconds);
-    static constexpr qint64 longestAddedTimeLeft = longestAddedTime;
     // How the timer stands now: running (counting down), paused, finished
     // (it reached zero, and its row shows so until it is started, stopped,
     // edited or the list is redrawn) or stopped.
@@ -188,7 +186,6 @@ private:
     // "Count up after a timer finishes": each second the finished rows show
     // how long ago they finished, until they stop standing finished.
     void countUp();
-    QHash<QString, qint64> finishedAtNs_;  // by timer id, while counting up
     std::shared_ptr<TickSource> countUpTick_;
     // A paused timer's row: "Paused" and the time it has left.
     void showPaused(int row, qint64 secondsLeft);
@@ -204,8 +201,10 @@ private:
     std::function<QPointF()> cursor_;
     std::unique_ptr<AlarmRing> ring_;
     RunningTimers alertsArray_;
-    // The timers whose rows show their finish.
-    QSet<QString> finished_;
+    // The timers whose rows show their finish, and, for each, when it was due
+    // when it counts up, else noCountUp.
+    static constexpr qint64 noCountUp = -1;
+    QHash<QString, qint64> finished_;
     Badge badge_;
     // The half-second watch that silences the alarm when the mouse moves,
     // and where the mouse was when the alarm started.
