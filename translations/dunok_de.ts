@@ -462,6 +462,16 @@ läuft nicht oder ist nicht pausiert.
     </message>
 </context>
 <context>
+    <name>TimerEngine</name>
+    <message numerus="yes">
+        <source>%1: %Ln minute(s) left</source>
+        <translation>
+            <numerusform>%1: noch %Ln Minute</numerusform>
+            <numerusform>%1: noch %Ln Minuten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TimerList</name>
     <message>
         <source>1 minute</source>
@@ -671,6 +681,16 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>The timer is no longer in the store %1</source>
         <translation>Der Timer ist nicht mehr im Datenspeicher %1</translation>
+    </message>
+</context>
+<context>
+    <name>WarningField</name>
+    <message numerus="yes">
+        <source>%Ln minute(s)</source>
+        <translation>
+            <numerusform>%Ln Minute</numerusform>
+            <numerusform>%Ln Minuten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1032,10 @@ läuft nicht oder ist nicht pausiert.
     <message>
         <source>Not a date and time: type one like %1.</source>
         <translation>Kein Datum mit Uhrzeit: Geben Sie eines wie %1 ein.</translation>
+    </message>
+    <message>
+        <source>Warn before the end:</source>
+        <translation>Vor dem Ende warnen:</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1553,17 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
     <message>
         <source>The timers that are still in the list are still stored.</source>
         <translation>Die Timer, die noch in der Liste stehen, sind weiterhin gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::WarningField</name>
+    <message>
+        <source>Minutes before the end to warn</source>
+        <translation>Minuten vor dem Ende, zu denen gewarnt wird</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
     </message>
 </context>
 </TS>

@@ -212,6 +212,8 @@ void AppDelegate::applicationDidFinishLaunching() {
     notifications_->requestAuthorization();
     connect(notifications_, &DesktopNotifications::clicked, this,
             &AppDelegate::userNotificationCenterDidReceive);
+    connect(notifications_, &DesktopNotifications::headsUpClicked, this,
+            [this] { menuShowAppPressed(); });
     // Stop is a dismissal that the user asked for by name.
     for (auto signal : {&DesktopNotifications::dismissed, &DesktopNotifications::stopChosen})
         connect(notifications_, signal, this, [this](const QString& id) {
@@ -231,6 +233,16 @@ void AppDelegate::applicationDidFinishLaunching() {
                 [this](const FinishNotice& n) {
                     notifications_->post({n.title, n.subtitle, n.body, n.timerId, n.snoozeLabel});
                 });
+        connect(window_->viewController()->engine(), &TimerEngine::headsUp, this,
+                [this](const HeadsUpNotice& n) {
+                    DesktopNotifications::Content quiet;
+                    quiet.title = n.title;
+                    quiet.timerId = n.timerId;
+                    quiet.headsUp = true;
+                    notifications_->post(quiet);
+                });
+        connect(window_->viewController()->engine(), &TimerEngine::headsUpWithdrawn, notifications_,
+                &DesktopNotifications::withdrawHeadsUp);
         // Now that a finish while Dunok was closed can be told.
         window_->viewController()->restoreTimers();
     }

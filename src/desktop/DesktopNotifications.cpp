@@ -23,6 +23,10 @@ constexpr int callTimeoutMs = 5000;
 // so it stays until the user acts on it.
 constexpr uchar urgencyCritical = 2;
 constexpr int expireNever = 0;
+// A heads-up is a quiet word ahead: low urgency, no sound, gone when the
+// service's own time runs out.
+constexpr uchar urgencyLow = 0;
+constexpr int expireAsTheServiceDoes = -1;
 
 const QString defaultAction = QStringLiteral("default");
 const QString snoozeAction = QStringLiteral("snooze");
@@ -111,8 +115,18 @@ void DesktopNotifications::post(const Content& content) {
     if (!busAvailable_) return;
     // A service that did not answer last time may have started since.
     if (capabilities_ == Capabilities::Uncached) capabilities_ = Capabilities::Unknown;
+    if (content.headsUp)
+        headsUpWanted_.insert(content.timerId);
+    else
+        headsUpWanted_.remove(content.timerId);
     queue_.append(content);
     sendNext();
+}
+
+void DesktopNotifications::withdrawHeadsUp(const QString& timerId) {
+    headsUpWanted_.remove(timerId);
+    queue_.removeIf([&](const Content& c) { return c.headsUp && c.timerId == timerId; });
+    if (const uint id = headsUpIds_.take(timerId)) close(id);
 }
 
 void DesktopNotifications::askCapabilities() {
@@ -156,24 +170,42 @@ void DesktopNotifications::sendNext() {
     if (capabilities_ == Capabilities::Asking) return;
 
     const Content content = queue_.takeFirst();
+    // A finish turns its own heads-up into the alarm where it stands, and the
+    // finish notification shown before goes.
+    uint replaces = content.headsUp ? headsUpIds_.value(content.timerId) : lastId_;
+    if (!content.headsUp) {
+        if (const uint headsUp = headsUpIds_.take(content.timerId)) {
+            if (lastId_ != 0) close(lastId_);
+            replaces = headsUp;
+            beingReplaced_.insert(headsUp);
+        }
+    }
     notifyInFlight_ = true;
     const quint64 generation = serviceGeneration_;
     auto* watcher = new QDBusPendingCallWatcher(
-        QDBusConnection::sessionBus().asyncCall(notifyCall(content), callTimeoutMs), this);
+        QDBusConnection::sessionBus().asyncCall(notifyCall(content, replaces), callTimeoutMs),
+        this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, generation, timerId = content.timerId,
+            [this, generation, timerId = content.timerId, headsUp = content.headsUp, replaces,
              offered = offeredKeys(content)](QDBusPendingCallWatcher* w) {
                 QDBusPendingReply<uint> reply = *w;
                 w->deleteLater();
                 notifyInFlight_ = false;
+                beingReplaced_.remove(replaces);
                 if (reply.isError()) {
                     qWarning().noquote() << describe(reply.error());
                 } else {
                     // An id from a service that has since gone is worth nothing.
                     if (generation == serviceGeneration_) {
-                        lastId_ = reply.value();
-                        timerIds_.insert(lastId_, timerId);
-                        offered_.insert(lastId_, offered);
+                        const uint id = reply.value();
+                        timerIds_.insert(id, timerId);
+                        offered_.insert(id, offered);
+                        if (!headsUp)
+                            lastId_ = id;
+                        else if (headsUpWanted_.contains(timerId))
+                            headsUpIds_.insert(timerId, id);
+                        else
+                            close(id);  // withdrawn while it was on its way
                     }
                     qCDebug(lcNotifications).noquote() << "Notification Register Success";
                 }
@@ -181,8 +213,9 @@ void DesktopNotifications::sendNext() {
             });
 }
 
-QDBusMessage DesktopNotifications::notifyCall(const Content& content) const {
-    QString body = content.subtitle + QLatin1Char('\n') + content.body;
+QDBusMessage DesktopNotifications::notifyCall(const Content& content, uint replaces) const {
+    QString body =
+        content.headsUp ? content.body : content.subtitle + QLatin1Char('\n') + content.body;
     if (bodyMarkup_) body = escapeMarkup(body);
 
     QStringList actions;
@@ -197,22 +230,24 @@ QDBusMessage DesktopNotifications::notifyCall(const Content& content) const {
         else
             actions << tr("Stop");
     }
-    const QVariantMap hints{
-        {QStringLiteral("urgency"), QVariant::fromValue(urgencyCritical)},
+    QVariantMap hints{
+        {QStringLiteral("urgency"),
+         QVariant::fromValue(content.headsUp ? urgencyLow : urgencyCritical)},
         {QStringLiteral("desktop-entry"), QStringLiteral("dunok")},
         {QStringLiteral("x-dunok-timer-id"), content.timerId},
     };
+    if (content.headsUp) hints.insert(QStringLiteral("suppress-sound"), true);
 
     QDBusMessage call = serviceCall(QStringLiteral("Notify"));
-    call << QStringLiteral("Dunok") << lastId_ << QStringLiteral("dunok") << content.title << body
-         << actions << hints << expireNever;
+    call << QStringLiteral("Dunok") << replaces << QStringLiteral("dunok") << content.title << body
+         << actions << hints << (content.headsUp ? expireAsTheServiceDoes : expireNever);
     return call;
 }
 
 QStringList DesktopNotifications::offeredKeys(const Content& content) const {
     // A service without buttons would offer the extra actions nowhere, or
     // in a menu of its own that the user never asked for.
-    if (!actions_) return {defaultAction};
+    if (!actions_ || content.headsUp) return {defaultAction};
     if (content.snoozeLabel.isEmpty()) return {defaultAction, addMinuteAction};
     return {defaultAction, snoozeAction, addMinuteAction, stopAction};
 }
@@ -223,6 +258,8 @@ void DesktopNotifications::forgetService() {
     bodyMarkup_ = false;
     actions_ = false;
     lastId_ = 0;
+    headsUpIds_.clear();
+    beingReplaced_.clear();
     timerIds_.clear();
     offered_.clear();
 }
@@ -234,8 +271,15 @@ void DesktopNotifications::onActionInvoked(uint id, const QString& actionKey) {
     if (it == timerIds_.constEnd()) return;
     if (!offered_.value(id, {defaultAction}).contains(actionKey)) return;
     const QString timerId = it.value();
+    const bool headsUp = headsUpIds_.value(timerId) == id;
+    if (headsUp) {
+        headsUpIds_.remove(timerId);
+        headsUpWanted_.remove(timerId);
+    }
     close(id);
-    if (actionKey == snoozeAction)
+    if (headsUp)
+        emit headsUpClicked(timerId);
+    else if (actionKey == snoozeAction)
         emit snoozeChosen(timerId);
     else if (actionKey == addMinuteAction)
         emit addMinuteChosen(timerId);
@@ -247,6 +291,13 @@ void DesktopNotifications::onActionInvoked(uint id, const QString& actionKey) {
 
 void DesktopNotifications::onNotificationClosed(uint id, uint reason) {
     const QString timerId = timerIds_.take(id);
+    // A heads-up gone by itself or by the user's hand stops nothing.
+    if (beingReplaced_.contains(id) || (!timerId.isEmpty() && headsUpIds_.value(timerId) == id)) {
+        headsUpIds_.remove(timerId);
+        headsUpWanted_.remove(timerId);
+        offered_.remove(id);
+        return;
+    }
     offered_.remove(id);
     // Nothing is left on screen to replace.
     if (id == lastId_) lastId_ = 0;

@@ -25,6 +25,9 @@ public:
         // Where the service shows actions, the notification offers "+1 min",
         // and with a label ("Snooze 5m") Snooze and Stop too.
         QString snoozeLabel = {};
+        // A heads-up: quiet, no buttons, and its timer's finish takes its
+        // place, leaving the finish notification before it alone.
+        bool headsUp = false;
     };
 
     static inline const QString serviceName = QStringLiteral("org.freedesktop.Notifications");
@@ -41,9 +44,13 @@ public:
     // Shows one notification, without waiting for the service. Each one
     // replaces the one before, so the desktop never piles up stale alarms.
     void post(const Content& content);
+    // Takes a timer's heads-up off the screen, or keeps it from showing.
+    void withdrawHeadsUp(const QString& timerId);
 
 signals:
-    // The user clicked one of our notifications (its default action). It is
+    // The user clicked a heads-up: only the window is wanted.
+    void headsUpClicked(const QString& timerId);
+    // The user clicked one of our finish notifications (its default action). It is
     // then taken off the screen, also where the service leaves it up.
     void clicked(const QString& timerId);
     // The user dismissed one of ours without clicking it: on some desktops
@@ -68,7 +75,8 @@ private:
 
     void askCapabilities();
     void sendNext();
-    QDBusMessage notifyCall(const Content& content) const;
+    // replaces: the id of the notification it takes the place of, or 0.
+    QDBusMessage notifyCall(const Content& content, uint replaces) const;
     // The action keys a notification of that content offers, the default first.
     QStringList offeredKeys(const Content& content) const;
     void forgetService();
@@ -91,6 +99,14 @@ private:
     uint lastId_ = 0;
     QHash<uint, QString> timerIds_;     // notification id -> timer id, while shown
     QHash<uint, QStringList> offered_;  // the action keys each shown one offers
+    // Each timer's heads-up on screen (notification id), and the timers whose
+    // heads-up is wanted still: one withdrawn while its Notify was on the way
+    // is closed as soon as its id is known.
+    QHash<QString, uint> headsUpIds_;
+    QSet<QString> headsUpWanted_;
+    // Heads-ups that a finish is on its way to replace: a close of one of
+    // them meanwhile is the heads-up's, not the alarm's.
+    QSet<uint> beingReplaced_;
 };
 
 }  // namespace dunok

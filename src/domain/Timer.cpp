@@ -14,4 +14,9 @@ qint64 readableSnooze(std::optional<qint64> stored) {
     return *stored;
 }
 
+qint64 readableWarning(std::optional<qint64> stored) {
+    if (!stored) return 0;
+    return std::ranges::find(warningChoices, *stored) != std::end(warningChoices) ? *stored : 0;
+}
+
 }  // namespace dunok

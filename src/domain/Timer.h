@@ -24,6 +24,8 @@ inline constexpr qint64 defDuration = 300;
 inline constexpr qint64 defSnoozeDuration = 300;
 inline constexpr qint64 minSnoozeDuration = 60;
 inline constexpr qint64 maxSnoozeDuration = 86400;
+// A heads-up before the end comes this many minutes before a finish; 0: none.
+inline constexpr qint64 warningChoices[] = {1, 2, 5};
 
 struct Timer {
     TimerId id = 0;
@@ -32,6 +34,7 @@ struct Timer {
     QString sound;
     bool snoozeOn = false;
     qint64 snooze = defSnoozeDuration;  // seconds, always a valid snooze length
+    qint64 warnBefore = 0;              // minutes: 0 (no heads-up) or a warningChoices
     // Kept only while "Keep running timers across restarts" is on: when a
     // running timer is due, in milliseconds since the epoch (wall clock),
     // and how many seconds a paused one has left.
@@ -49,5 +52,7 @@ enum class TimerState { Stopped, Running, Paused, Finished };
 // from a minute to a day as the default.
 qint64 readableDuration(qint64 stored);
 qint64 readableSnooze(std::optional<qint64> stored);
+// A stored heads-up that is none of the choices reads as none.
+qint64 readableWarning(std::optional<qint64> stored);
 
 }  // namespace dunok

@@ -17,11 +17,11 @@
 #include "domain/TimerList.h"
 #include "domain/TimerLookup.h"
 #include "domain/TimerModel.h"
+#include "domain/Translations.h"
 
 namespace dunok {
 
 namespace {
-constexpr qint64 tickIntervalNs = 1'000'000'000;
 constexpr qint64 mouseWatchIntervalNs = 500'000'000;
 // How late a tick may come so that ticks due close together share a wake-up.
 constexpr qint64 tickCoalescingNs = 3'000'000;
@@ -155,7 +155,7 @@ void TimerEngine::toggle(const QString& id) {
         badge_.update();
         return;
     } else {
-        alertsArray_.remove(k);
+        dropRun(k);
     }
     rows_.reloadRows({r});
     emit toolbarNeedsUpdate();
@@ -190,7 +190,7 @@ void TimerEngine::stopAll() {
     });
     for (int k = alertsArray_.getNumAlerts() - 1; k >= 0; --k) {
         const int row = list_.rowOf(alertsArray_.at(k).id);
-        alertsArray_.remove(k);
+        dropRun(k);
         rows_.reloadRows({row});
     }
     emit toolbarNeedsUpdate();
@@ -214,7 +214,7 @@ void TimerEngine::stopEditedTimer(const QString& id) {
     // Only this timer's alarm: another that rings, or a preview, plays on.
     if (id == ring_->ringingId()) ring_->silence();
     const int k = alertsArray_.haveAlertForID(id);
-    if (k != -1) alertsArray_.remove(k);
+    if (k != -1) dropRun(k);
     // Its row is rebuilt: a finish it showed gives way to the new duration.
     finished_.remove(id);
     rows_.reloadRows({row});
@@ -224,7 +224,7 @@ void TimerEngine::stopEditedTimer(const QString& id) {
 
 void TimerEngine::forgetUnlisted() {
     for (int k = alertsArray_.getNumAlerts() - 1; k >= 0; --k)
-        if (list_.rowOf(alertsArray_.at(k).id) == -1) alertsArray_.remove(k);
+        if (list_.rowOf(alertsArray_.at(k).id) == -1) dropRun(k);
     finished_.removeIf([this](const auto& finish) { return list_.rowOf(finish.key()) == -1; });
     badge_.update();
 }
@@ -232,92 +232,6 @@ void TimerEngine::forgetUnlisted() {
 void TimerEngine::silence() {
     silenceAll();
     emit toolbarNeedsUpdate();
-}
-
-bool TimerEngine::startTimer(const QString& id) {
-    const int row = list_.rowOf(id);
-    if (row == -1 || alertsArray_.contains(id)) return false;
-    // A finished row shows its duration again, as a double-click does.
-    if (finished_.contains(id)) rows_.setDurationText(row, toDHMS(list_.at(row).duration), tSize);
-    startTimers({id});
-    return true;
-}
-
-bool TimerEngine::stopTimer(const QString& id) {
-    const int row = list_.rowOf(id);
-    const int k = alertsArray_.haveAlertForID(id);
-    if (row == -1 || k == -1 || alertsArray_.at(k).value < 1) return false;
-    alertsArray_.remove(k);
-    rows_.reloadRows({row});
-    emit toolbarNeedsUpdate();
-    badge_.update();
-    return true;
-}
-
-bool TimerEngine::pauseTimer(const QString& id) {
-    const int k = alertsArray_.haveAlertForID(id);
-    if (list_.rowOf(id) == -1 || k == -1 || alertsArray_.at(k).isPaused ||
-        alertsArray_.at(k).value < 1)
-        return false;
-    pauseOrResume(id);
-    return true;
-}
-
-bool TimerEngine::resumeTimer(const QString& id) {
-    const int k = alertsArray_.haveAlertForID(id);
-    if (list_.rowOf(id) == -1 || k == -1 || !alertsArray_.at(k).isPaused) return false;
-    pauseOrResume(id);
-    return true;
-}
-
-TimerEngine::AddTime TimerEngine::addTime(const QString& id, qint64 seconds) {
-    const int row = list_.rowOf(id);
-    if (row == -1 || id.isEmpty()) return AddTime::UnknownTimer;
-    const TimerState state = stateOf(id);
-    if (state == TimerState::Stopped) return AddTime::NotRunning;
-    if (seconds < 1) return AddTime::BadAmount;
-    const int k = alertsArray_.haveAlertForID(id);
-    if (state == TimerState::Finished) {
-        if (seconds > longestAddedTime) return AddTime::TooLong;
-        if (id == ring_->ringingId()) ring_->silence();
-        // Its finished entry may still wait in the table for a click.
-        if (k != -1) alertsArray_.remove(k);
-        startAt(row, seconds);
-        rows_.reloadRows({row});
-    } else {
-        Alert& alert = alertsArray_[k];
-        if (seconds > longestAddedTime - alert.value) return AddTime::TooLong;
-        alert.value += seconds;
-        rows_.reloadRows({row});
-        if (alert.isPaused) showPaused(row, alert.value);
-    }
-    // The toolbar's refresh also moves the due moment kept for a restart.
-    emit toolbarNeedsUpdate();
-    badge_.update();
-    return AddTime::Added;
-}
-
-void TimerEngine::showPaused(int row, qint64 secondsLeft) {
-    const QString left =
-        settings().countdownDigits ? toDHMS2(secondsLeft, true) : toDHMS(secondsLeft);
-    rows_.setDurationText(row, tr("Paused %1").arg(left), tSize);
-}
-
-TimerState TimerEngine::stateOf(const QString& id) const {
-    if (const int k = alertsArray_.haveAlertForID(id); k != -1) {
-        if (alertsArray_.at(k).value < 1) return TimerState::Finished;
-        return alertsArray_.at(k).isPaused ? TimerState::Paused : TimerState::Running;
-    }
-    return finished_.contains(id) && list_.rowOf(id) != -1 ? TimerState::Finished
-                                                           : TimerState::Stopped;
-}
-
-qint64 TimerEngine::secondsLeft(const QString& id) const {
-    if (const qint64 since = finished_.value(id, noCountUp); since != noCountUp)
-        return -(clock_.nowNs() - since) / tickIntervalNs;
-    if (const Alert* alert = alertsArray_.find(id)) return std::max<qint64>(alert->value, 0);
-    const Timer* timer = list_.find(id);
-    return timer && stateOf(id) != TimerState::Finished ? timer->duration : 0;
 }
 
 void TimerEngine::tick(const QString& id) {
@@ -330,6 +244,7 @@ int TimerEngine::tickAt(const QString& id, int hint) {
     const int i = alertsArray_.haveAlertForID(id, hint);
     if (i != -1 && !alertsArray_.at(i).isPaused) {
         if (alertsArray_.at(i).value > 0) --alertsArray_[i].value;
+        warnIfDue(alertsArray_.at(i));
         const bool finished = alertsArray_.at(i).value < 1;
         if (finished) finish(i);
         rows_.reloadRows({list_.rowOf(id)});
@@ -346,6 +261,30 @@ int TimerEngine::tickAt(const QString& id, int hint) {
     // the status line show stays as it was.
     badge_.updateAfterTick(id, i);
     return i;
+}
+
+void TimerEngine::warnIfDue(const Alert& alert) {
+    // Only when the countdown passes the mark: a run that starts at or under
+    // it (a short timer, a snooze, a restore late in the run) and a resume
+    // after it never warn.
+    const Timer* timer = list_.find(alert.id);
+    if (!timer || timer->warnBefore < 1 || alert.value != timer->warnBefore * 60) return;
+    if (!settings().sendNotification) return;
+    warned_.insert(alert.id);
+    emit headsUp(
+        {alert.id,
+         translateCount("TimerEngine", QT_TRANSLATE_N_NOOP("TimerEngine", "%1: %Ln minute(s) left"),
+                        int(timer->warnBefore))
+             .arg(timer->desc)});
+}
+
+void TimerEngine::withdrawHeadsUp(const QString& id) {
+    if (warned_.remove(id)) emit headsUpWithdrawn(id);
+}
+
+void TimerEngine::dropRun(int k) {
+    withdrawHeadsUp(alertsArray_.at(k).id);
+    alertsArray_.remove(k);
 }
 
 void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
@@ -365,7 +304,12 @@ void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
 
     emit timerFinished(alertsArray_.at(i).id);
     if (settings().bringToFront) emit bringToFrontRequested();
-    if (settings().sendNotification && haveRecord) {
+    // The finish notification takes the heads-up's place; without one, the
+    // heads-up goes on its own.
+    const bool notifies = settings().sendNotification && haveRecord;
+    if (!notifies) withdrawHeadsUp(alertsArray_.at(i).id);
+    warned_.remove(alertsArray_.at(i).id);
+    if (notifies) {
         qCDebug(lcEngine).noquote() << alertsArray_.at(i).id;
         emit finishNotification(
             {timer.desc, tr("Duration was %1").arg(toDHMS(timer.duration)),

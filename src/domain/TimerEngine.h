@@ -11,6 +11,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointF>
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -52,6 +53,13 @@ struct FinishNotice {
     // The snooze command's label ("Snooze 5m"); empty when the timer does
     // not snooze.
     QString snoozeLabel = {};
+};
+
+// A heads-up shortly before a finish, told quietly: no sound, and the
+// finish notification takes its place.
+struct HeadsUpNotice {
+    QString timerId;
+    QString title;  // "Tea: 1 minute left"
 };
 
 // A timer that ran when Dunok last quit, as the store kept it.
@@ -167,12 +175,26 @@ signals:
     void closeWindowRequested();
     // A finish to be told to the desktop.
     void finishNotification(const FinishNotice& notice);
+    // A timer's heads-up is due (only while notifications are on); and a
+    // heads-up shown is no longer true (the timer stopped, or got more time)
+    // and should go.
+    void headsUp(const HeadsUpNotice& notice);
+    void headsUpWithdrawn(const QString& id);
     // A timer began counting (not a resume), or reached zero.
     void timerStarted(const QString& id);
     void timerFinished(const QString& id);
 
 private:
+    static constexpr qint64 tickIntervalNs = 1'000'000'000;
     void arm(int k);
+    // After a tick: the timer's heads-up when its countdown reaches the mark.
+    void warnIfDue(const Alert& alert);
+    void withdrawHeadsUp(const QString& id);
+    // A run ends without a finish (stop, edit, delete): its entry goes, and
+    // its heads-up with it.
+    void dropRun(int k);
+    // The timers whose heads-up is on screen.
+    QSet<QString> warned_;
     // handleAlert() with a hint of where the entry was at the last tick;
     // returns where it is now (-1: gone).
     int tickAt(const QString& id, int hint);

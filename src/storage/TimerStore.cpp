@@ -188,13 +188,14 @@ std::optional<QList<Timer>> TimerStore::timers(StoreError* error) const {
     // order is the order the timers were made in, and it kept no runs.
     const QString kept =
         hasKeptRuns_ ? QStringLiteral("\"dueAt\", \"pausedLeft\"") : QStringLiteral("NULL, NULL");
+    const QString warning = hasWarning_ ? QStringLiteral("\"warnBefore\"") : QStringLiteral("0");
     const QString order =
         hasPosition_ ? QStringLiteral("\"position\", \"id\"") : QStringLiteral("\"id\"");
     Statement statement;
     if (!prepare(statement,
                  QStringLiteral("SELECT \"id\", \"desc\", \"duration\", \"sound\", \"snoozeOn\", "
-                                "\"snooze\", %1 FROM %2 ORDER BY %3")
-                     .arg(kept, table, order),
+                                "\"snooze\", %1, %2 FROM %3 ORDER BY %4")
+                     .arg(kept, warning, table, order),
                  error))
         return std::nullopt;
     QList<Timer> timers;
@@ -209,6 +210,7 @@ std::optional<QList<Timer>> TimerStore::timers(StoreError* error) const {
         timer.snooze = readableSnooze(integer(statement.handle, 5));
         timer.dueAt = integer(statement.handle, 6);
         timer.pausedLeft = integer(statement.handle, 7);
+        timer.warnBefore = readableWarning(integer(statement.handle, 8));
         timers << timer;
     }
     if (rc != SQLITE_DONE) {
@@ -234,11 +236,11 @@ bool TimerStore::add(QList<Timer>& timers, StoreError* error) {
             qint64 position = sqlite3_column_int64(last.handle, 0);
             for (const Timer& timer : std::as_const(timers)) {
                 if (!write(QStringLiteral("INSERT INTO %1 (\"desc\", \"duration\", \"sound\", "
-                                          "\"snoozeOn\", \"snooze\", \"position\") "
-                                          "VALUES (?1, ?2, ?3, ?4, ?5, ?6)")
+                                          "\"snoozeOn\", \"snooze\", \"position\", \"warnBefore\") "
+                                          "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)")
                                .arg(table),
                            {timer.desc, timer.duration, timer.sound, timer.snoozeOn, timer.snooze,
-                            position++},
+                            position++, timer.warnBefore},
                            error))
                     return false;
                 ids << sqlite3_last_insert_rowid(db_);
@@ -255,11 +257,11 @@ bool TimerStore::update(const Timer& timer, StoreError* error) {
     return transaction(
         [&] {
             if (!write(QStringLiteral("UPDATE %1 SET \"desc\" = ?1, \"duration\" = ?2, "
-                                      "\"sound\" = ?3, \"snoozeOn\" = ?4, \"snooze\" = ?5 "
-                                      "WHERE \"id\" = ?6")
+                                      "\"sound\" = ?3, \"snoozeOn\" = ?4, \"snooze\" = ?5, "
+                                      "\"warnBefore\" = ?7 WHERE \"id\" = ?6")
                            .arg(table),
                        {timer.desc, timer.duration, timer.sound, timer.snoozeOn, timer.snooze,
-                        timer.id},
+                        timer.id, timer.warnBefore},
                        error))
                 return false;
             if (sqlite3_changes(db_) == 1) return true;

@@ -25,6 +25,7 @@ struct TimerStore::Layout {
     int version = 0;       // the file's user_version; 0 reads as 1
     bool hasKeptRuns = false;
     bool hasPosition = false;
+    bool hasWarning = false;
 };
 
 // The write lock is taken at once (IMMEDIATE), so a busy store fails at

@@ -162,13 +162,14 @@ bool TimerStore::readLayout(Layout* layout, StoreError* error) const {
         {QStringLiteral("duration"), 1}, {QStringLiteral("snooze"), 1},
         {QStringLiteral("snoozeOn"), 1}, {QStringLiteral("sound"), 1},
         {QStringLiteral("dueAt"), 2},    {QStringLiteral("pausedLeft"), 2},
-        {QStringLiteral("position"), 3}};
+        {QStringLiteral("position"), 3}, {QStringLiteral("warnBefore"), 4}};
     for (const auto& [column, since] : expected)
         if (!present.contains(column) && since <= readsAs)
             return refuse(QCoreApplication::translate("TimerStore", "table %1 has no column %2")
                               .arg(table, QStringLiteral("\"%1\"").arg(column)));
     layout->hasKeptRuns = present.contains(QStringLiteral("dueAt"));
     layout->hasPosition = present.contains(QStringLiteral("position"));
+    layout->hasWarning = present.contains(QStringLiteral("warnBefore"));
     return true;
 }
 
@@ -183,7 +184,7 @@ bool TimerStore::createTables(StoreError* error) {
                                        "\"snooze\" INTEGER DEFAULT 0, \"snoozeOn\" INTEGER "
                                        "DEFAULT 0, \"sound\" TEXT, \"dueAt\" INTEGER, "
                                        "\"pausedLeft\" INTEGER, \"position\" INTEGER NOT NULL "
-                                       "DEFAULT 0)")
+                                       "DEFAULT 0, \"warnBefore\" INTEGER NOT NULL DEFAULT 0)")
                             .arg(table),
                         {}, error) &&
                    exec(QStringLiteral("PRAGMA user_version = %1").arg(TimerStore::version), {},
@@ -208,6 +209,11 @@ bool TimerStore::upgrade(const Layout& layout, StoreError* error) {
                    << QStringLiteral(
                           "UPDATE %1 SET \"position\" = (SELECT COUNT(*) FROM %1 AS "
                           "earlier WHERE earlier.\"id\" < %1.\"id\")")
+                          .arg(table);
+    // Every timer kept gives no heads-up, as before.
+    if (!layout.hasWarning)
+        statements << QStringLiteral(
+                          "ALTER TABLE %1 ADD COLUMN \"warnBefore\" INTEGER NOT NULL DEFAULT 0")
                           .arg(table);
     statements << QStringLiteral("PRAGMA user_version = %1").arg(TimerStore::version);
     return transaction(
@@ -311,7 +317,7 @@ bool TimerStore::open(const QString& path, StoreError* error) {
     if (layout.isEmpty ? !createTables(error)
                        : layout.version < TimerStore::version && !upgrade(layout, error))
         return fail();
-    hasKeptRuns_ = hasPosition_ = true;
+    hasKeptRuns_ = hasPosition_ = hasWarning_ = true;
     return true;
 }
 
@@ -335,6 +341,7 @@ bool TimerStore::openForReading(const QString& path, bool* absent, StoreError* e
     foundVersion_ = layout.version;
     hasKeptRuns_ = layout.hasKeptRuns || layout.isEmpty;
     hasPosition_ = layout.hasPosition || layout.isEmpty;
+    hasWarning_ = layout.hasWarning || layout.isEmpty;
     // A file that holds no table yet has no timers either.
     if (layout.isEmpty) {
         close();

@@ -27,6 +27,7 @@
 #include "ui/SoundImport.h"
 #include "ui/SupMisc.h"
 #include "ui/TargetDate.h"
+#include "ui/WarningField.h"
 
 namespace dunok {
 
@@ -131,6 +132,7 @@ void EditController::buildLayout() {
     btnCalendar_->setAccessibleName(tr("Pick a day from the calendar"));
 
     snooze_ = new SnoozeField(this);
+    warning_ = new WarningField(this);
 
     cbStart_ = new QCheckBox(tr("Start"));
     cbStart_->setObjectName(QStringLiteral("cbStart"));
@@ -165,7 +167,9 @@ void EditController::buildLayout() {
     grid->addWidget(btnCalendar_, 6, 3);
     grid->addWidget(snooze_->cbSnooze(), 7, 1);
     grid->addWidget(snooze_->spinSnooze(), 7, 2);
-    grid->addWidget(cbStart_, 8, 1, 1, 3);
+    grid->addWidget(fieldLabel(tr("Warn before the end:"), warning_->pmWarn()), 8, 0);
+    grid->addWidget(warning_->pmWarn(), 8, 1);
+    grid->addWidget(cbStart_, 9, 1, 1, 3);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -179,10 +183,20 @@ void EditController::buildLayout() {
     root->addLayout(buttons);
 
     // Top to bottom, as the user reads the sheet; Save last.
-    QWidget* order[] = {
-        edDescription_, pmAlarm_,    btnPlay_,     slideHours_,         slideMins_,
-        slideSecs_,     edDateTime_, btnCalendar_, snooze_->cbSnooze(), snooze_->spinSnooze(),
-        cbStart_,       btnClose_,   btnSave_};
+    QWidget* order[] = {edDescription_,
+                        pmAlarm_,
+                        btnPlay_,
+                        slideHours_,
+                        slideMins_,
+                        slideSecs_,
+                        edDateTime_,
+                        btnCalendar_,
+                        snooze_->cbSnooze(),
+                        snooze_->spinSnooze(),
+                        warning_->pmWarn(),
+                        cbStart_,
+                        btnClose_,
+                        btnSave_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(btnPlay_, &QPushButton::clicked, this, &EditController::btnPlayPressed);
@@ -233,6 +247,7 @@ void EditController::viewDidLoad() {
         const QString sound = currentTimer_->sound;
         selectSound(sound.isEmpty() ? settings_.defSound.value_or(Constants::defSound) : sound);
         snooze_->load(*currentTimer_);
+        warning_->load(*currentTimer_);
         cbStart_->setChecked(false);
     } else {
         lblMode_->setText(tr("Add timer"));
@@ -241,6 +256,7 @@ void EditController::viewDidLoad() {
         updateDuration();
         selectSound(settings_.defSound.value_or(Constants::defSound));
         snooze_->load(Timer());
+        warning_->load(Timer());
         cbStart_->setChecked(true);
     }
     setWindowTitle(lblMode_->text());
@@ -421,6 +437,7 @@ void EditController::writeFields(Timer& timer) const {
     timer.duration = chosenDuration_.value_or(0);
     timer.sound = pmAlarm_->currentIndex() >= 0 ? pmAlarm_->currentText() : QString();
     snooze_->write(timer);
+    warning_->write(timer);
 }
 
 QString EditController::saveTyped(StoreError* error) {

@@ -25,6 +25,7 @@ class CalendarPopover;
 class SharedPlayer;
 class MonthCalendarView;
 class SnoozeField;
+class WarningField;
 class TargetDateEdit;
 struct StoreError;
 
@@ -140,6 +141,7 @@ private:
     TargetDateEdit* edDateTime_ = nullptr;
     QPushButton* btnCalendar_ = nullptr;
     SnoozeField* snooze_ = nullptr;
+    WarningField* warning_ = nullptr;
     QCheckBox* cbStart_ = nullptr;
     QPushButton* btnSave_ = nullptr;
     QPushButton* btnClose_ = nullptr;

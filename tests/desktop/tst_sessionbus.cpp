@@ -118,6 +118,58 @@ private slots:
         emit fake.service.ActionInvoked(shown[1].id, "add-minute");
         QVERIFY(added.wait(10000) && added[0][0] == "t-2");
     }
+    // A heads-up is quiet, leaves the alarm before it alone, and its own finish takes its place.
+    void headsUpIsQuietAndGivesWayToItsFinish() {
+        testing::ServiceOnBus fake;
+        QVERIFY(fake.start());
+        testing::MessageLog log;
+        DesktopNotifications notifications;
+        QSignalSpy clicked(&notifications, &DesktopNotifications::clicked);
+        QSignalSpy dismissed(&notifications, &DesktopNotifications::dismissed);
+        QSignalSpy headsUpClicked(&notifications, &DesktopNotifications::headsUpClicked);
+        const auto headsUp = [](const QString& timerId) {
+            DesktopNotifications::Content c;
+            c.title = timerId + ": 1 minute left";
+            c.timerId = timerId;
+            c.headsUp = true;
+            return c;
+        };
+        const auto& shown = fake.service.shown;
+        notifications.post({"Tea", "", "", "t-1"});
+        notifications.post(headsUp("t-2"));
+        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 2, 10000);
+        QCOMPARE(shown[1].replacesId, 0u);
+        QVERIFY(shown[1].hints.value("urgency").toInt() == 0 &&
+                shown[1].hints.value("suppress-sound").toBool());
+        QVERIFY(shown[1].expireTimeout == -1 && shown[1].actions.size() == 2);
+        notifications.post({"Egg", "", "", "t-2"});
+        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 3, 10000);
+        QCOMPARE(shown[2].replacesId, shown[1].id);
+        QTRY_COMPARE_WITH_TIMEOUT(fake.service.closed, QList<uint>{shown[0].id}, 10000);
+        // Withdrawn when shown, and when withdrawn before the service gave it an id.
+        notifications.post(headsUp("t-3"));
+        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 4, 10000);
+        notifications.withdrawHeadsUp("t-3");
+        notifications.post(headsUp("t-4"));
+        notifications.withdrawHeadsUp("t-4");
+        notifications.post(headsUp("t-5"));
+        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 6, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fake.service.closed,
+                                  QList<uint>({shown[0].id, shown[3].id, shown[4].id}), 10000);
+        QCOMPARE(shown.last().summary, "t-5: 1 minute left");
+        // Used, it only asks for the window; gone by the user's hand, it stops nothing.
+        emit fake.service.ActionInvoked(shown.last().id, "default");
+        QVERIFY(headsUpClicked.wait(10000) && headsUpClicked[0][0] == "t-5");
+        notifications.post(headsUp("t-6"));
+        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 7, 10000);
+        emit fake.service.NotificationClosed(shown.last().id, 2);  // as the finish is posted
+        notifications.post({"Egg", "", "", "t-6"});
+        QTRY_COMPARE_WITH_TIMEOUT(log.countStartingWith(registered), 8, 10000);
+        QCOMPARE(clicked.size(), 0);
+        QCOMPARE(dismissed.size(), 0);
+        // Closed as its finish went out: the finish still shows, and is no dismissal.
+        QCOMPARE(shown.last().replacesId, shown[shown.size() - 2].id);
+    }
     // The tray's tooltip: what counts down, soonest first, then what waits paused; ten at most.
     void trayToolTipListsWhatRuns() {
         QGuiApplication::setApplicationDisplayName("Dunok");

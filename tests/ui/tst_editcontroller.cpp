@@ -140,6 +140,7 @@ private slots:
     void addRefusesUntilValidThenSaves() {
         open();
         QVERIFY(!snoozeMinutes()->isEnabled());
+        QCOMPARE(ctl<QComboBox>("pmWarn")->currentText(), QString("Off"));
         desc()->setText("Tea");
         ctl("slideMins")->setValue(0);
         QCOMPARE(shown(), QString("Duration must not be zero."));
@@ -157,6 +158,7 @@ private slots:
         ctl<QComboBox>("pmAlarm")->setCurrentText("Bell");
         ctl<QCheckBox>("cbSnooze")->click();
         snoozeMinutes()->setValue(10);
+        ctl<QComboBox>("pmWarn")->setCurrentText("2 minutes");
         store->store().failNextWrites(1);
         saveIsRefused(
             "Could not save the timer. Nothing was saved and what you typed is still "
@@ -166,7 +168,7 @@ private slots:
         QVERIFY(!dlg->isVisible() && stored().size() == 1);
         const Timer tea = stored()[0];
         QCOMPARE(testing::entries({tea}), QStringList{"  Tea /3603"});
-        QVERIFY(tea.sound == "Bell" && tea.snoozeOn && tea.snooze == 600);
+        QVERIFY(tea.sound == "Bell" && tea.snoozeOn && tea.snooze == 600 && tea.warnBefore == 2);
     }
 
     // Sliders cannot hold a day; a snooze switched off is not checked and keeps its length.
@@ -192,8 +194,10 @@ private slots:
             Timer egg = store->addTimer("Egg", 240);
             egg.snoozeOn = true;
             egg.snooze = 180;
+            egg.warnBefore = 5;
             QVERIFY(store->store().update(egg, nullptr));
             open(egg);
+            QCOMPARE(ctl<QComboBox>("pmWarn")->currentText(), QString("5 minutes"));
             QVERIFY(ctl<QCheckBox>("cbSnooze")->isChecked() && snoozeMinutes()->value() == 3);
             snoozeMinutes()->setValue(typed);
             if (off) ctl<QCheckBox>("cbSnooze")->click();
@@ -204,6 +208,7 @@ private slots:
             const Timer now = stored().value(0);
             QCOMPARE(now.snoozeOn, !off);
             QCOMPARE(now.snooze, off || refused ? 180 : qint64(typed) * 60);
+            QCOMPARE(now.warnBefore, 5);
         }
     }
 
