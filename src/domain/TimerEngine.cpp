@@ -107,6 +107,7 @@ void TimerEngine::startAt(int row, qint64 seconds) {
     Alert alert;
     alert.id = timerId(list_.at(row));
     alert.value = seconds;
+    alert.runLength = std::max(list_.at(row).duration, seconds);
     arm(alertsArray_.append(alert));
     emit timerStarted(alert.id);
     prepareNextAlarm();
@@ -288,6 +289,7 @@ TimerEngine::AddTime TimerEngine::addTime(const QString& id, qint64 seconds) {
         Alert& alert = alertsArray_[k];
         if (seconds > longestAddedTime - alert.value) return AddTime::TooLong;
         alert.value += seconds;
+        alert.runLength += seconds;
         rows_.reloadRows({row});
         if (alert.isPaused) showPaused(row, alert.value);
     }
