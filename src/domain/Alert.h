@@ -20,6 +20,9 @@ struct Alert {
     bool isPaused = false;                 // paused by the user
     std::shared_ptr<TickSource> theTimer;  // none when not ticking
     qint64 value = 0;                      // remaining seconds
+    // Seconds the whole run lasts, time added included: what its progress is
+    // measured against. 0 until a run starts.
+    qint64 runLength = 0;
 };
 
 }  // namespace dunok

@@ -13,9 +13,11 @@ bool counts(const Alert& alert) {
     return !alert.isPaused && alert.value > 0;
 }
 
-// What a run lasts: the timer's duration, or longer when time was added.
+// What a run lasts, time added included; an entry that was never started
+// lasts the timer's duration.
 qint64 runLength(const Timer* timer, const Alert& alert) {
-    return std::max(timer ? timer->duration : 0, alert.value);
+    const qint64 length = alert.runLength > 0 ? alert.runLength : timer ? timer->duration : 0;
+    return std::max(length, alert.value);
 }
 
 std::optional<NextFinish> describe(const Alert* best, const TimerList& list) {

@@ -107,6 +107,7 @@ void TimerEngine::startAt(int row, qint64 seconds) {
     Alert alert;
     alert.id = timerId(list_.at(row));
     alert.value = seconds;
+    alert.runLength = std::max(list_.at(row).duration, seconds);
     arm(alertsArray_.append(alert));
     emit timerStarted(alert.id);
     prepareNextAlarm();

@@ -66,6 +66,7 @@ TimerEngine::AddTime TimerEngine::addTime(const QString& id, qint64 seconds) {
         Alert& alert = alertsArray_[k];
         if (seconds > longestAddedTime - alert.value) return AddTime::TooLong;
         alert.value += seconds;
+        alert.runLength += seconds;
         // "1 minute left" is no longer true; the mark warns again when passed.
         if (const Timer* timer = list_.find(id); alert.value > timer->warnBefore * 60)
             withdrawHeadsUp(id);

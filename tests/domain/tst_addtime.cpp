@@ -2,6 +2,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "domain/Badge.h"
 #include "support/domain/EngineFixture.h"
 
 using namespace dunok;
@@ -12,6 +13,11 @@ class TestAddTime : public QObject, testing::EngineFixture {
     enum Row { Three, Tea };  // in duration order
     Add add(int row, qint64 seconds) { return engine->addTime(id(row), seconds); }
     TimerState state(int row) const { return engine->stateOf(id(row)); }
+    // What the launcher entry and the tray's pie show of the run due first.
+    double progress() const {
+        const auto next = nextFinish(engine->alertsArray(), list);
+        return next ? next->progress() : -1.0;
+    }
 private slots:
     void init() {
         setUpEngine([](testing::MemoryRepository& store) {
@@ -53,6 +59,24 @@ private slots:
         QVERIFY(refreshes.count() > 0);  // also what keeps the new due moment for a restart
         advance(60 * second);
         QCOMPARE(notices.size(), 2);
+    }
+    // The added time lengthens the run: what is shown of it goes on moving
+    // each second, not standing still until less than the timer's own length is left.
+    void theProgressShownMovesOnThroughTheAddedTime() {
+        engine->toggle(id(Tea));
+        advance(60 * second);
+        QCOMPARE(progress(), 60.0 / 180);
+        add(Tea, 60);
+        QCOMPARE(progress(), 60.0 / 240);
+        advance(60 * second);
+        QCOMPARE(progress(), 120.0 / 240);
+        engine->toggle(id(Tea));
+        engine->toggle(id(Three));
+        advance(3 * second);
+        add(Three, 60);
+        QCOMPARE(progress(), 0.0);
+        advance(second);
+        QCOMPARE(progress(), 1.0 / 60);
     }
     void refusalsChangeNothing() {
         QCOMPARE(engine->addTime(QStringLiteral("no-such-id"), 60), Add::UnknownTimer);

@@ -2,6 +2,7 @@
 """Reads and works Dunok through the accessibility bus, as a screen reader does;
 prints what it found, or says what is wrong and exits 1.
   ready | rows | cell ROW COLUMN | where ROW (the middle of its first cell, "x y") | status
+  tooltip (the text of the tooltip on screen)
   select ROW | press NAME (a button or menu item) | check-main | check-editor | check-calendar
 (check-*: every control of the main window, the open editor, its calendar has a name)
 """
@@ -159,6 +160,9 @@ def command(what, *args):
     elif what == "status":  # the label beside the list
         labels = [n for n in children(timer_table().get_parent()) if n.get_role() == R.LABEL]
         print(labels[0].get_name() if labels else fail("no status line beside the list"))
+    elif what == "tooltip":
+        tips = [t for t in windows(R.TOOL_TIP) if showing(t)] or fail("no tooltip is showing")
+        print(tips[0].get_name())
     elif what == "select":
         row, table = int(args[0]), timer_table()
         Atspi.Table.add_row_selection(table, row)

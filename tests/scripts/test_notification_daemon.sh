@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A finish's notification on a real daemon: it outlasts a plain one; used, it brings the closed
-# window back and silences; dismissed, it silences; its menu's "Snooze 1m" and "Stop" work.
+# window back and silences; dismissed, it silences; its menu's "Snooze 1m", "+1 min" and "Stop"
+# work. The launcher entry shows a run's progress while it runs and hides it once it stops.
 source "$(dirname "$0")/lib.sh"
 open_desktop sound wm
 # Debian's configuration of the daemon, but its action menu picks the entry named in $work/pick.
@@ -13,6 +14,26 @@ egg_store 2 "INSERT INTO Timers (desc, duration, sound, snoozeOn, snooze) VALUES
     ('Snoozy egg', 3, 'Vintage Alarm Clock', 1, 60)"
 start launcher dbus-monitor --session "interface='com.canonical.Unity.LauncherEntry'"
 launcher_count() { [[ $(grep -o 'int64 [0-9]*$' "$work/launcher.log" | tail -1) == "int64 $1" ]]; }
+# launcher_updates FROM: the launcher entry's updates from that line of the log on, one a line
+# ("progress=0.016 progress-visible=true").
+launcher_updates() {
+    awk -v from="$1" 'NR < from { next }
+        /member=Update$/ { if (n++) print line; line = ""; next }
+        /dict entry\(/ { want = 1; next }
+        want && /string "/ { split($0, q, "\""); key = q[2]; want = 0; next }
+        /variant/ && n { line = line (line == "" ? "" : " ") key "=" $NF }
+        END { if (n) print line }' "$work/launcher.log"
+}
+# Since FROM: a shown progress that stays within 0 to 1 and has grown from one update to the next.
+progress_grew() {
+    launcher_updates "$1" | awk '/progress-visible=true/ { match($0, /progress=[^ ]*/)
+        p = substr($0, RSTART + 9, RLENGTH - 9) + 0
+        if (p < 0 || p > 1 || (seen && p < last)) bad = 1
+        if (seen && p > last) grew = 1
+        seen = 1; last = p }
+        END { exit !(grew && !bad) }'
+}
+progress_hidden() { launcher_updates "$1" | grep progress-visible | tail -1 | grep -q =false; }
 displayed() { [[ $(dunstctl count displayed) -eq $1 ]]; }
 # The lines for developers tell that the daemon answered before the alarm is due.
 launch QT_LOGGING_RULES="dunok.*.debug=true"
@@ -44,20 +65,28 @@ wait_until 10 silent || fail "dismissing the notification left the alarm ringing
 have_main_window || fail "the window went away"
 # The snoozing timer, below the quick one, with the daemon's menu used as a user would.
 xdotool key Down
-for choice in "Snooze 1m" Stop; do
+for choice in "Snooze 1m" "+1 min" Stop; do
     xdotool key Return
     wait_until 10 launcher_count 1 || fail "$choice: the snoozy egg did not start"
     wait_until 10 launcher_count 0 || fail "$choice: the snoozy egg did not finish"
     wait_until 30 displayed 1 || fail "$choice: the snoozy egg's finish was not shown"
     wait_until 10 sound_playing || fail "$choice: the snoozy egg was not heard"
     echo "$choice" >"$work/pick"
+    from=$(($(wc -l <"$work/launcher.log") + 1))
     dunstctl context
     wait_until 10 silent || fail "$choice left the alarm ringing"
     wait_until 10 displayed 0 || fail "$choice left the notification on screen"
     [[ $choice == Stop ]] && break
-    wait_until 10 launcher_count 1 || fail "Snooze did not run the timer again"
-    xdotool key Return # the snoozed run stops like any running timer
-    wait_until 10 launcher_count 0 || fail "the snoozed run did not stop"
+    wait_until 10 launcher_count 1 || fail "$choice did not run the timer again"
+    # A minute, not the egg's own three seconds again.
+    row "Snoozy egg" | grep -qP '\trunning\t(0:5\d|1:00)$' ||
+        fail "$choice left the snoozy egg at '$(row "Snoozy egg")'"
+    wait_until 10 progress_grew "$from" ||
+        fail "$choice: no growing progress from the launcher entry: $(launcher_updates "$from")"
+    xdotool key Return # the run stops like any running timer
+    wait_until 10 launcher_count 0 || fail "$choice: the run did not stop"
+    wait_until 10 progress_hidden "$from" ||
+        fail "$choice: the progress stayed shown after the stop: $(launcher_updates "$from")"
 done
 launcher_count 0 || fail "Stop started the timer"
 quit_dunok
