@@ -80,7 +80,8 @@ void TimerEngine::snooze(const QString& id) {
         emit toolbarNeedsUpdate();
         return;
     }
-    startAt(row, list_.at(row).snooze);
+    // A run of its own: its progress starts from nothing.
+    startAt(row, list_.at(row).snooze, list_.at(row).snooze);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
     badge_.update();
@@ -102,12 +103,12 @@ void TimerEngine::arm(int k) {
         [this, id, hint = k]() mutable { hint = tickAt(id, hint); }, tickIntervalNs);
 }
 
-void TimerEngine::startAt(int row, qint64 seconds) {
+void TimerEngine::startAt(int row, qint64 seconds, qint64 runLength) {
     finished_.remove(timerId(list_.at(row)));
     Alert alert;
     alert.id = timerId(list_.at(row));
     alert.value = seconds;
-    alert.runLength = std::max(list_.at(row).duration, seconds);
+    alert.runLength = runLength > 0 ? runLength : std::max(list_.at(row).duration, seconds);
     arm(alertsArray_.append(alert));
     emit timerStarted(alert.id);
     prepareNextAlarm();

@@ -199,7 +199,9 @@ private:
     // returns where it is now (-1: gone).
     int tickAt(const QString& id, int hint);
     void resume(int k);
-    void startAt(int row, qint64 seconds);
+    // runLength: how long the run the progress shows is; 0 for the timer's
+    // duration, or what is left when that is more (a restore).
+    void startAt(int row, qint64 seconds, qint64 runLength = 0);
     void finish(int i, const QDateTime& whileClosedAt = QDateTime());
     void startMouseWatch();
     // Soon, in idle time: the sound of the timer due first is made ready.

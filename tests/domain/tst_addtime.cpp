@@ -77,6 +77,12 @@ private slots:
         QCOMPARE(progress(), 0.0);
         advance(second);
         QCOMPARE(progress(), 1.0 / 60);
+        // A finished timer longer than the minute added starts its new run from nothing too.
+        engine->toggle(id(Three));
+        engine->toggle(id(Tea));
+        advance(180 * second);
+        add(Tea, 60);
+        QCOMPARE(progress(), 0.0);
     }
     void refusalsChangeNothing() {
         QCOMPARE(engine->addTime(QStringLiteral("no-such-id"), 60), Add::UnknownTimer);
