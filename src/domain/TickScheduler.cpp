@@ -48,13 +48,14 @@ TickScheduler::~TickScheduler() {
     }
 }
 
-std::shared_ptr<TickSource> TickScheduler::schedule(std::function<void()> tick, qint64 intervalNs) {
+std::shared_ptr<TickSource> TickScheduler::schedule(std::function<void()> tick, qint64 intervalNs,
+                                                    qint64 startNs) {
     Q_ASSERT(tick && intervalNs > 0);
     auto source = std::make_shared<Source>();
     source->owner_ = this;
     source->tick_ = std::move(tick);
     source->intervalNs_ = std::max<qint64>(intervalNs, 1'000'000);
-    source->startNs_ = clock_.nowNs();
+    source->startNs_ = startNs < 0 ? clock_.nowNs() : startNs;
     source->key_ = {source->startNs_ + source->intervalNs_, nextOrder_++};
     queue_.emplace(source->key_, source);
     const qint64 due = source->key_.dueNs;

@@ -38,8 +38,10 @@ public:
     // keeps every source ticking meanwhile, its own included, so its
     // callback may be entered again before it returns. Do not destroy the
     // scheduler from inside a tick.
+    // startNs: the moment the k intervals count from (clock time), for a
+    // run that goes on from where another ended without drifting; -1: now.
     std::shared_ptr<TickSource> schedule(std::function<void()> tick,
-                                         qint64 intervalNs = 1'000'000'000);
+                                         qint64 intervalNs = 1'000'000'000, qint64 startNs = -1);
 
     int activeCount() const { return int(queue_.size()); }
 

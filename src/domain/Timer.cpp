@@ -19,4 +19,22 @@ qint64 readableWarning(std::optional<qint64> stored) {
     return std::ranges::find(warningChoices, *stored) != std::end(warningChoices) ? *stored : 0;
 }
 
+void readRoutine(Timer& timer, std::optional<qint64> then, std::optional<qint64> rounds,
+                 std::optional<qint64> next) {
+    timer.then = WhenFinished::Stop;
+    timer.rounds = 0;
+    timer.next = 0;
+    const qint64 r = rounds.value_or(0);
+    if (!then || r < 0 || r > maxRoutineRounds) return;
+    if (*then == qint64(WhenFinished::Repeat)) {
+        timer.then = WhenFinished::Repeat;
+    } else if (*then == qint64(WhenFinished::Start) && next.value_or(0) > 0) {
+        timer.then = WhenFinished::Start;
+        timer.next = *next;
+    } else {
+        return;
+    }
+    timer.rounds = int(r);
+}
+
 }  // namespace dunok

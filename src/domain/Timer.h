@@ -27,6 +27,12 @@ inline constexpr qint64 maxSnoozeDuration = 86400;
 // A heads-up before the end comes this many minutes before a finish; 0: none.
 inline constexpr qint64 warningChoices[] = {1, 2, 5};
 
+// What a timer does when it finishes, besides ringing: nothing more, start
+// itself again, or start another timer.
+enum class WhenFinished { Stop = 0, Repeat = 1, Start = 2 };
+// A routine runs this many rounds at most, or until stopped (0).
+inline constexpr int maxRoutineRounds = 99;
+
 struct Timer {
     TimerId id = 0;
     QString desc;
@@ -35,6 +41,9 @@ struct Timer {
     bool snoozeOn = false;
     qint64 snooze = defSnoozeDuration;  // seconds, always a valid snooze length
     qint64 warnBefore = 0;              // minutes: 0 (no heads-up) or a warningChoices
+    WhenFinished then = WhenFinished::Stop;
+    int rounds = 0;    // of a routine that begins with this timer; 0: until stopped
+    TimerId next = 0;  // the timer Start starts
     // Kept only while "Keep running timers across restarts" is on: when a
     // running timer is due, in milliseconds since the epoch (wall clock),
     // and how many seconds a paused one has left.
@@ -54,5 +63,9 @@ qint64 readableDuration(qint64 stored);
 qint64 readableSnooze(std::optional<qint64> stored);
 // A stored heads-up that is none of the choices reads as none.
 qint64 readableWarning(std::optional<qint64> stored);
+// What a store holds as a timer's routine, read so that anything out of
+// range stops, as a timer did before routines.
+void readRoutine(Timer& timer, std::optional<qint64> then, std::optional<qint64> rounds,
+                 std::optional<qint64> next);
 
 }  // namespace dunok

@@ -81,7 +81,7 @@ void TimerEngine::snooze(const QString& id) {
         return;
     }
     // A run of its own: its progress starts from nothing.
-    startAt(row, list_.at(row).snooze, list_.at(row).snooze);
+    startAt(row, list_.at(row).snooze, RunKind::Extra);
     rows_.reloadRows({row});
     emit toolbarNeedsUpdate();
     badge_.update();
@@ -96,22 +96,30 @@ void TimerEngine::shutDown() {
     alertsArray_.stopTicks();
 }
 
-void TimerEngine::arm(int k) {
+void TimerEngine::arm(int k, qint64 startNs) {
     const QString id = alertsArray_.at(k).id;
     // Each tick remembers where it found its entry last time.
     alertsArray_[k].theTimer = scheduler_->schedule(
-        [this, id, hint = k]() mutable { hint = tickAt(id, hint); }, tickIntervalNs);
+        [this, id, hint = k]() mutable { hint = tickAt(id, hint); }, tickIntervalNs, startNs);
 }
 
-void TimerEngine::startAt(int row, qint64 seconds, qint64 runLength) {
-    finished_.remove(timerId(list_.at(row)));
+int TimerEngine::startAt(int row, qint64 seconds, RunKind kind, qint64 startNs) {
+    const Timer& timer = list_.at(row);
+    finished_.remove(timerId(timer));
     Alert alert;
-    alert.id = timerId(list_.at(row));
+    alert.id = timerId(timer);
     alert.value = seconds;
-    alert.runLength = runLength > 0 ? runLength : std::max(list_.at(row).duration, seconds);
-    arm(alertsArray_.append(alert));
+    alert.runLength = kind == RunKind::Extra ? seconds : std::max(timer.duration, seconds);
+    if (kind == RunKind::Own && timer.then != WhenFinished::Stop) {
+        alert.routineHead = alert.id;
+        alert.round = 1;
+        alert.rounds = timer.rounds;
+    }
+    const int k = alertsArray_.append(alert);
+    arm(k, startNs);
     emit timerStarted(alert.id);
     prepareNextAlarm();
+    return k;
 }
 
 void TimerEngine::prepareNextAlarm() {
@@ -151,6 +159,12 @@ void TimerEngine::toggle(const QString& id) {
         }
         startAt(r, list_.at(r).duration);
         started = true;
+    } else if (id == ring_->ringingId() && isRinging()) {
+        // A routine started it again as it rang: the double-click silences
+        // the alarm, and the routine goes on.
+        silenceAll();
+        emit toolbarNeedsUpdate();
+        return;
     } else if (alertsArray_.at(k).isPaused) {
         resume(k);
         emit toolbarNeedsUpdate();
@@ -248,12 +262,20 @@ int TimerEngine::tickAt(const QString& id, int hint) {
         if (alertsArray_.at(i).value > 0) --alertsArray_[i].value;
         warnIfDue(alertsArray_.at(i));
         const bool finished = alertsArray_.at(i).value < 1;
-        if (finished) finish(i);
+        std::optional<NextRun> next;
+        const qint64 dueNs = scheduler_->currentTickDueNs();
+        if (finished) {
+            QString blocked;
+            next = nextInRoutine(alertsArray_.at(i), &blocked);
+            finish(i, {}, next ? startsText(next->row) : QString());
+            if (!blocked.isEmpty()) emit routineHalted(blocked);
+        }
         rows_.reloadRows({list_.rowOf(id)});
         if (finished && finished_.value(id, noCountUp) != noCountUp)
             rows_.setDurationText(list_.rowOf(id), countUpText(0), tSize);
         if (finished) {
             alertsArray_.removeFinished();
+            if (next) startNext(*next, dueNs < 0 ? clock_.nowNs() : dueNs);
             emit toolbarNeedsUpdate();
             badge_.update();
             return -1;
@@ -289,7 +311,7 @@ void TimerEngine::dropRun(int k) {
     alertsArray_.remove(k);
 }
 
-void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
+void TimerEngine::finish(int i, const QDateTime& whileClosedAt, const QString& then) {
     // Counted up from the moment it was due; one that finished while Dunok
     // was closed keeps its "Finished" line.
     const bool countsUp = settings().countUp && !whileClosedAt.isValid();
@@ -313,13 +335,15 @@ void TimerEngine::finish(int i, const QDateTime& whileClosedAt) {
     warned_.remove(alertsArray_.at(i).id);
     if (notifies) {
         qCDebug(lcEngine).noquote() << alertsArray_.at(i).id;
-        emit finishNotification(
-            {timer.desc, tr("Duration was %1").arg(toDHMS(timer.duration)),
-             whileClosedAt.isValid()
-                 ? tr("Finished while Dunok was closed, at %1")
-                       .arg(mediumDateTimeStr(whileClosedAt, QLocale::system().bcp47Name()))
-                 : tr("Occurred at %1").arg(currentDateTimeStr()),
-             alertsArray_.at(i).id, timer.snoozeOn ? snoozeLabel(timer.snooze) : QString()});
+        QString when =
+            whileClosedAt.isValid()
+                ? tr("Finished while Dunok was closed, at %1")
+                      .arg(mediumDateTimeStr(whileClosedAt, QLocale::system().bcp47Name()))
+                : tr("Occurred at %1").arg(currentDateTimeStr());
+        if (!then.isEmpty()) when += QLatin1Char('\n') + then;
+        emit finishNotification({timer.desc, tr("Duration was %1").arg(toDHMS(timer.duration)),
+                                 when, alertsArray_.at(i).id,
+                                 timer.snoozeOn ? snoozeLabel(timer.snooze) : QString()});
     }
     // The caller refreshes the toolbar once the finished entry is settled.
     // A newer finish replaces the alarm that rang before.

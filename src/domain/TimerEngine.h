@@ -15,6 +15,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "domain/Badge.h"
 #include "domain/Clock.h"
@@ -182,11 +183,15 @@ signals:
     void headsUpWithdrawn(const QString& id);
     // A timer began counting (not a resume), or reached zero.
     void timerStarted(const QString& id);
+    // A routine could not go on; the message says why.
+    void routineHalted(const QString& message);
     void timerFinished(const QString& id);
 
 private:
     static constexpr qint64 tickIntervalNs = 1'000'000'000;
-    void arm(int k);
+    void arm(int k, qint64 startNs = -1);
+    // "Break starts, 5:00": what a finish starts, for its notification.
+    QString startsText(int row) const;
     // After a tick: the timer's heads-up when its countdown reaches the mark.
     void warnIfDue(const Alert& alert);
     void withdrawHeadsUp(const QString& id);
@@ -199,10 +204,30 @@ private:
     // returns where it is now (-1: gone).
     int tickAt(const QString& id, int hint);
     void resume(int k);
-    // runLength: how long the run the progress shows is; 0 for the timer's
-    // duration, or what is left when that is more (a restore).
-    void startAt(int row, qint64 seconds, qint64 runLength = 0);
-    void finish(int i, const QDateTime& whileClosedAt = QDateTime());
+    // A timer's own run, which begins its routine if it has one, and
+    // measures its progress against its duration (or what is left, when
+    // that is more: a restore); or an extra run (a snooze, time given to a
+    // finished timer), a run of its own measured against its own length.
+    enum class RunKind { Own, Extra };
+    // Starts the timer on that row for that many seconds, its ticks counted
+    // from startNs (-1: now). Returns its entry.
+    int startAt(int row, qint64 seconds, RunKind kind = RunKind::Own, qint64 startNs = -1);
+    // What the end of a routine's run starts next: the row, and the round
+    // the run there belongs to.
+    struct NextRun {
+        int row = -1;
+        QString head;
+        int round = 0;
+        int rounds = 0;
+    };
+    // Nothing when the run is no routine's, the routine has run its rounds,
+    // the next timer is gone, or it runs already (blocked then says so).
+    std::optional<NextRun> nextInRoutine(const Alert& ended, QString* blocked) const;
+    // The next run starts as the one before was due to end, so that rounds
+    // never drift.
+    void startNext(const NextRun& next, qint64 fromNs);
+    // then: what the finish starts ("Break starts, 5:00"), for its notification.
+    void finish(int i, const QDateTime& whileClosedAt = QDateTime(), const QString& then = {});
     void startMouseWatch();
     // Soon, in idle time: the sound of the timer due first is made ready.
     void prepareNextAlarm();

@@ -60,7 +60,7 @@ TimerEngine::AddTime TimerEngine::addTime(const QString& id, qint64 seconds) {
         if (id == ring_->ringingId()) ring_->silence();
         // Its finished entry may still wait in the table for a click.
         if (k != -1) alertsArray_.remove(k);
-        startAt(row, seconds, seconds);
+        startAt(row, seconds, RunKind::Extra);
         rows_.reloadRows({row});
     } else {
         Alert& alert = alertsArray_[k];

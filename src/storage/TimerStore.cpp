@@ -20,6 +20,13 @@ namespace dunok {
 
 using namespace storedetail;
 
+namespace {
+// The timer a Start starts, NULL for any other choice.
+QVariant nextColumn(const Timer& timer) {
+    return timer.then == WhenFinished::Start && timer.next > 0 ? QVariant(timer.next) : QVariant();
+}
+}  // namespace
+
 namespace storedetail {
 
 int bind(sqlite3_stmt* statement, int index, const QVariant& value) {
@@ -189,13 +196,16 @@ std::optional<QList<Timer>> TimerStore::timers(StoreError* error) const {
     const QString kept =
         hasKeptRuns_ ? QStringLiteral("\"dueAt\", \"pausedLeft\"") : QStringLiteral("NULL, NULL");
     const QString warning = hasWarning_ ? QStringLiteral("\"warnBefore\"") : QStringLiteral("0");
+    const QString routine = hasRoutine_
+                                ? QStringLiteral("\"whenFinished\", \"rounds\", \"nextTimer\"")
+                                : QStringLiteral("0, 0, NULL");
     const QString order =
         hasPosition_ ? QStringLiteral("\"position\", \"id\"") : QStringLiteral("\"id\"");
     Statement statement;
     if (!prepare(statement,
                  QStringLiteral("SELECT \"id\", \"desc\", \"duration\", \"sound\", \"snoozeOn\", "
-                                "\"snooze\", %1, %2 FROM %3 ORDER BY %4")
-                     .arg(kept, warning, table, order),
+                                "\"snooze\", %1, %2, %3 FROM %4 ORDER BY %5")
+                     .arg(kept, warning, routine, table, order),
                  error))
         return std::nullopt;
     QList<Timer> timers;
@@ -211,6 +221,8 @@ std::optional<QList<Timer>> TimerStore::timers(StoreError* error) const {
         timer.dueAt = integer(statement.handle, 6);
         timer.pausedLeft = integer(statement.handle, 7);
         timer.warnBefore = readableWarning(integer(statement.handle, 8));
+        readRoutine(timer, integer(statement.handle, 9), integer(statement.handle, 10),
+                    integer(statement.handle, 11));
         timers << timer;
     }
     if (rc != SQLITE_DONE) {
@@ -236,11 +248,13 @@ bool TimerStore::add(QList<Timer>& timers, StoreError* error) {
             qint64 position = sqlite3_column_int64(last.handle, 0);
             for (const Timer& timer : std::as_const(timers)) {
                 if (!write(QStringLiteral("INSERT INTO %1 (\"desc\", \"duration\", \"sound\", "
-                                          "\"snoozeOn\", \"snooze\", \"position\", \"warnBefore\") "
-                                          "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)")
+                                          "\"snoozeOn\", \"snooze\", \"position\", \"warnBefore\", "
+                                          "\"whenFinished\", \"rounds\", \"nextTimer\") "
+                                          "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)")
                                .arg(table),
                            {timer.desc, timer.duration, timer.sound, timer.snoozeOn, timer.snooze,
-                            position++, timer.warnBefore},
+                            position++, timer.warnBefore, int(timer.then), timer.rounds,
+                            nextColumn(timer)},
                            error))
                     return false;
                 ids << sqlite3_last_insert_rowid(db_);
@@ -256,13 +270,15 @@ bool TimerStore::add(QList<Timer>& timers, StoreError* error) {
 bool TimerStore::update(const Timer& timer, StoreError* error) {
     return transaction(
         [&] {
-            if (!write(QStringLiteral("UPDATE %1 SET \"desc\" = ?1, \"duration\" = ?2, "
-                                      "\"sound\" = ?3, \"snoozeOn\" = ?4, \"snooze\" = ?5, "
-                                      "\"warnBefore\" = ?7 WHERE \"id\" = ?6")
-                           .arg(table),
-                       {timer.desc, timer.duration, timer.sound, timer.snoozeOn, timer.snooze,
-                        timer.id, timer.warnBefore},
-                       error))
+            if (!write(
+                    QStringLiteral("UPDATE %1 SET \"desc\" = ?1, \"duration\" = ?2, "
+                                   "\"sound\" = ?3, \"snoozeOn\" = ?4, \"snooze\" = ?5, "
+                                   "\"warnBefore\" = ?7, \"whenFinished\" = ?8, \"rounds\" = ?9, "
+                                   "\"nextTimer\" = ?10 WHERE \"id\" = ?6")
+                        .arg(table),
+                    {timer.desc, timer.duration, timer.sound, timer.snoozeOn, timer.snooze,
+                     timer.id, timer.warnBefore, int(timer.then), timer.rounds, nextColumn(timer)},
+                    error))
                 return false;
             if (sqlite3_changes(db_) == 1) return true;
             if (error)

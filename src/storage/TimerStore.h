@@ -23,7 +23,7 @@ public:
     // The layout this release writes. 1: the first release; 2 added what a
     // run keeps for the next start (dueAt, pausedLeft); 3 added the position
     // that holds the user's order, so that a drag moves no timer to a new row.
-    static constexpr int version = 4;
+    static constexpr int version = 5;
 
     TimerStore() = default;
     ~TimerStore() override;
@@ -98,6 +98,7 @@ private:
     bool hasPosition_ = true;  // false only for an older store opened for reading
     bool hasKeptRuns_ = true;  // likewise
     bool hasWarning_ = true;   // likewise
+    bool hasRoutine_ = true;   // likewise
     int busyTimeoutMs_ = 5000;
     int failWrites_ = 0;
     int failAfter_ = 0;

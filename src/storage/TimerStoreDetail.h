@@ -26,6 +26,7 @@ struct TimerStore::Layout {
     bool hasKeptRuns = false;
     bool hasPosition = false;
     bool hasWarning = false;
+    bool hasRoutine = false;
 };
 
 // The write lock is taken at once (IMMEDIATE), so a busy store fails at

@@ -158,11 +158,13 @@ bool TimerStore::readLayout(Layout* layout, StoreError* error) const {
     // from an older store, and is added by the upgrade.
     const int readsAs = std::max(layout->version, 1);
     const QList<std::pair<QString, int>> expected{
-        {QStringLiteral("id"), 1},       {QStringLiteral("desc"), 1},
-        {QStringLiteral("duration"), 1}, {QStringLiteral("snooze"), 1},
-        {QStringLiteral("snoozeOn"), 1}, {QStringLiteral("sound"), 1},
-        {QStringLiteral("dueAt"), 2},    {QStringLiteral("pausedLeft"), 2},
-        {QStringLiteral("position"), 3}, {QStringLiteral("warnBefore"), 4}};
+        {QStringLiteral("id"), 1},           {QStringLiteral("desc"), 1},
+        {QStringLiteral("duration"), 1},     {QStringLiteral("snooze"), 1},
+        {QStringLiteral("snoozeOn"), 1},     {QStringLiteral("sound"), 1},
+        {QStringLiteral("dueAt"), 2},        {QStringLiteral("pausedLeft"), 2},
+        {QStringLiteral("position"), 3},     {QStringLiteral("warnBefore"), 4},
+        {QStringLiteral("whenFinished"), 5}, {QStringLiteral("rounds"), 5},
+        {QStringLiteral("nextTimer"), 5}};
     for (const auto& [column, since] : expected)
         if (!present.contains(column) && since <= readsAs)
             return refuse(QCoreApplication::translate("TimerStore", "table %1 has no column %2")
@@ -170,6 +172,7 @@ bool TimerStore::readLayout(Layout* layout, StoreError* error) const {
     layout->hasKeptRuns = present.contains(QStringLiteral("dueAt"));
     layout->hasPosition = present.contains(QStringLiteral("position"));
     layout->hasWarning = present.contains(QStringLiteral("warnBefore"));
+    layout->hasRoutine = present.contains(QStringLiteral("whenFinished"));
     return true;
 }
 
@@ -184,7 +187,9 @@ bool TimerStore::createTables(StoreError* error) {
                                        "\"snooze\" INTEGER DEFAULT 0, \"snoozeOn\" INTEGER "
                                        "DEFAULT 0, \"sound\" TEXT, \"dueAt\" INTEGER, "
                                        "\"pausedLeft\" INTEGER, \"position\" INTEGER NOT NULL "
-                                       "DEFAULT 0, \"warnBefore\" INTEGER NOT NULL DEFAULT 0)")
+                                       "DEFAULT 0, \"warnBefore\" INTEGER NOT NULL DEFAULT 0, "
+                                       "\"whenFinished\" INTEGER NOT NULL DEFAULT 0, \"rounds\" "
+                                       "INTEGER NOT NULL DEFAULT 0, \"nextTimer\" INTEGER)")
                             .arg(table),
                         {}, error) &&
                    exec(QStringLiteral("PRAGMA user_version = %1").arg(TimerStore::version), {},
@@ -215,6 +220,15 @@ bool TimerStore::upgrade(const Layout& layout, StoreError* error) {
         statements << QStringLiteral(
                           "ALTER TABLE %1 ADD COLUMN \"warnBefore\" INTEGER NOT NULL DEFAULT 0")
                           .arg(table);
+    // Every timer kept stops when it finishes, as before.
+    if (!layout.hasRoutine)
+        statements << QStringLiteral(
+                          "ALTER TABLE %1 ADD COLUMN \"whenFinished\" INTEGER NOT NULL DEFAULT 0")
+                          .arg(table)
+                   << QStringLiteral(
+                          "ALTER TABLE %1 ADD COLUMN \"rounds\" INTEGER NOT NULL DEFAULT 0")
+                          .arg(table)
+                   << QStringLiteral("ALTER TABLE %1 ADD COLUMN \"nextTimer\" INTEGER").arg(table);
     statements << QStringLiteral("PRAGMA user_version = %1").arg(TimerStore::version);
     return transaction(
         [&] {
@@ -317,7 +331,7 @@ bool TimerStore::open(const QString& path, StoreError* error) {
     if (layout.isEmpty ? !createTables(error)
                        : layout.version < TimerStore::version && !upgrade(layout, error))
         return fail();
-    hasKeptRuns_ = hasPosition_ = hasWarning_ = true;
+    hasKeptRuns_ = hasPosition_ = hasWarning_ = hasRoutine_ = true;
     return true;
 }
 
@@ -342,6 +356,7 @@ bool TimerStore::openForReading(const QString& path, bool* absent, StoreError* e
     hasKeptRuns_ = layout.hasKeptRuns || layout.isEmpty;
     hasPosition_ = layout.hasPosition || layout.isEmpty;
     hasWarning_ = layout.hasWarning || layout.isEmpty;
+    hasRoutine_ = layout.hasRoutine || layout.isEmpty;
     // A file that holds no table yet has no timers either.
     if (layout.isEmpty) {
         close();

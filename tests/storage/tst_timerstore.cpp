@@ -61,7 +61,10 @@ private slots:
         const QList<Timer> made = add({"a", "b", "c"});
         QVERIFY(made[0].id > 0 && made[1].id > made[0].id && made[2].id > made[1].id);
         QVERIFY(store_->setOrder({made[2].id, made[0].id, made[1].id}, &error));
-        const Timer edited{made[0].id, "a, edited", 1, "Harp", true, 600, 2};
+        Timer edited{made[0].id, "a, edited", 1, "Harp", true, 600, 2};
+        edited.then = WhenFinished::Start;
+        edited.rounds = 4;
+        edited.next = made[1].id;
         QVERIFY(store_->update(edited, &error));
         QVERIFY(store_->remove({made[2].id}, &error));
         const QList<Timer> later = add({"d"});
@@ -69,12 +72,18 @@ private slots:
         store_ = open(path_);
         QCOMPARE(rows(), QStringList({row(edited), row(made[1]), row(later[0])}));
         QVERIFY(!store_->update(made[2], &error));  // a timer that is gone cannot be written to
-        // Only 1, 2 or 5 minutes warn; anything else another program wrote reads as no heads-up.
-        sql(path_, "UPDATE Timers SET warnBefore = 3 WHERE desc = 'b'");
-        sql(path_, "UPDATE Timers SET warnBefore = 5 WHERE desc = 'd'");
-        QList<qint64> warnings;
-        for (const Timer& t : store_->timers(&error).value()) warnings << t.warnBefore;
-        QCOMPARE(warnings, QList<qint64>({2, 0, 5}));
+        // Only 1, 2 or 5 minutes warn, and a routine out of range stops: whatever else another
+        // program wrote reads as what a timer did before either existed.
+        sql(path_,
+            "UPDATE Timers SET warnBefore = 3, whenFinished = 1, rounds = 100 WHERE desc = 'b'");
+        sql(path_, "UPDATE Timers SET warnBefore = 5, whenFinished = 2 WHERE desc = 'd'");
+        QStringList settings;
+        const QList<Timer> read = store_->timers(&error).value();
+        for (const Timer& t : read)
+            settings << QString::asprintf("%lld %d %d %lld", t.warnBefore, int(t.then), t.rounds,
+                                          t.next);
+        QCOMPARE(settings,
+                 QStringList({QString::asprintf("2 2 4 %lld", made[1].id), "0 0 0 0", "5 0 0 0"}));
     }
     // A write that fails part-way leaves nothing behind, nor pending for the next.
     void failedOperationsChangeNothing() {
@@ -169,7 +178,9 @@ private slots:
         QCOMPARE(store_->foundVersion(), version);
         const QList<Timer> timers = store_->timers(&error).value();
         QVERIFY(timers.size() == 18 && rows() == before);  // ids, fields and the user's order
-        QVERIFY(std::ranges::all_of(timers, [](const Timer& t) { return t.warnBefore == 0; }));
+        QVERIFY(std::ranges::all_of(timers, [](const Timer& t) {
+            return t.warnBefore == 0 && t.then == WhenFinished::Stop;
+        }));
         const Timer& ten = timers.at(2);
         QVERIFY(ten.desc == "10 minutes" && ten.snoozeOn == (version == 2));
         QCOMPARE(ten.snooze, version == 2 ? 600 : defSnoozeDuration);
@@ -181,7 +192,7 @@ private slots:
         QVERIFY(store_->setOrder(order, &error));
         QVERIFY(add({"Added"}).first().id > 19);
         store_.reset();
-        QCOMPARE(sql(path_, "PRAGMA user_version"), QStringList{"4"});
+        QCOMPARE(sql(path_, "PRAGMA user_version"), QStringList{"5"});
         const QStringList reopened = sql(path_, "SELECT desc FROM Timers ORDER BY position");
         QCOMPARE(QStringList({reopened.first(), reopened.value(17), reopened.value(18)}),
                  QStringList({"30 seconds", "1 minute", "Added"}));
@@ -189,7 +200,7 @@ private slots:
         // Upgraded once: opening it again writes nothing.
         const QByteArray upgraded = fingerprint(path_);
         store_ = open(path_);
-        QVERIFY(store_ && store_->foundVersion() == 4);
+        QVERIFY(store_ && store_->foundVersion() == 5);
         QCOMPARE(fingerprint(path_), upgraded);
     }
 };

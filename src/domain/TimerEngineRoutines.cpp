@@ -1,0 +1,49 @@
+// Routines: a timer that starts itself again, or starts another, when it
+// finishes, round after round.
+#include "domain/TimerEngine.h"
+#include "domain/TimerList.h"
+#include "domain/TimerLookup.h"
+#include "domain/TimerModel.h"
+
+namespace dunok {
+
+std::optional<TimerEngine::NextRun> TimerEngine::nextInRoutine(const Alert& ended,
+                                                               QString* blocked) const {
+    const Timer* timer = list_.find(ended.id);
+    if (ended.routineHead.isEmpty() || !timer) return std::nullopt;
+    int row = -1;
+    if (timer->then == WhenFinished::Repeat)
+        row = list_.rowOf(ended.id);
+    else if (timer->then == WhenFinished::Start)
+        row = list_.rowOf(timer->next);
+    // Stop, or a next timer that was deleted since: the routine ends here.
+    if (row == -1) return std::nullopt;
+    const QString id = timerId(list_.at(row));
+    NextRun next{row, ended.routineHead, ended.round, ended.rounds};
+    // A round ends where the routine began.
+    if (id == ended.routineHead) ++next.round;
+    if (next.rounds > 0 && next.round > next.rounds) return std::nullopt;
+    if (id != ended.id && alertsArray_.contains(id)) {
+        if (blocked)
+            *blocked = tr("“%1” runs already, so “%2” started nothing.")
+                           .arg(list_.at(row).desc, timer->desc);
+        return std::nullopt;
+    }
+    return next;
+}
+
+void TimerEngine::startNext(const NextRun& next, qint64 fromNs) {
+    const int k = startAt(next.row, list_.at(next.row).duration, RunKind::Own, fromNs);
+    Alert& alert = alertsArray_[k];
+    alert.routineHead = next.head;
+    alert.round = next.round;
+    alert.rounds = next.rounds;
+    rows_.reloadRows({next.row});
+}
+
+QString TimerEngine::startsText(int row) const {
+    const Timer& timer = list_.at(row);
+    return tr("%1 starts, %2").arg(timer.desc, clockText(timer.duration));
+}
+
+}  // namespace dunok
