@@ -572,6 +572,14 @@ läuft nicht oder ist nicht pausiert.
         <source>A timer name cannot be empty.</source>
         <translation>Ein Timername darf nicht leer sein.</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>round %1</source>
+        <translation>Runde %1</translation>
+    </message>
 </context>
 <context>
     <name>TimerModel</name>
@@ -1037,6 +1045,10 @@ läuft nicht oder ist nicht pausiert.
         <source>Warn before the end:</source>
         <translation>Vor dem Ende warnen:</translation>
     </message>
+    <message>
+        <source>When it finishes:</source>
+        <translation>Wenn er abgelaufen ist:</translation>
+    </message>
 </context>
 <context>
     <name>dunok::HelpCommands</name>
@@ -1286,6 +1298,41 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
     </message>
 </context>
 <context>
+    <name>dunok::RoutineField</name>
+    <message>
+        <source>What happens when the timer finishes</source>
+        <translation>Was geschieht, wenn der Timer abgelaufen ist</translation>
+    </message>
+    <message>
+        <source>How many times, 0 until stopped</source>
+        <translation>Wie oft, 0 bis er gestoppt wird</translation>
+    </message>
+    <message>
+        <source>until stopped</source>
+        <translation>bis gestoppt</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Start it again</source>
+        <translation>Neu starten</translation>
+    </message>
+    <message>
+        <source>Start: %1</source>
+        <translation>Starten: %1</translation>
+    </message>
+    <message>
+        <source>The timer this one started was deleted, so it now stops when it finishes.</source>
+        <translation>Der Timer, den dieser startete, wurde gelöscht; dieser hält daher an, wenn er abgelaufen ist.</translation>
+    </message>
+</context>
+<context>
     <name>dunok::SnoozeField</name>
     <message>
         <source>Snooze</source>
@@ -1372,6 +1419,14 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
     <message>
         <source>Finished while Dunok was closed, at %1</source>
         <translation>Abgelaufen, während Dunok geschlossen war: %1</translation>
+    </message>
+    <message>
+        <source>“%1” runs already, so “%2” started nothing.</source>
+        <translation>„%1“ läuft schon, daher hat „%2“ nichts gestartet.</translation>
+    </message>
+    <message>
+        <source>%1 starts, %2</source>
+        <translation>%1 beginnt, %2</translation>
     </message>
 </context>
 <context>

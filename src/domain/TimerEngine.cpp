@@ -112,7 +112,8 @@ int TimerEngine::startAt(int row, qint64 seconds, RunKind kind, qint64 startNs) 
     alert.runLength = kind == RunKind::Extra ? seconds : std::max(timer.duration, seconds);
     if (kind == RunKind::Own && timer.then != WhenFinished::Stop) {
         alert.routineHead = alert.id;
-        alert.round = 1;
+        // Rounds are counted where the routine comes back to where it began.
+        alert.round = routineLoops(timer) ? 1 : 0;
         alert.rounds = timer.rounds;
     }
     const int k = alertsArray_.append(alert);

@@ -223,6 +223,8 @@ private:
     // Nothing when the run is no routine's, the routine has run its rounds,
     // the next timer is gone, or it runs already (blocked then says so).
     std::optional<NextRun> nextInRoutine(const Alert& ended, QString* blocked) const;
+    // Whether the routine that begins with this timer comes back to it.
+    bool routineLoops(const Timer& head) const;
     // The next run starts as the one before was due to end, so that rounds
     // never drift.
     void startNext(const NextRun& next, qint64 fromNs);

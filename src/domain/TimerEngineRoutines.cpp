@@ -21,8 +21,8 @@ std::optional<TimerEngine::NextRun> TimerEngine::nextInRoutine(const Alert& ende
     const QString id = timerId(list_.at(row));
     NextRun next{row, ended.routineHead, ended.round, ended.rounds};
     // A round ends where the routine began.
-    if (id == ended.routineHead) ++next.round;
-    if (next.rounds > 0 && next.round > next.rounds) return std::nullopt;
+    if (id == ended.routineHead && next.round > 0) ++next.round;
+    if (next.round > 0 && next.rounds > 0 && next.round > next.rounds) return std::nullopt;
     if (id != ended.id && alertsArray_.contains(id)) {
         if (blocked)
             *blocked = tr("“%1” runs already, so “%2” started nothing.")
@@ -30,6 +30,19 @@ std::optional<TimerEngine::NextRun> TimerEngine::nextInRoutine(const Alert& ende
         return std::nullopt;
     }
     return next;
+}
+
+bool TimerEngine::routineLoops(const Timer& head) const {
+    if (head.then == WhenFinished::Repeat) return true;
+    const Timer* timer = &head;
+    // A chain is at most as long as the list.
+    for (int steps = 0; steps < list_.size() && timer->then == WhenFinished::Start; ++steps) {
+        const int row = list_.rowOf(timer->next);
+        if (row == -1) return false;
+        timer = &list_.at(row);
+        if (timer->id == head.id) return true;
+    }
+    return false;
 }
 
 void TimerEngine::startNext(const NextRun& next, qint64 fromNs) {

@@ -112,6 +112,13 @@ QString clockText(qint64 seconds) {
     return QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, QLatin1Char('0')).arg(tail);
 }
 
+QString roundText(int round, int rounds) {
+    if (round < 1) return QString();
+    return rounds > 0
+               ? QCoreApplication::translate("TimerLookup", "%1 of %2").arg(round).arg(rounds)
+               : QCoreApplication::translate("TimerLookup", "round %1").arg(round);
+}
+
 QString countUpText(qint64 seconds) {
     return QLatin1Char('+') + clockText(seconds);
 }

@@ -59,6 +59,9 @@ QList<TimerStatus> timerStatuses(const TimerList& list,
 
 // "4:05", "1:04:05", "49:00:00": hours only when there are any, never days.
 QString clockText(qint64 seconds);
+// The round of a routine's run, as its row and the listing show it: "2 of 4",
+// "round 3" until stopped; empty for a run with no rounds to count.
+QString roundText(int round, int rounds);
 // How long ago a timer finished, as its row and the listing show it: "+2:13".
 QString countUpText(qint64 seconds);
 // One line of the listing: description, state and clockText, tab-separated;

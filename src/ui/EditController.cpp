@@ -23,6 +23,7 @@
 #include "domain/TimerModel.h"
 #include "domain/WallClock.h"
 #include "storage/Store.h"
+#include "ui/RoutineField.h"
 #include "ui/SnoozeField.h"
 #include "ui/SoundImport.h"
 #include "ui/SupMisc.h"
@@ -133,6 +134,7 @@ void EditController::buildLayout() {
 
     snooze_ = new SnoozeField(this);
     warning_ = new WarningField(this);
+    routine_ = new RoutineField(this);
 
     cbStart_ = new QCheckBox(tr("Start"));
     cbStart_->setObjectName(QStringLiteral("cbStart"));
@@ -169,7 +171,12 @@ void EditController::buildLayout() {
     grid->addWidget(snooze_->spinSnooze(), 7, 2);
     grid->addWidget(fieldLabel(tr("Warn before the end:"), warning_->pmWarn()), 8, 0);
     grid->addWidget(warning_->pmWarn(), 8, 1);
-    grid->addWidget(cbStart_, 9, 1, 1, 3);
+    grid->addWidget(fieldLabel(tr("When it finishes:"), routine_->pmThen()), 9, 0);
+    grid->addWidget(routine_->pmThen(), 9, 1);
+    grid->addWidget(routine_->spinRounds(), 9, 2);
+    grid->addWidget(routine_->lblTimes(), 9, 3);
+    grid->addWidget(routine_->lblNote(), 10, 1, 1, 3);
+    grid->addWidget(cbStart_, 11, 1, 1, 3);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -194,6 +201,8 @@ void EditController::buildLayout() {
                         snooze_->cbSnooze(),
                         snooze_->spinSnooze(),
                         warning_->pmWarn(),
+                        routine_->pmThen(),
+                        routine_->spinRounds(),
                         cbStart_,
                         btnClose_,
                         btnSave_};
@@ -248,6 +257,7 @@ void EditController::viewDidLoad() {
         selectSound(sound.isEmpty() ? settings_.defSound.value_or(Constants::defSound) : sound);
         snooze_->load(*currentTimer_);
         warning_->load(*currentTimer_);
+        routine_->load(*currentTimer_);
         cbStart_->setChecked(false);
     } else {
         lblMode_->setText(tr("Add timer"));
@@ -257,6 +267,7 @@ void EditController::viewDidLoad() {
         selectSound(settings_.defSound.value_or(Constants::defSound));
         snooze_->load(Timer());
         warning_->load(Timer());
+        routine_->load(Timer());
         cbStart_->setChecked(true);
     }
     setWindowTitle(lblMode_->text());
@@ -438,6 +449,11 @@ void EditController::writeFields(Timer& timer) const {
     timer.sound = pmAlarm_->currentIndex() >= 0 ? pmAlarm_->currentText() : QString();
     snooze_->write(timer);
     warning_->write(timer);
+    routine_->write(timer);
+}
+
+void EditController::setOtherTimers(const QList<std::pair<TimerId, QString>>& timers) {
+    routine_->setOtherTimers(timers);
 }
 
 QString EditController::saveTyped(StoreError* error) {

@@ -26,6 +26,7 @@ class SharedPlayer;
 class MonthCalendarView;
 class SnoozeField;
 class WarningField;
+class RoutineField;
 class TargetDateEdit;
 struct StoreError;
 
@@ -54,6 +55,9 @@ public:
     // Set before the sheet is opened; the controls are filled when it first shows.
     void setAreEditing(bool editing) { areEditing_ = editing; }
     void setCurrentTimer(const Timer& timer) { currentTimer_ = timer; }
+    // The timers "When it finishes:" may start (id, description): the list's,
+    // but for the one edited.
+    void setOtherTimers(const QList<std::pair<TimerId, QString>>& timers);
 
     // A day picked in the calendar, as the start of that day in the user's
     // time zone.
@@ -142,6 +146,7 @@ private:
     QPushButton* btnCalendar_ = nullptr;
     SnoozeField* snooze_ = nullptr;
     WarningField* warning_ = nullptr;
+    RoutineField* routine_ = nullptr;
     QCheckBox* cbStart_ = nullptr;
     QPushButton* btnSave_ = nullptr;
     QPushButton* btnClose_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "domain/Preferences.h"
 #include "domain/TimerEdits.h"
+#include "domain/TimerList.h"
 #include "storage/TimerStore.h"
 #include "ui/AddMultipleController.h"
 #include "ui/EditController.h"
@@ -16,6 +17,17 @@ EditController::SaveTimer Sheets::saveTimer() {
         [this](Timer& timer, StoreError* error) { return dunok::saveTimer(store_, timer, error); };
 }
 
+namespace {
+// Every stored timer of the list but the one edited, as "When it finishes:"
+// offers them.
+QList<std::pair<TimerId, QString>> otherTimers(const TimerList& list, TimerId edited) {
+    QList<std::pair<TimerId, QString>> others;
+    for (const Timer& timer : list.timers())
+        if (timer.isStored() && timer.id != edited) others.append({timer.id, timer.desc});
+    return others;
+}
+}  // namespace
+
 QDialog* Sheets::present(QDialog* sheet) {
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     open_ = sheet;
@@ -27,6 +39,7 @@ QDialog* Sheets::addTimer(QWidget* over) {
     if (open_) return open_->raise(), open_.data();
     auto* editor = new EditController(prefs_.settings(), player_, saveTimer(), over);
     editor->setAreEditing(false);
+    editor->setOtherTimers(otherTimers(list_, 0));
     connect(editor, &EditController::timersChanged, this, &Sheets::timersChanged);
     connect(editor, &EditController::startRequested, this, &Sheets::startRequested);
     connect(editor, &EditController::closedAfterSave, this, &Sheets::editorClosedAfterSave);
@@ -38,6 +51,7 @@ QDialog* Sheets::editTimer(QWidget* over, const Timer& timer) {
     auto* editor = new EditController(prefs_.settings(), player_, saveTimer(), over);
     editor->setAreEditing(true);
     editor->setCurrentTimer(timer);
+    editor->setOtherTimers(otherTimers(list_, timer.id));
     connect(editor, &EditController::editSaved, this, &Sheets::editSaved);
     connect(editor, &EditController::timersChanged, this, &Sheets::timersChanged);
     connect(editor, &EditController::startRequested, this, &Sheets::startRequested);

@@ -18,14 +18,16 @@ class TimerStore;
 
 class Preferences;
 class SharedPlayer;
+class TimerList;
 
 class Sheets : public QObject {
     Q_OBJECT
 public:
     // The sheets read and change prefs; the editor previews through player.
-    // The editors save to store.
-    Sheets(Preferences& prefs, SharedPlayer& player, TimerStore& store, QObject* parent = nullptr)
-        : QObject(parent), prefs_(prefs), player_(player), store_(store) {}
+    // The editors save to store, and offer list's timers to start next.
+    Sheets(Preferences& prefs, SharedPlayer& player, TimerStore& store, const TimerList& list,
+           QObject* parent = nullptr)
+        : QObject(parent), prefs_(prefs), player_(player), store_(store), list_(list) {}
 
     // Each opens its sheet window-modal over `over` and returns it (it deletes
     // itself when closed). While one sheet is open, asking again brings that
@@ -53,6 +55,7 @@ private:
     Preferences& prefs_;
     SharedPlayer& player_;
     TimerStore& store_;
+    const TimerList& list_;
     QPointer<QDialog> open_;
 };
 

@@ -4,6 +4,7 @@
 #include "domain/CountdownText.h"
 #include "domain/RunningTimers.h"
 #include "domain/TimerList.h"
+#include "domain/TimerLookup.h"
 #include "domain/TimerModel.h"
 
 namespace dunok {
@@ -20,6 +21,9 @@ RowContents buildRowCells(const Timer& timer, const RunningTimers* running, bool
     description.identifier = CellIdentifiers::cellDescription;
     description.image = alert ? QStringLiteral("timerfull22") : QStringLiteral("timer22");
     description.text = timer.desc;
+    if (const QString round = alert ? roundText(alert->round, alert->rounds) : QString();
+        !round.isEmpty())
+        description.text += QStringLiteral("  ·  ") + round;
     description.fontSize = tSize;
 
     CellContents& duration = cells.duration;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QDebug>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -80,6 +81,13 @@ ViewController::ViewController(Preferences& prefs, SharedPlayer& player, TimerSt
     engine_->setCursorSource([] { return QPointF(QCursor::pos()); });
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, this, &ViewController::updateToolbar);
     connect(engine_, &TimerEngine::closeWindowRequested, this, [this] { window()->close(); });
+    // Said once, in the status line, until a timer starts.
+    connect(engine_, &TimerEngine::routineHalted, this, [this](const QString& why) {
+        qWarning().noquote() << why;
+        routineNote_ = why;
+        updateToolbar();
+    });
+    connect(engine_, &TimerEngine::timerStarted, this, [this] { routineNote_.clear(); });
     // Every start, pause, resume, stop and finish refreshes the toolbar.
     restore_ = new TimerRestore(timers_, *engine_, store_, systemWallClock(), this);
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, restore_, [this] { restore_->keep(); });
@@ -143,7 +151,7 @@ void ViewController::viewDidLoad() {
         });
     });
 
-    sheets_ = new Sheets(prefs_, player_, store_, this);
+    sheets_ = new Sheets(prefs_, player_, store_, timers_, this);
     connect(sheets_, &Sheets::timersChanged, this, &ViewController::reloadTable);
     connect(sheets_, &Sheets::editSaved, engine_, &TimerEngine::stopEditedTimer);
     connect(sheets_, &Sheets::startRequested, engine_,
@@ -325,8 +333,10 @@ CommandState ViewController::commandState() const {
 
 void ViewController::updateToolbar() {
     actions_->refresh();
-    lblCount_->setText(statusLineText(engine_->alertsArray().getNumAlerts(),
-                                      engine_->alertsArray().pausedCount()));
+    const QString count =
+        statusLineText(engine_->alertsArray().getNumAlerts(), engine_->alertsArray().pausedCount());
+    lblCount_->setText(routineNote_.isEmpty() ? count
+                                              : count + QStringLiteral("  —  ") + routineNote_);
 }
 
 }  // namespace dunok

@@ -110,6 +110,8 @@ private:
     TimerStore& store_;
     // Declared before everything that reads it.
     TimerList timers_;
+    // Why a routine could not go on, shown after the count.
+    QString routineNote_;
     OneOffTimers oneOffs_;
     PreferenceTrouble prefsTrouble_;
     TimerTableView* myTable_ = nullptr;

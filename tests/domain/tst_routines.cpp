@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "domain/ListLoading.h"
+#include "domain/TimerLookup.h"
 #include "support/domain/EngineFixture.h"
 
 using namespace dunok;
@@ -46,7 +47,7 @@ private slots:
         route(Break, WhenFinished::Start, Work);
         engine->toggle(id(Work));
         run(55 * minute);
-        QVERIFY(entry(Break) && entry(Break)->round == 2 && entry(Break)->rounds == 4);
+        QVERIFY(entry(Break) && roundText(entry(Break)->round, entry(Break)->rounds) == "2 of 4");
         QCOMPARE(notices.size(), 3);
         QVERIFY(notices[0].body.endsWith("\nBreak starts, 5:00"));
         QVERIFY(notices[1].body.endsWith("\nWork starts, 25:00"));
@@ -61,7 +62,7 @@ private slots:
         route(Tea, WhenFinished::Repeat);
         engine->toggle(id(Tea));
         run(5 * 2 * minute);
-        QVERIFY(entry(Tea) && entry(Tea)->round == 6 && entry(Tea)->rounds == 0);
+        QVERIFY(entry(Tea) && roundText(entry(Tea)->round, entry(Tea)->rounds) == "round 6");
         QVERIFY(engine->isRinging() && left(Tea) == 120);
         engine->toggle(id(Tea));  // a double-click while it rings
         QVERIFY(!engine->isRinging() && entry(Tea));
@@ -73,6 +74,15 @@ private slots:
         QVERIFY(engine->stopTimer(id(Tea)));
         run(5 * minute);
         QVERIFY(engine->alertsArray().isEmpty() && notices.size() == 6);
+    }
+    // A chain that never comes back to where it began has no rounds to count, and ends.
+    void aChainThatDoesNotComeBackCountsNoRounds() {
+        route(Tea, WhenFinished::Start, Egg);
+        engine->toggle(id(Tea));
+        run(2 * minute);
+        QVERIFY(entry(Egg) && entry(Egg)->round == 0 && left(Egg) == 400);
+        run(400 * second);
+        QVERIFY(engine->alertsArray().isEmpty() && notices.size() == 2);
     }
     // A next timer that is gone or already running: the routine ends there, said once.
     void endsWhereItCannotGoOn() {

@@ -71,11 +71,13 @@ class TestEditController : public QObject {
     T* ctl(const char* name) {
         return dlg->findChild<T*>(QLatin1String(name));
     }
-    void open(const std::optional<Timer>& timer = {}) {
+    void open(const std::optional<Timer>& timer = {},
+              const QList<std::pair<TimerId, QString>>& others = {}) {
         dlg = std::make_unique<EditController>(
             startSettings(), player,
             [this](Timer& t, StoreError* e) { return saveTimer(store->store(), t, e); }, nullptr,
             clock);
+        dlg->setOtherTimers(others);
         dlg->setAreEditing(timer.has_value());
         if (timer) dlg->setCurrentTimer(*timer);
         dlg->open();
@@ -210,6 +212,35 @@ private slots:
             QCOMPARE(now.snooze, off || refused ? 180 : qint64(typed) * 60);
             QCOMPARE(now.warnBefore, 5);
         }
+    }
+
+    // "When it finishes:" offers the other timers; one that starts a deleted timer says it stops.
+    void routineChoices() {
+        fresh();
+        const Timer tea = store->addTimer("Tea", 120);
+        Timer work = store->addTimer("Work", 1500);
+        work.then = WhenFinished::Start;
+        work.next = 999;  // deleted since
+        work.rounds = 4;
+        QVERIFY(store->store().update(work, nullptr));
+        open(work, {{tea.id, "Tea"}});
+        auto* then = ctl<QComboBox>("pmThen");
+        QCOMPARE(then->currentText(), QString("Stop"));
+        QVERIFY(ctl<QLabel>("lblRoutineNote")->isVisibleTo(dlg.get()));
+        QVERIFY(!ctl<QSpinBox>("spinRounds")->isEnabled());
+        then->setCurrentText("Start: Tea");
+        QVERIFY(ctl<QSpinBox>("spinRounds")->isEnabled());
+        QVERIFY(!ctl<QLabel>("lblRoutineNote")->isVisibleTo(dlg.get()));
+        QVERIFY(save().isEmpty());
+        const Timer saved = stored().value(1);
+        QVERIFY(saved.then == WhenFinished::Start && saved.next == tea.id && saved.rounds == 4);
+        open(saved, {{tea.id, "Tea"}});
+        QCOMPARE(ctl<QComboBox>("pmThen")->currentText(), QString("Start: Tea"));
+        ctl<QComboBox>("pmThen")->setCurrentText("Start it again");
+        ctl<QSpinBox>("spinRounds")->setValue(0);
+        QCOMPARE(ctl<QSpinBox>("spinRounds")->text(), QString("until stopped"));
+        QVERIFY(save().isEmpty());
+        QVERIFY(stored().value(1).then == WhenFinished::Repeat && stored().value(1).rounds == 0);
     }
 
     // From the current minute's start, across clock changes; a picked day keeps the time.
