@@ -19,6 +19,14 @@ qint64 readableWarning(std::optional<qint64> stored) {
     return std::ranges::find(warningChoices, *stored) != std::end(warningChoices) ? *stored : 0;
 }
 
+std::optional<KeptRoutine> readKeptRoutine(std::optional<qint64> head, std::optional<qint64> round,
+                                           std::optional<qint64> rounds) {
+    if (!head || !round || !rounds || *head < 1 || *round < 0 || *round > maxRoutineRounds ||
+        *rounds < 0 || *rounds > maxRoutineRounds)
+        return std::nullopt;
+    return KeptRoutine{*head, int(*round), int(*rounds)};
+}
+
 void readRoutine(Timer& timer, std::optional<qint64> then, std::optional<qint64> rounds,
                  std::optional<qint64> next) {
     timer.then = WhenFinished::Stop;

@@ -33,6 +33,15 @@ enum class WhenFinished { Stop = 0, Repeat = 1, Start = 2 };
 // A routine runs this many rounds at most, or until stopped (0).
 inline constexpr int maxRoutineRounds = 99;
 
+// Where a kept run stood in its routine: the timer the routine began with,
+// the round, and the rounds it runs (0: until stopped).
+struct KeptRoutine {
+    TimerId head = 0;
+    int round = 0;
+    int rounds = 0;
+    bool operator==(const KeptRoutine&) const = default;
+};
+
 struct Timer {
     TimerId id = 0;
     QString desc;
@@ -49,6 +58,7 @@ struct Timer {
     // and how many seconds a paused one has left.
     std::optional<qint64> dueAt = {};
     std::optional<qint64> pausedLeft = {};
+    std::optional<KeptRoutine> keptRoutine = {};
 
     bool isStored() const { return id > 0; }
 };
@@ -63,6 +73,10 @@ qint64 readableDuration(qint64 stored);
 qint64 readableSnooze(std::optional<qint64> stored);
 // A stored heads-up that is none of the choices reads as none.
 qint64 readableWarning(std::optional<qint64> stored);
+// A kept routine as a store holds it; none when any part is missing or out
+// of range.
+std::optional<KeptRoutine> readKeptRoutine(std::optional<qint64> head, std::optional<qint64> round,
+                                           std::optional<qint64> rounds);
 // What a store holds as a timer's routine, read so that anything out of
 // range stops, as a timer did before routines.
 void readRoutine(Timer& timer, std::optional<qint64> then, std::optional<qint64> rounds,

@@ -369,7 +369,14 @@ void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
             passed << timer;
             continue;
         }
-        startAt(row, std::clamp<qint64>(timer.secondsLeft, 1, maxTimerDuration));
+        const int k = startAt(row, std::clamp<qint64>(timer.secondsLeft, 1, maxTimerDuration));
+        // The routine goes on where it stood; one whose first timer is gone
+        // begins again from this one.
+        if (const int head = timer.routine ? list_.rowOf(timer.routine->head) : -1; head != -1) {
+            alertsArray_[k].routineHead = timerId(list_.at(head));
+            alertsArray_[k].round = timer.routine->round;
+            alertsArray_[k].rounds = timer.routine->rounds;
+        }
         rows_.reloadRows({row});
         if (timer.paused) {
             Alert& alert = alertsArray_[alertsArray_.getNumAlerts() - 1];

@@ -68,6 +68,8 @@ struct RestoredTimer {
     QString id;
     qint64 secondsLeft = 0;
     bool paused = false;
+    // Where it stood in its routine, if it ran in one.
+    std::optional<KeptRoutine> routine = {};
     // Valid when its moment passed while Dunok was not running: it rings
     // once, now, and the notification says when it was due.
     QDateTime finishedWhileClosed = {};

@@ -45,11 +45,12 @@ void TimerRestore::restore() {
                 case KeptTimer::State::Running:
                 case KeptTimer::State::Paused:
                     kept << RestoredTimer{timerId(timer), state.secondsLeft,
-                                          state.state == KeptTimer::State::Paused};
+                                          state.state == KeptTimer::State::Paused,
+                                          timer.keptRoutine};
                     break;
                 case KeptTimer::State::Finished:
                     kept << RestoredTimer{
-                        timerId(timer), 0, false,
+                        timerId(timer), 0, false, {},
                         QDateTime::fromMSecsSinceEpoch(*timer.dueAt, wall_.timeZone())};
                     break;
             }
@@ -73,9 +74,12 @@ bool TimerRestore::keep(StoreError* why) {
         // A one-off timer, or one being made, is not stored to keep it in.
         if (!timer.isStored()) continue;
         std::optional<qint64> due, left;
+        std::optional<KeptRoutine> routine;
         const Alert* alert =
             engine_.settings().keepTimers ? engine_.alertsArray().find(timerId(timer)) : nullptr;
         if (alert && alert->value > 0) {
+            if (const Timer* head = list_.find(alert->routineHead))
+                routine = KeptRoutine{head->id, alert->round, alert->rounds};
             if (alert->isPaused)
                 left = alert->value;
             else
@@ -83,10 +87,11 @@ bool TimerRestore::keep(StoreError* why) {
         }
         const bool sameDue =
             due ? timer.dueAt && qAbs(*timer.dueAt - *due) < dueSlackMs : !timer.dueAt;
-        if (sameDue && left == timer.pausedLeft) continue;
+        if (sameDue && left == timer.pausedLeft && routine == timer.keptRoutine) continue;
         Timer kept = timer;
         if (!sameDue) kept.dueAt = due;
         kept.pausedLeft = left;
+        kept.keptRoutine = routine;
         changed << kept;
     }
     if (changed.isEmpty()) return true;

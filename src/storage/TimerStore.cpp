@@ -25,6 +25,10 @@ namespace {
 QVariant nextColumn(const Timer& timer) {
     return timer.then == WhenFinished::Start && timer.next > 0 ? QVariant(timer.next) : QVariant();
 }
+template <typename Field>
+QVariant keptPart(const Timer& timer, Field field) {
+    return timer.keptRoutine ? QVariant::fromValue((*timer.keptRoutine).*field) : QVariant();
+}
 }  // namespace
 
 namespace storedetail {
@@ -197,8 +201,10 @@ std::optional<QList<Timer>> TimerStore::timers(StoreError* error) const {
         hasKeptRuns_ ? QStringLiteral("\"dueAt\", \"pausedLeft\"") : QStringLiteral("NULL, NULL");
     const QString warning = hasWarning_ ? QStringLiteral("\"warnBefore\"") : QStringLiteral("0");
     const QString routine = hasRoutine_
-                                ? QStringLiteral("\"whenFinished\", \"rounds\", \"nextTimer\"")
-                                : QStringLiteral("0, 0, NULL");
+                                ? QStringLiteral(
+                                      "\"whenFinished\", \"rounds\", \"nextTimer\", \"keptHead\", "
+                                      "\"keptRound\", \"keptRounds\"")
+                                : QStringLiteral("0, 0, NULL, NULL, NULL, NULL");
     const QString order =
         hasPosition_ ? QStringLiteral("\"position\", \"id\"") : QStringLiteral("\"id\"");
     Statement statement;
@@ -223,6 +229,9 @@ std::optional<QList<Timer>> TimerStore::timers(StoreError* error) const {
         timer.warnBefore = readableWarning(integer(statement.handle, 8));
         readRoutine(timer, integer(statement.handle, 9), integer(statement.handle, 10),
                     integer(statement.handle, 11));
+        timer.keptRoutine =
+            readKeptRoutine(integer(statement.handle, 12), integer(statement.handle, 13),
+                            integer(statement.handle, 14));
         timers << timer;
     }
     if (rc != SQLITE_DONE) {
@@ -345,10 +354,15 @@ bool TimerStore::keepRunStates(const QList<Timer>& timers, StoreError* error) {
         [&] {
             for (const Timer& timer : timers)
                 if (timer.isStored() &&
-                    !write(QStringLiteral("UPDATE %1 SET \"dueAt\" = ?1, \"pausedLeft\" = ?2 "
-                                          "WHERE \"id\" = ?3")
-                               .arg(table),
-                           {nullable(timer.dueAt), nullable(timer.pausedLeft), timer.id}, error))
+                    !write(
+                        QStringLiteral("UPDATE %1 SET \"dueAt\" = ?1, \"pausedLeft\" = ?2, "
+                                       "\"keptHead\" = ?4, \"keptRound\" = ?5, "
+                                       "\"keptRounds\" = ?6 WHERE \"id\" = ?3")
+                            .arg(table),
+                        {nullable(timer.dueAt), nullable(timer.pausedLeft), timer.id,
+                         keptPart(timer, &KeptRoutine::head), keptPart(timer, &KeptRoutine::round),
+                         keptPart(timer, &KeptRoutine::rounds)},
+                        error))
                     return false;
             return true;
         },

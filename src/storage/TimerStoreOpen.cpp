@@ -164,7 +164,8 @@ bool TimerStore::readLayout(Layout* layout, StoreError* error) const {
         {QStringLiteral("dueAt"), 2},        {QStringLiteral("pausedLeft"), 2},
         {QStringLiteral("position"), 3},     {QStringLiteral("warnBefore"), 4},
         {QStringLiteral("whenFinished"), 5}, {QStringLiteral("rounds"), 5},
-        {QStringLiteral("nextTimer"), 5}};
+        {QStringLiteral("nextTimer"), 5},    {QStringLiteral("keptHead"), 5},
+        {QStringLiteral("keptRound"), 5},    {QStringLiteral("keptRounds"), 5}};
     for (const auto& [column, since] : expected)
         if (!present.contains(column) && since <= readsAs)
             return refuse(QCoreApplication::translate("TimerStore", "table %1 has no column %2")
@@ -182,14 +183,16 @@ bool TimerStore::createTables(StoreError* error) {
             // AUTOINCREMENT never hands out an id again, even after the newest
             // timers were deleted, so an old notification can never name a
             // newer timer.
-            return exec(QStringLiteral("CREATE TABLE %1 (\"id\" INTEGER PRIMARY KEY "
-                                       "AUTOINCREMENT, \"desc\" TEXT, \"duration\" INTEGER, "
-                                       "\"snooze\" INTEGER DEFAULT 0, \"snoozeOn\" INTEGER "
-                                       "DEFAULT 0, \"sound\" TEXT, \"dueAt\" INTEGER, "
-                                       "\"pausedLeft\" INTEGER, \"position\" INTEGER NOT NULL "
-                                       "DEFAULT 0, \"warnBefore\" INTEGER NOT NULL DEFAULT 0, "
-                                       "\"whenFinished\" INTEGER NOT NULL DEFAULT 0, \"rounds\" "
-                                       "INTEGER NOT NULL DEFAULT 0, \"nextTimer\" INTEGER)")
+            return exec(QStringLiteral(
+                            "CREATE TABLE %1 (\"id\" INTEGER PRIMARY KEY "
+                            "AUTOINCREMENT, \"desc\" TEXT, \"duration\" INTEGER, "
+                            "\"snooze\" INTEGER DEFAULT 0, \"snoozeOn\" INTEGER "
+                            "DEFAULT 0, \"sound\" TEXT, \"dueAt\" INTEGER, "
+                            "\"pausedLeft\" INTEGER, \"position\" INTEGER NOT NULL "
+                            "DEFAULT 0, \"warnBefore\" INTEGER NOT NULL DEFAULT 0, "
+                            "\"whenFinished\" INTEGER NOT NULL DEFAULT 0, \"rounds\" "
+                            "INTEGER NOT NULL DEFAULT 0, \"nextTimer\" INTEGER, \"keptHead\" "
+                            "INTEGER, \"keptRound\" INTEGER, \"keptRounds\" INTEGER)")
                             .arg(table),
                         {}, error) &&
                    exec(QStringLiteral("PRAGMA user_version = %1").arg(TimerStore::version), {},
@@ -228,7 +231,10 @@ bool TimerStore::upgrade(const Layout& layout, StoreError* error) {
                    << QStringLiteral(
                           "ALTER TABLE %1 ADD COLUMN \"rounds\" INTEGER NOT NULL DEFAULT 0")
                           .arg(table)
-                   << QStringLiteral("ALTER TABLE %1 ADD COLUMN \"nextTimer\" INTEGER").arg(table);
+                   << QStringLiteral("ALTER TABLE %1 ADD COLUMN \"nextTimer\" INTEGER").arg(table)
+                   << QStringLiteral("ALTER TABLE %1 ADD COLUMN \"keptHead\" INTEGER").arg(table)
+                   << QStringLiteral("ALTER TABLE %1 ADD COLUMN \"keptRound\" INTEGER").arg(table)
+                   << QStringLiteral("ALTER TABLE %1 ADD COLUMN \"keptRounds\" INTEGER").arg(table);
     statements << QStringLiteral("PRAGMA user_version = %1").arg(TimerStore::version);
     return transaction(
         [&] {

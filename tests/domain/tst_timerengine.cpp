@@ -6,6 +6,7 @@
 
 #include "domain/AlarmRing.h"
 #include "domain/Badge.h"
+#include "domain/ListLoading.h"
 #include "domain/RunningTimers.h"
 #include "domain/TimerLookup.h"
 #include "domain/TimerRestore.h"
@@ -368,6 +369,26 @@ private slots:
         QCOMPARE(QStringList({state(Tea - 1), state(Egg - 1)}),  // Pasta's row is gone
                  QStringList({"-", QString::number(maxTimerDuration)}));
         QCOMPARE(notices.size(), 0);
+    }
+    // Tea starts Egg and Egg starts Tea, three rounds: a quit in the middle loses no round.
+    void aRoutineGoesOnAcrossARestart() {
+        store->byDesc("Tea").then = store->byDesc("Egg").then = WhenFinished::Start;
+        store->byDesc("Tea").next = store->byDesc("Egg").id;
+        store->byDesc("Egg").next = store->byDesc("Tea").id;
+        store->byDesc("Tea").rounds = 3;
+        QVERIFY(populateArray(list, *store, sortDuration));
+        startKeeping();
+        click(Tea);
+        seconds(180 + 300 + 180 + 100);  // Egg of the second round, 200 s left
+        quit();
+        QVERIFY(kept("Egg").keptRoutine == (KeptRoutine{kept("Tea").id, 2, 3}));
+        startAgain(20);
+        const Alert* egg = engine->alertsArray().find(id(Egg));
+        QVERIFY(egg && egg->routineHead == id(Tea) && left(Egg) == 180);
+        QCOMPARE(roundText(egg->round, egg->rounds), QString("2 of 3"));
+        seconds(180 + 180 + 300);  // the third round ends the routine
+        QVERIFY(engine->alertsArray().isEmpty() && notices.size() == 3);
+        QVERIFY(!kept("Egg").keptRoutine && !kept("Egg").dueAt);
     }
 };
 

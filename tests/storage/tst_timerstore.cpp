@@ -109,6 +109,7 @@ private slots:
             "UPDATE Timers SET snooze = 90, duration = NULL WHERE desc = 'a';"
             "UPDATE Timers SET snooze = 86400, duration = 1.5 WHERE desc = 'b'");
         made[0].dueAt = 1234;
+        made[0].keptRoutine = KeptRoutine{made[1].id, 2, 4};
         made[1].pausedLeft = 56;
         Timer gone = made[1];
         gone.id = 999;  // not stored: skipped
@@ -118,6 +119,8 @@ private slots:
                      "ifnull(dueAt, 'NULL') || '/' || ifnull(pausedLeft, 'NULL') FROM "
                      "Timers ORDER BY id"),
                  QStringList({"90/NULL/1234/NULL", "86400/1.5/NULL/56"}));
+        const QList<Timer> read = store_->timers(&error).value();
+        QVERIFY(read[0].keptRoutine == made[0].keptRoutine && !read[1].keptRoutine);
     }
     void refusesWhatIsNotItsStoreAndLeavesItAlone() {
         const QList<std::pair<QByteArray, QString>> cases{

@@ -78,9 +78,11 @@ bool MemoryRepository::update(const Timer& timer, StoreError* error) {
         // The run state is the keeper's to write, not the editor's.
         const auto dueAt = k.dueAt;
         const auto pausedLeft = k.pausedLeft;
+        const auto keptRoutine = k.keptRoutine;
         k = timer;
         k.dueAt = dueAt;
         k.pausedLeft = pausedLeft;
+        k.keptRoutine = keptRoutine;
         return true;
     }
     if (error) error->description = QStringLiteral("no such timer");
@@ -116,6 +118,7 @@ bool MemoryRepository::keepRunStates(const QList<Timer>& timers, StoreError* err
             if (k.id == timer.id) {
                 k.dueAt = timer.dueAt;
                 k.pausedLeft = timer.pausedLeft;
+                k.keptRoutine = timer.keptRoutine;
             }
     return true;
 }
