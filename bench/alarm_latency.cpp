@@ -10,7 +10,9 @@
 // bench/alarm_latency.sh.
 //
 //   QT_QPA_PLATFORM=offscreen dunok_alarm_latency [FINISHES [SOUND]]   (1, the default sound)
-//       one line per finish and path: "cold sound MS", "cold notify MS", "warm sound MS"...
+//       one line per finish and path: "cold sound MS", "cold notify MS", "warm sound MS"...,
+//       and "cold|warm steps TICK POSTED PLAY PLAYED": when, in ms from due, the finish's tick
+//       ran, the Notify was handed to Qt, and the alarm's play() began and returned
 //   dunok_alarm_latency busfloor RUNS
 //       "floor MS" per Notify sent straight from this process: what the bus and the service's
 //       own reading add to every notify figure
@@ -163,6 +165,30 @@ int busFloor(int runs) {
     return status;
 }
 
+// The shared player, with the moments each play() of an alarm began and returned: where a
+// finish's time goes between the tick and the sound.
+class TimedOutput final : public AlarmOutput {
+public:
+    explicit TimedOutput(AlarmOutput& output) : output_(output) {}
+    bool play(const QString& soundName, const Settings& settings, MissingSound missing,
+              Fade fade) override {
+        playNs = systemClock().nowNs();
+        const bool played = output_.play(soundName, settings, missing, fade);
+        playedNs = systemClock().nowNs();
+        return played;
+    }
+    SoundPlay* player() const override { return output_.player(); }
+    void stop() override { output_.stop(); }
+    void prepare(const QString& soundName) override { output_.prepare(soundName); }
+    bool isPlaying() const override { return output_.isPlaying(); }
+
+    qint64 playNs = -1;
+    qint64 playedNs = -1;
+
+private:
+    AlarmOutput& output_;
+};
+
 // Prints one "cold|warm PATH MS" line, or says why it cannot.
 bool report(int run, const char* path, qint64 arrivedNs, qint64 dueNs) {
     if (arrivedNs < dueNs) {
@@ -211,7 +237,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     NotifyService service;
-    if (!startService(service)) return 2;
+    if (!startService(service)) {
+        probe.stop();
+        return 2;
+    }
 
     int status = 0;
     {
@@ -223,15 +252,20 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "dunok_alarm_latency: the service was never asked\n");
             return 2;
         }
-        SharedPlayer player;
+        SharedPlayer shared;
+        TimedOutput player(shared);
         TimerTableModel model(prefs, list);
         model.reloadData();
         TimerEngine engine(list, model, prefs, player);
         model.setRunning(&engine.alertsArray());
         qint64 dueNs = -1;
+        qint64 tickNs = -1;
+        qint64 postedNs = -1;
         QObject::connect(&engine, &TimerEngine::finishNotification, [&](const FinishNotice& n) {
+            tickNs = systemClock().nowNs();
             dueNs = engine.scheduler().currentTickDueNs();
             notifications.post({n.title, n.subtitle, n.body, n.timerId, n.snoozeLabel});
+            postedNs = systemClock().nowNs();
         });
 
         for (int run = 0; run < finishes && status == 0; ++run) {
@@ -260,6 +294,12 @@ int main(int argc, char** argv) {
             if (!report(run, "sound", probe.lastSoundNs, dueNs) ||
                 !report(run, "notify", service.lastNotifyNs, dueNs))
                 status = 1;
+            // Each step's end, from due: the finish's tick running, the Notify handed to Qt,
+            // play() called and returned.
+            std::printf("%s steps %.2f %.2f %.2f %.2f\n", run == 0 ? "cold" : "warm",
+                        double(tickNs - dueNs) / 1e6, double(postedNs - dueNs) / 1e6,
+                        double(player.playNs - dueNs) / 1e6, double(player.playedNs - dueNs) / 1e6);
+            std::fflush(stdout);
             // Silenced as soon as it is heard, as a user at the desk would.
             engine.silence();
         }

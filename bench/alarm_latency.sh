@@ -9,7 +9,10 @@
 # machine, for as long as the loaded figures are taken.
 # The sound moments come from a listener on the sink's monitor, which hears a fragment only once
 # it is complete; the notify moments are read in the service's main thread. The two floor lines
-# say how much each path adds by itself, and every figure includes it.
+# say how much each path adds by itself, and every figure includes it. The steps lines say where
+# a finish's time goes inside the program: when its tick ran, the Notify was handed to Qt's
+# D-Bus, and the alarm's play() began and returned; what comes after play() is the sound server
+# and the sound itself (a silent start counts, as it is not heard either).
 # Usage: bench/alarm_latency.sh BUILD_DIR [RUNS] [idle|loaded|both]   (default 10, both)
 set -euo pipefail
 build=${1:?usage: alarm_latency.sh BUILD_DIR [RUNS] [idle|loaded|both]}
@@ -92,6 +95,9 @@ measure() { # idle|loaded
     read -r _ n median min max < <("$build/bench/dunok_sound_probe" floor "$runs")
     printf '  %-12s median %6.1f ms  min %6.1f  max %6.1f  over %d clicks (what the listening adds)\n' \
         "sound floor" "$median" "$min" "$max" "$n"
+    read -r _ n median min max < <("$build/bench/dunok_sound_probe" newstream "$runs" 2000)
+    printf '  %-12s median %6.1f ms  min %6.1f  max %6.1f  (a click on a new stream, 2 s written at once)\n' \
+        "new stream" "$median" "$min" "$max"
     "$bench" busfloor "$runs" | awk '$1 == "floor" { print $2 }' > "$work/bus-floor"
     read -r median min max < <(stats < "$work/bus-floor")
     printf '  %-12s median %6.1f ms  min %6.1f  max %6.1f  (a Notify sent straight: the bus and the reading)\n' \
@@ -108,6 +114,18 @@ measure() { # idle|loaded
         awk -v p=$path '$2 == p { print $3 }' "$work/warm" > "$work/warm-$path"
         show "cold $path" "$target" "$work/cold-$path"
         show "warm $path" "$target" "$work/warm-$path"
+    done
+    # Where the time goes: the median moment each step of a finish ended, in ms from due.
+    local kind medians
+    for kind in cold warm; do
+        awk -v k=$kind '$1 == k && $2 == "steps"' "$work/$kind" > "$work/$kind-steps"
+        [[ -s $work/$kind-steps ]] || continue
+        medians=()
+        for i in 3 4 5 6; do
+            medians+=("$(cut -d' ' -f$i "$work/$kind-steps" | stats | cut -d' ' -f1)")
+        done
+        printf '  %-12s tick ran %5.1f  Notify handed to Qt %5.1f  play() began %5.1f, returned %5.1f (medians)\n' \
+            "$kind steps" "${medians[@]}"
     done
 }
 echo "alarm latency: finish due -> first non-zero sample on the null sink's monitor (sound),"
