@@ -10,11 +10,16 @@
 # per thread, so that what Qt keeps running (the X event reader, the D-Bus connection, the sound
 # server's connection) shows apart from the main thread.
 #
-#   bench/wakeups.sh BUILD_DIR [SECONDS]   (default 30)
+# What Dunok sends on the session bus meanwhile is counted too: each message is a wake-up of its
+# D-Bus thread. The timer runs TIMER seconds, so that its tray pie (48 steps a run) changes every
+# TIMER/48 seconds while it is counted.
+#
+#   bench/wakeups.sh BUILD_DIR [SECONDS [TIMER]]   (default 30 and 600)
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../tests/scripts/lib.sh" # and the desktop's parts
 build=${1:?usage: wakeups.sh BUILD_DIR [SECONDS]}
 seconds=${2:-30}
+timer=${3:-600}
 dunok=$(readlink -f "$build/bin/dunok")
 [[ -x $dunok ]] || { echo "missing $dunok (build the dunok target)" >&2; exit 1; }
 settle=3 # seconds after each change before the count starts
@@ -33,9 +38,22 @@ threads() {
 # The process's utime + stime in clock ticks: it keeps the time of threads that have ended too.
 process_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
+# Dunok's unique names on the session bus.
+bus_names() {
+    local name
+    for name in $(dbus-send --session --print-reply --dest=org.freedesktop.DBus \
+        /org/freedesktop/DBus org.freedesktop.DBus.ListNames | grep -o '":[0-9.]*"' | tr -d '"'); do
+        [[ $(bus_owner_pid "$name") == "$app" ]] && echo "$name"
+    done
+}
+
 measure() { # LABEL
-    local t0 t1 ticks0 ticks1
+    local t0 t1 ticks0 ticks1 monitor
     sleep "$settle"
+    bus_names > "$work/names"
+    dbus-monitor --session --profile > "$work/bus.log" 2> /dev/null &
+    monitor=$!
+    sleep 0.5
     ticks0=$(process_ticks "$app")
     threads "$app" > "$work/before.threads"
     t0=$(date +%s%N)
@@ -43,6 +61,7 @@ measure() { # LABEL
     t1=$(date +%s%N)
     ticks1=$(process_ticks "$app")
     threads "$app" > "$work/after.threads"
+    kill "$monitor" && wait "$monitor" 2> /dev/null || true
     awk -v label="$1" -v wall="$(((t1 - t0) / 1000))" -v ticks="$((ticks1 - ticks0))" \
         -v hz="$(getconf CLK_TCK)" '
         FNR == NR { vol[$1] = $2; invol[$1] = $3; cpu[$1] = $4; next }
@@ -58,11 +77,16 @@ measure() { # LABEL
                    total / (wall / 1e6), 100 * ticks / hz / (wall / 1e6), wall / 1e6
             for (k = 1; k <= n; k++) print line[k]
         }' "$work/before.threads" "$work/after.threads"
+    # --profile: type, time, serial, sender, destination, path, interface, member.
+    awk -v wall="$(((t1 - t0) / 1000))" 'FNR == NR { ours[$1] = 1; next }
+        ($4 in ours) { n[$1 " " $7 "." $8]++ }
+        END { for (k in n) printf "    bus: %-60s %6.2f/s\n", k, n[k] / (wall / 1e6) }' \
+        "$work/names" "$work/bus.log" | sort
 }
 
 open_desktop sound wm tray
 write_prefs prefsSendNotification=false prefsBringToFront=false
-make_store "INSERT INTO Timers (desc, duration, sound) VALUES ('Stew', 3600, 'Chimes')"
+make_store "INSERT INTO Timers (desc, duration, sound) VALUES ('Stew', $timer, 'Chimes')"
 launch
 wait_until 30 have_tray_icon || fail "no icon appeared in the tray"
 wmctrl -c Dunok
