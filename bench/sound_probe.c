@@ -5,6 +5,8 @@
 //
 //   dunok_sound_probe record        "ready", then "sound NS" and "quiet NS", one a line
 //   dunok_sound_probe floor RUNS    the same path timed for a click played straight to the sink
+//   dunok_sound_probe newstream RUNS MS   the same for a click at the start of a new stream
+//                                   with a buffer of MS written full, as an alarm starts
 //
 // A fragment arrives some time after its first sample was played, so every moment is late by up
 // to a fragment plus the server's own scheduling; "floor" measures that, for a sound whose
@@ -157,10 +159,58 @@ static int measureFloor(int runs) {
     return 0;
 }
 
+// As the alarm starts: a new stream for each click, asking for a buffer of bufferMs and
+// written full at once, the click at its start. Timed from the write, so that what remains
+// over the floor is what the server takes to start a new stream with a buffer that large.
+static int measureNewStreams(int runs, int bufferMs) {
+    const size_t bytes = (size_t)bufferMs * kRate / 1000 * kChannels * 2;
+    const pa_buffer_attr attr = {
+        .maxlength = (uint32_t)-1,
+        .tlength = (uint32_t)bytes,
+        .prebuf = (uint32_t)-1,
+        .minreq = (uint32_t)-1,
+        .fragsize = (uint32_t)-1,
+    };
+    int16_t* buffer = calloc(bytes / 2, sizeof *buffer);
+    for (size_t i = 0; i < (size_t)kRate / 100 * kChannels && i < bytes / 2; ++i)
+        buffer[i] = (i / 48) % 2 ? 8000 : -8000;
+    double* ms = calloc((size_t)runs, sizeof *ms);
+    int measured = 0;
+    for (int run = 0; run < runs; ++run) {
+        while (!atomic_load(&quietNow)) sleepNs(5000000);
+        sleepNs(200000000);
+        int error = 0;
+        pa_simple* player = pa_simple_new(NULL, "dunok sound probe", PA_STREAM_PLAYBACK, NULL,
+                                          "new stream", &kSpec, NULL, &attr, &error);
+        if (!player) {
+            fprintf(stderr, "dunok_sound_probe: cannot play: %s\n", pa_strerror(error));
+            return 2;
+        }
+        const int before = atomic_load(&soundCount);
+        const int64_t t0 = nowNs();
+        if (pa_simple_write(player, buffer, bytes, &error) < 0) {
+            fprintf(stderr, "dunok_sound_probe: playing failed: %s\n", pa_strerror(error));
+            return 2;
+        }
+        const int64_t deadline = t0 + 5000000000;
+        while (atomic_load(&soundCount) == before && nowNs() < deadline) sleepNs(200000);
+        if (atomic_load(&soundCount) > before)
+            ms[measured++] = (double)(atomic_load(&lastSoundNs) - t0) / 1e6;
+        pa_simple_free(player);
+    }
+    if (measured == 0) return 1;
+    qsort(ms, (size_t)measured, sizeof *ms, compareDoubles);
+    printf("newstream %d %.1f %.1f %.1f\n", measured, ms[measured / 2], ms[0], ms[measured - 1]);
+    free(ms);
+    free(buffer);
+    return 0;
+}
+
 int main(int argc, char** argv) {
-    const int floorMode = argc == 3 && strcmp(argv[1], "floor") == 0;
+    const int newStreamMode = argc == 4 && strcmp(argv[1], "newstream") == 0;
+    const int floorMode = (argc == 3 && strcmp(argv[1], "floor") == 0) || newStreamMode;
     if (!floorMode && !(argc == 2 && strcmp(argv[1], "record") == 0)) {
-        fprintf(stderr, "usage: dunok_sound_probe record | floor RUNS\n");
+        fprintf(stderr, "usage: dunok_sound_probe record | floor RUNS | newstream RUNS MS\n");
         return 2;
     }
     pa_simple* recorder = openRecorder();
@@ -174,7 +224,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     const int runs = atoi(argv[2]);
-    const int status = measureFloor(runs > 0 ? runs : 1);
+    const int status = newStreamMode ? measureNewStreams(runs > 0 ? runs : 1, atoi(argv[3]))
+                                     : measureFloor(runs > 0 ? runs : 1);
     atomic_store(&stopListening, 1);
     pthread_join(thread, NULL);
     pa_simple_free(recorder);
