@@ -13,13 +13,15 @@ void LauncherEntry::showCount(int count) {
 }
 
 void LauncherEntry::showNextFinish(const std::optional<NextFinish>& next) {
-    const int permille = next ? int(next->progress() * 1000.0) : -1;
-    if (permille == shownPermille_) return;
-    shownPermille_ = permille;
-    if (permille < 0)
+    // Whole percents: a bar a dock draws shows no finer step, and each
+    // update wakes every listener on the bus.
+    const int percent = next ? int(next->progress() * 100.0) : -1;
+    if (percent == shownPercent_) return;
+    shownPercent_ = percent;
+    if (percent < 0)
         sendUpdate({{QStringLiteral("progress-visible"), false}});
     else
-        sendUpdate({{QStringLiteral("progress"), permille / 1000.0},
+        sendUpdate({{QStringLiteral("progress"), percent / 100.0},
                     {QStringLiteral("progress-visible"), true}});
 }
 

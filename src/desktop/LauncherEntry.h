@@ -26,7 +26,7 @@ public:
     bool sendUpdate(const QVariantMap& properties);
 
 private:
-    int shownPermille_ = -1;  // -1: no progress shown
+    int shownPercent_ = -1;  // -1: no progress shown
 };
 
 }  // namespace dunok

@@ -327,6 +327,11 @@ void TimerEngine::finish(int i, const QDateTime& whileClosedAt, const QString& t
     const bool haveRecord = listed != nullptr;
     const Timer timer = haveRecord ? *listed : Timer();
 
+    // The sound first: nothing else a finish does may keep the alarm
+    // waiting. A newer finish replaces the alarm that rang before.
+    silenceAll();
+    if (haveRecord) ring_->ring(alertsArray_.at(i).id, timer.sound);
+
     emit timerFinished(alertsArray_.at(i).id);
     if (settings().bringToFront) emit bringToFrontRequested();
     // The finish notification takes the heads-up's place; without one, the
@@ -347,9 +352,6 @@ void TimerEngine::finish(int i, const QDateTime& whileClosedAt, const QString& t
                                  timer.snoozeOn ? snoozeLabel(timer.snooze) : QString()});
     }
     // The caller refreshes the toolbar once the finished entry is settled.
-    // A newer finish replaces the alarm that rang before.
-    silenceAll();
-    if (haveRecord) ring_->ring(alertsArray_.at(i).id, timer.sound);
     prepareNextAlarm();
     if (settings().quietWithMouse) startMouseWatch();
 

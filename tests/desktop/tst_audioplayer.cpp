@@ -88,6 +88,10 @@ private slots:
         qint16 out[2];
         audio::encode(in, 2, 0.5, audio::SampleFormat::Int16, reinterpret_cast<char*>(out));
         QVERIFY(out[0] == 14745 && out[1] == 24575);
+        // The quiet a sound begins with is not waited through, in whole frames of two channels.
+        QCOMPARE(audio::leadingSilence({0, 0.00001f, 0, 0.2f, 0.5f, 0.5f}, 2), 2u);
+        QCOMPARE(audio::leadingSilence({0, 0, 0, 0, 0.3f, 0.3f}, 2), 4u);
+        QCOMPARE(audio::leadingSilence({0, 0}, 2), 0u);  // all silence plays as it is
         // A fade's share of the volume, taken where it stands before the next play.
         auto fading = AudioPlayer::create(tone_, nullptr);
         QCOMPARE(fading->fadeGain(), 1.0);

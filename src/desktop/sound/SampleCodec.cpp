@@ -83,4 +83,13 @@ void encode(const float* in, std::size_t count, double volume, SampleFormat form
     }
 }
 
+std::size_t leadingSilence(const std::vector<float>& samples, int channels) {
+    constexpr float silent = 1e-4f;
+    const std::size_t frame = channels > 0 ? std::size_t(channels) : 1;
+    std::size_t i = 0;
+    while (i < samples.size() && std::fabs(samples[i]) < silent) ++i;
+    if (i == samples.size()) return 0;
+    return i / frame * frame;
+}
+
 }  // namespace dunok::audio

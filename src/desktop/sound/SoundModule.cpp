@@ -313,6 +313,8 @@ public:
         for (float& s : read)
             if (!std::isfinite(s)) s = 0;
 
+        read.erase(read.begin(),
+                   read.begin() + std::ptrdiff_t(audio::leadingSilence(read, sfInfo.channels)));
         *samples = std::move(read);
         *rate = sfInfo.samplerate;
         *channels = sfInfo.channels;
