@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# A routine on the real program and a real notification daemon: Work starts Break, Break starts
+# Work, four rounds from Work, at lengths of seconds. Every finish is told, each but the last
+# saying what starts, and then nothing runs.
+source "$(dirname "$0")/lib.sh"
+open_desktop sound notices
+export QT_QPA_PLATFORM=offscreen
+write_prefs prefsSendNotification=true prefsQuietWithMouse=false prefsBringToFront=false
+make_store "INSERT INTO Timers (desc, duration, sound) VALUES ('Work', 2, 'Chimes'),
+        ('Break', 1, 'Chimes');
+    UPDATE Timers SET whenFinished = 2, rounds = 4,
+        nextTimer = (SELECT id FROM Timers WHERE desc = 'Break') WHERE desc = 'Work';
+    UPDATE Timers SET whenFinished = 2,
+        nextTimer = (SELECT id FROM Timers WHERE desc = 'Work') WHERE desc = 'Break'"
+start notify dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications',member='Notify'"
+start dunok "$dunok" && app=$pid
+wait_until 30 bus_has_owner org.dunok.Dunok || fail "Dunok did not answer on the bus"
+"$dunok" --start Work >/dev/null || fail "Work did not start"
+wait_until 10 eval 'row Break | grep -qP "\trunning\t"' || fail "Work's finish started no Break"
+running() { "$dunok" --list | grep -qP '\t(running|paused)\t'; }
+wait_until 60 eval '! running' || fail "the routine did not end: $("$dunok" --list)"
+notified() { grep -c 'member=Notify' "$work/notify.log"; }
+wait_until 10 eval '[[ $(notified) -ge 8 ]]' || fail "$(notified) finishes were told, not 8"
+quit_dunok # nothing more can be told after this
+[[ $(notified) -eq 8 ]] || fail "$(notified) finishes were told, not 8"
+[[ $(grep -c 'Break starts, 0:01' "$work/notify.log") -eq 4 &&
+    $(grep -c 'Work starts, 0:02' "$work/notify.log") -eq 3 ]] ||
+    fail "the finishes said: $(grep -o '[A-Za-z]* starts, [0-9:]*' "$work/notify.log" | tr '\n' ' ')"
+# For the record, not checked: when each finish reached the bus, from the first.
+echo "finishes told at: $(grep 'member=Notify' "$work/notify.log" | grep -o 'time=[0-9.]*' |
+    awk -F= 'NR == 1 { t = $2 } { printf "%.3f ", $2 - t }') s"
