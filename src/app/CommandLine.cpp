@@ -204,7 +204,7 @@ ControlClient::Reply listRemote(const ControlClient& client, QList<TimerStatus>*
     QList<RemoteTimer> remote;
     const ControlClient::Reply reply = client.list(&remote);
     for (const RemoteTimer& timer : std::as_const(remote))
-        *timers << TimerStatus{timer.description, timer.state, timer.secondsLeft};
+        *timers << TimerStatus{timer.description, timer.state, timer.secondsLeft, timer.round};
     return reply;
 }
 

@@ -156,8 +156,12 @@ QList<RemoteTimer> TimerCommands::list() const {
     QList<RemoteTimer> timers;
     for (const TimerStatus& status : timerStatuses(
              list_, [this](const QString& id) { return engine_.stateOf(id); },
-             [this](const QString& id) { return engine_.secondsLeft(id); }))
-        timers << RemoteTimer{status.description, status.state, status.secondsLeft};
+             [this](const QString& id) { return engine_.secondsLeft(id); },
+             [this](const QString& id) {
+                 const Alert* alert = engine_.alertsArray().find(id);
+                 return alert ? routineRound(alert->round, alert->rounds) : QString();
+             }))
+        timers << RemoteTimer{status.description, status.state, status.secondsLeft, status.round};
     return timers;
 }
 

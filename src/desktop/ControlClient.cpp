@@ -62,22 +62,23 @@ ControlClient::Reply ControlClient::call(const QString& method,
 }
 
 ControlClient::Reply ControlClient::list(QList<RemoteTimer>* timers) const {
-    qDBusRegisterMetaType<RemoteTimer>();
-    qDBusRegisterMetaType<QList<RemoteTimer>>();
+    qDBusRegisterMetaType<RemoteListedTimer>();
+    qDBusRegisterMetaType<QList<RemoteListedTimer>>();
     QDBusMessage message =
         QDBusMessage::createMethodCall(SingleInstance::serviceName, SingleInstance::objectPath,
-                                       SingleInstance::serviceName, QStringLiteral("List"));
+                                       SingleInstance::serviceName, QStringLiteral("Listing"));
     const QDBusMessage answer =
         QDBusConnection::sessionBus().call(message, QDBus::Block, callTimeoutMs);
     Reply reply = replyOf(answer);
     if (reply.ok) {
-        const QDBusReply<QList<RemoteTimer>> typed(answer);
+        const QDBusReply<QList<RemoteListedTimer>> typed(answer);
         if (!typed.isValid()) {
             reply.ok = false;
             reply.error = RemoteError::Failed;
             reply.message = typed.error().message();
         }
-        *timers = typed.value();
+        timers->clear();
+        for (const RemoteListedTimer& timer : typed.value()) *timers << timer;
     }
     return reply;
 }

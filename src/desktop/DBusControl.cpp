@@ -40,6 +40,8 @@ RemoteError DBusControl::errorOf(const QString& dbusErrorName) {
 DBusControl::DBusControl(QObject* parent) : QObject(parent) {
     qDBusRegisterMetaType<RemoteTimer>();
     qDBusRegisterMetaType<QList<RemoteTimer>>();
+    qDBusRegisterMetaType<RemoteListedTimer>();
+    qDBusRegisterMetaType<QList<RemoteListedTimer>>();
 }
 
 void DBusControl::sendSignal(const QString& name, const QVariant& argument) {
@@ -118,6 +120,13 @@ QList<RemoteTimer> DBusControl::List() {
     return ready() ? commands_->list() : QList<RemoteTimer>();
 }
 
+QList<RemoteListedTimer> DBusControl::Listing() {
+    QList<RemoteListedTimer> listed;
+    if (ready())
+        for (const RemoteTimer& timer : commands_->list()) listed << RemoteListedTimer{timer};
+    return listed;
+}
+
 void DBusControl::Show() {
     if (ready()) commands_->show();
 }
@@ -140,6 +149,20 @@ QDBusArgument& operator<<(QDBusArgument& argument, const RemoteTimer& timer) {
 const QDBusArgument& operator>>(const QDBusArgument& argument, RemoteTimer& timer) {
     argument.beginStructure();
     argument >> timer.description >> timer.state >> timer.secondsLeft;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const RemoteListedTimer& timer) {
+    argument.beginStructure();
+    argument << timer.description << timer.state << timer.secondsLeft << timer.round;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, RemoteListedTimer& timer) {
+    argument.beginStructure();
+    argument >> timer.description >> timer.state >> timer.secondsLeft >> timer.round;
     argument.endStructure();
     return argument;
 }

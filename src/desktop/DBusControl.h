@@ -17,7 +17,12 @@ struct RemoteTimer {
     QString description;
     QString state;
     qint64 secondsLeft = 0;
+    // Where it stands in a routine ("2/4", "3" until stopped), empty when it
+    // runs in none. Sent only by Listing(), as the struct (ssxs).
+    QString round = {};
 };
+// The same timer as Listing() reports it.
+struct RemoteListedTimer : RemoteTimer {};
 
 // How a command ended; each failure is a D-Bus error of its own name.
 enum class RemoteError {
@@ -77,6 +82,7 @@ class DBusControl : public QObject, protected QDBusContext {
                 "<method name=\"StopAll\"/>"
                 "<method name=\"Silence\"/>"
                 "<method name=\"List\"><arg type=\"a(ssx)\" direction=\"out\"/></method>"
+                "<method name=\"Listing\"><arg type=\"a(ssxs)\" direction=\"out\"/></method>"
                 "<method name=\"Show\"/>"
                 "<method name=\"NewTimer\"/>"
                 "<method name=\"Reopen\"/>"
@@ -115,6 +121,8 @@ public slots:
     Q_SCRIPTABLE void StopAll();
     Q_SCRIPTABLE void Silence();
     Q_SCRIPTABLE QList<dunok::RemoteTimer> List();
+    // List() with each timer's round in a routine.
+    Q_SCRIPTABLE QList<dunok::RemoteListedTimer> Listing();
     Q_SCRIPTABLE void Show();
     Q_SCRIPTABLE void NewTimer();
     // A second launch asks the running Dunok to bring its window back.
@@ -136,7 +144,10 @@ private:
 
 QDBusArgument& operator<<(QDBusArgument& argument, const RemoteTimer& timer);
 const QDBusArgument& operator>>(const QDBusArgument& argument, RemoteTimer& timer);
+QDBusArgument& operator<<(QDBusArgument& argument, const RemoteListedTimer& timer);
+const QDBusArgument& operator>>(const QDBusArgument& argument, RemoteListedTimer& timer);
 
 }  // namespace dunok
 
 Q_DECLARE_METATYPE(dunok::RemoteTimer)
+Q_DECLARE_METATYPE(dunok::RemoteListedTimer)

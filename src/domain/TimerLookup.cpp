@@ -95,11 +95,12 @@ QString missText(const TimerMatch& match, const QString& query, const QStringLis
 
 QList<TimerStatus> timerStatuses(const TimerList& list,
                                  const std::function<TimerState(const QString& id)>& stateOf,
-                                 const std::function<qint64(const QString& id)>& secondsLeft) {
+                                 const std::function<qint64(const QString& id)>& secondsLeft,
+                                 const std::function<QString(const QString& id)>& round) {
     QList<TimerStatus> statuses;
     for (const Timer& timer : list.timers()) {
         const QString id = timerId(timer);
-        statuses << TimerStatus{timer.desc, stateWord(stateOf(id)), secondsLeft(id)};
+        statuses << TimerStatus{timer.desc, stateWord(stateOf(id)), secondsLeft(id), round(id)};
     }
     return statuses;
 }
@@ -110,6 +111,11 @@ QString clockText(qint64 seconds) {
     const QString tail = QStringLiteral("%1").arg(s, 2, 10, QLatin1Char('0'));
     if (h == 0) return QStringLiteral("%1:%2").arg(m).arg(tail);
     return QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, QLatin1Char('0')).arg(tail);
+}
+
+QString routineRound(int round, int rounds) {
+    if (round < 1) return QString();
+    return rounds > 0 ? QStringLiteral("%1/%2").arg(round).arg(rounds) : QString::number(round);
 }
 
 QString roundText(int round, int rounds) {
@@ -129,9 +135,11 @@ QString listingLine(const TimerStatus& status) {
         if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
             c = QLatin1Char(' ');
     // A finished timer that counts up has the seconds since its finish, negative.
-    return description + QLatin1Char('\t') + status.state + QLatin1Char('\t') +
-           (status.secondsLeft < 0 ? countUpText(-status.secondsLeft)
-                                   : clockText(status.secondsLeft));
+    QString line =
+        description + QLatin1Char('\t') + status.state + QLatin1Char('\t') +
+        (status.secondsLeft < 0 ? countUpText(-status.secondsLeft) : clockText(status.secondsLeft));
+    if (!status.round.isEmpty()) line += QStringLiteral("\tround ") + status.round;
+    return line;
 }
 
 }  // namespace dunok

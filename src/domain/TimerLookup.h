@@ -47,24 +47,32 @@ struct TimerStatus {
     QString description;
     QString state;  // stateWord()
     qint64 secondsLeft = 0;
+    QString round = {};  // routineRound()
 };
 
 class TimerList;
 
 // Every timer of the list in list order, each in the state stateOf gives,
 // with the seconds secondsLeft gives.
-QList<TimerStatus> timerStatuses(const TimerList& list,
-                                 const std::function<TimerState(const QString& id)>& stateOf,
-                                 const std::function<qint64(const QString& id)>& secondsLeft);
+QList<TimerStatus> timerStatuses(
+    const TimerList& list, const std::function<TimerState(const QString& id)>& stateOf,
+    const std::function<qint64(const QString& id)>& secondsLeft,
+    const std::function<QString(const QString& id)>& round = [](const QString&) {
+        return QString();
+    });
 
 // "4:05", "1:04:05", "49:00:00": hours only when there are any, never days.
 QString clockText(qint64 seconds);
+// A routine's round as the listing and the bus give it, in no language: "2/4",
+// "3" until stopped, empty for no round.
+QString routineRound(int round, int rounds);
 // The round of a routine's run, as its row and the listing show it: "2 of 4",
 // "round 3" until stopped; empty for a run with no rounds to count.
 QString roundText(int round, int rounds);
 // How long ago a timer finished, as its row and the listing show it: "+2:13".
 QString countUpText(qint64 seconds);
-// One line of the listing: description, state and clockText, tab-separated;
+// One line of the listing: description, state, clockText and, in a routine,
+// "round 2/4", tab-separated;
 // tabs and line breaks in a description read as blanks.
 QString listingLine(const TimerStatus& status);
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A routine on the real program and a real notification daemon: Work starts Break, Break starts
-# Work, four rounds from Work, at lengths of seconds. Every finish is told, each but the last
-# saying what starts, and then nothing runs.
+# Work, four rounds from Work, at lengths of seconds. The listing shows the round; every finish
+# is told, each but the last saying what starts, and then nothing runs.
 source "$(dirname "$0")/lib.sh"
 open_desktop sound notices
 export QT_QPA_PLATFORM=offscreen
@@ -16,7 +16,9 @@ start notify dbus-monitor --session "type='method_call',interface='org.freedeskt
 start dunok "$dunok" && app=$pid
 wait_until 30 bus_has_owner org.dunok.Dunok || fail "Dunok did not answer on the bus"
 "$dunok" --start Work >/dev/null || fail "Work did not start"
-wait_until 10 eval 'row Break | grep -qP "\trunning\t"' || fail "Work's finish started no Break"
+row Work | grep -qP '^Work\trunning\t0:0[12]\tround 1/4$' || fail "Work lists as $(row Work)"
+wait_until 10 eval 'row Break | grep -qP "\trunning\t0:0[01]\tround [1-4]/4$"' ||
+    fail "Work's finish started no Break: $("$dunok" --list)"
 running() { "$dunok" --list | grep -qP '\t(running|paused)\t'; }
 wait_until 60 eval '! running' || fail "the routine did not end: $("$dunok" --list)"
 notified() { grep -c 'member=Notify' "$work/notify.log"; }
