@@ -22,13 +22,17 @@ struct Listed {
 
 TimerStatus statusOf(const Timer& timer, bool kept, qint64 nowMs) {
     const KeptTimer state = kept ? keptTimerAt(timer.dueAt, timer.pausedLeft, nowMs) : KeptTimer();
+    // A kept run goes on in its routine's round at the next start.
+    const QString round = timer.keptRoutine
+                              ? routineRound(timer.keptRoutine->round, timer.keptRoutine->rounds)
+                              : QString();
     switch (state.state) {
         case KeptTimer::State::None:
             break;
         case KeptTimer::State::Running:
-            return {timer.desc, stateWord(TimerState::Running), state.secondsLeft};
+            return {timer.desc, stateWord(TimerState::Running), state.secondsLeft, round};
         case KeptTimer::State::Paused:
-            return {timer.desc, stateWord(TimerState::Paused), state.secondsLeft};
+            return {timer.desc, stateWord(TimerState::Paused), state.secondsLeft, round};
         case KeptTimer::State::Finished:
             return {timer.desc, stateWord(TimerState::Finished), 0};
     }

@@ -5,14 +5,15 @@ source "$(dirname "$0")/lib.sh"
 open_desktop sound notices
 export QT_QPA_PLATFORM=offscreen
 write_prefs prefsKeepTimers=true prefsSendNotification=true prefsQuietWithMouse=false
-make_store "INSERT INTO Timers (desc, duration, sound) VALUES ('Tea', 600, 'Chimes'),
-    ('Egg', 900, 'Chimes'), ('Pasta', 1200, 'Chimes')"
+# Tea starts itself again, three times in all: its round is kept too.
+make_store "INSERT INTO Timers (desc, duration, sound, whenFinished, rounds) VALUES
+    ('Tea', 600, 'Chimes', 1, 3), ('Egg', 900, 'Chimes', 0, 0), ('Pasta', 1200, 'Chimes', 0, 0)"
 start_dunok() {
     start dunok "$dunok" && app=$pid
     wait_until 30 bus_has_owner org.dunok.Dunok || fail "Dunok did not answer on the bus"
 }
 kept_as_left() {
-    row Tea | grep -qP '^Tea\trunning\t(9|10):[0-5][0-9]$' &&
+    row Tea | grep -qP '^Tea\trunning\t(9|10):[0-5][0-9]\tround 1/3$' &&
         row Egg | grep -qP '^Egg\tpaused\t1[45]:[0-5][0-9]$' || fail "$1: $("$dunok" --list)"
 }
 start_dunok
