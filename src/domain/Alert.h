@@ -23,6 +23,8 @@ struct Alert {
     // Seconds the whole run lasts, time added included: what its progress is
     // measured against. 0 until a run starts.
     qint64 runLength = 0;
+    // The seconds left at which the run gives its heads-up; 0 for none.
+    qint64 warnAt = 0;
     // The routine this run belongs to: the timer whose start began it, the
     // round (from 1), and how many rounds it runs (0: until stopped). No
     // head: a run of its own.

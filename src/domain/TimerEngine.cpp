@@ -110,6 +110,7 @@ int TimerEngine::startAt(int row, qint64 seconds, RunKind kind, qint64 startNs) 
     alert.id = timerId(timer);
     alert.value = seconds;
     alert.runLength = kind == RunKind::Extra ? seconds : std::max(timer.duration, seconds);
+    alert.warnAt = timer.warnBefore * 60;
     if (kind == RunKind::Own && timer.then != WhenFinished::Stop) {
         alert.routineHead = alert.id;
         // Rounds are counted where the routine comes back to where it began.
@@ -264,7 +265,8 @@ int TimerEngine::tickAt(const QString& id, int hint) {
         warnIfDue(alertsArray_.at(i));
         const bool finished = alertsArray_.at(i).value < 1;
         std::optional<NextRun> next;
-        const qint64 dueNs = scheduler_->currentTickDueNs();
+        // When the finish was due, where the next run of a routine counts from.
+        const qint64 dueNs = finished ? scheduler_->currentTickDueNs() : -1;
         if (finished) {
             QString blocked;
             next = nextInRoutine(alertsArray_.at(i), &blocked);
@@ -292,9 +294,9 @@ void TimerEngine::warnIfDue(const Alert& alert) {
     // Only when the countdown passes the mark: a run that starts at or under
     // it (a short timer, a snooze, a restore late in the run) and a resume
     // after it never warn.
+    if (alert.warnAt < 1 || alert.value != alert.warnAt || !settings().sendNotification) return;
     const Timer* timer = list_.find(alert.id);
-    if (!timer || timer->warnBefore < 1 || alert.value != timer->warnBefore * 60) return;
-    if (!settings().sendNotification) return;
+    if (!timer) return;
     warned_.insert(alert.id);
     emit headsUp(
         {alert.id,
@@ -381,7 +383,7 @@ void TimerEngine::restoreTimers(const QList<RestoredTimer>& timers) {
         }
         rows_.reloadRows({row});
         if (timer.paused) {
-            Alert& alert = alertsArray_[alertsArray_.getNumAlerts() - 1];
+            Alert& alert = alertsArray_[k];
             alert.theTimer->invalidate();
             alert.theTimer.reset();
             alert.isPaused = true;

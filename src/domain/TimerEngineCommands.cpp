@@ -68,8 +68,7 @@ TimerEngine::AddTime TimerEngine::addTime(const QString& id, qint64 seconds) {
         alert.value += seconds;
         alert.runLength += seconds;
         // "1 minute left" is no longer true; the mark warns again when passed.
-        if (const Timer* timer = list_.find(id); alert.value > timer->warnBefore * 60)
-            withdrawHeadsUp(id);
+        if (alert.value > alert.warnAt) withdrawHeadsUp(id);
         rows_.reloadRows({row});
         if (alert.isPaused) showPaused(row, alert.value);
     }
