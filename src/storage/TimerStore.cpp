@@ -195,23 +195,25 @@ bool TimerStore::write(const QString& sql, const QVariantList& binds, StoreError
 }
 
 std::optional<QList<Timer>> TimerStore::timers(StoreError* error) const {
-    // An older store opened only for reading lacks the newer columns: its
-    // order is the order the timers were made in, and it kept no runs.
-    const QString kept =
-        hasKeptRuns_ ? QStringLiteral("\"dueAt\", \"pausedLeft\"") : QStringLiteral("NULL, NULL");
-    const QString warning = hasWarning_ ? QStringLiteral("\"warnBefore\"") : QStringLiteral("0");
-    const QString routine = hasRoutine_
-                                ? QStringLiteral(
-                                      "\"whenFinished\", \"rounds\", \"nextTimer\", \"keptHead\", "
-                                      "\"keptRound\", \"keptRounds\"")
-                                : QStringLiteral("0, 0, NULL, NULL, NULL, NULL");
-    const QString order =
-        hasPosition_ ? QStringLiteral("\"position\", \"id\"") : QStringLiteral("\"id\"");
+    // Every later column but the order, in the table's order: the reading
+    // below takes them by index. An older store opened only for reading
+    // lacks some: what they would hold reads as its default, and the order is
+    // the order the timers were made in.
+    QStringList read;
+    for (const LaterColumn& column : laterColumns) {
+        const QString name = QLatin1String(column.name);
+        if (name == QLatin1String("position")) continue;
+        read << (missing_.contains(name) ? QString::fromLatin1(column.absent)
+                                         : QStringLiteral("\"%1\"").arg(name));
+    }
+    const QString order = missing_.contains(QStringLiteral("position"))
+                              ? QStringLiteral("\"id\"")
+                              : QStringLiteral("\"position\", \"id\"");
     Statement statement;
     if (!prepare(statement,
                  QStringLiteral("SELECT \"id\", \"desc\", \"duration\", \"sound\", \"snoozeOn\", "
-                                "\"snooze\", %1, %2, %3 FROM %4 ORDER BY %5")
-                     .arg(kept, warning, routine, table, order),
+                                "\"snooze\", %1 FROM %2 ORDER BY %3")
+                     .arg(read.join(QStringLiteral(", ")), table, order),
                  error))
         return std::nullopt;
     QList<Timer> timers;

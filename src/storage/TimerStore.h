@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <optional>
 
@@ -95,10 +96,8 @@ private:
     sqlite3* db_ = nullptr;
     QString path_;
     int foundVersion_ = 0;
-    bool hasPosition_ = true;  // false only for an older store opened for reading
-    bool hasKeptRuns_ = true;  // likewise
-    bool hasWarning_ = true;   // likewise
-    bool hasRoutine_ = true;   // likewise
+    // The later columns an older store opened only for reading lacks.
+    QSet<QString> missing_;
     int busyTimeoutMs_ = 5000;
     int failWrites_ = 0;
     int failAfter_ = 0;

@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <QSet>
 #include <QString>
 #include <QVariant>
 
@@ -21,12 +22,9 @@ struct TimerStore::Statement {
 
 // What readLayout() found in a file.
 struct TimerStore::Layout {
-    bool isEmpty = false;  // no tables at all: a file just made
-    int version = 0;       // the file's user_version; 0 reads as 1
-    bool hasKeptRuns = false;
-    bool hasPosition = false;
-    bool hasWarning = false;
-    bool hasRoutine = false;
+    bool isEmpty = false;   // no tables at all: a file just made
+    int version = 0;        // the file's user_version; 0 reads as 1
+    QSet<QString> columns;  // of the table of timers
 };
 
 // The write lock is taken at once (IMMEDIATE), so a busy store fails at
@@ -42,6 +40,28 @@ inline bool TimerStore::transaction(Body body, StoreError* error) {
 
 namespace storedetail {
 inline const QString table = QStringLiteral("\"Timers\"");
+// The columns every layout has, after the id.
+inline constexpr const char* firstColumns[] = {"desc", "duration", "snooze", "snoozeOn", "sound"};
+// A column a later layout added: which one, its type, and what a store of
+// an older layout, opened only for reading, reads in its place.
+struct LaterColumn {
+    const char* name;
+    int since;
+    const char* type;
+    const char* absent;
+};
+inline constexpr LaterColumn laterColumns[] = {
+    {"dueAt", 2, "INTEGER", "NULL"},
+    {"pausedLeft", 2, "INTEGER", "NULL"},
+    {"position", 3, "INTEGER NOT NULL DEFAULT 0", "0"},
+    {"warnBefore", 4, "INTEGER NOT NULL DEFAULT 0", "0"},
+    {"whenFinished", 5, "INTEGER NOT NULL DEFAULT 0", "0"},
+    {"rounds", 5, "INTEGER NOT NULL DEFAULT 0", "0"},
+    {"nextTimer", 5, "INTEGER", "NULL"},
+    {"keptHead", 5, "INTEGER", "NULL"},
+    {"keptRound", 5, "INTEGER", "NULL"},
+    {"keptRounds", 5, "INTEGER", "NULL"},
+};
 int bind(sqlite3_stmt* statement, int index, const QVariant& value);
 QString text(sqlite3_stmt* statement, int column);
 std::optional<qint64> integer(sqlite3_stmt* statement, int column);

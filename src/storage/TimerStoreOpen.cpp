@@ -147,7 +147,7 @@ bool TimerStore::readLayout(Layout* layout, StoreError* error) const {
     Statement columns;
     if (!prepare(columns, QStringLiteral("SELECT name FROM pragma_table_info('Timers')"), error))
         return false;
-    QSet<QString> present;
+    QSet<QString>& present = layout->columns;
     while ((rc = sqlite3_step(columns.handle)) == SQLITE_ROW)
         present.insert(text(columns.handle, 0));
     if (rc != SQLITE_DONE) {
@@ -157,23 +157,14 @@ bool TimerStore::readLayout(Layout* layout, StoreError* error) const {
     // What every layout has; a column a later layout added may be missing
     // from an older store, and is added by the upgrade.
     const int readsAs = std::max(layout->version, 1);
-    const QList<std::pair<QString, int>> expected{
-        {QStringLiteral("id"), 1},           {QStringLiteral("desc"), 1},
-        {QStringLiteral("duration"), 1},     {QStringLiteral("snooze"), 1},
-        {QStringLiteral("snoozeOn"), 1},     {QStringLiteral("sound"), 1},
-        {QStringLiteral("dueAt"), 2},        {QStringLiteral("pausedLeft"), 2},
-        {QStringLiteral("position"), 3},     {QStringLiteral("warnBefore"), 4},
-        {QStringLiteral("whenFinished"), 5}, {QStringLiteral("rounds"), 5},
-        {QStringLiteral("nextTimer"), 5},    {QStringLiteral("keptHead"), 5},
-        {QStringLiteral("keptRound"), 5},    {QStringLiteral("keptRounds"), 5}};
-    for (const auto& [column, since] : expected)
+    QList<std::pair<QString, int>> expected{{QStringLiteral("id"), 1}};
+    for (const char* column : firstColumns) expected.append({QLatin1String(column), 1});
+    for (const LaterColumn& column : laterColumns)
+        expected.append({QLatin1String(column.name), column.since});
+    for (const auto& [column, since] : std::as_const(expected))
         if (!present.contains(column) && since <= readsAs)
             return refuse(QCoreApplication::translate("TimerStore", "table %1 has no column %2")
                               .arg(table, QStringLiteral("\"%1\"").arg(column)));
-    layout->hasKeptRuns = present.contains(QStringLiteral("dueAt"));
-    layout->hasPosition = present.contains(QStringLiteral("position"));
-    layout->hasWarning = present.contains(QStringLiteral("warnBefore"));
-    layout->hasRoutine = present.contains(QStringLiteral("whenFinished"));
     return true;
 }
 
@@ -183,18 +174,15 @@ bool TimerStore::createTables(StoreError* error) {
             // AUTOINCREMENT never hands out an id again, even after the newest
             // timers were deleted, so an old notification can never name a
             // newer timer.
-            return exec(QStringLiteral(
-                            "CREATE TABLE %1 (\"id\" INTEGER PRIMARY KEY "
-                            "AUTOINCREMENT, \"desc\" TEXT, \"duration\" INTEGER, "
-                            "\"snooze\" INTEGER DEFAULT 0, \"snoozeOn\" INTEGER "
-                            "DEFAULT 0, \"sound\" TEXT, \"dueAt\" INTEGER, "
-                            "\"pausedLeft\" INTEGER, \"position\" INTEGER NOT NULL "
-                            "DEFAULT 0, \"warnBefore\" INTEGER NOT NULL DEFAULT 0, "
-                            "\"whenFinished\" INTEGER NOT NULL DEFAULT 0, \"rounds\" "
-                            "INTEGER NOT NULL DEFAULT 0, \"nextTimer\" INTEGER, \"keptHead\" "
-                            "INTEGER, \"keptRound\" INTEGER, \"keptRounds\" INTEGER)")
-                            .arg(table),
-                        {}, error) &&
+            QString create = QStringLiteral(
+                                 "CREATE TABLE %1 (\"id\" INTEGER PRIMARY KEY AUTOINCREMENT, "
+                                 "\"desc\" TEXT, \"duration\" INTEGER, \"snooze\" INTEGER "
+                                 "DEFAULT 0, \"snoozeOn\" INTEGER DEFAULT 0, \"sound\" TEXT")
+                                 .arg(table);
+            for (const LaterColumn& column : laterColumns)
+                create += QStringLiteral(", \"%1\" %2")
+                              .arg(QLatin1String(column.name), QLatin1String(column.type));
+            return exec(create + QLatin1Char(')'), {}, error) &&
                    exec(QStringLiteral("PRAGMA user_version = %1").arg(TimerStore::version), {},
                         error);
         },
@@ -206,35 +194,18 @@ bool TimerStore::createTables(StoreError* error) {
 // the order the timers were made in (ascending id), which is where each one's
 // position starts.
 bool TimerStore::upgrade(const Layout& layout, StoreError* error) {
+    // Each column added takes its default for every timer kept: no heads-up,
+    // a stop at the finish, nothing kept of a run.
     QStringList statements;
-    if (!layout.hasKeptRuns)
-        statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN \"dueAt\" INTEGER").arg(table)
-                   << QStringLiteral("ALTER TABLE %1 ADD COLUMN \"pausedLeft\" INTEGER").arg(table);
-    if (!layout.hasPosition)
+    for (const LaterColumn& column : laterColumns)
+        if (!layout.columns.contains(QLatin1String(column.name)))
+            statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN \"%2\" %3")
+                              .arg(table, QLatin1String(column.name), QLatin1String(column.type));
+    if (!layout.columns.contains(QStringLiteral("position")))
         statements << QStringLiteral(
-                          "ALTER TABLE %1 ADD COLUMN \"position\" INTEGER NOT NULL DEFAULT 0")
-                          .arg(table)
-                   << QStringLiteral(
                           "UPDATE %1 SET \"position\" = (SELECT COUNT(*) FROM %1 AS "
                           "earlier WHERE earlier.\"id\" < %1.\"id\")")
                           .arg(table);
-    // Every timer kept gives no heads-up, as before.
-    if (!layout.hasWarning)
-        statements << QStringLiteral(
-                          "ALTER TABLE %1 ADD COLUMN \"warnBefore\" INTEGER NOT NULL DEFAULT 0")
-                          .arg(table);
-    // Every timer kept stops when it finishes, as before.
-    if (!layout.hasRoutine)
-        statements << QStringLiteral(
-                          "ALTER TABLE %1 ADD COLUMN \"whenFinished\" INTEGER NOT NULL DEFAULT 0")
-                          .arg(table)
-                   << QStringLiteral(
-                          "ALTER TABLE %1 ADD COLUMN \"rounds\" INTEGER NOT NULL DEFAULT 0")
-                          .arg(table)
-                   << QStringLiteral("ALTER TABLE %1 ADD COLUMN \"nextTimer\" INTEGER").arg(table)
-                   << QStringLiteral("ALTER TABLE %1 ADD COLUMN \"keptHead\" INTEGER").arg(table)
-                   << QStringLiteral("ALTER TABLE %1 ADD COLUMN \"keptRound\" INTEGER").arg(table)
-                   << QStringLiteral("ALTER TABLE %1 ADD COLUMN \"keptRounds\" INTEGER").arg(table);
     statements << QStringLiteral("PRAGMA user_version = %1").arg(TimerStore::version);
     return transaction(
         [&] {
@@ -337,7 +308,7 @@ bool TimerStore::open(const QString& path, StoreError* error) {
     if (layout.isEmpty ? !createTables(error)
                        : layout.version < TimerStore::version && !upgrade(layout, error))
         return fail();
-    hasKeptRuns_ = hasPosition_ = hasWarning_ = hasRoutine_ = true;
+    missing_.clear();
     return true;
 }
 
@@ -359,10 +330,11 @@ bool TimerStore::openForReading(const QString& path, bool* absent, StoreError* e
         return false;
     }
     foundVersion_ = layout.version;
-    hasKeptRuns_ = layout.hasKeptRuns || layout.isEmpty;
-    hasPosition_ = layout.hasPosition || layout.isEmpty;
-    hasWarning_ = layout.hasWarning || layout.isEmpty;
-    hasRoutine_ = layout.hasRoutine || layout.isEmpty;
+    missing_.clear();
+    if (!layout.isEmpty)
+        for (const LaterColumn& column : laterColumns)
+            if (!layout.columns.contains(QLatin1String(column.name)))
+                missing_.insert(QLatin1String(column.name));
     // A file that holds no table yet has no timers either.
     if (layout.isEmpty) {
         close();
