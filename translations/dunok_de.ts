@@ -111,18 +111,6 @@
         <translation>--hidden und --new starten das Programm; geben Sie sie ohne andere Befehle an.</translation>
     </message>
     <message>
-        <source>
-Exit status: 0 done, 1 no such timer (or several match), 2 usage error,
-3 Dunok could not be reached or started, 4 the timer is running already,
-not running, or not paused.
-</source>
-        <translation>
-Exit-Status: 0 erledigt, 1 kein solcher Timer (oder mehrere passen), 2 Aufruffehler,
-3 Dunok war nicht erreichbar oder startbar, 4 der Timer läuft schon,
-läuft nicht oder ist nicht pausiert.
-</translation>
-    </message>
-    <message>
         <source>Try “dunok --help” for the options.</source>
         <translation>Die Optionen zeigt „dunok --help“.</translation>
     </message>
@@ -139,16 +127,61 @@ läuft nicht oder ist nicht pausiert.
         <translation>„%1“ hat noch %2.</translation>
     </message>
     <message>
-        <source>Give one of --start, --stop, --pause, --resume, --add, --stop-all, --silence and --list at a time.</source>
-        <translation>Bitte nur eine der Optionen --start, --stop, --pause, --resume, --add, --stop-all, --silence und --list auf einmal angeben.</translation>
-    </message>
-    <message>
         <source>--add wants the name of a timer after the amount: “dunok --add 5m Tea”.</source>
         <translation>--add braucht nach der Zeit den Namen eines Timers: „dunok --add 5m Tee“.</translation>
     </message>
     <message>
         <source>“%1” is not an amount of time (try “1m” or “30s”).</source>
         <translation>„%1“ ist keine Zeitangabe (etwa „1m“ oder „30s“).</translation>
+    </message>
+    <message>
+        <source>Write every timer to FILE, to take to another computer.</source>
+        <translation>Schreibt alle Timer in DATEI, um sie auf einen anderen Computer mitzunehmen.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Add the timers of FILE, written by --export, after the listed ones.</source>
+        <translation>Fügt die Timer aus DATEI, geschrieben von --export, hinter den vorhandenen an.</translation>
+    </message>
+    <message>
+        <source>Give one of --start, --stop, --pause, --resume, --add, --stop-all, --silence, --list, --export and --import at a time.</source>
+        <translation>Geben Sie nur eines von --start, --stop, --pause, --resume, --add, --stop-all, --silence, --list, --export und --import auf einmal an.</translation>
+    </message>
+    <message>
+        <source>--export and --import want the name of a file.</source>
+        <translation>--export und --import brauchen den Namen einer Datei.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %Ln timer(s) to “%1”.</source>
+        <translation>
+            <numerusform>%Ln Timer nach „%1“ exportiert.</numerusform>
+            <numerusform>%Ln Timer nach „%1“ exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The timers could not be read from the store.</source>
+        <translation>Die Timer ließen sich nicht aus dem Speicher lesen.</translation>
+    </message>
+    <message>
+        <source>No timer was imported.</source>
+        <translation>Es wurde kein Timer importiert.</translation>
+    </message>
+    <message>
+        <source>
+Exit status: 0 done, 1 no such timer (or several match), 2 usage error,
+3 Dunok could not be reached or started, 4 the timer is running already,
+not running, or not paused, 5 the file could not be read or written, or
+is not an export file Dunok can import.
+</source>
+        <translation>
+Rückgabewert: 0 erledigt, 1 kein solcher Timer (oder mehrere passen), 2 falscher Aufruf,
+3 Dunok war nicht erreichbar oder startete nicht, 4 der Timer läuft schon,
+läuft nicht oder ist nicht pausiert, 5 die Datei ließ sich nicht lesen oder schreiben
+oder ist keine Exportdatei, die Dunok importieren kann.
+</translation>
     </message>
 </context>
 <context>
@@ -460,6 +493,14 @@ läuft nicht oder ist nicht pausiert.
         <source>“%1” would have more than 7 days left; nothing changed.</source>
         <translation>„%1“ hätte dann mehr als 7 Tage übrig; nichts geändert.</translation>
     </message>
+    <message>
+        <source>The timers could not be read from the store: %1</source>
+        <translation>Die Timer ließen sich nicht aus dem Speicher lesen: %1</translation>
+    </message>
+    <message>
+        <source>No timer was imported.</source>
+        <translation>Es wurde kein Timer importiert.</translation>
+    </message>
 </context>
 <context>
     <name>TimerEngine</name>
@@ -469,6 +510,132 @@ läuft nicht oder ist nicht pausiert.
             <numerusform>%1: noch %Ln Minute</numerusform>
             <numerusform>%1: noch %Ln Minuten</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TimerFile</name>
+    <message>
+        <source>Timer %1</source>
+        <translation>Timer %1</translation>
+    </message>
+    <message>
+        <source>Timer %1 (“%2”)</source>
+        <translation>Timer %1 („%2“)</translation>
+    </message>
+    <message>
+        <source>is not a JSON object.</source>
+        <translation>ist kein JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>“description” is missing or not a text.</source>
+        <translation>„description“ fehlt oder ist kein Text.</translation>
+    </message>
+    <message>
+        <source>the description is longer than %L1 characters.</source>
+        <translation>die Beschreibung ist länger als %L1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>“seconds” must be a whole number from 0 to %L1 (a hundred years).</source>
+        <translation>„seconds“ muss eine ganze Zahl von 0 bis %L1 (hundert Jahre) sein.</translation>
+    </message>
+    <message>
+        <source>“sound” must be the name of a sound.</source>
+        <translation>„sound“ muss der Name eines Klangs sein.</translation>
+    </message>
+    <message>
+        <source>“sound” must be the name of a sound, not a path.</source>
+        <translation>„sound“ muss der Name eines Klangs sein, kein Pfad.</translation>
+    </message>
+    <message>
+        <source>“snooze” must be {&quot;on&quot;: true or false, &quot;minutes&quot;: 1 to %L1}.</source>
+        <translation>„snooze“ muss {&quot;on&quot;: true oder false, &quot;minutes&quot;: 1 bis %L1} sein.</translation>
+    </message>
+    <message>
+        <source>“warnBefore” must be 0, 1, 2 or 5 (minutes).</source>
+        <translation>„warnBefore“ muss 0, 1, 2 oder 5 (Minuten) sein.</translation>
+    </message>
+    <message>
+        <source>“whenFinished” must have “then”: “stop”, “repeat” or “start”.</source>
+        <translation>„whenFinished“ muss „then“ haben: „stop“, „repeat“ oder „start“.</translation>
+    </message>
+    <message>
+        <source>“times” must be a whole number from 0 (until stopped) to %1.</source>
+        <translation>„times“ muss eine ganze Zahl von 0 (bis gestoppt) bis %1 sein.</translation>
+    </message>
+    <message>
+        <source>“then”: “start” needs the description of a timer in “timer”.</source>
+        <translation>„then“: „start“ braucht in „timer“ die Beschreibung eines Timers.</translation>
+    </message>
+    <message>
+        <source>“index” must be the place of a timer in the file, from 0 to %L1.</source>
+        <translation>„index“ muss die Stelle eines Timers in der Datei sein, von 0 bis %L1.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s “version” is missing or not a whole number.</source>
+        <translation>Die „version“ der Datei fehlt oder ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>A newer Dunok wrote this file (format version %1); this one reads version %2.</source>
+        <translation>Ein neueres Dunok hat diese Datei geschrieben (Formatversion %1); dieses liest Version %2.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s “timers” is missing or not a list.</source>
+        <translation>„timers“ fehlt in der Datei oder ist keine Liste.</translation>
+    </message>
+    <message>
+        <source>The file holds %L1 timers; Dunok imports at most %L2 at a time.</source>
+        <translation>Die Datei enthält %L1 Timer; Dunok importiert höchstens %L2 auf einmal.</translation>
+    </message>
+    <message>
+        <source>There is no file “%1”.</source>
+        <translation>Es gibt keine Datei „%1“.</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder, not a file.</source>
+        <translation>„%1“ ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2</source>
+        <translation>„%1“ lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>“%1” could not be written: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %Ln timer(s).</source>
+        <translation>
+            <numerusform>%Ln Timer importiert.</numerusform>
+            <numerusform>%Ln Timer importiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>This computer has no sound %1: those timers ring “%2” until it is added.</source>
+        <translation>Dieser Computer hat keinen Klang %1: Diese Timer klingeln mit „%2“, bis er hinzugefügt wird.</translation>
+    </message>
+    <message>
+        <source>it starts “%1”, which is not in the file.</source>
+        <translation>er startet „%1“, der nicht in der Datei steht.</translation>
+    </message>
+    <message>
+        <source>The file is %1 MB large; an export file is at most %2 MB.</source>
+        <translation>Die Datei ist %1 MB groß; eine Exportdatei hat höchstens %2 MB.</translation>
+    </message>
+    <message>
+        <source>“%1” is %2 MB large; an export file is at most %3 MB.</source>
+        <translation>„%1“ ist %2 MB groß; eine Exportdatei hat höchstens %3 MB.</translation>
+    </message>
+    <message>
+        <source>This is not an export file: it is not JSON (%1 at line %2, column %3).</source>
+        <translation>Das ist keine Exportdatei: Sie ist kein JSON (%1 in Zeile %2, Spalte %3).</translation>
+    </message>
+    <message>
+        <source>This is not a Dunok export file: its “format” is not “%1”.</source>
+        <translation>Das ist keine Exportdatei von Dunok: Ihr „format“ ist nicht „%1“.</translation>
     </message>
 </context>
 <context>
@@ -1159,6 +1326,14 @@ läuft nicht oder ist nicht pausiert.
         <source>Dunok Website</source>
         <translation>Dunok-Website</translation>
     </message>
+    <message>
+        <source>E&amp;xport Timers…</source>
+        <translation>Timer e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Timers…</source>
+        <translation>Timer &amp;importieren…</translation>
+    </message>
 </context>
 <context>
     <name>dunok::MonthCalendarView</name>
@@ -1535,6 +1710,48 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
     <message>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>dunok::TimerTransfer</name>
+    <message>
+        <source>Could not export the timers.</source>
+        <translation>Die Timer konnten nicht exportiert werden.</translation>
+    </message>
+    <message>
+        <source>They could not be read from the store.</source>
+        <translation>Sie ließen sich nicht aus dem Speicher lesen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %Ln timer(s) to “%1”.</source>
+        <translation>
+            <numerusform>%Ln Timer nach „%1“ exportiert.</numerusform>
+            <numerusform>%Ln Timer nach „%1“ exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not import “%1”.</source>
+        <translation>„%1“ konnte nicht importiert werden.</translation>
+    </message>
+    <message>
+        <source>No timer was imported.</source>
+        <translation>Es wurde kein Timer importiert.</translation>
+    </message>
+    <message>
+        <source>Export Timers</source>
+        <translation>Timer exportieren</translation>
+    </message>
+    <message>
+        <source>Dunok timers.json</source>
+        <translation>Dunok-Timer.json</translation>
+    </message>
+    <message>
+        <source>Import Timers</source>
+        <translation>Timer importieren</translation>
+    </message>
+    <message>
+        <source>Export files (*.json)</source>
+        <translation>Exportdateien (*.json)</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/Console.h"
+#include "app/FileCommands.h"
 #include "app/OfflineTimers.h"
 #include "app/StartTarget.h"
 #include "desktop/ControlClient.h"
@@ -52,6 +54,13 @@ struct Options {
     QCommandLineOption list{QStringLiteral("list"),
                             Texts::tr("Print every timer: name, state and time left, "
                                       "tab-separated, one a line.")};
+    QCommandLineOption exportTo{
+        QStringLiteral("export"),
+        Texts::tr("Write every timer to FILE, to take to another computer."), Texts::tr("FILE")};
+    QCommandLineOption importFrom{
+        QStringLiteral("import"),
+        Texts::tr("Add the timers of FILE, written by --export, after the listed ones."),
+        Texts::tr("FILE")};
     QCommandLineOption show{QStringLiteral("show"), Texts::tr("Bring Dunok's window forward.")};
     QCommandLineOption hidden{QStringLiteral("hidden"),
                               Texts::tr("Start with the window hidden (in the tray).")};
@@ -64,7 +73,7 @@ void addOptions(QCommandLineParser& parser, const Options& o) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const QCommandLineOption* option :
          {&o.start, &o.name, &o.save, &o.stop, &o.pause, &o.resume, &o.add, &o.stopAll, &o.silence,
-          &o.list, &o.show, &o.hidden, &o.newTimer})
+          &o.list, &o.exportTo, &o.importFrom, &o.show, &o.hidden, &o.newTimer})
         parser.addOption(*option);
     parser.addHelpOption();
     parser.addVersionOption();
@@ -79,8 +88,8 @@ QStringList withoutToolkitOptions(const QStringList& arguments) {
         "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
         "display",         "geometry",           "style",         "stylesheet"};
     static const QStringList bare = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
-    static const QStringList dunokWithValue = {"--start", "--name",   "--stop",
-                                               "--pause", "--resume", "--add"};
+    static const QStringList dunokWithValue = {"--start",  "--name", "--stop",   "--pause",
+                                               "--resume", "--add",  "--export", "--import"};
     QStringList kept;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
@@ -110,38 +119,6 @@ CommandLineRequest usageError(const QString& message) {
     return request;
 }
 
-void printError(const QString& text) {
-    std::fprintf(stderr, "dunok: %s\n", qPrintable(text));
-}
-
-int statusOf(const ControlClient::Reply& reply) {
-    if (reply.ok) return ExitStatus::ok;
-    switch (reply.error) {
-        case RemoteError::NoSuchTimer:
-        case RemoteError::Ambiguous:
-            return ExitStatus::noSuchTimer;
-        case RemoteError::AlreadyRunning:
-        case RemoteError::NotRunning:
-            return ExitStatus::wrongState;
-        case RemoteError::InvalidArgument:
-            return ExitStatus::usage;
-        case RemoteError::None:
-        case RemoteError::Failed:
-            break;
-    }
-    return ExitStatus::unreachable;
-}
-
-int report(const ControlClient::Reply& reply) {
-    if (!reply.ok) {
-        if (reply.noReply)
-            printError(Texts::tr("Dunok did not answer: %1").arg(reply.message));
-        else
-            printError(reply.message);
-    }
-    return statusOf(reply);
-}
-
 // The timers the next start will show, while no Dunok runs; says why when
 // the store cannot be read.
 std::optional<QList<TimerStatus>> offlineTimers() {
@@ -160,10 +137,6 @@ QStringList descriptionsOf(const QList<TimerStatus>& timers) {
     QStringList names;
     for (const TimerStatus& timer : timers) names << timer.description;
     return names;
-}
-
-void printLine(const QString& text) {
-    std::fprintf(stdout, "%s\n", qPrintable(text));
 }
 
 // The timer called name among timers: -1, and its description in *found
@@ -289,6 +262,10 @@ int runOffline(const CommandLineRequest& request) {
     switch (request.action) {
         case Action::List:
             return listOffline();
+        case Action::Export:
+            return exportOffline(request.argument);
+        case Action::Import:
+            return importOffline(request.argument);
         case Action::Stop:
         case Action::Pause:
         case Action::Resume:
@@ -322,6 +299,10 @@ int runOnline(const ControlClient& client, const CommandLineRequest& request) {
             return report(client.call(QStringLiteral("Silence")));
         case Action::List:
             return listOnline(client);
+        case Action::Export:
+            return exportOnline(client, request.argument);
+        case Action::Import:
+            return importOnline(client, request.argument);
         case Action::None:
             break;
     }
@@ -350,9 +331,10 @@ CommandLineRequest parseCommandLine(const QStringList& arguments) {
         return request;
     }
     const std::pair<const QCommandLineOption*, Action> actions[] = {
-        {&o.start, Action::Start},     {&o.stop, Action::Stop}, {&o.pause, Action::Pause},
-        {&o.resume, Action::Resume},   {&o.add, Action::Add},   {&o.stopAll, Action::StopAll},
-        {&o.silence, Action::Silence}, {&o.list, Action::List}};
+        {&o.start, Action::Start},      {&o.stop, Action::Stop}, {&o.pause, Action::Pause},
+        {&o.resume, Action::Resume},    {&o.add, Action::Add},   {&o.stopAll, Action::StopAll},
+        {&o.silence, Action::Silence},  {&o.list, Action::List}, {&o.exportTo, Action::Export},
+        {&o.importFrom, Action::Import}};
     int given = 0;
     for (const auto& [option, action] : actions) {
         if (!parser.isSet(*option)) continue;
@@ -365,7 +347,7 @@ CommandLineRequest parseCommandLine(const QStringList& arguments) {
     if (given > 1)
         return usageError(
             Texts::tr("Give one of --start, --stop, --pause, --resume, --add, "
-                      "--stop-all, --silence and --list at a time."));
+                      "--stop-all, --silence, --list, --export and --import at a time."));
     if (request.action == Action::Add) {
         if (positional.isEmpty())
             return usageError(
@@ -393,7 +375,10 @@ CommandLineRequest parseCommandLine(const QStringList& arguments) {
         ((request.hidden || request.newTimer) && request.action != Action::None))
         return usageError(
             Texts::tr("--hidden and --new start the program; give them without other commands."));
-    if (!request.argument.isNull())
+    const bool withFile = request.action == Action::Export || request.action == Action::Import;
+    if (withFile && request.argument.isEmpty())
+        return usageError(Texts::tr("--export and --import want the name of a file."));
+    if (!request.argument.isNull() && !withFile)
         if (const QString problem = nameProblem(request.argument); !problem.isEmpty())
             return usageError(problem);
     if (request.hasName)
@@ -412,7 +397,8 @@ QString commandLineHelp() {
            Texts::tr(
                "\nExit status: 0 done, 1 no such timer (or several match), 2 usage error,\n"
                "3 Dunok could not be reached or started, 4 the timer is running already,\n"
-               "not running, or not paused.\n");
+               "not running, or not paused, 5 the file could not be read or written, or\n"
+               "is not an export file Dunok can import.\n");
 }
 
 int runCommand(const CommandLineRequest& request) {

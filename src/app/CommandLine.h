@@ -16,6 +16,7 @@ inline constexpr int noSuchTimer = 1;  // no timer of that name, or several
 inline constexpr int usage = 2;        // unknown option, missing argument, bad duration or name
 inline constexpr int unreachable = 3;  // no Dunok could be reached or started, or its store read
 inline constexpr int wrongState = 4;   // running already, not running, not paused
+inline constexpr int badFile = 5;      // an export file that cannot be read, written or imported
 }  // namespace ExitStatus
 
 struct CommandLineRequest {
@@ -26,11 +27,23 @@ struct CommandLineRequest {
         Version,
         Error,  // a usage error: message says which
     };
-    enum class Action { None, Start, Stop, Pause, Resume, Add, StopAll, Silence, List };
+    enum class Action {
+        None,
+        Start,
+        Stop,
+        Pause,
+        Resume,
+        Add,
+        StopAll,
+        Silence,
+        List,
+        Export,
+        Import
+    };
 
     Mode mode = Mode::Gui;
     Action action = Action::None;
-    QString argument;    // the NAME (or DURATION) of the action
+    QString argument;    // the NAME (or DURATION, or FILE) of the action
     qint64 seconds = 0;  // --add: the time to add
     QString name;        // --name
     bool hasName = false;

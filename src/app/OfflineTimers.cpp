@@ -41,32 +41,57 @@ TimerStatus statusOf(const Timer& timer, bool kept, qint64 nowMs) {
 
 }  // namespace
 
-std::optional<QList<TimerStatus>> timersAtNextStart(const QString& storePath,
-                                                    const QString& prefsPath, qint64 nowMs,
-                                                    StoreError* why) {
-    // Checked as the program checks it and read without writing: an older
-    // store is listed as the upgrade will keep it.
+namespace {
+// The store read without writing, checked as the program checks it: an older
+// store reads as the upgrade will keep it. No file at all holds no timers.
+std::optional<QList<Timer>> readStore(const QString& storePath, StoreError* why) {
     TimerStore store;
     bool absent = false;
     if (!store.openForReading(storePath, &absent, why)) return std::nullopt;
-    QList<Timer> stored;
-    if (!absent) {
-        std::optional<QList<Timer>> read = store.timers(why);
-        if (!read) return std::nullopt;
-        stored = std::move(*read);
-    }
-    // The preferences as the next start reads them, without touching the file.
-    const Settings next = readSettings(*PreferenceStore::forReading(prefsPath)).settings;
-    QList<Listed> listed;
-    for (const Timer& timer : std::as_const(stored))
-        listed.append({statusOf(timer, next.keepTimers, nowMs), timer.duration});
-    // An empty store that was never filled gets the ready-made timers, named
-    // in the language the first start will store them in.
-    if (listed.isEmpty() && next.newDatabase)
+    if (absent) return QList<Timer>();
+    return store.timers(why);
+}
+
+// The preferences as the next start reads them, without touching the file.
+Settings nextSettings(const QString& prefsPath) {
+    return readSettings(*PreferenceStore::forReading(prefsPath)).settings;
+}
+
+// An empty store that was never filled gets the ready-made timers, named in
+// the language the first start will store them in.
+bool getsDefaults(const QList<Timer>& stored, const Settings& next) {
+    return stored.isEmpty() && next.newDatabase;
+}
+
+QString defaultName(const QString& desc) {
+    return QCoreApplication::translate("TimerList", desc.toUtf8().constData());
+}
+}  // namespace
+
+std::optional<QList<Timer>> storedTimersAtNextStart(const QString& storePath,
+                                                    const QString& prefsPath, StoreError* why) {
+    std::optional<QList<Timer>> stored = readStore(storePath, why);
+    const Settings next = nextSettings(prefsPath);
+    if (stored && getsDefaults(*stored, next))
         for (const auto& [desc, duration] : defaultTimers())
-            listed.append({{QCoreApplication::translate("TimerList", desc.toUtf8().constData()),
-                            stateWord(TimerState::Stopped), duration},
-                           duration});
+            *stored << newTimer(defaultName(desc), duration,
+                                next.defSound.value_or(Constants::defSound));
+    return stored;
+}
+
+std::optional<QList<TimerStatus>> timersAtNextStart(const QString& storePath,
+                                                    const QString& prefsPath, qint64 nowMs,
+                                                    StoreError* why) {
+    const std::optional<QList<Timer>> stored = readStore(storePath, why);
+    if (!stored) return std::nullopt;
+    const Settings next = nextSettings(prefsPath);
+    QList<Listed> listed;
+    for (const Timer& timer : *stored)
+        listed.append({statusOf(timer, next.keepTimers, nowMs), timer.duration});
+    if (getsDefaults(*stored, next))
+        for (const auto& [desc, duration] : defaultTimers())
+            listed.append(
+                {{defaultName(desc), stateWord(TimerState::Stopped), duration}, duration});
     sortForList(
         listed, next.sort, [](const Listed& l) { return l.duration; },
         [](const Listed& l) { return l.status.description; });

@@ -1,11 +1,13 @@
 #include "app/TimerCommands.h"
 
+#include "desktop/Alarm.h"
 #include "domain/Constants.h"
 #include "domain/CountdownText.h"
 #include "domain/DurationParser.h"
 #include "domain/ListLoading.h"
 #include "domain/TimerEdits.h"
 #include "domain/TimerEngine.h"
+#include "domain/TimerFile.h"
 #include "domain/TimerList.h"
 #include "domain/TimerLookup.h"
 #include "domain/TimerModel.h"
@@ -16,14 +18,6 @@ namespace dunok {
 
 namespace {
 const char* const notRunning = QT_TRANSLATE_NOOP("TimerCommands", "“%1” is not running.");
-
-// A full disk or a held file says what to do; anything else names the error.
-QString savingFailed(const StoreError& error) {
-    const QString consequence = TimerCommands::tr("The new timer could not be saved.");
-    if (storeCause(error) == StoreCause::Other)
-        return consequence + QLatin1Char(' ') + error.description;
-    return storeTroubleText(error, consequence);
-}
 }  // namespace
 
 QString TimerCommands::defaultName(qint64 seconds) {
@@ -34,15 +28,6 @@ QStringList TimerCommands::descriptions() const {
     QStringList names;
     for (const Timer& timer : list_.timers()) names << timer.desc;
     return names;
-}
-
-QString TimerCommands::unusedName(const QString& name) const {
-    const QStringList taken = descriptions();
-    if (!taken.contains(name)) return name;
-    for (int n = 2;; ++n)
-        if (const QString numbered = QStringLiteral("%1 %2").arg(name).arg(n);
-            !taken.contains(numbered))
-            return numbered;
 }
 
 RemoteResult TimerCommands::find(const QString& name, int* row) const {
@@ -129,12 +114,15 @@ RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, b
     if (save) {
         timer = dunok::newTimer(desc, seconds, defSound());
         StoreError error;
-        if (!saveTimer(store_, timer, &error)) return {RemoteError::Failed, savingFailed(error)};
+        if (!saveTimer(store_, timer, &error))
+            return {RemoteError::Failed,
+                    storeRefusalText(error, tr("The new timer could not be saved."))};
         // Listed where the order puts it, then started.
         window_.reloadList();
         engine_.startTimer(timerId(timer));
     } else {
-        desc = unusedName(desc);
+        // Named apart from the listed timers, so that it can be found by its name.
+        desc = dunok::unusedName(desc, descriptions());
         // At the end of the list now; started first, it stays in the list
         // through the reload that puts the list in its order.
         timer = oneOffs_.add(list_, desc, seconds, defSound());
@@ -150,6 +138,32 @@ void TimerCommands::stopAll() {
 
 void TimerCommands::silence() {
     engine_.silence();
+}
+
+RemoteResult TimerCommands::exportTimers(QByteArray* file, int* count) {
+    StoreError error;
+    const std::optional<QList<Timer>> stored = store_.timers(&error);
+    if (!stored)
+        return {RemoteError::Failed,
+                tr("The timers could not be read from the store: %1").arg(error.description)};
+    *file = timerFileText(*stored);
+    *count = int(stored->size());
+    return {};
+}
+
+RemoteResult TimerCommands::importTimers(const QByteArray& file, int* count, QString* summary) {
+    const SoundLibrary sounds;
+    const ImportResult result = dunok::importTimers(
+        file, store_, descriptions(), defSound(),
+        [&sounds](const QString& name) { return !sounds.filePath(name).isEmpty(); });
+    if (result.storeRefused)
+        return {RemoteError::Failed,
+                storeRefusalText(result.storeError, tr("No timer was imported."))};
+    if (!result.ok()) return {RemoteError::BadFile, result.error};
+    window_.reloadList();
+    *count = int(result.timers.size());
+    *summary = importedText(result, defSound());
+    return {};
 }
 
 QList<RemoteTimer> TimerCommands::list() const {

@@ -44,12 +44,11 @@ public:
     QList<RemoteTimer> list() const override;
     void show() override { window_.show(); }
     void newTimer() override { window_.newTimer(); }
+    RemoteResult exportTimers(QByteArray* file, int* count) override;
+    RemoteResult importTimers(const QByteArray& file, int* count, QString* summary) override;
 
     // The name a one-off timer gets when none is given: "5m timer".
     static QString defaultName(qint64 seconds);
-    // name, or name with " 2", " 3", ... when a timer of the list has it, so
-    // that a one-off can always be found by its name.
-    QString unusedName(const QString& name) const;
 
 private:
     // The row of the timer called name, or the failure that says why there

@@ -48,15 +48,6 @@ void SharedPlayer::close() {
     closed_ = true;
 }
 
-bool isSoundName(const QString& name) {
-    // Anything that could reach past the folder's own files is refused: a
-    // separator, "." and "..", a hidden file (the list never offers one), and
-    // a NUL, at which the file system would cut the name short.
-    return !name.isEmpty() && !name.startsWith(QLatin1Char('.')) &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
-           !name.contains(QChar(0));
-}
-
 QString userSoundsFolder() {
     return dataFolder() + QStringLiteral("/Sounds");
 }

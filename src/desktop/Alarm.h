@@ -9,6 +9,7 @@
 #include "desktop/AudioPlayer.h"
 #include "desktop/ResourceFolder.h"
 #include "domain/AlarmOutput.h"
+#include "domain/Timer.h"
 
 namespace dunok {
 
@@ -85,9 +86,6 @@ private:
     bool toldNoOutput_ = false;
 };
 
-// Whether a name can be a sound's: a plain file name, not empty, not hidden,
-// no path. Only such a name is ever looked up in the sounds folder.
-bool isSoundName(const QString& name);
 // The user's own sounds: $XDG_DATA_HOME/Dunok/Sounds, any file that the
 // sound module decodes, named by its base name.
 QString userSoundsFolder();

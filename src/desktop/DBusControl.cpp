@@ -23,6 +23,8 @@ QString DBusControl::errorName(RemoteError error) {
             return QStringLiteral("NotRunning");
         case RemoteError::InvalidArgument:
             return QStringLiteral("InvalidArgument");
+        case RemoteError::BadFile:
+            return QStringLiteral("BadFile");
         case RemoteError::Failed:
             break;
     }
@@ -32,7 +34,7 @@ QString DBusControl::errorName(RemoteError error) {
 RemoteError DBusControl::errorOf(const QString& dbusErrorName) {
     for (RemoteError error :
          {RemoteError::NoSuchTimer, RemoteError::Ambiguous, RemoteError::AlreadyRunning,
-          RemoteError::NotRunning, RemoteError::InvalidArgument})
+          RemoteError::NotRunning, RemoteError::InvalidArgument, RemoteError::BadFile})
         if (dbusErrorName == errorPrefix + errorName(error)) return error;
     return RemoteError::Failed;
 }
@@ -137,6 +139,19 @@ void DBusControl::NewTimer() {
 
 void DBusControl::Reopen() {
     emit reopenRequested();
+}
+
+QByteArray DBusControl::ExportTimers(int& count) {
+    count = 0;
+    QByteArray file;
+    if (ready()) reply(commands_->exportTimers(&file, &count));
+    return file;
+}
+
+int DBusControl::ImportTimers(const QByteArray& file, QString& summary) {
+    int count = 0;
+    if (ready()) reply(commands_->importTimers(file, &count, &summary));
+    return count;
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const RemoteTimer& timer) {

@@ -32,6 +32,7 @@ enum class RemoteError {
     AlreadyRunning,
     NotRunning,
     InvalidArgument,
+    BadFile,  // an export file that cannot be imported
     Failed
 };
 
@@ -56,6 +57,11 @@ public:
     virtual QList<RemoteTimer> list() const = 0;
     virtual void show() = 0;
     virtual void newTimer() = 0;
+    // The stored timers as an export file, and how many it holds.
+    virtual RemoteResult exportTimers(QByteArray* file, int* count) = 0;
+    // Adds an export file's timers to the list; on success, how many, and the
+    // words that tell the user so.
+    virtual RemoteResult importTimers(const QByteArray& file, int* count, QString* summary) = 0;
 };
 
 // The object is registered on the thread that claims the bus name, where
@@ -86,6 +92,11 @@ class DBusControl : public QObject, protected QDBusContext {
                 "<method name=\"Show\"/>"
                 "<method name=\"NewTimer\"/>"
                 "<method name=\"Reopen\"/>"
+                "<method name=\"ExportTimers\"><arg name=\"file\" type=\"ay\" "
+                "direction=\"out\"/><arg name=\"count\" type=\"i\" direction=\"out\"/></method>"
+                "<method name=\"ImportTimers\"><arg name=\"file\" type=\"ay\" "
+                "direction=\"in\"/><arg name=\"count\" type=\"i\" direction=\"out\"/>"
+                "<arg name=\"summary\" type=\"s\" direction=\"out\"/></method>"
                 "<signal name=\"TimerStarted\"><arg name=\"name\" type=\"s\"/></signal>"
                 "<signal name=\"TimerFinished\"><arg name=\"name\" type=\"s\"/></signal>"
                 "<signal name=\"RunningCountChanged\"><arg name=\"count\" type=\"i\"/></signal>"
@@ -127,6 +138,10 @@ public slots:
     Q_SCRIPTABLE void NewTimer();
     // A second launch asks the running Dunok to bring its window back.
     Q_SCRIPTABLE void Reopen();
+    // The timers as an export file, for --export.
+    Q_SCRIPTABLE QByteArray ExportTimers(int& count);
+    // Adds an export file's timers, for --import: how many, and a summary.
+    Q_SCRIPTABLE int ImportTimers(const QByteArray& file, QString& summary);
 
 signals:
     void reopenRequested();

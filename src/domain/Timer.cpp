@@ -4,6 +4,15 @@
 
 namespace dunok {
 
+bool isSoundName(const QString& name) {
+    // Anything that could reach past the folder's own files is refused: a
+    // separator, "." and "..", a hidden file (the list never offers one), and
+    // a NUL, at which the file system would cut the name short.
+    return !name.isEmpty() && !name.startsWith(QLatin1Char('.')) &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QChar(0));
+}
+
 qint64 readableDuration(qint64 stored) {
     return std::clamp<qint64>(stored, 0, maxTimerDuration);
 }

@@ -66,6 +66,10 @@ struct Timer {
 // How a timer stands in this run.
 enum class TimerState { Stopped, Running, Paused, Finished };
 
+// Whether a name can be a sound's: a plain file name, not empty, not hidden,
+// no path. Only such a name is ever looked up in the sounds folder.
+bool isSoundName(const QString& name);
+
 // What a store may hold read as a timer can run: a duration clamped to the
 // longest countdown, a snooze length that is not a whole number of minutes
 // from a minute to a day as the default.

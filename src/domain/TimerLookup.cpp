@@ -68,6 +68,14 @@ QString stateWord(TimerState state) {
     return QStringLiteral("stopped");
 }
 
+QString unusedName(const QString& name, const QStringList& taken) {
+    if (!taken.contains(name)) return name;
+    for (int n = 2;; ++n)
+        if (const QString numbered = QStringLiteral("%1 %2").arg(name).arg(n);
+            !taken.contains(numbered))
+            return numbered;
+}
+
 QString missText(const TimerMatch& match, const QString& query, const QStringList& descriptions) {
     const auto indented = [](const QStringList& names) {
         QString text;

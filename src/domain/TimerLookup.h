@@ -35,6 +35,10 @@ bool isAcceptableName(const QString& name);
 // characters), for the user; empty when it can.
 QString nameProblem(const QString& name);
 
+// name, or name with " 2", " 3", ... when one of taken has it: what a new
+// timer is called beside timers of the same name.
+QString unusedName(const QString& name, const QStringList& taken);
+
 // What to tell someone whose query found no single timer: the candidates
 // when it was ambiguous, else every timer there is. Empty when Found.
 QString missText(const TimerMatch& match, const QString& query, const QStringList& descriptions);

@@ -17,7 +17,11 @@ public:
     // Every timer in the user's order.
     virtual std::optional<QList<Timer>> timers(StoreError* error) const = 0;
     // Keeps the timers after the last one, giving each its id.
-    virtual bool add(QList<Timer>& timers, StoreError* error) = 0;
+    bool add(QList<Timer>& timers, StoreError* error) { return addLinked(timers, {}, error); }
+    // add(), with timers[i] starting timers[links[i]] for each links[i] of 0
+    // or more: a routine read from a file keeps its chain, whatever ids its
+    // timers get. links is empty or has one entry per timer.
+    virtual bool addLinked(QList<Timer>& timers, const QList<int>& links, StoreError* error) = 0;
     // Writes what the user edits: description, duration, sound, snooze.
     virtual bool update(const Timer& timer, StoreError* error) = 0;
     virtual bool remove(const QList<TimerId>& ids, StoreError* error) = 0;

@@ -45,6 +45,12 @@ QString storeTroubleText(const StoreError& error, const QString& consequence) {
     return consequence.isEmpty() ? cause : cause + QLatin1Char(' ') + consequence;
 }
 
+QString storeRefusalText(const StoreError& error, const QString& consequence) {
+    if (storeCause(error) == StoreCause::Other)
+        return consequence + QLatin1Char(' ') + error.description;
+    return storeTroubleText(error, consequence);
+}
+
 namespace {
 struct StoreTexts {
     Q_DECLARE_TR_FUNCTIONS(Store)

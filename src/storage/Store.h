@@ -18,6 +18,9 @@ QString defaultStorePath();
 // something about (a full disk, another program holding the file) as a
 // sentence, then `consequence`; `consequence` alone for anything else.
 QString storeTroubleText(const StoreError& error, const QString& consequence);
+// The same for a line of text, where no details can be shown apart: any
+// other failure names the error after the consequence.
+QString storeRefusalText(const StoreError& error, const QString& consequence);
 
 // For a store that cannot be opened at all: what is wrong with which file, in
 // plain words, and what the user can do about it.

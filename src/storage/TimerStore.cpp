@@ -243,7 +243,8 @@ std::optional<QList<Timer>> TimerStore::timers(StoreError* error) const {
     return timers;
 }
 
-bool TimerStore::add(QList<Timer>& timers, StoreError* error) {
+bool TimerStore::addLinked(QList<Timer>& timers, const QList<int>& links, StoreError* error) {
+    Q_ASSERT(links.isEmpty() || links.size() == timers.size());
     QList<TimerId> ids;
     const bool added = transaction(
         [&] {
@@ -270,11 +271,24 @@ bool TimerStore::add(QList<Timer>& timers, StoreError* error) {
                     return false;
                 ids << sqlite3_last_insert_rowid(db_);
             }
+            // Only now is the id of every timer a chain may start known.
+            for (int i = 0; i < links.size(); ++i)
+                if (links.at(i) >= 0 &&
+                    !write(QStringLiteral("UPDATE %1 SET \"whenFinished\" = ?1, \"nextTimer\" = ?2 "
+                                          "WHERE \"id\" = ?3")
+                               .arg(table),
+                           {int(WhenFinished::Start), ids.at(links.at(i)), ids.at(i)}, error))
+                    return false;
             return true;
         },
         error);
     if (!added) return false;
     for (int i = 0; i < timers.size(); ++i) timers[i].id = ids.at(i);
+    for (int i = 0; i < links.size(); ++i)
+        if (links.at(i) >= 0) {
+            timers[i].then = WhenFinished::Start;
+            timers[i].next = ids.at(links.at(i));
+        }
     return true;
 }
 

@@ -55,8 +55,9 @@ public:
 
     // Every timer in the user's order.
     std::optional<QList<Timer>> timers(StoreError* error) const override;
-    // Stores the timers after the last one, giving each its id. All or none.
-    bool add(QList<Timer>& timers, StoreError* error) override;
+    // Stores the timers after the last one, giving each its id and linking
+    // the chains. All or none.
+    bool addLinked(QList<Timer>& timers, const QList<int>& links, StoreError* error) override;
     // Writes what the user edits: description, duration, sound, snooze.
     bool update(const Timer& timer, StoreError* error) override;
     // Removes the timers with these ids. All or none.

@@ -41,6 +41,8 @@ MainWindow::MainWindow(Preferences& prefs, SharedPlayer& player, TimerStore& sto
     file->addActions(
         {item(Command::NewTimer), item(Command::AddMultiple), item(Command::EditTimer)});
     file->addSeparator();
+    file->addActions({item(Command::ImportTimers), item(Command::ExportTimers)});
+    file->addSeparator();
     file->addAction(item(Command::Preferences));
     file->addSeparator();
     file->addAction(item(Command::Quit));

@@ -56,6 +56,10 @@ TimerActions::TimerActions(QObject* parent) : QObject(parent) {
     make(Command::EditTimer, "miEditTimer",
          windowText(QT_TRANSLATE_NOOP("dunok::MainWindow", "&Edit Timer...")))
         ->setShortcut(QKeySequence(windowText(QT_TRANSLATE_NOOP("dunok::MainWindow", "Ctrl+E"))));
+    make(Command::ExportTimers, "miExportTimers",
+         windowText(QT_TRANSLATE_NOOP("dunok::MainWindow", "E&xport Timers…")));
+    make(Command::ImportTimers, "miImportTimers",
+         windowText(QT_TRANSLATE_NOOP("dunok::MainWindow", "&Import Timers…")));
     QAction* prefs = make(Command::Preferences, "miPreferences",
                           windowText(QT_TRANSLATE_NOOP("dunok::MainWindow", "&Preferences...")));
     prefs->setShortcut(QKeySequence(windowText(QT_TRANSLATE_NOOP("dunok::MainWindow", "Ctrl+,"))));
@@ -132,6 +136,7 @@ void TimerActions::apply(const CommandState& s) {
     action(Command::EditTimer)->setEnabled(s.hasSelection);
     action(Command::Delete)->setEnabled(s.hasSelection);
     action(Command::Sort)->setEnabled(s.haveTimers);
+    action(Command::ExportTimers)->setEnabled(s.haveTimers);
     action(Command::Reset)->setEnabled(s.anyRunning);
     action(Command::Silence)->setEnabled(s.alarmRinging);
     if (!s.sortLabel.isEmpty()) action(Command::Sort)->setText(s.sortLabel);

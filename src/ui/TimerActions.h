@@ -19,6 +19,8 @@ enum class Command {
     NewTimer,
     AddMultiple,
     EditTimer,
+    ExportTimers,
+    ImportTimers,
     Preferences,
     Quit,
     StartStop,

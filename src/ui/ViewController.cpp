@@ -34,6 +34,7 @@
 #include "ui/TimerTableModel.h"
 #include "ui/TimerTableView.h"
 #include "ui/TimerToolbar.h"
+#include "ui/TimerTransfer.h"
 
 namespace dunok {
 
@@ -60,6 +61,8 @@ ViewController::ViewController(Preferences& prefs, SharedPlayer& player, TimerSt
 
     lblCount_ = new QLabel(this);
     lblCount_->setObjectName(QStringLiteral("lblCount"));
+    // A long note takes a second line rather than widening the window.
+    lblCount_->setWordWrap(true);
     // No accessible name of its own: a screen reader then reads the count
     // itself, which a fixed name would hide.
 
@@ -84,10 +87,9 @@ ViewController::ViewController(Preferences& prefs, SharedPlayer& player, TimerSt
     // Said once, in the status line, until a timer starts.
     connect(engine_, &TimerEngine::routineHalted, this, [this](const QString& why) {
         qWarning().noquote() << why;
-        routineNote_ = why;
-        updateToolbar();
+        showNote(why);
     });
-    connect(engine_, &TimerEngine::timerStarted, this, [this] { routineNote_.clear(); });
+    connect(engine_, &TimerEngine::timerStarted, this, [this] { note_.clear(); });
     // Every start, pause, resume, stop and finish refreshes the toolbar.
     restore_ = new TimerRestore(timers_, *engine_, store_, systemWallClock(), this);
     connect(engine_, &TimerEngine::toolbarNeedsUpdate, restore_, [this] { restore_->keep(); });
@@ -129,6 +131,7 @@ void ViewController::viewDidLoad() {
     connect(myTable_, &QAbstractItemView::doubleClicked, this,
             &ViewController::tableViewDoubleClick);
 
+    transfer_ = new TimerTransfer(store_, timers_, prefs_, this, this);
     connectCommands();
     contextMenu_ = new TimerContextMenu(myTable_, actions_);
     contextMenu_->install(myTable_);
@@ -231,6 +234,22 @@ void ViewController::showPreferences() {
     sheets_->showPreferences(window());
 }
 
+void ViewController::showNote(const QString& note) {
+    note_ = note;
+    updateToolbar();
+}
+
+void ViewController::importDone(TimerId first, const QString& summary) {
+    reloadTable();
+    // The first new timer is shown selected, wherever the order put it.
+    if (const int row = timers_.rowOf(first); row != -1) {
+        myTable_->clearSelection();
+        myTable_->selectRowExactly(row);
+        myTable_->scrollTo(model_->index(row, 0));
+    }
+    showNote(summary);
+}
+
 void ViewController::selectLastRow() {
     if (timers_.isEmpty()) return;
     const int last = timers_.size() - 1;
@@ -310,6 +329,12 @@ void ViewController::connectCommands() {
     answer(Command::AddMultiple, &ViewController::addMultipleTimers);
     answer(Command::EditTimer, &ViewController::editTimer);
     answer(Command::Preferences, &ViewController::showPreferences);
+    connect(actions_->action(Command::ExportTimers), &QAction::triggered, transfer_,
+            &TimerTransfer::exportTimers);
+    connect(actions_->action(Command::ImportTimers), &QAction::triggered, transfer_,
+            &TimerTransfer::importTimers);
+    connect(transfer_, &TimerTransfer::exported, this, &ViewController::showNote);
+    connect(transfer_, &TimerTransfer::imported, this, &ViewController::importDone);
     answer(Command::StartStop, &ViewController::tableViewDoubleClick);
     answer(Command::PauseResume, &ViewController::miPauseClicked);
     answer(Command::Duplicate, &ViewController::menuDuplicateTimerPressed);
@@ -335,8 +360,7 @@ void ViewController::updateToolbar() {
     actions_->refresh();
     const QString count =
         statusLineText(engine_->alertsArray().getNumAlerts(), engine_->alertsArray().pausedCount());
-    lblCount_->setText(routineNote_.isEmpty() ? count
-                                              : count + QStringLiteral("  —  ") + routineNote_);
+    lblCount_->setText(note_.isEmpty() ? count : count + QStringLiteral("  —  ") + note_);
 }
 
 }  // namespace dunok

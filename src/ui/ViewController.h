@@ -22,6 +22,7 @@ class TimerStore;
 class TimerRestore;
 class TimerContextMenu;
 class TimerToolbar;
+class TimerTransfer;
 class TimerTableModel;
 class TimerTableView;
 struct StoreError;
@@ -62,6 +63,8 @@ public:
     void ncReturnedFromEdit();
     void ncReturnedFromAddMultiple();
     Sheets* sheets() const { return sheets_; }
+    // File's export and import of the timers.
+    TimerTransfer* transfer() const { return transfer_; }
 
     // Duplicate the selected timer; delete the selected timers after asking.
     void menuDuplicateTimerPressed();
@@ -100,6 +103,8 @@ private:
     QString selectedTimerId() const;
     void viewDidLoad();
     void selectLastRow();
+    void showNote(const QString& note);
+    void importDone(TimerId first, const QString& summary);
     void connectCommands();
     CommandState commandState() const;
     void duplicateRow(int row);
@@ -110,8 +115,9 @@ private:
     TimerStore& store_;
     // Declared before everything that reads it.
     TimerList timers_;
-    // Why a routine could not go on, shown after the count.
-    QString routineNote_;
+    // Shown after the count until a timer starts: why a routine could not go
+    // on, what an export or import did.
+    QString note_;
     OneOffTimers oneOffs_;
     PreferenceTrouble prefsTrouble_;
     TimerTableView* myTable_ = nullptr;
@@ -121,6 +127,7 @@ private:
     TimerEngine* engine_ = nullptr;
     TimerRestore* restore_ = nullptr;
     Sheets* sheets_ = nullptr;
+    TimerTransfer* transfer_ = nullptr;
     TimerToolbar* toolbar_ = nullptr;
     TimerContextMenu* contextMenu_ = nullptr;
     TimerActions* actions_ = nullptr;

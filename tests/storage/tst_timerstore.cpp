@@ -98,9 +98,30 @@ private slots:
         QVERIFY(!store_->remove({made[0].id, made[1].id}, &error));
         store_->failNextWrites(1, 2);
         QVERIFY(!store_->setOrder({made[2].id, made[1].id, made[0].id}, &error));
+        // An imported routine whose link cannot be written is not half there.
+        store_->failNextWrites(1, 2);
+        QVERIFY(!store_->addLinked(more, {1, -1}, &error));
         QCOMPARE(fingerprint(path_), before);
         QVERIFY(store_->add(more, &error));
         QCOMPARE(rows().size(), 5);
+    }
+    // Imported timers that start each other are linked by the ids they get.
+    void linkedTimersStartEachOther() {
+        add({"a"});
+        QList<Timer> routine{Timer{0, "Work", 1500, "Chimes"}, Timer{0, "Break", 300, "Chimes"},
+                             Timer{0, "Stretch", 60, "Chimes"}};
+        routine[0].rounds = 4;
+        routine[1].then = WhenFinished::Start;  // linked below
+        QVERIFY(store_->addLinked(routine, {1, 0, -1}, &error));
+        store_ = open(path_);
+        const QList<Timer> read = store_->timers(&error).value();
+        QCOMPARE(read.size(), 4);
+        QCOMPARE(read[1].then, WhenFinished::Start);
+        QCOMPARE(read[1].next, routine[1].id);
+        QCOMPARE(read[1].rounds, 4);
+        QCOMPARE(read[2].next, routine[0].id);
+        QCOMPARE(read[3].then, WhenFinished::Stop);
+        QCOMPARE(routine[0].next, routine[1].id);
     }
     // Keeping what runs touches no other column, not even one the program would read otherwise.
     void keptRunsTouchNothingElse() {

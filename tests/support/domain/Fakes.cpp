@@ -62,12 +62,15 @@ std::optional<QList<Timer>> MemoryRepository::timers(StoreError* error) const {
     return kept;
 }
 
-bool MemoryRepository::add(QList<Timer>& timers, StoreError* error) {
+bool MemoryRepository::addLinked(QList<Timer>& timers, const QList<int>& links, StoreError* error) {
     if (refused(error)) return false;
-    for (Timer& timer : timers) {
-        timer.id = ++lastId_;
-        kept << timer;
-    }
+    for (Timer& timer : timers) timer.id = ++lastId_;
+    for (int i = 0; i < links.size(); ++i)
+        if (links.at(i) >= 0) {
+            timers[i].then = WhenFinished::Start;
+            timers[i].next = timers.at(links.at(i)).id;
+        }
+    kept << timers;
     return true;
 }
 

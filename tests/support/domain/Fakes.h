@@ -107,7 +107,7 @@ private:
 class MemoryRepository : public TimerRepository {
 public:
     std::optional<QList<Timer>> timers(StoreError* error) const override;
-    bool add(QList<Timer>& timers, StoreError* error) override;
+    bool addLinked(QList<Timer>& timers, const QList<int>& links, StoreError* error) override;
     bool update(const Timer& timer, StoreError* error) override;
     bool remove(const QList<TimerId>& ids, StoreError* error) override;
     bool setOrder(const QList<TimerId>& ids, StoreError* error) override;
