@@ -63,6 +63,20 @@ struct HeadsUpNotice {
     QString title;  // "Tea: 1 minute left"
 };
 
+// A run of a routine: the row of the timer that runs, the routine's first
+// timer, and the round the run belongs to of the rounds it runs.
+struct RoutineRun {
+    int row = -1;
+    QString head;
+    int round = 0;
+    int rounds = 0;
+};
+// What a routine starts when the run of the timer `endedId` finishes: the
+// next timer and its round; nothing when the run is no routine's, the
+// routine has run its rounds, or the next timer is gone.
+std::optional<RoutineRun> routineStep(const TimerList& list, const QString& endedId,
+                                      const RoutineRun& ended);
+
 // A timer that ran when Dunok last quit, as the store kept it.
 struct RestoredTimer {
     QString id;
@@ -214,14 +228,7 @@ private:
     // Starts the timer on that row for that many seconds, its ticks counted
     // from startNs (-1: now). Returns its entry.
     int startAt(int row, qint64 seconds, RunKind kind = RunKind::Own, qint64 startNs = -1);
-    // What the end of a routine's run starts next: the row, and the round
-    // the run there belongs to.
-    struct NextRun {
-        int row = -1;
-        QString head;
-        int round = 0;
-        int rounds = 0;
-    };
+    using NextRun = RoutineRun;
     // Nothing when the run is no routine's, the routine has run its rounds,
     // the next timer is gone, or it runs already (blocked then says so).
     std::optional<NextRun> nextInRoutine(const Alert& ended, QString* blocked) const;

@@ -7,26 +7,34 @@
 
 namespace dunok {
 
-std::optional<TimerEngine::NextRun> TimerEngine::nextInRoutine(const Alert& ended,
-                                                               QString* blocked) const {
-    const Timer* timer = list_.find(ended.id);
-    if (ended.routineHead.isEmpty() || !timer) return std::nullopt;
+std::optional<RoutineRun> routineStep(const TimerList& list, const QString& endedId,
+                                      const RoutineRun& ended) {
+    const Timer* timer = list.find(endedId);
+    if (ended.head.isEmpty() || !timer) return std::nullopt;
     int row = -1;
     if (timer->then == WhenFinished::Repeat)
-        row = list_.rowOf(ended.id);
+        row = list.rowOf(endedId);
     else if (timer->then == WhenFinished::Start)
-        row = list_.rowOf(timer->next);
+        row = list.rowOf(timer->next);
     // Stop, or a next timer that was deleted since: the routine ends here.
     if (row == -1) return std::nullopt;
-    const QString id = timerId(list_.at(row));
-    NextRun next{row, ended.routineHead, ended.round, ended.rounds};
+    RoutineRun next{row, ended.head, ended.round, ended.rounds};
     // A round ends where the routine began.
-    if (id == ended.routineHead && next.round > 0) ++next.round;
+    if (timerId(list.at(row)) == ended.head && next.round > 0) ++next.round;
     if (next.round > 0 && next.rounds > 0 && next.round > next.rounds) return std::nullopt;
+    return next;
+}
+
+std::optional<TimerEngine::NextRun> TimerEngine::nextInRoutine(const Alert& ended,
+                                                               QString* blocked) const {
+    const std::optional<RoutineRun> next =
+        routineStep(list_, ended.id, {-1, ended.routineHead, ended.round, ended.rounds});
+    if (!next) return std::nullopt;
+    const QString id = timerId(list_.at(next->row));
     if (id != ended.id && alertsArray_.contains(id)) {
         if (blocked)
             *blocked = tr("“%1” runs already, so “%2” started nothing.")
-                           .arg(list_.at(row).desc, timer->desc);
+                           .arg(list_.at(next->row).desc, list_.find(ended.id)->desc);
         return std::nullopt;
     }
     return next;

@@ -18,6 +18,10 @@ namespace {
 // the seconds left it drifts by less than the second a tick takes, which is
 // no reason to write it again.
 constexpr qint64 dueSlackMs = 1500;
+// A routine is followed through this many runs that passed while Dunok was
+// closed (a minute's reminder for two months); one longer gone ends, as does
+// one of runs that take no time.
+constexpr int mostRunsCaughtUp = 100000;
 }  // namespace
 
 KeptTimer keptTimerAt(std::optional<qint64> dueAt, std::optional<qint64> pausedLeft, qint64 nowMs) {
@@ -49,15 +53,36 @@ void TimerRestore::restore() {
                                           timer.keptRoutine};
                     break;
                 case KeptTimer::State::Finished:
-                    kept << RestoredTimer{
-                        timerId(timer), 0, false, {},
-                        QDateTime::fromMSecsSinceEpoch(*timer.dueAt, wall_.timeZone())};
+                    kept << wentOn(timer, now);
                     break;
             }
         }
     }
     engine_.restoreTimers(kept);
     keep();
+}
+
+RestoredTimer TimerRestore::wentOn(const Timer& timer, qint64 nowMs) const {
+    qint64 dueMs = *timer.dueAt;
+    QString id = timerId(timer);
+    const int head = timer.keptRoutine ? list_.rowOf(timer.keptRoutine->head) : -1;
+    if (head != -1) {
+        RoutineRun run{-1, timerId(list_.at(head)), timer.keptRoutine->round,
+                       timer.keptRoutine->rounds};
+        for (int step = 0; step < mostRunsCaughtUp; ++step) {
+            const std::optional<RoutineRun> next = routineStep(list_, id, run);
+            if (!next) break;
+            run = *next;
+            id = timerId(list_.at(run.row));
+            dueMs += list_.at(run.row).duration * 1000;
+            // The run the routine is in now goes on, due as it would have been.
+            if (dueMs > nowMs)
+                return {id, std::min((dueMs - nowMs + 999) / 1000, maxTimerDuration), false,
+                        KeptRoutine{list_.at(head).id, run.round, run.rounds}};
+        }
+    }
+    // It ended while Dunok was closed: its last finish rings, once.
+    return {id, 0, false, {}, QDateTime::fromMSecsSinceEpoch(dueMs, wall_.timeZone())};
 }
 
 bool TimerRestore::quit(StoreError* error) {

@@ -13,6 +13,8 @@
 namespace dunok {
 
 class TimerEngine;
+struct RestoredTimer;
+struct Timer;
 class TimerList;
 struct StoreError;
 class TimerRepository;
@@ -51,6 +53,11 @@ public:
     bool quit(StoreError* error = nullptr);
 
 private:
+    // A kept run whose moment passed while Dunok was closed: in a routine,
+    // the run the routine has gone on to since, or, when the routine ended
+    // while closed, its last finish, to ring once.
+    RestoredTimer wentOn(const Timer& timer, qint64 nowMs) const;
+
     TimerList& list_;
     TimerEngine& engine_;
     TimerRepository& store_;

@@ -390,6 +390,43 @@ private slots:
         QVERIFY(engine->alertsArray().isEmpty() && notices.size() == 3);
         QVERIFY(!kept("Egg").keptRoutine && !kept("Egg").dueAt);
     }
+    // Closed while its moment passed, a routine went on without Dunok: the next start finds it
+    // in the run it is in by now, silent; one that ended meanwhile rings once for its last finish.
+    void aRoutineGoesOnWhileDunokIsClosed_data() {
+        QTest::addColumn<bool>("repeat");
+        QTest::addColumn<int>("later");  // seconds after the quit, with 80 s of Tea left then
+        QTest::addColumn<QString>("found");
+        // Tea ends at 80, Egg at 380, Tea of round 2 at 560, Egg of round 2 at 860.
+        QTest::newRow("in round 2") << false << 610 << "Egg 250 2 of 3";
+        QTest::newRow("right after a finish") << false << 560 << "Egg 300 2 of 3";
+        QTest::newRow("ended") << false << 2000 << "rang for Egg";
+        // Tea every 3 minutes until stopped: run k is due 80 + (k - 1) * 180 s after the quit.
+        QTest::newRow("ten hours of a reminder") << true << 36000 << "Tea 80 round 201";
+    }
+    void aRoutineGoesOnWhileDunokIsClosed() {
+        QFETCH(bool, repeat);
+        QFETCH(int, later);
+        QFETCH(QString, found);
+        store->byDesc("Tea").then = repeat ? WhenFinished::Repeat : WhenFinished::Start;
+        store->byDesc("Tea").next = repeat ? 0 : store->byDesc("Egg").id;
+        store->byDesc("Egg").then = WhenFinished::Start;
+        store->byDesc("Egg").next = store->byDesc("Tea").id;
+        store->byDesc("Tea").rounds = repeat ? 0 : 3;
+        QVERIFY(populateArray(list, *store, sortDuration));
+        startKeeping();
+        click(Tea);
+        seconds(100);
+        quit();
+        startAgain(later);
+        QStringList now;
+        for (const Alert& alert : engine->alertsArray().entries())
+            now << QStringLiteral("%1 %2 %3")
+                       .arg(list.find(alert.id)->desc)
+                       .arg(alert.value)
+                       .arg(roundText(alert.round, alert.rounds));
+        if (notices.size() == 1 && notices.first().title.contains("Egg")) now << "rang for Egg";
+        QCOMPARE(now.join(", "), found);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTimerEngine)
