@@ -30,6 +30,7 @@
 #include "domain/Preferences.h"
 #include "domain/TimerEngine.h"
 #include "domain/TimerModel.h"
+#include "domain/Translations.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
 #include "ui/AddMultipleController.h"
@@ -262,9 +263,12 @@ int main(int argc, char** argv) {
     // that they stay sharp on paper.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", "2");
-    // The guide is English, and so are the dates and times in its pictures.
-    qputenv("LC_ALL", "en_US.UTF-8");
-    qputenv("LANG", "en_US.UTF-8");
+    // The guide's language (English unless a third argument names another),
+    // and so the texts, dates and times in its pictures.
+    const QByteArray language = argc > 3 ? QByteArray(argv[3]) : QByteArray("en_US");
+    qputenv("LC_ALL", language + ".UTF-8");
+    qputenv("LANG", language + ".UTF-8");
+    qunsetenv("LANGUAGE");
     // A build must not talk to the builder's desktop session (the window asks
     // it not to idle while Dunok runs).
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
@@ -272,10 +276,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dunok"));
     QApplication::setApplicationDisplayName(QStringLiteral("Dunok"));
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s GUIDE.html OUT.pdf\n", argv[0]);
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: %s GUIDE.html OUT.pdf [LANGUAGE]\n", argv[0]);
         return 2;
     }
+    QLocale::setDefault(QLocale(QString::fromLatin1(language)));
+    dunok::installTranslations(app, QLocale(QString::fromLatin1(language)));
     const QString guidePath = QString::fromLocal8Bit(argv[1]);
     const QString out = QString::fromLocal8Bit(argv[2]);
 

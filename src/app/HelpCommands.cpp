@@ -10,6 +10,21 @@
 
 namespace dunok {
 
+QString helpDocument(const QString& folder, const QLocale& locale) {
+    // The same languages, in the same order, as the translation is chosen by:
+    // the first that has a guide, and for "pt_BR" also "pt".
+    for (QString language : locale.uiLanguages()) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        for (; !language.isEmpty(); language = language.section(QLatin1Char('_'), 0, -2)) {
+            const QString path =
+                resourcePath(folder, QStringLiteral("help_") + language, QStringLiteral("pdf"));
+            if (!path.isEmpty()) return path;
+            if (!language.contains(QLatin1Char('_'))) break;
+        }
+    }
+    return resourcePath(folder, QStringLiteral("help"), QStringLiteral("pdf"));
+}
+
 HelpCommands::HelpCommands(QString resources, QObject* parent)
     : QObject(parent), resources_(std::move(resources)) {}
 
@@ -25,7 +40,7 @@ HelpCommands::~HelpCommands() {
 }
 
 void HelpCommands::showHelp(QWidget* parent) {
-    const QString path = resourcePath(resources_, QStringLiteral("help"), QStringLiteral("pdf"));
+    const QString path = helpDocument(resources_, QLocale());
     if (path.isEmpty()) {
         errUser(tr("Help not found."), tr("Could not locate help."), parent);
         return;

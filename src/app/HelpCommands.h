@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QObject>
 #include <QUrl>
 #include <functional>
@@ -14,6 +15,10 @@ class QWidget;
 
 namespace dunok {
 
+// The guide in the first of locale's languages that has one ("help_pt_BR.pdf",
+// "help_de.pdf"), else the English "help.pdf"; empty when there is none.
+QString helpDocument(const QString& folder, const QLocale& locale);
+
 class HelpCommands : public QObject {
     Q_OBJECT
 public:
@@ -22,8 +27,9 @@ public:
     // Stops waiting for the desktop's answers; what it opened stays open.
     ~HelpCommands() override;
 
-    // Opens "help.pdf" of the resource folder; a missing document or a
-    // desktop that cannot show it is reported in an error alert over parent.
+    // Opens the guide of the resource folder in the user's language (see
+    // helpDocument); a missing document or a desktop that cannot show it is
+    // reported in an error alert over parent.
     void showHelp(QWidget* parent = nullptr);
     // Opens Constants::website; a failure is reported in an error alert.
     void showWebsite(QWidget* parent = nullptr);

@@ -75,6 +75,23 @@ private slots:
         QCOMPARE(missing.mid(0, 2), QStringList({"not opened", "Unable to open webpage."}));
     }
 
+    // The guide in the user's language where there is one, the language without its country
+    // next, English otherwise.
+    void theGuideIsInTheUsersLanguage() {
+        QTemporaryDir guides;
+        for (const char* name : {"help", "help_de", "help_pt"})
+            QVERIFY(QFile(guides.filePath(QString(name) + ".pdf")).open(QIODevice::WriteOnly));
+        const auto picked = [&](const char* locale) {
+            return QFileInfo(helpDocument(guides.path(), QLocale(locale))).fileName();
+        };
+        QCOMPARE(picked("de_AT"), "help_de.pdf");
+        QCOMPARE(picked("pt_BR"), "help_pt.pdf");
+        QCOMPARE(picked("fr_FR"), "help.pdf");
+        QCOMPARE(picked("en_US"), "help.pdf");
+        QFile::remove(guides.filePath("help.pdf"));
+        QCOMPARE(picked("fr_FR"), QString());
+    }
+
     // Dunok may quit while the opener waits on the viewer it started: the
     // viewer stays open.
     void aViewerOutlivesTheCommands() {
