@@ -82,11 +82,14 @@ public:
     MainWindow& window() { return *window_; }
     ViewController& view() { return *window_->viewController(); }
 
-    int rowOf(const QString& description) const {
+    // A ready-made timer by its English name: stored, as for a new user, in
+    // the guide's language.
+    int rowOf(const char* description) const {
+        const QString stored = QCoreApplication::translate("TimerList", description);
         const TimerList& timers = window_->viewController()->timers();
         for (int row = 0; row < timers.size(); ++row)
-            if (timers.at(row).desc == description) return row;
-        qFatal("no default timer \"%s\"", qPrintable(description));
+            if (timers.at(row).desc == stored) return row;
+        qFatal("no default timer \"%s\"", qPrintable(stored));
     }
 
     // Lets layouts, deferred deletes and repaints catch up before a picture.
@@ -118,9 +121,9 @@ QImage grabbed(QWidget* widget) {
 // Three timers going, one of them paused, as they look a little after their start.
 QImage runningTimers(Stage& stage) {
     TimerEngine* engine = stage.view().engine();
-    const int tea = stage.rowOf(QStringLiteral("3 minutes"));
-    const int pasta = stage.rowOf(QStringLiteral("10 minutes"));
-    const int focus = stage.rowOf(QStringLiteral("25 minutes"));
+    const int tea = stage.rowOf("3 minutes");
+    const int pasta = stage.rowOf("10 minutes");
+    const int focus = stage.rowOf("25 minutes");
     const TimerList& timers = stage.view().timers();
     for (int row : {tea, pasta, focus}) engine->toggle(timerId(timers.at(row)));
     // The tick handler is what the one-second timers call: no waiting here.

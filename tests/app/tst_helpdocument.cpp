@@ -119,20 +119,25 @@ private slots:
         QVERIFY(MessageBox::shownAlerts().isEmpty());
     }
 
-    // The guide as the build wrote it, where Help looks for it: several pages and the pictures
-    // of the window, not only the small toolbar icons a broken grab would leave.
-    void theGuideIsAPdfWithPicturesOfTheWindow() {
-        QFile file(resourcePath(resourceFolder(), "help", "pdf"));
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(resourceFolder()));
-        const QByteArray pdf = file.readAll();
-        QVERIFY(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
-        QVERIFY(QString(pdf).count(QRegularExpression(R"(/Type\s*/Page(?![s\w]))")) >= 4);
-        static const QRegularExpression image(
-            R"(/Subtype\s*/Image\b[^>]*?/Width\s+(\d+)[^>]*?/Height\s+(\d+))");
-        int pictures = 0;
-        for (const QRegularExpressionMatch& m : image.globalMatch(QString::fromLatin1(pdf)))
-            pictures += m.captured(1).toInt() >= 300 && m.captured(2).toInt() >= 150;
-        QVERIFY2(pictures >= 5, qPrintable(QString::number(pictures)));
+    // The guides as the build wrote them, where Help looks for them: several pages and the
+    // pictures of the window, not only the small toolbar icons a broken grab would leave.
+    void theGuidesArePdfsWithPicturesOfTheWindow() {
+        const QStringList guides = QDir(resourceFolder()).entryList({"help*.pdf"});
+        QVERIFY2(guides.contains("help.pdf") && guides.contains("help_de.pdf"),
+                 qPrintable(resourceFolder() + ": " + guides.join(' ')));
+        for (const QString& guide : guides) {
+            QFile file(QDir(resourceFolder()).filePath(guide));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray pdf = file.readAll();
+            QVERIFY(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
+            QVERIFY(QString(pdf).count(QRegularExpression(R"(/Type\s*/Page(?![s\w]))")) >= 4);
+            static const QRegularExpression image(
+                R"(/Subtype\s*/Image\b[^>]*?/Width\s+(\d+)[^>]*?/Height\s+(\d+))");
+            int pictures = 0;
+            for (const QRegularExpressionMatch& m : image.globalMatch(QString::fromLatin1(pdf)))
+                pictures += m.captured(1).toInt() >= 300 && m.captured(2).toInt() >= 150;
+            QVERIFY2(pictures >= 5, qPrintable(guide + ": " + QString::number(pictures)));
+        }
     }
 };
 
