@@ -1599,7 +1599,7 @@ Wstrzymany minutnik wznowisz też, klikając go dwukrotnie.</translation>
     </message>
     <message>
         <source>Occurred at %1</source>
-        <translation>Zakończony %1</translation>
+        <translation>Zakończony: %1</translation>
     </message>
     <message>
         <source>Duration was %1</source>
