@@ -1016,6 +1016,10 @@ oder ist keine Exportdatei, die Dunok importieren kann.
         <comment>Cancel button title</comment>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Dunok keeps running. To get its window back, launch Dunok again or run “dunok --show”.</source>
+        <translation>Dunok läuft weiter. Um das Fenster zurückzuholen, starten Sie Dunok erneut oder führen Sie „dunok --show“ aus.</translation>
+    </message>
 </context>
 <context>
     <name>dunok::CalendarCell</name>

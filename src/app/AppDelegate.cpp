@@ -125,6 +125,7 @@ int AppDelegate::start() {
     installAppStyle();
     window_ = new MainWindow(*settings_, *player_, *store_);
     connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
+    connect(window_, &MainWindow::closed, this, &AppDelegate::windowClosed);
     help_ = std::make_unique<HelpCommands>();
     connect(window_, &MainWindow::helpRequested, this, [this] { help_->showHelp(window_); });
     connect(window_, &MainWindow::websiteRequested, this, [this] { help_->showWebsite(window_); });
@@ -289,6 +290,27 @@ void AppDelegate::reopenFromOutside() {
     // window in front even when it is open behind others.
     if (!window_) return;
     if (!applicationShouldHandleReopen(window_->isVisible())) window_->bringToFront();
+}
+
+bool AppDelegate::trayShown() const {
+    return trayShown_ ? trayShown_() : tray_ && TrayIcon::available();
+}
+
+void AppDelegate::windowClosed() {
+    // Without a tray nothing on the screen shows that Dunok still runs, nor
+    // how to reach it: said the first time only, as the user knows it then.
+    if (toldWayBack_ || trayShown()) return;
+    toldWayBack_ = true;
+    const QString text =
+        tr("Dunok keeps running. To get its window back, launch Dunok again or "
+           "run “dunok --show”.");
+    if (notifications_ && settings_->settings().sendNotification) {
+        // Quiet and without buttons, as a heads-up: it belongs to no timer,
+        // and an alarm's notification on the screen stays.
+        notifications_->post({.title = QStringLiteral("Dunok"), .body = text, .headsUp = true});
+    } else if (window_) {
+        window_->viewController()->showNote(text);
+    }
 }
 
 bool AppDelegate::applicationShouldHandleReopen(bool hasVisibleWindows) {

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 namespace dunok {
@@ -83,11 +84,19 @@ public:
     // destructor), so that nothing is left for exit() to tear down after Qt.
     void tearDown();
 
+    // Whether a tray shows Dunok's icon now (tests give their own answer);
+    // by default the tray host is asked.
+    void setTrayShown(std::function<bool()> shown) { trayShown_ = std::move(shown); }
+
 private:
     void applicationDidFinishLaunching();
     // The user clicked a finish notification.
     void userNotificationCenterDidReceive(const QString& timerId);
     void reopenFromOutside();
+    bool trayShown() const;
+    // The window was closed: where no tray leads back to it, the user is told
+    // how to get it back, once.
+    void windowClosed();
     // The bus's commands and signals, once the window's engine exists.
     void connectControl();
     // The window's badge, none without a window.
@@ -117,6 +126,8 @@ private:
     int storeBusyTimeoutMs_ = 5000;
     bool terminating_ = false;
     bool launched_ = false;
+    std::function<bool()> trayShown_;
+    bool toldWayBack_ = false;
 };
 
 }  // namespace dunok

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QTimer>
@@ -107,6 +108,11 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (event->spontaneous()) return;
     viewController_->viewWillAppear();
     viewController_->viewDidAppear();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) emit closed();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

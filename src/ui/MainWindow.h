@@ -44,9 +44,12 @@ signals:
     // The window has been drawn for the first time: work that the first
     // sight of the list does not need can start now.
     void firstPainted();
+    // The user closed the window (the program goes on without it).
+    void closed();
 
 protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void moveEvent(QMoveEvent* event) override;

@@ -94,6 +94,8 @@ public:
     // anything; the settings that could not be read are then written back
     // with their defaults, so that the next start is quiet.
     void tellPreferenceTrouble();
+    // A word in the status line after the count, until a timer starts.
+    void showNote(const QString& note);
     TimerTableView* myTable() const { return myTable_; }
     TimerTableModel* tableModel() const { return model_; }
     QLabel* lblCount() const { return lblCount_; }
@@ -103,7 +105,6 @@ private:
     QString selectedTimerId() const;
     void viewDidLoad();
     void selectLastRow();
-    void showNote(const QString& note);
     void importDone(TimerId first, const QString& summary);
     void connectCommands();
     CommandState commandState() const;

@@ -3,7 +3,8 @@
 # window back and silences; dismissed, it silences; its menu's "Snooze 1m", "+1 min" and "Stop"
 # work. The launcher entry shows a run's progress while it runs and hides it once it stops.
 source "$(dirname "$0")/lib.sh"
-open_desktop sound wm
+# With a tray, closing the window leaves the daemon to the finish alone.
+open_desktop sound wm tray
 # Debian's configuration of the daemon, but its action menu picks the entry named in $work/pick.
 printf '#!/bin/sh\ngrep -m1 -F "$(cat %s)"\n' "$work/pick" >"$work/menu"
 chmod +x "$work/menu"
