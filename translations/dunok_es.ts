@@ -1017,6 +1017,10 @@ que Dunok pueda importar.
         <comment>Cancel button title</comment>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Dunok keeps running. To get its window back, launch Dunok again or run “dunok --show”.</source>
+        <translation>Dunok sigue en marcha. Para recuperar su ventana, vuelva a abrir Dunok o ejecute «dunok --show».</translation>
+    </message>
 </context>
 <context>
     <name>dunok::CalendarCell</name>

@@ -1017,6 +1017,10 @@ que Dunok sait importer.
         <comment>Cancel button title</comment>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Dunok keeps running. To get its window back, launch Dunok again or run “dunok --show”.</source>
+        <translation>Dunok continue de tourner. Pour retrouver sa fenêtre, relancez Dunok ou exécutez «&#xa0;dunok --show&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>dunok::CalendarCell</name>

@@ -1016,6 +1016,10 @@ oppure non è un file di esportazione che Dunok può importare.
         <comment>Cancel button title</comment>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Dunok keeps running. To get its window back, launch Dunok again or run “dunok --show”.</source>
+        <translation>Dunok continua a funzionare. Per riavere la sua finestra, avvia di nuovo Dunok o esegui «dunok --show».</translation>
+    </message>
 </context>
 <context>
     <name>dunok::CalendarCell</name>

@@ -1016,6 +1016,10 @@ of is geen exportbestand dat Dunok kan importeren.
         <comment>Cancel button title</comment>
         <translation>Annuleren</translation>
     </message>
+    <message>
+        <source>Dunok keeps running. To get its window back, launch Dunok again or run “dunok --show”.</source>
+        <translation>Dunok blijft draaien. Open Dunok opnieuw of voer “dunok --show” uit om het venster terug te krijgen.</translation>
+    </message>
 </context>
 <context>
     <name>dunok::CalendarCell</name>

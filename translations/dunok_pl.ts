@@ -1026,6 +1026,10 @@ nie jest to plik eksportu, który Dunok umie zaimportować.
         <comment>Cancel button title</comment>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>Dunok keeps running. To get its window back, launch Dunok again or run “dunok --show”.</source>
+        <translation>Dunok działa dalej. Aby przywrócić jego okno, uruchom Dunok ponownie albo wykonaj „dunok --show”.</translation>
+    </message>
 </context>
 <context>
     <name>dunok::CalendarCell</name>

@@ -1016,6 +1016,10 @@ ou não é um arquivo de exportação que o Dunok possa importar.
         <comment>Cancel button title</comment>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Dunok keeps running. To get its window back, launch Dunok again or run “dunok --show”.</source>
+        <translation>O Dunok continua rodando. Para trazer a janela de volta, abra o Dunok de novo ou execute “dunok --show”.</translation>
+    </message>
 </context>
 <context>
     <name>dunok::CalendarCell</name>
