@@ -8,6 +8,7 @@
 #include "app/HelpCommands.h"
 #include "app/TimerCommands.h"
 #include "desktop/Alarm.h"
+#include "desktop/Autostart.h"
 #include "desktop/DBusControl.h"
 #include "desktop/DesktopNotifications.h"
 #include "desktop/DisplayLoss.h"
@@ -188,6 +189,11 @@ void AppDelegate::applicationDidFinishLaunching() {
     // After the first paint: handing every size of the icon to the window
     // system is not worth keeping the user waiting for the window.
     QApplication::setWindowIcon(namedImage(QStringLiteral("dunok")));
+    // A login entry of the name an earlier release used goes by the
+    // program's id from now on, so that the session shows it with its icon.
+    QString entryError;
+    if (moveEarlierAutostartEntry(&entryError) == EntryMove::Failed)
+        qWarning().noquote() << entryError;
     launcherEntry_ = new LauncherEntry(this);
     if (Badge* shown = badge()) shown->addDisplay(launcherEntry_);
     if (TrayIcon::available()) {

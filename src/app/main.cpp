@@ -3,6 +3,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
+#include "domain/Constants.h"
 #include "domain/Translations.h"
 
 namespace {
@@ -50,7 +51,7 @@ int main(int argc, char* argv[]) {
     dunok::installTranslations(app);
     nameApplication();
     QApplication::setApplicationDisplayName(QStringLiteral("Dunok"));
-    QApplication::setDesktopFileName(QStringLiteral("dunok"));
+    QApplication::setDesktopFileName(dunok::Constants::appId);
     dunok::AppDelegate delegate;
     if (request.hidden) delegate.setLaunch(dunok::AppDelegate::Launch::Hidden);
     if (request.newTimer) delegate.setLaunch(dunok::AppDelegate::Launch::NewTimer);

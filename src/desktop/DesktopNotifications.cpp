@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include "domain/Constants.h"
 #include "domain/Logging.h"
 
 namespace dunok {
@@ -233,13 +234,13 @@ QDBusMessage DesktopNotifications::notifyCall(const Content& content, uint repla
     QVariantMap hints{
         {QStringLiteral("urgency"),
          QVariant::fromValue(content.headsUp ? urgencyLow : urgencyCritical)},
-        {QStringLiteral("desktop-entry"), QStringLiteral("dunok")},
+        {QStringLiteral("desktop-entry"), Constants::appId},
         {QStringLiteral("x-dunok-timer-id"), content.timerId},
     };
     if (content.headsUp) hints.insert(QStringLiteral("suppress-sound"), true);
 
     QDBusMessage call = serviceCall(QStringLiteral("Notify"));
-    call << QStringLiteral("Dunok") << replaces << QStringLiteral("dunok") << content.title << body
+    call << QStringLiteral("Dunok") << replaces << Constants::appId << content.title << body
          << actions << hints << (content.headsUp ? expireAsTheServiceDoes : expireNever);
     return call;
 }

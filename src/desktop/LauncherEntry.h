@@ -7,6 +7,7 @@
 #include <QVariantMap>
 
 #include "domain/Badge.h"
+#include "domain/Constants.h"
 
 namespace dunok {
 
@@ -15,7 +16,8 @@ class LauncherEntry : public QObject, public BadgeDisplay {
 public:
     static inline const QString interfaceName = QStringLiteral("com.canonical.Unity.LauncherEntry");
     static inline const QString objectPath = QStringLiteral("/org/dunok/Dunok/LauncherEntry");
-    static inline const QString appUri = QStringLiteral("application://dunok.desktop");
+    static inline const QString appUri =
+        QStringLiteral("application://") + Constants::appId + QStringLiteral(".desktop");
 
     explicit LauncherEntry(QObject* parent = nullptr);
 

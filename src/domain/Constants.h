@@ -10,6 +10,10 @@ namespace dunok {
 
 namespace Constants {
 inline const QString appName = QStringLiteral("Dunok");
+// The one name desktops know Dunok by: its launcher entry (with ".desktop"),
+// its icon, its window on Wayland and its notifications; the bus name is the
+// same text.
+inline const QString appId = QStringLiteral("org.dunok.Dunok");
 inline const QString defSound = QStringLiteral("Vintage Alarm Clock");
 inline const QString website = QStringLiteral("https://dunok.org/");
 }  // namespace Constants

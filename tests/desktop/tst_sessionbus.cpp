@@ -72,6 +72,9 @@ private slots:
         // Services only honour an urgency sent as a byte.
         const QVariant urgency = shown[0].hints.value("urgency");
         QVERIFY(urgency.metaType() == QMetaType::fromType<uchar>() && urgency.toInt() == 2);
+        // The service finds the launcher entry, and the icon, by the application id.
+        QCOMPARE(shown[0].hints.value("desktop-entry").toString(), QString("org.dunok.Dunok"));
+        QCOMPARE(shown[0].icon, QString("org.dunok.Dunok"));
         // Posted back to back: the second still has to know the id of the one before it.
         notifications.post({"Tea", "", "", "t-2"});
         post({"Tea", "", "", "t-3"}, 3);
@@ -242,7 +245,7 @@ private slots:
         FakeDesktop dock;
         QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "dock");
         QVERIFY(bus.connect(QString(), LauncherEntry::objectPath, LauncherEntry::interfaceName,
-                            "Update", {"application://dunok.desktop"}, QString(), &dock,
+                            "Update", {"application://org.dunok.Dunok.desktop"}, QString(), &dock,
                             SLOT(Update(QString, QVariantMap))));
         LauncherEntry entry;
         RunningTimers running;

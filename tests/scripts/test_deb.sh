@@ -17,6 +17,12 @@ DESTDIR=$work/stage cmake --install "$build" --prefix /usr >"$work/install.log" 
     fail "cmake --install failed"
 sort "$build/install_manifest.txt" >"$work/installed"
 grep -qx '/usr/bin/dunok' "$work/installed" || fail "the install has no /usr/bin/dunok"
+# Everything the desktop looks up by the application id is there by that name.
+for file in applications/org.dunok.Dunok.desktop metainfo/org.dunok.Dunok.metainfo.xml \
+    icons/hicolor/scalable/apps/org.dunok.Dunok.svg icons/hicolor/48x48/apps/org.dunok.Dunok.png; do
+    grep -qx "/usr/share/$file" "$work/installed" || fail "the install has no /usr/share/$file"
+done
+! grep -E '/(dunok\.desktop|dunok\.svg|dunok\.png)$' "$work/installed" || fail "files of the old names"
 dpkg-deb --fsys-tarfile "${debs[0]}" | tar -t | grep -v '/$' | sed 's:^\./:/:' | sort >"$work/packaged"
 diff "$work/installed" "$work/packaged" || fail "package and install differ (< installed, > packaged)"
 echo "PASS"

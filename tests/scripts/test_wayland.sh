@@ -3,6 +3,8 @@
 # accessibility bus (there is no keyboard) rings, and the window asks for activation only where
 # it is offered (and sway then gives Dunok the focus back from another program).
 source "$(dirname "$0")/lib.sh"
+# The compositor knows the window by Dunok's application id, its launcher entry's name.
+id=org.dunok.Dunok
 under() {
     compositor=$1
     setup_home
@@ -33,9 +35,9 @@ under() {
     wait_until 30 probe ready >/dev/null || fail "Dunok did not come onto the accessibility bus"
     if [[ $compositor == sway ]]; then
         # Another program's window takes the focus, as when the user works on.
-        wait_until 10 eval '[[ $(sway_focused) == dunok ]]' || fail "sway did not focus Dunok at start"
+        wait_until 10 eval '[[ $(sway_focused) == "$id" ]]' || fail "sway did not focus Dunok at start"
         start other weston-flower
-        wait_until 10 eval '[[ $(sway_focused) != dunok ]]' || fail "the other window took no focus"
+        wait_until 10 eval '[[ $(sway_focused) != "$id" ]]' || fail "the other window took no focus"
     fi
     probe select 0 >/dev/null || fail "the quick timer's row could not be selected"
     [[ $(probe cell 0 0) == "Quick egg" ]] || fail "row 0 is '$(probe cell 0 0)', not the quick timer"
@@ -46,7 +48,7 @@ under() {
     if grep -q 'wl_registry@[0-9]*\.global([0-9]*, "xdg_activation_v1"' "$log"; then
         wait_until 5 grep -qE -- '-> xdg_activation_v1@[0-9]+\.activate\("[^"]+", wl_surface@' "$log" ||
             fail "the compositor offers activation, but Dunok did not ask it"
-        [[ $compositor != sway ]] || wait_until 5 eval '[[ $(sway_focused) == dunok ]]' ||
+        [[ $compositor != sway ]] || wait_until 5 eval '[[ $(sway_focused) == "$id" ]]' ||
             fail "sway focused '$(sway_focused)', not Dunok, after the finish"
     else
         ! grep -q 'xdg_activation' "$log" || fail "Dunok spoke of activation to a compositor without it"

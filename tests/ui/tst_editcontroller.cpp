@@ -416,7 +416,7 @@ private slots:
     // The autostart entry is the setting; one that cannot be written saves nothing.
     void startAtLoginWritesAndRemovesTheAutostartEntry() {
         freshPrefs();
-        const QString entry = home.path() + "/config/autostart/dunok.desktop";
+        const QString entry = home.path() + "/config/autostart/org.dunok.Dunok.desktop";
         for (const bool on : {true, false}) {
             PrefsController sheet(*prefs);
             QCOMPARE(sheet.cbStartAtLogin()->isChecked(), !on);
@@ -426,7 +426,8 @@ private slots:
             if (!on) break;
             const QString text = testing::fingerprint(entry);  // with its time, which is no matter
             QVERIFY2(text.contains("\nExec=" +
-                                   autostartCommand(QCoreApplication::applicationFilePath())),
+                                   autostartCommand(QCoreApplication::applicationFilePath())) &&
+                         text.contains("\nIcon=org.dunok.Dunok\n"),
                      qPrintable(text));
             QProcess validate;
             validate.start("desktop-file-validate", {entry});
