@@ -313,7 +313,11 @@ void AppDelegate::windowClosed() {
     if (notifications_ && settings_->settings().sendNotification) {
         // Quiet and without buttons, as a heads-up: it belongs to no timer,
         // and an alarm's notification on the screen stays.
-        notifications_->post({.title = QStringLiteral("Dunok"), .body = text, .headsUp = true});
+        DesktopNotifications::Content note;
+        note.title = QStringLiteral("Dunok");
+        note.body = text;
+        note.headsUp = true;
+        notifications_->post(note);
     } else if (window_) {
         window_->viewController()->showNote(text);
     }
