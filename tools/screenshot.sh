@@ -4,6 +4,7 @@
 # display, with a home and session bus of its own so the user's timers and
 # desktop stay out of the picture.
 #   tools/screenshot.sh BUILD_DIR OUT.png
+# With QT_SCALE_FACTOR=2 in the environment, the window as a 200% screen shows it.
 set -euo pipefail
 build=${1:?usage: screenshot.sh BUILD_DIR OUT.png}
 out=${2:?usage: screenshot.sh BUILD_DIR OUT.png}
@@ -29,7 +30,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 export ASAN_OPTIONS=detect_leaks=0
 
 # -displayfd picks a free display and reports it once the server is ready.
-Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp >"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 1 -screen 0 2560x1600x24 -nolisten tcp >"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.05; done
 [[ -s "$work/display" ]] || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; exit 1; }
