@@ -25,7 +25,7 @@ void ColorSchemePortal::start() {
         return;
     }
     bus_.connect(service_, objectPath, interfaceName, QStringLiteral("SettingChanged"), this,
-                 SLOT(settingChanged(QString, QString, QDBusVariant)));
+                 SLOT(settingChanged(QDBusMessage)));
     QTimer::singleShot(patienceMs_, this, &ColorSchemePortal::settle);
     ask(QStringLiteral("ReadOne"));
 }
@@ -56,10 +56,14 @@ void ColorSchemePortal::answered(const QDBusMessage& reply, const QString& metho
     settle();
 }
 
-void ColorSchemePortal::settingChanged(const QString& group, const QString& key,
-                                       const QDBusVariant& value) {
-    if (group != settingNamespace || key != settingKey) return;
-    if (const auto scheme = schemeOf(value.variant())) {
+// Taken as the whole message: a slot with the signal's own argument types is
+// refused when the variant type has not been registered by then.
+void ColorSchemePortal::settingChanged(const QDBusMessage& signal) {
+    const QList<QVariant> args = signal.arguments();
+    if (args.size() < 3 || args.at(0).toString() != settingNamespace ||
+        args.at(1).toString() != settingKey)
+        return;
+    if (const auto scheme = schemeOf(args.at(2))) {
         heardChange_ = true;
         adopt(*scheme);
     }

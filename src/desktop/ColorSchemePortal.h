@@ -58,7 +58,7 @@ signals:
     void settledChanged();
 
 private slots:
-    void settingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+    void settingChanged(const QDBusMessage& signal);
 
 private:
     void ask(const QString& method);

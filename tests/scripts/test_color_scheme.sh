@@ -41,6 +41,8 @@ list_ground() {
 }
 list_is_dark() { (($(list_ground) < 60)); }
 list_is_light() { (($(list_ground) > 200)); }
+# tools/screenshot_schemes.sh takes its pictures here, in both looks.
+picture() { [[ -z ${DUNOK_SCREENSHOT_DIR:-} ]] || import -window "$(main_window)" "$DUNOK_SCREENSHOT_DIR/$1"; }
 
 write_prefs
 make_store "INSERT INTO Timers (desc, duration, sound) VALUES ('Tea', 180, 'Chimes')"
@@ -50,15 +52,18 @@ prefer prefer-dark
 wait_until 60 eval '[[ $(portal_scheme) == 1 ]]' || fail "the portal does not say dark"
 
 # Who asks the portal for its settings, one line per question.
-start monitor dbus-monitor --session "type='method_call',interface='org.freedesktop.portal.Settings'"
+start monitor dbus-monitor --session "type='method_call',interface='org.freedesktop.portal.Settings'" \
+    "type='signal',interface='org.freedesktop.portal.Settings'"
 wait_until 10 grep -q NameAcquired "$work/monitor.log" || fail "dbus-monitor did not start"
 questions() { grep -cE 'member=Read(One)?$' "$work/monitor.log" || true; }
 asked=$(questions)
 launch
 wait_until 10 eval '(($(questions) > asked))' || fail "Dunok did not ask the portal"
 wait_until 20 list_is_dark || fail "Dunok started light (lightness $(list_ground)) though dark is preferred"
+picture main-window-dark.png
 prefer default
 wait_until 20 list_is_light || fail "the list stayed dark (lightness $(list_ground)) after the switch to light"
+picture main-window-light.png
 prefer prefer-dark
 wait_until 20 list_is_dark || fail "the list stayed light (lightness $(list_ground)) after the switch to dark"
 quit_dunok
