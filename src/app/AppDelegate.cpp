@@ -1,14 +1,17 @@
 #include "app/AppDelegate.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDebug>
 #include <QTimer>
 #include <algorithm>
 
+#include "app/ColorSchemeFollower.h"
 #include "app/HelpCommands.h"
 #include "app/TimerCommands.h"
 #include "desktop/Alarm.h"
 #include "desktop/Autostart.h"
+#include "desktop/ColorSchemePortal.h"
 #include "desktop/DBusControl.h"
 #include "desktop/DesktopNotifications.h"
 #include "desktop/DisplayLoss.h"
@@ -124,6 +127,10 @@ int AppDelegate::start() {
 
     player_ = std::make_unique<SharedPlayer>();
     installAppStyle();
+    // Asked now and answered while the window is built and shown: the
+    // window never waits for the desktop's colour preference.
+    colorScheme_ = new ColorSchemeFollower(this);
+    colorScheme_->follow(new ColorSchemePortal(QDBusConnection::sessionBus()));
     window_ = new MainWindow(*settings_, *player_, *store_);
     connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
     connect(window_, &MainWindow::closed, this, &AppDelegate::windowClosed);

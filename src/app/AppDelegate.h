@@ -11,6 +11,7 @@ namespace dunok {
 
 class Badge;
 class BadgeDisplay;
+class ColorSchemeFollower;
 class LauncherEntry;
 class MainWindow;
 class PreferenceStore;
@@ -118,6 +119,7 @@ private:
     DesktopNotifications* notifications_ = nullptr;
     LauncherEntry* launcherEntry_ = nullptr;
     DBusControl* control_ = nullptr;
+    ColorSchemeFollower* colorScheme_ = nullptr;
     std::unique_ptr<TimerCommands> commands_;
     // Tells the bus the running count whenever the badge changes.
     std::unique_ptr<BadgeDisplay> busCount_;

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "desktop/NamedImage.h"
+#include "ui/InkedIcon.h"
 
 namespace dunok {
 
@@ -12,8 +13,9 @@ QIcon AppStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
     // Only the left-to-right arrow: ours points one way.
     const bool rightToLeft = widget ? widget->isRightToLeft() : QApplication::isRightToLeft();
     if (which == SP_ToolBarHorizontalExtensionButton && !rightToLeft) {
+        // Drawn in slate lines: on a dark window they take the text colour.
         const QIcon more = namedImage(QStringLiteral("toolbar_more"));
-        if (!more.isNull()) return more;
+        if (!more.isNull()) return paletteFollowingIcon(more);
     }
     return QProxyStyle::standardIcon(which, option, widget);
 }

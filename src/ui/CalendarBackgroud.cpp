@@ -7,23 +7,14 @@
 #include <QToolButton>
 
 #include "ui/CalendarCell.h"
+#include "ui/Palettes.h"
 
 namespace dunok {
 
 CalendarBackgroud::CalendarBackgroud(QWidget* parent) : QWidget(parent) {}
 
 void CalendarBackgroud::paintEvent(QPaintEvent*) {
-    QPainter(this).fillRect(rect(), Qt::white);
-}
-
-QPalette lightCalendarPalette() {
-    QPalette palette(QColor(240, 240, 240), QColor(Qt::white));
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, Qt::black);
-    palette.setColor(QPalette::Base, Qt::white);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(QPalette::Disabled, role, QColor(160, 160, 160));
-    return palette;
+    QPainter(this).fillRect(rect(), calendarColors(applicationIsDark()).background);
 }
 
 namespace {

@@ -1,8 +1,7 @@
-// The root of the month calendar's layout: always white, so the calendar
-// looks the same in a light or a dark desktop theme.
+// The root of the month calendar's layout: white in the light look, whatever
+// the light theme, and the dark look's ground in the dark one.
 #pragma once
 
-#include <QPalette>
 #include <QWidget>
 
 namespace dunok {
@@ -17,9 +16,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
-
-// Black on white whatever the desktop theme says.
-QPalette lightCalendarPalette();
 
 // Builds the calendar's parts as direct children of a new root under
 // `parent`: the title "calendarTittle", the buttons "btnPrevMonth" and

@@ -5,18 +5,11 @@
 #include <QPainter>
 
 #include "domain/WallClock.h"
+#include "ui/Palettes.h"
 
 namespace dunok {
 
 namespace {
-// The calendar is drawn in its own colours, like a paper calendar, whatever
-// the theme: black days on white, the picked day on a red disc, today over a
-// green bar.
-const QColor backgroundColor(Qt::white);
-const QColor textColor(Qt::black);
-const QColor selectionColor(Qt::red);
-const QColor todayMarkerColor(Qt::green);
-const QColor pastDayColor(128, 128, 128);
 // Sizes are in device-independent pixels, like the button's own geometry.
 constexpr int dayFontSize = 15;
 constexpr qreal discInset = 3.5;
@@ -74,13 +67,16 @@ void CalendarCell::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF bounds(rect());
+    // The calendar is drawn in its own colours, like a paper calendar: the
+    // picked day on a red disc, today over a green bar.
+    const CalendarColors colors = calendarColors(applicationIsDark());
 
-    painter.fillRect(bounds, backgroundColor);
+    painter.fillRect(bounds, colors.background);
     if (selected_) {
         const QRectF disc =
             bounds.adjusted(discInset, discInset, -discInset, -discInset).translated(0, discDrop);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(selectionColor);
+        painter.setBrush(colors.selection);
         painter.drawEllipse(disc);
     }
     const QTimeZone zone = clock_.timeZone();
@@ -88,16 +84,16 @@ void CalendarCell::paintEvent(QPaintEvent*) {
     const QDate today = dayIn(clock_.now(), zone);
     if (day == today) {
         // A bar along the bottom edge; half its width falls outside the button.
-        QPen pen(todayMarkerColor, todayBarWidth);
+        QPen pen(colors.today, todayBarWidth);
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
         painter.drawLine(bounds.bottomLeft(), bounds.bottomRight());
     }
-    drawDayNumber(painter, day < today ? pastDayColor : textColor);
+    drawDayNumber(painter, day < today ? colors.pastDay : colors.text);
 
     if (hasFocus()) {
         // Keyboard users need to see where they are.
-        painter.setPen(QPen(pastDayColor, 1.0, Qt::DotLine));
+        painter.setPen(QPen(colors.pastDay, 1.0, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(bounds.adjusted(0.5, 0.5, -0.5, -0.5));
     }

@@ -1,10 +1,12 @@
 #include "ui/CalendarPopover.h"
 
+#include <QEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
 #include "ui/CalendarBackgroud.h"
 #include "ui/MonthCalendarView.h"
+#include "ui/Palettes.h"
 
 namespace dunok {
 
@@ -50,10 +52,7 @@ QRect placePopup(QSize size, const QRect& anchor, const QRect& room,
 
 CalendarPopover::CalendarPopover(const WallClock& clock, QWidget* parent)
     : QFrame(parent, Qt::Popup) {
-    // The calendar is always drawn light; so is the frame around it.
-    QPalette palette = lightCalendarPalette();
-    palette.setColor(QPalette::WindowText, QColor(170, 170, 170));
-    setPalette(palette);
+    colour();
     setAutoFillBackground(true);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
@@ -63,6 +62,15 @@ CalendarPopover::CalendarPopover(const WallClock& clock, QWidget* parent)
     layout->setContentsMargins(1, 1, 1, 1);
     calendarView_ = new MonthCalendarView(clock, this);
     layout->addWidget(calendarView_);
+    whenPaletteSwitches(calendarView_, [this] { colour(); });
+}
+
+void CalendarPopover::colour() {
+    // The frame is drawn in the calendar's colours, its line a quiet grey.
+    const bool dark = applicationIsDark();
+    QPalette wanted = calendarPalette(dark);
+    wanted.setColor(QPalette::WindowText, calendarColors(dark).frame);
+    if (palette() != wanted) setPalette(wanted);
 }
 
 void CalendarPopover::showNextTo(QWidget* anchor, const QList<QWidget*>& keepClear) {

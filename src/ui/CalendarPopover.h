@@ -29,6 +29,8 @@ public:
     void showNextTo(QWidget* anchor, const QList<QWidget*>& keepClear = {});
 
 private:
+    void colour();
+
     MonthCalendarView* calendarView_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include "domain/TimerModel.h"
 #include "domain/WallClock.h"
 #include "storage/Store.h"
+#include "ui/Palettes.h"
 #include "ui/RoutineField.h"
 #include "ui/SnoozeField.h"
 #include "ui/SoundImport.h"
@@ -36,8 +38,6 @@ namespace {
 constexpr qint64 secondsPerDay = 86400;
 // Marks the sound pop-up's last entry, whatever a sound may be called.
 const QString otherSoundItem = QStringLiteral("dunok-other-sound");
-const QColor validColor(0, 0, 0);
-const QColor errorColor(194, 37, 3);
 
 QLabel* fieldLabel(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
@@ -112,6 +112,8 @@ void EditController::buildLayout() {
     slideSecs_->setAccessibleName(tr("Seconds"));
 
     lblDuration_ = new QLabel;
+    // Its own colour follows a dark or light switch.
+    whenPaletteSwitches(lblDuration_, [this] { colourDuration(); });
     lblDuration_->setObjectName(QStringLiteral("lblDuration"));
     // Named by what it shows, the duration or the error; "Duration:" beside it
     // labels it.
@@ -378,17 +380,26 @@ void EditController::calcDurationFromSliders() {
 }
 
 void EditController::updateDuration() {
-    QPalette palette = lblDuration_->palette();
-    palette.setColor(QPalette::WindowText, validColor);
-    lblDuration_->setPalette(palette);
+    durationError_ = false;
+    colourDuration();
     lblDuration_->setText(toDHMS(chosenDuration_.value_or(0)));
 }
 
 void EditController::showDurationError(const QString& text) {
-    QPalette palette = lblDuration_->palette();
-    palette.setColor(QPalette::WindowText, errorColor);
-    lblDuration_->setPalette(palette);
+    durationError_ = true;
+    colourDuration();
     lblDuration_->setText(text);
+}
+
+void EditController::colourDuration() {
+    const DurationColors colors = durationColors(applicationIsDark());
+    QPalette palette = lblDuration_->palette();
+    const QColor wanted = durationError_ ? colors.error : colors.valid;
+    if (palette.color(QPalette::WindowText) == wanted &&
+        palette.isBrushSet(QPalette::Active, QPalette::WindowText))
+        return;
+    palette.setColor(QPalette::WindowText, wanted);
+    lblDuration_->setPalette(palette);
 }
 
 // A press stops whatever the shared player is playing (a preview or a

@@ -94,6 +94,7 @@ private:
     void calcDurationFromSliders();
     void updateDuration();
     void showDurationError(const QString& text);
+    void colourDuration();
 
     void btnPlayPressed();
     void btnSavePressed();
@@ -142,6 +143,7 @@ private:
     QLabel* lblMins_ = nullptr;
     QLabel* lblSecs_ = nullptr;
     QLabel* lblDuration_ = nullptr;
+    bool durationError_ = false;  // the line shows an error, in its colour
     TargetDateEdit* edDateTime_ = nullptr;
     QPushButton* btnCalendar_ = nullptr;
     SnoozeField* snooze_ = nullptr;

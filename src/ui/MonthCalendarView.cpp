@@ -10,6 +10,7 @@
 #include "domain/WallClock.h"
 #include "ui/CalendarBackgroud.h"
 #include "ui/CalendarCell.h"
+#include "ui/Palettes.h"
 
 namespace dunok {
 
@@ -29,7 +30,7 @@ MonthCalendarView::MonthCalendarView(const WallClock& clock, QWidget* parent)
     : QWidget(parent), clock_(clock) {
     date_ = toUTC(clock_.now());
 
-    setPalette(lightCalendarPalette());
+    setPalette(calendarPalette(applicationIsDark()));
     setAutoFillBackground(true);
     setAccessibleName(tr("Calendar"));
     root_ = loadMonthCalendarLayout(clock_, this);
@@ -211,6 +212,17 @@ void MonthCalendarView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     layoutCalendar();
     setCalendarTitle();
+}
+
+void MonthCalendarView::changeEvent(QEvent* event) {
+    // The calendar turns dark or light with the rest of the program.
+    if (event->type() == QEvent::ApplicationPaletteChange ||
+        event->type() == QEvent::PaletteChange) {
+        const QPalette wanted = calendarPalette(applicationIsDark());
+        if (palette() != wanted) setPalette(wanted);
+        if (root_) root_->update();
+    }
+    QWidget::changeEvent(event);
 }
 
 bool MonthCalendarView::eventFilter(QObject* watched, QEvent* event) {

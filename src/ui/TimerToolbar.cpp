@@ -1,46 +1,19 @@
 #include "ui/TimerToolbar.h"
 
 #include <QAction>
-#include <QImage>
-#include <QPalette>
-#include <QPixmap>
 #include <QSizePolicy>
 #include <QTimer>
 #include <QToolButton>
 
 #include "desktop/NamedImage.h"
+#include "ui/InkedIcon.h"
 
 namespace dunok {
 
 namespace {
 constexpr int buttonSize = 40;  // points, the images' own size
 constexpr int fixedSpace = 16;
-
-bool isDark(const QPalette& palette) {
-    return palette.color(QPalette::Window).lightness() < 128;
-}
 }  // namespace
-
-QIcon iconForPalette(const QIcon& icon, const QPalette& palette) {
-    if (!isDark(palette)) return icon;
-    // The images are drawn in dark slate lines for light windows; on a dark
-    // window those lines take the text colour, and the coloured accents stay.
-    const QColor ink = palette.color(QPalette::WindowText);
-    QIcon light;
-    for (int size : {buttonSize, 2 * buttonSize}) {
-        QImage image = icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < image.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor c = QColor::fromRgba(line[x]);
-                if (c.alpha() == 0 || c.hsvSaturationF() > 0.45 || c.valueF() > 0.5) continue;
-                line[x] = qRgba(ink.red(), ink.green(), ink.blue(), c.alpha());
-            }
-        }
-        light.addPixmap(QPixmap::fromImage(image));
-    }
-    return light;
-}
 
 const QList<ToolbarItem>& toolbarItems() {
     using namespace ToolbarIds;
@@ -105,7 +78,7 @@ TimerToolbar::TimerToolbar(const TimerActions& actions, QWidget* parent) : QTool
         // tooltip, and these are to have their toolbar labels and none.
         auto* tb = new QToolButton(this);
         tb->setObjectName(item.identifier);
-        tb->setIcon(iconForPalette(namedImage(item.icon), palette()));
+        tb->setIcon(paletteFollowingIcon(namedImage(item.icon)));
         tb->setText(tr(qPrintable(item.title)));
         tb->setToolTip(item.tooltip.isEmpty() ? QString() : tr(qPrintable(item.tooltip)));
         tb->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

@@ -35,10 +35,6 @@ struct ToolbarItem {
     std::optional<Command> command;  // none for the spacers
 };
 
-// The icon as it reads on this palette: on a dark one, its dark lines are
-// redrawn in the text colour.
-QIcon iconForPalette(const QIcon& icon, const QPalette& palette);
-
 // The items in toolbar order.
 const QList<ToolbarItem>& toolbarItems();
 
