@@ -9,6 +9,11 @@ open_desktop sound wm tray
 printf '#!/bin/sh\ngrep -m1 -F "$(cat %s)"\n' "$work/pick" >"$work/menu"
 chmod +x "$work/menu"
 sed "s|^ *dmenu = .*|    dmenu = $work/menu|" /etc/xdg/dunst/dunstrc >"$work/dunstrc"
+# Dunok's icon where an install puts it: a daemon that looks a missing icon up through every
+# theme is slow to do anything else meanwhile.
+mkdir -p "$XDG_DATA_HOME/icons/hicolor/48x48/apps"
+cp "$build/generated/icons/dunok-48.png" "$XDG_DATA_HOME/icons/hicolor/48x48/apps/org.dunok.Dunok.png"
+cp /usr/share/icons/hicolor/index.theme "$XDG_DATA_HOME/icons/hicolor/"
 start_notification_daemon "$work/dunstrc"
 write_prefs prefsSendNotification=true prefsQuietWithMouse=false prefsBringToFront=true
 egg_store 2 "INSERT INTO Timers (desc, duration, sound, snoozeOn, snooze) VALUES

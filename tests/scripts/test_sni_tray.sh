@@ -17,13 +17,13 @@ window_shown() {
     swaymsg -s "$sway_ipc" -t get_tree 2>/dev/null | /usr/bin/python3 -c '
 import json, sys
 def walk(n):
-    yield n.get("app_id") == "dunok" and n.get("name") == "Dunok"
+    yield n.get("app_id") == "org.dunok.Dunok" and n.get("name") == "Dunok"
     for child in n.get("nodes", []) + n.get("floating_nodes", []): yield from walk(child)
 sys.exit(not any(walk(json.load(sys.stdin))))'
 }
 window_gone() { ! window_shown; }
 close_window() {
-    swaymsg -s "$sway_ipc" '[app_id="dunok" title="^Dunok$"] kill' >/dev/null
+    swaymsg -s "$sway_ipc" '[app_id="org.dunok.Dunok" title="^Dunok$"] kill' >/dev/null
     wait_until 10 window_gone || fail "the window did not close"
 }
 # A bar with nothing but the tray: its host is also the watcher that items register with.
