@@ -154,20 +154,9 @@
         <source>--export and --import want the name of a file.</source>
         <translation>--export und --import brauchen den Namen einer Datei.</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>%Ln Timer nach „%1“ exportiert.</numerusform>
-            <numerusform>%Ln Timer nach „%1“ exportiert.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The timers could not be read from the store.</source>
         <translation>Die Timer ließen sich nicht aus dem Speicher lesen.</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Es wurde kein Timer importiert.</translation>
     </message>
     <message>
         <source>
@@ -497,10 +486,6 @@ oder ist keine Exportdatei, die Dunok importieren kann.
         <source>The timers could not be read from the store: %1</source>
         <translation>Die Timer ließen sich nicht aus dem Speicher lesen: %1</translation>
     </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Es wurde kein Timer importiert.</translation>
-    </message>
 </context>
 <context>
     <name>TimerEngine</name>
@@ -636,6 +621,17 @@ oder ist keine Exportdatei, die Dunok importieren kann.
     <message>
         <source>This is not a Dunok export file: its “format” is not “%1”.</source>
         <translation>Das ist keine Exportdatei von Dunok: Ihr „format“ ist nicht „%1“.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %Ln timer(s) to “%1”.</source>
+        <translation>
+            <numerusform>%Ln Timer nach „%1“ exportiert.</numerusform>
+            <numerusform>%Ln Timer nach „%1“ exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No timer was imported.</source>
+        <translation>Es wurde kein Timer importiert.</translation>
     </message>
 </context>
 <context>
@@ -1726,20 +1722,9 @@ Einen pausierten Timer setzen Sie auch mit einem Doppelklick fort.</translation>
         <source>They could not be read from the store.</source>
         <translation>Sie ließen sich nicht aus dem Speicher lesen.</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>%Ln Timer nach „%1“ exportiert.</numerusform>
-            <numerusform>%Ln Timer nach „%1“ exportiert.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not import “%1”.</source>
         <translation>„%1“ konnte nicht importiert werden.</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Es wurde kein Timer importiert.</translation>
     </message>
     <message>
         <source>Export Timers</source>

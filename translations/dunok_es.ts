@@ -165,20 +165,9 @@ que Dunok pueda importar.
         <source>Dunok did not answer: %1</source>
         <translation>Dunok no respondió: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>%Ln temporizador exportado a «%1».</numerusform>
-            <numerusform>%Ln temporizadores exportados a «%1».</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The timers could not be read from the store.</source>
         <translation>No se pudieron leer los temporizadores del almacén.</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>No se importó ningún temporizador.</translation>
     </message>
     <message>
         <source>Try “dunok --help” for the options.</source>
@@ -498,10 +487,6 @@ que Dunok pueda importar.
         <source>The timers could not be read from the store: %1</source>
         <translation>No se pudieron leer los temporizadores del almacén: %1</translation>
     </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>No se importó ningún temporizador.</translation>
-    </message>
 </context>
 <context>
     <name>TimerEngine</name>
@@ -637,6 +622,17 @@ que Dunok pueda importar.
     <message>
         <source>This computer has no sound %1: those timers ring “%2” until it is added.</source>
         <translation>Este ordenador no tiene el sonido %1: esos temporizadores suenan con «%2» hasta que se añada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %Ln timer(s) to “%1”.</source>
+        <translation>
+            <numerusform>%Ln temporizador exportado a «%1».</numerusform>
+            <numerusform>%Ln temporizadores exportados a «%1».</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No timer was imported.</source>
+        <translation>No se importó ningún temporizador.</translation>
     </message>
 </context>
 <context>
@@ -1727,20 +1723,9 @@ Un temporizador en pausa también se reanuda con un doble clic.</translation>
         <source>They could not be read from the store.</source>
         <translation>No se pudieron leer del almacén.</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>%Ln temporizador exportado a «%1».</numerusform>
-            <numerusform>%Ln temporizadores exportados a «%1».</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not import “%1”.</source>
         <translation>No se pudo importar «%1».</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>No se importó ningún temporizador.</translation>
     </message>
     <message>
         <source>Export files (*.json)</source>

@@ -165,20 +165,9 @@ que Dunok sait importer.
         <source>Dunok did not answer: %1</source>
         <translation>Dunok n&apos;a pas répondu&#xa0;: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>%Ln minuteur exporté vers «&#xa0;%1&#xa0;».</numerusform>
-            <numerusform>%Ln minuteurs exportés vers «&#xa0;%1&#xa0;».</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The timers could not be read from the store.</source>
         <translation>Les minuteurs n&apos;ont pas pu être lus dans le stockage.</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Aucun minuteur n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Try “dunok --help” for the options.</source>
@@ -498,10 +487,6 @@ que Dunok sait importer.
         <source>The timers could not be read from the store: %1</source>
         <translation>Les minuteurs n&apos;ont pas pu être lus dans le stockage&#xa0;: %1</translation>
     </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Aucun minuteur n&apos;a été importé.</translation>
-    </message>
 </context>
 <context>
     <name>TimerEngine</name>
@@ -637,6 +622,17 @@ que Dunok sait importer.
     <message>
         <source>This computer has no sound %1: those timers ring “%2” until it is added.</source>
         <translation>Cet ordinateur n&apos;a pas le son %1&#xa0;: ces minuteurs sonnent avec «&#xa0;%2&#xa0;» jusqu&apos;à ce qu&apos;il soit ajouté.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %Ln timer(s) to “%1”.</source>
+        <translation>
+            <numerusform>%Ln minuteur exporté vers «&#xa0;%1&#xa0;».</numerusform>
+            <numerusform>%Ln minuteurs exportés vers «&#xa0;%1&#xa0;».</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No timer was imported.</source>
+        <translation>Aucun minuteur n&apos;a été importé.</translation>
     </message>
 </context>
 <context>
@@ -1727,20 +1723,9 @@ Un double-clic reprend aussi un minuteur en pause.</translation>
         <source>They could not be read from the store.</source>
         <translation>Ils n&apos;ont pas pu être lus dans le stockage.</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>%Ln minuteur exporté vers «&#xa0;%1&#xa0;».</numerusform>
-            <numerusform>%Ln minuteurs exportés vers «&#xa0;%1&#xa0;».</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not import “%1”.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être importé.</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Aucun minuteur n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Export files (*.json)</source>

@@ -164,20 +164,9 @@ oppure non è un file di esportazione che Dunok può importare.
         <source>Dunok did not answer: %1</source>
         <translation>Dunok non ha risposto: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>Esportato %Ln timer in «%1».</numerusform>
-            <numerusform>Esportati %Ln timer in «%1».</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The timers could not be read from the store.</source>
         <translation>Impossibile leggere i timer dall&apos;archivio.</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Nessun timer è stato importato.</translation>
     </message>
     <message>
         <source>Try “dunok --help” for the options.</source>
@@ -497,10 +486,6 @@ oppure non è un file di esportazione che Dunok può importare.
         <source>The timers could not be read from the store: %1</source>
         <translation>Impossibile leggere i timer dall&apos;archivio: %1</translation>
     </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Nessun timer è stato importato.</translation>
-    </message>
 </context>
 <context>
     <name>TimerEngine</name>
@@ -636,6 +621,17 @@ oppure non è un file di esportazione che Dunok può importare.
     <message>
         <source>This computer has no sound %1: those timers ring “%2” until it is added.</source>
         <translation>Su questo computer manca il suono %1: quei timer suonano «%2» finché non viene aggiunto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %Ln timer(s) to “%1”.</source>
+        <translation>
+            <numerusform>Esportato %Ln timer in «%1».</numerusform>
+            <numerusform>Esportati %Ln timer in «%1».</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No timer was imported.</source>
+        <translation>Nessun timer è stato importato.</translation>
     </message>
 </context>
 <context>
@@ -1726,20 +1722,9 @@ Puoi riprendere un timer in pausa anche con un doppio clic.</translation>
         <source>They could not be read from the store.</source>
         <translation>Non è stato possibile leggerli dall&apos;archivio.</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>Esportato %Ln timer in «%1».</numerusform>
-            <numerusform>Esportati %Ln timer in «%1».</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not import “%1”.</source>
         <translation>Impossibile importare «%1».</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Nessun timer è stato importato.</translation>
     </message>
     <message>
         <source>Export files (*.json)</source>

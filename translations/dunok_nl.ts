@@ -164,20 +164,9 @@ of is geen exportbestand dat Dunok kan importeren.
         <source>Dunok did not answer: %1</source>
         <translation>Dunok gaf geen antwoord: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>%Ln timer geëxporteerd naar “%1”.</numerusform>
-            <numerusform>%Ln timers geëxporteerd naar “%1”.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The timers could not be read from the store.</source>
         <translation>De timers konden niet uit de opslag worden gelezen.</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Er is geen timer geïmporteerd.</translation>
     </message>
     <message>
         <source>Try “dunok --help” for the options.</source>
@@ -497,10 +486,6 @@ of is geen exportbestand dat Dunok kan importeren.
         <source>The timers could not be read from the store: %1</source>
         <translation>De timers konden niet uit de opslag worden gelezen: %1</translation>
     </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Er is geen timer geïmporteerd.</translation>
-    </message>
 </context>
 <context>
     <name>TimerEngine</name>
@@ -636,6 +621,17 @@ of is geen exportbestand dat Dunok kan importeren.
     <message>
         <source>This computer has no sound %1: those timers ring “%2” until it is added.</source>
         <translation>Deze computer heeft geen geluid %1: die timers laten “%2” horen tot het is toegevoegd.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %Ln timer(s) to “%1”.</source>
+        <translation>
+            <numerusform>%Ln timer geëxporteerd naar “%1”.</numerusform>
+            <numerusform>%Ln timers geëxporteerd naar “%1”.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No timer was imported.</source>
+        <translation>Er is geen timer geïmporteerd.</translation>
     </message>
 </context>
 <context>
@@ -1726,20 +1722,9 @@ Een gepauzeerde timer hervat je ook door erop te dubbelklikken.</translation>
         <source>They could not be read from the store.</source>
         <translation>Ze konden niet uit de opslag worden gelezen.</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>%Ln timer geëxporteerd naar “%1”.</numerusform>
-            <numerusform>%Ln timers geëxporteerd naar “%1”.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not import “%1”.</source>
         <translation>“%1” kon niet worden geïmporteerd.</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Er is geen timer geïmporteerd.</translation>
     </message>
     <message>
         <source>Export files (*.json)</source>

@@ -164,21 +164,9 @@ nie jest to plik eksportu, który Dunok umie zaimportować.
         <source>Dunok did not answer: %1</source>
         <translation>Dunok nie odpowiedział: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>Wyeksportowano %Ln minutnik do „%1”.</numerusform>
-            <numerusform>Wyeksportowano %Ln minutniki do „%1”.</numerusform>
-            <numerusform>Wyeksportowano %Ln minutników do „%1”.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The timers could not be read from the store.</source>
         <translation>Nie można odczytać minutników z magazynu danych.</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Nie zaimportowano żadnego minutnika.</translation>
     </message>
     <message>
         <source>Try “dunok --help” for the options.</source>
@@ -504,10 +492,6 @@ nie jest to plik eksportu, który Dunok umie zaimportować.
         <source>The timers could not be read from the store: %1</source>
         <translation>Nie można odczytać minutników z magazynu danych: %1</translation>
     </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Nie zaimportowano żadnego minutnika.</translation>
-    </message>
 </context>
 <context>
     <name>TimerEngine</name>
@@ -645,6 +629,18 @@ nie jest to plik eksportu, który Dunok umie zaimportować.
     <message>
         <source>This computer has no sound %1: those timers ring “%2” until it is added.</source>
         <translation>Na tym komputerze nie ma dźwięku %1: te minutniki dzwonią dźwiękiem „%2”, dopóki go nie dodasz.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %Ln timer(s) to “%1”.</source>
+        <translation>
+            <numerusform>Wyeksportowano %Ln minutnik do „%1”.</numerusform>
+            <numerusform>Wyeksportowano %Ln minutniki do „%1”.</numerusform>
+            <numerusform>Wyeksportowano %Ln minutników do „%1”.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No timer was imported.</source>
+        <translation>Nie zaimportowano żadnego minutnika.</translation>
     </message>
 </context>
 <context>
@@ -1736,21 +1732,9 @@ Wstrzymany minutnik wznowisz też, klikając go dwukrotnie.</translation>
         <source>They could not be read from the store.</source>
         <translation>Nie można ich odczytać z magazynu danych.</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>Wyeksportowano %Ln minutnik do „%1”.</numerusform>
-            <numerusform>Wyeksportowano %Ln minutniki do „%1”.</numerusform>
-            <numerusform>Wyeksportowano %Ln minutników do „%1”.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not import “%1”.</source>
         <translation>Nie można zaimportować „%1”.</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Nie zaimportowano żadnego minutnika.</translation>
     </message>
     <message>
         <source>Export files (*.json)</source>

@@ -164,20 +164,9 @@ ou não é um arquivo de exportação que o Dunok possa importar.
         <source>Dunok did not answer: %1</source>
         <translation>O Dunok não respondeu: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>%Ln timer exportado para “%1”.</numerusform>
-            <numerusform>%Ln timers exportados para “%1”.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The timers could not be read from the store.</source>
         <translation>Não foi possível ler os timers do armazenamento.</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Nenhum timer foi importado.</translation>
     </message>
     <message>
         <source>Try “dunok --help” for the options.</source>
@@ -497,10 +486,6 @@ ou não é um arquivo de exportação que o Dunok possa importar.
         <source>The timers could not be read from the store: %1</source>
         <translation>Não foi possível ler os timers do armazenamento: %1</translation>
     </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Nenhum timer foi importado.</translation>
-    </message>
 </context>
 <context>
     <name>TimerEngine</name>
@@ -636,6 +621,17 @@ ou não é um arquivo de exportação que o Dunok possa importar.
     <message>
         <source>This computer has no sound %1: those timers ring “%2” until it is added.</source>
         <translation>Este computador não tem o som %1: esses timers tocam “%2” até que ele seja adicionado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %Ln timer(s) to “%1”.</source>
+        <translation>
+            <numerusform>%Ln timer exportado para “%1”.</numerusform>
+            <numerusform>%Ln timers exportados para “%1”.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No timer was imported.</source>
+        <translation>Nenhum timer foi importado.</translation>
     </message>
 </context>
 <context>
@@ -1726,20 +1722,9 @@ Você também pode retomar um timer pausado clicando duas vezes nele.</translati
         <source>They could not be read from the store.</source>
         <translation>Não foi possível lê-los do armazenamento.</translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %Ln timer(s) to “%1”.</source>
-        <translation>
-            <numerusform>%Ln timer exportado para “%1”.</numerusform>
-            <numerusform>%Ln timers exportados para “%1”.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not import “%1”.</source>
         <translation>Não foi possível importar “%1”.</translation>
-    </message>
-    <message>
-        <source>No timer was imported.</source>
-        <translation>Nenhum timer foi importado.</translation>
     </message>
     <message>
         <source>Export files (*.json)</source>

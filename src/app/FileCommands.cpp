@@ -12,7 +12,6 @@
 #include "domain/PreferenceStore.h"
 #include "domain/Preferences.h"
 #include "domain/TimerFile.h"
-#include "domain/Translations.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
 
@@ -35,10 +34,7 @@ int write(const QString& path, const QByteArray& file, int count) {
         printError(error);
         return ExitStatus::badFile;
     }
-    printLine(translateCount("CommandLine",
-                             QT_TRANSLATE_N_NOOP("CommandLine", "Exported %Ln timer(s) to “%1”."),
-                             count)
-                  .arg(path));
+    printLine(exportedText(count, path));
     return ExitStatus::ok;
 }
 
@@ -51,7 +47,7 @@ bool read(const QString& path, QByteArray* file) {
 }
 
 bool soundKnown(const QString& name) {
-    return !SoundLibrary().filePath(name).isEmpty();
+    return SoundLibrary().has(name);
 }
 }  // namespace
 
@@ -109,11 +105,10 @@ int importOffline(const QString& path) {
         createDefaultEntries(store, prefs.defSound());
         populateArray(list, store, prefs.settings().sort);
     }
-    QStringList taken;
-    for (const Timer& timer : list.timers()) taken << timer.desc;
-    const ImportResult result = importTimers(file, store, taken, prefs.defSound(), soundKnown);
+    const ImportResult result =
+        importTimers(file, store, list.descriptions(), prefs.defSound(), soundKnown);
     if (result.storeRefused) {
-        printError(storeRefusalText(result.storeError, Texts::tr("No timer was imported.")));
+        printError(storeRefusalText(result.storeError, nothingImportedText()));
         return ExitStatus::unreachable;
     }
     if (!result.ok()) {

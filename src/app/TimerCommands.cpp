@@ -24,17 +24,11 @@ QString TimerCommands::defaultName(qint64 seconds) {
     return tr("%1 timer").arg(toDHMS(seconds).simplified());
 }
 
-QStringList TimerCommands::descriptions() const {
-    QStringList names;
-    for (const Timer& timer : list_.timers()) names << timer.desc;
-    return names;
-}
-
 RemoteResult TimerCommands::find(const QString& name, int* row) const {
     // An empty name would be a prefix of every timer.
     if (const QString problem = nameProblem(name); !problem.isEmpty())
         return {RemoteError::InvalidArgument, problem};
-    const QStringList names = descriptions();
+    const QStringList names = list_.descriptions();
     const TimerMatch match = matchTimer(names, name);
     if (match.kind == TimerMatch::Kind::Found) {
         *row = match.index;
@@ -88,7 +82,7 @@ RemoteResult TimerCommands::addTime(const QString& name, qint64 seconds, qint64*
             *left = engine_.secondsLeft(id);
             return {};
         case TimerEngine::AddTime::UnknownTimer:
-            return {RemoteError::NoSuchTimer, missText({}, name, descriptions())};
+            return {RemoteError::NoSuchTimer, missText({}, name, list_.descriptions())};
         case TimerEngine::AddTime::NotRunning:
             return {RemoteError::NotRunning, tr(notRunning).arg(desc)};
         case TimerEngine::AddTime::BadAmount:
@@ -122,7 +116,7 @@ RemoteResult TimerCommands::startDuration(const QString& name, qint64 seconds, b
         engine_.startTimer(timerId(timer));
     } else {
         // Named apart from the listed timers, so that it can be found by its name.
-        desc = dunok::unusedName(desc, descriptions());
+        desc = dunok::unusedName(desc, list_.descriptions());
         // At the end of the list now; started first, it stays in the list
         // through the reload that puts the list in its order.
         timer = oneOffs_.add(list_, desc, seconds, defSound());
@@ -153,12 +147,11 @@ RemoteResult TimerCommands::exportTimers(QByteArray* file, int* count) {
 
 RemoteResult TimerCommands::importTimers(const QByteArray& file, int* count, QString* summary) {
     const SoundLibrary sounds;
-    const ImportResult result = dunok::importTimers(
-        file, store_, descriptions(), defSound(),
-        [&sounds](const QString& name) { return !sounds.filePath(name).isEmpty(); });
+    const ImportResult result =
+        dunok::importTimers(file, store_, list_.descriptions(), defSound(),
+                            [&sounds](const QString& name) { return sounds.has(name); });
     if (result.storeRefused)
-        return {RemoteError::Failed,
-                storeRefusalText(result.storeError, tr("No timer was imported."))};
+        return {RemoteError::Failed, storeRefusalText(result.storeError, nothingImportedText())};
     if (!result.ok()) return {RemoteError::BadFile, result.error};
     window_.reloadList();
     *count = int(result.timers.size());

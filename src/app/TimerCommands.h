@@ -59,8 +59,6 @@ private:
     RemoteResult byName(const QString& name, bool (TimerEngine::*operation)(const QString&),
                         const char* refusal);
 
-    QStringList descriptions() const;
-
     TimerList& list_;
     TimerEngine& engine_;
     TimerStore& store_;

@@ -27,6 +27,8 @@ public:
     // else the user's file of that base name; an empty string when there is
     // none or the name is not a sound name.
     QString filePath(const QString& soundName) const;
+    // Whether a sound of that name is on offer here.
+    bool has(const QString& soundName) const { return !filePath(soundName).isEmpty(); }
     // The sound names on offer: the base names of the shipped .caf files,
     // then the user's own sounds whose names those do not take.
     QStringList names() const;

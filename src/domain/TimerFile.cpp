@@ -315,6 +315,16 @@ ImportResult importTimers(const QByteArray& file, TimerRepository& store, const 
     return result;
 }
 
+QString exportedText(int count, const QString& where) {
+    return translateCount("TimerFile",
+                          QT_TRANSLATE_N_NOOP("TimerFile", "Exported %Ln timer(s) to “%1”."), count)
+        .arg(where);
+}
+
+QString nothingImportedText() {
+    return Texts::tr("No timer was imported.");
+}
+
 QString importedText(const ImportResult& result, const QString& defaultSound) {
     QString text =
         translateCount("TimerFile", QT_TRANSLATE_N_NOOP("TimerFile", "Imported %Ln timer(s)."),

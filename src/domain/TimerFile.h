@@ -75,6 +75,10 @@ ImportResult importTimers(const QByteArray& file, TimerRepository& store, const 
                           const QString& defaultSound,
                           const std::function<bool(const QString&)>& soundKnown);
 
+// "Exported 3 timers to “timers.json”.", for the user.
+QString exportedText(int count, const QString& where);
+// What follows a refused import's reason: "No timer was imported."
+QString nothingImportedText();
 // "Imported 3 timers.", with the sounds that are missing here, for the user.
 QString importedText(const ImportResult& result, const QString& defaultSound);
 

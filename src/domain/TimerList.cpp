@@ -24,6 +24,12 @@ void TimerList::assign(QList<Timer> timers) {
     index(0);
 }
 
+QStringList TimerList::descriptions() const {
+    QStringList names;
+    for (const Timer& timer : timers_) names << timer.desc;
+    return names;
+}
+
 void TimerList::append(const QList<Timer>& timers) {
     const int from = size();
     timers_ << timers;

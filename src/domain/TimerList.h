@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "domain/Timer.h"
 
@@ -19,6 +20,8 @@ public:
     bool isEmpty() const { return timers_.isEmpty(); }
     bool hasRow(int row) const { return row >= 0 && row < timers_.size(); }
     const Timer& at(int row) const { return timers_.at(row); }
+    // Every row's description, top to bottom.
+    QStringList descriptions() const;
 
     // The row of that timer, or -1 when it is not listed.
     int rowOf(TimerId id) const { return rows_.value(id, -1); }

@@ -7,7 +7,6 @@
 #include "domain/Preferences.h"
 #include "domain/TimerFile.h"
 #include "domain/TimerList.h"
-#include "domain/Translations.h"
 #include "storage/Store.h"
 #include "storage/TimerStore.h"
 #include "ui/SupMisc.h"
@@ -42,11 +41,7 @@ void TimerTransfer::exportTimers() {
         msgUser(tr("Could not export the timers."), why, window_);
         return;
     }
-    emit exported(translateCount(
-                      "dunok::TimerTransfer",
-                      QT_TRANSLATE_N_NOOP("dunok::TimerTransfer", "Exported %Ln timer(s) to “%1”."),
-                      int(stored->size()))
-                      .arg(QFileInfo(path).fileName()));
+    emit exported(exportedText(int(stored->size()), QFileInfo(path).fileName()));
 }
 
 void TimerTransfer::importTimers() {
@@ -59,18 +54,16 @@ void TimerTransfer::importTimers() {
         msgUser(title, why, window_);
         return;
     }
-    QStringList taken;
-    for (const Timer& timer : list_.timers()) taken << timer.desc;
     const SoundLibrary sounds;
-    const ImportResult result = dunok::importTimers(
-        file, store_, taken, prefs_.defSound(),
-        [&sounds](const QString& name) { return !sounds.filePath(name).isEmpty(); });
+    const ImportResult result =
+        dunok::importTimers(file, store_, list_.descriptions(), prefs_.defSound(),
+                            [&sounds](const QString& name) { return sounds.has(name); });
     if (result.storeRefused) {
-        msgUser(title, storeRefusalText(result.storeError, tr("No timer was imported.")), window_);
+        msgUser(title, storeRefusalText(result.storeError, nothingImportedText()), window_);
         return;
     }
     if (!result.ok()) {
-        msgUser(title, result.error + QLatin1Char(' ') + tr("No timer was imported."), window_);
+        msgUser(title, result.error + QLatin1Char(' ') + nothingImportedText(), window_);
         return;
     }
     emit imported(result.timers.isEmpty() ? 0 : result.timers.first().id,
