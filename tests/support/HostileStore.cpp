@@ -90,7 +90,9 @@ StoreLock::StoreLock(const QString& storePath) : path_(storePath) {
         why_ = QStringLiteral("the sqlite3 shell did not start: ") + holder_.errorString();
         return;
     }
-    holder_.write("BEGIN EXCLUSIVE;\n");
+    // Dunok may be writing just then (its first start stores the ready-made timers): the shell
+    // waits its turn instead of failing the BEGIN and holding nothing.
+    holder_.write(".timeout 10000\nBEGIN EXCLUSIVE;\n");
     holder_.waitForBytesWritten(10000);
     if (!waitFor([&] { return storeIsLocked(path_); }))
         why_ = QStringLiteral("the sqlite3 shell never took the lock");
