@@ -17,7 +17,7 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	appstream desktop-file-utils dpkg-dev strace man-db groff-base \
 	openbox trayer dunst libnotify-bin wmctrl x11-utils \
 	at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi weston qt6-wayland \
-	libwayland-dev wayland-protocols sway xdg-utils waybar \
+	libwayland-dev wayland-protocols sway grim xdg-utils waybar \
 	xdg-desktop-portal xdg-desktop-portal-gtk gsettings-desktop-schemas dconf-cli
 
 deps:

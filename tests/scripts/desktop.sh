@@ -107,11 +107,13 @@ start_weston() {
     export WAYLAND_DISPLAY=wayland-test
 }
 # sway refuses to run as root: as root it runs as nobody, in a folder that user owns. Told to
-# focus a window that asks for activation, as a user who wants that sets it.
+# focus a window that asks for activation, as a user who wants that sets it; the arguments are
+# further lines of its configuration.
 start_sway() {
     local home=$work/sway as=()
     mkdir -p "$home" && chmod 755 "$work"
-    printf '%s\n' 'output HEADLESS-1 resolution 1280x800' 'focus_on_window_activation focus' >"$home/config"
+    printf '%s\n' 'output HEADLESS-1 resolution 1280x800' 'focus_on_window_activation focus' "$@" \
+        >"$home/config"
     chmod 644 "$home/config"
     if [[ $(id -u) -eq 0 ]]; then
         chown nobody:nogroup "$home"
