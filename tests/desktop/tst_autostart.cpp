@@ -2,7 +2,6 @@
 // the program's old name: moved once, never a file of the user's own.
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 #include "desktop/Autostart.h"
@@ -57,11 +56,6 @@ private slots:
             expected.replace("Icon=dunok\n", "Icon=org.dunok.Dunok\n");
             QCOMPARE(contents(entry), expected);
             QCOMPARE(startsAtLogin(), on == "true");
-            QProcess validate;
-            validate.start("desktop-file-validate", {entry});
-            QVERIFY(validate.waitForFinished());
-            QVERIFY2(validate.exitCode() == 0 && validate.readAll().isEmpty(),
-                     qPrintable(validate.readAllStandardError()));
             // Once: an old file that turns up again later is no longer moved over the new one.
             write(earlier, earlierEntry("true"));
             QCOMPARE(moveEarlierAutostartEntry(&error), EntryMove::NothingToMove);
@@ -78,9 +72,6 @@ private slots:
                    "Icon=dunok\nExec=dunok\nActions=new;\n\n[Desktop Action new]\nExec=dunok "
                    "--hidden\n";
         QTest::newRow("another program") << head + "Icon=dunok\nExec=/usr/bin/dunky --hidden\n";
-        QTest::newRow("another icon") << head + "Icon=clock\nExec=/usr/bin/dunok --hidden\n";
-        QTest::newRow("another name")
-            << QByteArray("[Desktop Entry]\nName=Tea\nIcon=dunok\nExec=/usr/bin/dunok --hidden\n");
         QTest::newRow("keys outside the entry")
             << QByteArray("[Other]\nName=Dunok\nIcon=dunok\nExec=/usr/bin/dunok --hidden\n");
         QTest::newRow("not a desktop entry") << QByteArray("\x89PNG\r\n\x1a\n", 8);

@@ -138,9 +138,7 @@ private slots:
     void aBadFileIsRefusedSayingWhere_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("says");
-        QTest::newRow("not JSON") << QByteArray("{\"format\": \"dunok-timers\",\n  \"version\" 1}")
-                                  << "not JSON";
-        QTest::newRow("not JSON, where")
+        QTest::newRow("not JSON, saying where")
             << QByteArray("{\"format\": \"dunok-timers\",\n  \"version\" 1}") << "line 2";
         QTest::newRow("another format")
             << QByteArray(R"({"format": "recipes", "version": 1, "timers": []})") << "“format”";
@@ -149,9 +147,6 @@ private slots:
                                  << "“timers”";
         QTest::newRow("negative duration")
             << fileWith({entry("Tea"), entry("Egg", -5)}) << "Timer 2 (“Egg”): “seconds”";
-        QTest::newRow("absurd duration") << fileWith({entry("Egg", 1e20)}) << "“seconds”";
-        QTest::newRow("part of a second") << fileWith({entry("Egg", 1.5)}) << "“seconds”";
-        QTest::newRow("duration as text") << fileWith({entry("Egg", "300")}) << "“seconds”";
         QTest::newRow("no description")
             << fileWith({QJsonObject{{"seconds", 60}}}) << "Timer 1: “description”";
         QTest::newRow("long description")

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # --export and --import with and without a running Dunok: the timers go out and come back with
-# their routine, a second import is renamed, and every bad file is refused with status 5 and
+# their routine, a name that clashes is renamed, and a bad file is refused with status 5 and
 # nothing changed.
 source "$(dirname "$0")/lib.sh"
 setup_home
@@ -33,14 +33,11 @@ grep -qx "Exported 19 timers to “$work/first.json”." "$work/out" || fail "sa
 [[ $(routine_of "$work/first.json" | head -1) == "1 minute|stop|0|-" ]] ||
     fail "first.json begins: $(routine_of "$work/first.json" | head -1)"
 
-# Bad files, before any store exists: refused, and still nothing made.
+# Bad files, before any store exists: refused, and still nothing made (every fault a file can
+# have is tst_timerfile's).
 printf '{"format": "dunok-timers",\n "version": 1, "timers": [' >"$work/cut.json"
-echo '{"format": "dunok-timers", "version": 7, "timers": []}' >"$work/newer.json"
-echo '{"format": "recipes", "version": 1}' >"$work/recipes.json"
 expect 5 --import "$work/cut.json"
 grep -qF "not JSON" "$work/err" && grep -qF "line 2" "$work/err" || fail "said: $(cat "$work/err")"
-expect 5 --import "$work/newer.json"
-expect 5 --import "$work/recipes.json"
 expect 5 --import "$work/absent.json"
 [[ ! -e $store ]] || fail "a refused import made a store"
 
@@ -58,20 +55,16 @@ expect 0 --import "$work/routine.json"
 grep -qx "Imported 3 timers." "$work/out" || fail "said: $(cat "$work/out")"
 [[ $("$dunok" --list | wc -l) -eq 22 ]] || fail "listed: $("$dunok" --list)"
 "$dunok" --list | grep -qP '^1 minute 2\tstopped\t1:00$' || fail "the clash was not renamed"
-expect 0 --import "$work/routine.json"
 expect 0 --export "$work/offline.json"
-routine_of "$work/offline.json" | tail -6 >"$work/tail"
+routine_of "$work/offline.json" | tail -3 >"$work/tail"
 [[ $(cat "$work/tail") == "Work|start|4|Break
 Break|start|0|Work
-1 minute 2|stop|0|-
-Work 2|start|4|Break 2
-Break 2|start|0|Work 2
-1 minute 3|stop|0|-" ]] || fail "the exported routines: $(cat "$work/tail")"
+1 minute 2|stop|0|-" ]] || fail "the exported routine: $(cat "$work/tail")"
 
 # With Dunok running: the same commands go through it, and its list shows the import at once.
 start dunok "$dunok" && app=$pid
 wait_until 30 bus_has_owner org.dunok.Dunok || fail "Dunok did not answer on the bus"
-expect 0 --start "Work 2"
+expect 0 --start Work
 expect 0 --export "$work/online.json"
 cmp -s <(routine_of "$work/online.json") <(routine_of "$work/offline.json") ||
     fail "the running Dunok exported otherwise: $(diff <(routine_of "$work/online.json") \
@@ -84,20 +77,12 @@ expect 0 --import "$work/gong.json"
 grep -qF "Imported 1 timer." "$work/out" && grep -qF "“Temple Gong”" "$work/out" ||
     fail "said: $(cat "$work/out")"
 "$dunok" --list | grep -qP '^Gong\tstopped\t1:30$' || fail "the running Dunok does not list Gong"
-"$dunok" --list | grep -qP '^Work 2\trunning\t' || fail "the import stopped Work 2"
-python3 -c 'import json, sys
-t = [{"description": str(i), "seconds": 60} for i in range(10000)]
-json.dump({"format": "dunok-timers", "version": 1, "timers": t}, open(sys.argv[1], "w"))' \
-    "$work/many.json"
-refuses "10,000 timers" "$work/many.json"
-python3 -c 'import json, sys
-t = [{"description": "Ok", "seconds": 60}, {"description": "Odd", "seconds": -60}]
-json.dump({"format": "dunok-timers", "version": 1, "timers": t}, open(sys.argv[1], "w"))' \
-    "$work/negative.json"
+"$dunok" --list | grep -qP '^Work\trunning\t' || fail "the import stopped Work"
+echo '{"format": "dunok-timers", "version": 1, "timers": [{"description": "Ok", "seconds": 60},
+    {"description": "Odd", "seconds": -60}]}' >"$work/negative.json"
 refuses "Timer 2 (“Odd”): “seconds”" "$work/negative.json"
 truncate -s 100M "$work/huge.json"
 refuses "100 MB" "$work/huge.json"
-refuses "not JSON" "$work/cut.json"
 grep -q "org.dunok.Dunok.Error.BadFile" <(gdbus call --session --dest org.dunok.Dunok \
     --object-path /org/dunok/Dunok --method org.dunok.Dunok.ImportTimers "[byte 0x7b]" 2>&1) ||
     fail "ImportTimers of a cut file is not a BadFile error"

@@ -1,8 +1,7 @@
-// The main window: its commands wherever offered, its sheets, its keys and its images.
+// The main window: its commands wherever offered, its sheets and its keys.
 #include <QtTest>
 #include <QtWidgets>
 
-#include "desktop/NamedImage.h"
 #include "domain/CountdownText.h"
 #include "domain/TimerEngine.h"
 #include "domain/TimerModel.h"
@@ -431,15 +430,6 @@ private slots:
         MessageBox::setNextAnswer(0);
         QTest::mouseClick(&help, Qt::LeftButton);
         QCOMPARE(MessageBox::shownAlerts().size(), 1);
-    }
-
-    void imagesAreDrawnAndAMissingOneIsNone() {
-        const QImage add = namedImage("img_add").pixmap(32, 32).toImage();
-        int inked = 0;
-        for (int i = 0; i < add.width() * add.height(); ++i)
-            inked += add.pixelColor(i % add.width(), i / add.width()).alpha() > 128;
-        QVERIFY2(inked > 20, qPrintable(QString::number(inked)));
-        QVERIFY(namedImage("no-such-image").isNull());
     }
 };
 
