@@ -98,7 +98,9 @@ void TrayIcon::placeIcon() {
         if (icon_) icon_->hide();
         return;
     }
-    if (!shown_) return;
+    // Only X11 embeds windows in a tray; elsewhere Dunok waits for a
+    // status-notifier one.
+    if (!shown_ || QGuiApplication::platformName() != QLatin1String("xcb")) return;
     if (!icon_) {
         icon_ = new QSystemTrayIcon(drawn_, this);
         icon_->setToolTip(tip_);

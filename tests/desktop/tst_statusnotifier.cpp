@@ -2,8 +2,8 @@
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
-#include <QDBusPendingCall>
 #include <QDBusMetaType>
+#include <QDBusPendingCall>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -216,6 +216,7 @@ private slots:
             }
             QDBusConnection::disconnectFromBus(name);
             QTRY_VERIFY(!tray.item()->inTray());
+            QVERIFY(!tray.available());  // and the closed window's note says how to get it back
         }
     }
 };
