@@ -156,6 +156,18 @@ private slots:
         QCOMPARE(root.children[1].properties.value("enabled"), true);
         QCOMPARE(root.children[1].properties.value("toggle-type"), "checkmark");
         QCOMPARE(root.children[1].properties.value("toggle-state"), 1);
+        // Asked one property at a time, or some of several entries at once.
+        const QDBusMessage one =
+            ask("/MenuBar", menuInterface, "GetProperty", {root.children[0].id, "enabled"});
+        QCOMPARE(one.arguments().value(0).value<QDBusVariant>().variant(), false);
+        const QDBusMessage group = ask("/MenuBar", menuInterface, "GetGroupProperties",
+                                       {QVariant::fromValue(QList<int>{root.children[1].id}),
+                                        QStringList{"label", "toggle-state"}});
+        QCOMPARE(group.signature(), "a(ia{sv})");
+        DBusMenuItemList some;
+        group.arguments().value(0).value<QDBusArgument>() >> some;
+        QVERIFY(some.size() == 1 && some[0].id == root.children[1].id);
+        QCOMPARE(some[0].properties.keys(), QStringList({"label", "toggle-state"}));
         QSignalSpy triggered(save, &QAction::triggered);
         click(root.children[0].id);
         QTest::qWait(50);
