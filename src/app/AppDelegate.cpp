@@ -203,23 +203,23 @@ void AppDelegate::applicationDidFinishLaunching() {
         qWarning().noquote() << entryError;
     launcherEntry_ = new LauncherEntry(this);
     if (Badge* shown = badge()) shown->addDisplay(launcherEntry_);
-    if (TrayIcon::available()) {
-        tray_ = new TrayIcon(this);
-        connect(tray_, &TrayIcon::activated, this, &AppDelegate::reopenFromOutside);
-        connect(tray_, &TrayIcon::showRequested, this, &AppDelegate::menuShowAppPressed);
-        connect(tray_, &TrayIcon::quitRequested, this, &AppDelegate::terminate);
-        if (window_) {
-            ViewController* vc = window_->viewController();
-            tray_->setRunningSource(
-                [vc] { return runningLines(vc->engine()->alertsArray(), vc->timers()); });
-            connect(tray_, &TrayIcon::pauseOrResumeRequested, vc->engine(),
-                    &TimerEngine::pauseOrResume);
-            connect(tray_, &TrayIcon::stopRequested, vc->engine(),
-                    [vc](const QString& id) { vc->engine()->stopTimer(id); });
-        }
-        if (Badge* shown = badge()) shown->addDisplay(tray_);
-        tray_->show();
+    // Made whether or not a tray runs now: a tray that starts later, as the
+    // desktop's bar after a login entry, shows it then.
+    tray_ = new TrayIcon(this);
+    connect(tray_, &TrayIcon::activated, this, &AppDelegate::reopenFromOutside);
+    connect(tray_, &TrayIcon::showRequested, this, &AppDelegate::menuShowAppPressed);
+    connect(tray_, &TrayIcon::quitRequested, this, &AppDelegate::terminate);
+    if (window_) {
+        ViewController* vc = window_->viewController();
+        tray_->setRunningSource(
+            [vc] { return runningLines(vc->engine()->alertsArray(), vc->timers()); });
+        connect(tray_, &TrayIcon::pauseOrResumeRequested, vc->engine(),
+                &TimerEngine::pauseOrResume);
+        connect(tray_, &TrayIcon::stopRequested, vc->engine(),
+                [vc](const QString& id) { vc->engine()->stopTimer(id); });
     }
+    if (Badge* shown = badge()) shown->addDisplay(tray_);
+    tray_->show();
     updateBadge();
 
     notifications_ = new DesktopNotifications(this);
@@ -306,7 +306,7 @@ void AppDelegate::reopenFromOutside() {
 }
 
 bool AppDelegate::trayShown() const {
-    return trayShown_ ? trayShown_() : tray_ && TrayIcon::available();
+    return trayShown_ ? trayShown_() : tray_ && tray_->available();
 }
 
 void AppDelegate::windowClosed() {

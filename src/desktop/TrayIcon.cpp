@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "desktop/NamedImage.h"
+#include "desktop/StatusNotifierItem.h"
 #include "domain/TimerLookup.h"
 
 namespace dunok {
@@ -60,29 +61,56 @@ QIcon iconWith(int count, const std::optional<TrayRing>& ring) {
 }  // namespace
 
 TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {
-    icon_ = new QSystemTrayIcon(iconWith(0, std::nullopt), this);
-    icon_->setToolTip(QApplication::applicationDisplayName());
+    drawn_ = iconWith(0, std::nullopt);
+    tip_ = QApplication::applicationDisplayName();
     menu_ = new QMenu();
     connect(menu_, &QMenu::aboutToShow, this, &TrayIcon::refreshMenu);
     // Show first and Quit last whatever runs, so that the keys find them.
     menu_->addAction(tr("Show Dunok"), this, &TrayIcon::showRequested);
     menu_->addSeparator();
+    timersEnd_ = menu_->addSeparator();
+    timersEnd_->setVisible(false);
     quit_ = menu_->addAction(tr("Quit Dunok"), this, &TrayIcon::quitRequested);
-    icon_->setContextMenu(menu_);
-    connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-        if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::DoubleClick) emit activated();
-    });
+    item_ = new StatusNotifierItem(menu_, this);
+    item_->setIcon(drawn_);
+    item_->setToolTip(tip_, QString());
+    connect(item_, &StatusNotifierItem::activated, this, &TrayIcon::activated);
+    connect(item_, &StatusNotifierItem::inTrayChanged, this, &TrayIcon::placeIcon);
 }
 
 TrayIcon::~TrayIcon() {
+    // The item goes first: a host that asks meanwhile finds no menu gone.
+    delete item_;
     delete menu_;
 }
 
-bool TrayIcon::available() {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+bool TrayIcon::available() const {
+    return item_->inTray() || (icon_ && QSystemTrayIcon::isSystemTrayAvailable());
 }
 
 void TrayIcon::show() {
+    shown_ = true;
+    placeIcon();
+}
+
+void TrayIcon::placeIcon() {
+    if (item_->inTray()) {
+        if (icon_) icon_->hide();
+        return;
+    }
+    // Only X11 embeds windows in a tray; elsewhere Dunok waits for a
+    // status-notifier one.
+    if (!shown_ || QGuiApplication::platformName() != QLatin1String("xcb")) return;
+    if (!icon_) {
+        icon_ = new QSystemTrayIcon(drawn_, this);
+        icon_->setToolTip(tip_);
+        icon_->setContextMenu(menu_);
+        connect(icon_, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason r) {
+                    if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::DoubleClick)
+                        emit activated();
+                });
+    }
     icon_->show();
 }
 
@@ -113,14 +141,22 @@ void TrayIcon::refreshSoon() {
 void TrayIcon::refresh() {
     const QList<RunningLine> lines = running_ ? running_() : QList<RunningLine>();
     const QString tip = toolTip(lines);
-    if (tip != icon_->toolTip()) icon_->setToolTip(tip);
+    if (tip != tip_) {
+        tip_ = tip;
+        if (icon_) icon_->setToolTip(tip);
+        // A status-notifier tray shows the title apart from the lines.
+        const qsizetype lineBreak = tip.indexOf(QLatin1Char('\n'));
+        item_->setToolTip(tip.left(lineBreak), lineBreak < 0 ? QString() : tip.mid(lineBreak + 1));
+    }
     // Drawn again only when the drawing changes: a step of the pie, the
     // count, a pause.
     const std::optional<TrayRing> ring = ringFor(lines);
     if (ring == ring_ && shownCount_ == count_) return;
     ring_ = ring;
     shownCount_ = count_;
-    icon_->setIcon(iconWith(count_, ring_));
+    drawn_ = iconWith(count_, ring_);
+    if (icon_) icon_->setIcon(drawn_);
+    item_->setIcon(drawn_);
 }
 
 std::optional<TrayRing> TrayIcon::ringFor(const QList<RunningLine>& lines) {
@@ -136,19 +172,35 @@ QString TrayIcon::lineText(const RunningLine& line) {
 }
 
 void TrayIcon::refreshMenu() {
-    qDeleteAll(timerItems_);
-    timerItems_.clear();
     const QList<RunningLine> lines = running_ ? running_() : QList<RunningLine>();
+    // A timer keeps its submenu, and so its place in a status-notifier
+    // tray's copy of the menu, for as long as it runs.
+    QHash<QString, QMenu*> kept;
+    QList<QAction*> order;
     for (const RunningLine& line : lines.mid(0, shownAtMost)) {
-        auto* timer = new QMenu(lineText(line), menu_);
-        const QString id = line.id;
-        timer->addAction(line.paused ? tr("Resume") : tr("Pause"), this,
-                         [this, id] { emit pauseOrResumeRequested(id); });
-        timer->addAction(tr("Stop"), this, [this, id] { emit stopRequested(id); });
-        menu_->insertMenu(quit_, timer);
-        timerItems_ << timer;
+        QMenu* timer = timerMenus_.take(line.id);
+        if (!timer) {
+            timer = new QMenu(menu_);
+            const QString id = line.id;
+            timer->addAction(QString(), this, [this, id] { emit pauseOrResumeRequested(id); });
+            timer->addAction(tr("Stop"), this, [this, id] { emit stopRequested(id); });
+        }
+        timer->setTitle(lineText(line));
+        timer->actions().constFirst()->setText(line.paused ? tr("Resume") : tr("Pause"));
+        kept.insert(line.id, timer);
+        order << timer->menuAction();
     }
-    if (!lines.isEmpty()) timerItems_ << menu_->insertSeparator(quit_);
+    qDeleteAll(timerMenus_);
+    timerMenus_ = kept;
+    // Put back in order only when it changed, so that a menu that stays the
+    // same reads as unchanged.
+    // The timers sit between Show and its separator, and their own one.
+    const QList<QAction*> all = menu_->actions();
+    if (all.mid(2, all.indexOf(timersEnd_) - 2) != order) {
+        for (QAction* action : order) menu_->removeAction(action);
+        menu_->insertActions(timersEnd_, order);
+    }
+    timersEnd_->setVisible(!lines.isEmpty());
 }
 
 QString TrayIcon::toolTip(const QList<RunningLine>& lines) {

@@ -1,7 +1,10 @@
 // The tray icon: the way back to a closed window, and a second place for the
-// running-timer count.
+// running-timer count. Shown by a status-notifier tray whenever one runs,
+// also one that starts after Dunok; else in a tray that embeds windows.
 #pragma once
 
+#include <QHash>
+#include <QIcon>
 #include <QObject>
 #include <functional>
 #include <optional>
@@ -13,6 +16,8 @@ class QMenu;
 class QSystemTrayIcon;
 
 namespace dunok {
+
+class StatusNotifierItem;
 
 // How the tray icon draws the progress of the timer due soonest: a pie over
 // the icon, in steps, so that it is redrawn only when the drawing changes.
@@ -29,9 +34,11 @@ public:
     explicit TrayIcon(QObject* parent = nullptr);
     ~TrayIcon() override;
 
-    // Whether a tray host runs; without one the icon is never shown.
-    static bool available();
+    // Whether a tray shows the icon now: a status-notifier tray took it, or
+    // a tray that embeds windows runs.
+    bool available() const;
     void show();
+    StatusNotifierItem* item() const { return item_; }
 
     void showCount(int count) override;
     // The tooltip lists the timers that run or wait paused, with their time
@@ -53,7 +60,8 @@ public:
     // one only when none counts); none without timers.
     static std::optional<TrayRing> ringFor(const QList<RunningLine>& lines);
     // The icon's menu: "Show Dunok", a submenu for each running timer (at
-    // most ten, made as the menu opens), "Quit Dunok".
+    // most ten, brought up to date as the menu opens; a timer keeps its
+    // submenu while it runs), "Quit Dunok".
     QMenu* menu() const { return menu_; }
 
 signals:
@@ -65,6 +73,9 @@ signals:
     void stopRequested(const QString& timerId);
 
 private:
+    // One kind of tray at a time: the status-notifier one while its watcher
+    // runs, else the embedding one, so that no desktop shows two icons.
+    void placeIcon();
     void refreshMenu();
     // The tooltip and the icon, redone once whatever number of changes came
     // in this turn of the event loop.
@@ -72,12 +83,19 @@ private:
     void refresh();
     bool refreshPending_ = false;
 
+    StatusNotifierItem* item_ = nullptr;
+    // Made only when wanted: Qt decides once, as the first is made, whether
+    // it goes to a status-notifier tray itself, and then never again.
     QSystemTrayIcon* icon_ = nullptr;
+    bool shown_ = false;
     QMenu* menu_ = nullptr;
+    QAction* timersEnd_ = nullptr;
     QAction* quit_ = nullptr;
     std::function<QList<RunningLine>()> running_;
-    QList<QObject*> timerItems_;  // the menu's timers, made anew each time it opens
+    QHash<QString, QMenu*> timerMenus_;  // by timer id
     // What the icon shows now.
+    QIcon drawn_;
+    QString tip_;
     int count_ = 0;
     int shownCount_ = 0;
     std::optional<TrayRing> ring_;

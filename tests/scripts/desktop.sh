@@ -135,3 +135,33 @@ def walk(n):
     for child in n.get("nodes", []) + n.get("floating_nodes", []): yield from walk(child)
 print(*walk(json.load(sys.stdin)))'
 }
+# What a status-notifier tray host sees of Dunok's item (see sni_probe.py).
+sni() { /usr/bin/python3 "$source_dir/tests/scripts/sni_probe.py" "$@" 2>>"$work/sni.log"; }
+sni_tooltip() { sni prop ToolTip | paste -sd '|'; } # its title, then its lines
+# The menu's entries as a host shows the top level: "Show Dunok|Tea — 4:12 left >|Quit Dunok".
+sni_menu() { sni layout | awk -F'\t' '$2 == 1 && $3 != "" { print $3 ($4 ? " >" : "") }' | paste -sd '|'; }
+# Dunok's window as sway holds it: there while shown, gone while closed.
+sway_window_shown() {
+    swaymsg -s "$sway_ipc" -t get_tree 2>/dev/null | /usr/bin/python3 -c '
+import json, sys
+def walk(n):
+    yield n.get("app_id") == "org.dunok.Dunok" and n.get("name") == "Dunok"
+    for child in n.get("nodes", []) + n.get("floating_nodes", []): yield from walk(child)
+sys.exit(not any(walk(json.load(sys.stdin))))'
+}
+sway_window_gone() { ! sway_window_shown; }
+close_sway_window() {
+    swaymsg -s "$sway_ipc" '[app_id="org.dunok.Dunok" title="^Dunok$"] kill' >/dev/null
+    wait_until 10 sway_window_gone || fail "the window did not close"
+}
+# A bar with nothing but the tray, under sway: its host is also the watcher that items register
+# with. Sets $waybar to its pid.
+start_waybar() {
+    printf '%s\n' '{ "layer": "top", "position": "top", "height": 30,' \
+        '  "modules-left": [], "modules-center": [], "modules-right": ["tray"],' \
+        '  "tray": { "icon-size": 22, "spacing": 4 } }' >"$work/waybar.json"
+    printf '%s\n' '* { font-family: sans-serif; font-size: 12px; }' >"$work/waybar.css"
+    start waybar env SWAYSOCK="$sway_ipc" waybar -c "$work/waybar.json" -s "$work/waybar.css"
+    waybar=$pid
+    wait_until 20 bus_has_owner org.kde.StatusNotifierWatcher || fail "waybar's tray took no watcher"
+}

@@ -11,30 +11,9 @@ start_sway
 write_prefs prefsSendNotification=false prefsBringToFront=false
 make_store "INSERT INTO Timers (desc, duration, sound) VALUES ('Tea', 1800, 'Chimes'),
     ('Rice', 1200, 'Chimes')"
-sni() { /usr/bin/python3 "$source_dir/tests/scripts/sni_probe.py" "$@" 2>>"$work/sni.log"; }
-# Dunok's window as sway holds it: there while shown, gone while closed.
-window_shown() {
-    swaymsg -s "$sway_ipc" -t get_tree 2>/dev/null | /usr/bin/python3 -c '
-import json, sys
-def walk(n):
-    yield n.get("app_id") == "org.dunok.Dunok" and n.get("name") == "Dunok"
-    for child in n.get("nodes", []) + n.get("floating_nodes", []): yield from walk(child)
-sys.exit(not any(walk(json.load(sys.stdin))))'
-}
-window_gone() { ! window_shown; }
-close_window() {
-    swaymsg -s "$sway_ipc" '[app_id="org.dunok.Dunok" title="^Dunok$"] kill' >/dev/null
-    wait_until 10 window_gone || fail "the window did not close"
-}
-# A bar with nothing but the tray: its host is also the watcher that items register with.
-printf '%s\n' '{ "layer": "top", "position": "top", "height": 30,' \
-    '  "modules-left": [], "modules-center": [], "modules-right": ["tray"],' \
-    '  "tray": { "icon-size": 22, "spacing": 4 } }' >"$work/waybar.json"
-printf '%s\n' '* { font-family: sans-serif; font-size: 12px; }' >"$work/waybar.css"
-start waybar env SWAYSOCK="$sway_ipc" waybar -c "$work/waybar.json" -s "$work/waybar.css"
-wait_until 20 bus_has_owner org.kde.StatusNotifierWatcher || fail "waybar's tray took no watcher"
+start_waybar
 start dunok env QT_QPA_PLATFORM=wayland "$dunok" && app=$pid
-wait_until 60 window_shown || fail "Dunok showed no window under sway"
+wait_until 60 sway_window_shown || fail "Dunok showed no window under sway"
 wait_until 20 eval '[[ -n $(sni items) ]]' || fail "Dunok registered no item with the tray's watcher"
 # A watcher keeps the name the item registered under, or the caller's own name on the bus.
 item=$(sni items)
@@ -46,33 +25,32 @@ idle_icon=$(sni icon)
 [[ $(grep -c '^[0-9]*x[0-9]* ' <<<"$idle_icon") -ge 4 && $idle_icon == *"22x22 "* &&
     $idle_icon == *"64x64 "* ]] ||
     fail "the item's icon is sent as '$idle_icon'"
-tooltip() { sni prop ToolTip | paste -sd '|'; }
-wait_until 10 eval '[[ $(tooltip) == "Dunok|" ]]' || fail "the idle tooltip reads '$(tooltip)'"
+wait_until 10 eval '[[ $(sni_tooltip) == "Dunok|" ]]' || fail "the idle tooltip reads '$(sni_tooltip)'"
 "$dunok" --start Tea >/dev/null && "$dunok" --start Rice >/dev/null || fail "the timers did not start"
 m='[0-5][0-9]'
-want="^Dunok\\|Rice — (19:$m|20:00) left\\|Tea — (29:$m|30:00) left\\|\$"
-wait_until 10 eval '[[ $(tooltip) =~ $want ]]' || fail "with two timers the tooltip reads '$(tooltip)'"
+want="^Dunok\\|Rice — (19:$m|20:00) left\\|Tea — (29:$m|30:00) left\$"
+wait_until 10 eval '[[ $(sni_tooltip) =~ $want ]]' || fail "with two timers the tooltip reads '$(sni_tooltip)'"
 wait_until 10 eval '[[ $(sni icon) != "$idle_icon" ]]' || fail "the icon shows no pie while timers run"
 # The menu as a host shows it: Show first, a submenu per running timer, Quit last.
-labels=$(sni layout | awk -F'\t' '$2 == 1 && $3 != "" { print $3 ($4 ? " >" : "") }' | paste -sd '|')
+labels=$(sni_menu)
 [[ $labels =~ ^"Show Dunok|Rice — "[^|]*" >|Tea — "[^|]*" >|Quit Dunok"$ ]] ||
     fail "the menu reads '$labels'"
 sni click Rice Pause || fail "the menu's Pause could not be clicked"
 wait_until 10 eval 'row Rice | grep -qP "\tpaused\t"' || fail "the menu's Pause did not pause Rice: $(row Rice)"
 row Tea | grep -qvP "\tpaused\t" || fail "the menu's Pause paused Tea too"
-want="^Dunok\\|Tea — (29:$m|30:00) left\\|Rice — paused, (19:$m|20:00) left\\|\$"
-wait_until 10 eval '[[ $(tooltip) =~ $want ]]' || fail "with Rice paused the tooltip reads '$(tooltip)'"
+want="^Dunok\\|Tea — (29:$m|30:00) left\\|Rice — paused, (19:$m|20:00) left\$"
+wait_until 10 eval '[[ $(sni_tooltip) =~ $want ]]' || fail "with Rice paused the tooltip reads '$(sni_tooltip)'"
 sni click Tea Stop || fail "the menu's Stop could not be clicked"
 wait_until 10 eval '! row Tea | grep -qP "\t(running|paused)\t"' || fail "the menu's Stop left Tea: $(row Tea)"
 # Closed, the window comes back from the menu's first entry, and from a click on the icon.
-close_window
+close_sway_window
 sni click "Show Dunok" || fail "the menu's Show could not be clicked"
-wait_until 10 window_shown || fail "the menu's Show did not bring the window back"
-close_window
+wait_until 10 sway_window_shown || fail "the menu's Show did not bring the window back"
+close_sway_window
 read -r service path < <(sni items | sed 's|/| /|')
 gdbus call --session --dest "$service" --object-path "${path:-/StatusNotifierItem}" \
     --method org.kde.StatusNotifierItem.Activate 0 0 >/dev/null || fail "the item took no click"
-wait_until 10 window_shown || fail "a click on the icon did not bring the window back"
+wait_until 10 sway_window_shown || fail "a click on the icon did not bring the window back"
 sni click "Quit Dunok" || fail "the menu's Quit could not be clicked"
 wait_until 30 process_gone "$app" || fail "the menu's Quit did not end Dunok"
 wait "$app" || fail "Dunok ended with status $? after the menu's Quit"
