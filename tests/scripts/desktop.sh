@@ -165,3 +165,14 @@ start_waybar() {
     waybar=$pid
     wait_until 20 bus_has_owner org.kde.StatusNotifierWatcher || fail "waybar's tray took no watcher"
 }
+# The status-notifier tray tests' session: sway on a private bus, no notifications, and two
+# timers, Tea and Rice, in the store; the tray itself is each test's to start.
+open_tray_session() {
+    command -v waybar >/dev/null || fail "waybar is not installed (make deps installs it)"
+    setup_home
+    start_session_bus
+    start_sway
+    write_prefs prefsSendNotification=false prefsBringToFront=false
+    make_store "INSERT INTO Timers (desc, duration, sound) VALUES ('Tea', 1800, 'Chimes'),
+        ('Rice', 1200, 'Chimes')"
+}

@@ -4,13 +4,7 @@
 # Dunok's item appears in the tray that comes, with its tooltip and its menu, and again in the
 # tray that comes back.
 source "$(dirname "$0")/lib.sh"
-command -v waybar >/dev/null || fail "waybar is not installed (make deps installs it)"
-setup_home
-start_session_bus
-start_sway
-write_prefs prefsSendNotification=false prefsBringToFront=false
-make_store "INSERT INTO Timers (desc, duration, sound) VALUES ('Tea', 1800, 'Chimes'),
-    ('Rice', 1200, 'Chimes')"
+open_tray_session
 start dunok env QT_QPA_PLATFORM=wayland "$dunok" && app=$pid
 wait_until 60 sway_window_shown || fail "Dunok showed no window under sway"
 "$dunok" --start Tea >/dev/null && "$dunok" --start Rice >/dev/null || fail "the timers did not start"
