@@ -77,10 +77,12 @@ reach() {
         sheet)
             select_first_row && xdotool key ctrl+n && wait_until 10 have_editor ;;
         calendar)
-            # Backwards from the description: Save, Close, Start, Snooze (its
-            # length is off for a new timer), Calendar.
+            # Backwards from the description: Save, Close, Start, When it
+            # finishes (its rounds are off for "Stop"), the heads-up, Snooze
+            # (its length is off for a new timer), Calendar.
             select_first_row && xdotool key ctrl+n && wait_until 10 have_editor &&
-                xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space &&
+                xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
+                    shift+Tab space &&
                 wait_until 10 have_popover ;;
         many)
             select_first_row || return 1
