@@ -176,3 +176,12 @@ open_tray_session() {
     make_store "INSERT INTO Timers (desc, duration, sound) VALUES ('Tea', 1800, 'Chimes'),
         ('Rice', 1200, 'Chimes')"
 }
+# The tray menu's Stop stops Tea, and its first entry brings the closed window back.
+menu_stops_tea_and_shows() {
+    sni click Tea Stop || fail "the menu's Stop could not be clicked"
+    wait_until 10 eval '! row Tea | grep -qP "\t(running|paused)\t"' ||
+        fail "the menu's Stop left Tea: $(row Tea)"
+    close_sway_window
+    sni click "Show Dunok" || fail "the menu's Show could not be clicked"
+    wait_until 10 sway_window_shown || fail "the menu's Show did not bring the window back"
+}

@@ -29,11 +29,7 @@ labels=$(sni_menu)
     fail "the late tray's menu reads '$labels'"
 sni click Rice Pause || fail "the menu's Pause could not be clicked"
 wait_until 10 eval 'row Rice | grep -qP "\tpaused\t"' || fail "the menu's Pause did not pause Rice: $(row Rice)"
-sni click Tea Stop || fail "the menu's Stop could not be clicked"
-wait_until 10 eval '! row Tea | grep -qP "\t(running|paused)\t"' || fail "the menu's Stop left Tea: $(row Tea)"
-close_sway_window
-sni click "Show Dunok" || fail "the menu's Show could not be clicked"
-wait_until 10 sway_window_shown || fail "the menu's Show did not bring the window back"
+menu_stops_tea_and_shows
 # The bar is restarted: the new watcher knows nothing of the old one's items until Dunok tells it.
 kill "$waybar"
 wait_until 10 process_gone "$waybar" || fail "waybar did not end"

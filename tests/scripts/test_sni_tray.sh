@@ -34,12 +34,9 @@ wait_until 10 eval 'row Rice | grep -qP "\tpaused\t"' || fail "the menu's Pause 
 row Tea | grep -qvP "\tpaused\t" || fail "the menu's Pause paused Tea too"
 want="^Dunok\\|Tea — (29:$m|30:00) left\\|Rice — paused, (19:$m|20:00) left\$"
 wait_until 10 eval '[[ $(sni_tooltip) =~ $want ]]' || fail "with Rice paused the tooltip reads '$(sni_tooltip)'"
-sni click Tea Stop || fail "the menu's Stop could not be clicked"
-wait_until 10 eval '! row Tea | grep -qP "\t(running|paused)\t"' || fail "the menu's Stop left Tea: $(row Tea)"
-# Closed, the window comes back from the menu's first entry, and from a click on the icon.
-close_sway_window
-sni click "Show Dunok" || fail "the menu's Show could not be clicked"
-wait_until 10 sway_window_shown || fail "the menu's Show did not bring the window back"
+# The menu stops a timer; the closed window comes back from its first entry, and from a click
+# on the icon.
+menu_stops_tea_and_shows
 close_sway_window
 read -r service path < <(sni items | sed 's|/| /|')
 gdbus call --session --dest "$service" --object-path "${path:-/StatusNotifierItem}" \
