@@ -313,14 +313,11 @@ void AppDelegate::windowClosed() {
     // Without a tray nothing on the screen shows that Dunok still runs, nor
     // how to reach it: said the first time only, and remembered beside the
     // preferences, as the user knows it then for every later close and run.
+    // Kept in memory for the run even where the file cannot be written.
     const QString toldKey = QStringLiteral("toldWayBack");
-    PreferenceStore* prefs = settings_ ? settings_->store() : nullptr;
-    if (toldWayBack_ || trayShown() || (prefs && prefs->boolean(toldKey))) return;
-    toldWayBack_ = true;
-    if (prefs) {
-        prefs->setValue(toldKey, true);
-        prefs->synchronize();
-    }
+    if (!prefs_ || trayShown() || prefs_->boolean(toldKey)) return;
+    prefs_->setValue(toldKey, true);
+    prefs_->synchronize();
     const QString text =
         tr("Dunok keeps running. To get its window back, launch Dunok again or "
            "run “dunok --show”.");

@@ -129,7 +129,6 @@ private:
     bool terminating_ = false;
     bool launched_ = false;
     std::function<bool()> trayShown_;
-    bool toldWayBack_ = false;
 };
 
 }  // namespace dunok

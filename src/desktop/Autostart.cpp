@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <utility>
 
@@ -123,16 +122,17 @@ EntryMove moveEarlierAutostartEntry(QString* error) {
 }
 
 bool startsAtLogin() {
-    const QString path = autostartEntryPath();
-    if (!QFileInfo(path).isFile()) return false;
-    // Desktop entries are near enough to INI files for the two keys read here.
-    QSettings entry(path, QSettings::IniFormat);
-    entry.beginGroup(QStringLiteral("Desktop Entry"));
-    const auto isTrue = [&](const QString& key, bool missing) {
-        return entry.value(key, missing).toString().trimmed().toLower() == QLatin1String("true");
-    };
-    return !isTrue(QStringLiteral("Hidden"), false) &&
-           isTrue(QStringLiteral("X-GNOME-Autostart-enabled"), true);
+    QFile entry(autostartEntryPath());
+    if (!entry.open(QIODevice::ReadOnly)) return false;
+    // Read as the move reads an entry: the keys of its main group.
+    bool hidden = false, enabled = true;
+    const QList<QByteArray> lines = entry.readAll().split('\n');
+    forEachEntryKey(lines, [&](const QByteArray&, const QString& key, const QString& value) {
+        const bool isTrue = value.toLower() == QLatin1String("true");
+        if (key == QLatin1String("Hidden")) hidden = isTrue;
+        if (key == QLatin1String("X-GNOME-Autostart-enabled")) enabled = isTrue;
+    });
+    return !hidden && enabled;
 }
 
 QString autostartCommand(const QString& program) {

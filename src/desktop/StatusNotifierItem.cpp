@@ -51,11 +51,13 @@ const QDBusArgument& operator>>(const QDBusArgument& arg, SniToolTip& tip) {
 }
 
 StatusNotifierItem::StatusNotifierItem(QMenu* menu, QObject* parent)
-    : QObject(parent), bus_(QDBusConnection::sessionBus()), qmenu_(menu) {
+    : QObject(parent),
+      bus_(QDBusConnection::sessionBus()),
+      qmenu_(menu),
+      title_(QGuiApplication::applicationDisplayName()) {
     qDBusRegisterMetaType<SniPixmap>();
     qDBusRegisterMetaType<SniPixmapList>();
     qDBusRegisterMetaType<SniToolTip>();
-    title_ = QGuiApplication::applicationDisplayName();
     menu_ = new DBusMenu(menu, this);
     if (!bus_.isConnected()) return;
     exported_ = bus_.registerObject(itemPath, this,
@@ -133,22 +135,22 @@ void StatusNotifierItem::setInTray(bool inTray) {
     emit inTrayChanged(inTray);
 }
 
-void StatusNotifierItem::setTitle(const QString& title) {
-    if (title == title_) return;
-    title_ = title;
-    emit NewTitle();
+void StatusNotifierItem::setIcon(const QIcon& icon) {
+    icon_ = icon;
+    pixmaps_.reset();
+    if (inTray_) emit NewIcon();
 }
 
-void StatusNotifierItem::setIcon(const QIcon& icon) {
-    pixmaps_ = pixmaps(icon, {16, 22, 24, 32, 48, 64});
-    emit NewIcon();
+SniPixmapList StatusNotifierItem::iconPixmap() const {
+    if (!pixmaps_) pixmaps_ = pixmaps(icon_, {16, 22, 24, 32, 48, 64});
+    return *pixmaps_;
 }
 
 void StatusNotifierItem::setToolTip(const QString& title, const QString& text) {
     if (title == tipTitle_ && text == tipText_) return;
     tipTitle_ = title;
     tipText_ = text;
-    emit NewToolTip();
+    if (inTray_) emit NewToolTip();
 }
 
 SniPixmapList StatusNotifierItem::pixmaps(const QIcon& icon, const QList<int>& sizes) {

@@ -6,9 +6,10 @@
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusObjectPath>
+#include <QIcon>
 #include <QObject>
+#include <optional>
 
-class QIcon;
 class QMenu;
 
 namespace dunok {
@@ -65,9 +66,10 @@ public:
     bool inTray() const { return inTray_; }
     DBusMenu* dbusMenu() const { return menu_; }
 
-    void setTitle(const QString& title);
     // Sent as images at the sizes trays draw, so that what is painted over
-    // the icon shows in every tray.
+    // the icon shows in every tray. Made into images only when a tray asks,
+    // and a change is announced only while one is there: with no tray, the
+    // once-a-second refresh costs nothing here.
     void setIcon(const QIcon& icon);
     void setToolTip(const QString& title, const QString& text);
     // The images of an icon at each of these sizes, as the bus carries them.
@@ -79,7 +81,7 @@ public:
     QString status() const { return QStringLiteral("Active"); }
     int windowId() const { return 0; }
     QString none() const { return {}; }
-    SniPixmapList iconPixmap() const { return pixmaps_; }
+    SniPixmapList iconPixmap() const;
     SniPixmapList noPixmaps() const { return {}; }
     SniToolTip toolTip() const { return {{}, {}, tipTitle_, tipText_}; }
     bool itemIsMenu() const { return false; }
@@ -113,8 +115,10 @@ private:
     // Counts the registrations, so that the answer to one made for an
     // earlier watcher is ignored.
     int attempt_ = 0;
-    QString title_;
-    SniPixmapList pixmaps_;
+    const QString title_;
+    QIcon icon_;
+    // The icon's images, made at the first ask after a change.
+    mutable std::optional<SniPixmapList> pixmaps_;
     QString tipTitle_;
     QString tipText_;
 };
