@@ -38,11 +38,16 @@ int write(const QString& path, const QByteArray& file, int count) {
     return ExitStatus::ok;
 }
 
-// The file, or why it cannot be read.
+// An import refused for its file says so as the window's alert does.
+void printRefusal(const QString& why) {
+    printError(why + QLatin1Char(' ') + nothingImportedText());
+}
+
+// The file to import, or why it cannot be read.
 bool read(const QString& path, QByteArray* file) {
     QString error;
     if (readTimerFileAt(path, file, &error)) return true;
-    printError(error);
+    printRefusal(error);
     return false;
 }
 
@@ -84,7 +89,7 @@ int importOffline(const QString& path) {
     prefs.load();
     // A bad file changes nothing, not even a store that does not exist yet.
     if (const TimerFileContents contents = readTimerFile(file, prefs.defSound()); !contents.ok()) {
-        printError(contents.error);
+        printRefusal(contents.error);
         return ExitStatus::badFile;
     }
     TimerStore store;
@@ -112,7 +117,7 @@ int importOffline(const QString& path) {
         return ExitStatus::unreachable;
     }
     if (!result.ok()) {
-        printError(result.error);
+        printRefusal(result.error);
         return ExitStatus::badFile;
     }
     printLine(importedText(result, prefs.defSound()));

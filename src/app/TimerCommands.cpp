@@ -152,7 +152,8 @@ RemoteResult TimerCommands::importTimers(const QByteArray& file, int* count, QSt
                             [&sounds](const QString& name) { return sounds.has(name); });
     if (result.storeRefused)
         return {RemoteError::Failed, storeRefusalText(result.storeError, nothingImportedText())};
-    if (!result.ok()) return {RemoteError::BadFile, result.error};
+    if (!result.ok())
+        return {RemoteError::BadFile, result.error + QLatin1Char(' ') + nothingImportedText()};
     window_.reloadList();
     *count = int(result.timers.size());
     *summary = importedText(result, defSound());

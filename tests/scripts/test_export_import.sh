@@ -15,7 +15,8 @@ refuses() { # refuses TEXT FILE: --import FILE exits 5 saying TEXT, and the list
     local before
     before=$("$dunok" --list | cut -f1,2)
     expect 5 --import "$2"
-    grep -qF -- "$1" "$work/err" || fail "no '$1' in: $(cat "$work/err")"
+    grep -qF -- "$1" "$work/err" && grep -qF "No timer was imported." "$work/err" ||
+        fail "no '$1' or no word of nothing imported in: $(cat "$work/err")"
     [[ $("$dunok" --list | cut -f1,2) == "$before" ]] || fail "a refused import changed the list"
 }
 # JSON of the file as one line per timer: description, then, times, timer.
