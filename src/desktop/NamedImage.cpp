@@ -91,25 +91,23 @@ private:
 
 QIcon namedImage(const QString& name) {
     // Each image comes rendered at a few sizes (NAME-SIZE.png); the icon
-    // picks the nearest when drawn. Every name's icon is made once, on the
-    // first look, and keeps what it has drawn, so that a row repainted on
-    // every tick decodes nothing.
-    static const QHash<QString, QIcon> icons = [] {
-        QHash<QString, QMap<int, QString>> files;
+    // picks the nearest when drawn. The list of files is read once and never
+    // changes; the decoded pixmaps belong to the icon made here, and so to
+    // whoever keeps it (a button, the table model), and go with it.
+    static const QHash<QString, QMap<int, QString>> files = [] {
+        QHash<QString, QMap<int, QString>> found;
         for (QDirIterator it(QStringLiteral(":/images"), QDir::Files); it.hasNext();) {
             it.next();
             const QString file = it.fileName();
             const qsizetype dash = file.lastIndexOf(QLatin1Char('-'));
             if (dash <= 0 || !file.endsWith(QLatin1String(".png"))) continue;
             const int size = QStringView(file).sliced(dash + 1).chopped(4).toInt();
-            if (size > 0) files[file.left(dash)].insert(size, it.filePath());
+            if (size > 0) found[file.left(dash)].insert(size, it.filePath());
         }
-        QHash<QString, QIcon> made;
-        for (auto it = files.cbegin(); it != files.cend(); ++it)
-            made.insert(it.key(), QIcon(new NamedImageEngine(it.value())));
-        return made;
+        return found;
     }();
-    return icons.value(name);
+    const auto it = files.constFind(name);
+    return it == files.constEnd() ? QIcon() : QIcon(new NamedImageEngine(*it));
 }
 
 }  // namespace dunok

@@ -17,8 +17,7 @@ namespace dunok {
 namespace {
 // The application icon with the progress of the next finish as a pie at its
 // lower corner and the count in a red disc at its upper one.
-QIcon iconWith(int count, const std::optional<TrayRing>& ring) {
-    const QIcon base = namedImage(QStringLiteral("dunok"));
+QIcon iconWith(const QIcon& base, int count, const std::optional<TrayRing>& ring) {
     if (count <= 0 && !ring) return base;
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64}) {
@@ -61,7 +60,7 @@ QIcon iconWith(int count, const std::optional<TrayRing>& ring) {
 }  // namespace
 
 TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {
-    drawn_ = iconWith(0, std::nullopt);
+    drawn_ = appIcon_;
     tip_ = QApplication::applicationDisplayName();
     menu_ = new QMenu();
     connect(menu_, &QMenu::aboutToShow, this, &TrayIcon::refreshMenu);
@@ -154,7 +153,7 @@ void TrayIcon::refresh() {
     if (ring == ring_ && shownCount_ == count_) return;
     ring_ = ring;
     shownCount_ = count_;
-    drawn_ = iconWith(count_, ring_);
+    drawn_ = iconWith(appIcon_, count_, ring_);
     if (icon_) icon_->setIcon(drawn_);
     item_->setIcon(drawn_);
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "desktop/NamedImage.h"
 #include "domain/Badge.h"
 
 class QAction;
@@ -93,6 +94,8 @@ private:
     QAction* quit_ = nullptr;
     std::function<QList<RunningLine>()> running_;
     QHash<QString, QMenu*> timerMenus_;  // by timer id
+    // The application's icon, decoded once, under the count and the pie.
+    const QIcon appIcon_ = namedImage(QStringLiteral("dunok"));
     // What the icon shows now.
     QIcon drawn_;
     QString tip_;

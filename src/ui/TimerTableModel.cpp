@@ -47,7 +47,9 @@ QVariant TimerTableModel::data(const QModelIndex& index, int role) const {
         case Qt::FontRole:
             return c.fontSize > 0 ? QVariant(fontOfSize(c.fontSize)) : QVariant();
         case Qt::DecorationRole:
-            return c.image.isEmpty() ? QVariant() : QVariant(namedImage(c.image));
+            if (c.image.isEmpty()) return {};
+            if (const auto it = images_.constFind(c.image); it != images_.constEnd()) return *it;
+            return *images_.insert(c.image, namedImage(c.image));
         case Qt::TextAlignmentRole:
             return index.column() == 1 ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                        : QVariant(Qt::AlignLeft | Qt::AlignVCenter);

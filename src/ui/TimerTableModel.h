@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
+#include <QIcon>
 #include <QList>
 
 #include "domain/TimerEngine.h"
@@ -81,6 +83,9 @@ private:
     const RunningTimers* alertsArray_ = nullptr;
     TimerStore* store_ = nullptr;
     QList<RowContents> rows_;
+    // The rows' images by name, made on first use and kept, so that a row
+    // repainted every second decodes nothing.
+    mutable QHash<QString, QIcon> images_;
 };
 
 }  // namespace dunok
