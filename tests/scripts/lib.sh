@@ -40,11 +40,28 @@ bus_owner_pid() { # NAME: the pid of the program that owns it, or nothing
 }
 bus_has_owner() { [[ -n $(bus_owner_pid "$1") ]]; }
 start_xvfb() {
-    rm -f "$work/display" # a display before this one must not be taken for it
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-    pids_to_stop+=("$!")
-    wait_until 10 grep -q '^[0-9]' "$work/display" || fail "Xvfb did not start"
-    export DISPLAY=:$(head -1 "$work/display")
+    # A random high number: other programs on a machine take the low ones, and some remove the
+    # locks and sockets of displays they think their own. Xvfb refuses a number in use; then
+    # another is tried. It writes the number to fd 3 once it takes clients.
+    local x
+    for _ in 1 2 3 4 5; do
+        rm -f "$work/display" # a display before this one must not be taken for it
+        Xvfb ":$((200 + RANDOM % 700))" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+            3>"$work/display" >/dev/null 2>&1 &
+        x=$!
+        for _ in $(seq 100); do
+            grep -q '^[0-9]' "$work/display" 2>/dev/null && break
+            kill -0 "$x" 2>/dev/null || break
+            sleep 0.1
+        done
+        if grep -q '^[0-9]' "$work/display" 2>/dev/null; then
+            pids_to_stop+=("$x")
+            export DISPLAY=:$(head -1 "$work/display")
+            return
+        fi
+        kill "$x" 2>/dev/null || true
+    done
+    fail "Xvfb did not start"
 }
 start() { # start NAME command...: in the background with its output in $work/NAME.log
     "${@:2}" >"$work/$1.log" 2>&1 &
