@@ -139,6 +139,41 @@ private slots:
         QCOMPARE(click(root.children[3].id).type(), QDBusMessage::ErrorMessage);
         QCOMPARE(layout(root.children[3].id).id, -1);
     }
+    // Hosts that batch their calls open and click through the group calls, an
+    // unknown entry named back as the error; a host that draws no bus menu
+    // asks for Dunok's own.
+    void groupCallsAndTheItemsOwnMenu() {
+        qDBusRegisterMetaType<DBusMenuEvent>();
+        qDBusRegisterMetaType<DBusMenuEventList>();
+        QList<RunningLine> lines{{"1", "Tea", 300, false, 600}};
+        TrayIcon tray;
+        tray.setRunningSource([&] { return lines; });
+        QSignalSpy shown(&tray, &TrayIcon::showRequested);
+        QSignalSpy paused(&tray, &TrayIcon::pauseOrResumeRequested);
+        const QDBusMessage opened = ask("/MenuBar", menuInterface, "AboutToShowGroup",
+                                        {QVariant::fromValue(QList<int>{0, 4242})});
+        QCOMPARE(opened.signature(), "aiai");
+        QCOMPARE(qdbus_cast<QList<int>>(opened.arguments().value(0)), QList<int>{0});
+        QCOMPARE(qdbus_cast<QList<int>>(opened.arguments().value(1)), QList<int>{4242});
+        const DBusMenuLayout root = layout();
+        QCOMPARE(labels(root.children[2]), QStringList({"Pause", "Stop"}));
+        const auto event = [](int id) { return DBusMenuEvent{id, "clicked", QDBusVariant(0), 0}; };
+        const QDBusMessage clicked = ask(
+            "/MenuBar", menuInterface, "EventGroup",
+            {QVariant::fromValue(DBusMenuEventList{
+                event(root.children[0].id), event(root.children[2].children[0].id), event(4242)})});
+        QCOMPARE(qdbus_cast<QList<int>>(clicked.arguments().value(0)), QList<int>{4242});
+        QTRY_COMPARE(shown.size(), 1);
+        QTRY_COMPARE(paused.size(), 1);
+        QCOMPARE(paused[0][0], "1");
+        QCOMPARE(ask("/MenuBar", menuInterface, "EventGroup",
+                     {QVariant::fromValue(DBusMenuEventList{event(4242)})})
+                     .type(),
+                 QDBusMessage::ErrorMessage);
+        ask("/StatusNotifierItem", "org.kde.StatusNotifierItem", "ContextMenu", {10, 20});
+        QTRY_VERIFY(tray.menu()->isVisible());
+        tray.menu()->hide();
+    }
     // What the user cannot choose says so; when it can again, the host hears.
     void disabledEntriesAreSaidDisabled() {
         QMenu menu;
