@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Start-up benchmark: launch to first mapped window, and memory a second
-# later, for a bare Qt table window (the floor any Qt program pays) and Dunok,
+# later, for a bare Qt table window (the floor any Qt program pays), the same
+# table in the list's 14-point font (what that font alone adds) and Dunok,
 # side by side on one private Xvfb.
 # Usage: bench/startup.sh BUILD_DIR [RUNS]
 # BENCH_VERBOSE=1 shows, for every launch, each window mapped and which one
@@ -23,13 +24,15 @@ set -euo pipefail
 build=${1:?usage: startup.sh BUILD_DIR [RUNS]}
 runs=${2:-15}
 mapwait=$build/bench/dunok_mapwait
-for f in "$mapwait" "$build/bench/dunok_bare_table" "$build/bin/dunok"; do
+for f in "$mapwait" "$build/bench/dunok_bare_table" "$build/bench/dunok_bare_table_fonts" \
+         "$build/bin/dunok"; do
     [[ -x $f ]] || { echo "missing $f (build first)" >&2; exit 1; }
 done
 
 # key | name shown | command
 programs=(
     "bare|bare Qt table|$build/bench/dunok_bare_table"
+    "fonts|table at 14 pt|$build/bench/dunok_bare_table_fonts"
     "dunok|Dunok|$build/bin/dunok"
 )
 declare -A name cmd
@@ -150,7 +153,7 @@ done
 echo "(medians; 'first' is the one warm-up launch: a new user's first start, from disk when the cache"
 echo " is cold; 'own' is the program and what it forked, 'helpers' what its D-Bus session started)"
 
-for ref in bare; do
+for ref in bare fonts; do
     [[ -n ${map[dunok]:-} && -n ${map[$ref]:-} ]] || continue
     awk -v n="${name[$ref]}" -v dm="${map[dunok]}" -v rm="${map[$ref]}" -v dmem="${own[dunok]}" \
         -v rmem="${own[$ref]}" -v dh="${helper[dunok]}" -v rh="${helper[$ref]}" \
