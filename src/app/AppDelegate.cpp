@@ -314,9 +314,8 @@ void AppDelegate::windowClosed() {
     // how to reach it: said the first time only, and remembered beside the
     // preferences, as the user knows it then for every later close and run.
     // Kept in memory for the run even where the file cannot be written.
-    const QString toldKey = QStringLiteral("toldWayBack");
-    if (!prefs_ || trayShown() || prefs_->boolean(toldKey)) return;
-    prefs_->setValue(toldKey, true);
+    if (!prefs_ || trayShown() || prefs_->boolean(PrefKeys::toldWayBack)) return;
+    prefs_->setValue(PrefKeys::toldWayBack, true);
     prefs_->synchronize();
     const QString text =
         tr("Dunok keeps running. To get its window back, launch Dunok again or "

@@ -254,30 +254,27 @@ QList<int> DBusMenu::EventGroup(const DBusMenuEventList& events) {
     return errors;
 }
 
-bool DBusMenu::AboutToShow(int id) {
-    QMenu* menu = menuOf(id);
-    if (!menu) {
-        if (calledFromDBus())
-            sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("No menu %1").arg(id));
-        return false;
-    }
+bool DBusMenu::open(QMenu* menu) {
     // The menu fills itself as it opens, as it does in a tray's own window.
     const quint64 before = changes_;
     emit menu->aboutToShow();
     return changes_ != before;
 }
 
+bool DBusMenu::AboutToShow(int id) {
+    QMenu* menu = menuOf(id);
+    if (!menu && calledFromDBus())
+        sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("No menu %1").arg(id));
+    return menu && open(menu);
+}
+
 QList<int> DBusMenu::AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors) {
     QList<int> updated;
     for (int id : ids) {
-        QMenu* menu = menuOf(id);
-        if (!menu) {
+        if (QMenu* menu = menuOf(id); !menu)
             idErrors << id;
-            continue;
-        }
-        const quint64 before = changes_;
-        emit menu->aboutToShow();
-        if (changes_ != before) updated << id;
+        else if (open(menu))
+            updated << id;
     }
     return updated;
 }
@@ -289,29 +286,20 @@ bool DBusMenu::eventFilter(QObject* watched, QEvent* event) {
             ++changes_;
             if (!layoutChanged_) ++revision_;
             layoutChanged_ = true;
-            tellSoon();
+            tellSoon_.ask();
             break;
         case QEvent::ActionChanged:
             if (const int id = ids_.value(static_cast<QActionEvent*>(event)->action(), -1);
                 id > 0) {
                 ++changes_;
                 changedIds_ << id;
-                tellSoon();
+                tellSoon_.ask();
             }
             break;
         default:
             break;
     }
     return QObject::eventFilter(watched, event);
-}
-
-void DBusMenu::tellSoon() {
-    if (tellPending_) return;
-    tellPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        tellPending_ = false;
-        tell();
-    });
 }
 
 void DBusMenu::tell() {

@@ -12,6 +12,8 @@
 #include <QSet>
 #include <QVariantMap>
 
+#include "domain/CoalescedCall.h"
+
 class QAction;
 class QMenu;
 
@@ -74,13 +76,6 @@ public:
     QString status() const { return QStringLiteral("normal"); }
     QStringList iconThemePath() const { return {}; }
 
-    // The layout from the entry with this id down, depth levels deep (-1:
-    // all), with only these properties (none named: all); empty id -1 when
-    // no entry has that id.
-    DBusMenuLayout layout(int parentId, int depth, const QStringList& names);
-    QVariantMap properties(QAction* action, const QStringList& names = {}) const;
-    uint revision() const { return revision_; }
-
 public slots:
     // Output parameters are found by the name written here, so it is written
     // in full.
@@ -110,8 +105,13 @@ private:
     QMenu* menuOf(int id) const;
     void watch(QMenu* menu);
     bool deliver(int id, const QString& eventId);
-    // Changes are told once per turn of the event loop, however many came.
-    void tellSoon();
+    // Fills the menu as it opens; whether that changed anything.
+    bool open(QMenu* menu);
+    // The layout from the entry with this id down, depth levels deep (-1:
+    // all), with only these properties (none named: all); empty id -1 when
+    // no entry has that id.
+    DBusMenuLayout layout(int parentId, int depth, const QStringList& names);
+    QVariantMap properties(QAction* action, const QStringList& names = {}) const;
     void tell();
 
     QPointer<QMenu> menu_;
@@ -123,7 +123,8 @@ private:
     quint64 changes_ = 0;
     bool layoutChanged_ = false;
     QSet<int> changedIds_;
-    bool tellPending_ = false;
+    // Changes are told once per turn of the event loop, however many came.
+    CoalescedCall tellSoon_{this, [this] { tell(); }};
 };
 
 }  // namespace dunok

@@ -142,7 +142,7 @@ void StatusNotifierItem::setIcon(const QIcon& icon) {
 }
 
 SniPixmapList StatusNotifierItem::iconPixmap() const {
-    if (!pixmaps_) pixmaps_ = pixmaps(icon_, {16, 22, 24, 32, 48, 64});
+    if (!pixmaps_) pixmaps_ = pixmaps(icon_, trayIconSizes);
     return *pixmaps_;
 }
 

@@ -14,6 +14,9 @@ class QMenu;
 
 namespace dunok {
 
+// The sizes trays draw their icons at.
+inline const QList<int> trayIconSizes{16, 22, 24, 32, 48, 64};
+
 class DBusMenu;
 
 // An image as the item sends it: ARGB, 32 bits a pixel, most significant
@@ -64,7 +67,6 @@ public:
     // Whether a watcher is there and has not refused the item: a tray host
     // draws it, or is about to.
     bool inTray() const { return inTray_; }
-    DBusMenu* dbusMenu() const { return menu_; }
 
     // Sent as images at the sizes trays draw, so that what is painted over
     // the icon shows in every tray. Made into images only when a tray asks,

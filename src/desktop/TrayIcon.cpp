@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <algorithm>
 
 #include "desktop/NamedImage.h"
@@ -20,7 +19,7 @@ namespace {
 QIcon iconWith(const QIcon& base, int count, const std::optional<TrayRing>& ring) {
     if (count <= 0 && !ring) return base;
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64}) {
+    for (int size : trayIconSizes) {
         QPixmap pixmap = base.pixmap(size, size);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -69,7 +68,7 @@ TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {
     menu_->addSeparator();
     timersEnd_ = menu_->addSeparator();
     timersEnd_->setVisible(false);
-    quit_ = menu_->addAction(tr("Quit Dunok"), this, &TrayIcon::quitRequested);
+    menu_->addAction(tr("Quit Dunok"), this, &TrayIcon::quitRequested);
     item_ = new StatusNotifierItem(menu_, this);
     item_->setIcon(drawn_);
     item_->setToolTip(tip_, QString());
@@ -115,26 +114,15 @@ void TrayIcon::placeIcon() {
 
 void TrayIcon::showCount(int count) {
     count_ = count;
-    refreshSoon();
+    refreshSoon_.ask();
 }
 
 void TrayIcon::showNextFinish(const std::optional<NextFinish>&) {
-    refreshSoon();
+    refreshSoon_.ask();
 }
 
 void TrayIcon::showTimersChanged() {
-    refreshSoon();
-}
-
-void TrayIcon::refreshSoon() {
-    // A change of the running timers tells the count, the next finish and
-    // the change itself: the list is gathered and drawn once for all three.
-    if (refreshPending_) return;
-    refreshPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        refreshPending_ = false;
-        refresh();
-    });
+    refreshSoon_.ask();
 }
 
 void TrayIcon::refresh() {

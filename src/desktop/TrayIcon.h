@@ -11,6 +11,7 @@
 
 #include "desktop/NamedImage.h"
 #include "domain/Badge.h"
+#include "domain/CoalescedCall.h"
 
 class QAction;
 class QMenu;
@@ -79,10 +80,10 @@ private:
     void placeIcon();
     void refreshMenu();
     // The tooltip and the icon, redone once whatever number of changes came
-    // in this turn of the event loop.
-    void refreshSoon();
+    // in this turn of the event loop: a change of the running timers tells
+    // the count, the next finish and the change itself.
     void refresh();
-    bool refreshPending_ = false;
+    CoalescedCall refreshSoon_{this, [this] { refresh(); }};
 
     StatusNotifierItem* item_ = nullptr;
     // Made only when wanted: Qt decides once, as the first is made, whether
@@ -91,7 +92,6 @@ private:
     bool shown_ = false;
     QMenu* menu_ = nullptr;
     QAction* timersEnd_ = nullptr;
-    QAction* quit_ = nullptr;
     std::function<QList<RunningLine>()> running_;
     QHash<QString, QMenu*> timerMenus_;  // by timer id
     // The application's icon, decoded once, under the count and the pie.

@@ -34,6 +34,8 @@ inline const QString repeatLimit = QStringLiteral("prefsRepeatLimit");
 inline const QString keepTimers = QStringLiteral("prefsKeepTimers");
 inline const QString fadeIn = QStringLiteral("prefsFadeIn");
 inline const QString countUp = QStringLiteral("prefsCountUp");
+// Not a setting: that the note on getting a closed window back was given.
+inline const QString toldWayBack = QStringLiteral("toldWayBack");
 }  // namespace PrefKeys
 
 // Every preference of one moment. A default-made value means nothing in

@@ -2,7 +2,6 @@
 
 #include <QDebug>
 #include <QLocale>
-#include <QTimer>
 #include <algorithm>
 
 #include "domain/AlarmOutput.h"
@@ -124,17 +123,11 @@ int TimerEngine::startAt(int row, qint64 seconds, RunKind kind, qint64 startNs) 
     return k;
 }
 
-void TimerEngine::prepareNextAlarm() {
-    if (preparePending_) return;
-    preparePending_ = true;
-    // After the start has shown, so that loading and decoding the sound
-    // never delays it; at the finish the alarm then only has to play.
-    QTimer::singleShot(0, this, [this] {
-        preparePending_ = false;
-        const Alert* next = alertsArray_.firstToFinish();
-        if (const Timer* timer = next ? list_.find(next->id) : nullptr)
-            player_.prepare(timer->sound);
-    });
+// After the start has shown, so that loading and decoding the sound never
+// delays it; at the finish the alarm then only has to play.
+void TimerEngine::prepareAlarm() {
+    const Alert* next = alertsArray_.firstToFinish();
+    if (const Timer* timer = next ? list_.find(next->id) : nullptr) player_.prepare(timer->sound);
 }
 
 void TimerEngine::resume(int k) {

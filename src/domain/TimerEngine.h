@@ -19,6 +19,7 @@
 
 #include "domain/Badge.h"
 #include "domain/Clock.h"
+#include "domain/CoalescedCall.h"
 #include "domain/DurationParser.h"
 #include "domain/RunningTimers.h"
 #include "domain/Settings.h"
@@ -241,8 +242,9 @@ private:
     void finish(int i, const QDateTime& whileClosedAt = QDateTime(), const QString& then = {});
     void startMouseWatch();
     // Soon, in idle time: the sound of the timer due first is made ready.
-    void prepareNextAlarm();
-    bool preparePending_ = false;
+    void prepareNextAlarm() { prepare_.ask(); }
+    void prepareAlarm();
+    CoalescedCall prepare_{this, [this] { prepareAlarm(); }};
     // "Count up after a timer finishes": each second the finished rows show
     // how long ago they finished, until they stop standing finished.
     void countUp();

@@ -34,7 +34,8 @@ extern "C" {
 __attribute__((visibility("default"))) int pa_stream_begin_write(pa_stream* stream, void** data,
                                                                  size_t* bytes) {
     using BeginWrite = int (*)(pa_stream*, void**, size_t*);
-    const auto real = libpulses<BeginWrite>("pa_stream_begin_write");
+    // Looked up once: the alarm writes many times a second.
+    static const auto real = libpulses<BeginWrite>("pa_stream_begin_write");
     const int result = real ? real(stream, data, bytes) : -1;
     if (result >= 0 || !deadStream(stream) || !data || !bytes) return result;
     // Room for nothing: the caller copies no bytes there and writes none from there, but libpulse
@@ -49,7 +50,7 @@ __attribute__((visibility("default"))) int pa_stream_write(pa_stream* stream, co
                                                            size_t bytes, pa_free_cb_t freeData,
                                                            int64_t offset, pa_seek_mode_t seek) {
     using Write = int (*)(pa_stream*, const void*, size_t, pa_free_cb_t, int64_t, pa_seek_mode_t);
-    const auto real = libpulses<Write>("pa_stream_write");
+    static const auto real = libpulses<Write>("pa_stream_write");
     const int result = real ? real(stream, data, bytes, freeData, offset, seek) : -1;
     return result < 0 && !freeData && deadStream(stream) ? 0 : result;
 }
