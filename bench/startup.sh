@@ -4,11 +4,15 @@
 # table in the list's 14-point font (what that font alone adds) and Dunok,
 # side by side on one private Xvfb.
 # Usage: bench/startup.sh BUILD_DIR [RUNS]
+# DUNOK_BENCH_BASELINE=PROGRAM also starts another build of Dunok (an earlier
+# commit's, say) in the same rounds, so that a change is judged against it
+# under the same load rather than against another run's figures.
 # BENCH_VERBOSE=1 shows, for every launch, each window mapped and which one
 # counted, and the helper processes whose memory was added.
 #
 # Each program gets its own home (HOME and the XDG folders) and its own D-Bus
-# session bus, kept for the whole run. One unmeasured warm-up launch each does
+# session bus, kept for the whole run, with the services every desktop
+# session runs (below). One unmeasured warm-up launch each does
 # the first-run work (Dunok writes its store), fills
 # the page cache and starts whatever services the program asks its bus for, as
 # a desktop session would already have them; every measured launch then finds
@@ -35,6 +39,9 @@ programs=(
     "fonts|table at 14 pt|$build/bench/dunok_bare_table_fonts"
     "dunok|Dunok|$build/bin/dunok"
 )
+if [[ -n ${DUNOK_BENCH_BASELINE:-} ]]; then
+    programs+=("base|earlier Dunok|$DUNOK_BENCH_BASELINE")
+fi
 declare -A name cmd
 keys=()
 for p in "${programs[@]}"; do
@@ -101,6 +108,19 @@ for k in "${keys[@]}"; do
     { read -r "busaddr[$k]"; read -r "buspid[$k]"; } < <(
         env $(session_env "$k") DUNOK_BENCH_HELPER="${tag[$k]}" \
             dbus-daemon --session --fork --print-address=1 --print-pid=1)
+    # What a desktop session runs before any program starts: the
+    # accessibility bus and the settings portal. Started here on every bus,
+    # so that no program meets them only because it (or a service it asked)
+    # happened to start them, and every program pays the same for them.
+    # Any that is not installed is left out for all alike.
+    # shellcheck disable=SC2046
+    env $(session_env "$k") DBUS_SESSION_BUS_ADDRESS="${busaddr[$k]}" sh -c '
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress
+        dbus-send --session --print-reply --reply-timeout=10000 \
+            --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
+            org.freedesktop.portal.Settings.Read \
+            string:org.freedesktop.appearance string:color-scheme' > /dev/null 2>&1 || true
 done
 
 verbose=()
@@ -153,7 +173,7 @@ done
 echo "(medians; 'first' is the one warm-up launch: a new user's first start, from disk when the cache"
 echo " is cold; 'own' is the program and what it forked, 'helpers' what its D-Bus session started)"
 
-for ref in bare fonts; do
+for ref in bare fonts base; do
     [[ -n ${map[dunok]:-} && -n ${map[$ref]:-} ]] || continue
     awk -v n="${name[$ref]}" -v dm="${map[dunok]}" -v rm="${map[$ref]}" -v dmem="${own[dunok]}" \
         -v rmem="${own[$ref]}" -v dh="${helper[dunok]}" -v rh="${helper[$ref]}" \
