@@ -24,7 +24,10 @@ void ColorSchemePortal::start() {
         settle();
         return;
     }
-    bus_.connect(service_, objectPath, interfaceName, QStringLiteral("SettingChanged"), this,
+    // Heard from any sender: naming the portal's service here would have Qt
+    // look up its owner with a call that blocks the start until the bus
+    // answers. Only the settings portal sends this signal on its path.
+    bus_.connect(QString(), objectPath, interfaceName, QStringLiteral("SettingChanged"), this,
                  SLOT(settingChanged(QDBusMessage)));
     QTimer::singleShot(patienceMs_, this, &ColorSchemePortal::settle);
     ask(QStringLiteral("ReadOne"));
