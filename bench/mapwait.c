@@ -1,7 +1,7 @@
 /* Starts a program and measures the time from launch to its first mapped
- * top-level window on the X display, then its resident memory a moment
- * later. Prints one line:
- *   map_ms=... rss_kb=... tree_kb=... procs=... helper_kb=... helpers=...
+ * top-level window on the X display and to the first drawing in it, then its
+ * resident memory a moment later. Prints one line:
+ *   map_ms=... rss_kb=... tree_kb=... procs=... helper_kb=... helpers=... paint_ms=...
  * rss_kb   the process that owns the mapped window (by _NET_WM_PID), else the
  *          launched one;
  * tree_kb  every process the program started, even ones that daemonised:
@@ -10,6 +10,9 @@
  *          DUNOK_BENCH_HELPER=TAG: services that a private session bus
  *          started on the program's behalf (the caller sets TAG in the bus
  *          daemon's environment and names the daemon with -x to leave it out).
+ * paint_ms the first drawing into that window (the X DAMAGE extension): when
+ *          the program has put its first picture on the screen; -1 without
+ *          the extension, or when nothing was drawn within 5 s of the map.
  * Tiny windows (toolkits' leader or clipboard windows, should one be mapped)
  * and windows of other programs on the display do not count as the window.
  * -v prints every top-level map to stderr. */
@@ -17,6 +20,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 #include <ctype.h>
 #include <dirent.h>
 #include <errno.h>
@@ -132,6 +136,32 @@ static int ignore_x_errors(Display* dpy, XErrorEvent* ev) {
     return 0; /* a window may be gone before we look at it */
 }
 
+struct painted {
+    Window window;
+    double at; /* ms after launch, -1 until drawn into */
+};
+
+/* Makes a damage record for each new top-level window and notes when each is
+ * first drawn into. Returns whether the event was one of these. */
+
+static int note_damage(Display* dpy, XEvent* ev, int has_damage, int damage_event,
+                       struct painted* painted, int* n, double start) {
+    if (!has_damage) return 0;
+    if (ev->type == CreateNotify) {
+        if (ev->xcreatewindow.override_redirect || *n >= 256) return 1;
+        XDamageCreate(dpy, ev->xcreatewindow.window, XDamageReportNonEmpty);
+        painted[*n].window = ev->xcreatewindow.window;
+        painted[*n].at = -1;
+        ++*n;
+        return 1;
+    }
+    if (ev->type != damage_event + XDamageNotify) return 0;
+    const XDamageNotifyEvent* d = (const XDamageNotifyEvent*)ev;
+    for (int i = 0; i < *n; ++i)
+        if (painted[i].window == d->drawable && painted[i].at < 0) painted[i].at = now_ms() - start;
+    return 1;
+}
+
 static void usage(const char* self) {
     fprintf(stderr,
             "usage: %s [-v] [-m MIN_PX] [-s SETTLE_MS] [-g TAG [-x BUS_PID]] program [args...]\n",
@@ -165,6 +195,13 @@ int main(int argc, char** argv) {
     XSetErrorHandler(ignore_x_errors);
     Window root = DefaultRootWindow(dpy);
     XSelectInput(dpy, root, SubstructureNotifyMask);
+    /* Every top-level window gets a damage record as it is made, before the
+     * program can draw into it; the first report on the window that counts
+     * is its first paint. */
+    int damage_event = 0, damage_error = 0;
+    const int has_damage = XDamageQueryExtension(dpy, &damage_event, &damage_error);
+    struct painted painted[256];
+    int npainted = 0;
     XSync(dpy, False);
     /* A program that forks and lets its parent exit stays ours to measure
      * and to stop. */
@@ -184,12 +221,15 @@ int main(int argc, char** argv) {
 
     double mapped = -1;
     long owner = -1;
+    Window window = None;
     int launched_alive = 1;
     int fd = ConnectionNumber(dpy);
     while (mapped < 0 && now_ms() - start < 20000) {
         while (mapped < 0 && XPending(dpy)) {
             XEvent ev;
             XNextEvent(dpy, &ev);
+            if (note_damage(dpy, &ev, has_damage, damage_event, painted, &npainted, start))
+                continue;
             if (ev.type != MapNotify || ev.xmap.override_redirect) continue;
             double t = now_ms() - start;
             XWindowAttributes wa;
@@ -207,6 +247,7 @@ int main(int argc, char** argv) {
             if (ours && big) {
                 mapped = t;
                 owner = wpid;
+                window = ev.xmap.window;
             }
         }
         if (mapped >= 0) break;
@@ -229,6 +270,23 @@ int main(int argc, char** argv) {
         FD_ZERO(&set);
         FD_SET(fd, &set);
         struct timeval tv = {0, 10000};
+        select(fd + 1, &set, NULL, NULL, &tv);
+    }
+
+    double paint = -1;
+    while (mapped >= 0 && has_damage && paint < 0 && now_ms() - start < mapped + 5000) {
+        for (int i = 0; i < npainted; ++i)
+            if (painted[i].window == window && painted[i].at >= 0) paint = painted[i].at;
+        if (paint >= 0) break;
+        while (XPending(dpy)) {
+            XEvent ev;
+            XNextEvent(dpy, &ev);
+            note_damage(dpy, &ev, has_damage, damage_event, painted, &npainted, start);
+        }
+        fd_set set;
+        FD_ZERO(&set);
+        FD_SET(fd, &set);
+        struct timeval tv = {0, 2000};
         select(fd + 1, &set, NULL, NULL, &tv);
     }
 
@@ -261,8 +319,8 @@ int main(int argc, char** argv) {
                 }
             }
         }
-        printf("map_ms=%.1f rss_kb=%ld tree_kb=%ld procs=%d helper_kb=%ld helpers=%d\n", mapped,
-               main_kb, tree_kb, tree.n, helper_kb, helpers);
+        printf("map_ms=%.1f rss_kb=%ld tree_kb=%ld procs=%d helper_kb=%ld helpers=%d paint_ms=%.1f\n",
+               mapped, main_kb, tree_kb, tree.n, helper_kb, helpers, paint);
         fflush(stdout);
     } else {
         fprintf(stderr, "mapwait: no window within 20 s\n");

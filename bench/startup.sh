@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up benchmark: launch to first mapped window, and memory a second
-# later, for a bare Qt table window (the floor any Qt program pays), the same
+# Start-up benchmark: launch to first mapped window and to the first picture
+# drawn in it, and memory a second later, for a bare Qt table window (the
+# floor any Qt program pays), the same
 # table in the list's 14-point font (what that font alone adds) and Dunok,
 # side by side on one private Xvfb.
 # Usage: bench/startup.sh BUILD_DIR [RUNS]
@@ -149,35 +150,39 @@ for round in $(seq 0 $(( runs - 1 ))); do
     for j in $(seq 0 $(( n - 1 ))); do launch "${keys[$(( (round + j) % n ))]}"; done
 done
 
-# Medians of each column of $work/KEY: map_ms rss tree procs helper helpers.
+# Medians of each column of $work/KEY: map_ms rss tree procs helper helpers paint_ms.
 median() { # key column
     cut -d' ' -f"$2" "$work/$1" | sort -n | awk '{ v[NR] = $1 } END {
         if (NR == 0) print "nan"; else if (NR % 2) print v[(NR + 1) / 2];
         else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
-declare -A map own helper count
-printf '\n%-14s %9s %8s %8s %8s   %9s %9s %9s   %s\n' program "start ms" min max first "own MB" "helpers" "total" runs
+declare -A map paint own helper count
+printf '\n%-14s %9s %8s %8s %8s %9s   %9s %9s %9s   %s\n' program "start ms" min max first "paint ms" \
+    "own MB" "helpers" "total" runs
 for k in "${keys[@]}"; do
     count[$k]=$(wc -l < "$work/$k")
     (( count[$k] > 0 )) || { echo "${name[$k]}: no launch succeeded" >&2; continue; }
     map[$k]=$(median "$k" 1); own[$k]=$(median "$k" 3); helper[$k]=$(median "$k" 5)
+    paint[$k]=$(median "$k" 7)
     lo=$(cut -d' ' -f1 "$work/$k" | sort -n | sed -n 1p)
     hi=$(cut -d' ' -f1 "$work/$k" | sort -n | tail -1)
     awk -v s="${name[$k]}" -v m="${map[$k]}" -v lo="$lo" -v hi="$hi" -v f="$(cut -d' ' -f1 "$work/$k.first")" \
-        -v o="${own[$k]}" \
+        -v o="${own[$k]}" -v pt="${paint[$k]}" \
         -v h="${helper[$k]}" -v c="${count[$k]}" -v p="$(median "$k" 4)" -v hp="$(median "$k" 6)" \
-        'BEGIN { printf "%-14s %9.1f %8.1f %8.1f %8.1f   %9.1f %9.1f %9.1f   %d   (%d process%s, %d helper%s)\n",
-                 s, m, lo, hi, f, o / 1024, h / 1024, (o + h) / 1024, c,
+        'BEGIN { printf "%-14s %9.1f %8.1f %8.1f %8.1f %9.1f   %9.1f %9.1f %9.1f   %d   (%d process%s, %d helper%s)\n",
+                 s, m, lo, hi, f, pt, o / 1024, h / 1024, (o + h) / 1024, c,
                  p, p == 1 ? "" : "es", hp, hp == 1 ? "" : "s" }'
 done
-echo "(medians; 'first' is the one warm-up launch: a new user's first start, from disk when the cache"
+echo "(medians; 'start' is launch to the window on the screen, 'paint' to the first picture drawn"
+echo " in it; 'first' is the one warm-up launch: a new user's first start, from disk when the cache"
 echo " is cold; 'own' is the program and what it forked, 'helpers' what its D-Bus session started)"
 
 for ref in bare fonts base; do
     [[ -n ${map[dunok]:-} && -n ${map[$ref]:-} ]] || continue
     awk -v n="${name[$ref]}" -v dm="${map[dunok]}" -v rm="${map[$ref]}" -v dmem="${own[dunok]}" \
+        -v dp="${paint[dunok]}" -v rp="${paint[$ref]}" \
         -v rmem="${own[$ref]}" -v dh="${helper[dunok]}" -v rh="${helper[$ref]}" \
-        'BEGIN { printf "Dunok / %-12s start-up %.2fx   memory %.2fx (with helpers %.2fx)\n",
-                 n, dm / rm, dmem / rmem, (dmem + dh) / (rmem + rh) }'
+        'BEGIN { printf "Dunok / %-13s start-up %.2fx   first paint %.2fx   memory %.2fx (with helpers %.2fx)\n",
+                 n, dm / rm, (rp > 0 ? dp / rp : 0), dmem / rmem, (dmem + dh) / (rmem + rh) }'
 done
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
