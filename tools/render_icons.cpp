@@ -1,9 +1,14 @@
-// Renders one of our SVG images to PNG files of the given pixel sizes
-// (NAME-SIZE.png). The program ships the PNGs so that it never has to load an
-// SVG renderer just to draw its list and toolbar at start-up.
+// Renders one of our SVG images at the given pixel sizes, each twice: as
+// NAME-SIZE.png, for the icon theme and whoever else reads image files, and
+// as NAME-SIZE.pixels, the bare pixels the program compiles in and draws
+// straight from memory (premultiplied ARGB, 32 bits a pixel in this
+// machine's byte order, row after row). With those the program needs neither
+// an SVG renderer nor a PNG decoder, nor Qt's search of its image plugins, to
+// draw its list and toolbar at start-up.
 //
 //   dunok_render_icons OUT_DIR IMAGE.svg SIZE [SIZE...]
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -39,8 +44,13 @@ int main(int argc, char** argv) {
         painter.setRenderHint(QPainter::Antialiasing);
         renderer.render(&painter);
         painter.end();
-        const QString out = QStringLiteral("%1/%2-%3.png").arg(outDir, name).arg(size);
-        if (!image.save(out, "PNG")) {
+        const QString out = QStringLiteral("%1/%2-%3").arg(outDir, name).arg(size);
+        QFile pixels(out + QStringLiteral(".pixels"));
+        const auto bytes = qint64(image.sizeInBytes());
+        if (!image.save(out + QStringLiteral(".png"), "PNG") ||
+            !pixels.open(QIODevice::WriteOnly) ||
+            pixels.write(reinterpret_cast<const char*>(image.constBits()), bytes) != bytes ||
+            !pixels.flush()) {
             std::fprintf(stderr, "%s: cannot write\n", qPrintable(out));
             return 1;
         }

@@ -5,10 +5,10 @@
 #include <QDirIterator>
 #include <QHash>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QMap>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -16,9 +16,9 @@ namespace dunok {
 
 namespace {
 
-// Decodes an image file only when a size it serves is first drawn. QIcon's
-// own addFile() reads every file up front, even when told its size, which
-// for the toolbar alone cost milliseconds before the window could show.
+// Reads an image only when a size it serves is first drawn. QIcon's own
+// addFile() reads every file up front, even when told its size, which for
+// the toolbar alone cost milliseconds before the window could show.
 class NamedImageEngine : public QIconEngine {
 public:
     explicit NamedImageEngine(QMap<int, QString> files) : files_(std::move(files)) {}
@@ -38,11 +38,7 @@ public:
         if (const auto it = drawn_.constFind(key); it != drawn_.constEnd()) return *it;
 
         const int extent = sourceExtent(qMax(want.width(), want.height()));
-        // Read as the PNG it is: a reader left to guess, even one told the
-        // format, loads every image plugin Qt has to ask each of them.
-        QImageReader reader(files_.value(extent), "png");
-        reader.setAutoDetectImageFormat(false);
-        QPixmap pm = QPixmap::fromImage(reader.read());
+        QPixmap pm = QPixmap::fromImage(pixelsOf(files_.value(extent), extent));
         if (!pm.isNull() && pm.size() != want)
             pm = pm.scaled(want, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         // Disabled and selected looks come from the style, as for any icon.
@@ -77,6 +73,17 @@ public:
     QIconEngine* clone() const override { return new NamedImageEngine(*this); }
 
 private:
+    // The image's bare pixels as the build wrote them, read in place; none
+    // when the resource is not what the build makes.
+    static QImage pixelsOf(const QString& path, int extent) {
+        const QResource resource(path);
+        if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+            resource.size() != qint64(extent) * extent * 4)
+            return QImage();
+        return QImage(resource.data(), extent, extent, extent * 4,
+                      QImage::Format_ARGB32_Premultiplied);
+    }
+
     // The smallest image at least as large as asked for, else the largest.
     int sourceExtent(int wanted) const {
         const auto it = files_.lowerBound(wanted);
@@ -90,7 +97,7 @@ private:
 }  // namespace
 
 QIcon namedImage(const QString& name) {
-    // Each image comes rendered at a few sizes (NAME-SIZE.png); the icon
+    // Each image comes rendered at a few sizes (NAME-SIZE.pixels); the icon
     // picks the nearest when drawn. The list of files is read once and never
     // changes; the decoded pixmaps belong to the icon made here, and so to
     // whoever keeps it (a button, the table model), and go with it.
@@ -100,8 +107,8 @@ QIcon namedImage(const QString& name) {
             it.next();
             const QString file = it.fileName();
             const qsizetype dash = file.lastIndexOf(QLatin1Char('-'));
-            if (dash <= 0 || !file.endsWith(QLatin1String(".png"))) continue;
-            const int size = QStringView(file).sliced(dash + 1).chopped(4).toInt();
+            if (dash <= 0 || !file.endsWith(QLatin1String(".pixels"))) continue;
+            const int size = QStringView(file).sliced(dash + 1).chopped(7).toInt();
             if (size > 0) found[file.left(dash)].insert(size, it.filePath());
         }
         return found;

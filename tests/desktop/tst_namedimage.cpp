@@ -1,5 +1,6 @@
-// Our images at the screen's own density: at 100%, 150% and 200% an image is drawn from the PNG
-// the build rendered from its SVG for exactly that many pixels, not another size scaled.
+// Our images at the screen's own density: at 100%, 150% and 200% an image is drawn from the pixels
+// the build rendered from its SVG for exactly that many pixels, not another size scaled, and they
+// are the very picture of the PNG the build wrote beside them (read by Qt's own decoder).
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QIcon>
@@ -22,9 +23,9 @@ private slots:
     }
     void eachDensityHasItsOwnPixels() {
         QFETCH(qreal, scale);
-        // NAME-PIXELS.png, and the smallest of a name is the size the program draws it at.
+        // NAME-PIXELS.pixels, and the smallest of a name is the size the program draws it at.
         QMap<QString, int> drawnAt;
-        static const QRegularExpression file(R"(^(.+)-(\d+)\.png$)");
+        static const QRegularExpression file(R"(^(.+)-(\d+)\.pixels$)");
         for (QDirIterator it(":/images"); it.hasNext();) {
             const QRegularExpressionMatch m = file.match(QFileInfo(it.next()).fileName());
             if (!m.hasMatch()) continue;
@@ -35,7 +36,7 @@ private slots:
         for (auto it = drawnAt.cbegin(); it != drawnAt.cend(); ++it) {
             const int pixels = qRound(it.value() * scale);
             const QPixmap drawn = namedImage(it.key()).pixmap(QSize(it.value(), it.value()), scale);
-            QImage own(QStringLiteral(":/images/%1-%2.png").arg(it.key()).arg(pixels));
+            QImage own(QStringLiteral(DUNOK_ICON_PNG_DIR "/%1-%2.png").arg(it.key()).arg(pixels));
             own.setDevicePixelRatio(scale);
             QVERIFY2(!own.isNull(), qPrintable(it.key() + " has no image of " +
                                                QString::number(pixels) + " pixels"));
