@@ -319,8 +319,9 @@ int main(int argc, char** argv) {
                 }
             }
         }
-        printf("map_ms=%.1f rss_kb=%ld tree_kb=%ld procs=%d helper_kb=%ld helpers=%d paint_ms=%.1f\n",
-               mapped, main_kb, tree_kb, tree.n, helper_kb, helpers, paint);
+        printf(
+            "map_ms=%.1f rss_kb=%ld tree_kb=%ld procs=%d helper_kb=%ld helpers=%d paint_ms=%.1f\n",
+            mapped, main_kb, tree_kb, tree.n, helper_kb, helpers, paint);
         fflush(stdout);
     } else {
         fprintf(stderr, "mapwait: no window within 20 s\n");
