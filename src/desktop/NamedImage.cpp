@@ -107,8 +107,9 @@ QIcon namedImage(const QString& name) {
             it.next();
             const QString file = it.fileName();
             const qsizetype dash = file.lastIndexOf(QLatin1Char('-'));
-            if (dash <= 0 || !file.endsWith(QLatin1String(".pixels"))) continue;
-            const int size = QStringView(file).sliced(dash + 1).chopped(7).toInt();
+            const QLatin1String suffix(".pixels");
+            if (dash <= 0 || !file.endsWith(suffix)) continue;
+            const int size = QStringView(file).sliced(dash + 1).chopped(suffix.size()).toInt();
             if (size > 0) found[file.left(dash)].insert(size, it.filePath());
         }
         return found;

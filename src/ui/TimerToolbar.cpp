@@ -11,7 +11,7 @@
 namespace dunok {
 
 namespace {
-constexpr int buttonSize = 40;  // points, the images' own size
+constexpr int buttonSize = 40;  // points; its image is drawn 8 smaller, at its own size
 constexpr int fixedSpace = 16;
 }  // namespace
 
