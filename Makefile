@@ -14,7 +14,7 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
 	libsqlite3-dev sqlite3 libicu-dev libsndfile1-dev qt6-multimedia-dev \
 	libx11-dev libxdamage-dev xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 \
 	pulseaudio pulseaudio-utils libpulse-dev bc fonts-dejavu-core \
-	appstream desktop-file-utils dpkg-dev strace man-db groff-base \
+	appstream desktop-file-utils dpkg-dev strace valgrind man-db groff-base \
 	openbox trayer dunst libnotify-bin wmctrl x11-utils \
 	at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi weston qt6-wayland \
 	libwayland-dev wayland-protocols sway grim xdg-utils waybar \
