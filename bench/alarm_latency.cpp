@@ -179,7 +179,9 @@ public:
     }
     SoundPlay* player() const override { return output_.player(); }
     void stop() override { output_.stop(); }
-    void prepare(const QString& soundName) override { output_.prepare(soundName); }
+    void prepare(const QString& soundName, const Settings& settings) override {
+        output_.prepare(soundName, settings);
+    }
     bool isPlaying() const override { return output_.isPlaying(); }
 
     qint64 playNs = -1;

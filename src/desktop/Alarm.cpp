@@ -90,35 +90,45 @@ QStringList SoundLibrary::names() const {
     return names + own;
 }
 
-bool SharedPlayer::play(const QString& soundName, const Settings& settings, MissingSound missing,
-                        Fade fade) {
+SharedPlayer::Choice SharedPlayer::choose(const QString& soundName, const Settings& settings,
+                                          MissingSound missing) const {
     const QString defSound = settings.defSound.value_or(Constants::defSound);
     const QString fallback = isSoundName(defSound) ? defSound : Constants::defSound;
+    Choice choice{soundName, QString(), QString()};
     // The store may name no sound, or a path (an old version, another
     // program, a damaged file). The editor offers the default sound for such a
     // timer, so that is what rings; the name itself is never opened.
-    QString name = soundName;
-    if (!isSoundName(name)) {
-        name = fallback;
+    if (!isSoundName(soundName)) {
+        choice.name = fallback;
         QString shown = soundName.left(100);
         shown.replace(QChar(0), QLatin1String("\\0"));
-        qWarning().noquote() << (soundName.isEmpty()
-                                     ? QStringLiteral("Playing the default sound \"%1\": the "
-                                                      "timer names no sound")
-                                           .arg(name)
-                                     : QStringLiteral("Playing the default sound \"%1\" instead "
-                                                      "of \"%2\", which is not a sound name")
-                                           .arg(name, shown));
+        choice.instead = soundName.isEmpty() ? QStringLiteral(
+                                                   "Playing the default sound \"%1\": the "
+                                                   "timer names no sound")
+                                                   .arg(fallback)
+                                             : QStringLiteral(
+                                                   "Playing the default sound \"%1\" instead "
+                                                   "of \"%2\", which is not a sound name")
+                                                   .arg(fallback, shown);
     }
-    QString path = sounds_.filePath(name);
-    if (path.isEmpty() && missing == MissingSound::PlaysDefault && name != fallback) {
-        qWarning().noquote() << QStringLiteral(
-                                    "Playing the default sound \"%1\" instead of \"%2\", whose "
-                                    "file is missing")
-                                    .arg(fallback, name);
-        name = fallback;
-        path = sounds_.filePath(name);
+    choice.path = sounds_.filePath(choice.name);
+    if (choice.path.isEmpty() && missing == MissingSound::PlaysDefault && choice.name != fallback) {
+        choice.instead = QStringLiteral(
+                             "Playing the default sound \"%1\" instead of \"%2\", whose "
+                             "file is missing")
+                             .arg(fallback, choice.name);
+        choice.name = fallback;
+        choice.path = sounds_.filePath(fallback);
     }
+    return choice;
+}
+
+bool SharedPlayer::play(const QString& soundName, const Settings& settings, MissingSound missing,
+                        Fade fade) {
+    const Choice choice = choose(soundName, settings, missing);
+    if (!choice.instead.isEmpty()) qWarning().noquote() << choice.instead;
+    const QString& name = choice.name;
+    const QString& path = choice.path;
     QString error;
     std::unique_ptr<AudioPlayer> player;
     if (closed_)
@@ -140,9 +150,11 @@ bool SharedPlayer::play(const QString& soundName, const Settings& settings, Miss
     return true;
 }
 
-void SharedPlayer::prepare(const QString& soundName) {
-    if (closed_ || !isSoundName(soundName)) return;
-    const QString path = sounds_.filePath(soundName);
+void SharedPlayer::prepare(const QString& soundName, const Settings& settings) {
+    if (closed_) return;
+    // The sound the alarm will play, also where that is the default sound
+    // standing in for a missing one; what it says of that waits for the alarm.
+    const QString path = choose(soundName, settings, MissingSound::PlaysDefault).path;
     if (path.isEmpty() || (prepared_ && preparedPath_ == path)) return;
     // A sound that cannot be loaded says so when it is due, as before.
     prepared_ = AudioPlayer::create(path, nullptr);

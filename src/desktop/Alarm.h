@@ -72,13 +72,22 @@ public:
     void stop() override;
     // Decodes the sound into a player of its own, kept for the next play()
     // of that sound; one sound is kept at a time.
-    void prepare(const QString& soundName) override;
+    void prepare(const QString& soundName, const Settings& settings) override;
     // Whether there is a player and it is playing.
     bool isPlaying() const override;
 
     const SoundLibrary& sounds() const { return sounds_; }
 
 private:
+    // The sound that plays for a name: itself, or the settings' default
+    // standing in for it, with the console's line that says so.
+    struct Choice {
+        QString name;
+        QString path;  // empty when there is no such sound
+        QString instead;
+    };
+    Choice choose(const QString& soundName, const Settings& settings, MissingSound missing) const;
+
     SoundLibrary sounds_;
     std::unique_ptr<AudioPlayer> player_;
     std::unique_ptr<AudioPlayer> prepared_;

@@ -50,9 +50,14 @@ public:
     virtual SoundPlay* player() const = 0;
     // Stops what plays, whichever it is.
     virtual void stop() = 0;
-    // Gets the named sound ready, so that its next play() starts at once
-    // instead of loading and decoding it then. Nothing plays.
-    virtual void prepare(const QString& soundName) { Q_UNUSED(soundName); }
+    // Gets ready the sound that an alarm of that name plays with those
+    // settings (the default sound where the named one is missing), so that
+    // its play() starts at once instead of loading and decoding it then.
+    // Nothing plays.
+    virtual void prepare(const QString& soundName, const Settings& settings) {
+        Q_UNUSED(soundName);
+        Q_UNUSED(settings);
+    }
     virtual bool isPlaying() const = 0;
 };
 

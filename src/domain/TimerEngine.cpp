@@ -127,7 +127,8 @@ int TimerEngine::startAt(int row, qint64 seconds, RunKind kind, qint64 startNs) 
 // delays it; at the finish the alarm then only has to play.
 void TimerEngine::prepareAlarm() {
     const Alert* next = alertsArray_.firstToFinish();
-    if (const Timer* timer = next ? list_.find(next->id) : nullptr) player_.prepare(timer->sound);
+    if (const Timer* timer = next ? list_.find(next->id) : nullptr)
+        player_.prepare(timer->sound, settings());
 }
 
 void TimerEngine::resume(int k) {

@@ -125,6 +125,28 @@ private slots:
         QCOMPARE(log.countStartingWith("Couldn't load sound file no sound can play while Dunok"),
                  1);
     }
+    // The alarm of a timer whose sound is gone, or that names none, plays the default sound: that
+    // is the sound got ready for it, so that it too starts at once; what the console says of it
+    // waits for the alarm.
+    void preparesTheSoundTheAlarmPlays() {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath("Sounds"));
+        const QString shipped = folder.filePath("Sounds/Tone.caf");
+        Settings settings = startSettings();
+        settings.defSound = QStringLiteral("Tone");
+        for (const QString& named : {QStringLiteral("Gone"), QString()}) {
+            testing::MessageLog log;
+            QFile::remove(shipped);
+            QVERIFY(QFile::copy(tone_, shipped));
+            SharedPlayer run{SoundLibrary(folder.path())};
+            run.prepare(named, settings);
+            QCOMPARE(log.countStartingWith("Playing the default sound"), 0);
+            // Emptied: only a sound decoded beforehand can still play.
+            QVERIFY(QFile(shipped).resize(0));
+            QVERIFY2(run.play(named, settings, MissingSound::PlaysDefault), qPrintable(named));
+            QCOMPARE(log.countStartingWith("Playing the default sound \"Tone\""), 1);
+        }
+    }
     void playForRecording() {
         if (!child_) QSKIP("run by isHeardAtTheRightLevel");
         auto player = AudioPlayer::create(tone_, nullptr);

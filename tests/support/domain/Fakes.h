@@ -87,7 +87,7 @@ public:
     bool play(const QString& soundName, const Settings& settings,
               MissingSound missing = MissingSound::Fails, Fade fade = Fade::None) override;
     FakePlay* player() const override { return current_.get(); }
-    void prepare(const QString& soundName) override { prepared << soundName; }
+    void prepare(const QString& soundName, const Settings&) override { prepared << soundName; }
     QStringList prepared;
     void stop() override {
         if (current_) current_->stop();
