@@ -127,18 +127,16 @@ bool SharedPlayer::play(const QString& soundName, const Settings& settings, Miss
                         Fade fade) {
     const Choice choice = choose(soundName, settings, missing);
     if (!choice.instead.isEmpty()) qWarning().noquote() << choice.instead;
-    const QString& name = choice.name;
-    const QString& path = choice.path;
     QString error;
     std::unique_ptr<AudioPlayer> player;
     if (closed_)
         error = QStringLiteral("no sound can play while Dunok is quitting");
-    else if (path.isEmpty())
-        error = QStringLiteral("there is no sound named \"%1\"").arg(name);
-    else if (prepared_ && preparedPath_ == path)
+    else if (choice.path.isEmpty())
+        error = QStringLiteral("there is no sound named \"%1\"").arg(choice.name);
+    else if (prepared_ && preparedPath_ == choice.path)
         player = std::move(prepared_);
     else
-        player = AudioPlayer::create(path, &error);
+        player = AudioPlayer::create(choice.path, &error);
     if (!player) {
         qWarning().noquote() << "Couldn't load sound file" << error;
         return false;
