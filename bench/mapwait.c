@@ -162,6 +162,15 @@ static int note_damage(Display* dpy, XEvent* ev, int has_damage, int damage_even
     return 1;
 }
 
+/* Waits until the X connection has something to read, or us microseconds. */
+static void wait_for_events(int fd, long us) {
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(fd, &set);
+    struct timeval tv = {0, us};
+    select(fd + 1, &set, NULL, NULL, &tv);
+}
+
 static void usage(const char* self) {
     fprintf(stderr,
             "usage: %s [-v] [-m MIN_PX] [-s SETTLE_MS] [-g TAG [-x BUS_PID]] program [args...]\n",
@@ -266,11 +275,7 @@ int main(int argc, char** argv) {
             fprintf(stderr, "mapwait: the program and its children ended without a window\n");
             return 1;
         }
-        fd_set set;
-        FD_ZERO(&set);
-        FD_SET(fd, &set);
-        struct timeval tv = {0, 10000};
-        select(fd + 1, &set, NULL, NULL, &tv);
+        wait_for_events(fd, 10000);
     }
 
     double paint = -1;
@@ -283,11 +288,7 @@ int main(int argc, char** argv) {
             XNextEvent(dpy, &ev);
             note_damage(dpy, &ev, has_damage, damage_event, painted, &npainted, start);
         }
-        fd_set set;
-        FD_ZERO(&set);
-        FD_SET(fd, &set);
-        struct timeval tv = {0, 2000};
-        select(fd + 1, &set, NULL, NULL, &tv);
+        wait_for_events(fd, 2000);
     }
 
     struct procs tree;

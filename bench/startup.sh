@@ -37,10 +37,8 @@ verbose=()
 [[ ${BENCH_VERBOSE:-} == 1 ]] && verbose=(-v)
 launch() { # key: one measured launch, appends its figures to $work/KEY
     local k=$1 out
-    # shellcheck disable=SC2046
-    if out=$(env $(session_env "$k") DBUS_SESSION_BUS_ADDRESS="${busaddr[$k]}" \
-             "$mapwait" "${verbose[@]}" -g "${tag[$k]}" -x "${buspid[$k]}" "${cmd[$k]}" \
-             2> "$work/$k.err"); then
+    if out=$(in_session "$k" "$mapwait" "${verbose[@]}" -g "${tag[$k]}" -x "${buspid[$k]}" \
+             "${cmd[$k]}" 2> "$work/$k.err"); then
         if (( ${#verbose[@]} )); then sed "s/^/${name[$k]}: /" "$work/$k.err" >&2; echo "${name[$k]}: $out" >&2; fi
         echo "$out" | sed -E 's/[a-z_]+=//g' >> "$work/$k"
     else
@@ -59,25 +57,20 @@ for round in $(seq 0 $(( runs - 1 ))); do
     for j in $(seq 0 $(( n - 1 ))); do launch "${keys[$(( (round + j) % n ))]}"; done
 done
 
-# Medians of each column of $work/KEY: map_ms rss tree procs helper helpers paint_ms.
-median() { # key column
-    cut -d' ' -f"$2" "$work/$1" | sort -n | awk '{ v[NR] = $1 } END {
-        if (NR == 0) print "nan"; else if (NR % 2) print v[(NR + 1) / 2];
-        else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
+# The columns of $work/KEY: map_ms rss tree procs helper helpers paint_ms.
 declare -A map paint own helper count
 printf '\n%-14s %9s %8s %8s %8s %9s   %9s %9s %9s   %s\n' program "start ms" min max first "paint ms" \
     "own MB" "helpers" "total" runs
 for k in "${keys[@]}"; do
     count[$k]=$(wc -l < "$work/$k")
     (( count[$k] > 0 )) || { echo "${name[$k]}: no launch succeeded" >&2; continue; }
-    map[$k]=$(median "$k" 1); own[$k]=$(median "$k" 3); helper[$k]=$(median "$k" 5)
-    paint[$k]=$(median "$k" 7)
+    map[$k]=$(median "$work/$k" 1); own[$k]=$(median "$work/$k" 3)
+    helper[$k]=$(median "$work/$k" 5); paint[$k]=$(median "$work/$k" 7)
     lo=$(cut -d' ' -f1 "$work/$k" | sort -n | sed -n 1p)
     hi=$(cut -d' ' -f1 "$work/$k" | sort -n | tail -1)
     awk -v s="${name[$k]}" -v m="${map[$k]}" -v lo="$lo" -v hi="$hi" -v f="$(cut -d' ' -f1 "$work/$k.first")" \
         -v o="${own[$k]}" -v pt="${paint[$k]}" \
-        -v h="${helper[$k]}" -v c="${count[$k]}" -v p="$(median "$k" 4)" -v hp="$(median "$k" 6)" \
+        -v h="${helper[$k]}" -v c="${count[$k]}" -v p="$(median "$work/$k" 4)" -v hp="$(median "$work/$k" 6)" \
         'BEGIN { printf "%-14s %9.1f %8.1f %8.1f %8.1f %9.1f   %9.1f %9.1f %9.1f   %d   (%d process%s, %d helper%s)\n",
                  s, m, lo, hi, f, pt, o / 1024, h / 1024, (o + h) / 1024, c,
                  p, p == 1 ? "" : "es", hp, hp == 1 ? "" : "s" }'

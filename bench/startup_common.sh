@@ -82,6 +82,21 @@ session_env() { # key: the environment of that program's session
     echo HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
          XDG_CACHE_HOME="$home/cache" XDG_STATE_HOME="$home/state" XDG_RUNTIME_DIR="$home/run"
 }
+# Runs a command in that program's session: its home and folders, and its bus.
+in_session() { # key command...
+    local k=$1
+    shift
+    # shellcheck disable=SC2046 # session_env's words are meant to split
+    env $(session_env "$k") DBUS_SESSION_BUS_ADDRESS="${busaddr[$k]}" "$@"
+}
+
+# The median of one column of the numbers in a file; "nan" when it has none.
+median() { # file column
+    cut -d' ' -f"$2" "$1" | sort -n | awk '{ v[NR] = $1 } END {
+        if (NR == 0) print "nan"; else if (NR % 2) print v[(NR + 1) / 2];
+        else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
 for k in "${keys[@]}"; do
     home=$work/home-$k
     mkdir -p "$home"/{data,config,cache,state}
@@ -96,8 +111,7 @@ for k in "${keys[@]}"; do
     # so that no program meets them only because it (or a service it asked)
     # happened to start them, and every program pays the same for them.
     # Any that is not installed is left out for all alike.
-    # shellcheck disable=SC2046
-    env $(session_env "$k") DBUS_SESSION_BUS_ADDRESS="${busaddr[$k]}" sh -c '
+    in_session "$k" sh -c '
         dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
             org.a11y.Bus.GetAddress
         dbus-send --session --print-reply --reply-timeout=10000 \

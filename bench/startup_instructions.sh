@@ -42,26 +42,26 @@ sum_dumps() { # output-file: callgrind writes its dumps as FILE.1, FILE.2, ...
 
 measure() { # key run: one launch under callgrind, stopped after its first paint
     local k=$1 r=$2 out=$work/$1.$2.cg pid
-    # shellcheck disable=SC2046 # session_env's words are meant to split
-    env $(session_env "$k") DBUS_SESSION_BUS_ADDRESS="${busaddr[$k]}" \
-        valgrind --tool=callgrind --callgrind-out-file="$out" --dump-after='QWidget::show()' \
-        --dump-after='QWidgetRepaintManager::paintAndFlush()' "${cmd[$k]}" > /dev/null 2> "$work/$k.$r.err" &
+    in_session "$k" valgrind --tool=callgrind --callgrind-out-file="$out" \
+        --dump-after='QWidget::show()' --dump-after='QWidgetRepaintManager::paintAndFlush()' \
+        "${cmd[$k]}" > /dev/null 2> "$work/$k.$r.err" &
     pid=$!
     for _ in $(seq 1200); do  # two minutes at most
         grep -qs 'paintAndFlush' "$out".* && break
         kill -0 "$pid" 2> /dev/null || break
         sleep 0.1
     done
-    kill "$pid" 2> /dev/null || true
+    # $! may be the shell running in_session, and the program its child: the
+    # program is stopped, and waited for, so that it has let go of its bus
+    # name before the next launch.
+    pkill -P "$pid" 2> /dev/null || kill "$pid" 2> /dev/null || true
     wait "$pid" 2> /dev/null || true
     sum_dumps "$out"
 }
 
 echo "Start-up in instructions under Xvfb $DISPLAY: one warm-up and $runs counted launches each"
 for k in "${keys[@]}"; do
-    # shellcheck disable=SC2046
-    env $(session_env "$k") DBUS_SESSION_BUS_ADDRESS="${busaddr[$k]}" "$mapwait" "${cmd[$k]}" \
-        > /dev/null 2>&1 || true
+    in_session "$k" "$mapwait" "${cmd[$k]}" > /dev/null 2>&1 || true
 done
 declare -A show paint
 printf '\n%-14s %16s %20s   %s\n' program "to show (M)" "to first paint (M)" "each run, to first paint"
@@ -72,8 +72,8 @@ for k in "${keys[@]}"; do
         echo "${name[$k]}: no run reached its first paint ($(tail -1 "$work/$k.1.err"))" >&2
         continue
     fi
-    show[$k]=$(cut -d' ' -f1 "$work/$k.counts" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
-    paint[$k]=$(cut -d' ' -f2 "$work/$k.counts" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
+    show[$k]=$(median "$work/$k.counts" 1)
+    paint[$k]=$(median "$work/$k.counts" 2)
     awk -v s="${name[$k]}" -v a="${show[$k]}" -v b="${paint[$k]}" \
         -v each="$(cut -d' ' -f2 "$work/$k.counts" | awk '{ printf "%s%.1f", (NR > 1 ? " " : ""), $1 / 1e6 }')" \
         'BEGIN { printf "%-14s %16.1f %20.1f   %s\n", s, a / 1e6, b / 1e6, each }'
