@@ -11,7 +11,10 @@
 namespace dunok {
 
 namespace {
-constexpr int buttonSize = 40;  // points; its image is drawn 8 smaller, at its own size
+// Points: the toolbar SVGs' own width, so that their images are drawn at the
+// size they were rendered at, unscaled; the button leaves a margin around it.
+constexpr int imageSize = 32;
+constexpr int buttonSize = imageSize + 8;
 constexpr int fixedSpace = 16;
 }  // namespace
 
@@ -60,7 +63,7 @@ TimerToolbar::TimerToolbar(const TimerActions& actions, QWidget* parent) : QTool
     setFloatable(false);
     setContextMenuPolicy(Qt::PreventContextMenu);
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    setIconSize(QSize(buttonSize - 8, buttonSize - 8));
+    setIconSize(QSize(imageSize, imageSize));
 
     for (const ToolbarItem& item : toolbarItems()) {
         if (!item.command) {
