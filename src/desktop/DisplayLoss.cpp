@@ -16,22 +16,42 @@ namespace dunok {
 
 namespace {
 using HasError = int (*)(void*);
+using IOErrorHandler = int (*)(void*);
+using SetIOErrorHandler = IOErrorHandler (*)(IOErrorHandler);
 
-// Plain data for the exit handler, which runs wherever Qt calls exit().
+// Plain data for the exit handler, which runs wherever Qt calls exit(), and
+// for the X library's I/O-error handler, which is given only the display.
 std::atomic<void*> watchedConnection{nullptr};
 std::atomic<HasError> connectionHasError{nullptr};
+std::atomic<IOErrorHandler> qtIOErrorHandler{nullptr};
 std::atomic<bool> quitAsked{false};
+
+bool quitting() {
+    return quitAsked.load() || UnixSignals::terminationArrived();
+}
+
+[[noreturn]] void leaveWithoutDisplay() {
+    static const char text[] =
+        "The display went away while Dunok was quitting; nothing was lost.\n";
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, text, sizeof text - 1);
+    ::_exit(0);
+}
 
 void quitWithoutDisplay() {
     void* connection = watchedConnection.load();
     const HasError hasError = connectionHasError.load();
     if (!connection || !hasError) return;
-    if (!quitAsked.load() && !UnixSignals::terminationArrived()) return;
-    if (!hasError(connection)) return;
-    static const char text[] =
-        "The display went away while Dunok was quitting; nothing was lost.\n";
-    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, text, sizeof text - 1);
-    ::_exit(0);
+    if (quitting() && hasError(connection)) leaveWithoutDisplay();
+}
+
+// The X library meets the broken connection itself when Qt says its last
+// words to the server, after the connection is no longer ours to look at.
+// Qt's handler, which this one stands before, reports it and calls exit(1).
+int ioErrorWhileQuitting(void* display) {
+    if (quitting()) leaveWithoutDisplay();
+    // Returning, the X library ends the program itself.
+    const IOErrorHandler qt = qtIOErrorHandler.load();
+    return qt ? qt(display) : 0;
 }
 
 // Runs inside the application object's destructor, after every window and
@@ -41,6 +61,17 @@ void quitWithoutDisplay() {
 void lastLookAtDisplay() {
     quitWithoutDisplay();
     watchedConnection = nullptr;
+}
+
+// Puts ioErrorWhileQuitting before the handler Qt gave the X library, once.
+void standBeforeQtsIOErrorHandler() {
+    void* x11 = ::dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+    if (!x11) return;  // Qt built without the X library: only xcb talks to X
+    const auto set = reinterpret_cast<SetIOErrorHandler>(::dlsym(x11, "XSetIOErrorHandler"));
+    ::dlclose(x11);  // still loaded: Qt holds it
+    if (!set) return;
+    const IOErrorHandler previous = set(ioErrorWhileQuitting);
+    if (previous != ioErrorWhileQuitting) qtIOErrorHandler = previous;
 }
 }  // namespace
 
@@ -57,7 +88,10 @@ void watchDisplayOnQuit() {
     ::dlclose(xcb);  // still loaded: Qt holds it
     if (!connectionHasError.load()) return;
     static std::once_flag registered;
-    std::call_once(registered, [] { std::atexit(quitWithoutDisplay); });
+    std::call_once(registered, [] {
+        std::atexit(quitWithoutDisplay);
+        standBeforeQtsIOErrorHandler();
+    });
     quitAsked = false;
     watchedConnection = x11->connection();
     qRemovePostRoutine(lastLookAtDisplay);

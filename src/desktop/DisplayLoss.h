@@ -9,7 +9,8 @@ namespace dunok {
 
 // From now until the application object is destroyed, an exit() while the X connection is
 // broken and a quit was asked for (quitRequested(), or SIGTERM or SIGINT
-// arrived) ends the program at once with status 0, saying so on the console.
+// arrived) ends the program at once with status 0, saying so on the console;
+// so does the X library's report of the broken connection as Qt closes it.
 // Everything the user made is in the store already by then; an exit() with
 // no quit asked stays Qt's failure. Nothing happens off X11.
 void watchDisplayOnQuit();
