@@ -11,7 +11,7 @@ JOBS       ?= $(shell nproc)
 PACKAGES := build-essential cmake ninja-build pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins \
 	qt6-l10n-tools qt6-tools-dev qt6-translations-l10n \
-	libsqlite3-dev sqlite3 libicu-dev libsndfile1-dev qt6-multimedia-dev \
+	libsqlite3-dev sqlite3 libicu-dev libfontconfig-dev libsndfile1-dev qt6-multimedia-dev \
 	libx11-dev libxdamage-dev xvfb xauth xdotool x11-utils imagemagick dbus dbus-x11 \
 	pulseaudio pulseaudio-utils libpulse-dev bc fonts-dejavu-core \
 	appstream desktop-file-utils dpkg-dev strace valgrind man-db groff-base \

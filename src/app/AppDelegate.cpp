@@ -15,6 +15,7 @@
 #include "desktop/DBusControl.h"
 #include "desktop/DesktopNotifications.h"
 #include "desktop/DisplayLoss.h"
+#include "desktop/FontConfigWarmUp.h"
 #include "desktop/LauncherEntry.h"
 #include "desktop/NamedImage.h"
 #include "desktop/SingleInstance.h"
@@ -120,7 +121,11 @@ int AppDelegate::start() {
     store_ = std::make_unique<TimerStore>();
     store_->setBusyTimeout(storeBusyTimeoutMs_);
     StoreError error;
-    if (!store_->open(storePath_, &error)) {
+    const bool opened = store_->open(storePath_, &error);
+    // From here on widgets are made, the error's message box as much as the
+    // window, and they need the fonts.
+    if (fontConfig_) fontConfig_->wait();
+    if (!opened) {
         fatalStoreError(error);
         return 1;
     }

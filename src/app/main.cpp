@@ -3,6 +3,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
+#include "desktop/FontConfigWarmUp.h"
 #include "domain/Constants.h"
 #include "domain/Translations.h"
 
@@ -47,12 +48,15 @@ int main(int argc, char* argv[]) {
     const dunok::CommandLineRequest request = dunok::parseCommandLine(arguments);
     if (request.mode != dunok::CommandLineRequest::Mode::Gui) return runWithoutWindow(argc, argv);
 
+    // Loads while the application object connects to the display.
+    dunok::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
     dunok::installTranslations(app);
     nameApplication();
     QApplication::setApplicationDisplayName(QStringLiteral("Dunok"));
     QApplication::setDesktopFileName(dunok::Constants::appId);
     dunok::AppDelegate delegate;
+    delegate.setFontConfigWarmUp(&fontConfig);
     if (request.hidden) delegate.setLaunch(dunok::AppDelegate::Launch::Hidden);
     if (request.newTimer) delegate.setLaunch(dunok::AppDelegate::Launch::NewTimer);
     return delegate.run();
