@@ -7,11 +7,12 @@
 namespace dunok {
 
 // Before Qt can match the first font, fontconfig parses its configuration
-// files and maps its caches: the largest single piece of a start, about a
-// third of it, and all of it plain C that needs nothing of Qt. Made before
-// the application object, it has that done by the time the first widget asks
-// for a font. Whoever builds the first widget calls wait() first: Qt asked
-// while the thread still loads would load a second configuration of its own.
+// files and maps its caches: the largest single piece of a start (a third
+// of what a bare Qt window executes before its first picture), and all of it
+// plain C that needs nothing of Qt. Made before the application object, it
+// has that done by the time the first widget asks for a font. Whoever builds
+// the first widget calls wait() first: Qt asked while the thread still loads
+// would load a second configuration of its own.
 class FontConfigWarmUp {
 public:
     FontConfigWarmUp();
