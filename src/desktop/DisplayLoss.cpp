@@ -63,15 +63,23 @@ void lastLookAtDisplay() {
     watchedConnection = nullptr;
 }
 
-// Puts ioErrorWhileQuitting before the handler Qt gave the X library, once.
+// The X libraries are in the process already when Qt runs on X11; their
+// functions are looked up there rather than linked, so that no other
+// platform loads them. Null where the library or the function is not there.
+template <typename Function>
+Function loadedFunction(const char* library, const char* name) {
+    void* handle = ::dlopen(library, RTLD_LAZY | RTLD_NOLOAD);
+    if (!handle) return nullptr;
+    const auto function = reinterpret_cast<Function>(::dlsym(handle, name));
+    ::dlclose(handle);  // still loaded: Qt holds it
+    return function;
+}
+
+// Puts ioErrorWhileQuitting before the handler Qt gave the X library. Qt
+// without the X library has only xcb talk to X, and gave it no handler.
 void standBeforeQtsIOErrorHandler() {
-    void* x11 = ::dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
-    if (!x11) return;  // Qt built without the X library: only xcb talks to X
-    const auto set = reinterpret_cast<SetIOErrorHandler>(::dlsym(x11, "XSetIOErrorHandler"));
-    ::dlclose(x11);  // still loaded: Qt holds it
-    if (!set) return;
-    const IOErrorHandler previous = set(ioErrorWhileQuitting);
-    if (previous != ioErrorWhileQuitting) qtIOErrorHandler = previous;
+    if (const auto set = loadedFunction<SetIOErrorHandler>("libX11.so.6", "XSetIOErrorHandler"))
+        qtIOErrorHandler = set(ioErrorWhileQuitting);
 }
 }  // namespace
 
@@ -80,12 +88,7 @@ void watchDisplayOnQuit() {
     auto* app = qGuiApp;
     auto* x11 = app ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->connection()) return;
-    // The xcb library is in the process already when Qt runs on X11; looked up
-    // there rather than linked, so that no other platform loads it.
-    void* xcb = ::dlopen("libxcb.so.1", RTLD_LAZY | RTLD_NOLOAD);
-    if (!xcb) return;
-    connectionHasError = reinterpret_cast<HasError>(::dlsym(xcb, "xcb_connection_has_error"));
-    ::dlclose(xcb);  // still loaded: Qt holds it
+    connectionHasError = loadedFunction<HasError>("libxcb.so.1", "xcb_connection_has_error");
     if (!connectionHasError.load()) return;
     static std::once_flag registered;
     std::call_once(registered, [] {
