@@ -35,12 +35,15 @@ source "$(dirname "${BASH_SOURCE[0]}")/startup_common.sh"
 
 verbose=()
 [[ ${BENCH_VERBOSE:-} == 1 ]] && verbose=(-v)
-launch() { # key: one measured launch, appends its figures to $work/KEY
-    local k=$1 out
+launch() { # key [round]: one launch, appends its figures to $work/KEY (and, with
+    # its round, start and paint to $work/KEY.rounds, for the paired ratios)
+    local k=$1 round=${2:-} out
     if out=$(in_session "$k" "$mapwait" "${verbose[@]}" -g "${tag[$k]}" -x "${buspid[$k]}" \
              "${cmd[$k]}" 2> "$work/$k.err"); then
         if (( ${#verbose[@]} )); then sed "s/^/${name[$k]}: /" "$work/$k.err" >&2; echo "${name[$k]}: $out" >&2; fi
         echo "$out" | sed -E 's/[a-z_]+=//g' >> "$work/$k"
+        [[ -z $round ]] || echo "$out" | sed -E "s/.*map_ms=([0-9.]+).*paint_ms=([0-9.]+).*/$round \1 \2/" \
+            >> "$work/$k.rounds"
     else
         echo "${name[$k]}: a launch failed: $(tail -1 "$work/$k.err")" >&2
     fi
@@ -54,7 +57,7 @@ for k in "${keys[@]}"; do  # the warm-up: shown as the first start, not counted
 done
 n=${#keys[@]}
 for round in $(seq 0 $(( runs - 1 ))); do
-    for j in $(seq 0 $(( n - 1 ))); do launch "${keys[$(( (round + j) % n ))]}"; done
+    for j in $(seq 0 $(( n - 1 ))); do launch "${keys[$(( (round + j) % n ))]}" "$round"; done
 done
 
 # The columns of $work/KEY: map_ms rss tree procs helper helpers paint_ms.
@@ -86,5 +89,31 @@ for ref in bare fonts base; do
         -v rmem="${own[$ref]}" -v dh="${helper[dunok]}" -v rh="${helper[$ref]}" \
         'BEGIN { printf "Dunok / %-13s start-up %.2fx   first paint %.2fx   memory %.2fx (with helpers %.2fx)\n",
                  n, dm / rm, (rp > 0 ? dp / rp : 0), dmem / rmem, (dmem + dh) / (rmem + rh) }'
+done
+# The same ratios taken round by round: each round launches every program
+# once, close together, so a ratio within a round is little moved by what
+# else the machine did then. Their median, and a 95% interval for it from
+# 2,000 resamples of the rounds (a fixed seed, so one set of launches always
+# gives the same interval), say how far the medians above can be trusted.
+for ref in bare fonts base; do
+    [[ -s $work/dunok.rounds && -s $work/$ref.rounds ]] || continue
+    join <(sort -k1,1 "$work/dunok.rounds") <(sort -k1,1 "$work/$ref.rounds") | awk -v n="${name[$ref]}" '
+        function median(a, m,   i, j, t) {
+            for (i = 2; i <= m; i++) { t = a[i]; for (j = i - 1; j > 0 && a[j] > t; j--) a[j + 1] = a[j]; a[j + 1] = t }
+            return m % 2 ? a[(m + 1) / 2] : (a[m / 2] + a[m / 2 + 1]) / 2
+        }
+        function interval(r, m, out,   b, i, c, s) {
+            for (b = 1; b <= 2000; b++) { for (i = 1; i <= m; i++) s[i] = r[int(rand() * m) + 1]; c[b] = median(s, m) }
+            median(c, 2000); out["lo"] = c[51]; out["hi"] = c[1950]
+        }
+        { m++; start[m] = $2 / $4; paint[m] = $3 / $5 }
+        END {
+            if (m < 5) exit
+            srand(1)
+            for (i = 1; i <= m; i++) { a[i] = start[i]; b[i] = paint[i] }
+            interval(start, m, si); interval(paint, m, pi)
+            printf "Dunok / %-13s round by round: start-up %.3fx [%.3f-%.3f]   first paint %.3fx [%.3f-%.3f]   (%d rounds)\n",
+                   n, median(a, m), si["lo"], si["hi"], median(b, m), pi["lo"], pi["hi"], m
+        }'
 done
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
