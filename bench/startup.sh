@@ -42,8 +42,7 @@ launch() { # key [round]: one launch, appends its figures to $work/KEY (and, wit
              "${cmd[$k]}" 2> "$work/$k.err"); then
         if (( ${#verbose[@]} )); then sed "s/^/${name[$k]}: /" "$work/$k.err" >&2; echo "${name[$k]}: $out" >&2; fi
         echo "$out" | sed -E 's/[a-z_]+=//g' >> "$work/$k"
-        [[ -z $round ]] || echo "$out" | sed -E "s/.*map_ms=([0-9.]+).*paint_ms=([0-9.]+).*/$round \1 \2/" \
-            >> "$work/$k.rounds"
+        [[ -z $round ]] || echo "$round $(tail -1 "$work/$k" | cut -d' ' -f1,7)" >> "$work/$k.rounds"
     else
         echo "${name[$k]}: a launch failed: $(tail -1 "$work/$k.err")" >&2
     fi
@@ -95,25 +94,26 @@ done
 # else the machine did then. Their median, and a 95% interval for it from
 # 2,000 resamples of the rounds (a fixed seed, so one set of launches always
 # gives the same interval), say how far the medians above can be trusted.
+# A round whose paint went unseen (-1) counts for the start only.
 for ref in bare fonts base; do
     [[ -s $work/dunok.rounds && -s $work/$ref.rounds ]] || continue
     join <(sort -k1,1 "$work/dunok.rounds") <(sort -k1,1 "$work/$ref.rounds") | awk -v n="${name[$ref]}" '
-        function median(a, m,   i, j, t) {
+        function median(a, m,   i, j, t) {  # sorts a in place
             for (i = 2; i <= m; i++) { t = a[i]; for (j = i - 1; j > 0 && a[j] > t; j--) a[j + 1] = a[j]; a[j + 1] = t }
             return m % 2 ? a[(m + 1) / 2] : (a[m / 2] + a[m / 2 + 1]) / 2
         }
-        function interval(r, m, out,   b, i, c, s) {
+        function ratio(r, m,   b, i, c, s) {  # "median [low-high]"
             for (b = 1; b <= 2000; b++) { for (i = 1; i <= m; i++) s[i] = r[int(rand() * m) + 1]; c[b] = median(s, m) }
-            median(c, 2000); out["lo"] = c[51]; out["hi"] = c[1950]
+            median(c, 2000)
+            return sprintf("%.3fx [%.3f-%.3f]", median(r, m), c[51], c[1950])
         }
-        { m++; start[m] = $2 / $4; paint[m] = $3 / $5 }
+        { start[++m] = $2 / $4 }
+        $3 > 0 && $5 > 0 { paint[++p] = $3 / $5 }
         END {
             if (m < 5) exit
             srand(1)
-            for (i = 1; i <= m; i++) { a[i] = start[i]; b[i] = paint[i] }
-            interval(start, m, si); interval(paint, m, pi)
-            printf "Dunok / %-13s round by round: start-up %.3fx [%.3f-%.3f]   first paint %.3fx [%.3f-%.3f]   (%d rounds)\n",
-                   n, median(a, m), si["lo"], si["hi"], median(b, m), pi["lo"], pi["hi"], m
+            printf "Dunok / %-13s round by round: start-up %s   first paint %s   (%d rounds)\n",
+                   n, ratio(start, m), (p < 5 ? "unseen" : ratio(paint, p)), m
         }'
 done
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
