@@ -15,10 +15,13 @@ class QWidget;
 
 namespace dunok {
 
+namespace wayland {
 class CompositorConnection;
+}
 
 // Owned by the window it brings forward, so that its connection to the
-// compositor closes with the window, before the application ends.
+// compositor, and the module that makes it, close with the window, before
+// the application ends.
 class WindowActivation {
 public:
     WindowActivation();
@@ -26,11 +29,20 @@ public:
 
     // The window is raised and asked to take the focus. On a Wayland
     // compositor that offers no activation nothing more is asked, as nothing
-    // could come of it.
+    // could come of it; without the Wayland module, Qt is asked alone.
     void request(QWidget* window);
 
 private:
-    std::unique_ptr<CompositorConnection> compositor_;
+    // The connection, made and its module loaded the first time; null when
+    // the module could not be used, which is said once.
+    wayland::CompositorConnection* compositor();
+
+    struct CloseModule {
+        void operator()(void* handle) const;
+    };
+    std::unique_ptr<void, CloseModule> module_;
+    std::unique_ptr<wayland::CompositorConnection> compositor_;
+    bool triedCompositor_ = false;
     QElapsedTimer lastAsked_;
 };
 

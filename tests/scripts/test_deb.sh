@@ -10,7 +10,7 @@ debs=("$work"/pkg/*.deb)
 # at run time, must be named by hand.
 depends=$(dpkg-deb -f "${debs[0]}" Depends)
 for package in libqt6widgets6 libqt6dbus6 libqt6multimedia6 libsndfile1 libsqlite3-0 \
-    qt6-qpa-plugins; do
+    libwayland-client0 qt6-qpa-plugins; do
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 DESTDIR=$work/stage cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||

@@ -95,5 +95,10 @@ wait_until 20 have_editor || fail "no editor window"
 xdotool windowfocus --sync "$(editor_window)" key --delay 100 Tab Tab space
 wait_until 20 opened "lib[^\"]*/dunok/dunok-sound\.so" || fail "the installed sound module was not loaded"
 ! grep -E "\"$build/(share|lib)/" "$work/files" || fail "the installed Dunok looked into the build tree"
+# The Wayland module is installed beside the sound module, and on X11 neither it nor the client
+# library only it links is ever loaded.
+compgen -G "$prefix/lib*/dunok/dunok-wayland.so" >/dev/null || fail "the install has no Wayland module"
+! grep -E '(dunok-wayland|libwayland-client)\.so.*\) = [0-9]' "$work/files" ||
+    fail "the installed Dunok loaded Wayland's libraries on X11"
 stop "$(xdotool getwindowpid "$window")" TERM "$tracer"
 echo "PASS"
