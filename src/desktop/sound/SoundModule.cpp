@@ -152,10 +152,7 @@ public:
     ~SinkOutput() override {
         active_ = false;
         feedTimer_.stop();
-        if (!sink_) return;
-        QObject::disconnect(stateConnection_);
-        sink_->stop();
-        sink_.reset();
+        retireSink();
     }
 
     bool play() override {
@@ -183,7 +180,7 @@ public:
             }
             sink_ = std::make_unique<QAudioSink>(device, format);
             if (sink_->isNull()) {
-                sink_.reset();
+                retireSink();
                 return false;
             }
             // The first write fills the whole buffer, so the server starts the stream at once.
@@ -231,8 +228,19 @@ private:
     void dropSink() {
         feedTimer_.stop();
         stream_ = nullptr;
-        if (sink_) QObject::disconnect(stateConnection_);
-        sink_.reset();
+        retireSink();
+    }
+
+    // Qt's PulseAudio output runs the event loop while it is destroyed, and a sink is let go
+    // where the program replaces one alarm with the next: in the middle of a timer's finish,
+    // where a tick, a bus call or a click handled then would find the timers half changed. So
+    // the sink is only stopped here, cut off from this output, and destroyed by the event loop
+    // itself; before the application's loop returns, at the latest.
+    void retireSink() {
+        if (!sink_) return;
+        QObject::disconnect(stateConnection_);
+        sink_->stop();
+        sink_.release()->deleteLater();
     }
 
     // Tops the sink's buffer up with what comes next.
@@ -273,7 +281,7 @@ private:
     QTimer feedTimer_;
     QIODevice* stream_ = nullptr;  // what the sink takes writes through, while it plays
     QMetaObject::Connection stateConnection_;
-    std::unique_ptr<QAudioSink> sink_;  // last: gone before what fed it
+    std::unique_ptr<QAudioSink> sink_;  // written to, so it never reads what fed it
 };
 
 class FileBackend final : public Backend {
