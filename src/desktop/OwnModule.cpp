@@ -32,4 +32,12 @@ OpenedModule openOwnModule(const QString& path, const char* function, const QStr
     return opened;
 }
 
+QString ownModuleOfAnotherVersion(const QString& kind, const QString& path) {
+    return QStringLiteral("The %1 module %2 belongs to another version of Dunok.").arg(kind, path);
+}
+
+void CloseOwnModule::operator()(void* handle) const {
+    dlclose(handle);
+}
+
 }  // namespace dunok

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 namespace dunok {
 
@@ -23,5 +24,15 @@ struct OpenedModule {
 // and *error reads "The KIND module PATH can't be loaded: " and the loader's reason.
 OpenedModule openOwnModule(const QString& path, const char* function, const QString& kind,
                            QString* error);
+
+// "The KIND module PATH belongs to another version of Dunok.": its entry function refused this
+// program's interface version.
+QString ownModuleOfAnotherVersion(const QString& kind, const QString& path);
+
+// An opened module, for an owner that closes it when it goes.
+struct CloseOwnModule {
+    void operator()(void* handle) const;
+};
+using OwnModuleHandle = std::unique_ptr<void, CloseOwnModule>;
 
 }  // namespace dunok

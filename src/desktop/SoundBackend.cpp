@@ -12,8 +12,7 @@ sound::Backend* sound::openBackend(const QString& path, QString* error) {
     sound::Backend* backend =
         reinterpret_cast<DunokSoundBackendFunction>(module.function)(sound::kInterfaceVersion);
     if (!backend && error)
-        *error =
-            QStringLiteral("The sound module %1 belongs to another version of Dunok.").arg(path);
+        *error = ownModuleOfAnotherVersion(QStringLiteral("sound"), path);
     else if (error)
         error->clear();
     return backend;

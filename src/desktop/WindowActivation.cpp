@@ -1,7 +1,5 @@
 #include "desktop/WindowActivation.h"
 
-#include <dlfcn.h>
-
 #include <QDebug>
 #include <QGuiApplication>
 #include <QWidget>
@@ -21,10 +19,6 @@ constexpr qint64 askAgainAfterMs = 1000;
 
 }  // namespace
 
-void WindowActivation::CloseModule::operator()(void* handle) const {
-    dlclose(handle);
-}
-
 WindowActivation::WindowActivation() = default;
 // The connection goes before the module whose code it is.
 WindowActivation::~WindowActivation() {
@@ -35,13 +29,11 @@ WindowActivation::~WindowActivation() {
 wayland::CompositorConnection* WindowActivation::compositor() {
     if (triedCompositor_) return compositor_.get();
     triedCompositor_ = true;
-#ifdef DUNOK_HAVE_WAYLAND_MODULE
+#ifndef DUNOK_BUILD_WAYLAND_MODULE
+    return nullptr;  // built without the Wayland client library
+#else
     const QString path = ownModulePath(QStringLiteral(DUNOK_WAYLAND_MODULE_FROM_BINDIR),
                                        QStringLiteral(DUNOK_BUILD_WAYLAND_MODULE));
-#else
-    const QString path;  // built without the Wayland client library
-#endif
-    if (path.isEmpty()) return nullptr;
     QString error;
     const OpenedModule module =
         openOwnModule(path, DUNOK_WAYLAND_CONNECT_FUNCTION, QStringLiteral("Wayland"), &error);
@@ -53,10 +45,9 @@ wayland::CompositorConnection* WindowActivation::compositor() {
     compositor_.reset(reinterpret_cast<DunokWaylandConnectFunction>(module.function)(
         wayland::kInterfaceVersion, answerTimeoutMs));
     if (!compositor_)
-        qWarning().noquote() << QStringLiteral(
-                                    "The Wayland module %1 belongs to another version of Dunok.")
-                                    .arg(path);
+        qWarning().noquote() << ownModuleOfAnotherVersion(QStringLiteral("Wayland"), path);
     return compositor_.get();
+#endif
 }
 
 void WindowActivation::request(QWidget* window) {

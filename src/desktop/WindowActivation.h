@@ -11,6 +11,8 @@
 #include <QElapsedTimer>
 #include <memory>
 
+#include "desktop/OwnModule.h"
+
 class QWidget;
 
 namespace dunok {
@@ -37,10 +39,7 @@ private:
     // the module could not be used, which is said once.
     wayland::CompositorConnection* compositor();
 
-    struct CloseModule {
-        void operator()(void* handle) const;
-    };
-    std::unique_ptr<void, CloseModule> module_;
+    OwnModuleHandle module_;
     std::unique_ptr<wayland::CompositorConnection> compositor_;
     bool triedCompositor_ = false;
     QElapsedTimer lastAsked_;

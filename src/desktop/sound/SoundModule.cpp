@@ -151,8 +151,7 @@ public:
 
     ~SinkOutput() override {
         active_ = false;
-        feedTimer_.stop();
-        retireSink();
+        dropSink();
     }
 
     bool play() override {
