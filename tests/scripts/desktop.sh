@@ -120,7 +120,8 @@ start_sway() {
         as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     fi
     chmod 700 "$home"
-    start sway env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home" \
+    start sway env -i PATH=/usr/bin:/bin DUNOK_TEST_RUN="$DUNOK_TEST_RUN" HOME="$home" \
+        XDG_RUNTIME_DIR="$home" \
         WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
         "${as[@]}" sway -c "$home/config"
     wait_until 10 test -S "$home/wayland-1" || fail "sway did not start"

@@ -4,6 +4,8 @@ dunok=${1:-} build=${2:-}
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 setup_home() {
     work=$(mktemp -d)
+    # Every process the test starts inherits this mark, by which the cleanup knows its own.
+    export DUNOK_TEST_RUN=$work
     export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
     export HOME=$work/home ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
     mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$HOME"
@@ -12,13 +14,18 @@ setup_home() {
     pids_to_stop=()
     trap cleanup EXIT
 }
-# Newest first, so that a program goes before the bus or display it uses.
+# Whether PID is still a process this test started: it carries the test's mark. A pid alone does
+# not name a process for long: on a busy test run the pids wrap around within minutes, and the
+# pid of one that ended may by then be another test's display or bus.
+ours() { grep -qzxF "DUNOK_TEST_RUN=$work" "/proc/$1/environ" 2>/dev/null; }
+# Newest first, so that a program goes before the bus or display it uses; a pid that has gone to
+# another program since is left alone.
 cleanup() {
-    local i
+    local i pid
     for ((i = ${#pids_to_stop[@]} - 1; i >= 0; i--)); do
-        kill "${pids_to_stop[i]}" 2>/dev/null || continue
-        wait_until 5 process_gone "${pids_to_stop[i]}" ||
-            kill -KILL "${pids_to_stop[i]}" 2>/dev/null || true
+        pid=${pids_to_stop[i]}
+        ours "$pid" && kill "$pid" 2>/dev/null || continue
+        wait_until 5 process_gone "$pid" || ! ours "$pid" || kill -KILL "$pid" 2>/dev/null || true
     done
     rm -rf "$work"
 }
