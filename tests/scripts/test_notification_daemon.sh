@@ -15,7 +15,10 @@ mkdir -p "$XDG_DATA_HOME/icons/hicolor/48x48/apps"
 cp "$build/generated/icons/dunok-48.png" "$XDG_DATA_HOME/icons/hicolor/48x48/apps/org.dunok.Dunok.png"
 cp /usr/share/icons/hicolor/index.theme "$XDG_DATA_HOME/icons/hicolor/"
 start_notification_daemon "$work/dunstrc"
-write_prefs prefsSendNotification=true prefsQuietWithMouse=false prefsBringToFront=true
+# The alarm rings until it is acted on: the sound alone lasts a few seconds, less than a busy
+# machine may take to close the window and show and expire another notification meanwhile.
+write_prefs prefsSendNotification=true prefsQuietWithMouse=false prefsBringToFront=true \
+    prefsRepeatAlarm=true
 egg_store 2 "INSERT INTO Timers (desc, duration, sound, snoozeOn, snooze) VALUES
     ('Snoozy egg', 3, 'Vintage Alarm Clock', 1, 60)"
 start launcher dbus-monitor --session "interface='com.canonical.Unity.LauncherEntry'"
