@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <atomic>
 #include <cstdlib>
+#include <ctime>
 #include <mutex>
 
 #include "desktop/UnixSignals.h"
@@ -30,6 +31,16 @@ bool quitting() {
     return quitAsked.load() || UnixSignals::terminationArrived();
 }
 
+// At a logout the session sends SIGTERM and takes the display away at once. The thread that took
+// the signal may not have run its handler yet when the display's loss ends the program, the more
+// so on a busy machine; so a termination is given a moment to show before the loss counts as one
+// nobody asked for, which only delays a failure that stays one.
+bool quittingOrAboutTo() {
+    constexpr timespec step{0, 10'000'000};
+    for (int i = 0; i < 25 && !quitting(); ++i) ::nanosleep(&step, nullptr);
+    return quitting();
+}
+
 [[noreturn]] void leaveWithoutDisplay() {
     static const char text[] =
         "The display went away while Dunok was quitting; nothing was lost.\n";
@@ -41,14 +52,14 @@ void quitWithoutDisplay() {
     void* connection = watchedConnection.load();
     const HasError hasError = connectionHasError.load();
     if (!connection || !hasError) return;
-    if (quitting() && hasError(connection)) leaveWithoutDisplay();
+    if (hasError(connection) && quittingOrAboutTo()) leaveWithoutDisplay();
 }
 
 // The X library meets the broken connection itself when Qt says its last
 // words to the server, after the connection is no longer ours to look at.
 // Qt's handler, which this one stands before, reports it and calls exit(1).
 int ioErrorWhileQuitting(void* display) {
-    if (quitting()) leaveWithoutDisplay();
+    if (quittingOrAboutTo()) leaveWithoutDisplay();
     // Returning, the X library ends the program itself.
     const IOErrorHandler qt = qtIOErrorHandler.load();
     return qt ? qt(display) : 0;

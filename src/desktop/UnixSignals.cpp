@@ -53,7 +53,12 @@ UnixSignals::~UnixSignals() {
 }
 
 bool UnixSignals::terminationArrived() {
-    return arrived.load();
+    if (arrived.load()) return true;
+    // Sent, but no thread has taken it yet: a stopped program that is let go again, as on a
+    // loaded machine at a logout, can meet the lost display before any thread takes the signal.
+    sigset_t pending;
+    return ::sigpending(&pending) == 0 &&
+           (::sigismember(&pending, SIGTERM) == 1 || ::sigismember(&pending, SIGINT) == 1);
 }
 
 void UnixSignals::readSignal() {

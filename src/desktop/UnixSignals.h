@@ -15,8 +15,8 @@ public:
     ~UnixSignals() override;
 
     // Whether SIGTERM or SIGINT arrived since the last UnixSignals was made,
-    // even if the event loop has not delivered it yet. Safe from an exit
-    // handler.
+    // even if the event loop has not delivered it yet, or is waiting to be
+    // taken by a thread. Safe from an exit handler.
     static bool terminationArrived();
 
 signals:

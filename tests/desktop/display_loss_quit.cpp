@@ -1,10 +1,13 @@
 // The program's quit as far as the display is concerned, for scripts/test_display_loss: with
-// --quit a quit is asked for, as the menu or a SIGTERM asks for one. Qt's last words to the X
-// server as the application object goes, XCloseDisplay, are taken in here: the X server named by
-// DUNOK_TEST_X_SERVER_PID is killed first. Its event reader has stopped by then, and Dunok has
-// had its last look at the display: the moment a logout rarely hits.
+// --quit a quit is asked for, as the menu or a SIGTERM asks for one; with --terminated a SIGTERM
+// was sent that no thread has taken yet, as when a stopped program is let go again at a logout.
+// Qt's last words to the X server as the application object goes, XCloseDisplay, are taken in here:
+// the X server named by DUNOK_TEST_X_SERVER_PID is killed first. Its event reader has stopped by
+// then, and Dunok has had its last look at the display: the moment a logout rarely hits.
 #include <dlfcn.h>
+#include <pthread.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -13,6 +16,7 @@
 #include <cstring>
 
 #include "desktop/DisplayLoss.h"
+#include "desktop/UnixSignals.h"
 
 namespace {
 bool processEnded(qint64 pid) {
@@ -35,8 +39,17 @@ extern "C" int XCloseDisplay(void* display) {
 }
 
 int main(int argc, char* argv[]) {
+    const bool terminated = argc == 2 && std::strcmp(argv[1], "--terminated") == 0;
+    // Held back in every thread (they inherit it from this one), so that it stays sent and
+    // untaken, whichever thread the kernel would have given it to.
+    sigset_t termination;
+    sigemptyset(&termination);
+    sigaddset(&termination, SIGTERM);
+    if (terminated) pthread_sigmask(SIG_BLOCK, &termination, nullptr);
     QGuiApplication app(argc, argv);
+    dunok::UnixSignals unixSignals;
     dunok::watchDisplayOnQuit();
     if (argc == 2 && std::strcmp(argv[1], "--quit") == 0) dunok::quitRequested();
+    if (terminated) ::kill(::getpid(), SIGTERM);
     return 0;
 }
