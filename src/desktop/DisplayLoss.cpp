@@ -26,6 +26,7 @@ std::atomic<void*> watchedConnection{nullptr};
 std::atomic<HasError> connectionHasError{nullptr};
 std::atomic<IOErrorHandler> qtIOErrorHandler{nullptr};
 std::atomic<bool> quitAsked{false};
+std::atomic<bool> graceGiven{false};
 
 bool quitting() {
     return quitAsked.load() || UnixSignals::terminationArrived();
@@ -34,10 +35,12 @@ bool quitting() {
 // At a logout the session sends SIGTERM and takes the display away at once. The thread that took
 // the signal may not have run its handler yet when the display's loss ends the program, the more
 // so on a busy machine; so a termination is given a moment to show before the loss counts as one
-// nobody asked for, which only delays a failure that stays one.
+// nobody asked for, which only delays a failure that stays one. The moment is given once: the X
+// library's handler and the exit() that follows it may both ask.
 bool quittingOrAboutTo() {
     constexpr timespec step{0, 10'000'000};
-    for (int i = 0; i < 25 && !quitting(); ++i) ::nanosleep(&step, nullptr);
+    if (!graceGiven.exchange(true))
+        for (int i = 0; i < 25 && !quitting(); ++i) ::nanosleep(&step, nullptr);
     return quitting();
 }
 
@@ -107,6 +110,7 @@ void watchDisplayOnQuit() {
         standBeforeQtsIOErrorHandler();
     });
     quitAsked = false;
+    graceGiven = false;
     watchedConnection = x11->connection();
     qRemovePostRoutine(lastLookAtDisplay);
     qAddPostRoutine(lastLookAtDisplay);

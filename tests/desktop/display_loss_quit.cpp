@@ -39,7 +39,8 @@ extern "C" int XCloseDisplay(void* display) {
 }
 
 int main(int argc, char* argv[]) {
-    const bool terminated = argc == 2 && std::strcmp(argv[1], "--terminated") == 0;
+    const char* mode = argc == 2 ? argv[1] : "";
+    const bool terminated = std::strcmp(mode, "--terminated") == 0;
     // Held back in every thread (they inherit it from this one), so that it stays sent and
     // untaken, whichever thread the kernel would have given it to.
     sigset_t termination;
@@ -49,7 +50,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     dunok::UnixSignals unixSignals;
     dunok::watchDisplayOnQuit();
-    if (argc == 2 && std::strcmp(argv[1], "--quit") == 0) dunok::quitRequested();
+    if (std::strcmp(mode, "--quit") == 0) dunok::quitRequested();
     if (terminated) ::kill(::getpid(), SIGTERM);
     return 0;
 }
