@@ -10,6 +10,9 @@ own=$pid
 env -u DUNOK_TEST_RUN sleep 60 &
 foreign=$!
 pids_to_stop+=("$foreign")
+# Until it has started the program, the new process is still a copy of this shell, mark and all.
+wait_until 10 eval '[[ $(cat "/proc/$foreign/comm" 2>/dev/null) == sleep ]]' ||
+    fail "the process without the mark did not start"
 cleanup
 process_gone "$own" || fail "the cleanup left a process the test started"
 process_gone "$foreign" && fail "the cleanup stopped a process the test did not start"
