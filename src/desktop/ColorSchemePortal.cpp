@@ -30,7 +30,11 @@ void ColorSchemePortal::start() {
     bus_.connect(QString(), objectPath, interfaceName, QStringLiteral("SettingChanged"), this,
                  SLOT(settingChanged(QDBusMessage)));
     QTimer::singleShot(patienceMs_, this, &ColorSchemePortal::settle);
-    ask(QStringLiteral("ReadOne"));
+    // Read first: every version of the portal has it, where ReadOne came
+    // only with the second, so that one question is answered by every
+    // portal in use, those without ReadOne too, while the window is built.
+    // A portal that has since dropped Read is asked with ReadOne.
+    ask(QStringLiteral("Read"));
 }
 
 void ColorSchemePortal::ask(const QString& method) {
@@ -45,10 +49,9 @@ void ColorSchemePortal::ask(const QString& method) {
 
 void ColorSchemePortal::answered(const QDBusMessage& reply, const QString& method) {
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        // Portals before ReadOne have only Read.
-        if (method == QLatin1String("ReadOne") &&
+        if (method == QLatin1String("Read") &&
             reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod")) {
-            ask(QStringLiteral("Read"));
+            ask(QStringLiteral("ReadOne"));
             return;
         }
         settle();

@@ -1,5 +1,6 @@
-// The desktop's colour preference from a stand-in settings portal on a private bus; the real
-// portal, which has only Read, is tested by scripts/test_color_scheme.sh. DUNOK_TEST_NEEDS_DBUS
+// The desktop's colour preference from a stand-in settings portal on a private bus, one that
+// has only ReadOne, as a portal that has dropped Read would; the real portal, which has only
+// Read, is tested by scripts/test_color_scheme.sh. DUNOK_TEST_NEEDS_DBUS
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
