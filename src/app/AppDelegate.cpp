@@ -132,10 +132,6 @@ int AppDelegate::start() {
 
     player_ = std::make_unique<SharedPlayer>();
     installAppStyle();
-    // Asked now and answered while the window is built and shown: the
-    // window never waits for the desktop's colour preference.
-    colorScheme_ = new ColorSchemeFollower(this);
-    colorScheme_->follow(new ColorSchemePortal(QDBusConnection::sessionBus()));
     window_ = new MainWindow(*settings_, *player_, *store_);
     connect(window_, &MainWindow::quitRequested, this, &AppDelegate::terminate);
     connect(window_, &MainWindow::closed, this, &AppDelegate::windowClosed);
@@ -150,6 +146,12 @@ int AppDelegate::start() {
             qInfo("Dunok is already running; its window was brought forward.");
         return alreadyRunning;
     }
+    // Asked once the claim has reached the bus, and answered while the
+    // window is shown, before its first picture: asked any sooner, the
+    // question would wait for the connection that the claim is still
+    // making. The window never waits for the desktop's colour preference.
+    colorScheme_ = new ColorSchemeFollower(this);
+    colorScheme_->follow(new ColorSchemePortal(QDBusConnection::sessionBus()));
 
     connectControl();
 
