@@ -10,6 +10,11 @@
 # under the same load rather than against another run's figures.
 # BENCH_VERBOSE=1 shows, for every launch, each window mapped and which one
 # counted, and the helper processes whose memory was added.
+# BENCH_TIMES_ONLY=1 leaves memory out: each launch ends at its first paint
+# instead of a second later, so that the hundreds of rounds it takes to tell
+# a change of 1% from the machine's noise run in minutes, e.g.
+#   DUNOK_BENCH_BASELINE=<earlier build>/bin/dunok BENCH_TIMES_ONLY=1 \
+#       bash bench/startup.sh build/release 200
 #
 # Each program gets its own home (HOME and the XDG folders) and its own D-Bus
 # session bus, kept for the whole run, with the services every desktop
@@ -35,11 +40,16 @@ source "$(dirname "${BASH_SOURCE[0]}")/startup_common.sh"
 
 verbose=()
 [[ ${BENCH_VERBOSE:-} == 1 ]] && verbose=(-v)
+settle=()
+times_only=${BENCH_TIMES_ONLY:-0}
+[[ $times_only == 1 ]] && settle=(-s 0)
 launch() { # key [round]: one launch, appends its figures to $work/KEY (and, with
     # its round, start and paint to $work/KEY.rounds, for the paired ratios)
     local k=$1 round=${2:-} out
-    if out=$(in_session "$k" "$mapwait" "${verbose[@]}" -g "${tag[$k]}" -x "${buspid[$k]}" \
-             "${cmd[$k]}" 2> "$work/$k.err"); then
+    # Without the second's wait, the last program may still be going.
+    [[ $times_only == 1 ]] && sleep 0.15
+    if out=$(in_session "$k" "$mapwait" "${verbose[@]}" "${settle[@]}" -g "${tag[$k]}" \
+             -x "${buspid[$k]}" "${cmd[$k]}" 2> "$work/$k.err"); then
         if (( ${#verbose[@]} )); then sed "s/^/${name[$k]}: /" "$work/$k.err" >&2; echo "${name[$k]}: $out" >&2; fi
         echo "$out" | sed -E 's/[a-z_]+=//g' >> "$work/$k"
         [[ -z $round ]] || echo "$round $(tail -1 "$work/$k" | cut -d' ' -f1,7)" >> "$work/$k.rounds"
@@ -71,11 +81,12 @@ for k in "${keys[@]}"; do
     lo=$(cut -d' ' -f1 "$work/$k" | sort -n | sed -n 1p)
     hi=$(cut -d' ' -f1 "$work/$k" | sort -n | tail -1)
     awk -v s="${name[$k]}" -v m="${map[$k]}" -v lo="$lo" -v hi="$hi" -v f="$(cut -d' ' -f1 "$work/$k.first")" \
-        -v o="${own[$k]}" -v pt="${paint[$k]}" \
+        -v o="${own[$k]}" -v pt="${paint[$k]}" -v t="$times_only" \
         -v h="${helper[$k]}" -v c="${count[$k]}" -v p="$(median "$work/$k" 4)" -v hp="$(median "$work/$k" 6)" \
-        'BEGIN { printf "%-14s %9.1f %8.1f %8.1f %8.1f %9.1f   %9.1f %9.1f %9.1f   %d   (%d process%s, %d helper%s)\n",
-                 s, m, lo, hi, f, pt, o / 1024, h / 1024, (o + h) / 1024, c,
-                 p, p == 1 ? "" : "es", hp, hp == 1 ? "" : "s" }'
+        'BEGIN { mem = t == 1 ? sprintf("%9s %9s %9s", "-", "-", "-") \
+                              : sprintf("%9.1f %9.1f %9.1f", o / 1024, h / 1024, (o + h) / 1024)
+                 printf "%-14s %9.1f %8.1f %8.1f %8.1f %9.1f   %s   %d   (%d process%s, %d helper%s)\n",
+                 s, m, lo, hi, f, pt, mem, c, p, p == 1 ? "" : "es", hp, hp == 1 ? "" : "s" }'
 done
 echo "(medians; 'start' is launch to the window on the screen, 'paint' to the first picture drawn"
 echo " in it; 'first' is the one warm-up launch: a new user's first start, from disk when the cache"
@@ -85,9 +96,10 @@ for ref in bare fonts base; do
     [[ -n ${map[dunok]:-} && -n ${map[$ref]:-} ]] || continue
     awk -v n="${name[$ref]}" -v dm="${map[dunok]}" -v rm="${map[$ref]}" -v dmem="${own[dunok]}" \
         -v dp="${paint[dunok]}" -v rp="${paint[$ref]}" \
-        -v rmem="${own[$ref]}" -v dh="${helper[dunok]}" -v rh="${helper[$ref]}" \
-        'BEGIN { printf "Dunok / %-13s start-up %.2fx   first paint %.2fx   memory %.2fx (with helpers %.2fx)\n",
-                 n, dm / rm, (rp > 0 ? dp / rp : 0), dmem / rmem, (dmem + dh) / (rmem + rh) }'
+        -v rmem="${own[$ref]}" -v dh="${helper[dunok]}" -v rh="${helper[$ref]}" -v t="$times_only" \
+        'BEGIN { printf "Dunok / %-13s start-up %.2fx   first paint %.2fx", n, dm / rm, (rp > 0 ? dp / rp : 0)
+                 if (t != 1) printf "   memory %.2fx (with helpers %.2fx)", dmem / rmem, (dmem + dh) / (rmem + rh)
+                 printf "\n" }'
 done
 # The same ratios taken round by round: each round launches every program
 # once, close together, so a ratio within a round is little moved by what
