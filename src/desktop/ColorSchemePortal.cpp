@@ -31,9 +31,10 @@ void ColorSchemePortal::start() {
                  SLOT(settingChanged(QDBusMessage)));
     QTimer::singleShot(patienceMs_, this, &ColorSchemePortal::settle);
     // Read first: every version of the portal has it, where ReadOne came
-    // only with the second, so that one question is answered by every
-    // portal in use, those without ReadOne too, while the window is built.
-    // A portal that has since dropped Read is asked with ReadOne.
+    // only with the second, so that every portal in use, one without
+    // ReadOne too, answers the first question, in time for the window's
+    // first picture. A portal that has since dropped Read is asked with
+    // ReadOne.
     ask(QStringLiteral("Read"));
 }
 
