@@ -35,24 +35,24 @@ void ColorSchemePortal::start() {
     // ReadOne too, answers the first question, in time for the window's
     // first picture. A portal that has since dropped Read is asked with
     // ReadOne.
-    ask(QStringLiteral("Read"));
+    ask(QStringLiteral("Read"), QStringLiteral("ReadOne"));
 }
 
-void ColorSchemePortal::ask(const QString& method) {
+void ColorSchemePortal::ask(const QString& method, const QString& otherwise) {
     QDBusMessage call = QDBusMessage::createMethodCall(service_, objectPath, interfaceName, method);
     call << settingNamespace << settingKey;
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, lateAnswerMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, method] {
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, otherwise] {
         watcher->deleteLater();
-        answered(watcher->reply(), method);
+        answered(watcher->reply(), otherwise);
     });
 }
 
-void ColorSchemePortal::answered(const QDBusMessage& reply, const QString& method) {
+void ColorSchemePortal::answered(const QDBusMessage& reply, const QString& otherwise) {
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        if (method == QLatin1String("Read") &&
+        if (!otherwise.isEmpty() &&
             reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod")) {
-            ask(QStringLiteral("ReadOne"));
+            ask(otherwise);
             return;
         }
         settle();

@@ -61,8 +61,10 @@ private slots:
     void settingChanged(const QDBusMessage& signal);
 
 private:
-    void ask(const QString& method);
-    void answered(const QDBusMessage& reply, const QString& method);
+    // Asks with method; a portal that does not know it is asked with
+    // otherwise, if given.
+    void ask(const QString& method, const QString& otherwise = QString());
+    void answered(const QDBusMessage& reply, const QString& otherwise);
     void settle();
     void adopt(ColorScheme scheme);
 
