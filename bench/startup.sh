@@ -40,14 +40,15 @@ source "$(dirname "${BASH_SOURCE[0]}")/startup_common.sh"
 
 verbose=()
 [[ ${BENCH_VERBOSE:-} == 1 ]] && verbose=(-v)
-settle=()
 times_only=${BENCH_TIMES_ONLY:-0}
-[[ $times_only == 1 ]] && settle=(-s 0)
+# Ended at its first paint, a program may still be going when the next starts
+# without the pause.
+settle=() pause=0
+[[ $times_only == 1 ]] && { settle=(-s 0); pause=0.15; }
 launch() { # key [round]: one launch, appends its figures to $work/KEY (and, with
     # its round, start and paint to $work/KEY.rounds, for the paired ratios)
     local k=$1 round=${2:-} out
-    # Without the second's wait, the last program may still be going.
-    [[ $times_only == 1 ]] && sleep 0.15
+    sleep "$pause"
     if out=$(in_session "$k" "$mapwait" "${verbose[@]}" "${settle[@]}" -g "${tag[$k]}" \
              -x "${buspid[$k]}" "${cmd[$k]}" 2> "$work/$k.err"); then
         if (( ${#verbose[@]} )); then sed "s/^/${name[$k]}: /" "$work/$k.err" >&2; echo "${name[$k]}: $out" >&2; fi

@@ -30,11 +30,9 @@ void ColorSchemePortal::start() {
     bus_.connect(QString(), objectPath, interfaceName, QStringLiteral("SettingChanged"), this,
                  SLOT(settingChanged(QDBusMessage)));
     QTimer::singleShot(patienceMs_, this, &ColorSchemePortal::settle);
-    // Read first: every version of the portal has it, where ReadOne came
-    // only with the second, so that every portal in use, one without
-    // ReadOne too, answers the first question, in time for the window's
-    // first picture. A portal that has since dropped Read is asked with
-    // ReadOne.
+    // Read first: every portal version has it, while ReadOne came only with
+    // the second, so the first question is answered in time for the window's
+    // first picture. A portal that has dropped Read is asked with ReadOne.
     ask(QStringLiteral("Read"), QStringLiteral("ReadOne"));
 }
 
