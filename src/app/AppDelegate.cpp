@@ -15,10 +15,10 @@
 #include "desktop/DBusControl.h"
 #include "desktop/DesktopNotifications.h"
 #include "desktop/DisplayLoss.h"
-#include "desktop/FontConfigWarmUp.h"
 #include "desktop/LauncherEntry.h"
 #include "desktop/NamedImage.h"
 #include "desktop/SingleInstance.h"
+#include "desktop/StartUpWarmUp.h"
 #include "desktop/TrayIcon.h"
 #include "desktop/UnixSignals.h"
 #include "domain/Badge.h"
@@ -124,7 +124,7 @@ int AppDelegate::start() {
     const bool opened = store_->open(storePath_, &error);
     // From here on widgets are made, the error's message box as much as the
     // window, and they need the fonts.
-    if (fontConfig_) fontConfig_->wait();
+    if (warmUp_) warmUp_->wait();
     if (!opened) {
         fatalStoreError(error);
         return 1;
@@ -200,6 +200,7 @@ int AppDelegate::run() {
 void AppDelegate::applicationDidFinishLaunching() {
     if (launched_) return;  // ran already, or the program is winding down
     launched_ = true;
+    if (warmUp_) warmUp_->startIsOver();
     // After the first paint: handing every size of the icon to the window
     // system is not worth keeping the user waiting for the window.
     QApplication::setWindowIcon(namedImage(QStringLiteral("dunok")));

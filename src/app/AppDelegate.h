@@ -24,7 +24,7 @@ class UnixSignals;
 struct StoreError;
 
 class DesktopNotifications;
-class FontConfigWarmUp;
+class StartUpWarmUp;
 class DBusControl;
 class HelpCommands;
 class TimerCommands;
@@ -47,9 +47,9 @@ public:
     void setLaunch(Launch launch) { launch_ = launch; }
     // How long the store waits for another program's lock (before start()).
     void setStoreBusyTimeout(int milliseconds) { storeBusyTimeoutMs_ = milliseconds; }
-    // The font configuration loading beside the start (before start()):
-    // waited for before the first widget.
-    void setFontConfigWarmUp(FontConfigWarmUp* warmUp) { fontConfig_ = warmUp; }
+    // The work done beside the start (made before start()): waited for
+    // before the first widget, and told when the first picture is up.
+    void setStartUpWarmUp(StartUpWarmUp* warmUp) { warmUp_ = warmUp; }
 
     // start()'s answer when another Dunok runs and has been asked to show
     // itself: this one stops, successfully.
@@ -129,7 +129,7 @@ private:
     std::unique_ptr<BadgeDisplay> busCount_;
     std::unique_ptr<HelpCommands> help_;
     Launch launch_ = Launch::Shown;
-    FontConfigWarmUp* fontConfig_ = nullptr;
+    StartUpWarmUp* warmUp_ = nullptr;
     int storeBusyTimeoutMs_ = 5000;
     bool terminating_ = false;
     bool launched_ = false;

@@ -3,7 +3,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
-#include "desktop/FontConfigWarmUp.h"
+#include "desktop/StartUpWarmUp.h"
 #include "domain/Constants.h"
 #include "domain/Translations.h"
 
@@ -48,15 +48,15 @@ int main(int argc, char* argv[]) {
     const dunok::CommandLineRequest request = dunok::parseCommandLine(arguments);
     if (request.mode != dunok::CommandLineRequest::Mode::Gui) return runWithoutWindow(argc, argv);
 
-    // Loads while the application object connects to the display.
-    dunok::FontConfigWarmUp fontConfig;
+    // Works while the application object connects to the display.
+    dunok::StartUpWarmUp warmUp;
     QApplication app(argc, argv);
     dunok::installTranslations(app);
     nameApplication();
     QApplication::setApplicationDisplayName(QStringLiteral("Dunok"));
     QApplication::setDesktopFileName(dunok::Constants::appId);
     dunok::AppDelegate delegate;
-    delegate.setFontConfigWarmUp(&fontConfig);
+    delegate.setStartUpWarmUp(&warmUp);
     if (request.hidden) delegate.setLaunch(dunok::AppDelegate::Launch::Hidden);
     if (request.newTimer) delegate.setLaunch(dunok::AppDelegate::Launch::NewTimer);
     return delegate.run();

@@ -1,0 +1,51 @@
+// Work that a start needs done before its first picture and that needs
+// nothing of Qt, done on a thread of its own while the program connects to
+// the display and opens its store: the machine's second processor is
+// otherwise idle then.
+#pragma once
+
+#include <cstddef>
+#include <thread>
+
+namespace dunok {
+
+// Two pieces of work, in this order:
+// - The heap's next pages are made present. A start fills about 1.5 MB of
+//   heap before its first picture, and the first touch of each page is a
+//   page fault; on a virtual machine that costs some 10 µs, a whole
+//   twentieth of the start. Made present here, they cost the main thread
+//   nothing.
+// - The system's font configuration is read. Before Qt can match the first
+//   font, fontconfig parses its configuration files and maps its caches: a
+//   third of what a bare Qt window executes before its first picture, and
+//   all of it plain C.
+// Made first thing in main(), before the application object and before
+// any other thread. Whoever builds the first widget calls wait() first: Qt
+// asked while the thread still loads would load a second configuration of
+// its own.
+class StartUpWarmUp {
+public:
+    StartUpWarmUp();
+    // Waits, if nobody has, and lets the heap go back to its usual growth.
+    ~StartUpWarmUp();
+    StartUpWarmUp(const StartUpWarmUp&) = delete;
+    StartUpWarmUp& operator=(const StartUpWarmUp&) = delete;
+
+    // Returns once the font configuration is loaded (or failed to load: Qt
+    // then meets and reports the same trouble). At once on later calls.
+    void wait();
+    // The first picture is up: from now on the heap grows by what is asked
+    // of it, and hands back what it no longer needs, as in any program.
+    void startIsOver();
+
+private:
+    std::thread thread_;
+    bool heapGrown_ = false;
+};
+
+// Makes the pages of [begin, begin + bytes) present and writable without
+// changing what they hold, as a write to each would but in one call. False
+// where the system cannot (before Linux 5.14, or a range not mapped).
+bool makePagesPresent(void* begin, std::size_t bytes);
+
+}  // namespace dunok
