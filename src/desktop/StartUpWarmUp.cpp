@@ -73,8 +73,6 @@ bool makePagesPresent(void* begin, std::size_t bytes) {
 #endif
 }
 
-// FcInit() loads the configuration into fontconfig's current one, which is
-// where Qt's font database looks for it, and does nothing once it is there.
 StartUpWarmUp::StartUpWarmUp() {
     PageSpan heap;
 #ifdef __GLIBC__
@@ -83,8 +81,11 @@ StartUpWarmUp::StartUpWarmUp() {
 #endif
     try {
         thread_ = std::thread([heap] {
-            // First: the main thread starts filling the heap at once.
+            // The heap first: the main thread starts filling it at once.
             makePagesPresent(heap.begin, heap.bytes);
+            // Loads the configuration into fontconfig's current one, which
+            // is where Qt's font database looks for it; Qt's own call then
+            // finds it there and does nothing.
             FcInit();
         });
     } catch (const std::system_error&) {
