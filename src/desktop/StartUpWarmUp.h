@@ -4,17 +4,18 @@
 // otherwise idle then.
 #pragma once
 
-#include <cstddef>
 #include <thread>
+
+#include "desktop/HeapRoom.h"
 
 namespace dunok {
 
 // Two pieces of work, in this order:
-// - The heap's next pages are made present. A start fills about 1.5 MB of
-//   heap before its first picture, and the first touch of each page is a
-//   page fault; on a virtual machine that costs some 10 µs, a whole
-//   twentieth of the start. Made present here, they cost the main thread
-//   nothing.
+// - The heap's next pages are made present (HeapRoom). A start fills about
+//   1.5 MB of heap before its first picture, and the first touch of each
+//   page is a page fault; on a virtual machine that costs some 10 µs, a
+//   whole twentieth of the start. Made present here, they cost the main
+//   thread nothing.
 // - The system's font configuration is read. Before Qt can match the first
 //   font, fontconfig parses its configuration files and maps its caches: a
 //   third of what a bare Qt window executes before its first picture, and
@@ -26,7 +27,7 @@ namespace dunok {
 class StartUpWarmUp {
 public:
     StartUpWarmUp();
-    // Waits, if nobody has, and lets the heap go back to its usual growth.
+    // Waits, if nobody has; the heap goes back to its usual growth.
     ~StartUpWarmUp();
     StartUpWarmUp(const StartUpWarmUp&) = delete;
     StartUpWarmUp& operator=(const StartUpWarmUp&) = delete;
@@ -39,13 +40,8 @@ public:
     void startIsOver();
 
 private:
+    HeapRoom heap_;  // made before the thread, which fills it
     std::thread thread_;
-    bool heapGrown_ = false;
 };
-
-// Makes the pages of [begin, begin + bytes) present and writable without
-// changing what they hold, as a write to each would but in one call. False
-// where the system cannot (before Linux 5.14, or a range not mapped).
-bool makePagesPresent(void* begin, std::size_t bytes);
 
 }  // namespace dunok

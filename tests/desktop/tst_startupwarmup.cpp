@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "desktop/HeapRoom.h"
 #include "desktop/StartUpWarmUp.h"
 
 using namespace dunok;
